@@ -1,0 +1,64 @@
+// The one road from input to results.
+#include "model/calculation_run.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "curvature/moment_curvature.h"
+#include "model/file_write.h"
+#include "model/input_check.h"
+#include "model/input_file.h"
+#include "report/report_writer.h"
+#include "section/section_properties.h"
+#include "strength/interaction_diagram.h"
+#include "strength/slender_wall.h"
+#include "strength/slenderness.h"
+
+namespace tarnix {
+namespace {
+
+bool AnyOutputOption(const ProjectModel& m) {
+  return m.OutputInputEcho == 1 || m.OutputSectionProperties == 1 || m.OutputInteractionDiagram == 1 ||
+         m.OutputSlenderness == 1 || m.OutputSectionAnalysis == 1 || m.OutputMomentCurvature == 1;
+}
+
+// A report folder that does not exist is known before the analyses start; other write failures are
+// found when the report is stored.
+bool ReportFolderExists(const std::string& path) {
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  std::error_code ec;
+  return folder.empty() || std::filesystem::is_directory(folder, ec);
+}
+
+void Show(RunObserver* observer, const std::string& first, const std::string& second) {
+  if (observer != nullptr) observer->ShowStatus(first, second);
+}
+
+}  // namespace
+
+Status RunCalculation(ProjectModel& m, RunObserver* observer) {
+  if (m.outputFileName.empty()) return Status::Failure(kPleaseSaveOutputFilename, true);
+  if (!CheckInputComplete(m)) return Status::Failure(kInputIncomplete);
+  if (!ReportFolderExists(m.outputFileName)) return Status::Failure(kErrorWritingOutput);
+
+  Show(observer, "Calculations in progress", "Please wait");
+  Status result = Status::Success();
+  try {
+    // The section analysis of the load conditions is made inside the interaction diagram computation.
+    ComputeSectionProperties(m);
+    ComputeInteractionDiagram(m);
+    if (m.L > 0 && m.SlendernessOption == 2) MagnifyMoments(m);
+    if (m.L > 0 && m.SlendernessOption == 3) DesignSlenderWall(m);
+    if (m.OutputMomentCurvature == 1) MomentCurvatureAnalysis(m);
+
+    ReportWriter report;
+    if (AnyOutputOption(m)) WriteReport(m, report);
+    if (!ReplaceFileContent(m.outputFileName, report.Text())) result = Status::Failure(kErrorWritingOutput);
+  } catch (const std::exception&) {
+    result = Status::Failure(kCalculationError);
+  }
+  Show(observer, "Input file = " + m.inputFileTitle, "Output file = " + m.outputFileTitle);
+  return result;
+}
+
+}  // namespace tarnix

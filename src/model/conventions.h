@@ -1,0 +1,27 @@
+// Conventions shared by every part of the program, stated once.
+//
+// - Depth coordinate: every position in the section is a depth y measured downward from a horizontal
+//   reference line at the top; there is no horizontal coordinate.
+// - Signs: strains, stresses and axial forces are positive in compression; the strain at depth y for a
+//   top-fibre strain e and neutral-axis depth c is (c - y) e / c; moments are taken about the centroid of
+//   the gross concrete section.
+// - Storage: numbers are single-precision floats, counts, flags and option numbers 32-bit integers; sums
+//   inside one step may be carried in double precision.
+// - Units: lengths in in or mm, areas in in^2 or mm^2, stresses and moduli in psi or MPa, angles in
+//   degrees, all stored as entered. Loads and end moments are stored in lb and lb-in (English) or N and
+//   N-mm (metric): the displayed kip, k-ft, kN or kN-m value times the unit factor.
+// - Numbering: records, load conditions and stress-strain points are numbered from 1 in every interface;
+//   storage index = number, slot 0 is never used.
+// - Geometry uses pi = 3.1416 (2 pi = 6.2832); degrees become radians by x 3.1416 / 180.
+#pragma once
+
+namespace tarnix {
+
+constexpr float kPi = 3.1416f;
+constexpr float kTwoPi = 6.2832f;
+
+/// Largest count of one record kind or of the load conditions that the program accepts. Larger counts
+/// (a typing slip, a damaged file) are refused rather than allocated.
+constexpr int kMaxRecordCount = 10000;
+
+}  // namespace tarnix

@@ -1,0 +1,39 @@
+// The input file (".in"): the saved form of the project model, read and written by one shared layout.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/project_model.h"
+#include "model/status.h"
+
+namespace tarnix {
+
+constexpr const char* kErrorReadingInput = "Error reading input file";
+constexpr const char* kErrorWritingInput = "Error writing input file";
+constexpr const char* kInputIncomplete = "Input is incomplete";
+
+/// The file text of the model (CR LF lines), without the completeness check. Empty when the model holds
+/// a value the file cannot represent (a non-finite number, a count without its records).
+std::optional<std::string> FormatInputFile(const ProjectModel& m);
+
+/// Checks completeness, then replaces the file at `path` with the model. On any failure the earlier file
+/// is left as it was and the message is returned ("Input is incomplete", "Error writing input file").
+Status WriteInputFile(ProjectModel& m, const std::string& path);
+
+/// Reads the file text into the model. Rows up to the slenderness data must all be present and valid, or
+/// the model is left exactly as it was and "Error reading input file" is returned. The material-model rows
+/// that may follow are optional: when they are complete, PerformMomentCurvature and OutputMomentCurvature
+/// become 1; when they are absent or break off, PerformMomentCurvature becomes 0 and the values read so
+/// far stay. Either way the control parameters are reset for the file's unit system.
+Status ReadInputText(ProjectModel& m, std::string_view text);
+
+/// Reads the file at `path` (see ReadInputText).
+Status LoadInputFile(ProjectModel& m, const std::string& path);
+
+/// Stores the full path and the bare file name of the input or report file.
+void SetInputFileNames(ProjectModel& m, const std::string& path);
+void SetOutputFileNames(ProjectModel& m, const std::string& path);
+
+}  // namespace tarnix

@@ -1,0 +1,150 @@
+// Field-edit rules of the project model.
+#include "model/model_edits.h"
+
+#include "report/number_format.h"
+
+namespace tarnix {
+namespace {
+
+// Resizes a 1-based record list to n records, keeping the first `keep` ones and blanking the rest.
+template <typename Record>
+void RebuildList(std::vector<Record>& records, int keep, int n) {
+  if (static_cast<int>(records.size()) < n + 1) records.resize(static_cast<size_t>(n) + 1);
+  for (int i = keep + 1; i <= n; ++i) records[static_cast<size_t>(i)] = Record{};
+}
+
+template <typename Record>
+bool SetCount(int& count, std::vector<Record>& records, int& current, int n) {
+  if (n > kMaxRecordCount) return false;
+  if (n >= 1) {
+    const int shown = count < n ? ListSize(count) : n;
+    RebuildList(records, shown, n);
+    current = 1;
+  }
+  count = n;
+  return true;
+}
+
+}  // namespace
+
+int& RecordCount(ProjectModel& m, RecordKind kind) {
+  switch (kind) {
+    case RecordKind::ConcreteRect: return m.nr;
+    case RecordKind::ConcreteCircle: return m.nc;
+    case RecordKind::ReinforcingLine: return m.nl;
+    case RecordKind::ReinforcingArc: return m.na;
+    case RecordKind::SteelRect: return m.nb;
+    case RecordKind::SteelPipe: return m.np;
+  }
+  return m.nr;
+}
+
+int RecordCount(const ProjectModel& m, RecordKind kind) {
+  return RecordCount(const_cast<ProjectModel&>(m), kind);
+}
+
+bool SetRecordCount(ProjectModel& m, RecordKind kind, int n) {
+  switch (kind) {
+    case RecordKind::ConcreteRect: return SetCount(m.nr, m.rects, m.currentRect, n);
+    case RecordKind::ConcreteCircle: return SetCount(m.nc, m.circles, m.currentCirc, n);
+    case RecordKind::ReinforcingLine: return SetCount(m.nl, m.lines, m.currentLine, n);
+    case RecordKind::ReinforcingArc: return SetCount(m.na, m.arcs, m.currentArc, n);
+    case RecordKind::SteelRect: return SetCount(m.nb, m.steelRects, m.currentBar, n);
+    case RecordKind::SteelPipe: return SetCount(m.np, m.pipes, m.currentPipe, n);
+  }
+  return false;
+}
+
+bool SetLoadCount(ProjectModel& m, int n) {
+  if (!SetCount(m.ns, m.loads, m.currentLoad, n)) return false;
+  m.OutputSectionAnalysis = n >= 1 ? 1 : 0;
+  return true;
+}
+
+bool SetRecordCountText(ProjectModel& m, RecordKind kind, std::string_view text) {
+  const auto n = LenientCount(text);
+  return n && SetRecordCount(m, kind, *n);
+}
+
+bool SetLoadCountText(ProjectModel& m, std::string_view text) {
+  const auto n = LenientCount(text);
+  return n && SetLoadCount(m, *n);
+}
+
+void SetUnitFactors(ProjectModel& m) {
+  m.ForceUnitFactor = 1000;
+  m.MomentUnitFactor = m.units == "english" ? 12000.0f : 1000000.0f;
+}
+
+float& LoadValueRef(LoadCondition& load, LoadValue which) {
+  switch (which) {
+    case LoadValue::P: return load.P;
+    case LoadValue::V: return load.V;
+    case LoadValue::M: return load.M;
+    case LoadValue::T: return load.T;
+    case LoadValue::M1ns: return load.M1ns;
+    case LoadValue::M2ns: return load.M2ns;
+    case LoadValue::M1s: return load.M1s;
+    case LoadValue::M2s: return load.M2s;
+  }
+  return load.P;
+}
+
+float LoadValueFactor(const ProjectModel& m, LoadValue which) {
+  return which == LoadValue::P || which == LoadValue::V ? m.ForceUnitFactor : m.MomentUnitFactor;
+}
+
+void EditLoadValue(ProjectModel& m, int number, LoadValue which, std::string_view text) {
+  if (number < 1 || number > ListSize(m.ns)) return;
+  LoadValueRef(m.loads[static_cast<size_t>(number)], which) =
+      static_cast<float>(LenientDouble(text) * LoadValueFactor(m, which));
+}
+
+float DisplayedLoadValue(const ProjectModel& m, int number, LoadValue which) {
+  if (number < 1 || number > ListSize(m.ns)) return 0;
+  LoadCondition load = m.loads[static_cast<size_t>(number)];
+  return static_cast<float>(static_cast<double>(LoadValueRef(load, which)) / LoadValueFactor(m, which));
+}
+
+void EditStressStrainPoint(ProjectModel& m, SteelCurve curve, PointPart part, std::string_view text) {
+  const auto value = ParseFileFloat(text);
+  if (!value) return;
+  const bool reinforcing = curve == SteelCurve::Reinforcing;
+  const int model = reinforcing ? m.reinfModel : m.steelModel;
+  const int point = reinforcing ? m.currentRPoint : m.currentSPoint;
+  StressStrainPoint* target = nullptr;
+  if (model == 1 && point >= 1 && point <= 4) {
+    target = &(reinforcing ? m.rpBL : m.spBL)[static_cast<size_t>(point)];
+  } else if (model == 2 && point >= 1 && point <= 6) {
+    target = &(reinforcing ? m.rpPA : m.spPA)[static_cast<size_t>(point)];
+  }
+  if (target == nullptr) return;
+  (part == PointPart::Strain ? target->strain : target->stress) = *value;
+}
+
+void SetPerformMomentCurvature(ProjectModel& m, int flag) {
+  m.PerformMomentCurvature = flag ? 1 : 0;
+  m.OutputMomentCurvature = m.PerformMomentCurvature;
+}
+
+std::string SetOutputSlenderness(ProjectModel& m, int flag) {
+  if (flag && m.criteria == "ud") {
+    m.OutputSlenderness = 0;
+    return "Slenderness effects not available for user defined criteria";
+  }
+  m.OutputSlenderness = flag ? 1 : 0;
+  return {};
+}
+
+void SetSlendernessOption(ProjectModel& m, int option) {
+  m.SlendernessOption = option;
+  if (option == 3) m.Vri = 1;
+}
+
+void DeriveOutputOptions(ProjectModel& m) {
+  m.OutputSectionAnalysis = m.ns >= 1 ? 1 : 0;
+  m.OutputSlenderness = m.SlendernessOption == 1 ? 0 : 1;
+  if (m.SlendernessOption == 3) m.OutputSectionAnalysis = 0;
+}
+
+}  // namespace tarnix

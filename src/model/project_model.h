@@ -1,0 +1,170 @@
+// The one project state: inputs of the cross-section, materials, loads and options, editor state, and
+// the result blocks of the analyses.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/conventions.h"
+
+namespace tarnix {
+
+/// Concrete rectangle, added (rsign +1) or subtracted (-1).
+struct ConcreteRect {
+  float Yt = 0;  ///< depth to the top of the rectangle
+  float D = 0;   ///< depth of the rectangle
+  float W = 0;   ///< width
+  int rsign = 1;
+};
+
+/// Concrete circle, added (csign +1) or subtracted (-1).
+struct ConcreteCircle {
+  float Yc = 0;  ///< depth to the centre
+  float Rc = 0;  ///< radius
+  int csign = 1;
+};
+
+/// Straight line of equal bars, first bar at depth Yb, inclined Ab degrees.
+struct ReinforcingLine {
+  float Yb = 0;   ///< depth to the centre of the first bar
+  float Lb = 0;   ///< length of the line
+  float Ab = 0;   ///< angle of inclination, degrees
+  int Nbl = 0;    ///< number of bars
+  float Abl = 0;  ///< area of each bar
+};
+
+/// Circular arc of equal bars.
+struct ReinforcingArc {
+  float Y0 = 0;    ///< depth to the centre of the arc
+  float R0 = 0;    ///< radius
+  float Abeg = 0;  ///< angle to the first bar, degrees
+  float Atot = 0;  ///< total angle of the arc, degrees
+  int Nba = 0;     ///< number of bars
+  float Aba = 0;   ///< area of each bar
+};
+
+/// Solid rectangular structural steel shape.
+struct SteelRect {
+  float Ytb = 0;  ///< depth to the top of the shape
+  float Db = 0;   ///< depth
+  float Wb = 0;   ///< width
+};
+
+/// Structural steel pipe.
+struct SteelPipe {
+  float Ycp = 0;  ///< depth to the centre
+  float Rcp = 0;  ///< radius to mid-thickness
+  float tp = 0;   ///< wall thickness
+};
+
+/// One load condition. P, V in lb / N; M, T and the end moments in lb-in / N-mm (see conventions.h).
+struct LoadCondition {
+  float P = 0;  ///< axial load, compression positive
+  float V = 0;  ///< shear
+  float M = 0;  ///< initial moment
+  float T = 0;  ///< torsion
+  float di = 0, dj = 0;  ///< initial lateral deflections at ends i and j (in / mm)
+  float ri = 0, rj = 0;  ///< initial rotations at ends i and j (degrees)
+  float M1ns = 0, M2ns = 0;  ///< smaller and larger end moments due to non-sway loads
+  float M1s = 0, M2s = 0;    ///< smaller and larger end moments due to sway loads
+  float BetaD = 0;   ///< sustained / total axial load
+  float BetaDs = 0;  ///< sustained / total shear load
+  int Tloads = 0;    ///< 1 when transverse loads act between the supports
+};
+
+/// A point of a stress-strain curve: strain, stress (psi / MPa), compression positive.
+struct StressStrainPoint {
+  float strain = 0;
+  float stress = 0;
+};
+
+/// Point tables of the steel curves, indexed by point number 1..4 (Bilinear) or 1..6 (Park), point 1
+/// being the most tensile.
+using BilinearPoints = std::array<StressStrainPoint, 5>;
+using ParkPoints = std::array<StressStrainPoint, 7>;
+
+/// The six kinds of section record, in file order.
+enum class RecordKind { ConcreteRect, ConcreteCircle, ReinforcingLine, ReinforcingArc, SteelRect, SteelPipe };
+
+/// The whole project. Record lists are indexed by record number (1..count); a count below 1 means an
+/// empty list whatever storage remains, and storage always holds at least count + 1 slots otherwise.
+struct ProjectModel {
+  // Files and identity.
+  std::string title;
+  std::string inputFileName, inputFileTitle;
+  std::string outputFileName, outputFileTitle;
+
+  // Criteria and units.
+  std::string criteria = "arema";  ///< "ud", "aashto", "lrfd", "aci02", "arema", "s6", "csa", "aci", "ohbdc"
+  std::string units = "english";   ///< "english" or "metric"
+  float ForceUnitFactor = 1000;    ///< displayed kip / kN to stored lb / N
+  float MomentUnitFactor = 12000;  ///< displayed k-ft / kN-m to stored lb-in / N-mm
+
+  // Materials (psi / MPa).
+  float fpc = 0, fy = 0, fs = 0, Ec = 0, Er = 0, Es = 0;
+  // Stress block and factors.
+  float a1 = 0, b1 = 0, em = 0;
+  float phiT = 0, phiC = 0, phiS = 0;
+  float phiConc = 0, phiReinf = 0, phiStl = 0;
+
+  // Section records and loads.
+  int nr = 0, nc = 0, nl = 0, na = 0, nb = 0, np = 0, ns = 0;
+  std::vector<ConcreteRect> rects{1};
+  std::vector<ConcreteCircle> circles{1};
+  std::vector<ReinforcingLine> lines{1};
+  std::vector<ReinforcingArc> arcs{1};
+  std::vector<SteelRect> steelRects{1};
+  std::vector<SteelPipe> pipes{1};
+  std::vector<LoadCondition> loads{1};
+
+  // Member and slenderness.
+  float L = 0;     ///< member length (in / mm); 0 means none given
+  float Keff = 0;  ///< effective length factor
+  float Ieff = 0;  ///< factor on the effective moment of inertia
+  int Vri = 0, Vrj = 0, Mri = 0, Mrj = 0;  ///< end restraint flags
+  int SlendernessOption = 1;  ///< 1 none, 2 moment magnification, 3 slender wall, 4 general P-delta
+
+  // Material models.
+  int concreteModel = 2;  ///< 1 Linear, 2 Simple, 3 Mander
+  float ec0 = 0, fc0 = 0, Eci = 0, ecu = 0, fcu = 0, fcc = 0, esp = 0;
+  int reinfModel = 2;  ///< 1 Bilinear, 2 Park
+  int steelModel = 2;  ///< 1 Bilinear, 2 Park
+  int ParkModel = 2;   ///< 1 simple parabolic strain hardening, 2 complex strain hardening
+  BilinearPoints rpBL{}, spBL{};
+  ParkPoints rpPA{}, spPA{};
+  int StressStrainPointCount = 6;
+  float maxBarArea = 0;
+
+  // Confinement.
+  int confinementOption = 1;  ///< 1 none, 2 spirals, 3 circular hoops, 4 cross ties, 5 steel casing
+  float cover = 0, ds = 0, Dc = 0, st = 0, sl = 0, xcl = 0, ycl = 0;
+  int nx = 0, ny = 0;
+  float fyh = 0, esf = 0;
+
+  // Control parameters.
+  float inc = 0;
+  int binc = 0, pinc = 0;
+  float cbeg = 0, cend = 0, cinc = 0;
+  float ebeg = 0, eend = 0, einc = 0;
+  int rcinc = 0, ccinc = 0, bsinc = 0, psinc = 0;
+
+  // Output options.
+  int OutputInputEcho = 1, OutputSectionProperties = 1, OutputInteractionDiagram = 1;
+  int OutputSlenderness = 0, OutputSectionAnalysis = 0, OutputMomentCurvature = 0;
+  int PerformMomentCurvature = 0;
+
+  // Editor and run state.
+  int currentRect = 1, currentCirc = 1, currentLine = 1, currentArc = 1, currentBar = 1, currentPipe = 1,
+      currentLoad = 1;
+  int currentSlenderLoad = 1;
+  int currentRPoint = 1, currentSPoint = 1;
+  int refreshing = 0;
+  int inputComplete = 0;
+  std::string VersionText;
+};
+
+/// Number of records in a list with count `count` (0 for a count below 1).
+inline int ListSize(int count) { return count < 1 ? 0 : count; }
+
+}  // namespace tarnix

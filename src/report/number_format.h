@@ -1,0 +1,45 @@
+// The one place where numbers become text and text becomes numbers: input-file forms, lenient editor
+// parsing, rounding rules, and the full-precision form used for exported data.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarnix {
+
+/// Single-precision value in the input file's form: the shortest digits that read back to the same float,
+/// no leading zero before the point (".85", "-.09"), exponent form with a signed two-digit exponent from
+/// 1E+07 upward and below 1E-04 ("2.9E+07", "1E-05"). Zero (of either sign) is "0".
+/// Non-finite values have no file form: they give "NaN", "Infinity" or "-Infinity", which no reader accepts.
+std::string FormatFileFloat(float value);
+
+/// Double-precision value in the same form, exponent from 1E+15 upward (the loads of the input file).
+std::string FormatFileDouble(double value);
+
+/// Shortest round-trip digits in the conventional form with a leading zero ("0.85", "2.9e+07"); used where
+/// other programs read the numbers (exported tables).
+std::string FormatFullPrecision(double value);
+std::string FormatFullPrecision(float value);
+
+/// Reads an input-file number item: optional blanks, an optional sign, digits with an optional decimal point
+/// (leading zero optional), an optional exponent, optional blanks, and nothing else. Values that do not fit
+/// the type (overflow, underflow to zero of a non-zero text) are refused.
+std::optional<float> ParseFileFloat(std::string_view text);
+std::optional<double> ParseFileDouble(std::string_view text);
+/// An integer item; a fractional value is rounded to the nearest integer, halves to the even neighbour.
+std::optional<int> ParseFileInt(std::string_view text);
+
+/// The leading number of typed text, or 0 when the text does not start with one (leading blanks are
+/// skipped; "12.5 kip" reads 12.5, "abc" reads 0, "1e" reads 1). A number too large for the type reads 0.
+float LenientFloat(std::string_view text);
+double LenientDouble(std::string_view text);
+
+/// A count typed as text: the leading number rounded to the nearest integer, halves to the even neighbour;
+/// empty when the value lies outside the 32-bit integer range.
+std::optional<int> LenientCount(std::string_view text);
+
+/// x rounded to `decimals` decimal places, halves away from zero (the program's round0 ... round5 rules).
+double RoundHalfAway(double x, int decimals);
+
+}  // namespace tarnix
