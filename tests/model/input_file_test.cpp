@@ -1,1 +1,335 @@
+// Input file: exact written forms, reading old and new files, the optional material-model section, and
+// refusing damaged files without touching the model.
+#include "model/input_file.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+
+#include "model/defaults.h"
+#include "model/file_write.h"
+#include "model/model_edits.h"
+
+namespace tarnix {
+namespace {
+
+std::string Lines(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) text += std::string(line) + "\r\n";
+  return text;
+}
+
+// The reset model with one rectangle, one line of three bars and one load of 100 kip and 50 k-ft.
+const std::string kExample = Lines({
+    "\"\"", "\"arema\"", "\"english\"", "4000,60000,36000,3605000,2.9E+07,2.9E+07", ".85,.85,.003",
+    ".9,.7,.85", "1,1,1", "1", "0,24,12,1", "0", "1", "2.5,7,0,3,.79", "0", "0", "0", "1", "100,50,0,0",
+    "0,1,1", "1,1,0,0", "1",
+});
+
+ProjectModel ExampleModel() {
+  ProjectModel m;
+  ResetAll(m);
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, 24, 12, 1};
+  SetRecordCount(m, RecordKind::ReinforcingLine, 1);
+  m.lines[1] = {2.5f, 7, 0, 3, 0.79f};
+  SetLoadCount(m, 1);
+  EditLoadValue(m, 1, LoadValue::P, "100");
+  EditLoadValue(m, 1, LoadValue::M, "50");
+  return m;
+}
+
+ProjectModel Read(const std::string& text) {
+  ProjectModel m;
+  ResetAll(m);
+  const Status status = ReadInputText(m, text);
+  EXPECT_TRUE(status.ok()) << status.message;
+  return m;
+}
+
+std::string Written(const ProjectModel& m) { return FormatInputFile(m).value_or("<no file form>"); }
+
+TEST(InputFile, ExampleIsWrittenLineForLineAndReadsBack) {
+  EXPECT_EQ(Written(ExampleModel()), kExample);
+
+  const ProjectModel m = Read(kExample);
+  EXPECT_EQ(m.criteria, "arema");
+  ASSERT_EQ(m.nl, 1);
+  EXPECT_EQ(m.lines[1].Abl, 0.79f);
+  EXPECT_EQ(m.lines[1].Nbl, 3);
+  EXPECT_EQ(m.loads[1].P, 100000.0f);
+  EXPECT_EQ(m.loads[1].M, 600000.0f);
+  EXPECT_EQ(m.PerformMomentCurvature, 0);
+  EXPECT_EQ(m.inc, 0.05f);  // control parameters follow the file's unit system
+  EXPECT_EQ(Written(m), kExample);
+}
+
+TEST(InputFile, OneRectangleAloneIsEighteenLines) {
+  ProjectModel m;
+  ResetAll(m);
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, 20, 10, 1};
+  const std::string text = Written(m);
+  EXPECT_EQ(text, Lines({"\"\"", "\"arema\"", "\"english\"", "4000,60000,36000,3605000,2.9E+07,2.9E+07",
+                         ".85,.85,.003", ".9,.7,.85", "1,1,1", "1", "0,20,10,1", "0", "0", "0", "0", "0", "0",
+                         "0,1,1", "1,1,0,0", "1"}));
+}
+
+TEST(InputFile, LoadsKeepOneDecimalInDisplayedUnits) {
+  ProjectModel m = ExampleModel();
+  EditLoadValue(m, 1, LoadValue::P, "12.34");
+  EditLoadValue(m, 1, LoadValue::M, "56.78");
+  EditLoadValue(m, 1, LoadValue::V, "-0.04");  // rounds to zero: written as 0, not -0
+  const std::string text = Written(m);
+  EXPECT_NE(text.find("\r\n12.3,56.8,0,0\r\n"), std::string::npos);
+  const ProjectModel back = Read(text);
+  EXPECT_EQ(back.loads[1].P, 12300.0f);
+  EXPECT_EQ(back.loads[1].M, 681600.0f);
+
+  // Metric files scale moments by 1e6 (kN-m to N-mm).
+  std::string metric = kExample;
+  metric.replace(metric.find("english"), 7, "metric");
+  EXPECT_EQ(Read(metric).loads[1].M, 5e7f);
+}
+
+TEST(InputFile, OldFilesWithoutTitleKeepTheTitle) {
+  ProjectModel m;
+  ResetAll(m);
+  m.title = "Pier 3";
+  const std::string old = kExample.substr(kExample.find("\"arema\""));
+  ASSERT_TRUE(ReadInputText(m, old).ok());
+  EXPECT_EQ(m.title, "Pier 3");
+  EXPECT_EQ(m.criteria, "arema");
+  EXPECT_EQ(m.nr, 1);
+  EXPECT_EQ(Written(m), Lines({"\"Pier 3\""}) + old);
+}
+
+TEST(InputFile, TitlesThatLookLikeKeysOrHoldQuotesStillReadBack) {
+  for (const char* title : {"aci", "arema", "english", "ud"}) {
+    ProjectModel m = ExampleModel();
+    m.title = title;
+    const ProjectModel back = Read(Written(m));
+    EXPECT_EQ(back.title, title);
+    EXPECT_EQ(back.criteria, "arema");
+    EXPECT_EQ(back.units, "english");
+  }
+  ProjectModel m = ExampleModel();
+  m.title = "Column \"C1\", level 2\r\nnorth";
+  EXPECT_EQ(Read(Written(m)).title, "Column 'C1', level 2  north");
+}
+
+TEST(InputFile, CountsBelowOneKeepStorageAndReadNoRows) {
+  ProjectModel m = ExampleModel();
+  m.nr = -2;  // a count typed as a negative number
+  SetRecordCount(m, RecordKind::ConcreteCircle, 1);
+  m.circles[1] = {12, 12, 1};
+  const std::string text = Written(m);
+  EXPECT_NE(text.find("\r\n-2\r\n1\r\n12,12,1\r\n"), std::string::npos);
+
+  ProjectModel back;
+  ResetAll(back);
+  SetRecordCount(back, RecordKind::ConcreteRect, 2);
+  back.rects[2].D = 30;
+  ASSERT_TRUE(ReadInputText(back, text).ok());
+  EXPECT_EQ(back.nr, -2);
+  EXPECT_EQ(back.rects[2].D, 30.0f);  // untouched by the file
+  EXPECT_EQ(Written(back), text);
+}
+
+// A model with slender-member data for two loads and the full material-model section (Mander concrete
+// with spirals, Park reinforcing and Park structural steel).
+ProjectModel FullModel() {
+  ProjectModel m = ExampleModel();
+  m.title = "Bent 4, column B";
+  SetRecordCount(m, RecordKind::SteelPipe, 1);
+  m.pipes[1] = {12, 4.5f, 0.375f};
+  SetLoadCount(m, 2);
+  for (int i = 1; i <= 2; ++i) {
+    LoadCondition& c = m.loads[static_cast<size_t>(i)];
+    c.P = 250000.0f * i;
+    c.M = 1.2e6f;
+    c.di = 0.25f;
+    c.rj = -0.5f;
+    c.M1ns = -120000;
+    c.M2ns = 240000.0f * i;
+    c.BetaD = 0.6f;
+    c.Tloads = i - 1;
+  }
+  m.L = 144;
+  m.Keff = 1.2f;
+  SetSlendernessOption(m, 2);
+  SetPerformMomentCurvature(m, 1);
+  m.concreteModel = 3;
+  m.ec0 = 0.002f, m.fc0 = 5200, m.ecu = 0.018f, m.fcu = 0, m.esp = 0.005f, m.fcc = 7450, m.Eci = 4110328;
+  m.confinementOption = 2;
+  m.ds = 0.5f, m.st = 3, m.cover = 2.5f, m.fyh = 60000, m.esf = 0.09f, m.Dc = 19;
+  m.sl = 3, m.xcl = 0, m.ycl = 0, m.nx = 0, m.ny = 0;
+  m.reinfModel = m.steelModel = 2;
+  m.ParkModel = 2;
+  const float rp[7][2] = {{0, 0}, {-0.09f, -90000}, {-0.01035f, -60000}, {-0.00207f, -60000},
+                          {0.00207f, 60000}, {0.01035f, 60000}, {0.09f, 90000}};
+  for (int p = 1; p <= 6; ++p) {
+    m.rpPA[p] = {rp[p][0], rp[p][1]};
+    m.spPA[p] = {rp[p][0] * 2, rp[p][1] * 0.6f};
+  }
+  return m;
+}
+
+TEST(InputFile, SlendernessAndMaterialModelSectionsRoundTrip) {
+  const std::string text = Written(FullModel());
+  // Three passes over the loads: deflections and rotations, end moments, then the sustained-load ratios.
+  EXPECT_NE(text.find("\r\n2\r\n.25,0,0,-.5\r\n.25,0,0,-.5\r\n-10,20,0,0\r\n-10,40,0,0\r\n.6,0,0\r\n.6,0,1\r\n"
+                      "3,2,2\r\n.002,5200,.018,0,.005,7450,4110328\r\n2\r\n.5,3,2.5,60000,.09,19\r\n3,0,0,0,0\r\n"
+                      "2\r\n-.09,-90000\r\n"),
+            std::string::npos)
+      << text;
+
+  ProjectModel m;
+  ResetAll(m);
+  ASSERT_TRUE(ReadInputText(m, text).ok());
+  EXPECT_EQ(m.PerformMomentCurvature, 1);
+  EXPECT_EQ(m.OutputMomentCurvature, 1);
+  EXPECT_EQ(m.StressStrainPointCount, 6);
+  EXPECT_EQ(m.loads[2].M2ns, 480000.0f);
+  EXPECT_EQ(m.spPA[6].strain, 0.18f);
+  EXPECT_EQ(Written(m), text);
+}
+
+TEST(InputFile, SecondParkModelValueWins) {
+  std::string text = Written(FullModel());
+  // Rows 34 and 36 both hold ParkModel ("2" alone on a line right before the first Park point).
+  const std::string reinforcingPark = "\r\n2\r\n-.09,-90000\r\n";
+  const size_t first = text.find(reinforcingPark);
+  ASSERT_NE(first, std::string::npos);
+  text.replace(first, reinforcingPark.size(), "\r\n1\r\n-.09,-90000\r\n");
+  EXPECT_EQ(Read(text).ParkModel, 2);
+}
+
+TEST(InputFile, MissingOrBrokenMaterialSectionOnlyClearsTheRequest) {
+  // A file that ends right after the slenderness option.
+  ProjectModel m;
+  ResetAll(m);
+  m.OutputMomentCurvature = 1;
+  m.PerformMomentCurvature = 1;
+  ASSERT_TRUE(ReadInputText(m, kExample).ok());
+  EXPECT_EQ(m.PerformMomentCurvature, 0);
+  EXPECT_EQ(m.OutputMomentCurvature, 1);  // left as it was
+
+  // A section that breaks off inside the confinement rows keeps what was read before the break.
+  std::string text = Written(FullModel());
+  text.resize(text.find(".5,3,2.5,60000"));
+  ProjectModel broken;
+  ResetAll(broken);
+  ASSERT_TRUE(ReadInputText(broken, text + "garbage\r\n").ok());
+  EXPECT_EQ(broken.PerformMomentCurvature, 0);
+  EXPECT_EQ(broken.concreteModel, 3);
+  EXPECT_EQ(broken.fcc, 7450.0f);
+  EXPECT_EQ(broken.confinementOption, 2);
+  EXPECT_EQ(broken.nl, 1);
+}
+
+TEST(InputFile, DamagedFilesLeaveTheModelUntouched) {
+  const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+  };
+  const std::string cases[] = {
+      "",
+      replaced(kExample, "4000,60000", "4000,6OOOO"),                // malformed number
+      replaced(kExample, "4000,60000", "4000,\"60000\""),            // quoted number
+      replaced(kExample, ".9,.7,.85", ".9,.7"),                      // item missing
+      replaced(kExample, ".9,.7,.85", ".9,.7,.85,1"),                // item too many
+      replaced(kExample, "\"english\"", "\"English\""),             // unknown unit system
+      replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n1000000000\r\n0,24,12,1"),  // absurd count
+      replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n2\r\n0,24,12,1"),           // count without its rows
+      replaced(kExample, "100,50,0,0", "100,fifty,0,0"),             // text in a load
+      replaced(kExample, "100,50,0,0", "100,1e305,0,0"),             // load beyond single precision
+      kExample.substr(0, kExample.find("0,1,1")),                   // ends before the member row
+      replaced(kExample, "\"\"\r\n", "\"unclosed\r\n"),
+  };
+  for (const std::string& text : cases) {
+    ProjectModel m = ExampleModel();
+    m.title = "before";
+    const std::string before = Written(m);
+    const Status status = ReadInputText(m, text);
+    EXPECT_EQ(status.message, "Error reading input file") << text;
+    EXPECT_EQ(Written(m), before) << text;
+  }
+}
+
+TEST(InputFile, ReaderAcceptsOtherNumberSpellingsAndLineEnds) {
+  std::string text = kExample;
+  for (const auto& [from, to] : {std::pair<std::string, std::string>{".85,.85,.003", "0.85, +0.85 ,3E-3"},
+                                 {"2.9E+07,2.9E+07", "29000000,2.9e7"}}) {
+    text.replace(text.find(from), from.size(), to);
+  }
+  std::string unixText;
+  for (char c : text) {
+    if (c != '\r') unixText += c;
+  }
+  EXPECT_EQ(Written(Read(unixText + "\n\n")), kExample);
+}
+
+class InputFileOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tarnix_input_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+  std::filesystem::path dir_;
+};
+
+TEST_F(InputFileOnDisk, WriteReplacesOnlyWhenEverythingCanBeWritten) {
+  const std::string path = Path("column.in");
+  ProjectModel m = ExampleModel();
+  ASSERT_TRUE(WriteInputFile(m, path).ok());
+  EXPECT_EQ(ReadFileContent(path, 1 << 20).value_or(""), kExample);
+
+  ProjectModel loaded;
+  ResetAll(loaded);
+  ASSERT_TRUE(LoadInputFile(loaded, path).ok());
+  EXPECT_EQ(Written(loaded), kExample);
+
+  // Incomplete input and values without a file form leave the earlier file as it was.
+  ProjectModel empty;
+  ResetAll(empty);
+  EXPECT_EQ(WriteInputFile(empty, path).message, "Input is incomplete");
+  EXPECT_EQ(empty.inputComplete, 0);
+  ProjectModel bad = ExampleModel();
+  bad.fpc = std::numeric_limits<float>::quiet_NaN();
+  EXPECT_EQ(WriteInputFile(bad, path).message, "Error writing input file");
+  EXPECT_EQ(ReadFileContent(path, 1 << 20).value_or(""), kExample);
+
+  EXPECT_EQ(WriteInputFile(m, Path("no/such/folder/column.in")).message, "Error writing input file");
+  EXPECT_EQ(WriteInputFile(m, dir_.string()).message, "Error writing input file");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);  // no temporary files left
+
+  EXPECT_EQ(WriteInputFile(empty, Path("new.in")).message, "Input is incomplete");
+  EXPECT_FALSE(std::filesystem::exists(Path("new.in")));
+}
+
+TEST_F(InputFileOnDisk, MissingFileIsAReadError) {
+  ProjectModel m = ExampleModel();
+  EXPECT_EQ(LoadInputFile(m, Path("missing.in")).message, "Error reading input file");
+  EXPECT_EQ(LoadInputFile(m, dir_.string()).message, "Error reading input file");
+  EXPECT_EQ(Written(m), kExample);
+}
+
+TEST(InputFileNames, PathAndBareName) {
+  ProjectModel m;
+  SetInputFileNames(m, "/home/eng/bridge/pier3.in");
+  SetOutputFileNames(m, "pier3.out");
+  EXPECT_EQ(m.inputFileTitle, "pier3.in");
+  EXPECT_EQ(m.inputFileName, "/home/eng/bridge/pier3.in");
+  EXPECT_EQ(m.outputFileTitle, "pier3.out");
+}
+
+}  // namespace
+}  // namespace tarnix
