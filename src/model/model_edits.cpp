@@ -143,7 +143,8 @@ void SetSlendernessOption(ProjectModel& m, int option) {
 
 void DeriveOutputOptions(ProjectModel& m) {
   m.OutputSectionAnalysis = m.ns >= 1 ? 1 : 0;
-  m.OutputSlenderness = m.SlendernessOption == 1 ? 0 : 1;
+  // Slenderness output is never available for user-defined criteria, whichever way the option was set.
+  m.OutputSlenderness = m.SlendernessOption != 1 && m.criteria != "ud" ? 1 : 0;
   if (m.SlendernessOption == 3) m.OutputSectionAnalysis = 0;
 }
 

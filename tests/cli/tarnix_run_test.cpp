@@ -1,1 +1,126 @@
+// tarnix-run: command line, exit codes, messages and the files it leaves.
+#include "cli/batch_run.h"
+
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "model/file_write.h"
+
+namespace tarnix {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* kColumn =
+    "\"Test column\"\r\n\"aci02\"\r\n\"english\"\r\n4000,60000,36000,3605000,2.9E+07,2.9E+07\r\n"
+    ".85,.85,.003\r\n.9,.65,.75\r\n1,1,1\r\n1\r\n0,24,12,1\r\n0\r\n2\r\n2.5,7,0,3,.79\r\n21.5,7,0,3,.79\r\n"
+    "0\r\n0\r\n0\r\n1\r\n100,50,0,0\r\n0,1,1\r\n1,1,0,0\r\n1\r\n";
+
+class TarnixRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("tarnix_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    ASSERT_TRUE(ReplaceFileContent(Path("column.in"), kColumn));
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  int Run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = RunBatch(args, out, err);
+    out_ = out.str();
+    err_ = err.str();
+    return code;
+  }
+
+  fs::path dir_;
+  std::string out_, err_;
+};
+
+TEST_F(TarnixRun, WritesTheReportBesideTheInputOrWhereAsked) {
+  EXPECT_EQ(Run({Path("column.in")}), 0) << err_;
+  EXPECT_TRUE(fs::exists(Path("column.out")));
+  EXPECT_EQ(out_, "Report written to " + Path("column.out") + "\n");
+  EXPECT_EQ(err_, "");
+
+  EXPECT_EQ(Run({Path("column.in"), "-o", Path("elsewhere.txt"), "--no-mc"}), 0) << err_;
+  EXPECT_TRUE(fs::exists(Path("elsewhere.txt")));
+
+  EXPECT_EQ(Run({"--csv", Path("csv"), Path("column.in"), "--svg", Path("svg")}), 0) << err_;
+  EXPECT_TRUE(fs::is_directory(Path("csv")));
+  EXPECT_TRUE(fs::is_directory(Path("svg")));
+}
+
+TEST_F(TarnixRun, SaveInputWritesTheFileAsLoadedAndNothingElse) {
+  EXPECT_EQ(Run({Path("column.in"), "--save-input", Path("copy.in")}), 0) << err_;
+  EXPECT_EQ(ReadFileContent(Path("copy.in"), 1 << 20).value_or(""), kColumn);
+  EXPECT_FALSE(fs::exists(Path("column.out")));
+
+  EXPECT_EQ(Run({Path("column.in"), "--save-input", Path("copy2.in"), "-o", Path("r.out")}), 0) << err_;
+  EXPECT_TRUE(fs::exists(Path("copy2.in")));
+  EXPECT_TRUE(fs::exists(Path("r.out")));
+}
+
+TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
+  ASSERT_TRUE(ReplaceFileContent(Path("broken.in"), "\"\"\r\n\"arema\"\r\n\"english\"\r\n4000,x\r\n"));
+  ASSERT_TRUE(ReplaceFileContent(Path("bars_only.in"),
+                                 "\"\"\r\n\"arema\"\r\n\"english\"\r\n4000,60000,36000,3605000,2.9E+07,2.9E+07\r\n"
+                                 ".85,.85,.003\r\n.9,.7,.85\r\n1,1,1\r\n0\r\n0\r\n1\r\n2.5,7,0,3,.79\r\n0\r\n0\r\n0\r\n"
+                                 "0\r\n0,1,1\r\n1,1,0,0\r\n1\r\n"));
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::string message;
+  } cases[] = {
+      {{Path("missing.in")}, 1, "tarnix-run: Error reading input file: " + Path("missing.in") + "\n"},
+      {{Path("broken.in")}, 1, "tarnix-run: Error reading input file: " + Path("broken.in") + "\n"},
+      {{Path("bars_only.in")}, 1, "tarnix-run: Input is incomplete: " + Path("bars_only.in") + "\n"},
+      {{Path("bars_only.in"), "--save-input", Path("saved.in")}, 1,
+       "tarnix-run: Input is incomplete: " + Path("saved.in") + "\n"},
+      {{Path("column.in"), "-o", Path("no/folder/x.out")}, 1,
+       "tarnix-run: Error writing output file: " + Path("no/folder/x.out") + "\n"},
+      {{Path("column.in"), "-o", Path("column.in")}, 1,
+       "tarnix-run: The report would replace the input file: " + Path("column.in") + "\n"},
+      {{}, 2, "tarnix-run: no input file given\nTry 'tarnix-run --help'.\n"},
+      {{Path("column.in"), "-o"}, 2, "tarnix-run: option -o needs a value\nTry 'tarnix-run --help'.\n"},
+      {{Path("column.in"), "--fast"}, 2, "tarnix-run: unknown option --fast\nTry 'tarnix-run --help'.\n"},
+      {{Path("column.in"), Path("b.in")}, 2,
+       "tarnix-run: more than one input file given\nTry 'tarnix-run --help'.\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Run(c.args), c.code) << c.message;
+    EXPECT_EQ(err_, c.message);
+    EXPECT_EQ(out_, "");
+  }
+  EXPECT_EQ(ReadFileContent(Path("column.in"), 1 << 20).value_or(""), kColumn);
+  for (const char* name : {"missing.out", "broken.out", "bars_only.out", "saved.in"}) {
+    EXPECT_FALSE(fs::exists(Path(name))) << name;
+  }
+}
+
+TEST_F(TarnixRun, ExecutableExitCodes) {
+  const auto status = [&](const std::string& args) {
+    const std::string command = std::string(TARNIX_RUN_PATH) + " " + args + " >" + Path("stdout") + " 2>" +
+                                Path("stderr");
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  };
+  EXPECT_EQ(status("--help"), 0);
+  EXPECT_NE(ReadFileContent(Path("stdout"), 1 << 20).value_or("").find("Usage: tarnix-run INPUT.in"),
+            std::string::npos);
+  EXPECT_EQ(status("'" + Path("column.in") + "'"), 0);
+  EXPECT_EQ(status("'" + Path("missing.in") + "'"), 1);
+  EXPECT_EQ(ReadFileContent(Path("stderr"), 1 << 20).value_or(""),
+            "tarnix-run: Error reading input file: " + Path("missing.in") + "\n");
+  EXPECT_EQ(status("--bogus"), 2);
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -1,1 +1,79 @@
+// Calculation run: guards, the report file, and status texts.
+#include "model/calculation_run.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "model/defaults.h"
+#include "model/file_write.h"
+#include "model/input_file.h"
+#include "model/model_edits.h"
+
+namespace tarnix {
+namespace {
+
+struct RecordingObserver : RunObserver {
+  void ShowStatus(const std::string& first, const std::string& second) override {
+    shown.push_back(first + " | " + second);
+  }
+  std::vector<std::string> shown;
+};
+
+class CalculationRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tarnix_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    ResetAll(model_);
+    SetRecordCount(model_, RecordKind::SteelPipe, 1);
+    model_.pipes[1] = {6, 6, 0.5f};
+    SetInputFileNames(model_, (dir_ / "pipe.in").string());
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+  std::filesystem::path dir_;
+  ProjectModel model_;
+};
+
+TEST_F(CalculationRun, GuardsTouchNoFile) {
+  Status status = RunCalculation(model_);
+  EXPECT_EQ(status.message, "Please save output filename");
+  EXPECT_TRUE(status.beep);
+
+  SetOutputFileNames(model_, Path("pipe.out"));
+  SetRecordCount(model_, RecordKind::ReinforcingLine, 1);  // bars without concrete
+  status = RunCalculation(model_);
+  EXPECT_EQ(status.message, "Input is incomplete");
+  EXPECT_FALSE(status.beep);
+  EXPECT_EQ(model_.inputComplete, 0);
+  EXPECT_FALSE(std::filesystem::exists(Path("pipe.out")));
+}
+
+TEST_F(CalculationRun, WritesTheReportAndShowsProgress) {
+  SetOutputFileNames(model_, Path("pipe.out"));
+  ASSERT_TRUE(ReplaceFileContent(Path("pipe.out"), "old report"));
+  model_.OutputInputEcho = model_.OutputSectionProperties = model_.OutputInteractionDiagram = 0;
+  RecordingObserver observer;
+  ASSERT_TRUE(RunCalculation(model_, &observer).ok());
+  EXPECT_EQ(model_.inputComplete, 1);
+  // With every output option cleared the report is replaced by an empty file.
+  EXPECT_EQ(ReadFileContent(Path("pipe.out"), 1 << 20).value_or("missing"), "");
+  EXPECT_EQ(observer.shown, (std::vector<std::string>{"Calculations in progress | Please wait",
+                                                      "Input file = pipe.in | Output file = pipe.out"}));
+}
+
+TEST_F(CalculationRun, UnwritableReportIsAFailure) {
+  SetOutputFileNames(model_, Path("missing/pipe.out"));
+  EXPECT_EQ(RunCalculation(model_).message, "Error writing output file");
+  SetOutputFileNames(model_, dir_.string());  // a folder, not a file
+  EXPECT_EQ(RunCalculation(model_).message, "Error writing output file");
+  EXPECT_TRUE(std::filesystem::is_directory(dir_));
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -1,1 +1,98 @@
+// Completeness check: section, loads, member and moment-curvature rules.
+#include "model/input_check.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include "model/defaults.h"
+#include "model/model_edits.h"
+
+namespace tarnix {
+namespace {
+
+// Reset model with every count set as given (records blank) and, for loads, P = 100 kip on each.
+ProjectModel WithCounts(int nr, int nc, int nl, int na, int nb, int np, int ns) {
+  ProjectModel m;
+  ResetAll(m);
+  const RecordKind kinds[] = {RecordKind::ConcreteRect,    RecordKind::ConcreteCircle, RecordKind::ReinforcingLine,
+                              RecordKind::ReinforcingArc, RecordKind::SteelRect,      RecordKind::SteelPipe};
+  const int counts[] = {nr, nc, nl, na, nb, np};
+  for (int k = 0; k < 6; ++k) SetRecordCount(m, kinds[k], counts[k]);
+  SetLoadCount(m, ns);
+  for (int i = 1; i <= ns; ++i) m.loads[static_cast<size_t>(i)].P = 100000;
+  return m;
+}
+
+TEST(InputCheck, SectionNeedsConcreteOrSteelAloneAndBarsNeedConcrete) {
+  const struct {
+    int nr, nc, nl, na, nb, np;
+    bool complete;
+  } cases[] = {
+      {0, 0, 0, 0, 0, 0, false},  {1, 0, 0, 0, 0, 0, true},   {0, 1, 0, 0, 0, 0, true},
+      {0, 0, 0, 0, 0, 1, true},   {0, 0, 0, 0, 1, 0, true},   {0, 0, 1, 0, 0, 1, false},
+      {0, 0, 0, 1, 0, 0, false},  {1, 0, 2, 1, 0, 0, true},   {0, 1, 0, 3, 1, 1, true},
+      {-2, 0, 0, 0, 0, 0, false},  // a negative count is an empty list, not a section
+      {0, -1, 1, 0, 0, 0, false}, {0, 0, -1, 0, 1, 0, true},
+  };
+  for (const auto& c : cases) {
+    ProjectModel m = WithCounts(c.nr, c.nc, c.nl, c.na, c.nb, c.np, 0);
+    EXPECT_EQ(CheckInputComplete(m), c.complete) << c.nr << c.nc << c.nl << c.na << c.nb << c.np;
+    EXPECT_EQ(m.inputComplete, c.complete ? 1 : 0);
+  }
+}
+
+TEST(InputCheck, LoadsMemberAndMomentCurvature) {
+  using Edit = std::function<void(ProjectModel&)>;
+  // A concrete rectangle with bars, two loads, and curve parameters that a moment-curvature analysis
+  // with the Simple concrete model and Park steel needs.
+  const auto base = [] {
+    ProjectModel m = WithCounts(1, 0, 1, 0, 0, 0, 2);
+    m.ec0 = 0.002f, m.fc0 = 5200, m.ecu = 0.005f, m.esp = 0.005f;
+    m.rpPA[1].strain = -0.09f;
+    m.spPA[1].strain = -0.18f;
+    return m;
+  };
+  const struct {
+    const char* what;
+    Edit edit;
+    bool complete;
+  } cases[] = {
+      {"as built", [](ProjectModel&) {}, true},
+      {"load without P or M", [](ProjectModel& m) { m.loads[2] = {}; m.loads[2].V = 10000; }, false},
+      {"same with moment-curvature", [](ProjectModel& m) { m.loads[2] = {}; m.loads[2].V = 10000;
+                                                            SetPerformMomentCurvature(m, 1); }, true},
+      {"moment only", [](ProjectModel& m) { m.loads[1].P = 0; m.loads[1].M = 1; }, true},
+      {"slender, no length", [](ProjectModel& m) { SetSlendernessOption(m, 2); }, false},
+      {"slender, no K", [](ProjectModel& m) { SetSlendernessOption(m, 2); m.L = 120; m.Keff = 0; }, false},
+      {"slender wall", [](ProjectModel& m) { SetSlendernessOption(m, 3); m.L = 120; }, true},
+      {"general P-delta, negative length", [](ProjectModel& m) { SetSlendernessOption(m, 4); m.L = -1; }, false},
+      {"MC without loads", [](ProjectModel& m) { SetLoadCount(m, 0); SetPerformMomentCurvature(m, 1); }, false},
+      {"MC Simple, no spalling strain", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.esp = 0; }, false},
+      {"MC Linear needs ecu and fcu", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);
+                                                            m.concreteModel = 1; }, false},
+      {"MC Linear complete", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 1;
+                                                   m.fcu = 4000; }, true},
+      {"MC Mander needs fcc", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3; }, false},
+      {"MC Mander spirals need ds", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3;
+                                                          m.fcc = 7000; m.confinementOption = 2; m.st = 3;
+                                                          m.fyh = 60000; m.esf = 0.09f; }, false},
+      {"MC Mander casing", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3;
+                                                 m.fcc = 7000; m.confinementOption = 5; m.fyh = 36000;
+                                                 m.esf = 0.2f; }, true},
+      {"MC reinforcing curve missing", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);
+                                                             m.rpPA[1].strain = 0; }, false},
+      {"MC Bilinear reinforcing table", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);
+                                                              m.reinfModel = 1; }, false},
+      {"MC structural steel curve checked always", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);
+                                                                         m.spPA[1].strain = 0; }, false},
+  };
+  for (const auto& c : cases) {
+    ProjectModel m = base();
+    c.edit(m);
+    EXPECT_EQ(IsInputComplete(m), c.complete) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace tarnix
