@@ -1,6 +1,7 @@
 // Field-edit rules of the project model.
 #include "model/model_edits.h"
 
+#include "model/material_defaults.h"
 #include "report/number_format.h"
 
 namespace tarnix {
@@ -125,6 +126,7 @@ void EditStressStrainPoint(ProjectModel& m, SteelCurve curve, PointPart part, st
 void SetPerformMomentCurvature(ProjectModel& m, int flag) {
   m.PerformMomentCurvature = flag ? 1 : 0;
   m.OutputMomentCurvature = m.PerformMomentCurvature;
+  if (flag) ApplyMaterialModelDefaults(m);
 }
 
 std::string SetOutputSlenderness(ProjectModel& m, int flag) {

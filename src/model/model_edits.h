@@ -47,7 +47,7 @@ enum class PointPart { Strain, Stress };
 void EditStressStrainPoint(ProjectModel& m, SteelCurve curve, PointPart part, std::string_view text);
 
 /// Ticking (1) or clearing (0) "perform moment-curvature": sets PerformMomentCurvature and
-/// OutputMomentCurvature together.
+/// OutputMomentCurvature together; ticking reloads the material-model defaults.
 void SetPerformMomentCurvature(ProjectModel& m, int flag);
 
 /// Ticking or clearing "Slenderness effects". Refused while criteria is "ud": the option stays 0 and the

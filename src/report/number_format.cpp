@@ -161,7 +161,11 @@ std::optional<int> LenientCount(std::string_view text) { return NearestInt(Lenie
 
 double RoundHalfAway(double x, int decimals) {
   const double scale = std::pow(10.0, decimals);
-  return std::round(x * scale) / scale;
+  // Decimal halves such as 0.8125 or 12.35 are rarely exact in binary and may land a hair below the half;
+  // a relative nudge far above that representation error and far below any digit that matters takes
+  // them to the half they stand for.
+  const double scaled = x * scale;
+  return std::round(scaled + scaled * 1e-12) / scale;
 }
 
 }  // namespace tarnix

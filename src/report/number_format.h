@@ -39,7 +39,8 @@ double LenientDouble(std::string_view text);
 /// empty when the value lies outside the 32-bit integer range.
 std::optional<int> LenientCount(std::string_view text);
 
-/// x rounded to `decimals` decimal places, halves away from zero (the program's round0 ... round5 rules).
+/// x rounded to `decimals` decimal places, halves away from zero (the program's round0 ... round5 rules);
+/// a decimal half that binary arithmetic left a hair below the half counts as the half.
 double RoundHalfAway(double x, int decimals);
 
 }  // namespace tarnix

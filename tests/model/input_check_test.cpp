@@ -75,7 +75,7 @@ TEST(InputCheck, LoadsMemberAndMomentCurvature) {
                                                    m.fcu = 4000; }, true},
       {"MC Mander needs fcc", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3; }, false},
       {"MC Mander spirals need ds", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3;
-                                                          m.fcc = 7000; m.confinementOption = 2; m.st = 3;
+                                                          m.fcc = 7000; m.confinementOption = 2; m.ds = 0; m.st = 3;
                                                           m.fyh = 60000; m.esf = 0.09f; }, false},
       {"MC Mander casing", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3;
                                                  m.fcc = 7000; m.confinementOption = 5; m.fyh = 36000;

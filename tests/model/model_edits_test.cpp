@@ -100,12 +100,13 @@ TEST(StressStrainPoints, WriteTheTableOfTheSelectedModelAndIgnoreText) {
   ResetAll(m);
   m.reinfModel = 1;
   m.currentRPoint = 2;
+  const StressStrainPoint parkBefore = m.rpPA[2];
   EditStressStrainPoint(m, SteelCurve::Reinforcing, PointPart::Strain, "-.00207");
   EditStressStrainPoint(m, SteelCurve::Reinforcing, PointPart::Stress, "-60000");
   EditStressStrainPoint(m, SteelCurve::Reinforcing, PointPart::Stress, "abc");
   EXPECT_EQ(m.rpBL[2].strain, -0.00207f);
   EXPECT_EQ(m.rpBL[2].stress, -60000.0f);
-  EXPECT_EQ(m.rpPA[2].strain, 0.0f);
+  EXPECT_EQ(m.rpPA[2].strain, parkBefore.strain);  // the Park table is not the one selected
 
   m.steelModel = 2;
   m.currentSPoint = 6;

@@ -143,6 +143,11 @@ TEST(Rounding, HalfAwayFromZero) {
   EXPECT_EQ(RoundHalfAway(-2.5, 0), -3);
   EXPECT_EQ(static_cast<float>(RoundHalfAway(60000.0 / 29000000.0, 5)), 0.00207f);
   EXPECT_EQ(static_cast<float>(RoundHalfAway(0.805, 3)), 0.805f);
+  // Halves that binary arithmetic leaves just below the half.
+  EXPECT_EQ(static_cast<float>(RoundHalfAway(0.85 - 0.0015 * 25, 3)), 0.813f);
+  EXPECT_EQ(RoundHalfAway(12350.0f / 1000.0, 1), 12.4);
+  EXPECT_EQ(RoundHalfAway(1.005, 2), 1.01);
+  EXPECT_EQ(RoundHalfAway(0.8124, 3), 0.812);
 }
 
 TEST(FullPrecision, ConventionalShortestForm) {
