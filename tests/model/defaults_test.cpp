@@ -1,0 +1,154 @@
+// Reset, criteria defaults and the values derived from f'c. Expected values are worked by hand from the
+// criteria formulas (ACI 318 22.2.2.4.3 and 19.2.2.1, CSA A23.3 10.1.7 and 8.6.2.3, AASHTO LRFD 5.4.2.4).
+#include "model/defaults.h"
+
+#include <gtest/gtest.h>
+
+#include "model/input_file.h"
+#include "model/model_edits.h"
+
+namespace tarnix {
+namespace {
+
+ProjectModel Chosen(const char* key, bool english) {
+  ProjectModel m;
+  ResetAll(m);
+  ChooseCriteria(m, key);
+  ChooseUnits(m, english);
+  ChooseCriteria(m, key);
+  return m;
+}
+
+TEST(Reset, AremaEnglishWithFineIncrement) {
+  ProjectModel m;
+  ResetAll(m);
+  EXPECT_EQ(m.criteria, "arema");
+  EXPECT_EQ(m.units, "english");
+  EXPECT_EQ(m.inc, 0.01f);
+  EXPECT_EQ(m.Ec, 3605000.0f);
+  EXPECT_EQ(m.concreteModel, 2);
+  EXPECT_EQ(m.fc0, 5200.0f);  // the Simple concrete model's defaults are loaded
+  EXPECT_EQ(m.rpPA[1].strain, -0.09f);
+  EXPECT_EQ(m.cover, 2.5f);
+  EXPECT_EQ(m.OutputInputEcho + m.OutputSectionProperties + m.OutputInteractionDiagram, 3);
+  ApplyControlDefaults(m);
+  EXPECT_EQ(m.inc, 0.05f);
+}
+
+TEST(CriteriaDefaults, EveryCriteriaInBothUnitSystems) {
+  const struct {
+    const char* key;
+    bool english;
+    const char* units;
+    float fpc, fy, fs, Ec, Er;
+    float phiT, phiC, phiS, a1, b1, em, phiConc, phiReinf, phiStl;
+  } cases[] = {
+      {"ud", true, "english", 4000, 60000, 36000, 3605000, 29e6f, 0.9f, 0.7f, 0.85f, 0.85f, 0.85f, 0.003f, 1, 1, 1},
+      {"aashto", false, "metric", 25, 420, 250, 23500, 200000, 0.9f, 0.7f, 0.85f, 0.85f, 0.85f, 0.003f, 1, 1, 1},
+      {"lrfd", true, "english", 4000, 60000, 36000, 3640000, 29e6f, 0.9f, 0.75f, 0.9f, 0.85f, 0.85f, 0.003f, 1, 1, 1},
+      {"lrfd", false, "metric", 25, 420, 250, 24000, 200000, 0.9f, 0.75f, 0.9f, 0.85f, 0.85f, 0.003f, 1, 1, 1},
+      {"aci02", true, "english", 4000, 60000, 36000, 3605000, 29e6f, 0.9f, 0.65f, 0.75f, 0.85f, 0.85f, 0.003f, 1, 1, 1},
+      {"arema", false, "metric", 25, 420, 250, 23500, 200000, 0.9f, 0.7f, 0.85f, 0.85f, 0.85f, 0.003f, 1, 1, 1},
+      // CSA criteria are metric whatever is clicked; a1 = 0.85 - 0.0015 f'c, b1 = 0.97 - 0.0025 f'c.
+      {"s6", true, "metric", 30, 400, 260, 25650, 200000, 1, 1, 1, 0.805f, 0.895f, 0.0035f, 0.75f, 0.9f, 0.9f},
+      {"csa", true, "metric", 25, 400, 260, 22500, 200000, 1, 1, 1, 0.813f, 0.908f, 0.0035f, 0.65f, 0.85f, 0.9f},
+  };
+  for (const auto& c : cases) {
+    const ProjectModel m = Chosen(c.key, c.english);
+    SCOPED_TRACE(std::string(c.key) + (c.english ? " english" : " metric"));
+    EXPECT_EQ(m.units, c.units);
+    EXPECT_EQ(m.fpc, c.fpc);
+    EXPECT_EQ(m.fy, c.fy);
+    EXPECT_EQ(m.fs, c.fs);
+    EXPECT_EQ(m.Ec, c.Ec);
+    EXPECT_EQ(m.Er, c.Er);
+    EXPECT_EQ(m.Es, c.Er);
+    EXPECT_EQ(m.phiT, c.phiT);
+    EXPECT_EQ(m.phiC, c.phiC);
+    EXPECT_EQ(m.phiS, c.phiS);
+    EXPECT_EQ(m.a1, c.a1);
+    EXPECT_EQ(m.b1, c.b1);
+    EXPECT_EQ(m.em, c.em);
+    EXPECT_EQ(m.phiConc, c.phiConc);
+    EXPECT_EQ(m.phiReinf, c.phiReinf);
+    EXPECT_EQ(m.phiStl, c.phiStl);
+    EXPECT_EQ(m.MomentUnitFactor, m.units == "english" ? 12000.0f : 1e6f);
+  }
+}
+
+TEST(CriteriaDefaults, FileOnlyKeysAndUnknownKeys) {
+  ProjectModel m;
+  ResetAll(m);
+  m.criteria = "ohbdc";
+  m.units = "metric";
+  ApplyCriteriaDefaults(m);
+  EXPECT_EQ(m.fpc, 30.0f);
+  EXPECT_EQ(m.Ec, 27400.0f);
+  EXPECT_EQ(m.phiConc, 0.75f);
+  ChooseUnits(m, true);
+  EXPECT_EQ(m.units, "metric");
+
+  m.criteria = "nonsense";
+  m.units = "english";
+  m.fpc = 1234;
+  ApplyCriteriaDefaults(m);
+  EXPECT_EQ(m.fpc, 1234.0f);
+  EXPECT_EQ(m.MomentUnitFactor, 12000.0f);
+}
+
+TEST(CriteriaDefaults, ChoosingCriteriaResetsControlParametersAndSlenderness) {
+  ProjectModel m;
+  ResetAll(m);
+  m.SlendernessOption = 2;
+  ChooseCriteria(m, "ud");
+  EXPECT_EQ(m.SlendernessOption, 1);
+  EXPECT_EQ(m.inc, 0.05f);
+  ChooseUnits(m, false);
+  EXPECT_EQ(m.inc, 1.0f);
+  EXPECT_EQ(m.cbeg, 10.0f);
+  EXPECT_EQ(m.fc0, 1.3f * 25);  // the material-model defaults follow the unit system
+}
+
+TEST(ConcreteStrength, DerivedStressBlockAndModulus) {
+  const struct {
+    const char* key;
+    bool english;
+    const char* fpc;
+    float b1, a1, Ec;
+  } cases[] = {
+      {"aci02", true, "8000", 0.65f, 0.85f, 5098235},  // b1 formula gives 0.65 exactly
+      {"aci02", true, "2500", 0.85f, 0.85f, 2850000},  // 0.925 clamped to 0.85
+      {"aci02", true, "5000", 0.80f, 0.85f, 4030509},
+      {"aci02", true, "12000", 0.65f, 0.85f, 6244037},  // 0.45 raised to 0.65
+      {"arema", false, "35", 0.814f, 0.85f, 27806},
+      {"lrfd", false, "35", 0.80f, 0.85f, 28397},     // metric offset 28 for LRFD
+      {"lrfd", true, "6000", 0.75f, 0.85f, 4458071},  // 1820000 sqrt(f'c in ksi)
+      {"ohbdc", false, "40", 0.77f, 0.85f, 31623},
+      {"csa", false, "40", 0.87f, 0.79f, 28460},  // f'c <= 40: 4500 sqrt(f'c)
+      {"csa", false, "41", 0.868f, 0.789f, 29878},  // above 40: (3300 sqrt(f'c) + 6900)(2400/2300)^1.5
+      {"csa", false, "150", 0.67f, 0.67f, 50436},  // both factors held at 0.67
+      {"s6", false, "30", 0.895f, 0.805f, 25651},
+  };
+  for (const auto& c : cases) {
+    ProjectModel m = Chosen(c.key, c.english);
+    EditConcreteStrength(m, c.fpc);
+    SCOPED_TRACE(std::string(c.key) + " " + c.fpc);
+    EXPECT_EQ(m.b1, c.b1);
+    EXPECT_EQ(m.a1, c.a1);
+    EXPECT_EQ(m.Ec, c.Ec);
+  }
+
+  ProjectModel ud = Chosen("ud", true);
+  EditConcreteStrength(ud, "6000");
+  EXPECT_EQ(ud.fpc, 6000.0f);
+  EXPECT_EQ(ud.Ec, 3605000.0f);
+  EXPECT_EQ(ud.b1, 0.85f);
+
+  ProjectModel negative = Chosen("aci02", true);
+  EditConcreteStrength(negative, "-4000");  // no modulus, but no value that is not a number either
+  EXPECT_EQ(negative.Ec, 0.0f);
+  EXPECT_TRUE(FormatInputFile(negative).has_value());
+}
+
+}  // namespace
+}  // namespace tarnix
