@@ -52,7 +52,10 @@ Status RunCalculation(ProjectModel& m, RunObserver* observer) {
     if (m.OutputMomentCurvature == 1) MomentCurvatureAnalysis(m);
 
     ReportWriter report;
-    if (AnyOutputOption(m)) WriteReport(m, report);
+    if (AnyOutputOption(m)) {
+      if (m.OutputInputEcho == 1) m.VersionText = BuildVersionText();
+      WriteReport(m, ReportTime(), report);
+    }
     if (!ReplaceFileContent(m.outputFileName, report.Text())) result = Status::Failure(kErrorWritingOutput);
   } catch (const std::exception&) {
     result = Status::Failure(kCalculationError);

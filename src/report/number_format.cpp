@@ -18,11 +18,13 @@ struct Digits {
   int exponent = 0;
 };
 
-template <typename T>
-Digits ShortestDigits(T value) {
-  char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-  std::string_view text(buffer, static_cast<size_t>(result.ptr - buffer));
+const char* NonFiniteToken(double value) {
+  if (std::isnan(value)) return "NaN";
+  return value < 0 ? "-Infinity" : "Infinity";
+}
+
+// Splits the scientific form written by to_chars ("-2.9e+07") into sign, digits and exponent.
+Digits SplitScientific(std::string_view text) {
   Digits d;
   size_t i = 0;
   if (text[i] == '-') {
@@ -37,11 +39,24 @@ Digits ShortestDigits(T value) {
 }
 
 template <typename T>
-std::string FormatFileNumber(T value, int exponentFrom) {
-  if (std::isnan(value)) return "NaN";
-  if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
-  if (value == 0) return "0";
-  const Digits d = ShortestDigits(value);
+Digits ShortestDigits(T value) {
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+  return SplitScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
+}
+
+// Digits of `value` rounded to 7 significant digits, trailing zeros removed.
+Digits SevenDigits(double value) {
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6);
+  Digits d = SplitScientific(std::string_view(buffer, static_cast<size_t>(result.ptr - buffer)));
+  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  return d;
+}
+
+// Writes digits in the program's plain form: no zero before the point, exponent form with a signed
+// two-digit exponent from 10^exponentFrom upward and below 1E-04.
+std::string LayOut(const Digits& d, int exponentFrom) {
   std::string out = d.negative ? "-" : "";
   const int digitCount = static_cast<int>(d.digits.size());
   if (d.exponent >= exponentFrom || d.exponent < -4) {
@@ -63,6 +78,13 @@ std::string FormatFileNumber(T value, int exponentFrom) {
     out += "." + std::string(static_cast<size_t>(-d.exponent - 1), '0') + d.digits;
   }
   return out;
+}
+
+template <typename T>
+std::string FormatFileNumber(T value, int exponentFrom) {
+  if (!std::isfinite(value)) return NonFiniteToken(value);
+  if (value == 0) return "0";
+  return LayOut(ShortestDigits(value), exponentFrom);
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -129,6 +151,45 @@ std::optional<int> NearestInt(double value) {
 }
 
 }  // namespace
+
+std::string FormatGeneral(double value) {
+  if (!std::isfinite(value)) return NonFiniteToken(value);
+  if (value == 0) return "0";
+  return LayOut(SevenDigits(value), 7);
+}
+
+std::string FormatReportNumber(double value) {
+  const std::string text = FormatGeneral(value);
+  return (text[0] == '-' ? "" : " ") + text + " ";
+}
+
+std::string FormatPlain(double value) {
+  std::string text = FormatGeneral(value);
+  if (text[0] == '.') return "0" + text;
+  if (text.compare(0, 2, "-.") == 0) return "-0" + text.substr(1);
+  return text;
+}
+
+std::string FormatFixed(double value, int decimals) {
+  if (!std::isfinite(value)) return NonFiniteToken(value);
+  double rounded = RoundHalfAway(value, decimals);
+  if (rounded == 0) rounded = 0;  // no "-0.0"
+  char buffer[400];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
+  return std::string(buffer, result.ptr);
+}
+
+std::string FormatFixedExponent(double value, int decimals) {
+  if (!std::isfinite(value)) return NonFiniteToken(value);
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value == 0 ? 0.0 : value,
+                              std::chars_format::scientific, decimals);
+  std::string text(buffer, result.ptr);
+  // to_chars writes at least two exponent digits ("e+04"); the report form is "E+04".
+  const size_t e = text.find('e');
+  text[e] = 'E';
+  return text;
+}
 
 std::string FormatFileFloat(float value) { return FormatFileNumber(value, 7); }
 std::string FormatFileDouble(double value) { return FormatFileNumber(value, 15); }

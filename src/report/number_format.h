@@ -22,6 +22,22 @@ std::string FormatFileDouble(double value);
 std::string FormatFullPrecision(double value);
 std::string FormatFullPrecision(float value);
 
+/// Report forms. The general form has at most 7 significant digits, no trailing zeros, no zero before the
+/// point (".5"), and exponent form from 1E+07 upward and below 1E-04 ("2.9E+07"). A value that is not
+/// finite is written as "NaN", "Infinity" or "-Infinity", never as digits.
+std::string FormatGeneral(double value);
+/// A report Number: the general form with a blank in front of a value that is not negative (the minus sign
+/// otherwise) and a blank behind (" 3 ", "-2.5 ").
+std::string FormatReportNumber(double value);
+/// A labelled value's text: the general form with a zero in front of the point ("0.85", "-0.09").
+std::string FormatPlain(double value);
+/// A fixed-decimal value: at least one digit before the point and exactly `decimals` decimals, rounded
+/// half away from zero ("0.0" pattern: 25 -> "25.0", -0.04 -> "0.0").
+std::string FormatFixed(double value, int decimals);
+/// Scientific form with `decimals` decimals in the mantissa and a signed exponent of at least two digits
+/// (the "0.0000E+00" pattern for 4 decimals: 12345 -> "1.2345E+04").
+std::string FormatFixedExponent(double value, int decimals);
+
 /// Reads an input-file number item: optional blanks, an optional sign, digits with an optional decimal point
 /// (leading zero optional), an optional exponent, optional blanks, and nothing else. Values that do not fit
 /// the type (overflow, underflow to zero of a non-zero text) are refused.

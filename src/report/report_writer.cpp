@@ -1,16 +1,119 @@
-// Report assembly.
+// Report line primitives and the order of the report's parts.
 #include "report/report_writer.h"
+
+#include <cstdlib>
+
+#include "report/input_echo.h"
+#include "report/number_format.h"
+#include "report/section_writers.h"
 
 namespace tarnix {
 
-void ReportWriter::Line(std::string_view text) {
-  text_ += text;
-  text_ += "\r\n";
+ReportWriter& ReportWriter::Blanks(int n) {
+  if (n > 0) line_.append(static_cast<size_t>(n), ' ');
+  return *this;
 }
 
-void WriteReport(const ProjectModel& /*m*/, ReportWriter& /*out*/) {
-  // The report sections are written by their own writers as they are added to the program; until then the
-  // report stays empty rather than showing anything that was not computed.
+ReportWriter& ReportWriter::Column(int n) {
+  if (static_cast<int>(line_.size()) >= n) EndLine();
+  return Blanks(n - 1 - static_cast<int>(line_.size()));
+}
+
+ReportWriter& ReportWriter::Text(std::string_view text) {
+  line_ += text;
+  return *this;
+}
+
+ReportWriter& ReportWriter::Number(double value) { return Text(FormatReportNumber(value)); }
+
+ReportWriter& ReportWriter::Labelled(std::string_view label, double value) {
+  return Text(std::string(label) + FormatPlain(value));
+}
+
+ReportWriter& ReportWriter::Fixed(double value, int decimals) { return Text(FormatFixed(value, decimals)); }
+
+ReportWriter& ReportWriter::EndLine() {
+  text_ += line_;
+  text_ += "\r\n";
+  line_.clear();
+  return *this;
+}
+
+ReportWriter& ReportWriter::EmptyLine() {
+  if (!line_.empty()) EndLine();
+  return EndLine();
+}
+
+void ReportWriter::SectionHeading(std::string_view heading) {
+  Blanks(5).Text(heading).EndLine();
+  Blanks(5).Text("=====================================================").EndLine();
+}
+
+void ReportWriter::SubHeading(std::string_view label) { Blanks(5).Text(label).EndLine(); }
+
+void ReportWriter::StarBanner(std::string_view line) {
+  const char* stars = "* * * * * * * * * * * * * * * * * * * * * * * * * * *";
+  const char* side = "*                                                   *";
+  for (std::string_view text : {std::string_view(stars), std::string_view(side),
+                                std::string_view("*           P R O G R A M   T A R N I X             *"),
+                                std::string_view(side), line, std::string_view(side), std::string_view(stars)}) {
+    Blanks(5).Text(text).EndLine();
+  }
+}
+
+void ReportWriter::CountHeading(int count, std::string_view caption) {
+  Blanks(5).Text(FormatGeneral(count)).Text(caption).EndLine();
+}
+
+void ReportWriter::TableHeading(std::initializer_list<std::pair<int, const char*>> columns) {
+  for (const auto& [column, word] : columns) Column(column).Text(word);
+  EndLine();
+  EmptyLine();
+}
+
+std::string BuildVersionText() {
+  return std::to_string(TARNIX_VERSION_MAJOR) + "." + std::to_string(TARNIX_VERSION_MINOR) +
+         std::to_string(TARNIX_VERSION_PATCH);
+}
+
+std::tm ReportTime() {
+  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+    char* end = nullptr;
+    const long long seconds = std::strtoll(epoch, &end, 10);
+    if (end != epoch && *end == '\0' && seconds >= 0) {
+      const std::time_t instant = static_cast<std::time_t>(seconds);
+      if (const std::tm* utc = std::gmtime(&instant)) return *utc;
+    }
+  }
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  return local != nullptr ? *local : std::tm{};
+}
+
+std::string FormatReportTime(const std::tm& time) {
+  const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+  const int hour12 = time.tm_hour % 12 == 0 ? 12 : time.tm_hour % 12;
+  return std::to_string(time.tm_mon + 1) + "/" + twoDigits(time.tm_mday) + "/" + twoDigits(time.tm_year % 100) +
+         ", " + std::to_string(hour12) + ":" + twoDigits(time.tm_min) + (time.tm_hour < 12 ? " am" : " pm");
+}
+
+void WriteReport(const ProjectModel& m, const std::tm& time, ReportWriter& out) {
+  if (!m.title.empty()) {
+    out.Blanks(5).Text(m.title).EndLine();
+    out.EmptyLine();
+  }
+  if (m.OutputInputEcho == 1) WriteInputEcho(m, time, out);
+  out.EmptyLine();
+  out.StarBanner("*                   OUTPUT DATA                     *");
+
+  if (m.OutputSectionProperties == 1) WriteSectionPropertiesReport(m, out);
+  if (m.OutputInteractionDiagram == 1) WriteInteractionDiagramReport(m, out);
+  if (m.OutputSlenderness == 1) {
+    if (m.SlendernessOption == 2) WriteSlendernessReport(m, out);
+    if (m.SlendernessOption == 3) WriteSlenderWallReport(m, out);
+  }
+  if (m.OutputSectionAnalysis == 1 && m.SlendernessOption != 3) WriteSectionAnalysisReport(m, out);
+  if (m.OutputMomentCurvature == 1) WriteMomentCurvatureReport(m, out);
 }
 
 }  // namespace tarnix

@@ -1,0 +1,354 @@
+// Input data echo. Each block is written only when the section or the options give it something to say.
+#include "report/input_echo.h"
+
+#include <string>
+
+namespace tarnix {
+namespace {
+
+struct SectionParts {
+  bool concrete, reinforcing, steel;
+};
+
+SectionParts PartsOf(const ProjectModel& m) {
+  return {m.nr >= 1 || m.nc >= 1, m.nl >= 1 || m.na >= 1, m.nb >= 1 || m.np >= 1};
+}
+
+// Each value on a line of its own: `indent` blanks, then the label and the value.
+void LabelledLines(ReportWriter& out, int indent,
+                   std::initializer_list<std::pair<const char*, double>> values) {
+  for (const auto& [label, value] : values) out.Blanks(indent).Labelled(label, value).EndLine();
+}
+
+const char* CriteriaLine(const std::string& key) {
+  const std::pair<const char*, const char*> lines[] = {
+      {"aci", "Design Criteria = ACI-318 (1999)"}, {"aci02", "Design Criteria = ACI-318"},
+      {"aashto", "Design Criteria = AASHTO"},      {"arema", "Design Criteria = AREMA"},
+      {"lrfd", "Design Criteria = AASHTO LRFD"},   {"csa", "Design Criteria = CSA A23.3"},
+      {"ohbdc", "Design Criteria = OHBDC (1991)"}, {"s6", "Design Criteria = CAN/CSA-S6"},
+  };
+  for (const auto& [k, line] : lines) {
+    if (key == k) return line;
+  }
+  return nullptr;
+}
+
+void DesignCriteria(const ProjectModel& m, const SectionParts& parts, ReportWriter& out) {
+  out.EmptyLine();
+  out.SectionHeading("D E S I G N   C R I T E R I A");
+  out.EmptyLine();
+  if (const char* line = CriteriaLine(m.criteria)) out.Blanks(5).Text(line).EndLine();
+  out.Blanks(5)
+      .Text(m.units == "metric" ? "Units           = Metric (millimeters, Newtons)"
+                                : "Units           = English (inches, pounds)")
+      .EndLine();
+
+  out.EmptyLine();
+  out.SubHeading("MATERIAL STRENGTH:");
+  out.EmptyLine();
+  if (parts.concrete) {
+    LabelledLines(out, 10, {{"Concrete compressive strength          = ", m.fpc},
+                            {"Concrete modulus of elasticity         = ", m.Ec}});
+  }
+  if (parts.reinforcing) {
+    LabelledLines(out, 10, {{"Reinforcing yield strength             = ", m.fy},
+                            {"Reinforcing modulus of elasticity      = ", m.Er}});
+  }
+  if (parts.steel) {
+    LabelledLines(out, 10, {{"Structural steel yield strength        = ", m.fs},
+                            {"Structural steel modulus of elasticity = ", m.Es}});
+  }
+  out.EmptyLine();
+
+  out.SubHeading("STRENGTH REDUCTION FACTORS:");
+  out.EmptyLine();
+  LabelledLines(out, 10, {{"Tension and flexure     = ", m.phiT},
+                          {"Compression and flexure = ", m.phiC},
+                          {"Shear and torsion       = ", m.phiS}});
+  out.EmptyLine();
+
+  if (parts.concrete) {
+    out.SubHeading("STRESS BLOCK:");
+    out.EmptyLine();
+    LabelledLines(out, 10, {{"Ratio of average concrete strength  = ", m.a1},
+                            {"Ratio of depth of compression block = ", m.b1},
+                            {"Maximum concrete strain             = ", m.em}});
+    out.EmptyLine();
+  }
+
+  out.SubHeading("RESISTANCE FACTORS:");
+  out.EmptyLine();
+  if (parts.concrete) LabelledLines(out, 10, {{"Concrete         = ", m.phiConc}});
+  if (parts.reinforcing) LabelledLines(out, 10, {{"Reinforcing      = ", m.phiReinf}});
+  if (parts.steel) LabelledLines(out, 10, {{"Structural steel = ", m.phiStl}});
+}
+
+void Confinement(const ProjectModel& m, ReportWriter& out) {
+  const int option = m.confinementOption;
+  const char* names[] = {"Neglect confinement", "Spiral confinement:", "Circular hoop confinement:",
+                         "Cross tie confinement:", "Cylindrical steel casing confinement:"};
+  out.EmptyLine();
+  if (option >= 1 && option <= 5) out.Blanks(15).Text(names[option - 1]).EndLine();
+  if (option < 2 || option > 5) return;
+  out.EmptyLine();
+  if (option <= 4) {
+    LabelledLines(out, 20, {{"Bar diameter      = ", m.ds}, {"Long spacing      = ", m.st},
+                            {"Concrete cover    = ", m.cover}});
+  } else {
+    LabelledLines(out, 20, {{"Casing thickness  = ", m.ds}});
+  }
+  LabelledLines(out, 20, {{"Yield strength    = ", m.fyh}, {"Ultimate strain   = ", m.esf}});
+  if (option == 2) LabelledLines(out, 20, {{"Spiral diameter   = ", m.Dc}});
+  if (option == 3) LabelledLines(out, 20, {{"Hoop diameter     = ", m.Dc}});
+  if (option == 5) LabelledLines(out, 20, {{"Casing diameter   = ", m.Dc}});
+  if (option == 4) {
+    LabelledLines(out, 20, {{"Tie spacing       = ", m.sl}, {"Core width        = ", m.xcl},
+                            {"Core height       = ", m.ycl}, {"No of x-dir bars  = ", m.nx},
+                            {"No of y-dir bars  = ", m.ny}});
+  }
+}
+
+template <size_t N>
+void PointsTable(const std::array<StressStrainPoint, N>& table, ReportWriter& out) {
+  out.TableHeading({{15, "Point"}, {25, "Strain"}, {35, "Stress"}});
+  for (size_t p = 1; p < N; ++p) {
+    out.Column(15).Number(static_cast<double>(p)).Column(25).Number(table[p].strain).Column(35).Number(
+        table[p].stress);
+    out.EndLine();
+  }
+}
+
+// A steel curve's model name and its points (4 Bilinear or 6 Park points).
+void SteelCurve(const ProjectModel& m, int model, const char* bilinearName, const char* parkName,
+                const BilinearPoints& bilinear, const ParkPoints& park, bool showParkVariant, ReportWriter& out) {
+  if (model != 1 && model != 2) return;
+  out.Column(10).Text(model == 1 ? bilinearName : parkName);
+  if (model == 2 && showParkVariant) {
+    out.Column(10).Text(m.ParkModel == 1 ? "(with parabolic strain hardening)" : "(with complex strain hardening)");
+  }
+  out.EndLine();
+  out.EmptyLine();
+  if (model == 1) {
+    PointsTable(bilinear, out);
+  } else {
+    PointsTable(park, out);
+  }
+}
+
+void StressStrain(const ProjectModel& m, const SectionParts& parts, ReportWriter& out) {
+  out.EmptyLine();
+  out.SectionHeading("S T R E S S - S T R A I N   I N F O R M A T IO N");
+  if (parts.concrete) {
+    out.EmptyLine();
+    out.SubHeading("CONCRETE MODEL:");
+    out.EmptyLine();
+    const char* names[] = {"Linear concrete model", "Simple concrete model", "Mander concrete model"};
+    if (m.concreteModel >= 1 && m.concreteModel <= 3) out.Blanks(10).Text(names[m.concreteModel - 1]).EndLine();
+    out.EmptyLine();
+    LabelledLines(out, 15, {{"Unconfined strain     = ", m.ec0}, {"Unconfined stress     = ", m.fc0},
+                            {"Modulus of elasticity = ", m.Eci}, {"Ultimate strain       = ", m.ecu},
+                            {"Ultimate stress       = ", m.fcu}, {"Spalling strain       = ", m.esp},
+                            {"Confined stress       = ", m.fcc}});
+    if (m.concreteModel == 3) Confinement(m, out);
+  }
+  if (parts.reinforcing) {
+    out.EmptyLine();
+    out.SubHeading("REINFORCING MODEL:");
+    out.EmptyLine();
+    SteelCurve(m, m.reinfModel, "Bilinear reinforcing model", "Park reinforcing model", m.rpBL, m.rpPA, true, out);
+  }
+  if (parts.steel) {
+    out.EmptyLine();
+    out.SubHeading("STEEL MODEL:");
+    out.EmptyLine();
+    SteelCurve(m, m.steelModel, "Bilinear steel model", "Park steel model", m.spBL, m.spPA, false, out);
+  }
+}
+
+// One table row: Column(first) the values, 10 columns apart, as report Numbers.
+void NumberRow(ReportWriter& out, std::initializer_list<double> values) {
+  int column = 10;
+  for (double v : values) {
+    out.Column(column).Number(v);
+    column += 10;
+  }
+  out.EndLine();
+}
+
+void Configuration(const ProjectModel& m, const SectionParts& parts, ReportWriter& out) {
+  if (parts.concrete) {
+    out.EmptyLine();
+    out.SectionHeading("C O N C R E T E   C O N F I G U R A T I O N");
+    out.EmptyLine();
+    if (m.nr >= 1) {
+      out.CountHeading(m.nr, " RECTANGULAR SECTIONS:");
+      out.EmptyLine();
+      out.TableHeading({{10, "Ytop"}, {20, "Depth"}, {30, "Width"}, {40, "Add"}});
+      for (int i = 1; i <= m.nr; ++i) {
+        const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
+        NumberRow(out, {r.Yt, r.D, r.W, static_cast<double>(r.rsign)});
+      }
+    }
+    if (m.nc >= 1) {
+      out.EmptyLine();
+      out.CountHeading(m.nc, " CIRCULAR SECTIONS:");
+      out.EmptyLine();
+      out.TableHeading({{10, "Ycenter"}, {20, "Radius"}, {30, "Add"}});
+      for (int i = 1; i <= m.nc; ++i) {
+        const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
+        NumberRow(out, {c.Yc, c.Rc, static_cast<double>(c.csign)});
+      }
+    }
+  }
+  if (parts.reinforcing) {
+    out.EmptyLine();
+    out.SectionHeading("R E I N F O R C I N G   C O N F I G U R A T I O N");
+    out.EmptyLine();
+    if (m.nl >= 1) {
+      out.CountHeading(m.nl, " REINFORCING LINES:");
+      out.EmptyLine();
+      out.TableHeading({{10, "Ybeg"}, {20, "Length"}, {30, "Angle"}, {40, "Nbar"}, {50, "Abar"}});
+      for (int i = 1; i <= m.nl; ++i) {
+        const ReinforcingLine& l = m.lines[static_cast<size_t>(i)];
+        NumberRow(out, {l.Yb, l.Lb, l.Ab, static_cast<double>(l.Nbl), l.Abl});
+      }
+    }
+    if (m.na >= 1) {
+      out.EmptyLine();
+      out.CountHeading(m.na, " REINFORCING ARCS:");
+      out.EmptyLine();
+      out.TableHeading({{10, "Ycenter"}, {20, "Radius"}, {30, "Abeg"}, {40, "Atot"}, {50, "Nbar"}, {60, "Abar"}});
+      for (int i = 1; i <= m.na; ++i) {
+        const ReinforcingArc& a = m.arcs[static_cast<size_t>(i)];
+        NumberRow(out, {a.Y0, a.R0, a.Abeg, a.Atot, static_cast<double>(a.Nba), a.Aba});
+      }
+    }
+  }
+  if (parts.steel) {
+    out.EmptyLine();
+    out.SectionHeading("S T E E L   C O N F I G U R A T I O N");
+    out.EmptyLine();
+    if (m.nb >= 1) {
+      out.CountHeading(m.nb, " RECTANGULAR SHAPES:");
+      out.EmptyLine();
+      out.TableHeading({{10, "Ytop"}, {20, "Depth"}, {30, "Width"}});
+      for (int i = 1; i <= m.nb; ++i) {
+        const SteelRect& b = m.steelRects[static_cast<size_t>(i)];
+        NumberRow(out, {b.Ytb, b.Db, b.Wb});
+      }
+    }
+    if (m.np >= 1) {
+      out.EmptyLine();
+      out.CountHeading(m.np, " PIPE SHAPES:");
+      out.EmptyLine();
+      out.TableHeading({{10, "Ycenter"}, {20, "Radius"}, {30, "Thickness"}});
+      for (int i = 1; i <= m.np; ++i) {
+        const SteelPipe& p = m.pipes[static_cast<size_t>(i)];
+        NumberRow(out, {p.Ycp, p.Rcp, p.tp});
+      }
+    }
+  }
+}
+
+// A row of the load number and four values in displayed units with one decimal.
+void FixedLoadRow(ReportWriter& out, int number, std::initializer_list<double> values) {
+  out.Column(10).Number(number);
+  int column = 20;
+  for (double v : values) {
+    out.Column(column).Fixed(v, 1);
+    column += 10;
+  }
+  out.EndLine();
+}
+
+void Loads(const ProjectModel& m, ReportWriter& out) {
+  if (m.ns < 1) return;
+  const double force = m.ForceUnitFactor;
+  const double moment = m.MomentUnitFactor;
+  out.EmptyLine();
+  out.SectionHeading("L O A D   C O N D I T I O N S");
+  out.Blanks(5).Text(m.units == "metric" ? "(Units = kN-m)" : "(Units = K-ft)").EndLine();
+  out.EmptyLine();
+  out.CountHeading(m.ns, " LOAD CONDITIONS:");
+  out.EmptyLine();
+  out.TableHeading({{10, "No"}, {20, "Axial"}, {30, "Moment"}, {40, "Shear"}, {50, "Torsion"}});
+  for (int i = 1; i <= m.ns; ++i) {
+    const LoadCondition& c = m.loads[static_cast<size_t>(i)];
+    FixedLoadRow(out, i, {c.P / force, c.M / moment, c.V / force, c.T / moment});
+  }
+}
+
+void Member(const ProjectModel& m, ReportWriter& out) {
+  if (!(m.L > 0)) return;
+  out.EmptyLine();
+  out.SectionHeading("M E M B E R   P R O P E R T I E S");
+  out.EmptyLine();
+  out.SubHeading("MEMBER PROPERTIES:");
+  out.EmptyLine();
+  out.Column(10).Labelled("Member length                      = ", m.L).EndLine();
+  if (m.SlendernessOption > 1) out.Column(10).Labelled("Effective length factor            = ", m.Keff).EndLine();
+  if (m.SlendernessOption == 4) out.Column(10).Labelled("Effective moment of inertia factor = ", m.Ieff).EndLine();
+  out.EmptyLine();
+  out.SubHeading("BOUNDARY CONDITIONS:");
+  out.EmptyLine();
+  out.TableHeading({{10, "Condition"}, {30, "End i"}, {40, "End j"}});
+  out.Column(10).Text("Shear restraint").Column(30).Number(m.Vri).Column(40).Number(m.Vrj).EndLine();
+  out.Column(10).Text("Moment restraint").Column(30).Number(m.Mri).Column(40).Number(m.Mrj).EndLine();
+}
+
+void Slenderness(const ProjectModel& m, ReportWriter& out) {
+  if (!(m.L > 0) || m.SlendernessOption < 2) return;
+  const double moment = m.MomentUnitFactor;
+  out.EmptyLine();
+  out.SectionHeading("S L E N D E R N E S S");
+  out.Blanks(5).Text(m.units == "metric" ? "(Moments in kN-m)" : "(Moments in K-ft)").EndLine();
+  out.EmptyLine();
+  const char* names[] = {"Moment magnification per design criteria", "Slender wall design per ACI 318",
+                         "General P-delta analysis"};
+  if (m.SlendernessOption <= 4) out.Blanks(5).Text(names[m.SlendernessOption - 2]).EndLine();
+  if (m.SlendernessOption != 2 && m.SlendernessOption != 4) return;
+  if (m.ns < 1) return;
+
+  out.EmptyLine();
+  out.CountHeading(m.ns, " LOAD CONDITIONS:");
+  out.EmptyLine();
+  out.TableHeading({{10, "No"}, {20, "M1ns"}, {30, "M2ns"}, {40, "M1s"}, {50, "M2s"}});
+  for (int i = 1; i <= m.ns; ++i) {
+    const LoadCondition& c = m.loads[static_cast<size_t>(i)];
+    FixedLoadRow(out, i, {c.M1ns / moment, c.M2ns / moment, c.M1s / moment, c.M2s / moment});
+  }
+  out.EmptyLine();
+  out.TableHeading({{10, "No"}, {20, "BetaD"}, {30, "BetaDs"}, {40, "Tloads"}});
+  for (int i = 1; i <= m.ns; ++i) {
+    const LoadCondition& c = m.loads[static_cast<size_t>(i)];
+    NumberRow(out, {static_cast<double>(i), c.BetaD, c.BetaDs, static_cast<double>(c.Tloads)});
+  }
+  out.EmptyLine();
+  out.TableHeading({{10, "No"}, {20, "di"}, {30, "dj"}, {40, "ri"}, {50, "rj"}});
+  for (int i = 1; i <= m.ns; ++i) {
+    const LoadCondition& c = m.loads[static_cast<size_t>(i)];
+    NumberRow(out, {static_cast<double>(i), c.di, c.dj, c.ri, c.rj});
+  }
+}
+
+}  // namespace
+
+void WriteInputEcho(const ProjectModel& m, const std::tm& time, ReportWriter& out) {
+  const SectionParts parts = PartsOf(m);
+  out.StarBanner("*                 INPUT DATA ECHO                   *");
+  out.Blanks(5).Text("(Version " + BuildVersionText() + ")").Column(40).Text(FormatReportTime(time)).EndLine();
+  out.EmptyLine();
+  out.Blanks(5).Text("Input file  = " + m.inputFileTitle).EndLine();
+  out.Blanks(5).Text("Output file = " + m.outputFileTitle).EndLine();
+
+  if (m.OutputInteractionDiagram == 1 || m.OutputSlenderness == 1 || m.OutputSectionAnalysis == 1) {
+    DesignCriteria(m, parts, out);
+  }
+  if (m.OutputMomentCurvature == 1) StressStrain(m, parts, out);
+  Configuration(m, parts, out);
+  Loads(m, out);
+  Member(m, out);
+  Slenderness(m, out);
+}
+
+}  // namespace tarnix

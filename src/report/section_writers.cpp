@@ -1,0 +1,14 @@
+// Result sections of the report. A section whose analysis is not part of the program yet writes nothing,
+// so the report never shows a result that was not computed.
+#include "report/section_writers.h"
+
+namespace tarnix {
+
+void WriteSectionPropertiesReport(const ProjectModel&, ReportWriter&) {}
+void WriteInteractionDiagramReport(const ProjectModel&, ReportWriter&) {}
+void WriteSlendernessReport(const ProjectModel&, ReportWriter&) {}
+void WriteSlenderWallReport(const ProjectModel&, ReportWriter&) {}
+void WriteSectionAnalysisReport(const ProjectModel&, ReportWriter&) {}
+void WriteMomentCurvatureReport(const ProjectModel&, ReportWriter&) {}
+
+}  // namespace tarnix

@@ -1,0 +1,16 @@
+// Report sections of the analyses' results, each written from its result block.
+#pragma once
+
+#include "model/project_model.h"
+#include "report/report_writer.h"
+
+namespace tarnix {
+
+void WriteSectionPropertiesReport(const ProjectModel& m, ReportWriter& out);
+void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out);
+void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out);
+void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out);
+void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out);
+void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out);
+
+}  // namespace tarnix
