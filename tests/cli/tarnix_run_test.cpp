@@ -105,6 +105,37 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
   }
 }
 
+TEST_F(TarnixRun, EveryExampleRunsAndSavesBackByteForByte) {
+  int examples = 0;
+  for (const auto& entry : fs::directory_iterator(TARNIX_EXAMPLES_DIR)) {
+    if (entry.path().extension() != ".in") continue;
+    ++examples;
+    const std::string input = entry.path().string();
+    const std::string name = entry.path().stem().string();
+    EXPECT_EQ(Run({input, "--save-input", Path(name + ".in")}), 0) << err_;
+    EXPECT_EQ(ReadFileContent(Path(name + ".in"), 1 << 20), ReadFileContent(input, 1 << 20)) << name;
+    EXPECT_EQ(Run({input, "-o", Path(name + ".out")}), 0) << err_;
+    const std::string report = ReadFileContent(Path(name + ".out"), 1 << 20).value_or("");
+    EXPECT_NE(report.find("INPUT DATA ECHO"), std::string::npos) << name;
+    EXPECT_NE(report.find("OUTPUT DATA"), std::string::npos) << name;
+  }
+  EXPECT_GE(examples, 3);
+}
+
+TEST_F(TarnixRun, ReportsAreReproducibleWithAFixedDate) {
+  ::setenv("SOURCE_DATE_EPOCH", "1796583900", 1);
+  EXPECT_EQ(Run({Path("column.in"), "-o", Path("a.out")}), 0);
+  EXPECT_EQ(Run({Path("column.in"), "-o", Path("b.out")}), 0);
+  ::unsetenv("SOURCE_DATE_EPOCH");
+  const auto first = ReadFileContent(Path("a.out"), 1 << 20);
+  ASSERT_TRUE(first.has_value());
+  EXPECT_NE(first->find("12/06/26, 7:05 pm"), std::string::npos);
+  // The output file name is part of the echo; apart from it the two reports are identical.
+  std::string second = ReadFileContent(Path("b.out"), 1 << 20).value_or("");
+  second.replace(second.find("b.out"), 5, "a.out");
+  EXPECT_EQ(*first, second);
+}
+
 TEST_F(TarnixRun, ExecutableExitCodes) {
   const auto status = [&](const std::string& args) {
     const std::string command = std::string(TARNIX_RUN_PATH) + " " + args + " >" + Path("stdout") + " 2>" +
