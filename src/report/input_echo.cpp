@@ -175,78 +175,53 @@ void NumberRow(ReportWriter& out, std::initializer_list<double> values) {
   out.EndLine();
 }
 
+// A table of records: an optional leading empty line, the count heading, the column heading and one row
+// per record; nothing when the list is empty.
+template <typename Record, typename RowFn>
+void RecordTable(ReportWriter& out, bool emptyLineFirst, int count, const std::vector<Record>& records,
+                 const char* caption, std::initializer_list<std::pair<int, const char*>> heading, RowFn row) {
+  if (count < 1) return;
+  if (emptyLineFirst) out.EmptyLine();
+  out.CountHeading(count, caption);
+  out.EmptyLine();
+  out.TableHeading(heading);
+  for (int i = 1; i <= count; ++i) row(records[static_cast<size_t>(i)]);
+}
+
 void Configuration(const ProjectModel& m, const SectionParts& parts, ReportWriter& out) {
   if (parts.concrete) {
     out.EmptyLine();
     out.SectionHeading("C O N C R E T E   C O N F I G U R A T I O N");
     out.EmptyLine();
-    if (m.nr >= 1) {
-      out.CountHeading(m.nr, " RECTANGULAR SECTIONS:");
-      out.EmptyLine();
-      out.TableHeading({{10, "Ytop"}, {20, "Depth"}, {30, "Width"}, {40, "Add"}});
-      for (int i = 1; i <= m.nr; ++i) {
-        const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
-        NumberRow(out, {r.Yt, r.D, r.W, static_cast<double>(r.rsign)});
-      }
-    }
-    if (m.nc >= 1) {
-      out.EmptyLine();
-      out.CountHeading(m.nc, " CIRCULAR SECTIONS:");
-      out.EmptyLine();
-      out.TableHeading({{10, "Ycenter"}, {20, "Radius"}, {30, "Add"}});
-      for (int i = 1; i <= m.nc; ++i) {
-        const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
-        NumberRow(out, {c.Yc, c.Rc, static_cast<double>(c.csign)});
-      }
-    }
+    RecordTable(out, false, m.nr, m.rects, " RECTANGULAR SECTIONS:",
+                {{10, "Ytop"}, {20, "Depth"}, {30, "Width"}, {40, "Add"}},
+                [&](const ConcreteRect& r) { NumberRow(out, {r.Yt, r.D, r.W, static_cast<double>(r.rsign)}); });
+    RecordTable(out, true, m.nc, m.circles, " CIRCULAR SECTIONS:", {{10, "Ycenter"}, {20, "Radius"}, {30, "Add"}},
+                [&](const ConcreteCircle& c) { NumberRow(out, {c.Yc, c.Rc, static_cast<double>(c.csign)}); });
   }
   if (parts.reinforcing) {
     out.EmptyLine();
     out.SectionHeading("R E I N F O R C I N G   C O N F I G U R A T I O N");
     out.EmptyLine();
-    if (m.nl >= 1) {
-      out.CountHeading(m.nl, " REINFORCING LINES:");
-      out.EmptyLine();
-      out.TableHeading({{10, "Ybeg"}, {20, "Length"}, {30, "Angle"}, {40, "Nbar"}, {50, "Abar"}});
-      for (int i = 1; i <= m.nl; ++i) {
-        const ReinforcingLine& l = m.lines[static_cast<size_t>(i)];
-        NumberRow(out, {l.Yb, l.Lb, l.Ab, static_cast<double>(l.Nbl), l.Abl});
-      }
-    }
-    if (m.na >= 1) {
-      out.EmptyLine();
-      out.CountHeading(m.na, " REINFORCING ARCS:");
-      out.EmptyLine();
-      out.TableHeading({{10, "Ycenter"}, {20, "Radius"}, {30, "Abeg"}, {40, "Atot"}, {50, "Nbar"}, {60, "Abar"}});
-      for (int i = 1; i <= m.na; ++i) {
-        const ReinforcingArc& a = m.arcs[static_cast<size_t>(i)];
-        NumberRow(out, {a.Y0, a.R0, a.Abeg, a.Atot, static_cast<double>(a.Nba), a.Aba});
-      }
-    }
+    RecordTable(out, false, m.nl, m.lines, " REINFORCING LINES:",
+                {{10, "Ybeg"}, {20, "Length"}, {30, "Angle"}, {40, "Nbar"}, {50, "Abar"}},
+                [&](const ReinforcingLine& l) {
+                  NumberRow(out, {l.Yb, l.Lb, l.Ab, static_cast<double>(l.Nbl), l.Abl});
+                });
+    RecordTable(out, true, m.na, m.arcs, " REINFORCING ARCS:",
+                {{10, "Ycenter"}, {20, "Radius"}, {30, "Abeg"}, {40, "Atot"}, {50, "Nbar"}, {60, "Abar"}},
+                [&](const ReinforcingArc& a) {
+                  NumberRow(out, {a.Y0, a.R0, a.Abeg, a.Atot, static_cast<double>(a.Nba), a.Aba});
+                });
   }
   if (parts.steel) {
     out.EmptyLine();
     out.SectionHeading("S T E E L   C O N F I G U R A T I O N");
     out.EmptyLine();
-    if (m.nb >= 1) {
-      out.CountHeading(m.nb, " RECTANGULAR SHAPES:");
-      out.EmptyLine();
-      out.TableHeading({{10, "Ytop"}, {20, "Depth"}, {30, "Width"}});
-      for (int i = 1; i <= m.nb; ++i) {
-        const SteelRect& b = m.steelRects[static_cast<size_t>(i)];
-        NumberRow(out, {b.Ytb, b.Db, b.Wb});
-      }
-    }
-    if (m.np >= 1) {
-      out.EmptyLine();
-      out.CountHeading(m.np, " PIPE SHAPES:");
-      out.EmptyLine();
-      out.TableHeading({{10, "Ycenter"}, {20, "Radius"}, {30, "Thickness"}});
-      for (int i = 1; i <= m.np; ++i) {
-        const SteelPipe& p = m.pipes[static_cast<size_t>(i)];
-        NumberRow(out, {p.Ycp, p.Rcp, p.tp});
-      }
-    }
+    RecordTable(out, false, m.nb, m.steelRects, " RECTANGULAR SHAPES:", {{10, "Ytop"}, {20, "Depth"}, {30, "Width"}},
+                [&](const SteelRect& b) { NumberRow(out, {b.Ytb, b.Db, b.Wb}); });
+    RecordTable(out, true, m.np, m.pipes, " PIPE SHAPES:", {{10, "Ycenter"}, {20, "Radius"}, {30, "Thickness"}},
+                [&](const SteelPipe& p) { NumberRow(out, {p.Ycp, p.Rcp, p.tp}); });
   }
 }
 

@@ -2,6 +2,8 @@
 #include "cli/batch_run.h"
 
 #include <gtest/gtest.h>
+
+#include "temp_folder.h"
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -20,17 +22,12 @@ const char* kColumn =
     ".85,.85,.003\r\n.9,.65,.75\r\n1,1,1\r\n1\r\n0,24,12,1\r\n0\r\n2\r\n2.5,7,0,3,.79\r\n21.5,7,0,3,.79\r\n"
     "0\r\n0\r\n0\r\n1\r\n100,50,0,0\r\n0,1,1\r\n1,1,0,0\r\n1\r\n";
 
-class TarnixRun : public ::testing::Test {
+class TarnixRun : public TempFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("tarnix_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    TempFolderTest::SetUp();
     ASSERT_TRUE(ReplaceFileContent(Path("column.in"), kColumn));
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
   int Run(std::vector<std::string> args) {
     std::ostringstream out, err;
@@ -40,7 +37,6 @@ class TarnixRun : public ::testing::Test {
     return code;
   }
 
-  fs::path dir_;
   std::string out_, err_;
 };
 

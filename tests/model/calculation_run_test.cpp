@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
+
 #include <filesystem>
 #include <vector>
 
@@ -21,22 +23,16 @@ struct RecordingObserver : RunObserver {
   std::vector<std::string> shown;
 };
 
-class CalculationRun : public ::testing::Test {
+class CalculationRun : public TempFolderTest {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tarnix_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
+    TempFolderTest::SetUp();
     ResetAll(model_);
     SetRecordCount(model_, RecordKind::SteelPipe, 1);
     model_.pipes[1] = {6, 6, 0.5f};
-    SetInputFileNames(model_, (dir_ / "pipe.in").string());
+    SetInputFileNames(model_, Path("pipe.in"));
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
 
-  std::filesystem::path dir_;
   ProjectModel model_;
 };
 

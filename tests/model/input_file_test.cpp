@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -273,18 +275,7 @@ TEST(InputFile, ReaderAcceptsOtherNumberSpellingsAndLineEnds) {
   EXPECT_EQ(Written(Read(unixText + "\n\n")), kExample);
 }
 
-class InputFileOnDisk : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tarnix_input_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
-  std::filesystem::path dir_;
-};
+using InputFileOnDisk = TempFolderTest;
 
 TEST_F(InputFileOnDisk, WriteReplacesOnlyWhenEverythingCanBeWritten) {
   const std::string path = Path("column.in");
