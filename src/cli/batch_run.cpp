@@ -10,6 +10,7 @@
 #include "model/input_file.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
+#include "report/csv_export.h"
 
 namespace tarnix {
 namespace {
@@ -135,7 +136,13 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
   }
 
   const Status run = RunCalculation(model);
-  if (!run.ok()) return Fail(err, run.message, run.message == kInputIncomplete ? options.input : output);
+  if (!run.ok()) {
+    const std::string message = run.detail.empty() ? run.message : run.message + ": " + run.detail;
+    return Fail(err, message, run.message == kInputIncomplete ? options.input : output);
+  }
+  if (options.csvDir && !WriteCsvFiles(model, *options.csvDir)) {
+    return Fail(err, "Error writing CSV files", *options.csvDir);
+  }
   out << "Report written to " << output << '\n';
   return 0;
 }

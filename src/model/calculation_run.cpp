@@ -36,6 +36,17 @@ void Show(RunObserver* observer, const std::string& first, const std::string& se
 
 }  // namespace
 
+void RunAnalyses(ProjectModel& m) {
+  ComputeSectionProperties(m);
+  // A section without a valid set of properties cannot be analysed; the report says why.
+  if (m.sectionProperties.problem != SectionProblem::None) return;
+  // The section analysis of the load conditions is made inside the interaction diagram computation.
+  ComputeInteractionDiagram(m);
+  if (m.L > 0 && m.SlendernessOption == 2) MagnifyMoments(m);
+  if (m.L > 0 && m.SlendernessOption == 3) DesignSlenderWall(m);
+  if (m.OutputMomentCurvature == 1) MomentCurvatureAnalysis(m);
+}
+
 Status RunCalculation(ProjectModel& m, RunObserver* observer) {
   if (m.outputFileName.empty()) return Status::Failure(kPleaseSaveOutputFilename, true);
   if (!CheckInputComplete(m)) return Status::Failure(kInputIncomplete);
@@ -44,19 +55,19 @@ Status RunCalculation(ProjectModel& m, RunObserver* observer) {
   Show(observer, "Calculations in progress", "Please wait");
   Status result = Status::Success();
   try {
-    // The section analysis of the load conditions is made inside the interaction diagram computation.
-    ComputeSectionProperties(m);
-    ComputeInteractionDiagram(m);
-    if (m.L > 0 && m.SlendernessOption == 2) MagnifyMoments(m);
-    if (m.L > 0 && m.SlendernessOption == 3) DesignSlenderWall(m);
-    if (m.OutputMomentCurvature == 1) MomentCurvatureAnalysis(m);
+    RunAnalyses(m);
+    const SectionProblem problem = m.sectionProperties.problem;
 
     ReportWriter report;
-    if (AnyOutputOption(m)) {
+    if (AnyOutputOption(m) || problem != SectionProblem::None) {
       if (m.OutputInputEcho == 1) m.VersionText = BuildVersionText();
       WriteReport(m, ReportTime(), report);
     }
-    if (!ReplaceFileContent(m.outputFileName, report.Text())) result = Status::Failure(kErrorWritingOutput);
+    if (!ReplaceFileContent(m.outputFileName, report.Text())) {
+      result = Status::Failure(kErrorWritingOutput);
+    } else if (problem != SectionProblem::None) {
+      result = Status::Failure(kCalculationError, std::string(SectionProblemText(problem)).substr(4));
+    }
   } catch (const std::exception&) {
     result = Status::Failure(kCalculationError);
   }

@@ -19,11 +19,18 @@ class RunObserver {
   virtual void ShowStatus(const std::string& first, const std::string& second) = 0;
 };
 
+/// The analyses of a run in their fixed order, each leaving its result block in the model: section
+/// properties, interaction diagram with the capacity of every load, slenderness for a member with a
+/// length, and moment-curvature when requested. Stops after the section properties when they have a problem.
+void RunAnalyses(ProjectModel& m);
+
 /// Runs every analysis the model asks for and replaces the report file `outputFileName` with the report.
 /// Fails without touching any file when no report file is chosen ("Please save output filename", with a
 /// beep) or the input is incomplete ("Input is incomplete"). When the report cannot be stored ("Error
 /// writing output file") or an analysis fails unexpectedly ("Calculation Error") the earlier report file
-/// is left as it was. With all output options cleared the analyses still run and the report is empty.
+/// is left as it was. A section that cannot be analysed (a group with no net area) stops the run after the
+/// section properties: the report is written with the reason and "Calculation Error" is returned with the
+/// reason as its detail. With all output options cleared the analyses still run and the report is empty.
 Status RunCalculation(ProjectModel& m, RunObserver* observer = nullptr);
 
 }  // namespace tarnix

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/conventions.h"
+#include "section/section_properties.h"
 
 namespace tarnix {
 
@@ -162,6 +163,9 @@ struct ProjectModel {
   int refreshing = 0;
   int inputComplete = 0;
   std::string VersionText;
+
+  // Result blocks of the last calculation run.
+  SectionProperties sectionProperties;
 };
 
 /// Number of records in a list with count `count` (0 for a count below 1).

@@ -106,6 +106,11 @@ void WriteReport(const ProjectModel& m, const std::tm& time, ReportWriter& out) 
   out.EmptyLine();
   out.StarBanner("*                   OUTPUT DATA                     *");
 
+  // Without valid section properties nothing else was computed: the properties section says why.
+  if (m.sectionProperties.problem != SectionProblem::None) {
+    WriteSectionPropertiesReport(m, out);
+    return;
+  }
   if (m.OutputSectionProperties == 1) WriteSectionPropertiesReport(m, out);
   if (m.OutputInteractionDiagram == 1) WriteInteractionDiagramReport(m, out);
   if (m.OutputSlenderness == 1) {

@@ -4,7 +4,6 @@
 
 namespace tarnix {
 
-void WriteSectionPropertiesReport(const ProjectModel&, ReportWriter&) {}
 void WriteInteractionDiagramReport(const ProjectModel&, ReportWriter&) {}
 void WriteSlendernessReport(const ProjectModel&, ReportWriter&) {}
 void WriteSlenderWallReport(const ProjectModel&, ReportWriter&) {}

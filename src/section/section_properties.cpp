@@ -1,8 +1,148 @@
-// the gross, reinforcing, steel and transformed section properties.
+// Section properties by summing the records' areas, first moments and inertias in double precision.
 #include "section/section_properties.h"
 
-namespace tarnix {
+#include <algorithm>
 
-void ComputeSectionProperties(ProjectModel& /*m*/) {}
+#include "model/project_model.h"
+#include "section/geometry.h"
+
+namespace tarnix {
+namespace {
+
+// Area, first moment about the top and inertia of a group, gathered record by record.
+struct Sums {
+  double area = 0, moment = 0, ownInertia = 0;
+  void Add(double a, double depth, double own) {
+    area += a;
+    moment += a * depth;
+    ownInertia += own;
+  }
+};
+
+// Centroid and inertia about the centroid of pieces (area, centroid depth, own inertia).
+struct Piece {
+  double area, depth, ownInertia;
+};
+
+void Centroid(const std::vector<Piece>& pieces, bool hasRecords, float& area, float& ybar, float& io) {
+  Sums sums;
+  for (const Piece& p : pieces) sums.Add(p.area, p.depth, p.ownInertia);
+  area = static_cast<float>(sums.area);
+  ybar = hasRecords && sums.area != 0 ? static_cast<float>(sums.moment / sums.area) : 0.0f;
+  double inertia = sums.ownInertia;
+  for (const Piece& p : pieces) inertia += p.area * (ybar - p.depth) * (ybar - p.depth);
+  io = static_cast<float>(inertia);
+}
+
+// The depth at which the extreme fibre reaches em while steel at `depth` reaches its yield strain.
+// A modulus of 0 is taken as a yield strain of 0 rather than divided by.
+double BalancedDepth(float depth, float em, float yield, float factor, float modulus) {
+  const double yieldStrain = modulus > 0 ? static_cast<double>(yield) * factor / modulus : 0.0;
+  const double denominator = yieldStrain + em;
+  return denominator != 0 ? depth * static_cast<double>(em) / denominator : 0.0;
+}
+
+}  // namespace
+
+const char* SectionProblemText(SectionProblem problem) {
+  switch (problem) {
+    case SectionProblem::None: return "";
+    case SectionProblem::NoConcreteArea: return "*** The concrete records have no net area";
+    case SectionProblem::NoReinforcingArea: return "*** The reinforcing bars have no net area";
+    case SectionProblem::NoSteelArea: return "*** The steel shapes have no net area";
+    case SectionProblem::NoConcreteModulus: return "*** The concrete modulus of elasticity must be greater than 0";
+    case SectionProblem::NoMaterial: return "*** The section has no material";
+  }
+  return "";
+}
+
+void ComputeSectionProperties(ProjectModel& m) {
+  SectionProperties p;
+  NormalizeFullArcs(m);
+
+  p.steelDepth = SteelShapesDepth(m);
+  p.sectionDepth = std::max(ConcreteDepth(m), p.steelDepth);
+  p.steelEmbedded = p.steelDepth != p.sectionDepth;
+
+  std::vector<Piece> concrete;
+  for (int i = 1; i <= ListSize(m.nr); ++i) {
+    const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
+    const double area = static_cast<double>(r.rsign) * r.W * r.D;
+    concrete.push_back({area, r.Yt + r.D / 2.0, area * r.D * r.D / 12.0});
+  }
+  for (int i = 1; i <= ListSize(m.nc); ++i) {
+    const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
+    const double area = c.csign * 3.1416 * c.Rc * c.Rc;
+    concrete.push_back({area, static_cast<double>(c.Yc), area * c.Rc * c.Rc / 4.0});
+  }
+
+  std::vector<Piece> bars;
+  for (const Bar& bar : AllBars(m)) {
+    bars.push_back({bar.area, bar.depth, 0.0});
+    p.reinfDepth = std::max(p.reinfDepth, bar.depth);
+  }
+
+  std::vector<Piece> steel;
+  for (int i = 1; i <= ListSize(m.nb); ++i) {
+    const SteelRect& b = m.steelRects[static_cast<size_t>(i)];
+    const double area = static_cast<double>(b.Wb) * b.Db;
+    steel.push_back({area, b.Ytb + b.Db / 2.0, area * b.Db * b.Db / 12.0});
+  }
+  for (int i = 1; i <= ListSize(m.np); ++i) {
+    const SteelPipe& pipe = m.pipes[static_cast<size_t>(i)];
+    const double outer = pipe.Rcp + pipe.tp / 2.0, inner = pipe.Rcp - pipe.tp / 2.0;
+    steel.push_back({6.2832 * pipe.Rcp * pipe.tp, static_cast<double>(pipe.Ycp),
+                     3.1416 * (outer * outer * outer * outer - inner * inner * inner * inner) / 4.0});
+  }
+
+  const bool hasConcrete = m.nr >= 1 || m.nc >= 1;
+  const bool hasBars = m.nl >= 1 || m.na >= 1;
+  const bool hasSteel = m.nb >= 1 || m.np >= 1;
+  Centroid(concrete, hasConcrete, p.concArea, p.concYbar, p.concIo);
+  Centroid(bars, hasBars, p.reinfArea, p.reinfYbar, p.reinfIo);
+  Centroid(steel, hasSteel, p.steelArea, p.steelYbar, p.steelIo);
+
+  // Records that cancel to no area have no centroid; nothing can be computed from such a group.
+  if (hasConcrete && !(p.concArea > 0)) {
+    p.problem = SectionProblem::NoConcreteArea;
+  } else if (hasBars && !(p.reinfArea > 0)) {
+    p.problem = SectionProblem::NoReinforcingArea;
+  } else if (hasSteel && !(p.steelArea > 0)) {
+    p.problem = SectionProblem::NoSteelArea;
+  } else if (!hasConcrete && !hasBars && !hasSteel) {
+    p.problem = SectionProblem::NoMaterial;
+  } else if ((hasBars || hasSteel) && !(m.Ec > 0)) {
+    p.problem = SectionProblem::NoConcreteModulus;
+  }
+
+  if (p.problem == SectionProblem::None) {
+    const double nR = hasBars ? static_cast<double>(m.Er) / m.Ec : 1.0;
+    const double nS = hasSteel ? static_cast<double>(m.Es) / m.Ec : 1.0;
+    const double kS = p.steelEmbedded ? nS - 1 : nS;
+    const double transArea = (nR - 1) * p.reinfArea + p.concArea + kS * p.steelArea;
+    if (!(transArea > 0)) {
+      p.problem = SectionProblem::NoMaterial;
+    } else {
+      p.transArea = static_cast<float>(transArea);
+      const double yt = ((nR - 1) * p.reinfArea * p.reinfYbar + static_cast<double>(p.concArea) * p.concYbar +
+                         kS * p.steelArea * p.steelYbar) / transArea;
+      p.transYbar = static_cast<float>(yt);
+      const auto about = [yt](float io, float area, float ybar) {
+        return static_cast<float>(io + static_cast<double>(area) * (yt - ybar) * (yt - ybar));
+      };
+      p.concI = about(p.concIo, p.concArea, p.concYbar);
+      p.reinfI = about(p.reinfIo, p.reinfArea, p.reinfYbar);
+      p.steelI = about(p.steelIo, p.steelArea, p.steelYbar);
+      p.transI = static_cast<float>(p.concI + (nR - 1) * p.reinfI + kS * p.steelI);
+    }
+  }
+
+  if (p.reinfDepth > 0) p.cBalanced = static_cast<float>(BalancedDepth(p.reinfDepth, m.em, m.fy, m.phiReinf, m.Er));
+  if (hasSteel) {
+    const float cS = static_cast<float>(BalancedDepth(p.steelDepth, m.em, m.fs, m.phiStl, m.Es));
+    if (cS < p.cBalanced || p.reinfDepth == 0) p.cBalanced = cS;
+  }
+  m.sectionProperties = p;
+}
 
 }  // namespace tarnix

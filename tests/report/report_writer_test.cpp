@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "model/calculation_run.h"
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/input_file.h"
@@ -105,6 +106,7 @@ ProjectModel GoldenModel(const std::string& name) {
   SetOutputFileNames(m, name + ".out");
   m.OutputInputEcho = m.OutputSectionProperties = m.OutputInteractionDiagram = m.OutputSectionAnalysis = 1;
   SetOutputSlenderness(m, 1);
+  RunAnalyses(m);
   return m;
 }
 

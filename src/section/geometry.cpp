@@ -1,0 +1,122 @@
+// Section geometry. pi is 3.1416 in every geometric formula; only ArcCos uses the exact value.
+#include "section/geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarnix {
+namespace {
+
+constexpr double kDegreesToRadians = 3.1416 / 180.0;
+
+template <typename Record>
+const Record& At(const std::vector<Record>& records, int number) {
+  return records[static_cast<size_t>(number)];
+}
+
+}  // namespace
+
+float ArcCos(float x) {
+  if (x >= 1) return 0.0f;
+  if (x <= -1) return static_cast<float>(4.0 * std::atan(1.0));
+  const double v = x;
+  return static_cast<float>(std::atan(-v / std::sqrt(1.0 - v * v)) + 2.0 * std::atan(1.0));
+}
+
+float LineBarDepth(const ReinforcingLine& line, int j) {
+  if (line.Nbl < 2) return line.Yb;
+  return static_cast<float>(line.Yb - static_cast<double>(line.Lb) * (j - 1) *
+                                          std::sin(line.Ab * kDegreesToRadians) / (line.Nbl - 1));
+}
+
+float ArcBarDepth(const ReinforcingArc& arc, int j) {
+  const double angle = arc.Nba < 2 ? arc.Abeg : arc.Abeg + static_cast<double>(arc.Atot) * (j - 1) / (arc.Nba - 1);
+  return static_cast<float>(arc.Y0 - static_cast<double>(arc.R0) * std::sin(angle * kDegreesToRadians));
+}
+
+void NormalizeFullArc(ReinforcingArc& arc) {
+  if (arc.Atot == 360 && arc.Nba >= 1) arc.Atot = static_cast<float>(360.0 * (1.0 - 1.0 / arc.Nba));
+}
+
+void NormalizeFullArcs(ProjectModel& m) {
+  for (int i = 1; i <= ListSize(m.na); ++i) NormalizeFullArc(m.arcs[static_cast<size_t>(i)]);
+}
+
+std::vector<Bar> AllBars(const ProjectModel& m) {
+  std::vector<Bar> bars;
+  for (int i = 1; i <= ListSize(m.nl); ++i) {
+    const ReinforcingLine& line = At(m.lines, i);
+    for (int j = 1; j <= line.Nbl; ++j) bars.push_back({line.Abl, LineBarDepth(line, j)});
+  }
+  for (int i = 1; i <= ListSize(m.na); ++i) {
+    const ReinforcingArc& arc = At(m.arcs, i);
+    for (int j = 1; j <= arc.Nba; ++j) bars.push_back({arc.Aba, ArcBarDepth(arc, j)});
+  }
+  return bars;
+}
+
+Zone RectZone(const ConcreteRect& rect, float a) {
+  if (rect.Yt >= a) return {};
+  if (rect.Yt + rect.D <= a) return {rect.W * rect.D, rect.Yt + rect.D / 2};
+  return {rect.W * (a - rect.Yt), rect.Yt + (a - rect.Yt) / 2};
+}
+
+Zone CircleZone(const ConcreteCircle& circle, float a) {
+  const float r = circle.Rc;
+  if (r <= 0 || circle.Yc - r >= a) return {};
+  if (circle.Yc + r <= a) return {static_cast<float>(3.1416 * r * r), circle.Yc};
+  // theta is half the angle that the chord at depth a subtends at the centre.
+  const double theta = ArcCos((circle.Yc - a) / r);
+  const double diameter = 2.0 * r;
+  const double area = (theta - std::cos(theta) * std::sin(theta)) * diameter * diameter / 4.0;
+  if (area <= 0) return {};
+  const double sine = std::sin(theta);
+  const double centroid = circle.Yc - diameter * diameter * diameter * sine * sine * sine / (12.0 * area);
+  return {static_cast<float>(area), static_cast<float>(centroid)};
+}
+
+std::vector<Strip> SteelRectStrips(const SteelRect& shape, int n) {
+  n = std::max(n, 1);
+  // Always across the depth: for bending about a horizontal axis a shape's depth is what matters, even
+  // when the shape is wider than deep (a square plate is no line).
+  const double thickness = static_cast<double>(shape.Db) / n;
+  const float area = static_cast<float>(static_cast<double>(shape.Wb) * shape.Db / n);
+  std::vector<Strip> strips(static_cast<size_t>(n));
+  for (int j = 0; j < n; ++j) {
+    strips[static_cast<size_t>(j)] = {area, static_cast<float>(shape.Ytb + thickness * (j + 0.5))};
+  }
+  return strips;
+}
+
+std::vector<Strip> PipeFibres(const SteelPipe& pipe, int n) {
+  n = std::max(n, 1);
+  const double step = 6.2832 / n;
+  const float area = static_cast<float>(static_cast<double>(pipe.Rcp) * 6.2832 * pipe.tp / n);
+  std::vector<Strip> fibres(static_cast<size_t>(n));
+  for (int j = 0; j < n; ++j) {
+    const double angle = step / 2 + j * step;
+    fibres[static_cast<size_t>(j)] = {area, static_cast<float>(pipe.Ycp + pipe.Rcp * std::sin(angle))};
+  }
+  return fibres;
+}
+
+float ConcreteDepth(const ProjectModel& m) {
+  float depth = 0;
+  for (int i = 1; i <= ListSize(m.nr); ++i) depth = std::max(depth, At(m.rects, i).Yt + At(m.rects, i).D);
+  for (int i = 1; i <= ListSize(m.nc); ++i) depth = std::max(depth, At(m.circles, i).Yc + At(m.circles, i).Rc);
+  return depth;
+}
+
+float SteelShapesDepth(const ProjectModel& m) {
+  float depth = 0;
+  for (int i = 1; i <= ListSize(m.nb); ++i) {
+    depth = std::max(depth, At(m.steelRects, i).Ytb + At(m.steelRects, i).Db);
+  }
+  for (int i = 1; i <= ListSize(m.np); ++i) {
+    const SteelPipe& p = At(m.pipes, i);
+    depth = std::max(depth, p.Ycp + p.Rcp + p.tp / 2);
+  }
+  return depth;
+}
+
+}  // namespace tarnix

@@ -1,0 +1,59 @@
+// How the section records become geometry: bar depths, the full-circle rule of arcs, compression zones of
+// concrete records above a depth, and the strips and fibres of steel shapes. Depths are measured downward
+// from the top reference line (see model/conventions.h); there is no horizontal coordinate.
+#pragma once
+
+#include <vector>
+
+#include "model/project_model.h"
+
+namespace tarnix {
+
+/// Arc cosine in radians, in [0, pi], computed in double precision and rounded to single precision;
+/// x at or beyond +1 gives 0 and at or beyond -1 gives pi (the exact value).
+float ArcCos(float x);
+
+/// Depth of bar j (1..Nbl) of a line; a line of fewer than two bars has its one bar at Yb. A positive
+/// angle runs the line upward from the first bar.
+float LineBarDepth(const ReinforcingLine& line, int j);
+/// Depth of bar j (1..Nba) of an arc; angles from the horizontal, counter-clockwise, 90 at the top.
+float ArcBarDepth(const ReinforcingArc& arc, int j);
+/// An arc of exactly 360 degrees would put its last bar on its first: it becomes 360 (1 - 1/Nba), so the
+/// bars are 360/Nba apart. The arc is changed in place; an arc without bars is left alone.
+void NormalizeFullArc(ReinforcingArc& arc);
+/// NormalizeFullArc on every arc of the model.
+void NormalizeFullArcs(ProjectModel& m);
+
+/// A bar (area, depth), as placed by the line and arc rules.
+struct Bar {
+  float area = 0;
+  float depth = 0;
+};
+/// Every bar of every line (record order, bar order), then of every arc. Arcs are used as they stand.
+std::vector<Bar> AllBars(const ProjectModel& m);
+
+/// Area and centroid depth of the part of a concrete record above a depth; area 0 when none of it is.
+struct Zone {
+  float area = 0;
+  float centroid = 0;
+};
+/// The part of a rectangle above depth a (sign not applied).
+Zone RectZone(const ConcreteRect& rect, float a);
+/// The part of a circle above depth a: a circular segment (sign not applied).
+Zone CircleZone(const ConcreteCircle& circle, float a);
+
+/// A strip or fibre of a steel shape: its area and the depth of its centroid.
+struct Strip {
+  float area = 0;
+  float depth = 0;
+};
+/// A steel rectangle cut across its depth into n strips of equal thickness (n below 1 counts as 1).
+std::vector<Strip> SteelRectStrips(const SteelRect& shape, int n);
+/// A pipe cut into n fibres of equal arc length around its mid-thickness circle (n below 1 counts as 1).
+std::vector<Strip> PipeFibres(const SteelPipe& pipe, int n);
+
+/// Largest depth of the concrete records, of the steel shapes, and of both.
+float ConcreteDepth(const ProjectModel& m);
+float SteelShapesDepth(const ProjectModel& m);
+
+}  // namespace tarnix
