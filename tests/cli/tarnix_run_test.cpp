@@ -70,6 +70,9 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
                                  "\"\"\r\n\"arema\"\r\n\"english\"\r\n4000,60000,36000,3605000,2.9E+07,2.9E+07\r\n"
                                  ".85,.85,.003\r\n.9,.7,.85\r\n1,1,1\r\n0\r\n0\r\n1\r\n2.5,7,0,3,.79\r\n0\r\n0\r\n0\r\n"
                                  "0\r\n0,1,1\r\n1,1,0,0\r\n1\r\n"));
+  std::string voidSection = kColumn;
+  voidSection.replace(voidSection.find("\r\n1\r\n0,24,12,1\r\n"), 15, "\r\n2\r\n0,24,12,1\r\n0,24,12,-1\r\n");
+  ASSERT_TRUE(ReplaceFileContent(Path("void.in"), voidSection));
   const struct {
     std::vector<std::string> args;
     int code;
@@ -80,6 +83,8 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
       {{Path("bars_only.in")}, 1, "tarnix-run: Input is incomplete: " + Path("bars_only.in") + "\n"},
       {{Path("bars_only.in"), "--save-input", Path("saved.in")}, 1,
        "tarnix-run: Input is incomplete: " + Path("saved.in") + "\n"},
+      {{Path("void.in")}, 1,
+       "tarnix-run: Calculation Error: The concrete records have no net area: " + Path("void.out") + "\n"},
       {{Path("column.in"), "-o", Path("no/folder/x.out")}, 1,
        "tarnix-run: Error writing output file: " + Path("no/folder/x.out") + "\n"},
       {{Path("column.in"), "-o", Path("column.in")}, 1,
@@ -114,6 +119,7 @@ TEST_F(TarnixRun, EveryExampleRunsAndSavesBackByteForByte) {
     const std::string report = ReadFileContent(Path(name + ".out"), 1 << 20).value_or("");
     EXPECT_NE(report.find("INPUT DATA ECHO"), std::string::npos) << name;
     EXPECT_NE(report.find("OUTPUT DATA"), std::string::npos) << name;
+    EXPECT_NE(report.find("TRANSFORMED CONCRETE SECTION:"), std::string::npos) << name;
   }
   EXPECT_GE(examples, 3);
 }

@@ -171,6 +171,34 @@ TEST(ReportBlocks, OptionsDecideWhatIsWritten) {
   EXPECT_NE(text.find("C O N C R E T E   C O N F I G U R A T I O N"), std::string::npos);
 }
 
+TEST(ReportBlocks, SectionPropertiesOfConcreteAlone) {
+  ProjectModel m;
+  ResetAll(m);
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, 20, 10, 1};
+  m.OutputInputEcho = 0;
+  RunAnalyses(m);
+  ReportWriter out;
+  WriteReport(m, FixedTime(), out);
+  const std::string text = out.Text();
+  const std::string expected =
+      "     S E C T I O N   P R O P E R T I E S\r\n"
+      "     =====================================================\r\n"
+      "\r\n"
+      "     GROSS CONCRETE SECTION:\r\n"
+      "\r\n"
+      "          Area    = 2.0000E+02\r\n"
+      "          Ybar    = 1.0000E+01\r\n"
+      "          Io      = 6.6667E+03 About concrete CG\r\n"
+      "\r\n"
+      "     TRANSFORMED CONCRETE SECTION:\r\n"
+      "\r\n"
+      "          Area    = 2.0000E+02\r\n"
+      "          Ybar    = 1.0000E+01\r\n"
+      "          Inertia = 6.6667E+03\r\n";
+  EXPECT_NE(text.find(expected), std::string::npos) << text;
+}
+
 TEST(ReportBlocks, LoadsInDisplayedUnitsAndSubtractedRecords) {
   ProjectModel m;
   ResetAll(m);
