@@ -324,8 +324,9 @@ Status ReadInputText(ProjectModel& model, std::string_view text) {
     m.criteria = second;
     if (!io.Row(m.units)) return failure;
   }
-  // Every load and every unit-dependent rule depends on the unit system: an unknown one is not guessed.
-  if (!IsUnitsKey(m.units)) return failure;
+  // Every load and every unit-dependent rule depends on the unit system and the criteria: unknown keys are
+  // not guessed (an unknown criteria would have no axial capacity at all).
+  if (!IsUnitsKey(m.units) || !IsCriteriaKey(m.criteria)) return failure;
   SetUnitFactors(m);
   if (!ExchangeSectionAndLoads(io, m)) return failure;
 

@@ -8,6 +8,8 @@
 
 #include "model/conventions.h"
 #include "section/section_properties.h"
+#include "strength/interaction_diagram.h"
+#include "strength/slenderness.h"
 
 namespace tarnix {
 
@@ -166,6 +168,8 @@ struct ProjectModel {
 
   // Result blocks of the last calculation run.
   SectionProperties sectionProperties;
+  InteractionDiagram interactionDiagram;
+  SlendernessResults slenderness;
 };
 
 /// Number of records in a list with count `count` (0 for a count below 1).

@@ -4,10 +4,8 @@
 
 namespace tarnix {
 
-void WriteInteractionDiagramReport(const ProjectModel&, ReportWriter&) {}
 void WriteSlendernessReport(const ProjectModel&, ReportWriter&) {}
 void WriteSlenderWallReport(const ProjectModel&, ReportWriter&) {}
-void WriteSectionAnalysisReport(const ProjectModel&, ReportWriter&) {}
 void WriteMomentCurvatureReport(const ProjectModel&, ReportWriter&) {}
 
 }  // namespace tarnix

@@ -1,8 +1,11 @@
-// the moment magnification of every load condition for a slender member.
+// Moment magnification of a slender member.
 #include "strength/slenderness.h"
+
+#include "model/project_model.h"
 
 namespace tarnix {
 
-void MagnifyMoments(ProjectModel& /*m*/) {}
+// Until the magnifiers are computed the result block stays empty, and the report says so.
+void MagnifyMoments(ProjectModel& m) { m.slenderness = SlendernessResults{}; }
 
 }  // namespace tarnix

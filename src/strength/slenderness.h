@@ -1,11 +1,19 @@
-// Analysis step of the calculation run: the moment magnification of every load condition for a slender member.
+// Slenderness effects of the member: moment magnification of every load condition.
 #pragma once
 
-#include "model/project_model.h"
+#include <vector>
 
 namespace tarnix {
 
-/// Computes the moment magnification of every load condition for a slender member from the model's inputs and stores them in the model's result block.
+struct ProjectModel;
+
+/// Result block of MagnifyMoments; lists indexed by load condition 1..ns, empty when not computed.
+struct SlendernessResults {
+  std::vector<float> Mc;  ///< design (magnified) moment, lb-in / N-mm
+};
+
+/// Computes the magnified moment of every load condition for a slender member from the model's inputs and
+/// stores it in the model's result block.
 void MagnifyMoments(ProjectModel& m);
 
 }  // namespace tarnix

@@ -245,6 +245,7 @@ TEST(InputFile, DamagedFilesLeaveTheModelUntouched) {
       replaced(kExample, ".9,.7,.85", ".9,.7"),                      // item missing
       replaced(kExample, ".9,.7,.85", ".9,.7,.85,1"),                // item too many
       replaced(kExample, "\"english\"", "\"English\""),             // unknown unit system
+      replaced(kExample, "\"arema\"", "\"AREMA\""),                 // unknown criteria (keys are exact)
       replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n1000000000\r\n0,24,12,1"),  // absurd count
       replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n2\r\n0,24,12,1"),           // count without its rows
       replaced(kExample, "100,50,0,0", "100,fifty,0,0"),             // text in a load

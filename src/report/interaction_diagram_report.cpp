@@ -1,0 +1,69 @@
+// Interaction diagram section of the report: the special points, the capacity points of the loads and
+// about twenty evenly spaced points between them.
+#include <cmath>
+#include <string>
+
+#include "report/section_writers.h"
+
+namespace tarnix {
+namespace {
+
+// The smallest load condition number whose capacity lies at point k, or 0.
+int LoadAtPoint(const InteractionDiagram& d, int loads, int k) {
+  for (int i = 1; i <= loads; ++i) {
+    const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
+    if (cap.capFound == 0 && cap.capPoint == k) return i;
+  }
+  return 0;
+}
+
+}  // namespace
+
+void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out) {
+  const InteractionDiagram& d = m.interactionDiagram;
+  out.EmptyLine();
+  out.SectionHeading("I N T E R A C T I O N   D I A G R A M");
+  out.Blanks(5).Text("Moments about centroid of gross concrete section").EndLine();
+  out.Blanks(5).Text(m.units == "metric" ? "(Units = kN-m)" : "(Units = K-ft)").EndLine();
+  if (d.incrementTooSmall) {
+    out.EmptyLine();
+    out.Blanks(5).Text("*** The neutral axis increment does not fit the section depth").EndLine();
+    return;
+  }
+  out.EmptyLine();
+  out.Column(6).Text("c").Column(20).Text("Mn").Column(35).Text("Pn").EndLine();
+
+  const double force = m.ForceUnitFactor;
+  const double moment = m.MomentUnitFactor;
+  const auto row = [&](int k, bool withDepth, const std::string& label) {
+    const size_t K = static_cast<size_t>(k);
+    if (withDepth) out.Column(6).Fixed(d.idDepth[K], 2);
+    out.Column(20).Fixed(d.idMoment[K] / moment, 1).Column(35).Fixed(d.idAxial[K] / force, 1);
+    if (!label.empty()) out.Column(50).Text(label);
+    out.EndLine();
+  };
+
+  const int interval = static_cast<int>(std::nearbyint(d.idCount / 20.0));
+  int sincePlainRow = 0;
+  for (int k = 1; k <= d.idCount; ++k) {
+    ++sincePlainRow;
+    if (const int load = LoadAtPoint(d, ListSize(m.ns), k)) {
+      row(k, true, "Load condition no " + std::to_string(load));
+    } else if (k == 1) {
+      row(k, false, "Maximum tension");
+    } else if (k == d.idPureBending) {
+      row(k, true, "Pure bending");
+    } else if (k == d.idBalanced) {
+      row(k, true, "Balanced strain");
+    } else if (k < d.idCount) {
+      if (interval >= 1 && sincePlainRow >= interval) {
+        row(k, true, "");
+        sincePlainRow = 0;
+      }
+    } else {
+      row(k, d.idMoment[static_cast<size_t>(k)] != 0, "Maximum compression");
+    }
+  }
+}
+
+}  // namespace tarnix

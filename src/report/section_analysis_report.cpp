@@ -1,0 +1,76 @@
+// Section analysis section of the report: the capacity of every load condition against its demand.
+#include <string>
+
+#include "report/section_writers.h"
+
+namespace tarnix {
+namespace {
+
+void ValueLine(ReportWriter& out, const char* label, double value, int decimals) {
+  out.Blanks(10).Text(label).Fixed(value, decimals).EndLine();
+}
+
+void Message(ReportWriter& out, const char* text) { out.Blanks(10).Text(text).EndLine(); }
+
+// A demand above the capacity by more than 1 %, compared in single precision.
+bool Exceeds(float demand, float capacity) {
+  return capacity != 0 && static_cast<float>(demand / capacity) > 1.01f;
+}
+
+}  // namespace
+
+void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
+  const InteractionDiagram& d = m.interactionDiagram;
+  const double force = m.ForceUnitFactor;
+  const double moment = m.MomentUnitFactor;
+  out.EmptyLine();
+  out.SectionHeading("S E C T I O N   A N A L Y S I S");
+  out.Blanks(5).Text(m.units == "metric" ? "(Units = kN-m)" : "(Units = K-ft)").EndLine();
+
+  const bool slender = m.L > 0 && (m.SlendernessOption == 2 || m.SlendernessOption == 4);
+  for (int i = 1; i <= ListSize(m.ns); ++i) {
+    const LoadCondition& load = m.loads[static_cast<size_t>(i)];
+    const float Mi = load.M;
+    const float M0 = load.M2ns + load.M2s > Mi ? load.M2ns + load.M2s : Mi;
+    out.EmptyLine();
+    out.Blanks(5).Text("LOAD CONDITION NO " + std::to_string(i)).EndLine();
+    out.EmptyLine();
+
+    // Every load without a capacity point says so, whatever the sign of its moment.
+    if (i >= static_cast<int>(d.capacity.size()) || d.capacity[static_cast<size_t>(i)].capFound == 1) {
+      Message(out, "*** Solution not found");
+      continue;
+    }
+    const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
+    if (Mi != 0 || m.SlendernessOption != 1) {
+      ValueLine(out, "For Axial load      = ", cap.capAxial / force, 1);
+      ValueLine(out, "Reduction factor    = ", cap.capPhi, 3);
+      ValueLine(out, "Moment capacity     = ", cap.capMoment / moment, 1);
+    } else {
+      ValueLine(out, "Axial load          = ", load.P / force, 1);
+      ValueLine(out, "Reduction factor    = ", cap.capPhi, 3);
+      ValueLine(out, "Axial load capacity = ", cap.capAxial / force, 1);
+    }
+
+    // The diagram is that of compression at the top; a negative moment is checked by its size, and its
+    // own face needs the inverted section.
+    const float demand = Mi < 0 ? -Mi : Mi;
+    bool exceeded = Exceeds(demand, cap.capMoment);
+    if (!slender) {
+      if (Mi != 0) ValueLine(out, "Moment demand       = ", Mi / moment, 1);
+    } else {
+      if (Mi != 0) ValueLine(out, "Initial moment      = ", M0 / moment, 1);
+      const SlendernessResults& s = m.slenderness;
+      if (static_cast<size_t>(i) < s.Mc.size()) {
+        ValueLine(out, "Magnified moment    = ", s.Mc[static_cast<size_t>(i)] / moment, 1);
+        exceeded = exceeded || Exceeds(s.Mc[static_cast<size_t>(i)], cap.capMoment);
+      } else {
+        Message(out, "*** Magnified moment not available for this slenderness option");
+      }
+    }
+    if (exceeded) Message(out, "*** Moment capacity is exceeded");
+    if (Mi < 0) Message(out, "*** Negative moment: invert the section to check the other face");
+  }
+}
+
+}  // namespace tarnix

@@ -1,0 +1,23 @@
+// Strength reduction factor and capacity search of the load conditions at each point of the walk.
+#pragma once
+
+#include "strength/interaction_diagram.h"
+
+namespace tarnix {
+
+struct ProjectModel;
+
+/// The strength reduction factor for an axial load P (compression positive) at a diagram point whose most
+/// tensile bar strain is `tensileStrain`. Tension takes phiT. Compression takes phiC when the section has
+/// steel shapes; under ACI 318 it follows the tensile strain (phiC up to yield, phiT from 0.005 on, linear
+/// between); otherwise it grows linearly from phiC at the axial limit min(0.1 f'c Ag, phiC Pb) to phiT at
+/// P = 0. A load of exactly zero axial force takes the compression rule at P = 0, continuous with small
+/// compression loads.
+float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float tensileStrain);
+
+/// Evaluates every load condition at point k of the walk: the first point whose factored axial force
+/// reaches the load's axial load gives its capacity; pure axial loads and loads without axial load or
+/// moment take their fixed capacities.
+void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k, float tensileStrain);
+
+}  // namespace tarnix
