@@ -11,6 +11,15 @@ namespace tarnix {
 /// and transformed groups, in the model's length units (I is about the transformed centroid).
 std::string SectionPropertiesCsv(const SectionProperties& p);
 
+/// interaction.csv: header "c,Mn,Pn,et" and one row per diagram point 1..idCount in displayed units
+/// (in or mm, k-ft or kN-m, kip or kN); et is the most tensile bar strain of the point.
+std::string InteractionDiagramCsv(const ProjectModel& m);
+
+/// loads.csv: header "load,P,M,phi,phiPn,phiMn,point,exceeded" and one row per load condition in
+/// displayed units; phi, phiPn, phiMn and point are empty and exceeded is "no solution" for a load that
+/// found no capacity on the diagram.
+std::string LoadCapacityCsv(const ProjectModel& m);
+
 /// Writes every CSV table of the last run into `folder`; false when a file cannot be written.
 bool WriteCsvFiles(const ProjectModel& m, const std::string& folder);
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "report/section_writers.h"
+#include "strength/section_analysis.h"
 
 namespace tarnix {
 namespace {
@@ -11,11 +12,6 @@ void ValueLine(ReportWriter& out, const char* label, double value, int decimals)
 }
 
 void Message(ReportWriter& out, const char* text) { out.Blanks(10).Text(text).EndLine(); }
-
-// A demand above the capacity by more than 1 %, compared in single precision.
-bool Exceeds(float demand, float capacity) {
-  return capacity != 0 && static_cast<float>(demand / capacity) > 1.01f;
-}
 
 }  // namespace
 
@@ -54,8 +50,7 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
 
     // The diagram is that of compression at the top; a negative moment is checked by its size, and its
     // own face needs the inverted section.
-    const float demand = Mi < 0 ? -Mi : Mi;
-    bool exceeded = Exceeds(demand, cap.capMoment);
+    bool exceeded = MomentCapacityExceeded(Mi, cap.capMoment);
     if (!slender) {
       if (Mi != 0) ValueLine(out, "Moment demand       = ", Mi / moment, 1);
     } else {
@@ -63,7 +58,7 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
       const SlendernessResults& s = m.slenderness;
       if (static_cast<size_t>(i) < s.Mc.size()) {
         ValueLine(out, "Magnified moment    = ", s.Mc[static_cast<size_t>(i)] / moment, 1);
-        exceeded = exceeded || Exceeds(s.Mc[static_cast<size_t>(i)], cap.capMoment);
+        exceeded = exceeded || MomentCapacityExceeded(s.Mc[static_cast<size_t>(i)], cap.capMoment);
       } else {
         Message(out, "*** Magnified moment not available for this slenderness option");
       }

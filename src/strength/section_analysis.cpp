@@ -46,4 +46,9 @@ void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k,
   }
 }
 
+bool MomentCapacityExceeded(float demand, float capacity) {
+  const float size = demand < 0 ? -demand : demand;
+  return capacity != 0 && static_cast<float>(size / capacity) > 1.01f;
+}
+
 }  // namespace tarnix

@@ -20,4 +20,8 @@ float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float
 /// moment take their fixed capacities.
 void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k, float tensileStrain);
 
+/// A moment demand above the factored capacity by more than 1 % (ratio compared in single precision); a
+/// negative demand is compared by its size. A capacity of 0 is never exceeded by this test.
+bool MomentCapacityExceeded(float demand, float capacity);
+
 }  // namespace tarnix
