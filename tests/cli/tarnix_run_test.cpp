@@ -115,11 +115,15 @@ TEST_F(TarnixRun, EveryExampleRunsAndSavesBackByteForByte) {
     const std::string name = entry.path().stem().string();
     EXPECT_EQ(Run({input, "--save-input", Path(name + ".in")}), 0) << err_;
     EXPECT_EQ(ReadFileContent(Path(name + ".in"), 1 << 20), ReadFileContent(input, 1 << 20)) << name;
-    EXPECT_EQ(Run({input, "-o", Path(name + ".out")}), 0) << err_;
+    EXPECT_EQ(Run({input, "-o", Path(name + ".out"), "--csv", Path(name)}), 0) << err_;
+    EXPECT_EQ(ReadFileContent(Path(name + "/interaction.csv"), 1 << 20).value_or("").rfind("c,Mn,Pn", 0), 0u);
+    EXPECT_EQ(ReadFileContent(Path(name + "/loads.csv"), 1 << 20).value_or("").rfind("load,P,M,phi", 0), 0u);
     const std::string report = ReadFileContent(Path(name + ".out"), 1 << 20).value_or("");
     EXPECT_NE(report.find("INPUT DATA ECHO"), std::string::npos) << name;
     EXPECT_NE(report.find("OUTPUT DATA"), std::string::npos) << name;
     EXPECT_NE(report.find("TRANSFORMED CONCRETE SECTION:"), std::string::npos) << name;
+    EXPECT_NE(report.find("Maximum compression"), std::string::npos) << name;
+    EXPECT_NE(report.find("LOAD CONDITION NO 1"), std::string::npos) << name;
   }
   EXPECT_GE(examples, 3);
 }

@@ -10,22 +10,10 @@
 #include "model/model_edits.h"
 #include "model/project_model.h"
 #include "section/section_properties.h"
+#include "test_sections.h"
 
 namespace tarnix {
 namespace {
-
-// The 12 x 20 in column with three 1 in^2 bars 2.5 in from each face, f'c 4000, fy 60000, ACI 318 (1999).
-ProjectModel TwoLayerColumn() {
-  ProjectModel m;
-  ResetAll(m);
-  m.criteria = "aci";
-  SetRecordCount(m, RecordKind::ConcreteRect, 1);
-  m.rects[1] = {0, 20, 12, 1};
-  SetRecordCount(m, RecordKind::ReinforcingLine, 2);
-  m.lines[1] = {17.5f, 7, 0, 3, 1};
-  m.lines[2] = {2.5f, 7, 0, 3, 1};
-  return m;
-}
 
 const InteractionDiagram& Walk(ProjectModel& m) {
   ComputeSectionProperties(m);
@@ -55,7 +43,7 @@ std::pair<double, double> HandPoint(double c, double b, double h, std::initializ
 }
 
 TEST(InteractionDiagram, TwoLayerColumnAgainstStrainCompatibility) {
-  ProjectModel m = TwoLayerColumn();
+  ProjectModel m = TwoLayerColumn("aci");
   m.inc = 0.01f;
   const InteractionDiagram& d = Walk(m);
   EXPECT_FLOAT_EQ(d.idAxial[1], -360000);  // all six bars yield in tension
@@ -81,7 +69,7 @@ TEST(InteractionDiagram, TwoLayerColumnAgainstStrainCompatibility) {
 }
 
 TEST(InteractionDiagram, ThreeLayersAndAnEmbeddedSteelShape) {
-  ProjectModel m = TwoLayerColumn();
+  ProjectModel m = TwoLayerColumn("aci");
   SetRecordCount(m, RecordKind::ReinforcingLine, 3);
   m.lines[3] = {10, 7, 0, 2, 0.6f};
   const InteractionDiagram& d = Walk(m);
@@ -199,7 +187,7 @@ TEST(InteractionDiagram, EndRulesAndRefusedIncrements) {
   EXPECT_TRUE(endedOnTheCap || endedOnEccentricity) << lastAxial << " " << lastMoment;
 
   for (float inc : {0.0f, -1.0f, 1e-6f}) {
-    ProjectModel m = TwoLayerColumn();
+    ProjectModel m = TwoLayerColumn("aci");
     m.inc = inc;
     EXPECT_TRUE(Walk(m).incrementTooSmall) << inc;
     EXPECT_EQ(m.interactionDiagram.idCount, 0);

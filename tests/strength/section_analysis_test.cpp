@@ -9,24 +9,13 @@
 #include "model/project_model.h"
 #include "report/report_writer.h"
 #include "report/section_writers.h"
+#include "test_sections.h"
 
 namespace tarnix {
 namespace {
 
-ProjectModel Column(const char* criteria) {
-  ProjectModel m;
-  ResetAll(m);
-  ChooseCriteria(m, criteria);
-  SetRecordCount(m, RecordKind::ConcreteRect, 1);
-  m.rects[1] = {0, 20, 12, 1};
-  SetRecordCount(m, RecordKind::ReinforcingLine, 2);
-  m.lines[1] = {17.5f, 7, 0, 3, 1};
-  m.lines[2] = {2.5f, 7, 0, 3, 1};
-  return m;
-}
-
 TEST(LoadPhi, StrainRuleOfAci318) {
-  ProjectModel m = Column("aci02");  // phiT 0.9, phiC 0.65
+  ProjectModel m = TwoLayerColumn("aci02");  // phiT 0.9, phiC 0.65
   InteractionDiagram d;
   const float ey = 60000.0f / 29e6f;
   EXPECT_FLOAT_EQ(LoadPhi(m, d, 1000, -0.001f), 0.65f);
@@ -41,7 +30,7 @@ TEST(LoadPhi, StrainRuleOfAci318) {
 }
 
 TEST(LoadPhi, AxialLoadRuleOfTheOtherCriteria) {
-  ProjectModel m = Column("aci");  // phiT 0.9, phiC 0.7
+  ProjectModel m = TwoLayerColumn("aci");  // phiT 0.9, phiC 0.7
   m.sectionProperties.concArea = 240;
   InteractionDiagram d;
   const float limit = 0.1f * 4000 * 240;
@@ -71,7 +60,7 @@ ProjectModel Analysed(ProjectModel m, std::initializer_list<std::pair<float, flo
 }
 
 TEST(CapacitySearch, FirstPointReachingTheLoadAndTheFixedCases) {
-  const ProjectModel m = Analysed(Column("aci"), {{100000, 600000},  // ordinary compression with moment
+  const ProjectModel m = Analysed(TwoLayerColumn("aci"), {{100000, 600000},  // ordinary compression with moment
                                                   {-200000, 100000},  // tension with moment
                                                   {0, 0},             // nothing: pure bending capacity
                                                   {300000, 0},        // pure compression
@@ -106,9 +95,9 @@ std::string AnalysisReport(const ProjectModel& m) {
 }
 
 TEST(SectionAnalysisReport, DemandsNegativeMomentsAndMissingSolutions) {
-  ProjectModel probe = Analysed(Column("aci"), {{100000, 1}});
+  ProjectModel probe = Analysed(TwoLayerColumn("aci"), {{100000, 1}});
   const float capacity = probe.interactionDiagram.capacity[1].capMoment;
-  const ProjectModel m = Analysed(Column("aci"), {{100000, 1.01f * capacity},
+  const ProjectModel m = Analysed(TwoLayerColumn("aci"), {{100000, 1.01f * capacity},
                                                   {100000, 1.02f * capacity},
                                                   {100000, -1.5f * capacity},
                                                   {5e6f, -100000},
@@ -135,7 +124,7 @@ TEST(SectionAnalysisReport, DemandsNegativeMomentsAndMissingSolutions) {
 }
 
 TEST(InteractionDiagramReport, LabelledRowsAndPlainRows) {
-  ProjectModel m = Analysed(Column("aci"), {{-360000, 1000}, {100000, 600000}});
+  ProjectModel m = Analysed(TwoLayerColumn("aci"), {{-360000, 1000}, {100000, 600000}});
   m.inc = 0.01f;
   m = Analysed(m, {{-360000, 1000}, {100000, 600000}});
   ReportWriter out;
