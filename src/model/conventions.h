@@ -17,8 +17,8 @@
 
 namespace tarnix {
 
-constexpr float kPi = 3.1416f;
-constexpr float kTwoPi = 6.2832f;
+constexpr double kPi = 3.1416;
+constexpr double kTwoPi = 6.2832;
 
 /// Largest count of one record kind or of the load conditions that the program accepts. Larger counts
 /// (a typing slip, a damaged file) are refused rather than allocated.

@@ -7,7 +7,7 @@
 namespace tarnix {
 namespace {
 
-constexpr double kDegreesToRadians = 3.1416 / 180.0;
+constexpr double kDegreesToRadians = kPi / 180.0;
 
 template <typename Record>
 const Record& At(const std::vector<Record>& records, int number) {
@@ -64,7 +64,7 @@ Zone RectZone(const ConcreteRect& rect, float a) {
 Zone CircleZone(const ConcreteCircle& circle, float a) {
   const float r = circle.Rc;
   if (r <= 0 || circle.Yc - r >= a) return {};
-  if (circle.Yc + r <= a) return {static_cast<float>(3.1416 * r * r), circle.Yc};
+  if (circle.Yc + r <= a) return {static_cast<float>(kPi * r * r), circle.Yc};
   // theta is half the angle that the chord at depth a subtends at the centre.
   const double theta = ArcCos((circle.Yc - a) / r);
   const double diameter = 2.0 * r;
@@ -90,8 +90,8 @@ std::vector<Strip> SteelRectStrips(const SteelRect& shape, int n) {
 
 std::vector<Strip> PipeFibres(const SteelPipe& pipe, int n) {
   n = std::max(n, 1);
-  const double step = 6.2832 / n;
-  const float area = static_cast<float>(static_cast<double>(pipe.Rcp) * 6.2832 * pipe.tp / n);
+  const double step = kTwoPi / n;
+  const float area = static_cast<float>(static_cast<double>(pipe.Rcp) * kTwoPi * pipe.tp / n);
   std::vector<Strip> fibres(static_cast<size_t>(n));
   for (int j = 0; j < n; ++j) {
     const double angle = step / 2 + j * step;

@@ -72,7 +72,7 @@ void ComputeSectionProperties(ProjectModel& m) {
   }
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
-    const double area = c.csign * 3.1416 * c.Rc * c.Rc;
+    const double area = c.csign * kPi * c.Rc * c.Rc;
     concrete.push_back({area, static_cast<double>(c.Yc), area * c.Rc * c.Rc / 4.0});
   }
 
@@ -91,8 +91,8 @@ void ComputeSectionProperties(ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.np); ++i) {
     const SteelPipe& pipe = m.pipes[static_cast<size_t>(i)];
     const double outer = pipe.Rcp + pipe.tp / 2.0, inner = pipe.Rcp - pipe.tp / 2.0;
-    steel.push_back({6.2832 * pipe.Rcp * pipe.tp, static_cast<double>(pipe.Ycp),
-                     3.1416 * (outer * outer * outer * outer - inner * inner * inner * inner) / 4.0});
+    steel.push_back({kTwoPi * pipe.Rcp * pipe.tp, static_cast<double>(pipe.Ycp),
+                     kPi * (outer * outer * outer * outer - inner * inner * inner * inner) / 4.0});
   }
 
   const bool hasConcrete = m.nr >= 1 || m.nc >= 1;

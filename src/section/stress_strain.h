@@ -1,0 +1,96 @@
+// Stress-strain curves of the moment-curvature analysis: concrete (Linear, Simple, Mander confined and
+// unconfined), reinforcing and structural steel from their user point tables. Strains and stresses are
+// positive in compression. Each evaluation reports the events it passes (yield, spalling, crushing,
+// fracture) through an McEvents value owned by the caller, so that evaluations share no state.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/project_model.h"
+
+namespace tarnix {
+
+/// The nine events of a moment-curvature analysis, numbered as the report lists them.
+enum class McEvent {
+  LongReinfFail = 1,
+  ConcCompFail = 2,
+  ConfReinfFail = 3,
+  ReinfTensYield = 4,
+  ReinfCompYield = 5,
+  ConcSpalling = 6,
+  StrSteelFail = 7,
+  StrSteelTensYield = 8,
+  StrSteelCompYield = 9,
+};
+constexpr int kMcEventCount = 9;
+
+/// The report text of an event ("Long reinf fail", ...).
+const char* McEventText(McEvent event);
+
+/// A set of events.
+class McEvents {
+ public:
+  void Raise(McEvent e) { bits_ |= Bit(e); }
+  bool Has(McEvent e) const { return (bits_ & Bit(e)) != 0; }
+  bool Any() const { return bits_ != 0; }
+  McEvents& operator|=(McEvents other) {
+    bits_ |= other.bits_;
+    return *this;
+  }
+  bool operator==(McEvents other) const { return bits_ == other.bits_; }
+
+ private:
+  static uint16_t Bit(McEvent e) { return static_cast<uint16_t>(1u << static_cast<int>(e)); }
+  uint16_t bits_ = 0;
+};
+
+/// A steel curve: its 4 (Bilinear) or 6 (Park) points, point 1 the most tensile, and the Park hardening.
+struct SteelCurve {
+  int pointCount = 4;
+  StressStrainPoint points[7] = {};  ///< indexed 1..pointCount
+  int parkModel = 2;                 ///< 1 parabolic hardening, 2 Park's complex hardening
+  McEvent fail = McEvent::LongReinfFail;
+  McEvent tensionYield = McEvent::ReinfTensYield;
+  McEvent compressionYield = McEvent::ReinfCompYield;
+};
+
+/// The material curves of a model, with the Mander constants worked out once.
+struct MaterialModels {
+  int concreteModel = 2;
+  int confinementOption = 1;
+  float ec0 = 0, fc0 = 0, Eci = 0, ecu = 0, fcu = 0, fcc = 0, esp = 0;
+  double ecc = 0;          ///< Mander: strain at the confined peak
+  double rConfined = 0;    ///< Mander: Eci / (Eci - fcc / ecc)
+  double rUnconfined = 0;  ///< Mander: Eci / (Eci - fc0 / ec0)
+  double f2 = 0;           ///< Mander: unconfined stress at twice ec0, where the straight descent starts
+  SteelCurve reinforcing, structural;
+};
+
+/// The curves of the model's current material choices.
+MaterialModels MaterialModelsOf(const ProjectModel& m);
+
+/// Why the model's curves cannot be evaluated (a Mander modulus not above the secant modulus, a zero peak,
+/// ...), as the report line "*** ..."; empty when they can. Only the curves the section uses are checked.
+std::string MaterialModelProblem(const ProjectModel& m);
+
+/// Linear or Simple concrete; 0 for the Mander model (see ManderStress).
+float ConcreteStress(const MaterialModels& mm, float e, McEvents& events);
+
+/// Mander concrete: the confined (core) and unconfined (cover) stresses at the same strain.
+struct ManderStresses {
+  float confined = 0;
+  float unconfined = 0;
+};
+ManderStresses ManderStress(const MaterialModels& mm, float e, McEvents& events);
+
+/// Stress of a steel curve, raising its fail and yield events.
+float SteelCurveStress(const SteelCurve& curve, float e, McEvents& events);
+inline float ReinforcingStress(const MaterialModels& mm, float e, McEvents& events) {
+  return SteelCurveStress(mm.reinforcing, e, events);
+}
+inline float SteelShapeStress(const MaterialModels& mm, float e, McEvents& events) {
+  return SteelCurveStress(mm.structural, e, events);
+}
+
+}  // namespace tarnix
