@@ -25,9 +25,9 @@ double ParkHardening(double x, double r, double ratio, double yield) {
   return yield * ((m * x + 2) / (60 * x + 2) + x * (60 - m) / (2 * k * k));
 }
 
-SteelCurve CurveOf(int model, const BilinearPoints& bilinear, const ParkPoints& park, int parkModel, McEvent fail,
+StressStrainCurve CurveOf(int model, const BilinearPoints& bilinear, const ParkPoints& park, int parkModel, McEvent fail,
                    McEvent tensionYield, McEvent compressionYield) {
-  SteelCurve curve;
+  StressStrainCurve curve;
   curve.pointCount = model == 1 ? 4 : 6;
   for (int p = 1; p <= curve.pointCount; ++p) {
     curve.points[p] = model == 1 ? bilinear[static_cast<size_t>(p)] : park[static_cast<size_t>(p)];
@@ -149,7 +149,7 @@ ManderStresses ManderStress(const MaterialModels& mm, float e, McEvents& events)
   return s;
 }
 
-float SteelCurveStress(const SteelCurve& curve, float strain, McEvents& events) {
+float SteelCurveStress(const StressStrainCurve& curve, float strain, McEvents& events) {
   const StressStrainPoint* p = curve.points;
   const double e = strain;
   const int last = curve.pointCount;
@@ -161,7 +161,8 @@ float SteelCurveStress(const SteelCurve& curve, float strain, McEvents& events) 
   const StressStrainPoint& tensionYield = p[last == 4 ? 2 : 3];
   const StressStrainPoint& compressionYield = p[last == 4 ? 3 : 4];
   double stress;
-  if (e < tensionYield.strain) {
+  // A strain exactly at a yield point is on the plateau, on the tension side as on the compression side.
+  if (e <= tensionYield.strain) {
     events.Raise(curve.tensionYield);
     if (last == 4 || e >= p[2].strain) {
       stress = last == 4 ? Line(p[1].strain, p[1].stress, p[2].strain, p[2].stress, e)

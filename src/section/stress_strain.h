@@ -46,7 +46,7 @@ class McEvents {
 };
 
 /// A steel curve: its 4 (Bilinear) or 6 (Park) points, point 1 the most tensile, and the Park hardening.
-struct SteelCurve {
+struct StressStrainCurve {
   int pointCount = 4;
   StressStrainPoint points[7] = {};  ///< indexed 1..pointCount
   int parkModel = 2;                 ///< 1 parabolic hardening, 2 Park's complex hardening
@@ -64,7 +64,7 @@ struct MaterialModels {
   double rConfined = 0;    ///< Mander: Eci / (Eci - fcc / ecc)
   double rUnconfined = 0;  ///< Mander: Eci / (Eci - fc0 / ec0)
   double f2 = 0;           ///< Mander: unconfined stress at twice ec0, where the straight descent starts
-  SteelCurve reinforcing, structural;
+  StressStrainCurve reinforcing, structural;
 };
 
 /// The curves of the model's current material choices.
@@ -85,7 +85,7 @@ struct ManderStresses {
 ManderStresses ManderStress(const MaterialModels& mm, float e, McEvents& events);
 
 /// Stress of a steel curve, raising its fail and yield events.
-float SteelCurveStress(const SteelCurve& curve, float e, McEvents& events);
+float SteelCurveStress(const StressStrainCurve& curve, float e, McEvents& events);
 inline float ReinforcingStress(const MaterialModels& mm, float e, McEvents& events) {
   return SteelCurveStress(mm.reinforcing, e, events);
 }

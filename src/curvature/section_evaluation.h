@@ -1,0 +1,57 @@
+// The section at one trial state of the moment-curvature analysis: a top-fibre strain and a neutral-axis
+// depth give the axial force, the moment about the gross concrete centroid and the tension force, with
+// the material events passed on the way. The section is sliced once; each evaluation only integrates.
+#pragma once
+
+#include <vector>
+
+#include "model/project_model.h"
+#include "section/geometry.h"
+#include "section/stress_strain.h"
+
+namespace tarnix {
+
+/// A horizontal concrete slice: depth of its centre, its cover and core areas (the cover carries the
+/// unconfined Mander stress, the core the confined one; without confinement all of it is core), and the
+/// record's sign (+1 added, -1 subtracted).
+struct ConcreteSlice {
+  float depth = 0;
+  float coverArea = 0;
+  float coreArea = 0;
+  int sign = 1;
+};
+
+/// A division of a steel shape and whether it displaces concrete in compression.
+struct SteelDivision {
+  float area = 0;
+  float depth = 0;
+  bool displacesConcrete = false;
+};
+
+/// The section cut for the moment-curvature analysis: rcinc slices per rectangle, ccinc per circle, every
+/// bar, bsinc divisions per steel rectangle and psinc per pipe.
+struct SectionSlices {
+  std::vector<ConcreteSlice> concrete;
+  std::vector<Bar> bars;
+  std::vector<SteelDivision> steel;
+  float concYbar = 0;  ///< gross concrete centroid, the moment reference
+};
+
+/// Cuts the model's section (applying the full-circle rule to its arcs). Needs the section properties.
+SectionSlices SliceSection(ProjectModel& m);
+
+/// Result of one evaluation: forces in lb / N, moment in lb-in / N-mm, compression positive.
+struct SectionForces {
+  double P = 0;  ///< axial force
+  double M = 0;  ///< moment about the gross concrete centroid
+  double T = 0;  ///< total tension force of bars and steel shapes
+  McEvents events;
+};
+
+/// Integrates the section for top-fibre strain e and neutral-axis depth c > 0 (strain at depth y is
+/// (c - y) e / c). When P is not positive and `firstNonPositive` is set, the flag is cleared and the moment
+/// is the size of the forces' first moment about the top reference instead.
+SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
+                              bool& firstNonPositive);
+
+}  // namespace tarnix
