@@ -1,11 +1,18 @@
-// Analysis step of the calculation run: the moment-curvature curve of every load condition.
+// Moment-curvature analysis of every load condition under its constant axial load.
 #pragma once
 
-#include "model/project_model.h"
+#include <string>
 
 namespace tarnix {
 
-/// Computes the moment-curvature curve of every load condition from the model's inputs and stores them in the model's result block.
+struct ProjectModel;
+
+/// Result block of MomentCurvatureAnalysis.
+struct McResult {
+  std::string problem;  ///< why the analysis could not run ("*** ..."), empty when it ran
+};
+
+/// Traces the moment-curvature curve of every load condition and stores it in the model's result block.
 void MomentCurvatureAnalysis(ProjectModel& m);
 
 }  // namespace tarnix

@@ -37,6 +37,7 @@ void Show(RunObserver* observer, const std::string& first, const std::string& se
 }  // namespace
 
 void RunAnalyses(ProjectModel& m) {
+  m.momentCurvature = McResult{};
   ComputeSectionProperties(m);
   // A section without a valid set of properties cannot be analysed; the report says why.
   if (m.sectionProperties.problem != SectionProblem::None) return;
@@ -67,6 +68,8 @@ Status RunCalculation(ProjectModel& m, RunObserver* observer) {
       result = Status::Failure(kErrorWritingOutput);
     } else if (problem != SectionProblem::None) {
       result = Status::Failure(kCalculationError, std::string(SectionProblemText(problem)).substr(4));
+    } else if (m.OutputMomentCurvature == 1 && !m.momentCurvature.problem.empty()) {
+      result = Status::Failure(kCalculationError, m.momentCurvature.problem.substr(4));
     }
   } catch (const std::exception&) {
     result = Status::Failure(kCalculationError);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "curvature/moment_curvature.h"
 #include "model/conventions.h"
 #include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
@@ -170,6 +171,7 @@ struct ProjectModel {
   SectionProperties sectionProperties;
   InteractionDiagram interactionDiagram;
   SlendernessResults slenderness;
+  McResult momentCurvature;
 };
 
 /// Number of records in a list with count `count` (0 for a count below 1).

@@ -118,7 +118,14 @@ void WriteReport(const ProjectModel& m, const std::tm& time, ReportWriter& out) 
     if (m.SlendernessOption == 3) WriteSlenderWallReport(m, out);
   }
   if (m.OutputSectionAnalysis == 1 && m.SlendernessOption != 3) WriteSectionAnalysisReport(m, out);
-  if (m.OutputMomentCurvature == 1) WriteMomentCurvatureReport(m, out);
+  if (m.OutputMomentCurvature == 1) {
+    if (!m.momentCurvature.problem.empty()) {
+      out.EmptyLine();
+      out.Blanks(5).Text(m.momentCurvature.problem).EndLine();
+    } else {
+      WriteMomentCurvatureReport(m, out);
+    }
+  }
 }
 
 }  // namespace tarnix

@@ -11,6 +11,7 @@
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/input_file.h"
+#include "model/material_defaults.h"
 #include "model/model_edits.h"
 
 namespace tarnix {
@@ -87,6 +88,25 @@ TEST_F(CalculationRun, SectionWithoutNetAreaStopsWithTheReason) {
       << report;
   EXPECT_EQ(report.find("nan"), std::string::npos);
   EXPECT_EQ(report.find("NaN"), std::string::npos);
+}
+
+TEST_F(CalculationRun, MaterialCurvesThatCannotBeEvaluatedStopTheMomentCurvature) {
+  SetRecordCount(model_, RecordKind::ConcreteRect, 1);
+  model_.rects[1] = {0, 20, 10, 1};
+  SetLoadCount(model_, 1);
+  model_.loads[1].P = 10000;
+  SetPerformMomentCurvature(model_, 1);
+  ChooseConcreteModel(model_, 3);
+  model_.fcc = 7000;
+  model_.ecu = 0.02f;
+  model_.Eci = 100;  // below the secant modulus of the unconfined curve
+  SetOutputFileNames(model_, Path("mander.out"));
+  const Status status = RunCalculation(model_);
+  EXPECT_EQ(status.message, "Calculation Error");
+  EXPECT_EQ(status.detail, "Mander concrete model: the modulus Eci must be greater than fc0 / ec0");
+  const std::string report = ReadFileContent(Path("mander.out"), 1 << 20).value_or("");
+  EXPECT_NE(report.find("     *** Mander concrete model: the modulus Eci must be greater than fc0 / ec0\r\n"),
+            std::string::npos);
 }
 
 }  // namespace
