@@ -98,6 +98,10 @@ std::string FormatReportTime(const std::tm& time) {
 }
 
 void WriteReport(const ProjectModel& m, const std::tm& time, ReportWriter& out) {
+  // A load outside the range of the moment-curvature analysis is stated before everything else.
+  if (m.OutputMomentCurvature == 1 && !m.momentCurvature.rejection.empty()) {
+    out.Column(6).Text(m.momentCurvature.rejection).EndLine();
+  }
   if (!m.title.empty()) {
     out.Blanks(5).Text(m.title).EndLine();
     out.EmptyLine();
@@ -118,14 +122,7 @@ void WriteReport(const ProjectModel& m, const std::tm& time, ReportWriter& out) 
     if (m.SlendernessOption == 3) WriteSlenderWallReport(m, out);
   }
   if (m.OutputSectionAnalysis == 1 && m.SlendernessOption != 3) WriteSectionAnalysisReport(m, out);
-  if (m.OutputMomentCurvature == 1) {
-    if (!m.momentCurvature.problem.empty()) {
-      out.EmptyLine();
-      out.Blanks(5).Text(m.momentCurvature.problem).EndLine();
-    } else {
-      WriteMomentCurvatureReport(m, out);
-    }
-  }
+  if (m.OutputMomentCurvature == 1) WriteMomentCurvatureReport(m, out);
 }
 
 }  // namespace tarnix

@@ -6,6 +6,5 @@ namespace tarnix {
 
 void WriteSlendernessReport(const ProjectModel&, ReportWriter&) {}
 void WriteSlenderWallReport(const ProjectModel&, ReportWriter&) {}
-void WriteMomentCurvatureReport(const ProjectModel&, ReportWriter&) {}
 
 }  // namespace tarnix

@@ -1,0 +1,101 @@
+// Moment-curvature section of the report: the points of every curve with their events, the failure note,
+// the idealisation and the local member ductility.
+#include <string>
+
+#include "curvature/idealization.h"
+#include "report/number_format.h"
+#include "report/section_writers.h"
+
+namespace tarnix {
+namespace {
+
+void Line(ReportWriter& out, int column, const std::string& text) { out.Column(column).Text(text).EndLine(); }
+
+std::string Exponent(double value) { return FormatFixedExponent(value, 4); }
+
+}  // namespace
+
+void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
+  const McResult& r = m.momentCurvature;
+  const double force = m.ForceUnitFactor;
+  const double moment = m.MomentUnitFactor;
+  out.EmptyLine();
+  out.SectionHeading("M O M E N T   C U R V A T U R E");
+  out.Blanks(5).Text("Moments about centroid of gross concrete section").EndLine();
+  out.Blanks(5).Text(m.units == "metric" ? "(Units = kN-m)" : "(Units = K-ft)").EndLine();
+  if (!r.rejection.empty()) {
+    out.EmptyLine();
+    Line(out, 6, r.rejection);
+    return;
+  }
+  if (!r.problem.empty() || r.curves.empty()) {
+    out.EmptyLine();
+    Line(out, 6, r.problem.empty() ? "*** The moment-curvature analysis was not made" : r.problem);
+    return;
+  }
+  const bool concrete = m.nr >= 1 || m.nc >= 1;
+
+  for (int k = 1; k <= ListSize(m.ns) && static_cast<size_t>(k) < r.curves.size(); ++k) {
+    const McCurve& curve = r.curves[static_cast<size_t>(k)];
+    out.EmptyLine();
+    Line(out, 6, "Load Condition Number " + std::to_string(k));
+    Line(out, 6, "Axial Load = " + FormatFixed(m.loads[static_cast<size_t>(k)].P / force, 1));
+    out.EmptyLine();
+    out.Column(6).Text("Strain").Column(20).Text("c").Column(35).Text("Axial").Column(50).Text("Curvature");
+    out.Column(65).Text("Moment").EndLine();
+
+    const McIdealization ideal = IdealizeMomentCurvature(m, k);
+    for (size_t j = 0; j < curve.points.size(); ++j) {
+      const McPoint& p = curve.points[j];
+      out.Column(6).Fixed(p.strain, 5).Column(20).Fixed(p.depth, 2).Column(35).Fixed(p.axial / force, 1);
+      out.Column(50).Fixed(static_cast<double>(p.strain) / p.depth, 6).Column(65).Fixed(p.moment / moment, 1);
+      out.Column(80).Text(ideal.labels[j]).EndLine();
+    }
+    if (curve.failRecorded) {
+      const McPoint& f = curve.failPoint;
+      out.EmptyLine();
+      Line(out, 6, "Note: Failure occurred at:");
+      out.EmptyLine();
+      Line(out, 6, "     Strain               = " + FormatFixed(f.strain, 5));
+      Line(out, 6, "     c                    = " + FormatFixed(f.depth, 2));
+      Line(out, 6, "     Axial load           = " + FormatFixed(f.axial / force, 1));
+      Line(out, 6, "     Moment               = " + FormatFixed(f.moment / moment, 1));
+    }
+    if (curve.points.empty()) {
+      out.EmptyLine();
+      Line(out, 6, "*** No point found for this load condition");
+      continue;
+    }
+    if (curve.points.size() == 1) {
+      out.EmptyLine();
+      Line(out, 6, "*** Try using a smaller strain increment to get more steps ***");
+      continue;
+    }
+    out.EmptyLine();
+    Line(out, 6, "Yield curvature           = " + Exponent(ideal.phiY));
+    Line(out, 6, "Ultimate curvature        = " + Exponent(ideal.phiU));
+    Line(out, 6, "Idealized plastic moment  = " + (ideal.hasMp ? FormatFixed(ideal.Mp / moment, 1) : "not available"));
+    Line(out, 6, "Maximum tension           = " + FormatFixed(curve.maxTension / force, 0) + ". At moment = " +
+                     FormatFixed(curve.maxTensionMoment / moment, 1));
+    if (!concrete) continue;
+
+    out.EmptyLine();
+    Line(out, 6, "Cracked moment of inertia = " + (ideal.hasIcr || !ideal.hasFirstYield ? Exponent(ideal.Icr)
+                                                                                         : "not available"));
+    Line(out, 6, "Based on 1st yield strain = " + FormatFixed(ideal.firstYieldStrain, 5));
+
+    const MemberDuctilityResult d = MemberDuctility(m, ideal.phiYi, ideal.phiU);
+    out.EmptyLine();
+    Line(out, 6, "LOCAL MEMBER DUCTILITY:");
+    out.EmptyLine();
+    Line(out, 10, "Idealized yield curvature = " + Exponent(ideal.phiYi));
+    Line(out, 10, "Plastic hinge length      = " + FormatFixed(d.Lp, 1));
+    if (m.L > 0) {
+      Line(out, 10, "Yield deflection          = " + FormatFixed(d.deltaY, 3));
+      Line(out, 10, "Ultimate deflection       = " + FormatFixed(d.deltaU, 3));
+      if (d.hasDuctility) Line(out, 10, "Local member ductility    = " + FormatFixed(d.ductility, 1));
+    }
+  }
+}
+
+}  // namespace tarnix
