@@ -16,7 +16,8 @@ namespace tarnix {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tarnix-run INPUT.in [-o OUTPUT.out] [--csv DIR] [--svg DIR] [--no-mc] [--save-input FILE]\n"
+    "Usage: tarnix-run INPUT.in [-o OUTPUT.out] [--csv DIR] [--svg DIR] [--no-mc] [--progress]\n"
+    "                  [--save-input FILE]\n"
     "\n"
     "Loads INPUT.in, runs the calculation and writes the report to OUTPUT.out\n"
     "(default: INPUT with the extension .out). Every report section is written; the\n"
@@ -27,6 +28,7 @@ constexpr const char* kUsage =
     "                       curves as CSV files into DIR\n"
     "  --svg DIR            also write the charts and the section drawing as SVG into DIR\n"
     "  --no-mc              skip the moment-curvature analysis\n"
+    "  --progress           show the progress of the analyses on standard error\n"
     "  --save-input FILE    write the input as loaded to FILE; with no -o, --csv or\n"
     "                       --svg nothing else is done\n"
     "  --help               show this text\n"
@@ -38,6 +40,7 @@ struct Options {
   std::string input;
   std::optional<std::string> output, csvDir, svgDir, saveInput;
   bool noMomentCurvature = false;
+  bool progress = false;
   bool help = false;
 };
 
@@ -61,6 +64,8 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
       problem = value(options.svgDir);
     } else if (arg == "--save-input") {
       problem = value(options.saveInput);
+    } else if (arg == "--progress") {
+      options.progress = true;
     } else if (arg == "--no-mc") {
       options.noMomentCurvature = true;
     } else if (!arg.empty() && arg[0] == '-') {
@@ -85,6 +90,18 @@ int Fail(std::ostream& err, const std::string& message, const std::string& path)
   err << "tarnix-run: " << message << ": " << path << '\n';
   return 1;
 }
+
+// Status texts of the run, one line each, on standard error.
+class ProgressLines : public RunObserver {
+ public:
+  explicit ProgressLines(std::ostream& err) : err_(err) {}
+  void ShowStatus(const std::string& first, const std::string& second) override {
+    err_ << first << (second.empty() ? "" : ": ") << second << '\n';
+  }
+
+ private:
+  std::ostream& err_;
+};
 
 bool MakeFolder(const std::string& dir) {
   std::error_code ec;
@@ -135,7 +152,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (*dir && !MakeFolder(**dir)) return Fail(err, "Cannot create folder", **dir);
   }
 
-  const Status run = RunCalculation(model);
+  ProgressLines progress(err);
+  const Status run = RunCalculation(model, options.progress ? &progress : nullptr);
   if (!run.ok()) {
     const std::string message = run.detail.empty() ? run.message : run.message + ": " + run.detail;
     return Fail(err, message, run.message == kInputIncomplete ? options.input : output);

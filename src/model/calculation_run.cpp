@@ -36,7 +36,7 @@ void Show(RunObserver* observer, const std::string& first, const std::string& se
 
 }  // namespace
 
-void RunAnalyses(ProjectModel& m) {
+void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   m.momentCurvature = McResult{};
   ComputeSectionProperties(m);
   // A section without a valid set of properties cannot be analysed; the report says why.
@@ -45,7 +45,14 @@ void RunAnalyses(ProjectModel& m) {
   ComputeInteractionDiagram(m);
   if (m.L > 0 && m.SlendernessOption == 2) MagnifyMoments(m);
   if (m.L > 0 && m.SlendernessOption == 3) DesignSlenderWall(m);
-  if (m.OutputMomentCurvature == 1) MomentCurvatureAnalysis(m);
+  if (m.OutputMomentCurvature == 1) {
+    McProgress progress;
+    if (observer != nullptr) {
+      progress.status = [observer](const std::string& a, const std::string& b) { observer->ShowStatus(a, b); };
+      progress.cancelled = [observer] { return observer->CancelRequested(); };
+    }
+    MomentCurvatureAnalysis(m, progress);
+  }
 }
 
 Status RunCalculation(ProjectModel& m, RunObserver* observer) {
@@ -56,7 +63,7 @@ Status RunCalculation(ProjectModel& m, RunObserver* observer) {
   Show(observer, "Calculations in progress", "Please wait");
   Status result = Status::Success();
   try {
-    RunAnalyses(m);
+    RunAnalyses(m, observer);
     const SectionProblem problem = m.sectionProperties.problem;
 
     ReportWriter report;

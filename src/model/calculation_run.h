@@ -17,12 +17,14 @@ class RunObserver {
  public:
   virtual ~RunObserver() = default;
   virtual void ShowStatus(const std::string& first, const std::string& second) = 0;
+  /// Checked between the strain steps of the moment-curvature analysis.
+  virtual bool CancelRequested() { return false; }
 };
 
 /// The analyses of a run in their fixed order, each leaving its result block in the model: section
 /// properties, interaction diagram with the capacity of every load, slenderness for a member with a
 /// length, and moment-curvature when requested. Stops after the section properties when they have a problem.
-void RunAnalyses(ProjectModel& m);
+void RunAnalyses(ProjectModel& m, RunObserver* observer = nullptr);
 
 /// Runs every analysis the model asks for and replaces the report file `outputFileName` with the report.
 /// Fails without touching any file when no report file is chosen ("Please save output filename", with a

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <initializer_list>
 
+#include "curvature/idealization.h"
 #include "model/file_write.h"
 #include "report/number_format.h"
 #include "strength/section_analysis.h"
@@ -16,6 +17,8 @@ std::string CsvRow(const char* name, std::initializer_list<float> values) {
   for (float v : values) row += "," + FormatFullPrecision(v);
   return row + "\n";
 }
+
+bool WriteCurves(const ProjectModel& m, const std::filesystem::path& dir);
 
 }  // namespace
 
@@ -57,12 +60,39 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
   return text;
 }
 
+std::string MomentCurvatureCsv(const ProjectModel& m, int load) {
+  const McCurve& curve = m.momentCurvature.curves[static_cast<size_t>(load)];
+  const McIdealization ideal = IdealizeMomentCurvature(m, load);
+  const float P = m.loads[static_cast<size_t>(load)].P;
+  std::string text = "curvature,moment,strain,c,axial,residual,event\n";
+  for (size_t j = 0; j < curve.points.size(); ++j) {
+    const McPoint& p = curve.points[j];
+    text += FormatFullPrecision(p.strain / p.depth) + "," + FormatFullPrecision(p.moment / m.MomentUnitFactor) + "," +
+            FormatFullPrecision(p.strain) + "," + FormatFullPrecision(p.depth) + "," +
+            FormatFullPrecision(p.axial / m.ForceUnitFactor) + "," +
+            FormatFullPrecision((p.axial - P) / m.ForceUnitFactor) + "," + ideal.labels[j] + "\n";
+  }
+  return text;
+}
+
 bool WriteCsvFiles(const ProjectModel& m, const std::string& folder) {
   if (m.sectionProperties.problem != SectionProblem::None) return true;  // nothing was computed
   const std::filesystem::path dir(folder);
   return ReplaceFileContent((dir / "properties.csv").string(), SectionPropertiesCsv(m.sectionProperties)) &&
          ReplaceFileContent((dir / "interaction.csv").string(), InteractionDiagramCsv(m)) &&
-         ReplaceFileContent((dir / "loads.csv").string(), LoadCapacityCsv(m));
+         ReplaceFileContent((dir / "loads.csv").string(), LoadCapacityCsv(m)) && WriteCurves(m, dir);
 }
 
+namespace {
+
+bool WriteCurves(const ProjectModel& m, const std::filesystem::path& dir) {
+  if (m.OutputMomentCurvature != 1 || !m.momentCurvature.ran()) return true;
+  for (int k = 1; k <= ListSize(m.ns) && static_cast<size_t>(k) < m.momentCurvature.curves.size(); ++k) {
+    const std::string name = "mc_" + std::to_string(k) + ".csv";
+    if (!ReplaceFileContent((dir / name).string(), MomentCurvatureCsv(m, k))) return false;
+  }
+  return true;
+}
+
+}  // namespace
 }  // namespace tarnix

@@ -20,6 +20,10 @@ std::string InteractionDiagramCsv(const ProjectModel& m);
 /// found no capacity on the diagram.
 std::string LoadCapacityCsv(const ProjectModel& m);
 
+/// mc_<i>.csv of load condition `load`: header "curvature,moment,strain,c,axial,residual,event" and one
+/// row per stored point in displayed units; the residual is the section's axial force minus the load's.
+std::string MomentCurvatureCsv(const ProjectModel& m, int load);
+
 /// Writes every CSV table of the last run into `folder`; false when a file cannot be written.
 bool WriteCsvFiles(const ProjectModel& m, const std::string& folder);
 
