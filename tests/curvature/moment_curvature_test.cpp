@@ -1,0 +1,158 @@
+// Moment-curvature analysis against an elastic cracked-section hand calculation, the failure drop, the
+// load limits, and the idealisation and member ductility of a hand-made curve.
+#include "curvature/moment_curvature.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "curvature/idealization.h"
+#include "model/defaults.h"
+#include "model/material_defaults.h"
+#include "model/model_edits.h"
+#include "model/project_model.h"
+#include "report/report_writer.h"
+#include "section/section_properties.h"
+
+namespace tarnix {
+namespace {
+
+// 12 x 20 in rectangle, linear concrete E = 4e6 psi without tension, three 1 in^2 bars at d = 17.5 with
+// elastic Bilinear steel (E = 29e6 psi) that fractures at a strain of `fracture`.
+ProjectModel SinglyReinforced(float fracture) {
+  ProjectModel m;
+  ResetAll(m);
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, 20, 12, 1};
+  SetRecordCount(m, RecordKind::ReinforcingLine, 1);
+  m.lines[1] = {17.5f, 7, 0, 3, 1};
+  SetLoadCount(m, 1);
+  SetPerformMomentCurvature(m, 1);
+  ChooseConcreteModel(m, 1);
+  m.ecu = 0.05f, m.fcu = 0.05f * 4e6f, m.esp = 0.002f;
+  ChooseSteelModel(m, 1);
+  m.rpBL[1] = {-fracture, -29e6f * fracture};
+  m.rpBL[2] = {-fracture / 2, -29e6f * fracture / 2};
+  m.rpBL[3] = {fracture / 2, 29e6f * fracture / 2};
+  m.rpBL[4] = {fracture, 29e6f * fracture};
+  m.cinc = 0.01f;
+  ComputeSectionProperties(m);
+  return m;
+}
+
+TEST(MomentCurvature, ElasticCrackedSectionInPureBending) {
+  ProjectModel m = SinglyReinforced(0.05f);
+  MomentCurvatureAnalysis(m);
+  const McResult& r = m.momentCurvature;
+  ASSERT_TRUE(r.ran()) << r.problem << r.rejection;
+  EXPECT_EQ(r.stepCount, 4);  // strains 0.0005 to 0.002
+  // Equilibrium of the cracked elastic section: Ec b c^2 / 2 = Es As (d - c), independent of the strain.
+  const double a = 4e6 * 12 / 2, b = 29e6 * 3, d = 17.5;
+  const double c = (-b + std::sqrt(b * b + 4 * a * b * d)) / (2 * a);
+  ASSERT_EQ(r.curves[1].points.size(), 4u);
+  for (const McPoint& p : r.curves[1].points) {
+    // The sweep takes the first depth at or below the equilibrium depth.
+    EXPECT_LE(p.depth, c + 1e-4) << p.strain;
+    EXPECT_GT(p.depth, c - 0.0101) << p.strain;
+    EXPECT_LE(p.axial, 0);
+    // The couple: the steel force times the lever arm d - c / 3.
+    const double steel = 29e6 * p.strain * (d - c) / c * 3;
+    EXPECT_NEAR(p.moment, steel * (d - c / 3), 0.01 * steel * d) << p.strain;
+  }
+}
+
+TEST(MomentCurvature, FractureDropsThePointThatFellOff) {
+  // Under a small compression load the sweep reaches shallow neutral axes where the bars have fractured.
+  ProjectModel m = SinglyReinforced(0.004f);
+  m.esp = 0.003f;
+  m.cbeg = 0.05f;
+  m.loads[1].P = 50000;
+  MomentCurvatureAnalysis(m);
+  const McCurve& curve = m.momentCurvature.curves[1];
+  EXPECT_TRUE(curve.finished);
+  ASSERT_FALSE(curve.points.empty());
+  EXPECT_TRUE(curve.points.back().events.Has(McEvent::LongReinfFail));
+  if (curve.failRecorded) {
+    EXPECT_LT(curve.failPoint.moment, 0.9f * curve.points.back().moment);
+  }
+}
+
+TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
+  ProjectModel m = SinglyReinforced(0.05f);
+  m.loads[1].P = 1.001f * m.sectionProperties.transArea * m.fpc;
+  MomentCurvatureAnalysis(m);
+  EXPECT_EQ(m.momentCurvature.rejection, "Load condition 1 is too high for MC analysis");
+  m.loads[1].P = -(3 * m.fy);
+  MomentCurvatureAnalysis(m);
+  EXPECT_EQ(m.momentCurvature.rejection, "Load condition 1 is too low for MC analysis");
+
+  ReportWriter out;
+  WriteReport(m, std::tm{}, out);
+  const std::string text = out.Text();
+  EXPECT_EQ(text.find("     Load condition 1 is too low for MC analysis\r\n"), 0u);
+  EXPECT_NE(text.find("M O M E N T   C U R V A T U R E", 10), std::string::npos);
+  EXPECT_NE(text.find("Load condition 1 is too low", 10), std::string::npos);
+
+  m.ebeg = 0.0001f;  // raised to einc
+  m.loads[1].P = 0;
+  m.einc = 0.0005f;
+  MomentCurvatureAnalysis(m);
+  EXPECT_EQ(m.ebeg, 0.0005f);
+  m.esp = 0.0001f;  // the last strain below the first: no steps
+  MomentCurvatureAnalysis(m);
+  EXPECT_FALSE(m.momentCurvature.problem.empty());
+}
+
+TEST(Idealization, HandMadeCurveAndDuctility) {
+  ProjectModel m;
+  ResetAll(m);
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  SetLoadCount(m, 1);
+  m.Eci = 4e6f;
+  m.L = 100;
+  McCurve curve;
+  McEvents yield, later;
+  yield.Raise(McEvent::ReinfTensYield);
+  later.Raise(McEvent::ReinfTensYield);
+  later.Raise(McEvent::ConcSpalling);
+  curve.points = {{0.0005f, 1, 0, 60, {}}, {0.001f, 1, 0, 100, yield}, {0.002f, 1, 0, 150, later},
+                  {0.003f, 1, 0, 150, later}};
+  m.momentCurvature.curves = {McCurve{}, curve};
+  const McIdealization r = IdealizeMomentCurvature(m, 1);
+  EXPECT_STREQ(r.labels[1], "Reinf tens yield");
+  EXPECT_STREQ(r.labels[2], "Conc spalling");  // a yield is labelled once, a later first event in its place
+  EXPECT_STREQ(r.labels[3], "");
+  EXPECT_FLOAT_EQ(r.phiY, 0.001f);
+  EXPECT_FLOAT_EQ(r.My, 100);
+  EXPECT_FLOAT_EQ(r.Icr, 100 / (4e6f * 0.001f));
+  EXPECT_NEAR(r.area, 0.001 * 125 + 0.001 * 150, 1e-7);
+  EXPECT_NEAR(r.Mp, 0.275 / 0.002, 1e-3);
+  EXPECT_NEAR(r.phiYi, 137.5 * 0.001 / 100, 1e-8);
+  EXPECT_FLOAT_EQ(r.phiU, 0.003f);
+
+  // No bars: the hinge is 0.08 L; a cantilever-like member (ends free to rotate) deflects phi L^2 / 3.
+  const MemberDuctilityResult free = MemberDuctility(m, r.phiYi, r.phiU);
+  EXPECT_NEAR(free.Lp, 8, 1e-5);
+  const double theta = (0.003 - 0.001375) * 8;
+  EXPECT_NEAR(free.deltaY, 0.001375 * 1e4 / 3, 1e-4);
+  EXPECT_NEAR(free.deltaU, 0.001375 * 1e4 / 3 + theta * 96, 1e-4);
+  m.Mri = m.Mrj = 1;
+  const MemberDuctilityResult fixed = MemberDuctility(m, r.phiYi, r.phiU);
+  EXPECT_NEAR(fixed.deltaY, free.deltaY / 2, 1e-5);
+  EXPECT_NEAR(fixed.deltaU, fixed.deltaY + theta * 92, 1e-4);
+  EXPECT_NEAR(fixed.ductility, fixed.deltaU / fixed.deltaY, 1e-4);
+
+  // Bars add strain penetration: 0.00015 fye db in English units, 0.022 fye db in metric.
+  SetRecordCount(m, RecordKind::ReinforcingLine, 1);
+  m.lines[1].Abl = 0.79f;
+  const double db = std::sqrt(4 * 0.79 / 3.1416);
+  EXPECT_NEAR(MemberDuctility(m, r.phiYi, r.phiU).Lp, std::max(8 + 0.00015 * 60000 * db, 0.0003 * 60000 * db), 1e-4);
+  m.units = "metric";
+  m.lines[1].Abl = 500;
+  m.rpPA[4].stress = 420;
+  EXPECT_NEAR(MemberDuctility(m, r.phiYi, r.phiU).Lp, std::max(8 + 0.022 * 420 * std::sqrt(2000 / 3.1416),
+                                                             0.044 * 420 * std::sqrt(2000 / 3.1416)), 1e-2);
+}
+
+}  // namespace
+}  // namespace tarnix
