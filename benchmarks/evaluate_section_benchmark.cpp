@@ -2,6 +2,7 @@
 // a 48 in confined circle in 100 slices, 24 bars on an arc and a steel pipe in 100 fibres.
 #include <benchmark/benchmark.h>
 
+#include "curvature/moment_curvature.h"
 #include "curvature/section_evaluation.h"
 #include "model/defaults.h"
 #include "model/material_defaults.h"
@@ -39,5 +40,34 @@ void BM_EvaluateSection(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EvaluateSection);
+
+}  // namespace
+
+namespace {
+
+// The whole moment-curvature analysis of the heavy section for ten load conditions, Mander confined
+// concrete crushing at a strain of 0.03, default control parameters.
+void BM_MomentCurvatureAnalysis(benchmark::State& state) {
+  tarnix::ProjectModel base = HeavySection();
+  base.ecu = 0.03f;
+  base.fcc = 7500;
+  tarnix::ApplyControlDefaults(base);
+  tarnix::SetLoadCount(base, 10);
+  for (int i = 1; i <= 10; ++i) base.loads[static_cast<size_t>(i)].P = 100000.0f * i;
+  tarnix::SetPerformMomentCurvature(base, 1);
+  base.concreteModel = 3;
+  base.ecu = 0.03f;
+  base.fcc = 7500;
+  size_t points = 0;
+  for (auto _ : state) {
+    tarnix::ProjectModel m = base;
+    tarnix::MomentCurvatureAnalysis(m);
+    points = 0;
+    for (const auto& curve : m.momentCurvature.curves) points += curve.points.size();
+    benchmark::DoNotOptimize(points);
+  }
+  state.counters["points"] = static_cast<double>(points);
+}
+BENCHMARK(BM_MomentCurvatureAnalysis)->Unit(benchmark::kMillisecond);
 
 }  // namespace
