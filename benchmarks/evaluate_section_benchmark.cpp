@@ -8,25 +8,11 @@
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "section/section_properties.h"
+#include "test_sections.h"
 
 namespace {
 
-tarnix::ProjectModel HeavySection() {
-  using namespace tarnix;
-  ProjectModel m;
-  ResetAll(m);
-  SetRecordCount(m, RecordKind::ConcreteCircle, 1);
-  m.circles[1] = {24, 24, 1};
-  SetRecordCount(m, RecordKind::ReinforcingArc, 1);
-  m.arcs[1] = {24, 21, 0, 360, 24, 1.56f};
-  SetRecordCount(m, RecordKind::SteelPipe, 1);
-  m.pipes[1] = {24, 8, 0.5f};
-  ChooseConcreteModel(m, 3);
-  m.fcc = 7000, m.ecu = 0.02f;
-  m.confinementOption = 2;
-  ComputeSectionProperties(m);
-  return m;
-}
+using tarnix::HeavySection;
 
 void BM_EvaluateSection(benchmark::State& state) {
   tarnix::ProjectModel m = HeavySection();

@@ -3,7 +3,9 @@
 
 #include "model/defaults.h"
 #include "model/model_edits.h"
+#include "model/material_defaults.h"
 #include "model/project_model.h"
+#include "section/section_properties.h"
 
 namespace tarnix {
 
@@ -18,6 +20,25 @@ inline ProjectModel TwoLayerColumn(const char* criteria) {
   SetRecordCount(m, RecordKind::ReinforcingLine, 2);
   m.lines[1] = {17.5f, 7, 0, 3, 1};
   m.lines[2] = {2.5f, 7, 0, 3, 1};
+  return m;
+}
+
+/// A heavy section: a 48 in circle of Mander concrete confined by spirals, 24 bars of 1.56 in^2 on a full
+/// arc and a steel pipe at its centre, with its section properties computed.
+inline ProjectModel HeavySection() {
+  ProjectModel m;
+  ResetAll(m);
+  SetRecordCount(m, RecordKind::ConcreteCircle, 1);
+  m.circles[1] = {24, 24, 1};
+  SetRecordCount(m, RecordKind::ReinforcingArc, 1);
+  m.arcs[1] = {24, 21, 0, 360, 24, 1.56f};
+  SetRecordCount(m, RecordKind::SteelPipe, 1);
+  m.pipes[1] = {24, 8, 0.5f};
+  ChooseConcreteModel(m, 3);
+  m.fcc = 7000, m.ecu = 0.02f;
+  m.confinementOption = 2;
+  m.cover = 2;
+  ComputeSectionProperties(m);
   return m;
 }
 

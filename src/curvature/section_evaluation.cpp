@@ -110,33 +110,29 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
     add(slice.sign * (static_cast<double>(cover) * slice.coverArea + static_cast<double>(core) * slice.coreArea),
         slice.depth);
   }
-  for (const Bar& bar : s.bars) {
-    const float strain = static_cast<float>((c - bar.depth) * strainPerDepth);
-    const double steel = ReinforcingStress(mm, strain, out.events);
-    if (bar.depth > c) {
-      add(steel * bar.area, bar.depth);
-      tension += steel * bar.area;
-    } else {
+  // Steel in tension adds to the tension force; in compression it replaces concrete where it displaces it,
+  // and a net force below zero counts as nothing.
+  const auto addSteel = [&](double stress, float area, float depth, float strain, bool displaces) {
+    if (depth > c) {
+      add(stress * area, depth);
+      tension += stress * area;
+      return;
+    }
+    if (displaces) {
       float core, cover;
       concrete(strain, core, cover);
-      add(std::max(0.0, (steel - core) * bar.area), bar.depth);  // net of the concrete the bar replaces
+      stress -= core;
     }
+    add(std::max(0.0, stress * area), depth);
+  };
+  for (const Bar& bar : s.bars) {
+    const float strain = static_cast<float>((c - bar.depth) * strainPerDepth);
+    addSteel(ReinforcingStress(mm, strain, out.events), bar.area, bar.depth, strain, true);
   }
   for (const SteelDivision& division : s.steel) {
     const float strain = static_cast<float>((c - division.depth) * strainPerDepth);
-    const double steel = SteelShapeStress(mm, strain, out.events);
-    if (division.depth > c) {
-      add(steel * division.area, division.depth);
-      tension += steel * division.area;
-    } else {
-      double stress = steel;
-      if (division.displacesConcrete) {
-        float core, cover;
-        concrete(strain, core, cover);
-        stress -= core;
-      }
-      add(std::max(0.0, stress * division.area), division.depth);
-    }
+    addSteel(SteelShapeStress(mm, strain, out.events), division.area, division.depth, strain,
+             division.displacesConcrete);
   }
 
   out.P = P;
