@@ -7,11 +7,13 @@
 #include <cmath>
 
 #include "curvature/idealization.h"
+#include "model/calculation_run.h"
 #include "model/defaults.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
 #include "report/report_writer.h"
+#include "report/section_writers.h"
 #include "section/section_properties.h"
 
 namespace tarnix {
@@ -152,6 +154,74 @@ TEST(Idealization, HandMadeCurveAndDuctility) {
   m.rpPA[4].stress = 420;
   EXPECT_NEAR(MemberDuctility(m, r.phiYi, r.phiU).Lp, std::max(8 + 0.022 * 420 * std::sqrt(2000 / 3.1416),
                                                              0.044 * 420 * std::sqrt(2000 / 3.1416)), 1e-2);
+}
+
+TEST(MomentCurvature, PeakMomentOfALightlyLoadedColumnNearItsStressBlockCapacity) {
+  ProjectModel m;
+  ResetAll(m);
+  ChooseCriteria(m, "aci");
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, 20, 12, 1};
+  SetRecordCount(m, RecordKind::ReinforcingLine, 2);
+  m.lines[1] = {17.5f, 7, 0, 3, 1};
+  m.lines[2] = {2.5f, 7, 0, 3, 1};
+  SetLoadCount(m, 1);
+  m.loads[1].P = 50000;
+  SetPerformMomentCurvature(m, 1);  // Simple concrete fc0 = 1.3 f'c, Park steel
+  RunAnalyses(m);
+  ASSERT_TRUE(m.momentCurvature.ran());
+  float peak = 0;
+  for (const McPoint& p : m.momentCurvature.curves[1].points) peak = std::max(peak, p.moment);
+  // Nominal capacity at the same axial load from the stress-block diagram.
+  const InteractionDiagram& d = m.interactionDiagram;
+  float nominal = 0;
+  for (int k = 2; k < d.idCount; ++k) {
+    if (d.idAxial[static_cast<size_t>(k)] >= 50000) {
+      nominal = d.idMoment[static_cast<size_t>(k)];
+      break;
+    }
+  }
+  ASSERT_GT(nominal, 0);
+  EXPECT_GT(peak, 0.95f * nominal);  // strain hardening and the stronger fc0 only add to it
+  EXPECT_LT(peak, 1.4f * nominal);
+
+  ReportWriter out;
+  WriteMomentCurvatureReport(m, out);
+  const std::string text = out.Text();
+  EXPECT_NE(text.find("     Load Condition Number 1\r\n     Axial Load = 50.0\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("Reinf tens yield"), std::string::npos);
+  EXPECT_NE(text.find("     LOCAL MEMBER DUCTILITY:"), std::string::npos);
+  EXPECT_EQ(text.find("nan"), std::string::npos);
+}
+
+TEST(MomentCurvatureReport, FailureNoteAndSinglePointAdvice) {
+  ProjectModel m;
+  ResetAll(m);
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  SetLoadCount(m, 2);
+  McCurve failed;
+  failed.points = {{0.001f, 5, 1000, 120000, {}}, {0.002f, 4, 1000, 180000, {}}};
+  failed.points.back().events.Raise(McEvent::LongReinfFail);
+  failed.failRecorded = true;
+  failed.failPoint = {0.0025f, 3.5f, 1000, 60000, {}};
+  McCurve single;
+  single.points = {{0.001f, 5, 1000, 120000, {}}};
+  m.momentCurvature.stepCount = 2;
+  m.momentCurvature.curves = {McCurve{}, failed, single};
+  ReportWriter out;
+  WriteMomentCurvatureReport(m, out);
+  const std::string text = out.Text();
+  EXPECT_NE(text.find("     0.00200       4.00           1.0            0.000500       15.0           Long reinf fail\r\n"
+                      "\r\n"
+                      "     Note: Failure occurred at:\r\n"
+                      "\r\n"
+                      "          Strain               = 0.00250\r\n"
+                      "          c                    = 3.50\r\n"
+                      "          Axial load           = 1.0\r\n"
+                      "          Moment               = 5.0\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("     *** Try using a smaller strain increment to get more steps ***"), std::string::npos);
 }
 
 }  // namespace
