@@ -242,7 +242,7 @@ void Loads(const ProjectModel& m, ReportWriter& out) {
   const double moment = m.MomentUnitFactor;
   out.EmptyLine();
   out.SectionHeading("L O A D   C O N D I T I O N S");
-  out.Blanks(5).Text(m.units == "metric" ? "(Units = kN-m)" : "(Units = K-ft)").EndLine();
+  out.UnitsLine(m.units);
   out.EmptyLine();
   out.CountHeading(m.ns, " LOAD CONDITIONS:");
   out.EmptyLine();

@@ -65,6 +65,10 @@ void ReportWriter::CountHeading(int count, std::string_view caption) {
   Blanks(5).Text(FormatGeneral(count)).Text(caption).EndLine();
 }
 
+void ReportWriter::UnitsLine(const std::string& units) {
+  Blanks(5).Text(units == "metric" ? "(Units = kN-m)" : "(Units = K-ft)").EndLine();
+}
+
 void ReportWriter::TableHeading(std::initializer_list<std::pair<int, const char*>> columns) {
   for (const auto& [column, word] : columns) Column(column).Text(word);
   EndLine();

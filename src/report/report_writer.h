@@ -42,6 +42,8 @@ class ReportWriter {
   void StarBanner(std::string_view line);
   /// Blanks(5), the count and the caption directly behind it (" LOAD CONDITIONS:").
   void CountHeading(int count, std::string_view caption);
+  /// Blanks(5) and the units of loads and moments: "(Units = kN-m)" for metric, else "(Units = K-ft)".
+  void UnitsLine(const std::string& units);
   /// A table's heading row of (column, word) pairs followed by its one empty line.
   void TableHeading(std::initializer_list<std::pair<int, const char*>> columns);
 

@@ -21,7 +21,7 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
   const double moment = m.MomentUnitFactor;
   out.EmptyLine();
   out.SectionHeading("S E C T I O N   A N A L Y S I S");
-  out.Blanks(5).Text(m.units == "metric" ? "(Units = kN-m)" : "(Units = K-ft)").EndLine();
+  out.UnitsLine(m.units);
 
   const bool slender = m.L > 0 && (m.SlendernessOption == 2 || m.SlendernessOption == 4);
   for (int i = 1; i <= ListSize(m.ns); ++i) {
