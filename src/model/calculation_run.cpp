@@ -43,8 +43,8 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   if (m.sectionProperties.problem != SectionProblem::None) return;
   // The section analysis of the load conditions is made inside the interaction diagram computation.
   ComputeInteractionDiagram(m);
-  if (m.L > 0 && m.SlendernessOption == 2) MagnifyMoments(m);
-  if (m.L > 0 && m.SlendernessOption == 3) DesignSlenderWall(m);
+  if (m.L > 0 && m.SlendernessOption == 2) ComputeSlenderness(m);
+  if (m.L > 0 && m.SlendernessOption == 3) ComputeSlenderWall(m);
   if (m.OutputMomentCurvature == 1) {
     McProgress progress;
     if (observer != nullptr) {

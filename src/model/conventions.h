@@ -12,7 +12,7 @@
 //   N-mm (metric): the displayed kip, k-ft, kN or kN-m value times the unit factor.
 // - Numbering: records, load conditions and stress-strain points are numbered from 1 in every interface;
 //   storage index = number, slot 0 is never used.
-// - Geometry uses pi = 3.1416 (2 pi = 6.2832); degrees become radians by x 3.1416 / 180.
+// - The program uses pi = 3.1416 (2 pi = 6.2832); degrees become radians by x 3.1416 / 180.
 #pragma once
 
 namespace tarnix {

@@ -179,6 +179,11 @@ std::string FormatFixed(double value, int decimals) {
   return std::string(buffer, result.ptr);
 }
 
+std::string FormatWholeWithPoint(double value) {
+  if (!std::isfinite(value)) return NonFiniteToken(value);
+  return FormatFixed(value, 0) + ".";
+}
+
 std::string FormatFixedExponent(double value, int decimals) {
   if (!std::isfinite(value)) return NonFiniteToken(value);
   char buffer[64];

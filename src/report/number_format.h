@@ -34,6 +34,8 @@ std::string FormatPlain(double value);
 /// A fixed-decimal value: at least one digit before the point and exactly `decimals` decimals, rounded
 /// half away from zero ("0.0" pattern: 25 -> "25.0", -0.04 -> "0.0").
 std::string FormatFixed(double value, int decimals);
+/// A whole number followed by a point, rounded half away from zero (the "0." pattern: 29000.4 -> "29000.").
+std::string FormatWholeWithPoint(double value);
 /// Scientific form with `decimals` decimals in the mantissa and a signed exponent of at least two digits
 /// (the "0.0000E+00" pattern for 4 decimals: 12345 -> "1.2345E+04").
 std::string FormatFixedExponent(double value, int decimals);

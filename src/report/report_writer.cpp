@@ -31,6 +31,7 @@ ReportWriter& ReportWriter::Labelled(std::string_view label, double value) {
 }
 
 ReportWriter& ReportWriter::Fixed(double value, int decimals) { return Text(FormatFixed(value, decimals)); }
+ReportWriter& ReportWriter::WholeWithPoint(double value) { return Text(FormatWholeWithPoint(value)); }
 
 ReportWriter& ReportWriter::EndLine() {
   text_ += line_;

@@ -29,6 +29,8 @@ class ReportWriter {
   ReportWriter& Labelled(std::string_view label, double value);
   /// A value with `decimals` fixed decimals ("25.0").
   ReportWriter& Fixed(double value, int decimals);
+  /// A value as a whole number followed by a point ("29000.").
+  ReportWriter& WholeWithPoint(double value);
   /// Ends the current line.
   ReportWriter& EndLine();
   /// An empty line (ends a pending line first).

@@ -11,7 +11,7 @@ void ValueLine(ReportWriter& out, const char* label, double value, int decimals)
   out.Blanks(10).Text(label).Fixed(value, decimals).EndLine();
 }
 
-void Message(ReportWriter& out, const char* text) { out.Blanks(10).Text(text).EndLine(); }
+void Message(ReportWriter& out, const std::string& text) { out.Blanks(10).Text(text).EndLine(); }
 
 }  // namespace
 
@@ -56,11 +56,20 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
     } else {
       if (Mi != 0) ValueLine(out, "Initial moment      = ", M0 / moment, 1);
       const SlendernessResults& s = m.slenderness;
-      if (static_cast<size_t>(i) < s.Mc.size()) {
+      if (m.SlendernessOption == 4) {
+        // No second-order analysis of the member exists: the initial moment is the design moment.
+        Message(out, "*** General P-delta analysis is not performed by the program");
+        ValueLine(out, "Design moment       = ", M0 / moment, 1);
+        exceeded = exceeded || MomentCapacityExceeded(M0, cap.capMoment);
+      } else if (DesignMomentKnown(s, i)) {
         ValueLine(out, "Magnified moment    = ", s.Mc[static_cast<size_t>(i)] / moment, 1);
         exceeded = exceeded || MomentCapacityExceeded(s.Mc[static_cast<size_t>(i)], cap.capMoment);
+      } else if (static_cast<size_t>(i) < s.SlenderMessage.size()) {
+        // At buckling, or beyond the reach of moment magnification, there is no design moment to show.
+        const std::string& why = s.SlenderMessage[static_cast<size_t>(i)];
+        Message(out, why.rfind("***", 0) == 0 ? why : "*** " + why);
       } else {
-        Message(out, "*** Magnified moment not available for this slenderness option");
+        Message(out, "*** Magnified moment not available");
       }
     }
     if (exceeded) Message(out, "*** Moment capacity is exceeded");

@@ -1,11 +1,16 @@
-// Analysis step of the calculation run: the slender wall design of every load condition.
+// Slender wall design per ACI 318: a wall panel of the first concrete rectangle with the first reinforcing
+// line as its tension steel, its moment capacity from the effective steel area and its magnified moment.
 #pragma once
-
-#include "model/project_model.h"
 
 namespace tarnix {
 
-/// Computes the slender wall design of every load condition from the model's inputs and stores them in the model's result block.
-void DesignSlenderWall(ProjectModel& m);
+struct ProjectModel;
+
+/// Designs the wall for every load condition of a member with length L > 0 and stores the reinforcing
+/// ratio, its maximum, the cracking moment, and per load the capacity phiMnAse and the magnified moment Mc
+/// in the model's slenderness result block. Uses the strength reduction factor that the section analysis
+/// found for each load. A load at or beyond the panel's buckling load gets the buckling message instead of
+/// a magnified moment; a section without the wall's rectangle or reinforcing line gets `wallProblem`.
+void ComputeSlenderWall(ProjectModel& m);
 
 }  // namespace tarnix

@@ -1,11 +1,252 @@
-// Moment magnification of a slender member.
+// Moment magnification of a slender member by the moment magnifier method of the design criteria.
 #include "strength/slenderness.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <cmath>
+
+#include "model/conventions.h"
 #include "model/project_model.h"
 
 namespace tarnix {
+namespace {
 
-// Until the magnifiers are computed the result block stays empty, and the report says so.
-void MagnifyMoments(ProjectModel& m) { m.slenderness = SlendernessResults{}; }
+constexpr const char* kTensileLoad = "No slenderness effects for tensile load";
+constexpr const char* kNoAxialLoad = "No slenderness effects for no axial load";
+constexpr const char* kMayBeIgnored = "Slenderness effects may be ignored";
+constexpr const char* kPDeltaRequired = "P-Delta analysis is required";
+// Member data that give no usable stiffness or radius of gyration (a zero effective length factor, a
+// creep ratio of -1 or below, a section without area) leave nothing to magnify with.
+constexpr const char* kNoCriticalLoad = "*** Member data give no critical buckling load";
+constexpr const char* kNoRadius = "*** Radius of gyration of the section is not available";
+
+bool IsOneOf(const std::string& key, std::initializer_list<const char*> keys) {
+  return std::any_of(keys.begin(), keys.end(), [&key](const char* k) { return key == k; });
+}
+
+bool PositiveFinite(double x) { return std::isfinite(x) && x > 0; }
+
+// The member constants of the run: radius of gyration and stiffness reduction factor.
+void MemberConstants(const ProjectModel& m, SlendernessResults& s) {
+  const SectionProperties& p = m.sectionProperties;
+  double r2 = static_cast<double>(p.concIo) / p.concArea;
+  if (HasSteelShapes(m)) {
+    // A composite section: concrete at a fifth of its stiffness, steel at its full stiffness.
+    r2 = (0.2 * m.Ec * p.concI + static_cast<double>(m.Es) * p.steelI) /
+         (0.2 * m.Ec * p.concArea + static_cast<double>(m.Es) * p.steelArea);
+  }
+  s.r = std::isfinite(r2) && r2 > 0 ? static_cast<float>(std::sqrt(r2)) : 0.0f;
+  s.phiK = IsAashtoType(m.criteria) ? m.phiC : 0.75f;
+}
+
+// Critical buckling load of one load condition (its creep ratio BetaD enters the stiffness).
+double CriticalLoad(const ProjectModel& m, const LoadCondition& load, SlendernessResults& s) {
+  const SectionProperties& p = m.sectionProperties;
+  const double kl = static_cast<double>(m.Keff) * m.L;
+  const double pi2 = kPi * kPi;
+  if (!HasSteelShapes(m)) {
+    const double EI = (0.2 * m.Ec * p.concI + static_cast<double>(m.Er) * p.reinfI) / (1.0 + load.BetaD);
+    return pi2 * EI / (kl * kl);
+  }
+  if (m.criteria != "lrfd") {
+    // The reinforcing bars are left out of the stiffness of a composite column.
+    const double EI = 0.2 * m.Ec * p.concI / (1.0 + load.BetaD) + static_cast<double>(m.Es) * p.steelI;
+    return pi2 * EI / (kl * kl);
+  }
+  // Composite column per AASHTO LRFD: a concrete-filled tube when the steel reaches the full depth of the
+  // section, otherwise an encased shape.
+  const bool filledTube = p.steelDepth == p.sectionDepth;
+  const double c1 = filledTube ? 1.0 : 0.7;
+  const double c2 = filledTube ? 0.85 : 0.6;
+  const double c3 = filledTube ? 0.4 : 0.2;
+  const double As = p.steelArea;
+  const double Fe = m.fs + c1 * m.fy * p.reinfArea / As + c2 * m.fpc * p.concArea / As;
+  const double Ee = m.Es * (1.0 + c3 * p.concArea / (As * m.Es / m.Ec));
+  const double rs = std::sqrt(p.steelI / As);
+  const double gamma = (kl / (rs * kPi)) * (kl / (rs * kPi)) * Fe / Ee;
+  s.Fe = static_cast<float>(Fe);
+  s.Ee = static_cast<float>(Ee);
+  s.rs = static_cast<float>(rs);
+  s.gamma = static_cast<float>(gamma);
+  return Fe * As / gamma;
+}
+
+// kl/r below which slenderness may be ignored; false when it has no value (CSA without compression).
+bool KlrLimit(const ProjectModel& m, const LoadCondition& load, bool braced, float& limit) {
+  if (!braced) {
+    limit = 22;
+    return true;
+  }
+  if (m.criteria == "csa") {
+    if (!(load.P > 0)) {
+      limit = 0;
+      return false;
+    }
+    const double R = std::sqrt(static_cast<double>(load.P) / (static_cast<double>(m.fpc) * m.sectionProperties.concArea));
+    const double k = load.M2ns == 0 ? 0.0 : static_cast<double>(load.M1ns) / load.M2ns;
+    const double value = load.M2ns == 0 || k < -0.5 ? 30.0 / R : (25.0 - 10.0 * k) / R;
+    limit = static_cast<float>(std::fabs(value));
+    return std::isfinite(limit);
+  }
+  double value = load.M2ns == 0 ? 34.0 : 34.0 - 12.0 * load.M1ns / load.M2ns;
+  if (m.criteria == "aci" || m.criteria == "aci02") value = std::min(value, 40.0);
+  limit = static_cast<float>(value);
+  return true;
+}
+
+// The amplification 1 / (1 - P / (phiK Pc)) of a load below the critical load.
+double Amplification(const ProjectModel& m, const SlendernessResults& s, int i) {
+  return 1.0 / (1.0 - m.loads[static_cast<size_t>(i)].P / (static_cast<double>(s.phiK) * s.Pc[static_cast<size_t>(i)]));
+}
+
+// Non-sway, sway and secondary magnification of a load that needs it. Returns the message when the sway
+// story reaches its stability limit (stability index of 1 or more), else an empty text.
+std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool braced, float Lr) {
+  const size_t n = static_cast<size_t>(i);
+  const LoadCondition& load = m.loads[n];
+  const bool aciType = IsAciType(m.criteria);
+  const double amplification = Amplification(m, s, i);
+
+  double Cm = load.M2ns != 0 && braced ? 0.6 + 0.4 * load.M1ns / load.M2ns : 0.6;
+  Cm = std::max(Cm, 0.4);
+  if (load.Tloads == 1) Cm = 1.0;
+  if (!braced && !IsOneOf(m.criteria, {"aci", "aci02", "csa"})) Cm = 1.0;
+  s.Cm[n] = static_cast<float>(Cm);
+
+  double deltaNs = std::max(Cm * amplification, 1.0);
+  // In a swaying frame the ACI-type codes magnify the sway moments only.
+  if (!braced && aciType) deltaNs = 1.0;
+  s.deltaNs[n] = static_cast<float>(deltaNs);
+  s.Mc[n] = static_cast<float>(deltaNs * (load.M >= load.M2ns ? load.M : load.M2ns));
+  if (braced) return {};
+
+  double deltaS = amplification;
+  if (aciType && load.di != 0 && load.V != 0) {
+    const double Q = static_cast<double>(load.P) * load.di / (static_cast<double>(m.L) * load.V);
+    s.Q[n] = static_cast<float>(Q);
+    if (Q >= 1) return kBucklingMessage;
+    const double x = 1.0 / (1.0 - Q);
+    // The stability-index magnifier is used unless it is above 1.5 and not smaller than the
+    // critical-load magnifier.
+    if (!(x > 1.5 && x >= deltaS)) deltaS = x;
+  }
+  deltaS = std::max(deltaS, 1.0);
+  s.deltaS[n] = static_cast<float>(deltaS);
+  s.Mc[n] = static_cast<float>(load.M2ns * deltaNs + load.M2s * deltaS);
+
+  if (IsAashtoType(m.criteria)) return {};
+  // A very slender swaying column can have its largest moment between the ends.
+  const SectionProperties& p = m.sectionProperties;
+  const double area = HasSteelShapes(m) ? p.transArea : p.concArea;
+  const double LrMax = 35.0 / std::sqrt(load.P / (static_cast<double>(m.fpc) * area));
+  s.LrMax[n] = static_cast<float>(LrMax);
+  if (!(Lr > LrMax)) return {};
+  const double M1 = load.M1ns + deltaS * load.M1s;
+  const double M2 = load.M2ns + deltaS * load.M2s;
+  double Cm2 = M2 == 0 ? 0.6 : 0.6 + 0.4 * M1 / M2;
+  Cm2 = std::max(Cm2, 0.4);
+  if (load.Tloads == 1) Cm2 = 1.0;
+  s.Cm2[n] = static_cast<float>(Cm2);
+  const double deltaNs2 = std::max(Cm2 * amplification, 1.0);
+  s.deltaNs2[n] = static_cast<float>(deltaNs2);
+  if (deltaNs2 * M2 > s.Mc[n]) s.Mc[n] = static_cast<float>(deltaNs2 * M2);
+  return {};
+}
+
+}  // namespace
+
+bool DesignMomentKnown(const SlendernessResults& s, int i) {
+  if (i < 1 || static_cast<size_t>(i) >= s.SlenderMessage.size() || static_cast<size_t>(i) >= s.Mc.size()) return false;
+  const std::string& message = s.SlenderMessage[static_cast<size_t>(i)];
+  return message.empty() || message == kTensileLoad || message == kNoAxialLoad || message == kMayBeIgnored;
+}
+
+bool IsAciType(const std::string& criteria) { return IsOneOf(criteria, {"aci", "aci02", "csa", "s6", "ohbdc"}); }
+bool IsAashtoType(const std::string& criteria) { return IsOneOf(criteria, {"aashto", "arema", "lrfd"}); }
+bool HasSteelShapes(const ProjectModel& m) { return m.np > 0 || m.nb > 0; }
+
+void ComputeSlenderness(ProjectModel& m) {
+  SlendernessResults& s = m.slenderness;
+  MemberConstants(m, s);
+  const size_t size = static_cast<size_t>(ListSize(m.ns)) + 1;
+  s.Mc.assign(size, 0.0f);
+  s.Pc.assign(size, 0.0f);
+  s.klrLimit.assign(size, 0.0f);
+  s.klrLimitKnown.assign(size, true);
+  s.Cm.assign(size, 0.0f);
+  s.Q.assign(size, 0.0f);
+  s.deltaNs.assign(size, 1.0f);
+  s.deltaS.assign(size, 1.0f);
+  s.LrMax.assign(size, 0.0f);
+  s.Cm2.assign(size, 0.0f);
+  s.deltaNs2.assign(size, 1.0f);
+  s.SlenderMessage.assign(size, std::string());
+
+  const bool braced = m.Vri == 1 && m.Vrj == 1;
+  const float klr = s.r > 0 ? m.L * m.Keff / s.r : 0.0f;
+  const float Lr = s.r > 0 ? m.L / s.r : 0.0f;
+  for (int i = 1; i <= ListSize(m.ns); ++i) {
+    const size_t n = static_cast<size_t>(i);
+    const LoadCondition& load = m.loads[n];
+    // The initial design moment: the larger of the load's moment and its end moments.
+    const float initial = load.M2ns + load.M2s > load.M ? load.M2ns + load.M2s : load.M;
+    s.Mc[n] = initial;
+
+    const double Pc = CriticalLoad(m, load, s);
+    std::string& message = s.SlenderMessage[n];
+    if (!PositiveFinite(Pc)) {
+      message = kNoCriticalLoad;
+      continue;
+    }
+    s.Pc[n] = static_cast<float>(Pc);
+    if (s.r <= 0) {
+      message = kNoRadius;
+      continue;
+    }
+    // A load at the critical load has an infinite magnifier: it is reported as buckling too.
+    if (!(static_cast<double>(s.phiK) * s.Pc[n] > load.P)) {
+      message = kBucklingMessage;
+      continue;
+    }
+    s.klrLimitKnown[n] = KlrLimit(m, load, braced, s.klrLimit[n]);
+    if (load.P < 0) {
+      message = kTensileLoad;
+    } else if (load.P == 0) {
+      message = kNoAxialLoad;
+    } else if (s.klrLimit[n] > klr) {
+      message = kMayBeIgnored;
+    } else if (klr > 100) {
+      message = kPDeltaRequired;
+    } else {
+      message = Magnify(m, s, i, braced, Lr);
+      if (!message.empty()) {
+        // Back to the initial moment and unit factors: no magnified moment exists for this load.
+        s.Mc[n] = initial;
+        s.deltaNs[n] = 1.0f;
+        s.deltaS[n] = 1.0f;
+        s.deltaNs2[n] = 1.0f;
+      }
+    }
+  }
+}
+
+bool SetKeffFromRestraints(ProjectModel& m) {
+  struct Row {
+    int Vri, Vrj, Mri, Mrj;
+    float Keff;
+  };
+  static constexpr Row kTable[] = {
+      {1, 1, 0, 0, 1.0f}, {1, 1, 0, 1, 0.7f}, {1, 1, 1, 0, 0.7f}, {1, 1, 1, 1, 0.5f},
+      {0, 1, 0, 1, 2.0f}, {0, 1, 1, 0, 2.0f}, {0, 1, 1, 1, 1.0f},
+  };
+  for (const Row& row : kTable) {
+    if (row.Vri == m.Vri && row.Vrj == m.Vrj && row.Mri == m.Mri && row.Mrj == m.Mrj) {
+      m.Keff = row.Keff;
+      return true;
+    }
+  }
+  return false;
+}
 
 }  // namespace tarnix

@@ -1,0 +1,160 @@
+// Slenderness effects section of the report: the moment magnification of every load condition, or the
+// slender wall design.
+#include <string>
+
+#include "report/section_writers.h"
+#include "strength/slenderness.h"
+
+namespace tarnix {
+namespace {
+
+const char* CriteriaHeading(const std::string& criteria) {
+  if (criteria == "aci") return "SLENDERNESS PER ACI-318 (1999):";
+  if (criteria == "aci02") return "SLENDERNESS PER ACI-318:";
+  if (criteria == "aashto") return "SLENDERNESS PER AASHTO:";
+  if (criteria == "arema") return "SLENDERNESS PER AREMA:";
+  if (criteria == "lrfd") return "SLENDERNESS PER AASHTO LRFD:";
+  if (criteria == "csa") return "SLENDERNESS PER CSA A23.3:";
+  if (criteria == "ohbdc") return "SLENDERNESS PER OHBDC (1991):";
+  if (criteria == "s6") return "SLENDERNESS PER CAN/CSA-S6:";
+  return "SLENDERNESS PER USER DEFINED CRITERIA:";
+}
+
+void Value(ReportWriter& out, const char* label, double value, int decimals) {
+  out.Blanks(15).Text(label).Fixed(value, decimals).EndLine();
+}
+
+void Message(ReportWriter& out, const std::string& text) { out.Blanks(15).Text(text).EndLine(); }
+
+void LoadHeader(ReportWriter& out, int i) {
+  out.EmptyLine();
+  out.Blanks(10).Text("LOAD CONDITION " + std::to_string(i) + ":").EndLine();
+  out.EmptyLine();
+}
+
+void Heading(ReportWriter& out) {
+  out.EmptyLine();
+  out.SectionHeading("S L E N D E R N E S S   E F F E C T S");
+}
+
+// Results of an earlier run must not be shown for a member without length.
+bool NoMemberLength(const ProjectModel& m, ReportWriter& out) {
+  if (m.L > 0) return false;
+  out.EmptyLine();
+  out.Blanks(5).Text("*** Member length is zero: slenderness effects are not computed").EndLine();
+  return true;
+}
+
+}  // namespace
+
+void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
+  const SlendernessResults& s = m.slenderness;
+  Heading(out);
+  if (NoMemberLength(m, out)) return;
+  out.EmptyLine();
+  out.Blanks(5).Text(CriteriaHeading(m.criteria)).EndLine();
+
+  const bool composite = m.criteria == "lrfd" && HasSteelShapes(m);
+  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.SlenderMessage.size(); ++i) {
+    const size_t n = static_cast<size_t>(i);
+    const std::string& message = s.SlenderMessage[n];
+    LoadHeader(out, i);
+    // Member data without a critical load leave nothing else to show.
+    if (!(s.Pc[n] > 0)) {
+      Message(out, message);
+      continue;
+    }
+    if (composite) {
+      out.Blanks(15).Text("Fe         = ").WholeWithPoint(s.Fe).EndLine();
+      out.Blanks(15).Text("Ee         = ").WholeWithPoint(s.Ee).EndLine();
+      Value(out, "r          = ", s.rs, 3);
+      Value(out, "gamma      = ", s.gamma, 3);
+    }
+    Value(out, "Pc         = ", s.Pc[n] / m.ForceUnitFactor, 1);
+    if (message == kBucklingMessage && !(static_cast<double>(s.phiK) * s.Pc[n] > m.loads[n].P)) {
+      Message(out, message);
+      continue;
+    }
+    if (!(s.r > 0)) {
+      Message(out, message);
+      continue;
+    }
+    out.EmptyLine();
+    Value(out, "r          = ", s.r, 3);
+    Value(out, "kl/r       = ", m.L * m.Keff / s.r, 1);
+    if (s.klrLimitKnown[n]) Value(out, "kl/r limit = ", s.klrLimit[n], 1);
+    if (!message.empty()) {
+      out.EmptyLine();
+      Message(out, message);
+      continue;
+    }
+    out.EmptyLine();
+    Value(out, "Equivalent moment factor, Cm   = ", s.Cm[n], 3);
+    if (s.Q[n] != 0) Value(out, "Stability Index, Q             = ", s.Q[n], 3);
+    Value(out, "Non-sway magnification factor  = ", s.deltaNs[n], 3);
+    Value(out, "Sway magnification factor      = ", s.deltaS[n], 3);
+    if (s.deltaNs2[n] > 1.0001f) {
+      out.EmptyLine();
+      Value(out, "L/r                            = ", m.L / s.r, 3);
+      Value(out, "L/r maximum                    = ", s.LrMax[n], 3);
+      Value(out, "Secondary factor, Cm           = ", s.Cm2[n], 3);
+      Value(out, "Secondary magnification factor = ", s.deltaNs2[n], 3);
+    }
+    Value(out, "Magnified moment               = ", s.Mc[n] / m.MomentUnitFactor, 1);
+  }
+}
+
+void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
+  const SlendernessResults& s = m.slenderness;
+  Heading(out);
+  if (NoMemberLength(m, out)) return;
+  out.EmptyLine();
+  out.Blanks(5).Text("SLENDER WALL DESIGN PER ACI-318").EndLine();
+  out.EmptyLine();
+  if (!s.wallProblem.empty()) {
+    Message(out, s.wallProblem);
+    return;
+  }
+  Value(out, "rho    = ", s.rho, 5);
+  Value(out, "rhomax = ", s.rhomax, 5);
+  Value(out, "Mcr    = ", s.Mcr / m.MomentUnitFactor, 1);
+  if (s.rho > s.rhomax) {
+    Message(out, "*** The maximum reinforcing ratio is exceeded");
+    return;
+  }
+
+  const std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
+  const double area = m.sectionProperties.concArea;
+  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.SlenderMessage.size(); ++i) {
+    const size_t n = static_cast<size_t>(i);
+    const LoadCondition& load = m.loads[n];
+    LoadHeader(out, i);
+    const double stress = load.P / area;
+    const double stressLimit = 0.06 * m.fpc;
+    Value(out, "P/A              = ", stress, 2);
+    Value(out, "0.06 x f'c       = ", stressLimit, 2);
+    if (stress > stressLimit) {
+      Message(out, "*** The maximum axial stress is exceeded");
+      continue;
+    }
+    const LoadCapacity cap = n < capacity.size() ? capacity[n] : LoadCapacity{};
+    out.EmptyLine();
+    Value(out, "Reduction factor = ", cap.capPhi, 3);
+    out.Blanks(15).Text("Moment capacity  = ").Fixed(cap.capMoment / m.MomentUnitFactor, 1);
+    out.Text(" From interaction diagram").EndLine();
+    out.Blanks(15).Text("Moment capacity  = ").Fixed(s.phiMnAse[n] / m.MomentUnitFactor, 1);
+    out.Text(" From Ase formula").EndLine();
+    const std::string& message = s.SlenderMessage[n];
+    if (message != kBucklingMessage && !message.empty()) {
+      Message(out, message);
+    } else if (s.phiMnAse[n] < s.Mcr) {
+      Message(out, "*** The cracking moment exceeds the moment capacity");
+    } else if (!message.empty()) {
+      Message(out, message);
+    } else {
+      Value(out, "Magnified moment = ", s.Mc[n] / m.MomentUnitFactor, 1);
+    }
+  }
+}
+
+}  // namespace tarnix
