@@ -1,0 +1,51 @@
+// Editing rules of the member properties and slenderness parameters windows: member length, effective
+// length factor and its derivation from the end restraints, and the slenderness data of each load condition.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/project_model.h"
+
+namespace tarnix {
+
+/// Text fields of the member properties window.
+enum class MemberField { L, Keff, Ieff };
+/// Stores the typed text's leading number (0 when it is not a number) into the field.
+void EditMemberField(ProjectModel& m, MemberField field, std::string_view text);
+/// The field's value in its plain text form ("0.7", "168").
+std::string MemberFieldText(const ProjectModel& m, MemberField field);
+
+/// End restraint check boxes.
+enum class Restraint { ShearI, ShearJ, MomentI, MomentJ };
+/// Ticking (true) stores 1, clearing 0. Ignored while the window is being refreshed from the model; returns
+/// whether the flag was stored.
+bool SetRestraint(ProjectModel& m, Restraint which, bool ticked);
+/// The initial deflection at end i means nothing when end i cannot move sideways.
+bool InitialDeflectionIEnabled(const ProjectModel& m);
+/// Derives Keff from the end restraints (unchanged for combinations without a factor) and returns the text
+/// the Keff field shows afterwards.
+std::string DeriveKeff(ProjectModel& m);
+
+/// Text fields of the slenderness parameters window, for the current load condition.
+enum class SlenderField { M1ns, M2ns, M1s, M2s, BetaD, BetaDs, di, dj, ri, rj };
+/// The load condition the window shows: currentSlenderLoad kept within 1..ns (0 without loads).
+int CurrentSlenderLoad(const ProjectModel& m);
+/// Stores the typed text's leading number into the current load; the four end moments are typed in k-ft /
+/// kN-m and stored times MomentUnitFactor. Nothing is stored without a load condition.
+void EditSlenderField(ProjectModel& m, SlenderField field, std::string_view text);
+/// The field's text for the current load: moments in displayed units with one decimal ("120.0"), the
+/// other values in their plain text form.
+std::string SlenderFieldText(const ProjectModel& m, SlenderField field);
+/// "Check for transverse loads between supports": 1 or 0 into Tloads of the current load; ignored while
+/// refreshing. Returns whether it was stored.
+bool SetTransverseLoads(ProjectModel& m, bool ticked);
+/// Moves to the next / previous load condition when there is one; returns whether it moved.
+bool NextSlenderLoad(ProjectModel& m);
+bool PreviousSlenderLoad(ProjectModel& m);
+/// Caption of the load frame: "LOAD CONDITION NO " and the load number.
+std::string SlenderLoadCaption(const ProjectModel& m);
+/// "Set Slenderness Parameters" opens the per-load window too, except for a slender wall design.
+bool ShowsSlendernessParameters(const ProjectModel& m);
+
+}  // namespace tarnix

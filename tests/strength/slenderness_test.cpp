@@ -1,0 +1,389 @@
+// Moment magnification of slender members per criteria family, checked against hand calculations with the
+// codes' formulas written out here, and the effective length factor of the end restraints.
+#include "strength/slenderness.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/calculation_run.h"
+#include "model/project_model.h"
+#include "report/section_writers.h"
+#include "test_sections.h"
+
+namespace tarnix {
+namespace {
+
+// The 12 x 20 in two-layer column: Ag = 240 in^2, Ig = 12 x 20^3 / 12 = 8000 in^4, six 1 in^2 bars
+// 7.5 in from the centroid: Ise = 6 x 7.5^2 = 337.5 in^4, r = sqrt(8000 / 240) = 5.7735 in.
+constexpr double kAg = 240, kIg = 8000, kIse = 337.5, kEc = 3.6e6, kEr = 29e6, kFc = 4000;
+constexpr double kPi2 = 3.1416 * 3.1416;
+
+ProjectModel Member(const char* criteria, bool braced, float L, float Keff) {
+  ProjectModel m = TwoLayerColumn(criteria);
+  m.Ec = static_cast<float>(kEc), m.Er = static_cast<float>(kEr), m.fpc = static_cast<float>(kFc);
+  m.L = L, m.Keff = Keff;
+  m.Vri = braced ? 1 : 0, m.Vrj = 1;
+  SetLoadCount(m, 1);
+  ComputeSectionProperties(m);
+  return m;
+}
+
+LoadCondition& Load(ProjectModel& m, int i = 1) { return m.loads[static_cast<size_t>(i)]; }
+
+// Runs the magnification and returns load i's results as a small record.
+struct LoadResult {
+  double Mc, Pc, klrLimit, Cm, Q, deltaNs, deltaS, Cm2, deltaNs2;
+  std::string message;
+};
+LoadResult Magnified(ProjectModel& m, int i = 1) {
+  ComputeSlenderness(m);
+  const SlendernessResults& s = m.slenderness;
+  const size_t n = static_cast<size_t>(i);
+  return {s.Mc[n], s.Pc[n], s.klrLimit[n], s.Cm[n], s.Q[n], s.deltaNs[n], s.deltaS[n], s.Cm2[n], s.deltaNs2[n],
+          s.SlenderMessage[n]};
+}
+
+double EulerLoad(double EI, double kl) { return kPi2 * EI / (kl * kl); }
+
+TEST(SlendernessAci318, BracedColumnUnderBothAciKeys) {
+  for (const char* key : {"aci02", "aci"}) {
+    SCOPED_TRACE(key);
+    ProjectModel m = Member(key, true, 240, 1);
+    LoadCondition& load = Load(m);
+    load.P = 600000, load.M = 400000, load.M1ns = 300000, load.M2ns = 600000, load.BetaD = 0.5f;
+    const LoadResult r = Magnified(m);
+
+    // EI = (0.2 Ec Ig + Es Ise) / (1 + betaD); kl/r = 240 / 5.7735 = 41.6 is above 34 - 12 (0.5) = 28.
+    const double Pc = EulerLoad((0.2 * kEc * kIg + kEr * kIse) / 1.5, 240);
+    const double deltaNs = 0.8 / (1 - 600000 / (0.75 * Pc));
+    EXPECT_NEAR(m.slenderness.r, std::sqrt(kIg / kAg), 1e-4);
+    EXPECT_NEAR(r.Pc, Pc, Pc * 1e-5);
+    EXPECT_FLOAT_EQ(r.klrLimit, 28);
+    EXPECT_FLOAT_EQ(r.Cm, 0.8f);
+    EXPECT_NEAR(r.deltaNs, deltaNs, 1e-5);
+    EXPECT_NEAR(r.Mc, deltaNs * 600000, 1);  // M below M2ns: the end moment is magnified
+    EXPECT_EQ(r.message, "");
+    EXPECT_EQ(r.deltaS, 1);
+    EXPECT_EQ(r.Q, 0);
+
+    // Transverse loads between the supports: Cm = 1. No end moments: Cm = 0.6, limit 34, M magnified.
+    load.Tloads = 1;
+    EXPECT_FLOAT_EQ(Magnified(m).Cm, 1);
+    load.Tloads = 0, load.M1ns = load.M2ns = 0;
+    const LoadResult none = Magnified(m);
+    EXPECT_FLOAT_EQ(none.Cm, 0.6f);
+    EXPECT_FLOAT_EQ(none.klrLimit, 34);
+    EXPECT_NEAR(none.Mc, std::max(0.6 / (1 - 600000 / (0.75 * Pc)), 1.0) * 400000, 1);
+
+    // Double curvature: the limit is capped at 40 and Cm raised to 0.4.
+    load.M1ns = -300000, load.M2ns = 600000;
+    EXPECT_FLOAT_EQ(Magnified(m).klrLimit, 40);
+    load.M1ns = -600000;
+    const LoadResult reverse = Magnified(m);
+    EXPECT_FLOAT_EQ(reverse.klrLimit, 40);
+    EXPECT_FLOAT_EQ(reverse.Cm, 0.4f);
+  }
+}
+
+TEST(SlendernessAci318, SwayColumnMagnifiesTheSwayMoments) {
+  ProjectModel m = Member("aci02", false, 240, 1.5f);
+  LoadCondition& load = Load(m);
+  load.P = 300000, load.M = 100000, load.M1ns = 100000, load.M2ns = 200000, load.M1s = 150000, load.M2s = 300000;
+  load.V = 20000, load.di = 0.4f;
+  const double Pc = EulerLoad(0.2 * kEc * kIg + kEr * kIse, 360);
+  const double critical = 1 / (1 - 300000 / (0.75 * Pc));
+
+  // Stability index Q = P di / (L V) = 0.025: its magnifier 1 / (1 - Q) replaces the critical-load one.
+  LoadResult r = Magnified(m);
+  EXPECT_FLOAT_EQ(r.klrLimit, 22);
+  EXPECT_FLOAT_EQ(r.Cm, 0.6f);
+  EXPECT_EQ(r.deltaNs, 1);  // ACI: non-sway moments of a sway frame are not magnified
+  EXPECT_NEAR(r.Q, 0.025, 1e-7);
+  EXPECT_NEAR(r.deltaS, 1 / 0.975, 1e-6);
+  EXPECT_NEAR(r.Mc, 200000 + 300000 / 0.975, 1);
+  EXPECT_EQ(r.deltaNs2, 1);  // L/r = 41.6 is below 35 / sqrt(P / f'c Ag) = 62.6
+
+  // The choice between the two sway magnifiers.
+  const auto withStabilityMagnifier = [&](double x, double P) {
+    load.P = static_cast<float>(P);
+    load.V = static_cast<float>(P * 0.4 / (240 * (1 - 1 / x)));  // gives Q = 1 - 1 / x
+    return Magnified(m).deltaS;
+  };
+  EXPECT_NEAR(withStabilityMagnifier(1.2, 300000), 1.2, 1e-5);       // at most 1.5: taken
+  EXPECT_NEAR(withStabilityMagnifier(1.8, 300000), critical, 1e-5);  // above 1.5 and above 1.51: not taken
+  const double P25 = 0.6 * 0.75 * Pc;                                // critical-load magnifier 2.5
+  EXPECT_NEAR(withStabilityMagnifier(1.8, P25), 1.8, 1e-4);          // above 1.5 but below 2.5: taken
+
+  // Q of 1 or more: the storey is unstable, no magnified moment.
+  load.P = 300000, load.V = 300000 * 0.4f / 240;
+  r = Magnified(m);
+  EXPECT_EQ(r.message, kBucklingMessage);
+  EXPECT_EQ(r.Mc, 500000);
+  EXPECT_FALSE(DesignMomentKnown(m.slenderness, 1));
+}
+
+TEST(SlendernessAci318, SecondaryMagnificationOfAVerySlenderSwayColumn) {
+  ProjectModel m = Member("aci02", false, 240, 1.5f);
+  LoadCondition& load = Load(m);
+  load.P = 750000, load.M = 100000, load.M1ns = 100000, load.M2ns = 200000, load.M1s = 150000, load.M2s = 300000;
+  const double Pc = EulerLoad(0.2 * kEc * kIg + kEr * kIse, 360);
+  const double amplification = 1 / (1 - 750000 / (0.75 * Pc));
+  // L/r = 41.57 exceeds 35 / sqrt(750000 / (4000 x 240)) = 39.6.
+  const double M1 = 100000 + amplification * 150000, M2 = 200000 + amplification * 300000;
+  const double Cm2 = 0.6 + 0.4 * M1 / M2;
+  const LoadResult r = Magnified(m);
+  EXPECT_NEAR(m.slenderness.LrMax[1], 35 / std::sqrt(750000 / (kFc * kAg)), 1e-4);
+  EXPECT_NEAR(r.deltaS, amplification, 1e-4);
+  EXPECT_NEAR(r.Cm2, Cm2, 1e-6);
+  EXPECT_NEAR(r.deltaNs2, Cm2 * amplification, 1e-4);
+  EXPECT_NEAR(r.Mc, Cm2 * amplification * M2, M2 * 1e-5);
+}
+
+TEST(SlendernessAashto, BracedAndSwayColumns) {
+  for (const char* key : {"aashto", "arema", "lrfd"}) {
+    SCOPED_TRACE(key);
+    ProjectModel m = Member(key, true, 300, 1);  // kl/r = 52
+    m.phiC = 0.7f;  // the stiffness reduction factor of these codes is phiC
+    LoadCondition& load = Load(m);
+    load.P = 600000, load.M = 400000, load.M1ns = -600000, load.M2ns = 600000;
+    const double Pc = EulerLoad(0.2 * kEc * kIg + kEr * kIse, 300);
+    LoadResult r = Magnified(m);
+    EXPECT_FLOAT_EQ(r.klrLimit, 46);  // 34 + 12, no cap
+    EXPECT_NEAR(r.Pc, Pc, Pc * 1e-5);
+    EXPECT_FLOAT_EQ(r.Cm, 0.4f);
+    EXPECT_NEAR(r.deltaNs, std::max(0.4 / (1 - 600000 / (0.7 * Pc)), 1.0), 1e-5);
+
+    // Sway: Cm = 1, both magnifiers from the critical load, no stability index, no secondary factor.
+    m.Vri = 0, m.Keff = 1.5f, m.L = 240;
+    load.P = 300000, load.M1ns = 100000, load.M2ns = 200000, load.M1s = 150000, load.M2s = 300000;
+    load.V = 20000, load.di = 0.4f;
+    const double delta = 1 / (1 - 300000 / (0.7 * EulerLoad(0.2 * kEc * kIg + kEr * kIse, 360)));
+    r = Magnified(m);
+    EXPECT_FLOAT_EQ(r.Cm, 1);
+    EXPECT_NEAR(r.deltaNs, delta, 1e-5);
+    EXPECT_NEAR(r.deltaS, delta, 1e-5);
+    EXPECT_EQ(r.Q, 0);
+    EXPECT_NEAR(r.Mc, 200000 * delta + 300000 * delta, 2);
+    EXPECT_EQ(r.deltaNs2, 1);
+  }
+}
+
+TEST(SlendernessAashto, CompositeColumnsOfLrfd) {
+  // A 6 x 10 in steel shape encased in the 12 x 20 in column: As = 60 in^2, Is = 6 x 10^3 / 12 = 500 in^4.
+  ProjectModel m = Member("lrfd", true, 240, 1);
+  SetRecordCount(m, RecordKind::SteelRect, 1);
+  m.steelRects[1] = {5, 10, 6};
+  m.fs = 50000, m.fy = 60000, m.Es = 29e6f;
+  ComputeSectionProperties(m);
+  Load(m).P = 100000, Load(m).M = 100000;
+  ComputeSlenderness(m);
+  const SlendernessResults& s = m.slenderness;
+  const double Ac = m.sectionProperties.concArea;
+  const double Fe = 50000 + 0.7 * 60000 * 6 / 60 + 0.6 * kFc * Ac / 60;
+  const double Ee = 29e6 * (1 + 0.2 * Ac / (60 * 29e6 / kEc));
+  const double rs = std::sqrt(500.0 / 60);
+  const double gamma = std::pow(240 / (rs * 3.1416), 2) * Fe / Ee;
+  EXPECT_NEAR(s.Fe, Fe, 0.1);
+  EXPECT_NEAR(s.Ee, Ee, Ee * 1e-6);
+  EXPECT_NEAR(s.rs, rs, 1e-5);
+  EXPECT_NEAR(s.gamma, gamma, gamma * 1e-5);
+  EXPECT_NEAR(s.Pc[1], Fe * 60 / gamma, Fe * 60 / gamma * 1e-5);
+
+  // A steel tube that encloses the concrete: the filled-tube coefficients.
+  ProjectModel tube = Member("lrfd", true, 240, 1);
+  SetRecordCount(tube, RecordKind::ConcreteRect, 0);
+  SetRecordCount(tube, RecordKind::ReinforcingLine, 0);
+  SetRecordCount(tube, RecordKind::ConcreteCircle, 1);
+  tube.circles[1] = {10.5f, 10, 1};
+  SetRecordCount(tube, RecordKind::SteelPipe, 1);
+  tube.pipes[1] = {10.5f, 10.25f, 0.5f};
+  tube.fs = 50000, tube.Es = 29e6f;
+  ComputeSectionProperties(tube);
+  ASSERT_EQ(tube.sectionProperties.steelDepth, tube.sectionProperties.sectionDepth);
+  Load(tube).P = 100000;
+  ComputeSlenderness(tube);
+  const SectionProperties& p = tube.sectionProperties;
+  EXPECT_NEAR(tube.slenderness.Fe, 50000 + 0.85 * kFc * p.concArea / p.steelArea, 0.1);
+  EXPECT_NEAR(tube.slenderness.Ee, 29e6 * (1 + 0.4 * p.concArea / (p.steelArea * 29e6 / kEc)), 10);
+}
+
+TEST(SlendernessAci318, CompositeColumnStiffnessLeavesTheBarsOut) {
+  ProjectModel m = Member("aci02", true, 240, 1);
+  SetRecordCount(m, RecordKind::SteelRect, 1);
+  m.steelRects[1] = {5, 10, 6};
+  m.Es = 29e6f;
+  ComputeSectionProperties(m);
+  Load(m).P = 100000, Load(m).M = 100000, Load(m).BetaD = 0.5f;
+  const SectionProperties& p = m.sectionProperties;
+  const LoadResult r = Magnified(m);
+  EXPECT_NEAR(m.slenderness.r,
+              std::sqrt((0.2 * kEc * p.concI + 29e6 * 500) / (0.2 * kEc * p.concArea + 29e6 * 60)), 1e-4);
+  const double Pc = EulerLoad(0.2 * kEc * p.concI / 1.5 + 29e6 * 500, 240);
+  EXPECT_NEAR(r.Pc, Pc, Pc * 1e-5);
+}
+
+TEST(SlendernessCsa, KlrLimitFromTheAxialLoadLevel) {
+  ProjectModel m = Member("csa", true, 240, 1);
+  LoadCondition& load = Load(m);
+  load.P = 240000, load.M = 100000, load.M1ns = 100000, load.M2ns = 200000;
+  const double R = std::sqrt(240000 / (kFc * kAg));  // 0.5
+  EXPECT_NEAR(Magnified(m).klrLimit, (25 - 10 * 0.5) / R, 1e-4);
+  load.M1ns = -160000;  // k = -0.8 below -0.5
+  EXPECT_NEAR(Magnified(m).klrLimit, 30 / R, 1e-4);
+  load.M1ns = load.M2ns = 0;
+  EXPECT_NEAR(Magnified(m).klrLimit, 30 / R, 1e-4);
+
+  // A small load makes the limit large: slenderness may be ignored, even beyond kl/r 100.
+  m.L = 720;  // kl/r = 124.7
+  load.P = 1000;
+  EXPECT_EQ(Magnified(m).message, "Slenderness effects may be ignored");
+
+  // No compression: the limit has no value and is not reported.
+  for (float P : {-50000.0f, 0.0f}) {
+    load.P = P;
+    const LoadResult r = Magnified(m);
+    EXPECT_FALSE(m.slenderness.klrLimitKnown[1]);
+    EXPECT_TRUE(std::isfinite(r.klrLimit));
+    EXPECT_EQ(r.message, P < 0 ? "No slenderness effects for tensile load" : "No slenderness effects for no axial load");
+  }
+
+  // Sway under CSA: Cm keeps 0.6 and the non-sway moments are not magnified.
+  m.L = 240, m.Keff = 1.5f, m.Vri = 0;
+  load.P = 300000, load.M1ns = 100000, load.M2ns = 200000, load.M1s = 150000, load.M2s = 300000;
+  const LoadResult sway = Magnified(m);
+  EXPECT_FLOAT_EQ(sway.Cm, 0.6f);
+  EXPECT_EQ(sway.deltaNs, 1);
+}
+
+TEST(SlendernessBridgeCodes, S6AndOhbdc) {
+  for (const char* key : {"s6", "ohbdc"}) {
+    SCOPED_TRACE(key);
+    ProjectModel m = Member(key, true, 240, 1);
+    LoadCondition& load = Load(m);
+    load.P = 300000, load.M = 100000, load.M1ns = -200000, load.M2ns = 200000;
+    EXPECT_FLOAT_EQ(Magnified(m).klrLimit, 46);  // no cap at 40
+
+    // Sway: Cm = 1, but as an ACI-type code the non-sway moments stay and the stability index applies.
+    m.Vri = 0, m.Keff = 1.5f;
+    load.M1ns = 100000, load.M1s = 150000, load.M2s = 300000, load.V = 20000, load.di = 0.4f;
+    const LoadResult r = Magnified(m);
+    EXPECT_FLOAT_EQ(r.Cm, 1);
+    EXPECT_EQ(r.deltaNs, 1);
+    EXPECT_NEAR(r.Q, 0.025, 1e-7);
+    EXPECT_NEAR(r.Mc, 200000 + 300000 / 0.975, 1);
+  }
+}
+
+TEST(SlendernessMessages, OrderAndBoundaries) {
+  // A solid circle of radius 10 in has r = 5 in exactly, so kl/r is exact.
+  ProjectModel m = Member("aci02", true, 140, 1);
+  SetRecordCount(m, RecordKind::ConcreteRect, 0);
+  SetRecordCount(m, RecordKind::ConcreteCircle, 1);
+  m.circles[1] = {10, 10, 1};
+  ComputeSectionProperties(m);
+  LoadCondition& load = Load(m);
+  load.P = 50000, load.M = 100000, load.M1ns = 100000, load.M2ns = 200000, load.M2s = 50000;
+  ComputeSlenderness(m);
+  ASSERT_EQ(m.slenderness.r, 5.0f);
+
+  // kl/r equal to the limit (28) is magnified, 27 is ignored; kl/r of 100 is magnified, above it not.
+  EXPECT_EQ(Magnified(m).message, "");
+  m.L = 135;
+  EXPECT_EQ(Magnified(m).message, "Slenderness effects may be ignored");
+  m.L = 500;
+  EXPECT_EQ(Magnified(m).message, "");
+  m.L = 505;
+  LoadResult r = Magnified(m);
+  EXPECT_EQ(r.message, "P-Delta analysis is required");
+  EXPECT_EQ(r.Mc, 250000);  // the initial moment: M2ns + M2s above M
+  EXPECT_FALSE(DesignMomentKnown(m.slenderness, 1));
+
+  // The load tests come before the kl/r tests.
+  load.P = 0;
+  r = Magnified(m);
+  EXPECT_EQ(r.message, "No slenderness effects for no axial load");
+  EXPECT_TRUE(DesignMomentKnown(m.slenderness, 1));
+  load.P = -1000;
+  m.L = 100;
+  EXPECT_EQ(Magnified(m).message, "No slenderness effects for tensile load");
+
+  // Buckling comes first and includes the load that equals the critical load.
+  m.L = 400;
+  load.P = 50000;
+  const double critical = 0.75 * Magnified(m).Pc;
+  load.P = static_cast<float>(critical);
+  if (load.P < critical) load.P = std::nextafter(load.P, 2 * load.P);
+  r = Magnified(m);
+  EXPECT_EQ(r.message, kBucklingMessage);
+  EXPECT_EQ(r.Mc, 250000);
+  EXPECT_EQ(r.deltaNs, 1);
+  load.P = std::nextafter(static_cast<float>(critical), 0.0f);
+  if (load.P >= critical) load.P = std::nextafter(load.P, 0.0f);
+  r = Magnified(m);
+  EXPECT_EQ(r.message, "");
+  EXPECT_TRUE(std::isfinite(r.Mc) && r.Mc > 0);
+
+  // A zero effective length factor gives no critical load and no number.
+  m.Keff = 0;
+  r = Magnified(m);
+  EXPECT_EQ(r.message, "*** Member data give no critical buckling load");
+  EXPECT_EQ(r.Pc, 0);
+}
+
+TEST(SlendernessReports, BucklingAndOptionFourShowNoMagnifiedMoment) {
+  ProjectModel m = TwoLayerColumn("aci02");
+  m.L = 600, m.Keff = 2, m.Vri = 0, m.Vrj = 1, m.SlendernessOption = 2;
+  SetLoadCount(m, 2);
+  Load(m, 1) = {};
+  Load(m, 1).P = 200000, Load(m, 1).M = 600000;  // beyond the critical load of this very long column
+  Load(m, 2).P = 20000, Load(m, 2).M = 600000;
+  RunAnalyses(m);
+  ASSERT_EQ(m.slenderness.SlenderMessage[1], kBucklingMessage);
+  ReportWriter analysis;
+  WriteSectionAnalysisReport(m, analysis);
+  const std::string text = analysis.Text();
+  const size_t second = text.find("LOAD CONDITION NO 2");
+  const std::string first = text.substr(0, second);
+  EXPECT_NE(first.find("          *** Axial load exceeds critical buckling load\r\n"), std::string::npos);
+  EXPECT_EQ(first.find("Magnified moment"), std::string::npos);
+
+  // The slenderness section: the load header, Pc and the message, nothing between them.
+  ReportWriter slender;
+  WriteSlendernessReport(m, slender);
+  EXPECT_NE(slender.Text().find("          LOAD CONDITION 1:\r\n\r\n               Pc         = "), std::string::npos);
+  EXPECT_NE(slender.Text().find("\r\n               *** Axial load exceeds critical buckling load\r\n\r\n"
+                                "          LOAD CONDITION 2:"),
+            std::string::npos);
+
+  // General P-delta: the initial moment is the design moment, and the report says why.
+  m.SlendernessOption = 4;
+  RunAnalyses(m);
+  ReportWriter general;
+  WriteSectionAnalysisReport(m, general);
+  EXPECT_NE(general.Text().find("          *** General P-delta analysis is not performed by the program\r\n"
+                                "          Design moment       = 50.0\r\n"),
+            std::string::npos);
+}
+
+TEST(EffectiveLengthFactor, FromTheEndRestraints) {
+  struct Row {
+    int Vri, Vrj, Mri, Mrj;
+    float Keff;  // 0: no tabulated factor, Keff stays
+  };
+  const Row table[] = {
+      {1, 1, 0, 0, 1.0f}, {1, 1, 0, 1, 0.7f}, {1, 1, 1, 0, 0.7f}, {1, 1, 1, 1, 0.5f}, {0, 1, 0, 1, 2.0f},
+      {0, 1, 1, 0, 2.0f}, {0, 1, 1, 1, 1.0f}, {0, 1, 0, 0, 0},    {1, 0, 1, 1, 0},    {0, 0, 1, 1, 0},
+      {1, 0, 0, 0, 0},
+  };
+  for (const Row& row : table) {
+    ProjectModel m;
+    m.Keff = 1.3f;
+    m.Vri = row.Vri, m.Vrj = row.Vrj, m.Mri = row.Mri, m.Mrj = row.Mrj;
+    EXPECT_EQ(SetKeffFromRestraints(m), row.Keff != 0);
+    EXPECT_FLOAT_EQ(m.Keff, row.Keff != 0 ? row.Keff : 1.3f) << row.Vri << row.Vrj << row.Mri << row.Mrj;
+  }
+}
+
+}  // namespace
+}  // namespace tarnix
