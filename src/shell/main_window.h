@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/model_edits.h"
 #include "model/project_model.h"
 #include "model/status.h"
 
@@ -20,6 +21,10 @@ namespace tarnix {
 
 class CalculationWorker;
 class HelpWindow;
+class MemberPropertiesWindow;
+class CalculationWindow;
+class ParameterWindow;
+class SlendernessParametersWindow;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -51,7 +56,23 @@ class MainWindow : public QMainWindow {
     QLineEdit* edit;
     std::function<void(const std::string&)> store;
     std::function<std::string()> show;
+    QString tip;  // with {L} length, {A} area, {S} stress, {F} force and {M} moment units
   };
+  // One field of a record: its label, tool-tip and member.
+  template <typename Record>
+  struct RecordField {
+    const char* label;
+    const char* tip;
+    float Record::*value = nullptr;
+    int Record::*count = nullptr;
+  };
+  template <typename Record>
+  QGroupBox* RecordList(QWidget* tab, const QString& caption, const QString& countLabel, const QString& countTip,
+                        RecordKind kind, std::vector<Record> ProjectModel::*list, int ProjectModel::*current,
+                        const QString& prefix, std::initializer_list<RecordField<Record>> fields,
+                        int Record::*sign = nullptr);
+  QGroupBox* RecordFrameWithButtons(QGroupBox* outer, const QString& prefix, std::function<int()> current,
+                                    std::function<int()> count, std::function<void(int)> move);
   // A frame that shows one record of a list.
   struct RecordFrame {
     QGroupBox* frame;
@@ -69,7 +90,13 @@ class MainWindow : public QMainWindow {
   QWidget* ReinforcingTab();
   QWidget* SteelTab();
   QWidget* LoadsTab();
+  QWidget* StressStrainTab();
+  QGroupBox* PointFrame(QWidget* parent, const QString& prefix, SteelCurve curve);
   void ShowMessage(const Status& status);
+  void ShowSlendernessWindows();
+  void ShowMemberWindow();
+  void ShowCalculationWindow();
+  void ShowControlParameters();
   void SaveInputAs();
   void ChooseOutputFile();
   void ShowFile(const std::string& path);
@@ -82,6 +109,7 @@ class MainWindow : public QMainWindow {
 
   ProjectModel model_;
   std::vector<Field> fields_;
+  QString UnitTip(const QString& tip) const;
   std::vector<RecordFrame> frames_;
   std::vector<std::function<void()>> refreshers_;
   QTabWidget* tabs_ = nullptr;
@@ -91,6 +119,10 @@ class MainWindow : public QMainWindow {
   QMenu* recentMenu_ = nullptr;
   CalculationWorker* worker_ = nullptr;
   HelpWindow* help_ = nullptr;
+  MemberPropertiesWindow* member_ = nullptr;
+  CalculationWindow* calculation_ = nullptr;
+  ParameterWindow* control_ = nullptr;
+  SlendernessParametersWindow* slender_ = nullptr;
   bool modified_ = false;
 };
 

@@ -1,0 +1,60 @@
+// The calculation window ("Define Calculation") with its output options, and the small windows it opens:
+// the output title and the control parameters.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+#include "model/project_model.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace tarnix {
+
+/// A window of plain numeric fields bound to model members (typed text: its leading number, else 0).
+class ParameterWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  ParameterWindow(ProjectModel& m, const QString& title, QWidget* parent);
+  void AddFloat(const QString& label, const QString& tip, float ProjectModel::*field);
+  void AddCount(const QString& label, const QString& tip, int ProjectModel::*field);
+  void Refresh();
+
+ signals:
+  void Edited();
+
+ private:
+  ProjectModel& m_;
+  struct Binding {
+    QLineEdit* edit;
+    std::function<void(const std::string&)> store;
+    std::function<std::string()> show;
+  };
+  std::vector<Binding> bindings_;
+  QLineEdit* Add(const QString& label, const QString& tip, std::function<void(const std::string&)> store,
+                 std::function<std::string()> show);
+};
+
+/// "Define Calculation": the six output options and "Perform Calculations".
+class CalculationWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  CalculationWindow(ProjectModel& m, QWidget* parent);
+  void Refresh();
+
+ signals:
+  void PerformRequested();
+  void ControlParametersRequested();
+  void Edited();
+
+ private:
+  ProjectModel& m_;
+  std::vector<std::pair<QCheckBox*, int ProjectModel::*>> boxes_;
+  QDialog* title_ = nullptr;
+};
+
+}  // namespace tarnix
