@@ -80,12 +80,24 @@ QLineEdit* MainWindow::AddField(QWidget* form, const QString& label, const QStri
   edit->setObjectName(label);
   edit->setToolTip(UnitTip(tip));
   edit->setMaximumWidth(140);
-  static_cast<QFormLayout*>(form->layout())->addRow(label, edit);
+  // A field whose tool-tip names a unit shows it beside the field.
+  QLabel* unit = nullptr;
+  const int open = tip.indexOf("({");
+  if (open >= 0) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(edit);
+    unit = new QLabel(form);
+    unit->setMinimumWidth(36);
+    row->addWidget(unit);
+    static_cast<QFormLayout*>(form->layout())->addRow(label, row);
+  } else {
+    static_cast<QFormLayout*>(form->layout())->addRow(label, edit);
+  }
   connect(edit, &QLineEdit::textEdited, this, [this, store](const QString& text) {
     store(text.toStdString());
     modified_ = true;
   });
-  fields_.push_back({edit, std::move(store), std::move(show), tip});
+  fields_.push_back({edit, std::move(store), std::move(show), tip, unit});
   return edit;
 }
 
@@ -211,6 +223,10 @@ void MainWindow::Refresh() {
   for (const Field& field : fields_) {
     if (!field.edit->hasFocus()) field.edit->setText(Q(field.show()));
     field.edit->setToolTip(UnitTip(field.tip));
+    if (field.unit != nullptr) {
+      const int open = field.tip.indexOf("({");
+      field.unit->setText(UnitTip(field.tip.mid(open + 1, field.tip.indexOf(')', open) - open - 1)));
+    }
   }
   for (const RecordFrame& frame : frames_) {
     frame.frame->setTitle(frame.prefix + QString::number(frame.current()));

@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow {
     std::function<void(const std::string&)> store;
     std::function<std::string()> show;
     QString tip;  // with {L} length, {A} area, {S} stress, {F} force and {M} moment units
+    QLabel* unit;  // the unit shown beside the field, or none
   };
   // One field of a record: its label, tool-tip and member.
   template <typename Record>

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QPushButton>
 #include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -27,9 +29,16 @@ void SaveScreenshots(MainWindow& window, const std::string& name) {
   const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
   if (folder.isEmpty()) return;
   auto* tabs = window.findChild<QTabWidget*>();
+  const auto file = [&](const QString& part) { return QDir(folder).filePath(QString::fromStdString(name) + "_" + part + ".png"); };
   for (int i = 0; i < tabs->count(); ++i) {
     tabs->setCurrentIndex(i);
-    window.grab().save(QDir(folder).filePath(QString::fromStdString(name) + "_" + QString::number(i) + ".png"));
+    window.grab().save(file(QString::number(i)));
+  }
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "Set &Slenderness Parameters") button->click();
+  }
+  for (QDialog* dialog : window.findChildren<QDialog*>()) {
+    if (dialog->isVisible()) dialog->grab().save(file(dialog->windowTitle()));
   }
 }
 
