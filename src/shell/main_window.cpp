@@ -10,6 +10,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -839,6 +842,28 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+}
+
+namespace {
+
+// The one local input file of a drop, or an empty name.
+QString DroppedInputFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().first();
+  return url.isLocalFile() && url.toLocalFile().endsWith(".in", Qt::CaseInsensitive) ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!CalculationBusy() && !DroppedInputFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString path = DroppedInputFile(event->mimeData());
+  if (path.isEmpty() || CalculationBusy() || !MaybeSave()) return;
+  event->acceptProposedAction();
+  LoadInput(path);
 }
 
 void MainWindow::ShowStatus(const QString& first, const QString& second) {
