@@ -40,6 +40,7 @@
 #include "report/report_writer.h"
 #include "shell/calculation_worker.h"
 #include "shell/help_window.h"
+#include "shell/widgets.h"
 #include "shell/member_windows.h"
 #include "shell/calculation_window.h"
 #include "editor/member_editor.h"
@@ -104,6 +105,12 @@ QLineEdit* MainWindow::AddField(QWidget* form, const QString& label, const QStri
   return edit;
 }
 
+void MainWindow::AddPlainField(QWidget* form, const QString& label, const QString& tip, float ProjectModel::*field) {
+  AddField(
+      form, label, tip, [this, field](const std::string& text) { model_.*field = LenientFloat(text); },
+      [this, field] { return FormatPlain(model_.*field); });
+}
+
 QString MainWindow::UnitTip(const QString& tip) const {
   const bool english = model_.units == "english";
   QString text = tip;
@@ -124,14 +131,7 @@ QGroupBox* MainWindow::RecordFrameWithButtons(QGroupBox* outer, const QString& p
   formLayout->setLabelAlignment(Qt::AlignRight);
   formLayout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(form);
-  auto* buttons = new QHBoxLayout;
-  auto* previous = new QPushButton("Previous", frame);
-  auto* next = new QPushButton("Next", frame);
-  buttons->addWidget(previous);
-  buttons->addWidget(next);
-  layout->addLayout(buttons);
-  connect(previous, &QPushButton::clicked, this, [move] { move(-1); });
-  connect(next, &QPushButton::clicked, this, [move] { move(+1); });
+  layout->addLayout(PreviousNextRow(frame, "Previous", "Next", [move] { move(-1); }, [move] { move(+1); }));
   outer->layout()->addWidget(frame);
   frames_.push_back({frame, prefix, std::move(current), std::move(count)});
   // Fields are added to the form inside the frame.
@@ -344,12 +344,11 @@ QWidget* MainWindow::CriteriaTab() {
   });
   refreshers_.push_back([this, combo] { combo->setCurrentIndex(combo->findData(Q(model_.criteria))); });
 
-  const auto plain = [this](float ProjectModel::*field) {
-    return std::pair<std::function<void(const std::string&)>, std::function<std::string()>>{
-        [this, field](const std::string& text) { model_.*field = LenientFloat(text); },
-        [this, field] { return FormatPlain(model_.*field); }};
-  };
   QGroupBox* strength = FormFrame("MATERIAL STRENGTH", tab);
+  QGroupBox* reduction = FormFrame("STRENGTH REDUCTION FACTORS", tab);
+  QGroupBox* resistance = FormFrame("RESISTANCE FACTORS", tab);
+  QGroupBox* block = FormFrame("STRESS BLOCK", tab);
+  // f'c is more than a number: the moduli and the stress block follow it.
   AddField(strength, "f'c =", "Concrete compressive strength ({S})",
            [this](const std::string& text) {
              EditConcreteStrength(model_, text);
@@ -361,26 +360,12 @@ QWidget* MainWindow::CriteriaTab() {
     const char* label;
     const char* tip;
     float ProjectModel::*field;
-  } simple[] = {
+  } fields[] = {
       {strength, "fy =", "Reinforcing yield strength ({S})", &ProjectModel::fy},
       {strength, "fs =", "Structural steel yield strength ({S})", &ProjectModel::fs},
       {strength, "Ec =", "Concrete modulus of elasticity ({S})", &ProjectModel::Ec},
       {strength, "Er =", "Reinforcing modulus of elasticity ({S})", &ProjectModel::Er},
       {strength, "Es =", "Structural steel modulus of elasticity ({S})", &ProjectModel::Es},
-  };
-  for (const auto& s : simple) {
-    auto [store, show] = plain(s.field);
-    AddField(s.frame, s.label, s.tip, store, show);
-  }
-  QGroupBox* reduction = FormFrame("STRENGTH REDUCTION FACTORS", tab);
-  QGroupBox* resistance = FormFrame("RESISTANCE FACTORS", tab);
-  QGroupBox* block = FormFrame("STRESS BLOCK", tab);
-  const struct {
-    QGroupBox* frame;
-    const char* label;
-    const char* tip;
-    float ProjectModel::*field;
-  } factors[] = {
       {reduction, "Tension and flexure:", "Strength reduction factor for tension and flexure", &ProjectModel::phiT},
       {reduction, "Compression:", "Strength reduction factor for compression and flexure", &ProjectModel::phiC},
       {reduction, "Shear and torsion:", "Strength reduction factor for shear and torsion", &ProjectModel::phiS},
@@ -391,10 +376,7 @@ QWidget* MainWindow::CriteriaTab() {
       {block, "b1 =", "Ratio of depth of the stress block to the neutral axis depth", &ProjectModel::b1},
       {block, "em =", "Maximum concrete strain", &ProjectModel::em},
   };
-  for (const auto& s : factors) {
-    auto [store, show] = plain(s.field);
-    AddField(s.frame, s.label, s.tip, store, show);
-  }
+  for (const auto& f : fields) AddPlainField(f.frame, f.label, f.tip, f.field);
   grid->addWidget(units, 0, 0);
   grid->addWidget(criteria, 0, 1);
   grid->addWidget(strength, 1, 0, 2, 1);
@@ -661,11 +643,7 @@ QWidget* MainWindow::StressStrainTab() {
                         {"ecu:", "Ultimate compressive strain", &ProjectModel::ecu},
                         {"fcu:", "Ultimate compressive stress ({S})", &ProjectModel::fcu},
                         {"fcc:", "Confined compressive stress ({S})", &ProjectModel::fcc}};
-  for (const auto& f : concreteFields) {
-    AddField(
-        concreteForm, f.label, f.tip, [this, field = f.field](const std::string& text) { model_.*field = LenientFloat(text); },
-        [this, field = f.field] { return FormatPlain(model_.*field); });
-  }
+  for (const auto& f : concreteFields) AddPlainField(concreteForm, f.label, f.tip, f.field);
   auto* calcFcc = new QPushButton("Calc fcc", concrete);
   calcFcc->setToolTip("Calculate confined stress and ultimate strain from confinement steel arrangement");
   concreteLayout->addWidget(calcFcc);

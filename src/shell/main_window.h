@@ -86,6 +86,8 @@ class MainWindow : public QMainWindow {
 
   QLineEdit* AddField(QWidget* form, const QString& label, const QString& tip, std::function<void(const std::string&)> store,
                       std::function<std::string()> show);
+  /// A field that stores the typed text's leading number into `field` and shows its plain text.
+  void AddPlainField(QWidget* form, const QString& label, const QString& tip, float ProjectModel::*field);
   void BuildMenus();
   void BuildTabs();
   QWidget* CriteriaTab();

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/widgets.h"
+
 namespace tarnix {
 namespace {
 
@@ -145,18 +147,14 @@ SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidge
     emit Edited();
   });
   layout->addWidget(frame_);
-  auto* buttons = new QHBoxLayout;
-  auto* previous = new QPushButton("Previous load condition", this);
-  auto* next = new QPushButton("Next load condition", this);
-  buttons->addWidget(previous);
-  buttons->addWidget(next);
-  layout->addLayout(buttons);
-  connect(previous, &QPushButton::clicked, this, [this] {
-    if (PreviousSlenderLoad(m_)) Refresh();
-  });
-  connect(next, &QPushButton::clicked, this, [this] {
-    if (NextSlenderLoad(m_)) Refresh();
-  });
+  layout->addLayout(PreviousNextRow(
+      this, "Previous load condition", "Next load condition",
+      [this] {
+        if (PreviousSlenderLoad(m_)) Refresh();
+      },
+      [this] {
+        if (NextSlenderLoad(m_)) Refresh();
+      }));
 }
 
 void SlendernessParametersWindow::Refresh() {
