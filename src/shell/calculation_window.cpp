@@ -3,13 +3,17 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QLabel>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/material_defaults.h"
 #include "model/model_edits.h"
+#include "section/confinement.h"
 #include "report/number_format.h"
 
 namespace tarnix {
@@ -42,11 +46,24 @@ QLineEdit* ParameterWindow::Add(const QString& label, const QString& tip,
   return edit;
 }
 
-void ParameterWindow::AddFloat(const QString& label, const QString& tip, float ProjectModel::*field) {
+void ParameterWindow::AddFloat(const QString& label, const QString& tip, float ProjectModel::*field,
+                               std::function<void()> after) {
   Add(
-      label, tip, [this, field](const std::string& text) { m_.*field = LenientFloat(text); },
+      label, tip,
+      [this, field, after](const std::string& text) {
+        m_.*field = LenientFloat(text);
+        if (after) after();
+      },
       [this, field] { return FormatPlain(m_.*field); });
 }
+
+void ParameterWindow::AddHeading(const QString& caption) {
+  auto* heading = new QLabel(caption, this);
+  heading->setStyleSheet("font-weight: bold; margin-top: 6px;");
+  Form()->addRow(heading);
+}
+
+QFormLayout* ParameterWindow::Form() const { return static_cast<QFormLayout*>(layout()); }
 
 void ParameterWindow::AddCount(const QString& label, const QString& tip, int ProjectModel::*field) {
   Add(
@@ -55,7 +72,62 @@ void ParameterWindow::AddCount(const QString& label, const QString& tip, int Pro
 }
 
 void ParameterWindow::Refresh() {
-  for (const Binding& b : bindings_) b.edit->setText(Q(b.show()));
+  for (const Binding& b : bindings_) {
+    if (!b.edit->hasFocus()) b.edit->setText(Q(b.show()));
+  }
+}
+
+ConfinementWindow::ConfinementWindow(ProjectModel& m, QWidget* parent)
+    : ParameterWindow(m, "CONFINEMENT REINFORCING", parent) {
+  const char* captions[] = {"Neglect confinement", "Spirals", "Circular hoops", "Cross ties",
+                            "Cylindrical steel casing"};
+  for (int option = 1; option <= 5; ++option) {
+    auto* button = new QRadioButton(captions[option - 1], this);
+    if (option == 1) button->setToolTip("Neglect confinement (use Mander's unconfined model)");
+    Form()->addRow(button);
+    options_.push_back(button);
+    connect(button, &QRadioButton::clicked, this, [this, option] {
+      if (m_.refreshing == 1) return;
+      ChooseConfinementOption(m_, option);
+      Refresh();
+      emit Edited();
+    });
+  }
+  AddHeading("CONFIGURATION");
+  AddFloat("Bar diameter:", "Diameter of the confinement bar (casing thickness for a steel casing)", &ProjectModel::ds);
+  AddFloat("Long spacing:", "Spacing of the confinement reinforcing along the member", &ProjectModel::st);
+  AddFloat("Concrete cover:", "Concrete cover to the confinement reinforcing", &ProjectModel::cover, [this] {
+    // The core follows the cover.
+    DeriveCoreDimensions(m_);
+    Refresh();
+  });
+  AddFloat("Yield strength:", "Yield strength of the confinement reinforcing", &ProjectModel::fyh);
+  AddFloat("Ultimate strain:", "Ultimate strain of the confinement reinforcing", &ProjectModel::esf);
+  AddHeading("HOOPS OR SPIRALS");
+  AddFloat("Diameter:", "Diameter of the hoop or spiral to its centreline (casing diameter)", &ProjectModel::Dc);
+  AddHeading("CROSS TIES");
+  AddFloat("Tie spacing:", "Largest spacing between cross-tied longitudinal bars", &ProjectModel::sl);
+  AddFloat("Core width:", "Core width to the centreline of the confinement", &ProjectModel::xcl);
+  AddFloat("Core height:", "Core height to the centreline of the confinement", &ProjectModel::ycl);
+  AddCount("No of x-dir bars:", "Number of confinement bars in the x direction", &ProjectModel::nx);
+  AddCount("No of y-dir bars:", "Number of confinement bars in the y direction", &ProjectModel::ny);
+  auto* calculate = new QPushButton("&Calc confined stress and strain", this);
+  Form()->addRow(calculate);
+  connect(calculate, &QPushButton::clicked, this, [this] {
+    const std::string problem = ComputeConfinement(m_);
+    if (!problem.empty()) {
+      QMessageBox::warning(this, "TARNIX", Q(problem));
+      return;
+    }
+    hide();
+    emit Computed();
+  });
+}
+
+void ConfinementWindow::Refresh() {
+  ParameterWindow::Refresh();
+  for (int option = 1; option <= 5; ++option)
+    options_[static_cast<size_t>(option - 1)]->setChecked(m_.confinementOption == option);
 }
 
 CalculationWindow::CalculationWindow(ProjectModel& m, QWidget* parent) : QDialog(parent), m_(m) {

@@ -647,6 +647,22 @@ QWidget* MainWindow::StressStrainTab() {
   auto* calcFcc = new QPushButton("Calc fcc", concrete);
   calcFcc->setToolTip("Calculate confined stress and ultimate strain from confinement steel arrangement");
   concreteLayout->addWidget(calcFcc);
+  connect(calcFcc, &QPushButton::clicked, this, [this] {
+    // Confinement belongs to the Mander model only.
+    if (model_.concreteModel != 3) return;
+    if (confinement_ == nullptr) {
+      confinement_ = new ConfinementWindow(model_, this);
+      connect(confinement_, &ConfinementWindow::Edited, this, [this] { modified_ = true; });
+      connect(confinement_, &ConfinementWindow::Computed, this, [this] {
+        modified_ = true;
+        Refresh();
+        activateWindow();
+      });
+    }
+    confinement_->Refresh();
+    confinement_->show();
+    confinement_->raise();
+  });
   refreshers_.push_back([this, perform, concreteButtons, calcFcc] {
     perform->setChecked(model_.PerformMomentCurvature == 1);
     for (int model = 1; model <= 3; ++model)

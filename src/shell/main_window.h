@@ -24,6 +24,7 @@ class HelpWindow;
 class MemberPropertiesWindow;
 class CalculationWindow;
 class ParameterWindow;
+class ConfinementWindow;
 class SlendernessParametersWindow;
 
 class MainWindow : public QMainWindow {
@@ -127,6 +128,7 @@ class MainWindow : public QMainWindow {
   MemberPropertiesWindow* member_ = nullptr;
   CalculationWindow* calculation_ = nullptr;
   ParameterWindow* control_ = nullptr;
+  ConfinementWindow* confinement_ = nullptr;
   SlendernessParametersWindow* slender_ = nullptr;
   bool modified_ = false;
 };
