@@ -107,19 +107,23 @@ float DisplayedLoadValue(const ProjectModel& m, int number, LoadValue which) {
   return static_cast<float>(static_cast<double>(LoadValueRef(load, which)) / LoadValueFactor(m, which));
 }
 
-void EditStressStrainPoint(ProjectModel& m, SteelCurve curve, PointPart part, std::string_view text) {
-  const auto value = ParseFileFloat(text);
-  if (!value) return;
+StressStrainPoint* CurrentStressStrainPoint(ProjectModel& m, SteelCurve curve) {
   const bool reinforcing = curve == SteelCurve::Reinforcing;
   const int model = reinforcing ? m.reinfModel : m.steelModel;
   const int point = reinforcing ? m.currentRPoint : m.currentSPoint;
-  StressStrainPoint* target = nullptr;
-  if (model == 1 && point >= 1 && point <= 4) {
-    target = &(reinforcing ? m.rpBL : m.spBL)[static_cast<size_t>(point)];
-  } else if (model == 2 && point >= 1 && point <= 6) {
-    target = &(reinforcing ? m.rpPA : m.spPA)[static_cast<size_t>(point)];
-  }
-  if (target == nullptr) return;
+  if (model == 1 && point >= 1 && point <= 4) return &(reinforcing ? m.rpBL : m.spBL)[static_cast<size_t>(point)];
+  if (model == 2 && point >= 1 && point <= 6) return &(reinforcing ? m.rpPA : m.spPA)[static_cast<size_t>(point)];
+  return nullptr;
+}
+
+const StressStrainPoint* CurrentStressStrainPoint(const ProjectModel& m, SteelCurve curve) {
+  return CurrentStressStrainPoint(const_cast<ProjectModel&>(m), curve);
+}
+
+void EditStressStrainPoint(ProjectModel& m, SteelCurve curve, PointPart part, std::string_view text) {
+  const auto value = ParseFileFloat(text);
+  StressStrainPoint* target = CurrentStressStrainPoint(m, curve);
+  if (!value || target == nullptr) return;
   (part == PointPart::Strain ? target->strain : target->stress) = *value;
 }
 

@@ -42,6 +42,10 @@ float DisplayedLoadValue(const ProjectModel& m, int number, LoadValue which);
 /// Which steel curve a point editor works on.
 enum class SteelCurve { Reinforcing, Structural };
 enum class PointPart { Strain, Stress };
+/// The current point of the table selected by the curve's model (Bilinear for 1, Park for 2); null when
+/// the current point number lies outside that table.
+StressStrainPoint* CurrentStressStrainPoint(ProjectModel& m, SteelCurve curve);
+const StressStrainPoint* CurrentStressStrainPoint(const ProjectModel& m, SteelCurve curve);
 /// Writes the strain or stress of the current point of the table selected by the curve's model
 /// (Bilinear for 1, Park for 2). Text that is not a number leaves the point unchanged.
 void EditStressStrainPoint(ProjectModel& m, SteelCurve curve, PointPart part, std::string_view text);

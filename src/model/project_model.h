@@ -164,6 +164,9 @@ struct ProjectModel {
   int currentSlenderLoad = 1;
   int currentRPoint = 1, currentSPoint = 1;
   int refreshing = 0;
+  /// 1 after an edit of anything the input file keeps, until the next load or save of the input file or
+  /// a reset; exit asks whether to save while it is 1.
+  int modified = 0;
   int inputComplete = 0;
   std::string VersionText;
 

@@ -1,0 +1,65 @@
+// Write-through of the text fields of the main window, the confinement window, the control-parameter
+// window and the title window: the typed text goes straight into the model, and the model's value is what
+// each field shows.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/project_model.h"
+
+namespace tarnix {
+
+/// The text fields, named after the model fields they edit (the control's name without "txt"). Record
+/// fields edit the current record of their list; strainr / stressr and strains / stresss edit the current
+/// point of the reinforcing and the structural steel curve.
+enum class Field {
+  // Design criteria tab.
+  fpc, fy, fs, Ec, Er, Es, phiT, phiC, phiS, phiConc, phiReinf, phiStl, a1, b1, em,
+  // Record counts.
+  nr, nc, nl, na, nb, np, ns,
+  // Concrete, reinforcing and steel shape records.
+  Yt, D, W, Yc, Rc,
+  Yb, Ab, Lb, Nbl, Abl, Y0, R0, Abeg, Atot, Nba, Aba,
+  Ycp, Rcp, tp, Ytb, Db, Wb,
+  // Load condition (displayed kip, k-ft, kN, kN-m).
+  P, M, V, T,
+  // Stress-strain tab.
+  fc0, ec0, Eci, esp, ecu, fcu, fcc, strainr, stressr, strains, stresss,
+  // Confinement window.
+  ds, st, cover, fyh, esf, Dc, sl, xcl, ycl, nx, ny,
+  // Control-parameter window.
+  inc, binc, pinc, cbeg, cinc, ebeg, eend, einc, rcinc, ccinc, bsinc, psinc,
+  // Output title window.
+  title,
+};
+
+/// What the window has to show again after an edit, besides the edited field itself.
+struct EditEffect {
+  bool refreshWindow = false;  ///< a count changed: refresh the whole main window
+  std::vector<Field> derived;  ///< fields whose values the edit worked out again
+  std::string status;          ///< text for the form's status bar; empty when the edit sets none
+};
+
+/// Stores the typed text in the field's model value: the leading number of the text, else 0; counts and
+/// whole-number fields rounded to the nearest integer, halves to even (a count out of range is refused and
+/// the stored one stays); loads times their unit factor; the title as typed. Stress-strain point text
+/// that is not a number leaves the point unchanged. A record field of an empty list changes nothing.
+/// Typing fpc derives a1, b1 and Ec (not for user-defined criteria), fc0 derives Eci, cover derives the
+/// core dimensions, einc derives eend; ebeg, eend and einc report the number of strain increments.
+/// Every edit of a value the input file keeps sets `modified`.
+EditEffect EditField(ProjectModel& m, Field field, std::string_view text);
+
+/// The text a field shows: the general number form ("0.85", "4000"), loads in displayed units with one
+/// decimal ("12.5"), counts and whole numbers as integers. Empty for a record field of an empty list.
+std::string FieldText(const ProjectModel& m, Field field);
+
+/// The fields of the main window, in tab order (the confinement, control and title fields excluded).
+const std::vector<Field>& MainWindowFields();
+
+/// "Number of strain increments = " and the nearest integer (halves to even) to (eend - ebeg) / einc + 1;
+/// empty when einc is not greater than 0.
+std::string StrainIncrementsText(const ProjectModel& m);
+
+}  // namespace tarnix

@@ -1,0 +1,31 @@
+// Texts of the main window that follow the model: tool-tips in the units of the current system and the
+// tool-tip of the Park option, which names the chosen strain hardening.
+#pragma once
+
+#include <string>
+
+#include "editor/field_edits.h"
+#include "model/project_model.h"
+
+namespace tarnix {
+
+constexpr const char* kMainWindowCaption = "CONCRETE SECTION ANALYSIS";
+
+/// Tool-tips of the buttons and of the options whose texts do not change.
+constexpr const char* kLinearModelTip = "Linear model uses fpc and em from CRITERIA";
+constexpr const char* kSimpleModelTip = "Simple model can be used for unconfined sections";
+constexpr const char* kManderModelTip = "Mander model accounts for concrete confinement";
+constexpr const char* kBilinearModelTip = "Bilinear model";
+constexpr const char* kCalcFccTip = "Calculate confined stress and ultimate strain from confinement steel arrangement";
+constexpr const char* kNeglectConfinementTip = "Neglect confinement (use Mander's unconfined model)";
+
+/// The field's description with its unit in the current system where it has one: "Concrete compressive
+/// strength (psi)" or "(MPa)", "Distance to top of section (in)" or "(mm)", "Axial load (kip)" or "(kN)",
+/// "Initial moment (k-ft)" or "(kN-m)", angles "(degrees)".
+std::string ToolTip(const ProjectModel& m, Field field);
+
+/// The Park option: "Park model with parabolic strain hardening" (ParkModel 1) or "Park model with complex
+/// strain hardening".
+std::string ParkModelTip(const ProjectModel& m);
+
+}  // namespace tarnix

@@ -1,0 +1,59 @@
+// The main window's menu commands on the project as a whole: loading and saving the input file,
+// choosing the report file, the completeness guard of the commands that need it, reset and exit.
+#pragma once
+
+#include <string>
+
+#include "model/project_model.h"
+#include "model/status.h"
+
+namespace tarnix {
+
+/// Filter lists of the file dialogs.
+constexpr const char* kInputFileFilter = "All Files (*.*)|*.*|Input Files (*.in)|*.in|Text Files (*.txt)|*.txt";
+constexpr const char* kOutputFileFilter =
+    "All Files (*.*)|*.*|Output Files (*.out)|*.out|Text Files (*.txt)|*.txt";
+
+/// Shown, after a beep, when a file dialog itself fails.
+constexpr const char* kErrorLoadingInput = "Error loading input file";
+constexpr const char* kErrorSavingInput = "Error saving input file";
+
+/// Asked on exit while the model holds edits that no input file has (Yes saves, No exits, Cancel stays).
+constexpr const char* kSaveChangesQuestion = "The input has changed since it was last saved. Save it first?";
+
+/// Outcome of a file command given the path its dialog returned.
+struct FileCommandResult {
+  bool cancelled = false;  ///< the dialog returned no path: nothing changed
+  Status status;           ///< the message to show when the command failed
+  /// The window shows the model again (and the file names in the status bar) after a command that ran.
+  bool refreshWindow() const { return !cancelled; }
+};
+
+/// "Load input": reads the file at `path` into the model. On success the file names become those of
+/// `path` and the model counts as saved; on failure the model and the file names stay as they were.
+FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
+
+/// The guard of the commands that need complete input (save input, the plots, the section drawing):
+/// fails with "Input is incomplete" when the completeness check fails.
+Status RequireCompleteInput(ProjectModel& m);
+
+/// "Input As": writes the model to `path` (the command checks completeness before its dialog opens,
+/// with RequireCompleteInput). On success the file names become those of `path` and the model counts as
+/// saved; on failure the file names stay as they were.
+FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path);
+
+/// "Output As": the report file the next calculation writes; nothing is written yet. Returns false, and
+/// changes nothing, when the dialog returned no path.
+bool ChooseOutputFile(ProjectModel& m, const std::string& path);
+
+/// The two status-bar panels: "Input file = " and "Output file = " followed by the bare file names.
+std::string InputFilePanelText(const ProjectModel& m);
+std::string OutputFilePanelText(const ProjectModel& m);
+
+/// Start-up and "Reset, All": the default model, which holds nothing worth saving.
+void ResetProject(ProjectModel& m);
+
+/// True when exit has to ask kSaveChangesQuestion first.
+bool AskToSaveOnExit(const ProjectModel& m);
+
+}  // namespace tarnix

@@ -1,0 +1,47 @@
+// The option buttons, check boxes and the criteria list of the main window and its forms: each stores
+// the choice and applies the defaults tied to it. While the window is being filled from the model
+// (`refreshing` 1) the same clicks are raised by the filling itself, so every handler then does nothing.
+#pragma once
+
+#include <string>
+
+#include "model/project_model.h"
+
+namespace tarnix {
+
+/// The criteria list entry at `listIndex` (0 "USER DEFINED" ... 6 "CSA-A23.3"); an index outside the
+/// list changes nothing. Returns true when the window is to be refreshed.
+bool SelectCriteria(ProjectModel& m, int listIndex);
+/// English (true) or metric units with their criteria, material-model and control defaults.
+bool SelectUnits(ProjectModel& m, bool english);
+/// Concrete model 1 Linear, 2 Simple, 3 Mander, with its defaults.
+bool SelectConcreteModel(ProjectModel& m, int model);
+/// Steel model 1 Bilinear, 2 Park for reinforcing and structural steel together, with the default points.
+bool SelectSteelModel(ProjectModel& m, int model);
+/// Slenderness option 1..4 (3, slender wall, also restrains shear at end i).
+bool SelectSlendernessOption(ProjectModel& m, int option);
+/// "Perform Moment-Curvature Analysis" ticked or cleared.
+bool SelectPerformMomentCurvature(ProjectModel& m, bool ticked);
+
+/// The current rectangle (ConcreteRect) or circle (ConcreteCircle) added (true) or subtracted; other
+/// kinds and an empty list change nothing.
+void SelectConcreteSign(ProjectModel& m, RecordKind kind, bool add);
+/// True when the current rectangle or circle is added (its "add" option shows ticked).
+bool ShownAsAdded(const ProjectModel& m, RecordKind kind);
+
+/// Confinement option 1..5 on the confinement window, with its default inputs. Returns true when the
+/// confinement window is to be filled again.
+bool SelectConfinementOption(ProjectModel& m, int option);
+/// Park model 1 Simple or 2 Complex on the control-parameter window.
+void SelectParkModel(ProjectModel& m, int model);
+
+/// The check boxes of the calculation window.
+enum class OutputOption { InputEcho, SectionProperties, InteractionDiagram, Slenderness, SectionAnalysis,
+                          MomentCurvature };
+/// Stores 1 when ticked and 0 when cleared. Ticking slenderness effects with user-defined criteria is
+/// refused: the option stays 0 and the message to show is returned (the box is cleared again).
+std::string SelectOutputOption(ProjectModel& m, OutputOption option, bool ticked);
+/// The stored value of an output option (1 ticked).
+int OutputOptionValue(const ProjectModel& m, OutputOption option);
+
+}  // namespace tarnix

@@ -1,0 +1,102 @@
+// Record navigation and frame captions.
+#include "editor/record_navigation.h"
+
+#include "report/number_format.h"
+
+namespace tarnix {
+namespace {
+
+int& Current(ProjectModel& m, RecordList list) {
+  switch (list) {
+    case RecordList::ConcreteRect: return m.currentRect;
+    case RecordList::ConcreteCircle: return m.currentCirc;
+    case RecordList::ReinforcingLine: return m.currentLine;
+    case RecordList::ReinforcingArc: return m.currentArc;
+    case RecordList::SteelPipe: return m.currentPipe;
+    case RecordList::SteelRect: return m.currentBar;
+    case RecordList::Load: return m.currentLoad;
+    case RecordList::ReinforcingPoint: return m.currentRPoint;
+    case RecordList::SteelPoint: return m.currentSPoint;
+  }
+  return m.currentRect;
+}
+
+const char* CaptionPrefix(RecordList list) {
+  switch (list) {
+    case RecordList::ConcreteRect:
+    case RecordList::ConcreteCircle: return "SECTION NO ";
+    case RecordList::ReinforcingLine: return "LINE NO ";
+    case RecordList::ReinforcingArc: return "ARC NO ";
+    case RecordList::SteelPipe:
+    case RecordList::SteelRect: return "SHAPE NO ";
+    case RecordList::Load: return "LOAD CONDITION NO ";
+    case RecordList::ReinforcingPoint: return "REINFORCING POINT NO ";
+    case RecordList::SteelPoint: return "STEEL POINT NO ";
+  }
+  return "";
+}
+
+}  // namespace
+
+int CurrentIndex(const ProjectModel& m, RecordList list) {
+  return Current(const_cast<ProjectModel&>(m), list);
+}
+
+int ListLength(const ProjectModel& m, RecordList list) {
+  switch (list) {
+    case RecordList::ConcreteRect: return ListSize(m.nr);
+    case RecordList::ConcreteCircle: return ListSize(m.nc);
+    case RecordList::ReinforcingLine: return ListSize(m.nl);
+    case RecordList::ReinforcingArc: return ListSize(m.na);
+    case RecordList::SteelPipe: return ListSize(m.np);
+    case RecordList::SteelRect: return ListSize(m.nb);
+    case RecordList::Load: return ListSize(m.ns);
+    case RecordList::ReinforcingPoint:
+    case RecordList::SteelPoint: return m.StressStrainPointCount;
+  }
+  return 0;
+}
+
+bool ShowNext(ProjectModel& m, RecordList list) {
+  int& current = Current(m, list);
+  if (current >= ListLength(m, list)) return false;
+  ++current;
+  return true;
+}
+
+bool ShowPrevious(ProjectModel& m, RecordList list) {
+  int& current = Current(m, list);
+  if (current <= 1) return false;
+  --current;
+  return true;
+}
+
+std::string FrameCaption(const ProjectModel& m, RecordList list) {
+  return CaptionPrefix(list) + FormatPlain(CurrentIndex(m, list));
+}
+
+const std::vector<Field>& FrameFields(RecordList list) {
+  static const std::vector<Field> rect = {Field::Yt, Field::D, Field::W};
+  static const std::vector<Field> circle = {Field::Yc, Field::Rc};
+  static const std::vector<Field> line = {Field::Yb, Field::Ab, Field::Lb, Field::Nbl, Field::Abl};
+  static const std::vector<Field> arc = {Field::Y0, Field::R0, Field::Abeg, Field::Atot, Field::Nba, Field::Aba};
+  static const std::vector<Field> pipe = {Field::Ycp, Field::Rcp, Field::tp};
+  static const std::vector<Field> bar = {Field::Ytb, Field::Db, Field::Wb};
+  static const std::vector<Field> load = {Field::P, Field::M, Field::V, Field::T};
+  static const std::vector<Field> rpoint = {Field::strainr, Field::stressr};
+  static const std::vector<Field> spoint = {Field::strains, Field::stresss};
+  switch (list) {
+    case RecordList::ConcreteRect: return rect;
+    case RecordList::ConcreteCircle: return circle;
+    case RecordList::ReinforcingLine: return line;
+    case RecordList::ReinforcingArc: return arc;
+    case RecordList::SteelPipe: return pipe;
+    case RecordList::SteelRect: return bar;
+    case RecordList::Load: return load;
+    case RecordList::ReinforcingPoint: return rpoint;
+    case RecordList::SteelPoint: return spoint;
+  }
+  return rect;
+}
+
+}  // namespace tarnix
