@@ -58,6 +58,7 @@ auto& PlainValue(Load& load, SlenderField field) {
 
 void EditMemberField(ProjectModel& m, MemberField field, std::string_view text) {
   MemberValue(m, field) = LenientFloat(text);
+  m.modified = 1;
 }
 
 std::string MemberFieldText(const ProjectModel& m, MemberField field) {
@@ -67,13 +68,14 @@ std::string MemberFieldText(const ProjectModel& m, MemberField field) {
 bool SetRestraint(ProjectModel& m, Restraint which, bool ticked) {
   if (m.refreshing != 0) return false;
   RestraintFlag(m, which) = ticked ? 1 : 0;
+  m.modified = 1;
   return true;
 }
 
 bool InitialDeflectionIEnabled(const ProjectModel& m) { return m.Vri != 1; }
 
 std::string DeriveKeff(ProjectModel& m) {
-  SetKeffFromRestraints(m);
+  if (SetKeffFromRestraints(m)) m.modified = 1;
   return MemberFieldText(m, MemberField::Keff);
 }
 
@@ -85,6 +87,7 @@ int CurrentSlenderLoad(const ProjectModel& m) {
 void EditSlenderField(ProjectModel& m, SlenderField field, std::string_view text) {
   const int number = CurrentSlenderLoad(m);
   if (number == 0) return;
+  m.modified = 1;
   LoadValue moment;
   if (IsMoment(field, moment)) {
     EditLoadValue(m, number, moment, text);
@@ -105,6 +108,7 @@ bool SetTransverseLoads(ProjectModel& m, bool ticked) {
   const int number = CurrentSlenderLoad(m);
   if (m.refreshing != 0 || number == 0) return false;
   m.loads[static_cast<size_t>(number)].Tloads = ticked ? 1 : 0;
+  m.modified = 1;
   return true;
 }
 
@@ -125,7 +129,5 @@ bool PreviousSlenderLoad(ProjectModel& m) {
 std::string SlenderLoadCaption(const ProjectModel& m) {
   return "LOAD CONDITION NO " + std::to_string(CurrentSlenderLoad(m));
 }
-
-bool ShowsSlendernessParameters(const ProjectModel& m) { return m.SlendernessOption != 3; }
 
 }  // namespace tarnix

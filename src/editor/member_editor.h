@@ -1,5 +1,6 @@
 // Editing rules of the member properties and slenderness parameters windows: member length, effective
 // length factor and its derivation from the end restraints, and the slenderness data of each load condition.
+// Every edit counts as a change of the project (`modified`).
 #pragma once
 
 #include <string>
@@ -45,7 +46,5 @@ bool NextSlenderLoad(ProjectModel& m);
 bool PreviousSlenderLoad(ProjectModel& m);
 /// Caption of the load frame: "LOAD CONDITION NO " and the load number.
 std::string SlenderLoadCaption(const ProjectModel& m);
-/// "Set Slenderness Parameters" opens the per-load window too, except for a slender wall design.
-bool ShowsSlendernessParameters(const ProjectModel& m);
 
 }  // namespace tarnix

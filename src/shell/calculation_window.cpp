@@ -1,116 +1,141 @@
-// The calculation window and its small parameter windows.
+// The calculation window and the small field windows.
 #include "shell/calculation_window.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QRadioButton>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/material_defaults.h"
-#include "model/model_edits.h"
+#include "editor/main_window_texts.h"
 #include "section/confinement.h"
-#include "report/number_format.h"
 
 namespace tarnix {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+QMenuBar* CloseMenu(QDialog* dialog) {
+  auto* bar = new QMenuBar(dialog);
+  bar->addMenu("&File")->addAction("&Close", dialog, &QDialog::hide);
+  return bar;
+}
+
 }  // namespace
 
-ParameterWindow::ParameterWindow(ProjectModel& m, const QString& title, QWidget* parent) : QDialog(parent), m_(m) {
+FieldWindow::FieldWindow(ProjectModel& m, const QString& title, QWidget* parent) : QDialog(parent), m_(m) {
   setWindowTitle(title);
   auto* layout = new QFormLayout(this);
   layout->setLabelAlignment(Qt::AlignRight);
-  auto* bar = new QMenuBar(this);
-  bar->addMenu("&File")->addAction("&Close", this, &QDialog::hide);
-  layout->setMenuBar(bar);
+  layout->setMenuBar(CloseMenu(this));
 }
 
-QLineEdit* ParameterWindow::Add(const QString& label, const QString& tip,
-                                std::function<void(const std::string&)> store, std::function<std::string()> show) {
+QLineEdit* FieldWindow::AddField(const QString& label, Field field) {
   auto* edit = new QLineEdit(this);
-  edit->setToolTip(tip);
-  edit->setMaximumWidth(120);
-  static_cast<QFormLayout*>(layout())->addRow(label, edit);
-  connect(edit, &QLineEdit::textEdited, this, [this, store](const QString& text) {
-    store(text.toStdString());
+  edit->setObjectName(label);
+  edit->setMinimumWidth(field == Field::title ? 420 : 120);
+  Form()->addRow(label, edit);
+  connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+    const EditEffect effect = EditField(m_, field, text.toStdString());
+    for (const auto& [other, f] : fields_) {
+      for (Field derived : effect.derived) {
+        if (f == derived) other->setText(Q(FieldText(m_, f)));
+      }
+    }
+    if (!effect.status.empty()) {
+      if (status_ == nullptr) {
+        status_ = new QLabel(this);
+        Form()->addRow(status_);
+      }
+      status_->setText(Q(effect.status));
+    }
     emit Edited();
   });
-  bindings_.push_back({edit, std::move(store), std::move(show)});
+  fields_.push_back({edit, field});
   return edit;
 }
 
-void ParameterWindow::AddFloat(const QString& label, const QString& tip, float ProjectModel::*field,
-                               std::function<void()> after) {
-  Add(
-      label, tip,
-      [this, field, after](const std::string& text) {
-        m_.*field = LenientFloat(text);
-        if (after) after();
-      },
-      [this, field] { return FormatPlain(m_.*field); });
-}
-
-void ParameterWindow::AddHeading(const QString& caption) {
+void FieldWindow::AddHeading(const QString& caption) {
   auto* heading = new QLabel(caption, this);
   heading->setStyleSheet("font-weight: bold; margin-top: 6px;");
   Form()->addRow(heading);
 }
 
-QFormLayout* ParameterWindow::Form() const { return static_cast<QFormLayout*>(layout()); }
+QFormLayout* FieldWindow::Form() const { return static_cast<QFormLayout*>(layout()); }
 
-void ParameterWindow::AddCount(const QString& label, const QString& tip, int ProjectModel::*field) {
-  Add(
-      label, tip, [this, field](const std::string& text) { m_.*field = LenientCount(text).value_or(0); },
-      [this, field] { return std::to_string(m_.*field); });
-}
-
-void ParameterWindow::Refresh() {
-  for (const Binding& b : bindings_) {
-    if (!b.edit->hasFocus()) b.edit->setText(Q(b.show()));
+void FieldWindow::Refresh() {
+  for (const auto& [edit, field] : fields_) {
+    if (!edit->hasFocus()) edit->setText(Q(FieldText(m_, field)));
+    edit->setToolTip(Q(ToolTip(m_, field)));
   }
 }
 
+ControlParametersWindow::ControlParametersWindow(ProjectModel& m, QWidget* parent)
+    : FieldWindow(m, "CONTROL PARAMETERS", parent) {
+  AddHeading("INTERACTION DIAGRAM");
+  AddField("inc:", Field::inc);
+  AddField("binc:", Field::binc);
+  AddField("pinc:", Field::pinc);
+  AddHeading("MOMENT-CURVATURE");
+  AddField("cmin:", Field::cbeg);
+  AddField("cinc:", Field::cinc);
+  AddField("emin:", Field::ebeg);
+  AddField("emax:", Field::eend);
+  AddField("einc:", Field::einc);
+  AddField("rcinc:", Field::rcinc);
+  AddField("ccinc:", Field::ccinc);
+  AddField("bsinc:", Field::bsinc);
+  AddField("psinc:", Field::psinc);
+  auto* row = new QHBoxLayout;
+  for (int model = 1; model <= 2; ++model) {
+    auto* button = new QRadioButton(model == 1 ? "Simple" : "Complex", this);
+    row->addWidget(button);
+    park_.push_back(button);
+    connect(button, &QRadioButton::clicked, this, [this, model] {
+      SelectParkModel(m_, model);
+      emit Edited();
+    });
+  }
+  Form()->addRow("Park model:", row);
+}
+
+void ControlParametersWindow::Refresh() {
+  FieldWindow::Refresh();
+  for (int model = 1; model <= 2; ++model) park_[static_cast<size_t>(model - 1)]->setChecked(m_.ParkModel == model);
+}
+
 ConfinementWindow::ConfinementWindow(ProjectModel& m, QWidget* parent)
-    : ParameterWindow(m, "CONFINEMENT REINFORCING", parent) {
+    : FieldWindow(m, "CONFINEMENT REINFORCING", parent) {
   const char* captions[] = {"Neglect confinement", "Spirals", "Circular hoops", "Cross ties",
                             "Cylindrical steel casing"};
   for (int option = 1; option <= 5; ++option) {
     auto* button = new QRadioButton(captions[option - 1], this);
-    if (option == 1) button->setToolTip("Neglect confinement (use Mander's unconfined model)");
+    if (option == 1) button->setToolTip(kNeglectConfinementTip);
     Form()->addRow(button);
     options_.push_back(button);
     connect(button, &QRadioButton::clicked, this, [this, option] {
-      if (m_.refreshing == 1) return;
-      ChooseConfinementOption(m_, option);
-      Refresh();
+      if (SelectConfinementOption(m_, option)) Refresh();
       emit Edited();
     });
   }
   AddHeading("CONFIGURATION");
-  AddFloat("Bar diameter:", "Diameter of the confinement bar (casing thickness for a steel casing)", &ProjectModel::ds);
-  AddFloat("Long spacing:", "Spacing of the confinement reinforcing along the member", &ProjectModel::st);
-  AddFloat("Concrete cover:", "Concrete cover to the confinement reinforcing", &ProjectModel::cover, [this] {
-    // The core follows the cover.
-    DeriveCoreDimensions(m_);
-    Refresh();
-  });
-  AddFloat("Yield strength:", "Yield strength of the confinement reinforcing", &ProjectModel::fyh);
-  AddFloat("Ultimate strain:", "Ultimate strain of the confinement reinforcing", &ProjectModel::esf);
+  AddField("Bar diameter:", Field::ds);
+  AddField("Long spacing:", Field::st);
+  AddField("Concrete cover:", Field::cover);
+  AddField("Yield strength:", Field::fyh);
+  AddField("Ultimate strain:", Field::esf);
   AddHeading("HOOPS OR SPIRALS");
-  AddFloat("Diameter:", "Diameter of the hoop or spiral to its centreline (casing diameter)", &ProjectModel::Dc);
+  AddField("Diameter:", Field::Dc);
   AddHeading("CROSS TIES");
-  AddFloat("Tie spacing:", "Largest spacing between cross-tied longitudinal bars", &ProjectModel::sl);
-  AddFloat("Core width:", "Core width to the centreline of the confinement", &ProjectModel::xcl);
-  AddFloat("Core height:", "Core height to the centreline of the confinement", &ProjectModel::ycl);
-  AddCount("No of x-dir bars:", "Number of confinement bars in the x direction", &ProjectModel::nx);
-  AddCount("No of y-dir bars:", "Number of confinement bars in the y direction", &ProjectModel::ny);
+  AddField("Tie spacing:", Field::sl);
+  AddField("Core width:", Field::xcl);
+  AddField("Core height:", Field::ycl);
+  AddField("No of x-dir bars:", Field::nx);
+  AddField("No of y-dir bars:", Field::ny);
   auto* calculate = new QPushButton("&Calc confined stress and strain", this);
   Form()->addRow(calculate);
   connect(calculate, &QPushButton::clicked, this, [this] {
@@ -125,7 +150,7 @@ ConfinementWindow::ConfinementWindow(ProjectModel& m, QWidget* parent)
 }
 
 void ConfinementWindow::Refresh() {
-  ParameterWindow::Refresh();
+  FieldWindow::Refresh();
   for (int option = 1; option <= 5; ++option)
     options_[static_cast<size_t>(option - 1)]->setChecked(m_.confinementOption == option);
 }
@@ -133,54 +158,40 @@ void ConfinementWindow::Refresh() {
 CalculationWindow::CalculationWindow(ProjectModel& m, QWidget* parent) : QDialog(parent), m_(m) {
   setWindowTitle("Define Calculation");
   auto* layout = new QVBoxLayout(this);
-  auto* bar = new QMenuBar(this);
-  bar->addMenu("&File")->addAction("&Close", this, &QDialog::hide);
+  QMenuBar* bar = CloseMenu(this);
   QMenu* define = bar->addMenu("&Define");
   define->addAction("&Control Parameters", this, &CalculationWindow::ControlParametersRequested);
   define->addAction("Output &Title (optional)", this, [this] {
     if (title_ == nullptr) {
-      title_ = new QDialog(this);
-      title_->setWindowTitle("Output Title");
-      auto* titleLayout = new QVBoxLayout(title_);
-      auto* text = new QLineEdit(Q(m_.title), title_);
-      text->setMinimumWidth(420);
-      titleLayout->addWidget(text);
+      title_ = new FieldWindow(m_, "Output Title", this);
+      title_->AddField("Title:", Field::title);
       auto* close = new QPushButton("Close", title_);
-      titleLayout->addWidget(close, 0, Qt::AlignRight);
-      connect(text, &QLineEdit::textEdited, this, [this](const QString& value) {
-        m_.title = value.toStdString();
-        emit Edited();
-      });
+      title_->Form()->addRow(close);
       connect(close, &QPushButton::clicked, title_, &QDialog::hide);
     }
-    title_->findChild<QLineEdit*>()->setText(Q(m_.title));
+    title_->Refresh();
     title_->show();
   });
   layout->setMenuBar(bar);
 
   const struct {
     const char* caption;
-    int ProjectModel::*option;
-  } options[] = {{"Input data echo", &ProjectModel::OutputInputEcho},
-                 {"Section properties", &ProjectModel::OutputSectionProperties},
-                 {"Interaction diagram", &ProjectModel::OutputInteractionDiagram},
-                 {"Slenderness effects", &ProjectModel::OutputSlenderness},
-                 {"Section analysis", &ProjectModel::OutputSectionAnalysis},
-                 {"Moment-curvature", &ProjectModel::OutputMomentCurvature}};
+    OutputOption option;
+  } options[] = {{"Input data echo", OutputOption::InputEcho},
+                 {"Section properties", OutputOption::SectionProperties},
+                 {"Interaction diagram", OutputOption::InteractionDiagram},
+                 {"Slenderness effects", OutputOption::Slenderness},
+                 {"Section analysis", OutputOption::SectionAnalysis},
+                 {"Moment-curvature", OutputOption::MomentCurvature}};
   for (const auto& o : options) {
     auto* box = new QCheckBox(o.caption, this);
     layout->addWidget(box);
     connect(box, &QCheckBox::clicked, this, [this, box, option = o.option](bool ticked) {
-      if (option == &ProjectModel::OutputSlenderness) {
-        const std::string refusal = SetOutputSlenderness(m_, ticked ? 1 : 0);
-        if (!refusal.empty()) {
-          box->setChecked(false);
-          QMessageBox::information(this, "TARNIX", Q(refusal));
-        }
-      } else {
-        m_.*option = ticked ? 1 : 0;
+      const std::string refusal = SelectOutputOption(m_, option, ticked);
+      if (!refusal.empty()) {
+        box->setChecked(false);
+        QMessageBox::information(this, "TARNIX", Q(refusal));
       }
-      emit Edited();
     });
     boxes_.push_back({box, o.option});
   }
@@ -194,7 +205,7 @@ CalculationWindow::CalculationWindow(ProjectModel& m, QWidget* parent) : QDialog
 }
 
 void CalculationWindow::Refresh() {
-  for (const auto& [box, option] : boxes_) box->setChecked(m_.*option == 1);
+  for (const auto& [box, option] : boxes_) box->setChecked(OutputOptionValue(m_, option) == 1);
 }
 
 }  // namespace tarnix

@@ -1,35 +1,33 @@
-// The calculation window ("Define Calculation") with its output options, and the small windows it opens:
-// the output title and the control parameters.
+// The calculation window ("Define Calculation") with its output options, and the small windows of plain
+// fields: the output title, the control parameters and the confinement arrangement.
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <vector>
 
+#include "editor/field_edits.h"
+#include "editor/option_choices.h"
 #include "model/project_model.h"
 
 class QCheckBox;
 class QFormLayout;
-class QRadioButton;
+class QLabel;
 class QLineEdit;
+class QRadioButton;
 
 namespace tarnix {
 
-/// A window of plain numeric fields bound to model members (typed text: its leading number, else 0).
-class ParameterWindow : public QDialog {
+/// A window of text fields, each written through to the model by the editor layer.
+class FieldWindow : public QDialog {
   Q_OBJECT
 
  public:
-  ParameterWindow(ProjectModel& m, const QString& title, QWidget* parent);
-  /// A field of `field`; `after` runs after each store (a field that derives others).
-  void AddFloat(const QString& label, const QString& tip, float ProjectModel::*field,
-                std::function<void()> after = nullptr);
-  void AddCount(const QString& label, const QString& tip, int ProjectModel::*field);
+  FieldWindow(ProjectModel& m, const QString& title, QWidget* parent);
+  QLineEdit* AddField(const QString& label, Field field);
   /// A caption line between groups of fields.
   void AddHeading(const QString& caption);
-  /// The layout, for windows that add their own controls.
   QFormLayout* Form() const;
-  void Refresh();
+  virtual void Refresh();
 
  signals:
   void Edited();
@@ -38,24 +36,30 @@ class ParameterWindow : public QDialog {
   ProjectModel& m_;
 
  private:
-  struct Binding {
-    QLineEdit* edit;
-    std::function<void(const std::string&)> store;
-    std::function<std::string()> show;
-  };
-  std::vector<Binding> bindings_;
-  QLineEdit* Add(const QString& label, const QString& tip, std::function<void(const std::string&)> store,
-                 std::function<std::string()> show);
+  std::vector<std::pair<QLineEdit*, Field>> fields_;
+  QLabel* status_ = nullptr;
 };
 
-/// "CONFINEMENT REINFORCING": the arrangement of the confinement steel of a Mander concrete and the
-/// derivation of the confined strength and ultimate strain from it.
-class ConfinementWindow : public ParameterWindow {
+/// "CONTROL PARAMETERS": the increments of the interaction diagram and the moment-curvature analysis.
+class ControlParametersWindow : public FieldWindow {
+  Q_OBJECT
+
+ public:
+  ControlParametersWindow(ProjectModel& m, QWidget* parent);
+  void Refresh() override;
+
+ private:
+  std::vector<QRadioButton*> park_;
+};
+
+/// "CONFINEMENT REINFORCING": the confinement steel of a Mander concrete and the confined strength and
+/// ultimate strain derived from it.
+class ConfinementWindow : public FieldWindow {
   Q_OBJECT
 
  public:
   ConfinementWindow(ProjectModel& m, QWidget* parent);
-  void Refresh();
+  void Refresh() override;
 
  signals:
   /// fcc and ecu were derived.
@@ -76,12 +80,11 @@ class CalculationWindow : public QDialog {
  signals:
   void PerformRequested();
   void ControlParametersRequested();
-  void Edited();
 
  private:
   ProjectModel& m_;
-  std::vector<std::pair<QCheckBox*, int ProjectModel::*>> boxes_;
-  QDialog* title_ = nullptr;
+  std::vector<std::pair<QCheckBox*, OutputOption>> boxes_;
+  FieldWindow* title_ = nullptr;
 };
 
 }  // namespace tarnix

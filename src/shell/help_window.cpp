@@ -7,9 +7,13 @@
 #include <QToolBar>
 #include <QUrl>
 
+// The pages are compiled into the window library; a static library registers them on first use.
+static void RegisterHelpPages() { Q_INIT_RESOURCE(help); }
+
 namespace tarnix {
 
 HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent), browser_(new QTextBrowser(this)) {
+  RegisterHelpPages();
   setWindowTitle("TARNIX Help");
   browser_->setSearchPaths({":/help"});
   browser_->setOpenExternalLinks(true);

@@ -1,4 +1,5 @@
 // The main window: the tabs that edit the project, its menus, the status bar and the calculation run.
+// Every handler is one call into the editor layer followed by showing the model again.
 #pragma once
 
 #include <QMainWindow>
@@ -6,25 +7,26 @@
 #include <memory>
 #include <vector>
 
-#include "model/model_edits.h"
+#include "editor/field_edits.h"
+#include "editor/record_navigation.h"
 #include "model/project_model.h"
 #include "model/status.h"
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QGroupBox;
-class QTabWidget;
 class QMenu;
+class QPushButton;
+class QTabWidget;
 
 namespace tarnix {
 
+class CalculationWindow;
 class CalculationWorker;
+class ConfinementWindow;
+class FieldWindow;
 class HelpWindow;
 class MemberPropertiesWindow;
-class CalculationWindow;
-class ParameterWindow;
-class ConfinementWindow;
 class SlendernessParametersWindow;
 
 class MainWindow : public QMainWindow {
@@ -36,7 +38,7 @@ class MainWindow : public QMainWindow {
 
   /// The project the window edits.
   ProjectModel& Model() { return model_; }
-  /// Reads an input file into the project and shows it; an empty path changes nothing.
+  /// Reads an input file into the project and shows it; an empty path (a cancelled dialog) changes nothing.
   bool LoadInput(const QString& path);
   /// Fills every control from the project.
   void Refresh();
@@ -54,41 +56,29 @@ class MainWindow : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  // One text field: how it stores typed text and how it shows the project's value.
-  struct Field {
+  struct FieldControl {
     QLineEdit* edit;
-    std::function<void(const std::string&)> store;
-    std::function<std::string()> show;
-    QString tip;  // with {L} length, {A} area, {S} stress, {F} force and {M} moment units
-    QLabel* unit;  // the unit shown beside the field, or none
+    Field field;
+    QLabel* unit;  // the unit beside the field, or none
   };
-  // One field of a record: its label, tool-tip and member.
-  template <typename Record>
-  struct RecordField {
-    const char* label;
-    const char* tip;
-    float Record::*value = nullptr;
-    int Record::*count = nullptr;
-  };
-  template <typename Record>
-  QGroupBox* RecordList(QWidget* tab, const QString& caption, const QString& countLabel, const QString& countTip,
-                        RecordKind kind, std::vector<Record> ProjectModel::*list, int ProjectModel::*current,
-                        const QString& prefix, std::initializer_list<RecordField<Record>> fields,
-                        int Record::*sign = nullptr);
-  QGroupBox* RecordFrameWithButtons(QGroupBox* outer, const QString& prefix, std::function<int()> current,
-                                    std::function<int()> count, std::function<void(int)> move);
-  // A frame that shows one record of a list.
-  struct RecordFrame {
+  struct FrameControl {
     QGroupBox* frame;
-    QString prefix;
-    std::function<int()> current;
-    std::function<int()> count;
+    RecordList list;
   };
 
-  QLineEdit* AddField(QWidget* form, const QString& label, const QString& tip, std::function<void(const std::string&)> store,
-                      std::function<std::string()> show);
-  /// A field that stores the typed text's leading number into `field` and shows its plain text.
-  void AddPlainField(QWidget* form, const QString& label, const QString& tip, float ProjectModel::*field);
+  QLineEdit* AddField(QWidget* form, const QString& label, Field field);
+  void ShowField(const FieldControl& control);
+  void ShowFields(const std::vector<Field>& fields);
+  QGroupBox* Frame(QWidget* parent, RecordList list, std::initializer_list<std::pair<const char*, Field>> fields);
+  /// A list's group: its count field and the frame of its current record (with add / subtract options for
+  /// the concrete kinds).
+  QGroupBox* ListFrame(QWidget* tab, const QString& caption, const QString& countLabel, Field count,
+                       RecordList list, std::initializer_list<std::pair<const char*, Field>> fields,
+                       const RecordKind* signKind = nullptr);
+  void ShowFrame(RecordList list);
+  void OnRefresh(std::function<void()> refresh) { refreshers_.push_back(std::move(refresh)); }
+  void Choice(bool refresh);
+
   void BuildMenus();
   void BuildTabs();
   QWidget* CriteriaTab();
@@ -97,12 +87,13 @@ class MainWindow : public QMainWindow {
   QWidget* SteelTab();
   QWidget* LoadsTab();
   QWidget* StressStrainTab();
-  QGroupBox* PointFrame(QWidget* parent, const QString& prefix, SteelCurve curve);
+
   void ShowMessage(const Status& status);
   void ShowSlendernessWindows();
   void ShowMemberWindow();
   void ShowCalculationWindow();
   void ShowControlParameters();
+  void ShowConfinementWindow();
   void SaveInputAs();
   void ChooseOutputFile();
   void ShowFile(const std::string& path);
@@ -114,9 +105,8 @@ class MainWindow : public QMainWindow {
   void CalculationEnded(std::shared_ptr<ProjectModel> result, Status status);
 
   ProjectModel model_;
-  std::vector<Field> fields_;
-  QString UnitTip(const QString& tip) const;
-  std::vector<RecordFrame> frames_;
+  std::vector<FieldControl> fields_;
+  std::vector<FrameControl> frames_;
   std::vector<std::function<void()>> refreshers_;
   QTabWidget* tabs_ = nullptr;
   QLabel* status1_ = nullptr;
@@ -126,11 +116,10 @@ class MainWindow : public QMainWindow {
   CalculationWorker* worker_ = nullptr;
   HelpWindow* help_ = nullptr;
   MemberPropertiesWindow* member_ = nullptr;
-  CalculationWindow* calculation_ = nullptr;
-  ParameterWindow* control_ = nullptr;
-  ConfinementWindow* confinement_ = nullptr;
   SlendernessParametersWindow* slender_ = nullptr;
-  bool modified_ = false;
+  CalculationWindow* calculation_ = nullptr;
+  FieldWindow* control_ = nullptr;
+  ConfinementWindow* confinement_ = nullptr;
 };
 
 }  // namespace tarnix

@@ -70,9 +70,7 @@ TEST(MemberEditor, SlendernessDataOfEachLoad) {
   EXPECT_FLOAT_EQ(m.loads[2].dj, 1);
   EXPECT_TRUE(PreviousSlenderLoad(m));
   EXPECT_EQ(CurrentSlenderLoad(m), 1);
-
-  m.SlendernessOption = 3;
-  EXPECT_FALSE(ShowsSlendernessParameters(m));
+  EXPECT_EQ(m.modified, 1);
 }
 
 }  // namespace

@@ -10,10 +10,12 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTest>
 #include <filesystem>
 
 #include "model/input_file.h"
+#include "shell/help_window.h"
 #include "temp_folder.h"
 
 namespace tarnix {
@@ -40,6 +42,9 @@ void SaveScreenshots(MainWindow& window, const std::string& name) {
   for (QDialog* dialog : window.findChildren<QDialog*>()) {
     if (dialog->isVisible()) dialog->grab().save(file(dialog->windowTitle()));
   }
+  HelpWindow help;
+  help.ShowPage("introduction");
+  help.grab().save(file("help"));
 }
 
 class MainWindowTest : public TempFolderTest {};
@@ -72,6 +77,11 @@ TEST_F(MainWindowTest, LoadedFileFillsTheControlsAndTheCalculationWritesTheRepor
   EXPECT_EQ(FieldOn(window, 0, "f'c =")->text(), "5000");
   EXPECT_EQ(FieldOn(window, 4, "No of loads:")->text(), "3");
   EXPECT_EQ(FieldOn(window, 4, "Axial load:")->text(), "450.0");
+
+  // The help pages are part of the program.
+  HelpWindow help;
+  help.ShowPage("introduction");
+  EXPECT_FALSE(help.findChild<QTextBrowser*>()->toPlainText().isEmpty());
   SaveScreenshots(window, "rect_column");
 
   const std::string report = Path("rect_column.out");
