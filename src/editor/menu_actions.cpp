@@ -4,6 +4,8 @@
 #include "model/defaults.h"
 #include "model/input_check.h"
 #include "model/input_file.h"
+#include "model/material_defaults.h"
+#include "section/confinement.h"
 
 namespace tarnix {
 
@@ -55,5 +57,13 @@ void ResetProject(ProjectModel& m) {
 }
 
 bool AskToSaveOnExit(const ProjectModel& m) { return m.modified != 0; }
+
+void OpenControlParameters(ProjectModel& m) { SetMaximumStrain(m); }
+
+std::string CalculateConfinement(ProjectModel& m) {
+  std::string reason = ComputeConfinement(m);
+  if (reason.empty()) m.modified = 1;
+  return reason;
+}
 
 }  // namespace tarnix

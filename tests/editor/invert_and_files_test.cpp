@@ -100,10 +100,36 @@ TEST(ModifiedState, EditsOfSavedInputSetItAndOnlyThose) {
     c.edit(edited);
     EXPECT_EQ(AskToSaveOnExit(edited), c.modifies) << c.what;
   }
+  SetRecordCount(m, RecordKind::ConcreteCircle, 0);
+  EditField(m, Field::Yc, "3");
+  EXPECT_FALSE(AskToSaveOnExit(m));
 
   EditField(m, Field::W, "14");
   ResetProject(m);  // the defaults hold nothing worth saving
   EXPECT_FALSE(AskToSaveOnExit(m));
+}
+
+TEST(FormCommands, ConfinementAndControlParameters) {
+  ProjectModel m = MixedSection();
+  SelectConcreteModel(m, 3);
+  SelectConfinementOption(m, 5);
+  m.ds = 0.25f, m.Dc = 20, m.fyh = 36000, m.fc0 = 4000, m.esf = 0.1f;
+  m.modified = 0;
+  EXPECT_EQ(CalculateConfinement(m), "");
+  EXPECT_EQ(m.fcc, 8234.2f);
+  EXPECT_EQ(m.ecu, 0.0346f);
+  EXPECT_TRUE(AskToSaveOnExit(m));
+
+  m.modified = 0;
+  m.Dc = 0;
+  EXPECT_NE(CalculateConfinement(m), "");
+  EXPECT_EQ(m.fcc, 8234.2f);
+  EXPECT_FALSE(AskToSaveOnExit(m));
+
+  // Mander concrete: the last strain is the ultimate strain.
+  m.eend = 0.01f;
+  OpenControlParameters(m);
+  EXPECT_EQ(m.eend, 0.0346f);
 }
 
 using FileCommands = TempFolderTest;
