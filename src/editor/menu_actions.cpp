@@ -9,18 +9,29 @@
 
 namespace tarnix {
 
-FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
+namespace {
+
+// Runs a load or save on the path a dialog returned; only a command that succeeded names the input file
+// and leaves the model as saved.
+FileCommandResult InputFileCommand(ProjectModel& m, const std::string& path,
+                                   Status (*command)(ProjectModel&, const std::string&)) {
   FileCommandResult result;
   if (path.empty()) {
     result.cancelled = true;
     return result;
   }
-  result.status = LoadInputFile(m, path);
+  result.status = command(m, path);
   if (result.status.ok()) {
     SetInputFileNames(m, path);
     m.modified = 0;
   }
   return result;
+}
+
+}  // namespace
+
+FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
+  return InputFileCommand(m, path, LoadInputFile);
 }
 
 Status RequireCompleteInput(ProjectModel& m) {
@@ -28,17 +39,7 @@ Status RequireCompleteInput(ProjectModel& m) {
 }
 
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {
-  FileCommandResult result;
-  if (path.empty()) {
-    result.cancelled = true;
-    return result;
-  }
-  result.status = WriteInputFile(m, path);
-  if (result.status.ok()) {
-    SetInputFileNames(m, path);
-    m.modified = 0;
-  }
-  return result;
+  return InputFileCommand(m, path, WriteInputFile);
 }
 
 bool ChooseOutputFile(ProjectModel& m, const std::string& path) {
