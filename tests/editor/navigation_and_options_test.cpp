@@ -174,6 +174,16 @@ TEST(Refresh, ShowsRecordOneAndEndsTheGuard) {
     EXPECT_EQ(m.OutputSectionAnalysis, 1);
   }
   EXPECT_EQ(m.refreshing, 0);
+
+  // Filling a form guards the clicks but leaves the main window's records where they are.
+  m.currentArc = 2;
+  {
+    FillingGuard filling(m);
+    EXPECT_FALSE(SelectConfinementOption(m, 3));
+  }
+  EXPECT_EQ(m.currentArc, 2);
+  EXPECT_EQ(m.refreshing, 0);
+  EXPECT_TRUE(SelectConfinementOption(m, 3));
 }
 
 TEST(EnableRules, FramesFollowCountsAndSlendernessNeedsLoadsAndCriteria) {
