@@ -30,7 +30,7 @@ int& OutputFlag(ProjectModel& m, OutputOption option) {
   return m.OutputInputEcho;
 }
 
-// A click applies its choice unless the refresh raised it; returns whether it did.
+// A click applies its choice unless filling a window raised it; returns whether it did.
 template <typename Apply>
 bool Choose(ProjectModel& m, Apply apply) {
   if (m.refreshing) return false;
