@@ -189,6 +189,8 @@ EditEffect Store(ProjectModel& m, Field field, std::string_view text) {
 }  // namespace
 
 EditEffect EditField(ProjectModel& m, Field field, std::string_view text) {
+  // A record field of an empty list, or a point the curve does not have, shows nothing and takes nothing.
+  if (field != Field::title && FieldText(m, field).empty()) return {};
   EditEffect effect = Store(m, field, text);
   if (field == Field::cover) {
     effect.status = DeriveCoreDimensions(m);

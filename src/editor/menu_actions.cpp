@@ -4,21 +4,34 @@
 #include "model/defaults.h"
 #include "model/input_check.h"
 #include "model/input_file.h"
+#include "model/material_defaults.h"
+#include "section/confinement.h"
 
 namespace tarnix {
 
-FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
+namespace {
+
+// Runs a load or save on the path a dialog returned; only a command that succeeded names the input file
+// and leaves the model as saved.
+FileCommandResult InputFileCommand(ProjectModel& m, const std::string& path,
+                                   Status (*command)(ProjectModel&, const std::string&)) {
   FileCommandResult result;
   if (path.empty()) {
     result.cancelled = true;
     return result;
   }
-  result.status = LoadInputFile(m, path);
+  result.status = command(m, path);
   if (result.status.ok()) {
     SetInputFileNames(m, path);
     m.modified = 0;
   }
   return result;
+}
+
+}  // namespace
+
+FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
+  return InputFileCommand(m, path, LoadInputFile);
 }
 
 Status RequireCompleteInput(ProjectModel& m) {
@@ -26,17 +39,7 @@ Status RequireCompleteInput(ProjectModel& m) {
 }
 
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {
-  FileCommandResult result;
-  if (path.empty()) {
-    result.cancelled = true;
-    return result;
-  }
-  result.status = WriteInputFile(m, path);
-  if (result.status.ok()) {
-    SetInputFileNames(m, path);
-    m.modified = 0;
-  }
-  return result;
+  return InputFileCommand(m, path, WriteInputFile);
 }
 
 bool ChooseOutputFile(ProjectModel& m, const std::string& path) {
@@ -55,5 +58,13 @@ void ResetProject(ProjectModel& m) {
 }
 
 bool AskToSaveOnExit(const ProjectModel& m) { return m.modified != 0; }
+
+void OpenControlParameters(ProjectModel& m) { SetMaximumStrain(m); }
+
+std::string CalculateConfinement(ProjectModel& m) {
+  std::string reason = ComputeConfinement(m);
+  if (reason.empty()) m.modified = 1;
+  return reason;
+}
 
 }  // namespace tarnix

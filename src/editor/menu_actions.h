@@ -1,5 +1,6 @@
-// The main window's menu commands on the project as a whole: loading and saving the input file,
-// choosing the report file, the completeness guard of the commands that need it, reset and exit.
+// The commands of the main window's menus and of its forms' buttons that act on the project as a whole:
+// loading and saving the input file, choosing the report file, the completeness guard of the commands
+// that need it, reset, exit, the control-parameter form and the confinement calculation.
 #pragma once
 
 #include <string>
@@ -55,5 +56,14 @@ void ResetProject(ProjectModel& m);
 
 /// True when exit has to ask kSaveChangesQuestion first.
 bool AskToSaveOnExit(const ProjectModel& m);
+
+/// "Control Parameters" of the Define menu: the last strain of the moment-curvature analysis is derived
+/// again from the section and the material models before the form shows it.
+void OpenControlParameters(ProjectModel& m);
+
+/// "Calc confined stress and strain": fcc and ecu from the confinement arrangement. Returns the reason
+/// when the arrangement cannot be evaluated (nothing is changed then); the main window is refreshed
+/// either way.
+std::string CalculateConfinement(ProjectModel& m);
 
 }  // namespace tarnix

@@ -30,49 +30,41 @@ int& OutputFlag(ProjectModel& m, OutputOption option) {
   return m.OutputInputEcho;
 }
 
+// A click applies its choice unless filling a window raised it; returns whether it did.
+template <typename Apply>
+bool Choose(ProjectModel& m, Apply apply) {
+  if (m.refreshing) return false;
+  apply();
+  m.modified = 1;
+  return true;
+}
+
 }  // namespace
 
 bool SelectCriteria(ProjectModel& m, int listIndex) {
   constexpr int entries = static_cast<int>(sizeof kCriteriaList / sizeof kCriteriaList[0]);
-  if (m.refreshing || listIndex < 0 || listIndex >= entries) return false;
-  ChooseCriteria(m, kCriteriaList[listIndex].key);
-  m.modified = 1;
-  return true;
+  if (listIndex < 0 || listIndex >= entries) return false;
+  return Choose(m, [&] { ChooseCriteria(m, kCriteriaList[listIndex].key); });
 }
 
 bool SelectUnits(ProjectModel& m, bool english) {
-  if (m.refreshing) return false;
-  ChooseUnits(m, english);
-  m.modified = 1;
-  return true;
+  return Choose(m, [&] { ChooseUnits(m, english); });
 }
 
 bool SelectConcreteModel(ProjectModel& m, int model) {
-  if (m.refreshing) return false;
-  ChooseConcreteModel(m, model);
-  m.modified = 1;
-  return true;
+  return Choose(m, [&] { ChooseConcreteModel(m, model); });
 }
 
 bool SelectSteelModel(ProjectModel& m, int model) {
-  if (m.refreshing) return false;
-  ChooseSteelModel(m, model);
-  m.modified = 1;
-  return true;
+  return Choose(m, [&] { ChooseSteelModel(m, model); });
 }
 
 bool SelectSlendernessOption(ProjectModel& m, int option) {
-  if (m.refreshing) return false;
-  SetSlendernessOption(m, option);
-  m.modified = 1;
-  return true;
+  return Choose(m, [&] { SetSlendernessOption(m, option); });
 }
 
 bool SelectPerformMomentCurvature(ProjectModel& m, bool ticked) {
-  if (m.refreshing) return false;
-  SetPerformMomentCurvature(m, ticked ? 1 : 0);
-  m.modified = 1;
-  return true;
+  return Choose(m, [&] { SetPerformMomentCurvature(m, ticked ? 1 : 0); });
 }
 
 void SelectConcreteSign(ProjectModel& m, RecordKind kind, bool add) {
@@ -88,16 +80,11 @@ bool ShownAsAdded(const ProjectModel& m, RecordKind kind) {
 }
 
 bool SelectConfinementOption(ProjectModel& m, int option) {
-  if (m.refreshing) return false;
-  ChooseConfinementOption(m, option);
-  m.modified = 1;
-  return true;
+  return Choose(m, [&] { ChooseConfinementOption(m, option); });
 }
 
 void SelectParkModel(ProjectModel& m, int model) {
-  if (m.refreshing) return;
-  m.ParkModel = model;
-  m.modified = 1;
+  Choose(m, [&] { m.ParkModel = model; });
 }
 
 std::string SelectOutputOption(ProjectModel& m, OutputOption option, bool ticked) {

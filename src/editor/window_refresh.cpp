@@ -1,18 +1,19 @@
-// Filling the main window from the model.
+// Filling the windows from the model.
 #include "editor/window_refresh.h"
 
 #include "model/model_edits.h"
 
 namespace tarnix {
 
-RefreshScope::RefreshScope(ProjectModel& m) : m_(m), previous_(m.refreshing) {
-  m_.refreshing = 1;
-  m_.currentRect = m_.currentCirc = m_.currentLine = m_.currentArc = 1;
-  m_.currentBar = m_.currentPipe = m_.currentLoad = 1;
-  m_.currentRPoint = m_.currentSPoint = 1;
-  DeriveOutputOptions(m_);
-}
+FillingGuard::FillingGuard(ProjectModel& m) : m_(m), previous_(m.refreshing) { m_.refreshing = 1; }
 
-RefreshScope::~RefreshScope() { m_.refreshing = previous_; }
+FillingGuard::~FillingGuard() { m_.refreshing = previous_; }
+
+RefreshScope::RefreshScope(ProjectModel& m) : guard_(m) {
+  m.currentRect = m.currentCirc = m.currentLine = m.currentArc = 1;
+  m.currentBar = m.currentPipe = m.currentLoad = 1;
+  m.currentRPoint = m.currentSPoint = 1;
+  DeriveOutputOptions(m);
+}
 
 }  // namespace tarnix
