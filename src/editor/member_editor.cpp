@@ -14,19 +14,26 @@ namespace {
 template <typename Model>
 auto& MemberValue(Model& m, MemberField field) {
   switch (field) {
-    case MemberField::L: return m.L;
-    case MemberField::Keff: return m.Keff;
-    case MemberField::Ieff: break;
+    case MemberField::L:
+      return m.L;
+    case MemberField::Keff:
+      return m.Keff;
+    case MemberField::Ieff:
+      break;
   }
   return m.Ieff;
 }
 
 int& RestraintFlag(ProjectModel& m, Restraint which) {
   switch (which) {
-    case Restraint::ShearI: return m.Vri;
-    case Restraint::ShearJ: return m.Vrj;
-    case Restraint::MomentI: return m.Mri;
-    case Restraint::MomentJ: break;
+    case Restraint::ShearI:
+      return m.Vri;
+    case Restraint::ShearJ:
+      return m.Vrj;
+    case Restraint::MomentI:
+      return m.Mri;
+    case Restraint::MomentJ:
+      break;
   }
   return m.Mrj;
 }
@@ -34,23 +41,38 @@ int& RestraintFlag(ProjectModel& m, Restraint which) {
 // The end moments are load values with a unit factor; the other fields are stored as typed.
 bool IsMoment(SlenderField field, LoadValue& which) {
   switch (field) {
-    case SlenderField::M1ns: which = LoadValue::M1ns; return true;
-    case SlenderField::M2ns: which = LoadValue::M2ns; return true;
-    case SlenderField::M1s: which = LoadValue::M1s; return true;
-    case SlenderField::M2s: which = LoadValue::M2s; return true;
-    default: return false;
+    case SlenderField::M1ns:
+      which = LoadValue::M1ns;
+      return true;
+    case SlenderField::M2ns:
+      which = LoadValue::M2ns;
+      return true;
+    case SlenderField::M1s:
+      which = LoadValue::M1s;
+      return true;
+    case SlenderField::M2s:
+      which = LoadValue::M2s;
+      return true;
+    default:
+      return false;
   }
 }
 
 template <typename Load>
 auto& PlainValue(Load& load, SlenderField field) {
   switch (field) {
-    case SlenderField::BetaD: return load.BetaD;
-    case SlenderField::BetaDs: return load.BetaDs;
-    case SlenderField::di: return load.di;
-    case SlenderField::dj: return load.dj;
-    case SlenderField::ri: return load.ri;
-    default: return load.rj;
+    case SlenderField::BetaD:
+      return load.BetaD;
+    case SlenderField::BetaDs:
+      return load.BetaDs;
+    case SlenderField::di:
+      return load.di;
+    case SlenderField::dj:
+      return load.dj;
+    case SlenderField::ri:
+      return load.ri;
+    default:
+      return load.rj;
   }
 }
 

@@ -105,7 +105,8 @@ ControlParametersWindow::ControlParametersWindow(ProjectModel& m, QWidget* paren
 
 void ControlParametersWindow::Refresh() {
   FieldWindow::Refresh();
-  for (int model = 1; model <= 2; ++model) park_[static_cast<size_t>(model - 1)]->setChecked(m_.ParkModel == model);
+  for (int model = 1; model <= 2; ++model)
+    park_[static_cast<size_t>(model - 1)]->setChecked(m_.ParkModel == model);
 }
 
 ConfinementWindow::ConfinementWindow(ProjectModel& m, QWidget* parent)

@@ -15,7 +15,8 @@ class ThreadObserver : public RunObserver {
   ThreadObserver(CalculationWorker* worker, std::atomic<bool>* cancel) : worker_(worker), cancel_(cancel) {}
   void ShowStatus(const std::string& first, const std::string& second) override {
     const QString a = QString::fromStdString(first), b = QString::fromStdString(second);
-    QMetaObject::invokeMethod(worker_, [w = worker_, a, b] { emit w->Status(a, b); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [w = worker_, a, b] { emit w->Status(a, b); }, Qt::QueuedConnection);
   }
   bool CancelRequested() override { return *cancel_; }
 

@@ -2,8 +2,6 @@
 // model again; the window keeps no copy of the data.
 #include "shell/main_window.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -28,6 +26,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/enable_rules.h"
 #include "editor/invert_section.h"
@@ -72,11 +71,20 @@ QGroupBox* FormFrame(const QString& caption, QWidget* parent) {
   return frame;
 }
 
+// Groups side by side at the top of a tab.
+QWidget* SideBySide(QWidget* tab, std::initializer_list<QWidget*> groups) {
+  auto* row = new QHBoxLayout(tab);
+  for (QWidget* group : groups) row->addWidget(group, 0, Qt::AlignTop);
+  row->addStretch(1);
+  return tab;
+}
+
 // The one local input file of a drop, or an empty name.
 QString DroppedInputFile(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
   const QUrl url = data->urls().first();
-  return url.isLocalFile() && url.toLocalFile().endsWith(".in", Qt::CaseInsensitive) ? url.toLocalFile() : QString();
+  return url.isLocalFile() && url.toLocalFile().endsWith(".in", Qt::CaseInsensitive) ? url.toLocalFile()
+                                                                                     : QString();
 }
 
 }  // namespace
@@ -210,7 +218,8 @@ QGroupBox* MainWindow::ListFrame(QWidget* tab, const QString& caption, const QSt
     row->addWidget(subtract);
     static_cast<QVBoxLayout*>(frame->layout())->insertLayout(1, row);
     connect(add, &QRadioButton::clicked, this, [this, kind] { SelectConcreteSign(model_, kind, true); });
-    connect(subtract, &QRadioButton::clicked, this, [this, kind] { SelectConcreteSign(model_, kind, false); });
+    connect(subtract, &QRadioButton::clicked, this,
+            [this, kind] { SelectConcreteSign(model_, kind, false); });
     OnRefresh([this, kind, add, subtract] {
       const bool added = ShownAsAdded(model_, kind);
       add->setChecked(added);
@@ -237,7 +246,8 @@ void MainWindow::BuildMenus() {
   QMenu* define = menuBar()->addMenu("&Define");
   define->addAction("&Control Parameters", this, &MainWindow::ShowControlParameters);
   define->addAction("C&alculations to Output", this, &MainWindow::ShowCalculationWindow);
-  define->addAction("&Perform Calculations", QKeySequence(Qt::Key_F5), this, &MainWindow::PerformCalculations);
+  define->addAction("&Perform Calculations", QKeySequence(Qt::Key_F5), this,
+                    &MainWindow::PerformCalculations);
 
   QMenu* reset = menuBar()->addMenu("&Reset");
   reset->addAction("&All", this, [this] {
@@ -259,7 +269,8 @@ void MainWindow::BuildMenus() {
     box.setWindowTitle("About Program TARNIX");
     box.setText("Program TARNIX Version " + Q(BuildVersionText()));
     box.setInformativeText(
-        "Program TARNIX may be used to analyze a reinforced concrete member for axial load and moment with or "
+        "Program TARNIX may be used to analyze a reinforced concrete member for axial load and moment with "
+        "or "
         "without an embedded steel shape.");
     box.exec();
   });
@@ -347,59 +358,49 @@ QWidget* MainWindow::CriteriaTab() {
 
 QWidget* MainWindow::ConcreteTab() {
   auto* tab = new QWidget;
-  auto* row = new QHBoxLayout(tab);
   static const RecordKind rect = RecordKind::ConcreteRect, circle = RecordKind::ConcreteCircle;
-  row->addWidget(ListFrame(tab, "RECTANGULAR SECTIONS", "No of sections:", Field::nr, RecordList::ConcreteRect,
-                           {{"Ytop:", Field::Yt}, {"Depth:", Field::D}, {"Width:", Field::W}}, &rect),
-                 0, Qt::AlignTop);
-  row->addWidget(ListFrame(tab, "CIRCULAR SECTIONS", "No of sections:", Field::nc, RecordList::ConcreteCircle,
-                           {{"Ycenter:", Field::Yc}, {"Radius:", Field::Rc}}, &circle),
-                 0, Qt::AlignTop);
-  row->addStretch(1);
-  return tab;
+  return SideBySide(
+      tab, {ListFrame(tab, "RECTANGULAR SECTIONS", "No of sections:", Field::nr, RecordList::ConcreteRect,
+                      {{"Ytop:", Field::Yt}, {"Depth:", Field::D}, {"Width:", Field::W}}, &rect),
+            ListFrame(tab, "CIRCULAR SECTIONS", "No of sections:", Field::nc, RecordList::ConcreteCircle,
+                      {{"Ycenter:", Field::Yc}, {"Radius:", Field::Rc}}, &circle)});
 }
 
 QWidget* MainWindow::ReinforcingTab() {
   auto* tab = new QWidget;
-  auto* row = new QHBoxLayout(tab);
-  row->addWidget(ListFrame(tab, "REINFORCING LINES", "No of lines:", Field::nl, RecordList::ReinforcingLine,
-                           {{"Ybeg:", Field::Yb},
-                            {"Angle:", Field::Ab},
-                            {"Length:", Field::Lb},
-                            {"Nbar:", Field::Nbl},
-                            {"Abar:", Field::Abl}}),
-                 0, Qt::AlignTop);
-  row->addWidget(ListFrame(tab, "REINFORCING ARCS", "No of arcs:", Field::na, RecordList::ReinforcingArc,
-                           {{"Ycenter:", Field::Y0},
-                            {"Radius:", Field::R0},
-                            {"Abeg:", Field::Abeg},
-                            {"Atot:", Field::Atot},
-                            {"Nbar:", Field::Nba},
-                            {"Abar:", Field::Aba}}),
-                 0, Qt::AlignTop);
-  row->addStretch(1);
-  return tab;
+  return SideBySide(
+      tab, {ListFrame(tab, "REINFORCING LINES", "No of lines:", Field::nl, RecordList::ReinforcingLine,
+                      {{"Ybeg:", Field::Yb},
+                       {"Angle:", Field::Ab},
+                       {"Length:", Field::Lb},
+                       {"Nbar:", Field::Nbl},
+                       {"Abar:", Field::Abl}}),
+            ListFrame(tab, "REINFORCING ARCS", "No of arcs:", Field::na, RecordList::ReinforcingArc,
+                      {{"Ycenter:", Field::Y0},
+                       {"Radius:", Field::R0},
+                       {"Abeg:", Field::Abeg},
+                       {"Atot:", Field::Atot},
+                       {"Nbar:", Field::Nba},
+                       {"Abar:", Field::Aba}})});
 }
 
 QWidget* MainWindow::SteelTab() {
   auto* tab = new QWidget;
-  auto* row = new QHBoxLayout(tab);
-  row->addWidget(ListFrame(tab, "PIPE SHAPES", "No of pipes:", Field::np, RecordList::SteelPipe,
-                           {{"Ycen:", Field::Ycp}, {"Radius:", Field::Rcp}, {"Thick:", Field::tp}}),
-                 0, Qt::AlignTop);
-  row->addWidget(ListFrame(tab, "RECTANGULAR SHAPES", "No of shapes:", Field::nb, RecordList::SteelRect,
-                           {{"Ytop:", Field::Ytb}, {"Depth:", Field::Db}, {"Width:", Field::Wb}}),
-                 0, Qt::AlignTop);
-  row->addStretch(1);
-  return tab;
+  return SideBySide(tab,
+                    {ListFrame(tab, "PIPE SHAPES", "No of pipes:", Field::np, RecordList::SteelPipe,
+                               {{"Ycen:", Field::Ycp}, {"Radius:", Field::Rcp}, {"Thick:", Field::tp}}),
+                     ListFrame(tab, "RECTANGULAR SHAPES", "No of shapes:", Field::nb, RecordList::SteelRect,
+                               {{"Ytop:", Field::Ytb}, {"Depth:", Field::Db}, {"Width:", Field::Wb}})});
 }
 
 QWidget* MainWindow::LoadsTab() {
   auto* tab = new QWidget;
   auto* row = new QHBoxLayout(tab);
-  row->addWidget(ListFrame(tab, "LOAD CONDITIONS", "No of loads:", Field::ns, RecordList::Load,
-                           {{"Axial load:", Field::P}, {"Moment:", Field::M}, {"Shear:", Field::V}, {"Torsion:", Field::T}}),
-                 0, Qt::AlignTop);
+  row->addWidget(
+      ListFrame(
+          tab, "LOAD CONDITIONS", "No of loads:", Field::ns, RecordList::Load,
+          {{"Axial load:", Field::P}, {"Moment:", Field::M}, {"Shear:", Field::V}, {"Torsion:", Field::T}}),
+      0, Qt::AlignTop);
 
   auto* options = new QGroupBox("SLENDERNESS OPTIONS", tab);
   auto* optionsLayout = new QVBoxLayout(options);
@@ -410,7 +411,8 @@ QWidget* MainWindow::LoadsTab() {
     auto* button = new QRadioButton(captions[option - 1], options);
     optionsLayout->addWidget(button);
     buttons.push_back(button);
-    connect(button, &QRadioButton::clicked, this, [this, option] { Choice(SelectSlendernessOption(model_, option)); });
+    connect(button, &QRadioButton::clicked, this,
+            [this, option] { Choice(SelectSlendernessOption(model_, option)); });
   }
   auto* parameters = new QPushButton("Set &Slenderness Parameters", options);
   optionsLayout->addWidget(parameters);
@@ -442,23 +444,24 @@ QWidget* MainWindow::StressStrainTab() {
   const struct {
     const char* caption;
     const char* tip;
-  } concreteModels[] = {{"Linear", kLinearModelTip}, {"Simple", kSimpleModelTip}, {"Mander", kManderModelTip}};
+  } concreteModels[] = {
+      {"Linear", kLinearModelTip}, {"Simple", kSimpleModelTip}, {"Mander", kManderModelTip}};
   std::vector<QRadioButton*> concreteButtons;
   for (int model = 1; model <= 3; ++model) {
     auto* button = new QRadioButton(concreteModels[model - 1].caption, concrete);
     button->setToolTip(concreteModels[model - 1].tip);
     models->addWidget(button);
     concreteButtons.push_back(button);
-    connect(button, &QRadioButton::clicked, this, [this, model] { Choice(SelectConcreteModel(model_, model)); });
+    connect(button, &QRadioButton::clicked, this,
+            [this, model] { Choice(SelectConcreteModel(model_, model)); });
   }
   concreteLayout->addLayout(models);
   auto* concreteForm = new QWidget(concrete);
   static_cast<QFormLayout*>(new QFormLayout(concreteForm))->setLabelAlignment(Qt::AlignRight);
   concreteLayout->addWidget(concreteForm);
-  const std::pair<const char*, Field> concreteFields[] = {{"fc0:", Field::fc0}, {"ec0:", Field::ec0},
-                                                          {"Eci:", Field::Eci}, {"esp:", Field::esp},
-                                                          {"ecu:", Field::ecu}, {"fcu:", Field::fcu},
-                                                          {"fcc:", Field::fcc}};
+  const std::pair<const char*, Field> concreteFields[] = {
+      {"fc0:", Field::fc0}, {"ec0:", Field::ec0}, {"Eci:", Field::Eci}, {"esp:", Field::esp},
+      {"ecu:", Field::ecu}, {"fcu:", Field::fcu}, {"fcc:", Field::fcc}};
   for (const auto& [label, field] : concreteFields) AddField(concreteForm, label, field);
   auto* calcFcc = new QPushButton("Calc fcc", concrete);
   calcFcc->setToolTip(kCalcFccTip);
@@ -476,8 +479,10 @@ QWidget* MainWindow::StressStrainTab() {
   steelLayout->addLayout(steelModels);
   connect(bilinear, &QRadioButton::clicked, this, [this] { Choice(SelectSteelModel(model_, 1)); });
   connect(park, &QRadioButton::clicked, this, [this] { Choice(SelectSteelModel(model_, 2)); });
-  steelLayout->addWidget(Frame(steel, RecordList::ReinforcingPoint, {{"Strain:", Field::strainr}, {"Stress:", Field::stressr}}));
-  steelLayout->addWidget(Frame(steel, RecordList::SteelPoint, {{"Strain:", Field::strains}, {"Stress:", Field::stresss}}));
+  steelLayout->addWidget(
+      Frame(steel, RecordList::ReinforcingPoint, {{"Strain:", Field::strainr}, {"Stress:", Field::stressr}}));
+  steelLayout->addWidget(
+      Frame(steel, RecordList::SteelPoint, {{"Strain:", Field::strains}, {"Stress:", Field::stresss}}));
   OnRefresh([this, perform, concreteButtons, calcFcc, bilinear, park] {
     perform->setChecked(model_.PerformMomentCurvature == 1);
     for (int model = 1; model <= 3; ++model)
@@ -521,7 +526,8 @@ void MainWindow::ShowCalculationWindow() {
   if (calculation_ == nullptr) {
     calculation_ = new CalculationWindow(model_, this);
     connect(calculation_, &CalculationWindow::PerformRequested, this, &MainWindow::PerformCalculations);
-    connect(calculation_, &CalculationWindow::ControlParametersRequested, this, &MainWindow::ShowControlParameters);
+    connect(calculation_, &CalculationWindow::ControlParametersRequested, this,
+            &MainWindow::ShowControlParameters);
   }
   {
     RefreshScope scope(model_);  // the derived output options, as the window shows them
@@ -654,7 +660,9 @@ void MainWindow::ShowStatus(const QString& first, const QString& second) {
   status2_->setText(second);
 }
 
-void MainWindow::ShowFileNames() { ShowStatus(Q(InputFilePanelText(model_)), Q(OutputFilePanelText(model_))); }
+void MainWindow::ShowFileNames() {
+  ShowStatus(Q(InputFilePanelText(model_)), Q(OutputFilePanelText(model_)));
+}
 
 bool MainWindow::CalculationBusy() const { return worker_->Busy(); }
 

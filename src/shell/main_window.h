@@ -69,7 +69,8 @@ class MainWindow : public QMainWindow {
   QLineEdit* AddField(QWidget* form, const QString& label, Field field);
   void ShowField(const FieldControl& control);
   void ShowFields(const std::vector<Field>& fields);
-  QGroupBox* Frame(QWidget* parent, RecordList list, std::initializer_list<std::pair<const char*, Field>> fields);
+  QGroupBox* Frame(QWidget* parent, RecordList list,
+                   std::initializer_list<std::pair<const char*, Field>> fields);
   /// A list's group: its count field and the frame of its current record (with add / subtract options for
   /// the concrete kinds).
   QGroupBox* ListFrame(QWidget* tab, const QString& caption, const QString& countLabel, Field count,

@@ -23,7 +23,9 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 // A label that reacts to a click (the Keff label derives the factor).
 class ClickLabel : public QLabel {
  public:
-  ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { setCursor(Qt::PointingHandCursor); }
+  ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setCursor(Qt::PointingHandCursor);
+  }
   void SetAction(std::function<void()> onClick) { onClick_ = std::move(onClick); }
 
  protected:

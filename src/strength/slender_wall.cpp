@@ -27,7 +27,8 @@ void ComputeSlenderWall(ProjectModel& m) {
   const double b = m.rects[1].W;   // panel width
   const double h = m.rects[1].D;   // wall thickness
   const double d = m.lines[1].Yb;  // effective depth of the tension steel
-  if (!(b > 0 && h > 0 && d > 0 && m.fpc > 0 && m.fy > 0 && m.Ec > 0 && m.a1 > 0 && m.b1 > 0 && m.phiC > 0 && p.concArea > 0)) {
+  if (!(b > 0 && h > 0 && d > 0 && m.fpc > 0 && m.fy > 0 && m.Ec > 0 && m.a1 > 0 && m.b1 > 0 && m.phiC > 0 &&
+        p.concArea > 0)) {
     s.wallProblem = kBadWall;
     return;
   }

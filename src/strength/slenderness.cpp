@@ -2,9 +2,9 @@
 #include "strength/slenderness.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <string>
-#include <cmath>
 
 #include "model/conventions.h"
 #include "model/project_model.h"
@@ -83,7 +83,8 @@ bool KlrLimit(const ProjectModel& m, const LoadCondition& load, bool braced, flo
       limit = 0;
       return false;
     }
-    const double R = std::sqrt(static_cast<double>(load.P) / (static_cast<double>(m.fpc) * m.sectionProperties.concArea));
+    const double R =
+        std::sqrt(static_cast<double>(load.P) / (static_cast<double>(m.fpc) * m.sectionProperties.concArea));
     const double k = load.M2ns == 0 ? 0.0 : static_cast<double>(load.M1ns) / load.M2ns;
     const double value = load.M2ns == 0 || k < -0.5 ? 30.0 / R : (25.0 - 10.0 * k) / R;
     limit = static_cast<float>(std::fabs(value));
@@ -97,7 +98,8 @@ bool KlrLimit(const ProjectModel& m, const LoadCondition& load, bool braced, flo
 
 // The amplification 1 / (1 - P / (phiK Pc)) of a load below the critical load.
 double Amplification(const ProjectModel& m, const SlendernessResults& s, int i) {
-  return 1.0 / (1.0 - m.loads[static_cast<size_t>(i)].P / (static_cast<double>(s.phiK) * s.Pc[static_cast<size_t>(i)]));
+  return 1.0 / (1.0 - m.loads[static_cast<size_t>(i)].P /
+                          (static_cast<double>(s.phiK) * s.Pc[static_cast<size_t>(i)]));
 }
 
 // Non-sway, sway and secondary magnification of a load that needs it. Returns the message when the sway
@@ -157,12 +159,15 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
 }  // namespace
 
 bool DesignMomentKnown(const SlendernessResults& s, int i) {
-  if (i < 1 || static_cast<size_t>(i) >= s.SlenderMessage.size() || static_cast<size_t>(i) >= s.Mc.size()) return false;
+  if (i < 1 || static_cast<size_t>(i) >= s.SlenderMessage.size() || static_cast<size_t>(i) >= s.Mc.size())
+    return false;
   const std::string& message = s.SlenderMessage[static_cast<size_t>(i)];
   return message.empty() || message == kTensileLoad || message == kNoAxialLoad || message == kMayBeIgnored;
 }
 
-bool IsAciType(const std::string& criteria) { return IsOneOf(criteria, {"aci", "aci02", "csa", "s6", "ohbdc"}); }
+bool IsAciType(const std::string& criteria) {
+  return IsOneOf(criteria, {"aci", "aci02", "csa", "s6", "ohbdc"});
+}
 bool IsAashtoType(const std::string& criteria) { return IsOneOf(criteria, {"aashto", "arema", "lrfd"}); }
 bool HasSteelShapes(const ProjectModel& m) { return m.np > 0 || m.nb > 0; }
 

@@ -40,9 +40,9 @@ struct SlendernessResults {
   std::vector<bool> klrLimitKnown;
 
   // Slender wall design.
-  float rho = 0;     ///< reinforcing ratio of the wall
-  float rhomax = 0;  ///< maximum reinforcing ratio (0.6 of balanced)
-  float Mcr = 0;     ///< cracking moment
+  float rho = 0;                ///< reinforcing ratio of the wall
+  float rhomax = 0;             ///< maximum reinforcing ratio (0.6 of balanced)
+  float Mcr = 0;                ///< cracking moment
   std::vector<float> phiMnAse;  ///< moment capacity from the effective steel area
   /// The wall section could not be designed (no concrete rectangle or no reinforcing line): the report line
   /// that says why; empty otherwise.

@@ -42,7 +42,7 @@ TEST(MemberEditor, FieldsRestraintsAndKeff) {
 
 TEST(MemberEditor, SlendernessDataOfEachLoad) {
   ProjectModel m;
-  ResetAll(m);  // English units: moments typed in k-ft, stored in lb-in
+  ResetAll(m);                                    // English units: moments typed in k-ft, stored in lb-in
   EditSlenderField(m, SlenderField::M2ns, "10");  // no load condition: nothing to write into
   EXPECT_EQ(SlenderFieldText(m, SlenderField::M2ns), "");
   SetLoadCount(m, 3);

@@ -5,13 +5,13 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPushButton>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 #include <filesystem>
 
 #include "model/input_file.h"
@@ -31,7 +31,9 @@ void SaveScreenshots(MainWindow& window, const std::string& name) {
   const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
   if (folder.isEmpty()) return;
   auto* tabs = window.findChild<QTabWidget*>();
-  const auto file = [&](const QString& part) { return QDir(folder).filePath(QString::fromStdString(name) + "_" + part + ".png"); };
+  const auto file = [&](const QString& part) {
+    return QDir(folder).filePath(QString::fromStdString(name) + "_" + part + ".png");
+  };
   for (int i = 0; i < tabs->count(); ++i) {
     tabs->setCurrentIndex(i);
     window.grab().save(file(QString::number(i)));

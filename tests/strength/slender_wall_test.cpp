@@ -59,8 +59,10 @@ TEST(SlenderWall, TiltUpPanelByHand) {
   EXPECT_GT(s.Mc[1], 24000);
 
   // No axial load: Ase is the bar area and the moment is not magnified.
-  EXPECT_NEAR(s.phiMnAse[2], m.interactionDiagram.capacity[2].capPhi * 0.31 * 60000 *
-                                 (4 - 0.31 * 60000 / (0.85 * 4000 * 12) / 2), 1);
+  EXPECT_NEAR(
+      s.phiMnAse[2],
+      m.interactionDiagram.capacity[2].capPhi * 0.31 * 60000 * (4 - 0.31 * 60000 / (0.85 * 4000 * 12) / 2),
+      1);
   EXPECT_EQ(s.Mc[2], 18000);
 }
 
@@ -70,7 +72,8 @@ TEST(SlenderWall, LimitsAndRefusals) {
   EXPECT_EQ(m.slenderness.SlenderMessage[1], kBucklingMessage);
   ReportWriter out;
   WriteSlenderWallReport(m, out);
-  EXPECT_NE(out.Text().find(" From Ase formula\r\n               *** Axial load exceeds critical buckling load\r\n"),
+  EXPECT_NE(out.Text().find(
+                " From Ase formula\r\n               *** Axial load exceeds critical buckling load\r\n"),
             std::string::npos);
   EXPECT_EQ(out.Text().find("Magnified moment"), std::string::npos);
 
@@ -85,7 +88,8 @@ TEST(SlenderWall, LimitsAndRefusals) {
   EXPECT_GT(m.slenderness.rho, m.slenderness.rhomax);
   ReportWriter over;
   WriteSlenderWallReport(m, over);
-  EXPECT_NE(over.Text().find("               *** The maximum reinforcing ratio is exceeded\r\n"), std::string::npos);
+  EXPECT_NE(over.Text().find("               *** The maximum reinforcing ratio is exceeded\r\n"),
+            std::string::npos);
   EXPECT_EQ(over.Text().find("LOAD CONDITION"), std::string::npos);
 
   // Metric modulus of rupture: 0.7 sqrt(25) = 3.5 MPa.
@@ -102,9 +106,10 @@ TEST(SlenderWall, LimitsAndRefusals) {
   RunAnalyses(m);
   ReportWriter refused;
   WriteSlenderWallReport(m, refused);
-  EXPECT_NE(refused.Text().find(
-                "               *** Slender wall design needs a concrete rectangle and a reinforcing line\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      refused.Text().find(
+          "               *** Slender wall design needs a concrete rectangle and a reinforcing line\r\n"),
+      std::string::npos);
   EXPECT_EQ(refused.Text().find("rho"), std::string::npos);
 }
 

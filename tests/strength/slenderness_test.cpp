@@ -40,8 +40,8 @@ LoadResult Magnified(ProjectModel& m, int i = 1) {
   ComputeSlenderness(m);
   const SlendernessResults& s = m.slenderness;
   const size_t n = static_cast<size_t>(i);
-  return {s.Mc[n], s.Pc[n], s.klrLimit[n], s.Cm[n], s.Q[n], s.deltaNs[n], s.deltaS[n], s.Cm2[n], s.deltaNs2[n],
-          s.SlenderMessage[n]};
+  return {s.Mc[n],      s.Pc[n],     s.klrLimit[n], s.Cm[n],       s.Q[n],
+          s.deltaNs[n], s.deltaS[n], s.Cm2[n],      s.deltaNs2[n], s.SlenderMessage[n]};
 }
 
 double EulerLoad(double EI, double kl) { return kPi2 * EI / (kl * kl); }
@@ -89,7 +89,8 @@ TEST(SlendernessAci318, BracedColumnUnderBothAciKeys) {
 TEST(SlendernessAci318, SwayColumnMagnifiesTheSwayMoments) {
   ProjectModel m = Member("aci02", false, 240, 1.5f);
   LoadCondition& load = Load(m);
-  load.P = 300000, load.M = 100000, load.M1ns = 100000, load.M2ns = 200000, load.M1s = 150000, load.M2s = 300000;
+  load.P = 300000, load.M = 100000, load.M1ns = 100000, load.M2ns = 200000, load.M1s = 150000,
+  load.M2s = 300000;
   load.V = 20000, load.di = 0.4f;
   const double Pc = EulerLoad(0.2 * kEc * kIg + kEr * kIse, 360);
   const double critical = 1 / (1 - 300000 / (0.75 * Pc));
@@ -126,7 +127,8 @@ TEST(SlendernessAci318, SwayColumnMagnifiesTheSwayMoments) {
 TEST(SlendernessAci318, SecondaryMagnificationOfAVerySlenderSwayColumn) {
   ProjectModel m = Member("aci02", false, 240, 1.5f);
   LoadCondition& load = Load(m);
-  load.P = 750000, load.M = 100000, load.M1ns = 100000, load.M2ns = 200000, load.M1s = 150000, load.M2s = 300000;
+  load.P = 750000, load.M = 100000, load.M1ns = 100000, load.M2ns = 200000, load.M1s = 150000,
+  load.M2s = 300000;
   const double Pc = EulerLoad(0.2 * kEc * kIg + kEr * kIse, 360);
   const double amplification = 1 / (1 - 750000 / (0.75 * Pc));
   // L/r = 41.57 exceeds 35 / sqrt(750000 / (4000 x 240)) = 39.6.
@@ -144,7 +146,7 @@ TEST(SlendernessAashto, BracedAndSwayColumns) {
   for (const char* key : {"aashto", "arema", "lrfd"}) {
     SCOPED_TRACE(key);
     ProjectModel m = Member(key, true, 300, 1);  // kl/r = 52
-    m.phiC = 0.7f;  // the stiffness reduction factor of these codes is phiC
+    m.phiC = 0.7f;                               // the stiffness reduction factor of these codes is phiC
     LoadCondition& load = Load(m);
     load.P = 600000, load.M = 400000, load.M1ns = -600000, load.M2ns = 600000;
     const double Pc = EulerLoad(0.2 * kEc * kIg + kEr * kIse, 300);
@@ -245,7 +247,8 @@ TEST(SlendernessCsa, KlrLimitFromTheAxialLoadLevel) {
     const LoadResult r = Magnified(m);
     EXPECT_FALSE(m.slenderness.klrLimitKnown[1]);
     EXPECT_TRUE(std::isfinite(r.klrLimit));
-    EXPECT_EQ(r.message, P < 0 ? "No slenderness effects for tensile load" : "No slenderness effects for no axial load");
+    EXPECT_EQ(r.message,
+              P < 0 ? "No slenderness effects for tensile load" : "No slenderness effects for no axial load");
   }
 
   // Sway under CSA: Cm keeps 0.6 and the non-sway moments are not magnified.
@@ -351,7 +354,8 @@ TEST(SlendernessReports, BucklingAndOptionFourShowNoMagnifiedMoment) {
   // The slenderness section: the load header, Pc and the message, nothing between them.
   ReportWriter slender;
   WriteSlendernessReport(m, slender);
-  EXPECT_NE(slender.Text().find("          LOAD CONDITION 1:\r\n\r\n               Pc         = "), std::string::npos);
+  EXPECT_NE(slender.Text().find("          LOAD CONDITION 1:\r\n\r\n               Pc         = "),
+            std::string::npos);
   EXPECT_NE(slender.Text().find("\r\n               *** Axial load exceeds critical buckling load\r\n\r\n"
                                 "          LOAD CONDITION 2:"),
             std::string::npos);
@@ -372,9 +376,9 @@ TEST(EffectiveLengthFactor, FromTheEndRestraints) {
     float Keff;  // 0: no tabulated factor, Keff stays
   };
   const Row table[] = {
-      {1, 1, 0, 0, 1.0f}, {1, 1, 0, 1, 0.7f}, {1, 1, 1, 0, 0.7f}, {1, 1, 1, 1, 0.5f}, {0, 1, 0, 1, 2.0f},
-      {0, 1, 1, 0, 2.0f}, {0, 1, 1, 1, 1.0f}, {0, 1, 0, 0, 0},    {1, 0, 1, 1, 0},    {0, 0, 1, 1, 0},
-      {1, 0, 0, 0, 0},
+      {1, 1, 0, 0, 1.0f}, {1, 1, 0, 1, 0.7f}, {1, 1, 1, 0, 0.7f}, {1, 1, 1, 1, 0.5f},
+      {0, 1, 0, 1, 2.0f}, {0, 1, 1, 0, 2.0f}, {0, 1, 1, 1, 1.0f}, {0, 1, 0, 0, 0},
+      {1, 0, 1, 1, 0},    {0, 0, 1, 1, 0},    {1, 0, 0, 0, 0},
   };
   for (const Row& row : table) {
     ProjectModel m;
