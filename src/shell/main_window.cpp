@@ -39,6 +39,7 @@
 #include "report/report_writer.h"
 #include "shell/calculation_window.h"
 #include "shell/calculation_worker.h"
+#include "shell/file_viewer.h"
 #include "shell/help_window.h"
 #include "shell/member_windows.h"
 #include "shell/widgets.h"
@@ -599,8 +600,12 @@ void MainWindow::ChooseOutputFile() {
 }
 
 void MainWindow::ShowFile(const std::string& path) {
-  if (path.empty()) return;
-  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+  if (path.empty()) {
+    QMessageBox::information(this, "TARNIX", "No file has been chosen yet.");
+    return;
+  }
+  if (viewer_ == nullptr) viewer_ = new FileViewer(this);
+  viewer_->ShowFile(Q(path));
 }
 
 void MainWindow::AddRecentFile(const QString& path) {

@@ -25,6 +25,7 @@ class CalculationWindow;
 class CalculationWorker;
 class ConfinementWindow;
 class FieldWindow;
+class FileViewer;
 class HelpWindow;
 class MemberPropertiesWindow;
 class SlendernessParametersWindow;
@@ -121,6 +122,7 @@ class MainWindow : public QMainWindow {
   CalculationWindow* calculation_ = nullptr;
   FieldWindow* control_ = nullptr;
   ConfinementWindow* confinement_ = nullptr;
+  FileViewer* viewer_ = nullptr;
 };
 
 }  // namespace tarnix

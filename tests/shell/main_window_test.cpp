@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -94,6 +96,16 @@ TEST_F(MainWindowTest, LoadedFileFillsTheControlsAndTheCalculationWritesTheRepor
   EXPECT_TRUE(std::filesystem::exists(report));
   EXPECT_FALSE(window.CalculationBusy());
   EXPECT_GT(window.Model().interactionDiagram.idCount, 0);  // the results came back to the window's project
+
+  // View, Output file: the report in the program's own viewer.
+  for (QAction* action : window.findChildren<QAction*>()) {
+    if (action->text() == "&Output file") action->trigger();
+  }
+  auto* viewer = window.findChild<QPlainTextEdit*>();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_TRUE(viewer->toPlainText().contains("S L E N D E R N E S S   E F F E C T S"));
+  const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
+  if (!folder.isEmpty()) viewer->window()->grab().save(QDir(folder).filePath("report_viewer.png"));
 }
 
 }  // namespace
