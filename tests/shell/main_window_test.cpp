@@ -108,6 +108,51 @@ TEST_F(MainWindowTest, LoadedFileFillsTheControlsAndTheCalculationWritesTheRepor
   if (!folder.isEmpty()) viewer->window()->grab().save(QDir(folder).filePath("report_viewer.png"));
 }
 
+TEST_F(MainWindowTest, ASectionBuiltFromScratchIsCalculated) {
+  MainWindow window;
+  window.show();
+  const auto type = [&](int tab, const char* label, const char* text) {
+    QLineEdit* field = FieldOn(window, tab, label);
+    ASSERT_NE(field, nullptr) << label;
+    field->selectAll();
+    QTest::keyClicks(field, text);
+  };
+  // A 12 x 20 in column with two layers of three 1 in^2 bars and one load.
+  type(1, "No of sections:", "1");
+  type(1, "Depth:", "20");
+  type(1, "Width:", "12");
+  type(2, "No of lines:", "2");
+  type(2, "Ybeg:", "2.5");
+  type(2, "Length:", "7");
+  type(2, "Nbar:", "3");
+  type(2, "Abar:", "1");
+  window.findChild<QTabWidget*>()->setCurrentIndex(2);
+  for (QPushButton* button : window.findChild<QTabWidget*>()->widget(2)->findChildren<QPushButton*>()) {
+    if (button->text() == "Next") {
+      QTest::mouseClick(button, Qt::LeftButton);  // the lines' Next comes first
+      break;
+    }
+  }
+  EXPECT_EQ(window.Model().currentLine, 2);
+  type(2, "Ybeg:", "17.5");
+  type(2, "Length:", "7");
+  type(2, "Nbar:", "3");
+  type(2, "Abar:", "1");
+  type(4, "No of loads:", "1");
+  type(4, "Axial load:", "100");
+  type(4, "Moment:", "80");
+  EXPECT_EQ(window.Model().lines[2].Nbl, 3);
+  EXPECT_EQ(window.Model().modified, 1);
+
+  SetOutputFileNames(window.Model(), Path("scratch.out"));
+  QSignalSpy finished(&window, &MainWindow::CalculationFinished);
+  ASSERT_TRUE(window.PerformCalculations());
+  ASSERT_TRUE(finished.wait(30000));
+  EXPECT_TRUE(finished.takeFirst().at(0).value<Status>().ok());
+  EXPECT_NE(window.Model().interactionDiagram.capacity.size(), 0u);
+  EXPECT_GT(window.Model().interactionDiagram.capacity[1].capMoment, 80 * 12000);  // 80 k-ft is well within
+}
+
 }  // namespace
 }  // namespace tarnix
 
