@@ -8,6 +8,7 @@
 #include "model/file_write.h"
 #include "report/number_format.h"
 #include "strength/section_analysis.h"
+#include "strength/slenderness.h"
 
 namespace tarnix {
 namespace {
@@ -34,8 +35,9 @@ std::string InteractionDiagramCsv(const ProjectModel& m) {
   std::string text = "c,Mn,Pn,et\n";
   for (int k = 1; k <= d.idCount; ++k) {
     const size_t K = static_cast<size_t>(k);
-    text += FormatFullPrecision(d.idDepth[K]) + "," + FormatFullPrecision(d.idMoment[K] / m.MomentUnitFactor) +
-            "," + FormatFullPrecision(d.idAxial[K] / m.ForceUnitFactor) + "," +
+    text += FormatFullPrecision(d.idDepth[K]) + "," +
+            FormatFullPrecision(d.idMoment[K] / m.MomentUnitFactor) + "," +
+            FormatFullPrecision(d.idAxial[K] / m.ForceUnitFactor) + "," +
             FormatFullPrecision(d.idTensileStrain[K]) + "\n";
   }
   return text;
@@ -53,9 +55,17 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
       text += ",,,,no solution\n";
       continue;
     }
-    text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) + "," +
-            FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," + std::to_string(cap.capPoint) + "," +
-            (MomentCapacityExceeded(load.M, cap.capMoment) ? "yes" : "no") + "\n";
+    // The same check as the report: the load's own moment and, with slenderness effects, its design moment.
+    const std::optional<float> design = DesignMoment(m, i);
+    const bool exceeded = MomentCapacityExceeded(load.M, cap.capMoment) ||
+                          (design && MomentCapacityExceeded(*design, cap.capMoment));
+    text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) +
+            "," + FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," +
+            std::to_string(cap.capPoint) + "," +
+            (exceeded ? "yes"
+             : design ? "no"
+                      : "no design moment") +
+            "\n";
   }
   return text;
 }
@@ -67,9 +77,9 @@ std::string MomentCurvatureCsv(const ProjectModel& m, int load) {
   std::string text = "curvature,moment,strain,c,axial,residual,event\n";
   for (size_t j = 0; j < curve.points.size(); ++j) {
     const McPoint& p = curve.points[j];
-    text += FormatFullPrecision(p.strain / p.depth) + "," + FormatFullPrecision(p.moment / m.MomentUnitFactor) + "," +
-            FormatFullPrecision(p.strain) + "," + FormatFullPrecision(p.depth) + "," +
-            FormatFullPrecision(p.axial / m.ForceUnitFactor) + "," +
+    text += FormatFullPrecision(p.strain / p.depth) + "," +
+            FormatFullPrecision(p.moment / m.MomentUnitFactor) + "," + FormatFullPrecision(p.strain) + "," +
+            FormatFullPrecision(p.depth) + "," + FormatFullPrecision(p.axial / m.ForceUnitFactor) + "," +
             FormatFullPrecision((p.axial - P) / m.ForceUnitFactor) + "," + ideal.labels[j] + "\n";
   }
   return text;

@@ -165,6 +165,15 @@ bool DesignMomentKnown(const SlendernessResults& s, int i) {
   return message.empty() || message == kTensileLoad || message == kNoAxialLoad || message == kMayBeIgnored;
 }
 
+std::optional<float> DesignMoment(const ProjectModel& m, int i) {
+  const LoadCondition& load = m.loads[static_cast<size_t>(i)];
+  const bool slender = m.L > 0 && (m.SlendernessOption == 2 || m.SlendernessOption == 4);
+  if (!slender) return load.M;
+  if (m.SlendernessOption == 4) return load.M2ns + load.M2s > load.M ? load.M2ns + load.M2s : load.M;
+  if (!DesignMomentKnown(m.slenderness, i)) return std::nullopt;
+  return m.slenderness.Mc[static_cast<size_t>(i)];
+}
+
 bool IsAciType(const std::string& criteria) {
   return IsOneOf(criteria, {"aci", "aci02", "csa", "s6", "ohbdc"});
 }

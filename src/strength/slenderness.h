@@ -2,6 +2,7 @@
 // method of the design criteria, and the effective length factor from the end restraints.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,12 @@ struct SlendernessResults {
 /// (tension, no axial load, kl/r below the limit). False for a load at buckling, one that needs a P-delta
 /// analysis, member data without a critical load, and a load the analysis did not reach.
 bool DesignMomentKnown(const SlendernessResults& s, int i);
+
+/// The moment a load condition's capacity is checked against: its own moment M without slenderness effects,
+/// its magnified moment Mc with moment magnification, its initial moment (the larger of M and M2ns + M2s)
+/// for a general P-delta option, which the program does not analyse. Empty when the load has no design
+/// moment (at buckling, beyond the reach of moment magnification, or not analysed).
+std::optional<float> DesignMoment(const ProjectModel& m, int i);
 
 /// Criteria families of the moment magnifier method.
 bool IsAciType(const std::string& criteria);     ///< "aci", "aci02", "csa", "s6", "ohbdc"

@@ -8,6 +8,7 @@
 
 #include "model/calculation_run.h"
 #include "model/project_model.h"
+#include "report/csv_export.h"
 #include "report/section_writers.h"
 #include "test_sections.h"
 
@@ -359,6 +360,10 @@ TEST(SlendernessReports, BucklingAndOptionFourShowNoMagnifiedMoment) {
   EXPECT_NE(slender.Text().find("\r\n               *** Axial load exceeds critical buckling load\r\n\r\n"
                                 "          LOAD CONDITION 2:"),
             std::string::npos);
+
+  // The exported table agrees: no design moment for the buckling load, and the magnified moment decides.
+  const std::string csv = LoadCapacityCsv(m);
+  EXPECT_NE(csv.find(",no design moment\n2,"), std::string::npos) << csv;
 
   // General P-delta: the initial moment is the design moment, and the report says why.
   m.SlendernessOption = 4;
