@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/window_refresh.h"
 #include "shell/widgets.h"
 
 namespace tarnix {
@@ -166,10 +167,8 @@ void SlendernessParametersWindow::Refresh() {
     if (field == SlenderField::di) edit->setEnabled(InitialDeflectionIEnabled(m_));
   }
   const int load = CurrentSlenderLoad(m_);
-  const int previous = m_.refreshing;
-  m_.refreshing = 1;
+  FillingGuard filling(m_);
   transverse_->setChecked(load >= 1 && m_.loads[static_cast<size_t>(load)].Tloads == 1);
-  m_.refreshing = previous;
 }
 
 }  // namespace tarnix
