@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "editor/window_refresh.h"
 #include "shell/widgets.h"
@@ -47,7 +48,8 @@ QMenuBar* CloseMenu(QDialog* dialog) {
 
 }  // namespace
 
-MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent) : QDialog(parent), m_(m) {
+MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
+    : QDialog(parent), m_(m), lengthUnit_(new QLabel(this)) {
   setWindowTitle("MEMBER PROPERTIES");
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(CloseMenu(this));
@@ -57,7 +59,11 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
     auto* edit = new QLineEdit(this);
     edit->setToolTip(tip);
     edit->setMaximumWidth(120);
-    form->addRow(label, edit);
+    if (field == MemberField::L) {
+      form->addRow(label, WithUnit(edit, lengthUnit_));
+    } else {
+      form->addRow(label, edit);
+    }
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
       EditMemberField(m_, field, text.toStdString());
       emit Edited();
@@ -104,6 +110,7 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
 }
 
 void MemberPropertiesWindow::Refresh() {
+  lengthUnit_->setText(UnitText(m_.units == "english", Unit::Length));
   for (const auto& [edit, field] : fields_) edit->setText(Q(MemberFieldText(m_, field)));
   const int flags[] = {m_.Vri, m_.Vrj, m_.Mri, m_.Mrj};
   for (const auto& [box, which] : boxes_) box->setChecked(flags[static_cast<int>(which)] == 1);
@@ -120,23 +127,30 @@ SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidge
     SlenderField field;
     const char* label;
     const char* tip;
+    std::optional<Unit> unit;  // none for a ratio
   } fields[] = {
-      {SlenderField::M1ns, "M1ns:", "Minimum end moment due to non-sway loads"},
-      {SlenderField::M2ns, "M2ns:", "Maximum end moment due to non-sway loads"},
-      {SlenderField::M1s, "M1s:", "Minimum end moment due to sway loads"},
-      {SlenderField::M2s, "M2s:", "Maximum end moment due to sway loads"},
-      {SlenderField::BetaD, "BetaD:", "Ratio of sustained to total axial load"},
-      {SlenderField::BetaDs, "BetaDs:", "Ratio of sustained to total shear load"},
-      {SlenderField::di, "di:", "Initial lateral deflection at end i"},
-      {SlenderField::dj, "dj:", "Initial lateral deflection at end j"},
-      {SlenderField::ri, "ri:", "Initial rotation at end i (degrees)"},
-      {SlenderField::rj, "rj:", "Initial rotation at end j (degrees)"},
+      {SlenderField::M1ns, "M1ns:", "Minimum end moment due to non-sway loads", Unit::Moment},
+      {SlenderField::M2ns, "M2ns:", "Maximum end moment due to non-sway loads", Unit::Moment},
+      {SlenderField::M1s, "M1s:", "Minimum end moment due to sway loads", Unit::Moment},
+      {SlenderField::M2s, "M2s:", "Maximum end moment due to sway loads", Unit::Moment},
+      {SlenderField::BetaD, "BetaD:", "Ratio of sustained to total axial load", std::nullopt},
+      {SlenderField::BetaDs, "BetaDs:", "Ratio of sustained to total shear load", std::nullopt},
+      {SlenderField::di, "di:", "Initial lateral deflection at end i", Unit::Length},
+      {SlenderField::dj, "dj:", "Initial lateral deflection at end j", Unit::Length},
+      {SlenderField::ri, "ri:", "Initial rotation at end i (degrees)", Unit::Degrees},
+      {SlenderField::rj, "rj:", "Initial rotation at end j (degrees)", Unit::Degrees},
   };
   for (const auto& f : fields) {
     auto* edit = new QLineEdit(frame_);
     edit->setToolTip(f.tip);
     edit->setMaximumWidth(120);
-    form->addRow(f.label, edit);
+    if (f.unit) {
+      auto* unit = new QLabel(frame_);
+      units_.push_back({unit, *f.unit});
+      form->addRow(f.label, WithUnit(edit, unit));
+    } else {
+      form->addRow(f.label, edit);
+    }
     connect(edit, &QLineEdit::textEdited, this, [this, field = f.field](const QString& text) {
       EditSlenderField(m_, field, text.toStdString());
       emit Edited();
@@ -162,6 +176,7 @@ SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidge
 
 void SlendernessParametersWindow::Refresh() {
   frame_->setTitle(Q(SlenderLoadCaption(m_)));
+  for (const auto& [label, unit] : units_) label->setText(UnitText(m_.units == "english", unit));
   for (const auto& [edit, field] : fields_) {
     edit->setText(Q(SlenderFieldText(m_, field)));
     if (field == SlenderField::di) edit->setEnabled(InitialDeflectionIEnabled(m_));

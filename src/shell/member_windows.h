@@ -7,9 +7,11 @@
 
 #include "editor/member_editor.h"
 #include "model/project_model.h"
+#include "shell/widgets.h"
 
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 
 namespace tarnix {
@@ -32,6 +34,7 @@ class MemberPropertiesWindow : public QDialog {
   ProjectModel& m_;
   std::vector<std::pair<QLineEdit*, MemberField>> fields_;
   std::vector<std::pair<QCheckBox*, Restraint>> boxes_;
+  QLabel* lengthUnit_;
 };
 
 /// "SLENDERNESS PARAMETERS": the end moments and slenderness data of one load condition at a time.
@@ -50,6 +53,7 @@ class SlendernessParametersWindow : public QDialog {
   QGroupBox* frame_;
   QCheckBox* transverse_;
   std::vector<std::pair<QLineEdit*, SlenderField>> fields_;
+  std::vector<std::pair<QLabel*, Unit>> units_;
 };
 
 }  // namespace tarnix
