@@ -1,8 +1,10 @@
 // Section analysis section of the report: the capacity of every load condition against its demand.
+#include <optional>
 #include <string>
 
 #include "report/section_writers.h"
 #include "strength/section_analysis.h"
+#include "strength/slenderness.h"
 
 namespace tarnix {
 namespace {
@@ -27,7 +29,7 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const float Mi = load.M;
-    const float M0 = load.M2ns + load.M2s > Mi ? load.M2ns + load.M2s : Mi;
+    const float M0 = InitialMoment(load);
     out.EmptyLine();
     out.Blanks(5).Text("LOAD CONDITION NO " + std::to_string(i)).EndLine();
     out.EmptyLine();
@@ -56,14 +58,13 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
     } else {
       if (Mi != 0) ValueLine(out, "Initial moment      = ", M0 / moment, 1);
       const SlendernessResults& s = m.slenderness;
-      if (m.SlendernessOption == 4) {
-        // No second-order analysis of the member exists: the initial moment is the design moment.
-        Message(out, "*** General P-delta analysis is not performed by the program");
-        ValueLine(out, "Design moment       = ", M0 / moment, 1);
-        exceeded = exceeded || MomentCapacityExceeded(M0, cap.capMoment);
-      } else if (DesignMomentKnown(s, i)) {
-        ValueLine(out, "Magnified moment    = ", s.Mc[static_cast<size_t>(i)] / moment, 1);
-        exceeded = exceeded || MomentCapacityExceeded(s.Mc[static_cast<size_t>(i)], cap.capMoment);
+      const bool general = m.SlendernessOption == 4;
+      // No second-order analysis of the member exists for the general option: the initial moment is the
+      // design moment.
+      if (general) Message(out, "*** General P-delta analysis is not performed by the program");
+      if (const std::optional<float> design = DesignMoment(m, i)) {
+        ValueLine(out, general ? "Design moment       = " : "Magnified moment    = ", *design / moment, 1);
+        exceeded = exceeded || MomentCapacityExceeded(*design, cap.capMoment);
       } else if (static_cast<size_t>(i) < s.SlenderMessage.size()) {
         // At buckling, or beyond the reach of moment magnification, there is no design moment to show.
         const std::string& why = s.SlenderMessage[static_cast<size_t>(i)];

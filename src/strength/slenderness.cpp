@@ -165,11 +165,15 @@ bool DesignMomentKnown(const SlendernessResults& s, int i) {
   return message.empty() || message == kTensileLoad || message == kNoAxialLoad || message == kMayBeIgnored;
 }
 
+float InitialMoment(const LoadCondition& load) {
+  return load.M2ns + load.M2s > load.M ? load.M2ns + load.M2s : load.M;
+}
+
 std::optional<float> DesignMoment(const ProjectModel& m, int i) {
   const LoadCondition& load = m.loads[static_cast<size_t>(i)];
   const bool slender = m.L > 0 && (m.SlendernessOption == 2 || m.SlendernessOption == 4);
   if (!slender) return load.M;
-  if (m.SlendernessOption == 4) return load.M2ns + load.M2s > load.M ? load.M2ns + load.M2s : load.M;
+  if (m.SlendernessOption == 4) return InitialMoment(load);
   if (!DesignMomentKnown(m.slenderness, i)) return std::nullopt;
   return m.slenderness.Mc[static_cast<size_t>(i)];
 }
@@ -203,8 +207,7 @@ void ComputeSlenderness(ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const size_t n = static_cast<size_t>(i);
     const LoadCondition& load = m.loads[n];
-    // The initial design moment: the larger of the load's moment and its end moments.
-    const float initial = load.M2ns + load.M2s > load.M ? load.M2ns + load.M2s : load.M;
+    const float initial = InitialMoment(load);
     s.Mc[n] = initial;
 
     const double Pc = CriticalLoad(m, load, s);

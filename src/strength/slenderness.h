@@ -9,6 +9,7 @@
 namespace tarnix {
 
 struct ProjectModel;
+struct LoadCondition;
 
 /// The message of a load whose load reaches the critical buckling load (no magnified moment exists).
 inline constexpr const char* kBucklingMessage = "*** Axial load exceeds critical buckling load";
@@ -49,6 +50,9 @@ struct SlendernessResults {
   /// that says why; empty otherwise.
   std::string wallProblem;
 };
+
+/// The initial design moment of a load: the larger of its moment M and its end moments M2ns + M2s.
+float InitialMoment(const LoadCondition& load);
 
 /// Load condition i has a design moment Mc: it was magnified, or its slenderness effects are negligible
 /// (tension, no axial load, kl/r below the limit). False for a load at buckling, one that needs a P-delta
