@@ -162,6 +162,7 @@ struct ProjectModel {
   int currentRect = 1, currentCirc = 1, currentLine = 1, currentArc = 1, currentBar = 1, currentPipe = 1,
       currentLoad = 1;
   int currentSlenderLoad = 1;
+  int mcPlotLoad = 1;  ///< load condition whose moment-curvature curve is plotted
   int currentRPoint = 1, currentSPoint = 1;
   int refreshing = 0;
   /// 1 after an edit of anything the input file keeps, until the next load or save of the input file or

@@ -1,0 +1,42 @@
+// The rules of the View menu: which file or chart can be shown, the diagram computed on demand, and the
+// load condition whose moment-curvature curve is plotted.
+#pragma once
+
+#include <string>
+
+#include "model/project_model.h"
+#include "model/status.h"
+
+namespace tarnix {
+
+constexpr const char* kPleaseSaveInputFile = "Please save input file";
+constexpr const char* kPleaseSaveOutputFile = "Please save output file";
+constexpr const char* kUnableToViewInputFile = "Unable to view input file";
+constexpr const char* kUnableToViewOutputFile = "Unable to view output file";
+
+/// Which text file a View action shows.
+enum class ViewedFile { Input, Output };
+
+/// The file name to show, or a failure ("Please save input file" / "Please save output file", with a beep)
+/// when none is set.
+Status ViewedFileName(const ProjectModel& m, ViewedFile which, std::string& path);
+/// The message when the file cannot be opened.
+const char* UnableToViewText(ViewedFile which);
+
+/// Before a chart or the drawing: fails with "Input is incomplete" when the completeness check fails.
+/// For the interaction diagram (`needDiagram`), a model without a diagram gets its section properties
+/// and diagram computed first; otherwise the diagram of the last calculation is shown.
+Status PrepareView(ProjectModel& m, bool needDiagram);
+
+/// Starts the choice of the plotted load condition: mcPlotLoad becomes 1; true when there are two or more
+/// load conditions to choose from (the load picker is shown), false when the curve is plotted at once.
+bool StartPlotLoadChoice(ProjectModel& m);
+/// Moves mcPlotLoad to the next / previous load condition, staying within 1..ns; false when it did not move.
+bool NextPlotLoad(ProjectModel& m);
+bool PreviousPlotLoad(ProjectModel& m);
+/// A typed load number, read leniently and kept within 1..ns.
+void TypePlotLoad(ProjectModel& m, const std::string& text);
+/// The text of the "Load No:" box.
+std::string PlotLoadText(const ProjectModel& m);
+
+}  // namespace tarnix

@@ -1,0 +1,61 @@
+// The cross-section as drawing primitives in model length units: x across the section (0 on the section's
+// vertical axis), y the depth downward from the top reference line. The model keeps depths only, so every
+// record is centred on the vertical axis; arcs keep their exact positions about their centre.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarnix {
+
+struct ProjectModel;
+
+enum class ShapeRole {
+  Concrete,  ///< an added concrete rectangle or circle
+  Hole,      ///< a subtracted concrete rectangle or circle, drawn in the background colour
+  Steel,     ///< a structural steel rectangle
+  Pipe,      ///< a structural steel pipe (ring)
+  Bar,       ///< a reinforcing bar, drawn to its area
+};
+
+enum class ShapeKind { Rectangle, Circle, Ring };
+
+/// One primitive. Rectangle: top-left corner (x, y) and size w by h. Circle: centre (x, y) and radius r.
+/// Ring: centre (x, y), mid-thickness radius r and wall thickness t.
+struct DrawShape {
+  ShapeKind kind = ShapeKind::Rectangle;
+  ShapeRole role = ShapeRole::Concrete;
+  double x = 0, y = 0, w = 0, h = 0, r = 0, t = 0;
+};
+
+/// A dimension line from (x1, y1) to (x2, y2) with its text, drawn outside the section.
+struct Dimension {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  std::string text;
+};
+
+/// The drawing of a section: primitives in drawing order (concrete, holes, steel, bars), the extent of all
+/// of them, the overall dimensions and the status text of the view.
+struct SectionDrawing {
+  std::vector<DrawShape> shapes;
+  std::vector<Dimension> dimensions;
+  double left = 0, top = 0, right = 0, bottom = 0;  ///< extent; right > left and bottom > top when not empty
+  bool exact = true;   ///< false when the drawing can only suggest the arrangement
+  std::string status;  ///< "Plot complete" or "Plots for complex shapes may not represent actual configuration"
+  std::string message; ///< why nothing is drawn, empty otherwise
+  bool Drawable() const { return message.empty(); }
+};
+
+constexpr const char* kPlotComplete = "Plot complete";
+constexpr const char* kComplexShapes = "Plots for complex shapes may not represent actual configuration";
+
+/// Lays out the section of the model. Horizontal bar lines are centred on the axis; vertical lines are put
+/// at the faces of the concrete, alternately left and right, at the cover of their top bar; inclined lines
+/// are centred. Subtracted concrete, more than one pipe and lines that are not horizontal make the drawing
+/// inexact. Bars with a non-positive area are drawn as points of a minimum size.
+SectionDrawing DrawSection(const ProjectModel& m);
+
+/// The primitives as CSV: header "role,kind,x,y,w,h,r,t" and one row per shape, in length units.
+std::string SectionCsv(const SectionDrawing& drawing);
+
+}  // namespace tarnix
