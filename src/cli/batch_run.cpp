@@ -10,6 +10,7 @@
 #include "model/input_file.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
+#include "plot/svg_writer.h"
 #include "report/csv_export.h"
 
 namespace tarnix {
@@ -141,8 +142,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
   SetOutputSlenderness(model, 1);
   if (options.noMomentCurvature) SetPerformMomentCurvature(model, 0);
 
-  const std::string output =
-      options.output ? *options.output : std::filesystem::path(options.input).replace_extension(".out").string();
+  const std::string output = options.output
+                                 ? *options.output
+                                 : std::filesystem::path(options.input).replace_extension(".out").string();
   if (SamePath(output, options.input)) {
     return Fail(err, "The report would replace the input file", output);
   }
@@ -160,6 +162,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
   }
   if (options.csvDir && !WriteCsvFiles(model, *options.csvDir)) {
     return Fail(err, "Error writing CSV files", *options.csvDir);
+  }
+  if (options.svgDir && !WriteSvgFiles(model, *options.svgDir)) {
+    return Fail(err, "Error writing SVG files", *options.svgDir);
   }
   out << "Report written to " << output << '\n';
   return 0;

@@ -84,6 +84,7 @@ void ResetAll(ProjectModel& m) {
 
   m.OutputInputEcho = m.OutputSectionProperties = m.OutputInteractionDiagram = 1;
   m.OutputSlenderness = m.OutputSectionAnalysis = m.OutputMomentCurvature = 0;
+  ClearResults(m);
 }
 
 void ApplyCriteriaDefaults(ProjectModel& m) {

@@ -338,6 +338,7 @@ Status ReadInputText(ProjectModel& model, std::string_view text) {
     m.PerformMomentCurvature = 0;
   }
   ApplyControlDefaults(m);
+  ClearResults(m);
   model = std::move(m);
   return Status::Success();
 }

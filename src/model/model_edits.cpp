@@ -30,12 +30,18 @@ bool SetCount(int& count, std::vector<Record>& records, int& current, int n) {
 
 int& RecordCount(ProjectModel& m, RecordKind kind) {
   switch (kind) {
-    case RecordKind::ConcreteRect: return m.nr;
-    case RecordKind::ConcreteCircle: return m.nc;
-    case RecordKind::ReinforcingLine: return m.nl;
-    case RecordKind::ReinforcingArc: return m.na;
-    case RecordKind::SteelRect: return m.nb;
-    case RecordKind::SteelPipe: return m.np;
+    case RecordKind::ConcreteRect:
+      return m.nr;
+    case RecordKind::ConcreteCircle:
+      return m.nc;
+    case RecordKind::ReinforcingLine:
+      return m.nl;
+    case RecordKind::ReinforcingArc:
+      return m.na;
+    case RecordKind::SteelRect:
+      return m.nb;
+    case RecordKind::SteelPipe:
+      return m.np;
   }
   return m.nr;
 }
@@ -46,12 +52,18 @@ int RecordCount(const ProjectModel& m, RecordKind kind) {
 
 bool SetRecordCount(ProjectModel& m, RecordKind kind, int n) {
   switch (kind) {
-    case RecordKind::ConcreteRect: return SetCount(m.nr, m.rects, m.currentRect, n);
-    case RecordKind::ConcreteCircle: return SetCount(m.nc, m.circles, m.currentCirc, n);
-    case RecordKind::ReinforcingLine: return SetCount(m.nl, m.lines, m.currentLine, n);
-    case RecordKind::ReinforcingArc: return SetCount(m.na, m.arcs, m.currentArc, n);
-    case RecordKind::SteelRect: return SetCount(m.nb, m.steelRects, m.currentBar, n);
-    case RecordKind::SteelPipe: return SetCount(m.np, m.pipes, m.currentPipe, n);
+    case RecordKind::ConcreteRect:
+      return SetCount(m.nr, m.rects, m.currentRect, n);
+    case RecordKind::ConcreteCircle:
+      return SetCount(m.nc, m.circles, m.currentCirc, n);
+    case RecordKind::ReinforcingLine:
+      return SetCount(m.nl, m.lines, m.currentLine, n);
+    case RecordKind::ReinforcingArc:
+      return SetCount(m.na, m.arcs, m.currentArc, n);
+    case RecordKind::SteelRect:
+      return SetCount(m.nb, m.steelRects, m.currentBar, n);
+    case RecordKind::SteelPipe:
+      return SetCount(m.np, m.pipes, m.currentPipe, n);
   }
   return false;
 }
@@ -79,14 +91,22 @@ void SetUnitFactors(ProjectModel& m) {
 
 float& LoadValueRef(LoadCondition& load, LoadValue which) {
   switch (which) {
-    case LoadValue::P: return load.P;
-    case LoadValue::V: return load.V;
-    case LoadValue::M: return load.M;
-    case LoadValue::T: return load.T;
-    case LoadValue::M1ns: return load.M1ns;
-    case LoadValue::M2ns: return load.M2ns;
-    case LoadValue::M1s: return load.M1s;
-    case LoadValue::M2s: return load.M2s;
+    case LoadValue::P:
+      return load.P;
+    case LoadValue::V:
+      return load.V;
+    case LoadValue::M:
+      return load.M;
+    case LoadValue::T:
+      return load.T;
+    case LoadValue::M1ns:
+      return load.M1ns;
+    case LoadValue::M2ns:
+      return load.M2ns;
+    case LoadValue::M1s:
+      return load.M1s;
+    case LoadValue::M2s:
+      return load.M2s;
   }
   return load.P;
 }
@@ -111,8 +131,10 @@ StressStrainPoint* CurrentStressStrainPoint(ProjectModel& m, SteelCurve curve) {
   const bool reinforcing = curve == SteelCurve::Reinforcing;
   const int model = reinforcing ? m.reinfModel : m.steelModel;
   const int point = reinforcing ? m.currentRPoint : m.currentSPoint;
-  if (model == 1 && point >= 1 && point <= 4) return &(reinforcing ? m.rpBL : m.spBL)[static_cast<size_t>(point)];
-  if (model == 2 && point >= 1 && point <= 6) return &(reinforcing ? m.rpPA : m.spPA)[static_cast<size_t>(point)];
+  if (model == 1 && point >= 1 && point <= 4)
+    return &(reinforcing ? m.rpBL : m.spBL)[static_cast<size_t>(point)];
+  if (model == 2 && point >= 1 && point <= 6)
+    return &(reinforcing ? m.rpPA : m.spPA)[static_cast<size_t>(point)];
   return nullptr;
 }
 
@@ -152,6 +174,14 @@ void DeriveOutputOptions(ProjectModel& m) {
   // Slenderness output is never available for user-defined criteria, whichever way the option was set.
   m.OutputSlenderness = m.SlendernessOption != 1 && m.criteria != "ud" ? 1 : 0;
   if (m.SlendernessOption == 3) m.OutputSectionAnalysis = 0;
+}
+
+void ClearResults(ProjectModel& m) {
+  m.sectionProperties = {};
+  m.interactionDiagram = {};
+  m.slenderness = {};
+  m.momentCurvature = {};
+  m.mcPlotLoad = 1;
 }
 
 }  // namespace tarnix

@@ -66,4 +66,8 @@ void SetSlendernessOption(ProjectModel& m, int option);
 /// analysis off.
 void DeriveOutputOptions(ProjectModel& m);
 
+/// Forgets the result blocks of the last calculation (section properties, interaction diagram,
+/// slenderness, moment-curvature): results of one project are never shown for another.
+void ClearResults(ProjectModel& m);
+
 }  // namespace tarnix

@@ -22,7 +22,7 @@ enum class SeriesStyle { Solid, Dashed };
 struct ChartSeries {
   std::string name;  ///< legend text
   SeriesStyle style = SeriesStyle::Solid;
-  int colour = 0;    ///< index into SeriesColour
+  int colour = 0;  ///< index into SeriesColour
   std::vector<PlotPoint> points;
 };
 

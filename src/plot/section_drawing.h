@@ -39,10 +39,12 @@ struct Dimension {
 struct SectionDrawing {
   std::vector<DrawShape> shapes;
   std::vector<Dimension> dimensions;
-  double left = 0, top = 0, right = 0, bottom = 0;  ///< extent; right > left and bottom > top when not empty
-  bool exact = true;   ///< false when the drawing can only suggest the arrangement
-  std::string status;  ///< "Plot complete" or "Plots for complex shapes may not represent actual configuration"
-  std::string message; ///< why nothing is drawn, empty otherwise
+  /// Extent of the shapes and the dimension lines; right > left and bottom > top when drawable.
+  double left = 0, top = 0, right = 0, bottom = 0;
+  bool exact = true;  ///< false when the drawing can only suggest the arrangement
+  std::string
+      status;  ///< "Plot complete" or "Plots for complex shapes may not represent actual configuration"
+  std::string message;  ///< why nothing is drawn, empty otherwise
   bool Drawable() const { return message.empty(); }
 };
 

@@ -1,0 +1,57 @@
+// The View menu's rules.
+#include "editor/view_actions.h"
+
+#include <algorithm>
+
+#include "model/input_check.h"
+#include "model/input_file.h"
+#include "report/number_format.h"
+#include "section/section_properties.h"
+#include "strength/interaction_diagram.h"
+
+namespace tarnix {
+
+Status ViewedFileName(const ProjectModel& m, ViewedFile which, std::string& path) {
+  path = which == ViewedFile::Input ? m.inputFileName : m.outputFileName;
+  if (!path.empty()) return Status::Success();
+  return Status::Failure(which == ViewedFile::Input ? kPleaseSaveInputFile : kPleaseSaveOutputFile, true);
+}
+
+const char* UnableToViewText(ViewedFile which) {
+  return which == ViewedFile::Input ? kUnableToViewInputFile : kUnableToViewOutputFile;
+}
+
+Status PrepareView(ProjectModel& m, bool needDiagram) {
+  if (!CheckInputComplete(m)) return Status::Failure(kInputIncomplete);
+  if (needDiagram && m.interactionDiagram.idCount == 0) {
+    ComputeSectionProperties(m);
+    if (m.sectionProperties.problem == SectionProblem::None) ComputeInteractionDiagram(m);
+  }
+  return Status::Success();
+}
+
+bool StartPlotLoadChoice(ProjectModel& m) {
+  m.mcPlotLoad = 1;
+  return ListSize(m.ns) >= 2;
+}
+
+bool NextPlotLoad(ProjectModel& m) {
+  if (m.mcPlotLoad >= ListSize(m.ns)) return false;
+  ++m.mcPlotLoad;
+  return true;
+}
+
+bool PreviousPlotLoad(ProjectModel& m) {
+  if (m.mcPlotLoad <= 1) return false;
+  --m.mcPlotLoad;
+  return true;
+}
+
+void TypePlotLoad(ProjectModel& m, const std::string& text) {
+  const std::optional<int> typed = LenientCount(text);
+  m.mcPlotLoad = std::clamp(typed.value_or(1), 1, std::max(1, ListSize(m.ns)));
+}
+
+std::string PlotLoadText(const ProjectModel& m) { return std::to_string(m.mcPlotLoad); }
+
+}  // namespace tarnix

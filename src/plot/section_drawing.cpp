@@ -1,0 +1,253 @@
+// Drawing primitives of the cross-section.
+#include "plot/section_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/project_model.h"
+#include "report/number_format.h"
+#include "section/geometry.h"
+
+namespace tarnix {
+namespace {
+
+constexpr double kDegrees = 3.14159265358979323846 / 180.0;
+
+template <typename Record>
+const Record& At(const std::vector<Record>& records, int number) {
+  return records[static_cast<size_t>(number)];
+}
+
+struct Box {
+  double left = 0, top = 0, right = 0, bottom = 0;
+  bool empty = true;
+  void Add(double l, double t, double r, double b) {
+    if (!(std::isfinite(l) && std::isfinite(t) && std::isfinite(r) && std::isfinite(b))) return;
+    if (empty) {
+      *this = {l, t, r, b, false};
+      return;
+    }
+    left = std::min(left, l);
+    top = std::min(top, t);
+    right = std::max(right, r);
+    bottom = std::max(bottom, b);
+  }
+  void Add(const DrawShape& s) {
+    if (s.kind == ShapeKind::Rectangle) return Add(s.x, s.y, s.x + s.w, s.y + s.h);
+    const double r = s.kind == ShapeKind::Ring ? s.r + s.t / 2 : s.r;
+    Add(s.x - r, s.y - r, s.x + r, s.y + r);
+  }
+};
+
+DrawShape Rectangle(ShapeRole role, double top, double width, double depth) {
+  DrawShape s;
+  s.kind = ShapeKind::Rectangle;
+  s.role = role;
+  s.x = -width / 2;
+  s.y = top;
+  s.w = width;
+  s.h = depth;
+  return s;
+}
+
+DrawShape Circle(ShapeRole role, double x, double y, double r) {
+  DrawShape s;
+  s.kind = ShapeKind::Circle;
+  s.role = role;
+  s.x = x;
+  s.y = y;
+  s.r = r;
+  return s;
+}
+
+// Half the width of the added concrete at a depth, and the depth of its top there; 0 and the depth itself
+// where there is no concrete.
+struct Face {
+  double halfWidth = 0;
+  double top = 0;
+};
+Face ConcreteFace(const ProjectModel& m, double depth) {
+  Face face{0, depth};
+  for (int i = 1; i <= ListSize(m.nr); ++i) {
+    const ConcreteRect& r = At(m.rects, i);
+    if (r.rsign < 0 || depth < r.Yt || depth > r.Yt + r.D) continue;
+    face.halfWidth = std::max(face.halfWidth, r.W / 2.0);
+    face.top = std::min(face.top, static_cast<double>(r.Yt));
+  }
+  for (int i = 1; i <= ListSize(m.nc); ++i) {
+    const ConcreteCircle& c = At(m.circles, i);
+    const double dy = depth - c.Yc;
+    if (c.csign < 0 || std::abs(dy) > c.Rc) continue;
+    face.halfWidth = std::max(face.halfWidth, std::sqrt(static_cast<double>(c.Rc) * c.Rc - dy * dy));
+    face.top = std::min(face.top, static_cast<double>(c.Yc - c.Rc));
+  }
+  return face;
+}
+
+// Horizontal positions of the bars of a line. The model keeps only the depths of the bars: a horizontal or
+// inclined line is centred on the section's axis; a vertical line stands at a concrete face, as far inside
+// as its top bar is below the concrete's top (the cover), alternating left and right from line to line.
+std::vector<double> LineBarOffsets(const ProjectModel& m, const ReinforcingLine& line, int& verticalLines) {
+  std::vector<double> x(static_cast<size_t>(std::max(line.Nbl, 0)), 0.0);
+  if (line.Nbl < 2) return x;
+  const double run = line.Lb * std::cos(line.Ab * kDegrees);
+  if (std::abs(run) > 1e-6 * std::max(1.0f, std::abs(line.Lb))) {
+    for (int j = 1; j <= line.Nbl; ++j)
+      x[static_cast<size_t>(j - 1)] = run * (j - 1) / (line.Nbl - 1) - run / 2;
+    return x;
+  }
+  double topBar = LineBarDepth(line, 1), bottomBar = topBar;
+  for (int j = 1; j <= line.Nbl; ++j) {
+    topBar = std::min(topBar, static_cast<double>(LineBarDepth(line, j)));
+    bottomBar = std::max(bottomBar, static_cast<double>(LineBarDepth(line, j)));
+  }
+  const Face face = ConcreteFace(m, (topBar + bottomBar) / 2);
+  const double inset = std::max(0.0, face.halfWidth - std::max(0.0, topBar - face.top));
+  const double side = (verticalLines++ % 2 == 0) ? -inset : inset;
+  std::fill(x.begin(), x.end(), side);
+  return x;
+}
+
+bool IsHorizontal(const ReinforcingLine& line) {
+  return line.Nbl < 2 || std::abs(std::sin(line.Ab * kDegrees)) < 1e-6;
+}
+
+std::string Length(double value, const char* unit) {
+  return FormatPlain(RoundHalfAway(value, 2)) + " " + unit;
+}
+
+const char* RoleName(ShapeRole role) {
+  switch (role) {
+    case ShapeRole::Concrete:
+      return "concrete";
+    case ShapeRole::Hole:
+      return "hole";
+    case ShapeRole::Steel:
+      return "steel";
+    case ShapeRole::Pipe:
+      return "pipe";
+    case ShapeRole::Bar:
+      return "bar";
+  }
+  return "";
+}
+
+const char* KindName(ShapeKind kind) {
+  switch (kind) {
+    case ShapeKind::Rectangle:
+      return "rectangle";
+    case ShapeKind::Circle:
+      return "circle";
+    case ShapeKind::Ring:
+      return "ring";
+  }
+  return "";
+}
+
+}  // namespace
+
+SectionDrawing DrawSection(const ProjectModel& m) {
+  SectionDrawing drawing;
+  std::vector<DrawShape> holes, bars;
+  Box outline;  // concrete and steel: what the dimensions measure
+  for (int i = 1; i <= ListSize(m.nr); ++i) {
+    const ConcreteRect& r = At(m.rects, i);
+    const DrawShape s = Rectangle(r.rsign < 0 ? ShapeRole::Hole : ShapeRole::Concrete, r.Yt, r.W, r.D);
+    if (r.rsign < 0) {
+      holes.push_back(s);
+      continue;
+    }
+    drawing.shapes.push_back(s);
+    outline.Add(s);
+  }
+  for (int i = 1; i <= ListSize(m.nc); ++i) {
+    const ConcreteCircle& c = At(m.circles, i);
+    const DrawShape s = Circle(c.csign < 0 ? ShapeRole::Hole : ShapeRole::Concrete, 0, c.Yc, c.Rc);
+    if (c.csign < 0) {
+      holes.push_back(s);
+      continue;
+    }
+    drawing.shapes.push_back(s);
+    outline.Add(s);
+  }
+  drawing.exact = holes.empty() && ListSize(m.np) <= 1;
+  drawing.shapes.insert(drawing.shapes.end(), holes.begin(), holes.end());
+
+  for (int i = 1; i <= ListSize(m.nb); ++i) {
+    const SteelRect& b = At(m.steelRects, i);
+    drawing.shapes.push_back(Rectangle(ShapeRole::Steel, b.Ytb, b.Wb, b.Db));
+    outline.Add(drawing.shapes.back());
+  }
+  for (int i = 1; i <= ListSize(m.np); ++i) {
+    const SteelPipe& p = At(m.pipes, i);
+    DrawShape s = Circle(ShapeRole::Pipe, 0, p.Ycp, p.Rcp);
+    s.kind = ShapeKind::Ring;
+    s.t = p.tp;
+    drawing.shapes.push_back(s);
+    outline.Add(s);
+  }
+
+  // Bars are drawn to their area; a bar without area still shows where it is.
+  const double span =
+      outline.empty ? 1.0 : std::max(outline.right - outline.left, outline.bottom - outline.top);
+  auto barRadius = [span](float area) {
+    return area > 0 ? std::sqrt(area / 3.14159265358979323846) : 0.01 * span;
+  };
+  int verticalLines = 0;
+  for (int i = 1; i <= ListSize(m.nl); ++i) {
+    const ReinforcingLine& line = At(m.lines, i);
+    if (!IsHorizontal(line)) drawing.exact = false;
+    const std::vector<double> x = LineBarOffsets(m, line, verticalLines);
+    for (int j = 1; j <= line.Nbl; ++j) {
+      bars.push_back(
+          Circle(ShapeRole::Bar, x[static_cast<size_t>(j - 1)], LineBarDepth(line, j), barRadius(line.Abl)));
+    }
+  }
+  for (int i = 1; i <= ListSize(m.na); ++i) {
+    ReinforcingArc arc = At(m.arcs, i);
+    NormalizeFullArc(arc);
+    for (int j = 1; j <= arc.Nba; ++j) {
+      const double angle =
+          arc.Nba < 2 ? arc.Abeg : arc.Abeg + static_cast<double>(arc.Atot) * (j - 1) / (arc.Nba - 1);
+      bars.push_back(Circle(ShapeRole::Bar, arc.R0 * std::cos(angle * kDegrees), ArcBarDepth(arc, j),
+                            barRadius(arc.Aba)));
+    }
+  }
+  drawing.shapes.insert(drawing.shapes.end(), bars.begin(), bars.end());
+
+  Box all = outline;
+  for (const DrawShape& s : drawing.shapes) all.Add(s);
+  if (all.empty || !(all.right > all.left) || !(all.bottom > all.top)) {
+    drawing.shapes.clear();
+    drawing.message = "The section has nothing to draw";
+    drawing.status = drawing.message;
+    return drawing;
+  }
+
+  const char* unit = m.units == "metric" ? "mm" : "in";
+  const Box& measured = outline.empty ? all : outline;
+  const double gap = 0.08 * std::max(all.right - all.left, all.bottom - all.top);
+  const double dimTop = all.top - gap, dimLeft = all.left - gap;
+  drawing.dimensions.push_back(
+      {measured.left, dimTop, measured.right, dimTop, Length(measured.right - measured.left, unit)});
+  drawing.dimensions.push_back(
+      {dimLeft, measured.top, dimLeft, measured.bottom, Length(measured.bottom - measured.top, unit)});
+  drawing.left = dimLeft;
+  drawing.top = dimTop;
+  drawing.right = all.right;
+  drawing.bottom = all.bottom;
+  drawing.status = drawing.exact ? kPlotComplete : kComplexShapes;
+  return drawing;
+}
+
+std::string SectionCsv(const SectionDrawing& drawing) {
+  std::string text = "role,kind,x,y,w,h,r,t\n";
+  for (const DrawShape& s : drawing.shapes) {
+    text += std::string(RoleName(s.role)) + "," + KindName(s.kind);
+    for (double v : {s.x, s.y, s.w, s.h, s.r, s.t}) text += "," + FormatFullPrecision(v);
+    text += "\n";
+  }
+  return text;
+}
+
+}  // namespace tarnix

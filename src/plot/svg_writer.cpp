@@ -1,0 +1,260 @@
+// A small SVG writer for the charts and the section drawing.
+#include "plot/svg_writer.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "model/file_write.h"
+#include "model/project_model.h"
+#include "report/number_format.h"
+
+namespace tarnix {
+namespace {
+
+std::string N(double v) { return FormatFixed(v, 2); }
+
+std::string Escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::string Header(double width, double height) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+         N(width) + "\" height=\"" + N(height) + "\" viewBox=\"0 0 " + N(width) + " " + N(height) +
+         "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n<rect width=\"100%\" height=\"100%\" "
+         "fill=\"#ffffff\"/>\n";
+}
+
+std::string Text(double x, double y, const std::string& text, const std::string& attributes = "") {
+  return "<text x=\"" + N(x) + "\" y=\"" + N(y) + "\"" + (attributes.empty() ? "" : " " + attributes) + ">" +
+         Escaped(text) + "</text>\n";
+}
+
+// Text centred on (x, y), reading upward.
+std::string VerticalText(double x, double y, const std::string& text, const std::string& attributes) {
+  return "<text x=\"0\" y=\"0\" " + attributes + " text-anchor=\"middle\" transform=\"translate(" + N(x) +
+         " " + N(y) + ") rotate(-90)\">" + Escaped(text) + "</text>\n";
+}
+
+std::string Line(double x1, double y1, double x2, double y2, const std::string& attributes) {
+  return "<line x1=\"" + N(x1) + "\" y1=\"" + N(y1) + "\" x2=\"" + N(x2) + "\" y2=\"" + N(y2) + "\" " +
+         attributes + "/>\n";
+}
+
+// Maps chart values to document pixels inside the frame's plot area.
+struct ChartMap {
+  const Chart& chart;
+  const SvgFrame& f;
+  double Width() const { return f.width - f.left - f.right; }
+  double Height() const { return f.height - f.top - f.bottom; }
+  double X(double x) const { return f.left + (x - chart.x.min) / (chart.x.max - chart.x.min) * Width(); }
+  double Y(double y) const { return f.top + (chart.y.max - y) / (chart.y.max - chart.y.min) * Height(); }
+};
+
+std::string MarkerSymbol(MarkerKind kind, double x, double y, const char* colour) {
+  const std::string fill = "fill=\"" + std::string(colour) + "\"";
+  switch (kind) {
+    case MarkerKind::SpecialPoint:
+      return "<circle cx=\"" + N(x) + "\" cy=\"" + N(y) + "\" r=\"4.5\" " + fill + "/>";
+    case MarkerKind::LoadCondition:
+      return "<rect x=\"" + N(x - 4) + "\" y=\"" + N(y - 4) + "\" width=\"8\" height=\"8\" " + fill + "/>";
+    case MarkerKind::Event:
+      return "<path d=\"M" + N(x) + " " + N(y - 5) + " L" + N(x + 5) + " " + N(y + 4) + " L" + N(x - 5) +
+             " " + N(y + 4) + " Z\" " + fill + "/>";
+  }
+  return "";
+}
+
+std::string Axes(const ChartMap& map) {
+  const Chart& c = map.chart;
+  const SvgFrame& f = map.f;
+  std::string svg = "<g stroke=\"#d9d9d9\" stroke-width=\"1\">\n";
+  for (const AxisTick& t : c.x.ticks)
+    svg += Line(map.X(t.value), f.top, map.X(t.value), f.top + map.Height(), "");
+  for (const AxisTick& t : c.y.ticks)
+    svg += Line(f.left, map.Y(t.value), f.left + map.Width(), map.Y(t.value), "");
+  svg += "</g>\n";
+  // The zero lines carry the chart: tension below, compression above, positive moments to the right.
+  if (c.x.min < 0 && c.x.max > 0) {
+    svg += Line(map.X(0), f.top, map.X(0), f.top + map.Height(), "stroke=\"#808080\" stroke-width=\"1\"");
+  }
+  if (c.y.min < 0 && c.y.max > 0) {
+    svg += Line(f.left, map.Y(0), f.left + map.Width(), map.Y(0), "stroke=\"#808080\" stroke-width=\"1\"");
+  }
+  svg += "<rect x=\"" + N(f.left) + "\" y=\"" + N(f.top) + "\" width=\"" + N(map.Width()) + "\" height=\"" +
+         N(map.Height()) + "\" fill=\"none\" stroke=\"#000000\" stroke-width=\"1\"/>\n";
+  svg += "<g font-size=\"12\" fill=\"#000000\">\n";
+  for (const AxisTick& t : c.x.ticks) {
+    svg += Text(map.X(t.value), f.top + map.Height() + 18, t.label, "text-anchor=\"middle\"");
+  }
+  for (const AxisTick& t : c.y.ticks)
+    svg += Text(f.left - 8, map.Y(t.value) + 4, t.label, "text-anchor=\"end\"");
+  svg += "</g>\n";
+  const double midX = f.left + map.Width() / 2, midY = f.top + map.Height() / 2;
+  svg += Text(midX, f.height - 18, c.x.Caption(), "font-size=\"14\" text-anchor=\"middle\"");
+  svg += VerticalText(22, midY, c.y.Caption(), "font-size=\"14\"");
+  return svg;
+}
+
+std::string Legend(const ChartMap& map) {
+  const Chart& c = map.chart;
+  std::string svg = "<g font-size=\"12\">\n";
+  double y = map.f.top + 18;
+  const double x = map.f.left + map.Width() - 230;
+  svg += "<rect x=\"" + N(x - 8) + "\" y=\"" + N(y - 14) + "\" width=\"232\" height=\"" +
+         N(20.0 * static_cast<double>(c.series.size()) + 6) +
+         "\" fill=\"#ffffff\" fill-opacity=\"0.85\" stroke=\"#bfbfbf\"/>\n";
+  for (const ChartSeries& s : c.series) {
+    svg += Line(x, y - 4, x + 28, y - 4,
+                "stroke=\"" + std::string(SeriesColour(s.colour)) + "\" stroke-width=\"2\"" +
+                    (s.style == SeriesStyle::Dashed ? " stroke-dasharray=\"6 4\"" : ""));
+    svg += Text(x + 36, y, s.name);
+    y += 20;
+  }
+  return svg + "</g>\n";
+}
+
+// Length units of the drawing to document pixels, one scale for both directions.
+struct DrawingMap {
+  double scale = 1, originX = 0, originY = 0, left = 0, top = 0;
+  double X(double x) const { return originX + (x - left) * scale; }
+  double Y(double y) const { return originY + (y - top) * scale; }
+};
+
+const char* ShapeFill(ShapeRole role) {
+  switch (role) {
+    case ShapeRole::Concrete:
+      return "#d0d0d0";
+    case ShapeRole::Hole:
+      return "#ffffff";
+    case ShapeRole::Steel:
+      return "#5b7fa6";
+    case ShapeRole::Pipe:
+      return "none";
+    case ShapeRole::Bar:
+      return "#202020";
+  }
+  return "none";
+}
+
+std::string Shape(const DrawShape& s, const DrawingMap& map) {
+  const std::string fill = std::string("fill=\"") + ShapeFill(s.role) + "\"";
+  const std::string stroke = s.role == ShapeRole::Bar ? "" : " stroke=\"#303030\" stroke-width=\"1\"";
+  switch (s.kind) {
+    case ShapeKind::Rectangle:
+      return "<rect x=\"" + N(map.X(s.x)) + "\" y=\"" + N(map.Y(s.y)) + "\" width=\"" + N(s.w * map.scale) +
+             "\" height=\"" + N(s.h * map.scale) + "\" " + fill + stroke + "/>\n";
+    case ShapeKind::Circle:
+      return "<circle cx=\"" + N(map.X(s.x)) + "\" cy=\"" + N(map.Y(s.y)) + "\" r=\"" +
+             N(std::max(s.r * map.scale, 1.0)) + "\" " + fill + stroke + "/>\n";
+    case ShapeKind::Ring:
+      return "<circle cx=\"" + N(map.X(s.x)) + "\" cy=\"" + N(map.Y(s.y)) + "\" r=\"" + N(s.r * map.scale) +
+             "\" fill=\"none\" stroke=\"" + ShapeFill(ShapeRole::Steel) + "\" stroke-width=\"" +
+             N(std::max(s.t * map.scale, 1.0)) + "\"/>\n";
+  }
+  return "";
+}
+
+std::string DimensionLine(const Dimension& d, const DrawingMap& map) {
+  const double x1 = map.X(d.x1), y1 = map.Y(d.y1), x2 = map.X(d.x2), y2 = map.Y(d.y2);
+  const bool horizontal = y1 == y2;
+  std::string svg = Line(x1, y1, x2, y2, "stroke=\"#000000\" stroke-width=\"1\"");
+  // Short ticks across the ends, as on a drawing.
+  for (const auto& [x, y] : {std::pair{x1, y1}, std::pair{x2, y2}}) {
+    svg += horizontal ? Line(x, y - 5, x, y + 5, "stroke=\"#000000\"")
+                      : Line(x - 5, y, x + 5, y, "stroke=\"#000000\"");
+  }
+  const double mx = (x1 + x2) / 2, my = (y1 + y2) / 2;
+  if (horizontal) return svg + Text(mx, my - 7, d.text, "font-size=\"13\" text-anchor=\"middle\"");
+  return svg + VerticalText(mx - 7, my, d.text, "font-size=\"13\"");
+}
+
+}  // namespace
+
+std::string ChartSvg(const Chart& chart, const SvgFrame& frame) {
+  std::string svg = Header(frame.width, frame.height);
+  svg +=
+      Text(frame.width / 2, 30, chart.title, "font-size=\"18\" font-weight=\"bold\" text-anchor=\"middle\"");
+  if (!chart.Plottable() || !(chart.x.max > chart.x.min) || !(chart.y.max > chart.y.min)) {
+    return svg +
+           Text(frame.width / 2, frame.height / 2, chart.message, "font-size=\"14\" text-anchor=\"middle\"") +
+           "</svg>\n";
+  }
+  const ChartMap map{chart, frame};
+  svg += Axes(map);
+  for (const ChartSeries& s : chart.series) {
+    svg += "<polyline fill=\"none\" stroke=\"" + std::string(SeriesColour(s.colour)) +
+           "\" stroke-width=\"2\"" + (s.style == SeriesStyle::Dashed ? " stroke-dasharray=\"6 4\"" : "") +
+           " points=\"";
+    for (size_t k = 0; k < s.points.size(); ++k) {
+      svg += (k == 0 ? "" : " ") + N(map.X(s.points[k].x)) + "," + N(map.Y(s.points[k].y));
+    }
+    svg += "\"><title>" + Escaped(s.name) + "</title></polyline>\n";
+  }
+  for (const ChartMarker& marker : chart.markers) {
+    const double x = map.X(marker.at.x), y = map.Y(marker.at.y);
+    // The tip becomes the element's title: a browser shows the values when the pointer rests on the marker.
+    svg += "<g>" + MarkerSymbol(marker.kind, x, y, MarkerColour(marker.kind)) + "<title>" +
+           Escaped(marker.tip) + "</title></g>\n";
+    // Labels near the right edge go to the left of their marker so that they stay inside the document.
+    const bool flip = x > frame.width - frame.right - 110;
+    svg += Text(flip ? x - 7 : x + 7, y - 7, marker.label,
+                flip ? "font-size=\"12\" text-anchor=\"end\"" : "font-size=\"12\"");
+  }
+  return svg + Legend(map) + "</svg>\n";
+}
+
+std::string SectionSvg(const SectionDrawing& drawing, double width, double height) {
+  std::string svg = Header(width, height);
+  const double margin = 40;
+  if (!drawing.Drawable()) {
+    return svg + Text(width / 2, height / 2, drawing.message, "font-size=\"14\" text-anchor=\"middle\"") +
+           "</svg>\n";
+  }
+  const double w = drawing.right - drawing.left, h = drawing.bottom - drawing.top;
+  DrawingMap map;
+  map.scale = std::min((width - 2 * margin) / w, (height - 2 * margin - 24) / h);
+  map.left = drawing.left;
+  map.top = drawing.top;
+  map.originX = (width - w * map.scale) / 2;
+  map.originY = margin;
+  for (const DrawShape& s : drawing.shapes) svg += Shape(s, map);
+  for (const Dimension& d : drawing.dimensions) svg += DimensionLine(d, map);
+  return svg + Text(width / 2, height - 12, drawing.status, "font-size=\"12\" text-anchor=\"middle\"") +
+         "</svg>\n";
+}
+
+bool WriteSvgFiles(const ProjectModel& m, const std::string& folder) {
+  const std::filesystem::path dir(folder);
+  auto write = [&dir](const char* name, const std::string& text) {
+    return ReplaceFileContent((dir / name).string(), text);
+  };
+  if (!write("section.svg", SectionSvg(DrawSection(m)))) return false;
+  if (!write("interaction.svg", ChartSvg(InteractionChart(m)))) return false;
+  if (m.OutputMomentCurvature != 1 || !m.momentCurvature.ran()) return true;
+  for (int k = 1; k <= ListSize(m.ns); ++k) {
+    const std::string name = "mc_" + std::to_string(k) + ".svg";
+    if (!write(name.c_str(), ChartSvg(MomentCurvatureChart(m, k)))) return false;
+  }
+  return true;
+}
+
+}  // namespace tarnix
