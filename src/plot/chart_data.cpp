@@ -90,7 +90,8 @@ Chart MomentCurvatureFrame(const ProjectModel& m) {
 PlotPoint CurvePoint(const ProjectModel& m, const McPoint& p) {
   // A point without a neutral-axis depth has no curvature; it is left out rather than drawn at infinity.
   if (p.depth == 0) return {NAN, NAN};
-  return {kCurvatureScale * static_cast<double>(p.strain) / p.depth, p.moment / m.MomentUnitFactor};
+  return {kCurvatureScale * static_cast<double>(p.strain) / p.depth,
+          p.moment / static_cast<double>(m.MomentUnitFactor)};
 }
 
 ChartSeries CurveSeries(const ProjectModel& m, int load, int colour) {
@@ -210,7 +211,7 @@ Chart InteractionChart(const ProjectModel& m) {
     return NotPlottable(kInteractionTitle, "No interaction diagram: perform the calculations");
 
   const Units u = DisplayedUnits(m);
-  const float F = m.ForceUnitFactor, M = m.MomentUnitFactor;
+  const double F = m.ForceUnitFactor, M = m.MomentUnitFactor;
   Chart chart;
   chart.title = kInteractionTitle;
   chart.x.title = "MOMENT";
@@ -290,7 +291,7 @@ Chart MomentCurvatureChart(const ProjectModel& m, int load) {
   const McIdealization ideal = IdealizeMomentCurvature(m, load);
   if (ideal.hasFirstYield && ideal.hasMp) {
     ChartSeries bilinear{"Bilinear idealisation", SeriesStyle::Dashed, 1, {}};
-    const double Mp = ideal.Mp / m.MomentUnitFactor;
+    const double Mp = ideal.Mp / static_cast<double>(m.MomentUnitFactor);
     Add(bilinear, {0, 0});
     Add(bilinear, {kCurvatureScale * ideal.phiYi, Mp});
     Add(bilinear, {kCurvatureScale * ideal.phiU, Mp});

@@ -84,28 +84,37 @@ Face ConcreteFace(const ProjectModel& m, double depth) {
   return face;
 }
 
+bool IsVertical(const ReinforcingLine& line) {
+  return line.Nbl >= 2 &&
+         std::abs(line.Lb * std::cos(line.Ab * kDegrees)) <= 1e-6 * std::max(1.0f, std::abs(line.Lb));
+}
+
 // Horizontal positions of the bars of a line. The model keeps only the depths of the bars: a horizontal or
-// inclined line is centred on the section's axis; a vertical line stands at a concrete face, as far inside
-// as its top bar is below the concrete's top (the cover), alternating left and right from line to line.
-std::vector<double> LineBarOffsets(const ProjectModel& m, const ReinforcingLine& line, int& verticalLines) {
+// inclined line is centred on the section's axis.
+std::vector<double> LineBarOffsets(const ReinforcingLine& line) {
   std::vector<double> x(static_cast<size_t>(std::max(line.Nbl, 0)), 0.0);
-  if (line.Nbl < 2) return x;
+  if (line.Nbl < 2 || IsVertical(line)) return x;
   const double run = line.Lb * std::cos(line.Ab * kDegrees);
-  if (std::abs(run) > 1e-6 * std::max(1.0f, std::abs(line.Lb))) {
-    for (int j = 1; j <= line.Nbl; ++j)
-      x[static_cast<size_t>(j - 1)] = run * (j - 1) / (line.Nbl - 1) - run / 2;
-    return x;
-  }
-  double topBar = LineBarDepth(line, 1), bottomBar = topBar;
-  for (int j = 1; j <= line.Nbl; ++j) {
-    topBar = std::min(topBar, static_cast<double>(LineBarDepth(line, j)));
-    bottomBar = std::max(bottomBar, static_cast<double>(LineBarDepth(line, j)));
-  }
-  const Face face = ConcreteFace(m, (topBar + bottomBar) / 2);
-  const double inset = std::max(0.0, face.halfWidth - std::max(0.0, topBar - face.top));
-  const double side = (verticalLines++ % 2 == 0) ? -inset : inset;
-  std::fill(x.begin(), x.end(), side);
+  for (int j = 1; j <= line.Nbl; ++j)
+    x[static_cast<size_t>(j - 1)] = run * (j - 1) / (line.Nbl - 1) - run / 2;
   return x;
+}
+
+// Where the vertical lines (side bars) stand: in line with the outermost bars of the other lines, as side
+// bars usually are; without other lines, at the concrete face less the cover of the topmost bar.
+double SideBarOffset(const ProjectModel& m) {
+  double outermost = 0, topBar = INFINITY, low = -INFINITY;
+  for (int i = 1; i <= ListSize(m.nl); ++i) {
+    const ReinforcingLine& line = At(m.lines, i);
+    for (double x : LineBarOffsets(line)) outermost = std::max(outermost, std::abs(x));
+    for (int j = 1; j <= line.Nbl; ++j) {
+      topBar = std::min(topBar, static_cast<double>(LineBarDepth(line, j)));
+      low = std::max(low, static_cast<double>(LineBarDepth(line, j)));
+    }
+  }
+  if (outermost > 0 || !std::isfinite(topBar)) return outermost;
+  const Face face = ConcreteFace(m, (topBar + low) / 2);
+  return std::max(0.0, face.halfWidth - std::max(0.0, topBar - face.top));
 }
 
 bool IsHorizontal(const ReinforcingLine& line) {
@@ -193,11 +202,14 @@ SectionDrawing DrawSection(const ProjectModel& m) {
   auto barRadius = [span](float area) {
     return area > 0 ? std::sqrt(area / 3.14159265358979323846) : 0.01 * span;
   };
+  // Vertical lines alternate between the left and the right side.
+  const double side = SideBarOffset(m);
   int verticalLines = 0;
   for (int i = 1; i <= ListSize(m.nl); ++i) {
     const ReinforcingLine& line = At(m.lines, i);
     if (!IsHorizontal(line)) drawing.exact = false;
-    const std::vector<double> x = LineBarOffsets(m, line, verticalLines);
+    std::vector<double> x = LineBarOffsets(line);
+    if (IsVertical(line)) std::fill(x.begin(), x.end(), verticalLines++ % 2 == 0 ? -side : side);
     for (int j = 1; j <= line.Nbl; ++j) {
       bars.push_back(
           Circle(ShapeRole::Bar, x[static_cast<size_t>(j - 1)], LineBarDepth(line, j), barRadius(line.Abl)));

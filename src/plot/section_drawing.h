@@ -51,9 +51,9 @@ struct SectionDrawing {
 constexpr const char* kPlotComplete = "Plot complete";
 constexpr const char* kComplexShapes = "Plots for complex shapes may not represent actual configuration";
 
-/// Lays out the section of the model. Horizontal bar lines are centred on the axis; vertical lines are put
-/// at the faces of the concrete, alternately left and right, at the cover of their top bar; inclined lines
-/// are centred. Subtracted concrete, more than one pipe and lines that are not horizontal make the drawing
+/// Lays out the section of the model. Horizontal and inclined bar lines are centred on the axis; vertical
+/// lines stand alternately left and right in line with the outermost bars of the other lines (without
+/// other lines, at the concrete face less the cover of the topmost bar). Subtracted concrete, more than one pipe and lines that are not horizontal make the drawing
 /// inexact. Bars with a non-positive area are drawn as points of a minimum size.
 SectionDrawing DrawSection(const ProjectModel& m);
 

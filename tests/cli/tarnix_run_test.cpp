@@ -1,16 +1,14 @@
 // tarnix-run: command line, exit codes, messages and the files it leaves.
-#include "cli/batch_run.h"
-
 #include <gtest/gtest.h>
-
-#include "temp_folder.h"
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
+#include "cli/batch_run.h"
 #include "model/file_write.h"
+#include "temp_folder.h"
 
 namespace tarnix {
 namespace {
@@ -51,7 +49,9 @@ TEST_F(TarnixRun, WritesTheReportBesideTheInputOrWhereAsked) {
 
   EXPECT_EQ(Run({"--csv", Path("csv"), Path("column.in"), "--svg", Path("svg")}), 0) << err_;
   EXPECT_TRUE(fs::is_directory(Path("csv")));
-  EXPECT_TRUE(fs::is_directory(Path("svg")));
+  for (const char* name : {"svg/interaction.svg", "svg/section.svg"}) {
+    EXPECT_EQ(ReadFileContent(Path(name), 1 << 22).value_or("").rfind("<?xml", 0), 0u) << name;
+  }
 }
 
 TEST_F(TarnixRun, SaveInputWritesTheFileAsLoadedAndNothingElse) {
@@ -66,10 +66,11 @@ TEST_F(TarnixRun, SaveInputWritesTheFileAsLoadedAndNothingElse) {
 
 TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
   ASSERT_TRUE(ReplaceFileContent(Path("broken.in"), "\"\"\r\n\"arema\"\r\n\"english\"\r\n4000,x\r\n"));
-  ASSERT_TRUE(ReplaceFileContent(Path("bars_only.in"),
-                                 "\"\"\r\n\"arema\"\r\n\"english\"\r\n4000,60000,36000,3605000,2.9E+07,2.9E+07\r\n"
-                                 ".85,.85,.003\r\n.9,.7,.85\r\n1,1,1\r\n0\r\n0\r\n1\r\n2.5,7,0,3,.79\r\n0\r\n0\r\n0\r\n"
-                                 "0\r\n0,1,1\r\n1,1,0,0\r\n1\r\n"));
+  ASSERT_TRUE(ReplaceFileContent(
+      Path("bars_only.in"),
+      "\"\"\r\n\"arema\"\r\n\"english\"\r\n4000,60000,36000,3605000,2.9E+07,2.9E+07\r\n"
+      ".85,.85,.003\r\n.9,.7,.85\r\n1,1,1\r\n0\r\n0\r\n1\r\n2.5,7,0,3,.79\r\n0\r\n0\r\n0\r\n"
+      "0\r\n0,1,1\r\n1,1,0,0\r\n1\r\n"));
   std::string voidSection = kColumn;
   voidSection.replace(voidSection.find("\r\n1\r\n0,24,12,1\r\n"), 15, "\r\n2\r\n0,24,12,1\r\n0,24,12,-1\r\n");
   ASSERT_TRUE(ReplaceFileContent(Path("void.in"), voidSection));
@@ -81,18 +82,23 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
       {{Path("missing.in")}, 1, "tarnix-run: Error reading input file: " + Path("missing.in") + "\n"},
       {{Path("broken.in")}, 1, "tarnix-run: Error reading input file: " + Path("broken.in") + "\n"},
       {{Path("bars_only.in")}, 1, "tarnix-run: Input is incomplete: " + Path("bars_only.in") + "\n"},
-      {{Path("bars_only.in"), "--save-input", Path("saved.in")}, 1,
+      {{Path("bars_only.in"), "--save-input", Path("saved.in")},
+       1,
        "tarnix-run: Input is incomplete: " + Path("saved.in") + "\n"},
-      {{Path("void.in")}, 1,
+      {{Path("void.in")},
+       1,
        "tarnix-run: Calculation Error: The concrete records have no net area: " + Path("void.out") + "\n"},
-      {{Path("column.in"), "-o", Path("no/folder/x.out")}, 1,
+      {{Path("column.in"), "-o", Path("no/folder/x.out")},
+       1,
        "tarnix-run: Error writing output file: " + Path("no/folder/x.out") + "\n"},
-      {{Path("column.in"), "-o", Path("column.in")}, 1,
+      {{Path("column.in"), "-o", Path("column.in")},
+       1,
        "tarnix-run: The report would replace the input file: " + Path("column.in") + "\n"},
       {{}, 2, "tarnix-run: no input file given\nTry 'tarnix-run --help'.\n"},
       {{Path("column.in"), "-o"}, 2, "tarnix-run: option -o needs a value\nTry 'tarnix-run --help'.\n"},
       {{Path("column.in"), "--fast"}, 2, "tarnix-run: unknown option --fast\nTry 'tarnix-run --help'.\n"},
-      {{Path("column.in"), Path("b.in")}, 2,
+      {{Path("column.in"), Path("b.in")},
+       2,
        "tarnix-run: more than one input file given\nTry 'tarnix-run --help'.\n"},
   };
   for (const auto& c : cases) {
@@ -115,7 +121,11 @@ TEST_F(TarnixRun, EveryExampleRunsAndSavesBackByteForByte) {
     const std::string name = entry.path().stem().string();
     EXPECT_EQ(Run({input, "--save-input", Path(name + ".in")}), 0) << err_;
     EXPECT_EQ(ReadFileContent(Path(name + ".in"), 1 << 20), ReadFileContent(input, 1 << 20)) << name;
-    EXPECT_EQ(Run({input, "-o", Path(name + ".out"), "--csv", Path(name)}), 0) << err_;
+    EXPECT_EQ(Run({input, "-o", Path(name + ".out"), "--csv", Path(name), "--svg", Path(name)}), 0) << err_;
+    // A curve file for every load condition whose curve the report carries.
+    const bool curves = fs::exists(Path(name + "/mc_1.csv"));
+    EXPECT_EQ(fs::exists(Path(name + "/mc_1.svg")), curves) << name;
+    EXPECT_TRUE(fs::exists(Path(name + "/interaction.svg"))) << name;
     EXPECT_EQ(ReadFileContent(Path(name + "/interaction.csv"), 1 << 20).value_or("").rfind("c,Mn,Pn", 0), 0u);
     EXPECT_EQ(ReadFileContent(Path(name + "/loads.csv"), 1 << 20).value_or("").rfind("load,P,M,phi", 0), 0u);
     const std::string report = ReadFileContent(Path(name + ".out"), 1 << 20).value_or("");
@@ -144,8 +154,8 @@ TEST_F(TarnixRun, ReportsAreReproducibleWithAFixedDate) {
 
 TEST_F(TarnixRun, ExecutableExitCodes) {
   const auto status = [&](const std::string& args) {
-    const std::string command = std::string(TARNIX_RUN_PATH) + " " + args + " >" + Path("stdout") + " 2>" +
-                                Path("stderr");
+    const std::string command =
+        std::string(TARNIX_RUN_PATH) + " " + args + " >" + Path("stdout") + " 2>" + Path("stderr");
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   };

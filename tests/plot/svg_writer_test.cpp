@@ -1,0 +1,167 @@
+// SVG documents: well formed, and their coordinates are the chart's data in the frame.
+#include "plot/svg_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <regex>
+#include <sstream>
+
+#include "model/calculation_run.h"
+#include "model/defaults.h"
+#include "model/file_write.h"
+#include "model/input_file.h"
+#include "temp_folder.h"
+#include "test_sections.h"
+
+namespace tarnix {
+namespace {
+
+// Checks that every element is closed in order and that text holds no bare markup characters; returns the
+// problem, or "" for a well-formed document.
+std::string XmlProblem(const std::string& xml) {
+  std::vector<std::string> open;
+  size_t pos = xml.find("<svg");
+  if (pos == std::string::npos) return "no svg element";
+  while ((pos = xml.find('<', pos)) != std::string::npos) {
+    const size_t end = xml.find('>', pos);
+    if (end == std::string::npos) return "unterminated tag";
+    const std::string tag = xml.substr(pos + 1, end - pos - 1);
+    const size_t nameEnd = tag.find_first_of(" />");
+    if (tag[0] == '/') {
+      if (open.empty() || open.back() != tag.substr(1)) return "mismatched </" + tag.substr(1) + ">";
+      open.pop_back();
+    } else if (tag.back() != '/') {
+      open.push_back(tag.substr(0, nameEnd));
+    }
+    // Attribute values are quoted in pairs.
+    if (std::count(tag.begin(), tag.end(), '"') % 2 != 0) return "unbalanced quotes in <" + tag + ">";
+    pos = end + 1;
+    const size_t next = xml.find('<', pos);
+    const std::string text = xml.substr(pos, next == std::string::npos ? std::string::npos : next - pos);
+    if (text.find('>') != std::string::npos) return "bare > in text";
+  }
+  return open.empty() ? "" : "unclosed <" + open.back() + ">";
+}
+
+std::vector<PlotPoint> PolylinePoints(const std::string& svg, size_t which) {
+  const std::regex polyline("<polyline[^>]* points=\"([^\"]*)\"");
+  auto it = std::sregex_iterator(svg.begin(), svg.end(), polyline);
+  for (size_t k = 0; k < which && it != std::sregex_iterator(); ++k) ++it;
+  std::vector<PlotPoint> points;
+  if (it == std::sregex_iterator()) return points;
+  std::istringstream in((*it)[1].str());
+  std::string pair;
+  while (in >> pair) {
+    const size_t comma = pair.find(',');
+    points.push_back({std::stod(pair.substr(0, comma)), std::stod(pair.substr(comma + 1))});
+  }
+  return points;
+}
+
+ProjectModel Column() {
+  ProjectModel m = TwoLayerColumn("aci02");
+  SetLoadCount(m, 2);
+  m.loads[1].P = 200000, m.loads[1].M = 1200000;
+  m.loads[2].P = -50000, m.loads[2].M = 600000;
+  RunAnalyses(m);
+  return m;
+}
+
+TEST(ChartSvg, SeriesCoordinatesAreTheDataMappedIntoThePlotArea) {
+  const Chart chart = InteractionChart(Column());
+  const SvgFrame frame;
+  const std::string svg = ChartSvg(chart, frame);
+  EXPECT_EQ(XmlProblem(svg), "") << svg.substr(0, 400);
+  EXPECT_NE(svg.find(">INTERACTION DIAGRAM</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">MOMENT (k-ft)</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">AXIAL LOAD (kip)</text>"), std::string::npos);
+  const double width = frame.width - frame.left - frame.right,
+               height = frame.height - frame.top - frame.bottom;
+  for (size_t s = 0; s < chart.series.size(); ++s) {
+    const std::vector<PlotPoint> drawn = PolylinePoints(svg, s);
+    ASSERT_EQ(drawn.size(), chart.series[s].points.size());
+    for (size_t k = 0; k < drawn.size(); ++k) {
+      const double x = chart.x.min + (drawn[k].x - frame.left) / width * (chart.x.max - chart.x.min);
+      const double y = chart.y.max - (drawn[k].y - frame.top) / height * (chart.y.max - chart.y.min);
+      // Coordinates are written to 0.01 px.
+      EXPECT_NEAR(x, chart.series[s].points[k].x, 0.006 * (chart.x.max - chart.x.min) / width);
+      EXPECT_NEAR(y, chart.series[s].points[k].y, 0.006 * (chart.y.max - chart.y.min) / height);
+      EXPECT_GE(drawn[k].x, frame.left - 0.01);
+      EXPECT_LE(drawn[k].x, frame.width - frame.right + 0.01);
+    }
+  }
+  // Every marker carries its values as a title, which a browser shows on hover.
+  for (const ChartMarker& marker : chart.markers) {
+    EXPECT_NE(svg.find("<title>" + marker.tip + "</title>"), std::string::npos) << marker.tip;
+  }
+}
+
+TEST(ChartSvg, MessageChartsAndMarkupInTexts) {
+  Chart chart;
+  chart.title = "MOMENT CURVATURE";
+  chart.message = "Load condition 2 has no moment-curvature points";
+  std::string svg = ChartSvg(chart);
+  EXPECT_EQ(XmlProblem(svg), "");
+  EXPECT_NE(svg.find(chart.message), std::string::npos);
+  EXPECT_EQ(svg.find("<polyline"), std::string::npos);
+
+  chart.message.clear();
+  chart.x.title = "M & N <kN>";
+  SetNiceRange(chart.x, 0, 1);
+  SetNiceRange(chart.y, 0, 1);
+  chart.series.push_back({"\"quoted\"", SeriesStyle::Dashed, 0, {{0, 0}, {1, 1}}});
+  svg = ChartSvg(chart);
+  EXPECT_EQ(XmlProblem(svg), "");
+  EXPECT_NE(svg.find("M &amp; N &lt;kN&gt;"), std::string::npos);
+  EXPECT_NE(svg.find("&quot;quoted&quot;"), std::string::npos);
+  EXPECT_NE(svg.find("stroke-dasharray"), std::string::npos);
+}
+
+TEST(SectionSvg, EveryShapeToOneScaleInsideTheDocument) {
+  const SectionDrawing drawing = DrawSection(HeavySection());
+  const std::string svg = SectionSvg(drawing, 600, 600);
+  EXPECT_EQ(XmlProblem(svg), "");
+  const std::regex circle("<circle cx=\"([-0-9.]+)\" cy=\"([-0-9.]+)\" r=\"([-0-9.]+)\"");
+  std::vector<std::array<double, 3>> circles;
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), circle); it != std::sregex_iterator(); ++it) {
+    circles.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3])});
+  }
+  ASSERT_EQ(circles.size(), drawing.shapes.size());  // the concrete circle, the pipe and 24 bars
+  // One scale: the concrete circle (radius 24) and a bar's distance from the centre (21) keep their ratio.
+  const auto& concrete = circles[0];
+  const auto& bar = circles[2];
+  const double scale = concrete[2] / 24;
+  EXPECT_NEAR(std::hypot(bar[0] - concrete[0], bar[1] - concrete[1]), 21 * scale, 0.02);
+  for (const auto& c : circles) {
+    EXPECT_GE(c[0] - c[2], 0);
+    EXPECT_LE(c[0] + c[2], 600);
+  }
+  EXPECT_NE(svg.find(">48 in</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">Plot complete</text>"), std::string::npos);
+
+  ProjectModel empty;
+  ResetAll(empty);
+  EXPECT_EQ(XmlProblem(SectionSvg(DrawSection(empty))), "");
+}
+
+class SvgFiles : public TempFolderTest {};
+
+TEST_F(SvgFiles, OneFilePerViewAndACurvePerLoadWithResults) {
+  ProjectModel m;
+  ResetAll(m);
+  ASSERT_TRUE(LoadInputFile(m, std::string(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in").ok());
+  RunAnalyses(m);
+  ASSERT_TRUE(WriteSvgFiles(m, dir_.string()));
+  for (const char* name : {"section.svg", "interaction.svg", "mc_1.svg", "mc_2.svg", "mc_3.svg"}) {
+    const auto text = ReadFileContent(Path(name), 1 << 22);
+    ASSERT_TRUE(text.has_value()) << name;
+    EXPECT_EQ(XmlProblem(*text), "") << name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(Path("mc_4.svg")));
+  EXPECT_FALSE(WriteSvgFiles(m, Path("missing/folder")));
+}
+
+}  // namespace
+}  // namespace tarnix
