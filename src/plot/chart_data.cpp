@@ -84,6 +84,8 @@ Chart MomentCurvatureFrame(const ProjectModel& m) {
   chart.x.unit = u.curvature;
   chart.y.title = "MOMENT";
   chart.y.unit = u.moment;
+  // Moment-curvature curves rise steeply and level off high on the right; the lower right stays free.
+  chart.legend = LegendPlace::BottomRight;
   return chart;
 }
 

@@ -57,6 +57,9 @@ struct ChartAxis {
   std::string Caption() const;
 };
 
+/// The corner of the plot area that a legend drawn inside it takes: where the curves leave room.
+enum class LegendPlace { TopRight, BottomRight };
+
 /// A whole chart. When `message` is not empty there is nothing to plot and the view shows the message
 /// instead of axes (no calculation yet, a load condition without points).
 struct Chart {
@@ -65,6 +68,7 @@ struct Chart {
   std::vector<ChartSeries> series;
   std::vector<ChartMarker> markers;
   std::string message;
+  LegendPlace legend = LegendPlace::TopRight;
   bool Plottable() const { return message.empty(); }
 };
 

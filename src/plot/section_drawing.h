@@ -53,8 +53,9 @@ constexpr const char* kComplexShapes = "Plots for complex shapes may not represe
 
 /// Lays out the section of the model. Horizontal and inclined bar lines are centred on the axis; vertical
 /// lines stand alternately left and right in line with the outermost bars of the other lines (without
-/// other lines, at the concrete face less the cover of the topmost bar). Subtracted concrete, more than one pipe and lines that are not horizontal make the drawing
-/// inexact. Bars with a non-positive area are drawn as points of a minimum size.
+/// other lines, at the concrete face less the cover of the topmost bar). Subtracted concrete, more than one
+/// pipe and lines that are not horizontal make the drawing inexact. Bars with a non-positive area are drawn
+/// as points of a minimum size.
 SectionDrawing DrawSection(const ProjectModel& m);
 
 /// The primitives as CSV: header "role,kind,x,y,w,h,r,t" and one row per shape, in length units.

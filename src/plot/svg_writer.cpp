@@ -117,7 +117,8 @@ std::string Axes(const ChartMap& map) {
 std::string Legend(const ChartMap& map) {
   const Chart& c = map.chart;
   std::string svg = "<g font-size=\"12\">\n";
-  double y = map.f.top + 18;
+  const double boxHeight = 20.0 * static_cast<double>(c.series.size()) + 6;
+  double y = c.legend == LegendPlace::TopRight ? map.f.top + 18 : map.f.top + map.Height() - boxHeight - 4;
   const double x = map.f.left + map.Width() - 230;
   svg += "<rect x=\"" + N(x - 8) + "\" y=\"" + N(y - 14) + "\" width=\"232\" height=\"" +
          N(20.0 * static_cast<double>(c.series.size()) + 6) +
