@@ -11,6 +11,11 @@
 namespace tarnix {
 namespace {
 
+// Far above any real analysis (a few hundred strain steps of a few hundred depths each), far below a hang.
+constexpr long long kMaxSectionEvaluations = 50000000;
+constexpr const char* kTooManyEvaluations =
+    "*** The moment-curvature analysis needs too many neutral-axis depths: increase cinc or einc";
+
 // Last strain of the analysis: crushing of the confined core (Mander), spalling or crushing of the
 // concrete, or the end of the structural steel curve for a section without concrete.
 float MaximumStrain(const ProjectModel& m) {
@@ -83,6 +88,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   if (progress.status) progress.status("Moment-curvature", "");
 
   std::vector<bool> notConverged(static_cast<size_t>(loads) + 1);
+  long long evaluations = 0;
   int finishedCount = 0;
   float e = m.ebeg - m.einc;
   for (int step = 1; step <= result.stepCount; ++step) {
@@ -109,7 +115,11 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
 
     bool stepDone = false;
     for (float c = m.cend + m.cinc; !stepDone && c >= m.cbeg;) {
-      c -= m.cinc;
+      // A depth that the increment no longer changes (cinc below the float spacing of a huge depth) would
+      // sweep for ever, and so would an absurd number of depths: both end the analysis with a message.
+      const float next = c - m.cinc;
+      if (next == c || ++evaluations > kMaxSectionEvaluations) return finish(kTooManyEvaluations);
+      c = next;
       if (!(c > 0)) break;  // the sweep stops at the smallest positive depth
       const SectionForces f = EvaluateSection(slices, models, e, c, firstNonPositive);
       for (int k = 1; k <= loads; ++k) {
