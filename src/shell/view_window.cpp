@@ -1,6 +1,7 @@
 // The viewer form.
 #include "shell/view_window.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,8 +28,9 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-bool WriteText(const QString& path, const std::string& text) {
-  return ReplaceFileContent(QFile::encodeName(path).toStdString(), text);
+// Replaces the file only once all of `content` is written: a failed export leaves an older file as it was.
+bool WriteFile(const QString& path, std::string_view content) {
+  return ReplaceFileContent(QFile::encodeName(path).toStdString(), content);
 }
 
 // The view as it is on the screen, `scale` times finer.
@@ -105,14 +107,20 @@ QString ViewWindow::StatusText() const { return status_->text(); }
 
 bool ViewWindow::ShowsChart() const { return stack_->currentWidget() == chart_; }
 
-bool ViewWindow::ExportPng(const QString& path) const { return Picture(CurrentView(), 2).save(path, "PNG"); }
+bool ViewWindow::ExportPng(const QString& path) const {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  return Picture(CurrentView(), 2).save(&buffer, "PNG") &&
+         WriteFile(path, std::string_view(png.constData(), static_cast<size_t>(png.size())));
+}
 
 bool ViewWindow::ExportSvg(const QString& path) const {
-  return WriteText(path, ShowsChart() ? ChartSvg(chart_->Shown()) : SectionSvg(section_->Shown()));
+  return WriteFile(path, ShowsChart() ? ChartSvg(chart_->Shown()) : SectionSvg(section_->Shown()));
 }
 
 bool ViewWindow::ExportCsv(const QString& path) const {
-  return WriteText(path, ShowsChart() ? ChartCsv(chart_->Shown()) : SectionCsv(section_->Shown()));
+  return WriteFile(path, ShowsChart() ? ChartCsv(chart_->Shown()) : SectionCsv(section_->Shown()));
 }
 
 bool ViewWindow::Print(QPrinter& printer) const {

@@ -14,12 +14,14 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 #include <algorithm>
 #include <map>
 #include <set>
 
 #include "model/input_file.h"
 #include "shell/chart_view.h"
+#include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/plot_load_window.h"
 #include "shell/section_view.h"
@@ -280,6 +282,15 @@ TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
     EXPECT_FALSE(view->ExportSvg(nowhere + ".svg"));
     EXPECT_FALSE(view->ExportCsv(nowhere + ".csv"));
   }
+}
+
+TEST(ViewHelpTest, TheViewMenuHasItsHelpPage) {
+  HelpWindow help;
+  help.ShowPage("views");
+  const QString text = help.findChild<QTextBrowser*>()->toPlainText();
+  EXPECT_TRUE(text.contains("Tarnix View Form"));
+  EXPECT_TRUE(text.contains("Export CSV..."));
+  SaveScreenshot(&help, "help_views");
 }
 
 }  // namespace
