@@ -20,6 +20,7 @@
 #include <set>
 
 #include "model/input_file.h"
+#include "model/model_edits.h"
 #include "shell/chart_view.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
@@ -232,6 +233,37 @@ TEST_F(ViewWindowTest, AChartWithoutPointsSaysSoInsteadOfDrawingAxes) {
   EXPECT_TRUE(chartView->Message().isEmpty());
   EXPECT_EQ(chartView->chart()->axes().size(), 2);
   EXPECT_TRUE(WindowAction(view, "Export &CSV...")->isEnabled());
+}
+
+TEST_F(ViewWindowTest, TheDrawingShowsSteelShapesPipesAndHoles) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/composite_encased.in"));
+  Trigger(window, "&Section");
+  auto* view = window.findChild<ViewWindow*>();
+  ASSERT_NE(view, nullptr);
+  auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
+  ASSERT_NE(sectionView, nullptr);
+  EXPECT_EQ(view->StatusText(), "Plot complete");
+  PixelStats stats = Stats(sectionView->grab().toImage());
+  EXPECT_TRUE(stats.Has(0x5b7fa6));  // the encased steel core
+  SaveScreenshot(sectionView, "composite_encased_section");
+
+  // A hollow core lined with a steel tube, inside the 24 in square: the hole is cut out of the concrete.
+  ProjectModel& m = window.Model();
+  ASSERT_TRUE(SetRecordCount(m, RecordKind::SteelRect, 0));
+  ASSERT_TRUE(SetRecordCount(m, RecordKind::ConcreteCircle, 1));
+  m.circles[1] = {12, 4, -1};
+  ASSERT_TRUE(SetRecordCount(m, RecordKind::SteelPipe, 1));
+  m.pipes[1] = {12, 4.25f, 0.5f};
+  QTest::mouseDClick(sectionView, Qt::LeftButton);
+  EXPECT_EQ(view->StatusText(), "Plots for complex shapes may not represent actual configuration");
+  const QImage picture = sectionView->grab().toImage();
+  stats = Stats(picture);
+  EXPECT_TRUE(stats.Has(0x5b7fa6));  // the tube
+  // The centre of the section is the background again, not concrete.
+  EXPECT_EQ(picture.pixel(picture.width() / 2, picture.height() / 2) & 0xffffff, 0xffffffu);
+  SaveScreenshot(sectionView, "hollow_section");
 }
 
 TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
