@@ -635,6 +635,7 @@ void MainWindow::ShowInteractionDiagram() {
 void MainWindow::ShowMomentCurvature() {
   if (!ReadyToView(false)) return;
   if (!StartPlotLoadChoice(model_)) {
+    if (plotLoad_ != nullptr) plotLoad_->hide();  // a picker left open for another project
     View().ShowChart(MomentCurvatureChart(model_, model_.mcPlotLoad));
     return;
   }

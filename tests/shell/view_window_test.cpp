@@ -4,17 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCategoryAxis>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <algorithm>
 #include <map>
 #include <set>
@@ -93,6 +96,21 @@ void SaveScreenshot(QWidget* widget, const QString& name) { SaveScreenshot(widge
 
 class ViewWindowTest : public TempFolderTest {
  protected:
+  // A message box that no test expects would wait for a click for ever: it is closed and the test fails.
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    QObject::connect(&watch_, &QTimer::timeout, [] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        const auto* message = qobject_cast<QMessageBox*>(box);
+        ADD_FAILURE() << "unexpected window: "
+                      << (message ? message->text() : box->windowTitle()).toStdString();
+        box->close();
+      }
+    });
+    watch_.start(200);
+  }
+  QTimer watch_;
+
   bool LoadAndCalculate(MainWindow& window, const char* example) {
     if (!window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/" + example + ".in")) return false;
     SetOutputFileNames(window.Model(), Path(std::string(example) + ".out"));
@@ -226,6 +244,14 @@ TEST_F(ViewWindowTest, AChartWithoutPointsSaysSoInsteadOfDrawingAxes) {
   EXPECT_GT(stats.inkShare, 0.001);
   EXPECT_LT(stats.inkShare, 0.05);
   SaveScreenshot(chartView, "rect_column_no_moment_curvature");
+
+  // One load condition: its chart comes at once, without the picker.
+  ASSERT_TRUE(SetLoadCount(window.Model(), 1));
+  view->hide();
+  Trigger(window, "&Moment Curvature");
+  EXPECT_FALSE(picker->isVisible());
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_EQ(chartView->Shown().title, "MOMENT CURVATURE");
 
   // The interaction diagram is computed on demand, so it has its points.
   Trigger(window, "Interaction &Diagram");
