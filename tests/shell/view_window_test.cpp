@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -21,6 +22,8 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "model/input_file.h"
 #include "model/model_edits.h"
@@ -96,20 +99,27 @@ void SaveScreenshot(QWidget* widget, const QString& name) { SaveScreenshot(widge
 
 class ViewWindowTest : public TempFolderTest {
  protected:
-  // A message box that no test expects would wait for a click for ever: it is closed and the test fails.
+  // A message box would wait for a click for ever: it is closed and its text kept, and a test that does
+  // not take the texts it expects fails.
   void SetUp() override {
     TempFolderTest::SetUp();
-    QObject::connect(&watch_, &QTimer::timeout, [] {
+    QObject::connect(&watch_, &QTimer::timeout, [this] {
       if (QWidget* box = QApplication::activeModalWidget()) {
         const auto* message = qobject_cast<QMessageBox*>(box);
-        ADD_FAILURE() << "unexpected window: "
-                      << (message ? message->text() : box->windowTitle()).toStdString();
+        shown_.push_back((message ? message->text() : box->windowTitle()).toStdString());
         box->close();
       }
     });
-    watch_.start(200);
+    watch_.start(100);
   }
+  void TearDown() override {
+    EXPECT_TRUE(shown_.empty()) << "unexpected message: " << shown_.front();
+    TempFolderTest::TearDown();
+  }
+  std::vector<std::string> TakeMessages() { return std::exchange(shown_, {}); }
+
   QTimer watch_;
+  std::vector<std::string> shown_;
 
   bool LoadAndCalculate(MainWindow& window, const char* example) {
     if (!window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/" + example + ".in")) return false;
@@ -290,6 +300,22 @@ TEST_F(ViewWindowTest, TheDrawingShowsSteelShapesPipesAndHoles) {
   // The centre of the section is the background again, not concrete.
   EXPECT_EQ(picture.pixel(picture.width() / 2, picture.height() / 2) & 0xffffff, 0xffffffu);
   SaveScreenshot(sectionView, "hollow_section");
+}
+
+TEST_F(ViewWindowTest, TheFileViewsSayWhyTheyCannotShowAFile) {
+  MainWindow window;
+  window.show();
+  Trigger(window, "&Input file");
+  Trigger(window, "&Output file");
+  EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"Please save input file", "Please save output file"}));
+
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  Trigger(window, "&Input file");
+  EXPECT_TRUE(TakeMessages().empty());
+  EXPECT_TRUE(window.findChild<QPlainTextEdit*>()->toPlainText().startsWith("\"Column C-4"));
+  SetOutputFileNames(window.Model(), Path("not_written_yet.out"));
+  Trigger(window, "&Output file");
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Unable to view output file"});
 }
 
 TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
