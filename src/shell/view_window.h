@@ -22,7 +22,8 @@ class ViewWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  /// The window draws the section of `m` and reads nothing else of it.
+  /// The window draws the section of `m` and suggests export files beside its input file; it changes
+  /// nothing of `m`.
   ViewWindow(const ProjectModel& m, QWidget* parent);
 
   /// Shows `chart` and brings the window up.
