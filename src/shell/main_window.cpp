@@ -33,15 +33,19 @@
 #include "editor/main_window_texts.h"
 #include "editor/menu_actions.h"
 #include "editor/option_choices.h"
+#include "editor/view_actions.h"
 #include "editor/window_refresh.h"
 #include "model/calculation_run.h"
 #include "model/defaults.h"
+#include "plot/chart_data.h"
 #include "report/report_writer.h"
 #include "shell/calculation_window.h"
 #include "shell/calculation_worker.h"
 #include "shell/file_viewer.h"
 #include "shell/help_window.h"
 #include "shell/member_windows.h"
+#include "shell/plot_load_window.h"
+#include "shell/view_window.h"
 #include "shell/widgets.h"
 
 namespace tarnix {
@@ -261,8 +265,11 @@ void MainWindow::BuildMenus() {
   });
 
   QMenu* view = menuBar()->addMenu("&View");
-  view->addAction("&Input file", this, [this] { ShowFile(model_.inputFileName); });
-  view->addAction("&Output file", this, [this] { ShowFile(model_.outputFileName); });
+  view->addAction("&Input file", this, [this] { ShowFile(ViewedFile::Input); });
+  view->addAction("&Output file", this, [this] { ShowFile(ViewedFile::Output); });
+  view->addAction("Interaction &Diagram", this, &MainWindow::ShowInteractionDiagram);
+  view->addAction("&Moment Curvature", this, &MainWindow::ShowMomentCurvature);
+  view->addAction("&Section", this, &MainWindow::ShowSection);
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&About Program TARNIX", this, [this] {
@@ -599,13 +606,47 @@ void MainWindow::ChooseOutputFile() {
   if (tarnix::ChooseOutputFile(model_, path.toStdString())) ShowFileNames();
 }
 
-void MainWindow::ShowFile(const std::string& path) {
-  if (path.empty()) {
-    QMessageBox::information(this, "TARNIX", "No file has been chosen yet.");
+void MainWindow::ShowFile(ViewedFile which) {
+  std::string path;
+  const Status named = ViewedFileName(model_, which, path);
+  if (!named.ok()) {
+    ShowMessage(named);
     return;
   }
   if (viewer_ == nullptr) viewer_ = new FileViewer(this);
-  viewer_->ShowFile(Q(path));
+  if (!viewer_->ShowFile(Q(path))) QMessageBox::warning(this, "TARNIX", UnableToViewText(which));
+}
+
+ViewWindow& MainWindow::View() {
+  if (view_ == nullptr) view_ = new ViewWindow(model_, this);
+  return *view_;
+}
+
+bool MainWindow::ReadyToView(bool needDiagram) {
+  const Status ready = PrepareView(model_, needDiagram);
+  ShowMessage(ready);
+  return ready.ok();
+}
+
+void MainWindow::ShowInteractionDiagram() {
+  if (ReadyToView(true)) View().ShowChart(InteractionChart(model_));
+}
+
+void MainWindow::ShowMomentCurvature() {
+  if (!ReadyToView(false)) return;
+  if (!StartPlotLoadChoice(model_)) {
+    if (plotLoad_ != nullptr) plotLoad_->hide();  // a picker left open for another project
+    View().ShowChart(MomentCurvatureChart(model_, model_.mcPlotLoad));
+    return;
+  }
+  if (plotLoad_ == nullptr) plotLoad_ = new PlotLoadWindow(model_, View(), this);
+  plotLoad_->Refresh();
+  plotLoad_->show();
+  plotLoad_->raise();
+}
+
+void MainWindow::ShowSection() {
+  if (ReadyToView(false)) View().ShowSection();
 }
 
 void MainWindow::AddRecentFile(const QString& path) {

@@ -9,6 +9,7 @@
 
 #include "editor/field_edits.h"
 #include "editor/record_navigation.h"
+#include "editor/view_actions.h"
 #include "model/project_model.h"
 #include "model/status.h"
 
@@ -28,7 +29,9 @@ class FieldWindow;
 class FileViewer;
 class HelpWindow;
 class MemberPropertiesWindow;
+class PlotLoadWindow;
 class SlendernessParametersWindow;
+class ViewWindow;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -98,7 +101,14 @@ class MainWindow : public QMainWindow {
   void ShowConfinementWindow();
   void SaveInputAs();
   void ChooseOutputFile();
-  void ShowFile(const std::string& path);
+  void ShowFile(ViewedFile which);
+  /// The viewer form of the charts and the drawing, made on first use.
+  ViewWindow& View();
+  /// The guard of the charts and the drawing; false after showing why nothing can be shown.
+  bool ReadyToView(bool needDiagram);
+  void ShowInteractionDiagram();
+  void ShowMomentCurvature();
+  void ShowSection();
   void AddRecentFile(const QString& path);
   void RebuildRecentMenu();
   bool MaybeSave();
@@ -123,6 +133,8 @@ class MainWindow : public QMainWindow {
   FieldWindow* control_ = nullptr;
   ConfinementWindow* confinement_ = nullptr;
   FileViewer* viewer_ = nullptr;
+  ViewWindow* view_ = nullptr;
+  PlotLoadWindow* plotLoad_ = nullptr;
 };
 
 }  // namespace tarnix

@@ -1,0 +1,155 @@
+// The viewer form.
+#include "shell/view_window.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <functional>
+
+#include "model/file_write.h"
+#include "plot/section_drawing.h"
+#include "plot/svg_writer.h"
+#include "shell/chart_view.h"
+#include "shell/section_view.h"
+
+namespace tarnix {
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// Replaces the file only once all of `content` is written: a failed export leaves an older file as it was.
+bool WriteFile(const QString& path, std::string_view content) {
+  return ReplaceFileContent(QFile::encodeName(path).toStdString(), content);
+}
+
+// The view as it is on the screen, `scale` times finer.
+QImage Picture(QWidget* view, qreal scale) {
+  QImage image(view->size() * scale, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
+  image.fill(Qt::white);
+  view->render(&image);
+  return image;
+}
+
+}  // namespace
+
+ViewWindow::ViewWindow(const ProjectModel& m, QWidget* parent)
+    : QMainWindow(parent),
+      m_(m),
+      stack_(new QStackedWidget(this)),
+      chart_(new ChartView(stack_)),
+      section_(new SectionView(stack_)),
+      status_(new QLabel(this)) {
+  setWindowTitle("Tarnix View Form");
+  stack_->addWidget(chart_);
+  stack_->addWidget(section_);
+  setCentralWidget(stack_);
+  statusBar()->addWidget(status_, 1);
+  connect(section_, &SectionView::RedrawRequested, this, &ViewWindow::ShowSection);
+
+  QMenu* file = menuBar()->addMenu("&File");
+  QToolBar* bar = addToolBar("Export");
+  bar->setMovable(false);
+  const auto add = [this, file, bar](const QString& text, std::function<void()> action) {
+    QAction* a = file->addAction(text, this, std::move(action));
+    bar->addAction(a);
+    exports_.push_back(a);
+  };
+  add("Export &PNG...",
+      [this] { Export("Export PNG", "PNG images (*.png)", ".png", &ViewWindow::ExportPng); });
+  add("Export &SVG...",
+      [this] { Export("Export SVG", "SVG drawings (*.svg)", ".svg", &ViewWindow::ExportSvg); });
+  add("Export &CSV...",
+      [this] { Export("Export CSV", "CSV files (*.csv)", ".csv", &ViewWindow::ExportCsv); });
+  file->addSeparator();
+  add("P&rint...", [this] { PrintWithDialog(); });
+  file->addSeparator();
+  file->addAction("&Close", QKeySequence::Close, this, &QWidget::hide);
+  resize(860, 660);
+}
+
+void ViewWindow::ShowChart(const Chart& chart) {
+  chart_->ShowChart(chart);
+  stack_->setCurrentWidget(chart_);
+  Shown(chart.Plottable() ? kPlotComplete : chart.message, chart.Plottable());
+}
+
+void ViewWindow::ShowSection() {
+  const SectionDrawing drawing = DrawSection(m_);
+  section_->ShowDrawing(drawing);
+  stack_->setCurrentWidget(section_);
+  Shown(drawing.status, drawing.Drawable());
+}
+
+void ViewWindow::Shown(const std::string& status, bool drawn) {
+  status_->setText(Q(status));
+  // Nothing drawn, nothing worth keeping: the exports wait for a chart or a drawing.
+  for (QAction* action : exports_) action->setEnabled(drawn);
+  show();
+  raise();
+  activateWindow();
+}
+
+QWidget* ViewWindow::CurrentView() const { return stack_->currentWidget(); }
+
+QString ViewWindow::StatusText() const { return status_->text(); }
+
+bool ViewWindow::ShowsChart() const { return stack_->currentWidget() == chart_; }
+
+bool ViewWindow::ExportPng(const QString& path) const {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  return Picture(CurrentView(), 2).save(&buffer, "PNG") &&
+         WriteFile(path, std::string_view(png.constData(), static_cast<size_t>(png.size())));
+}
+
+bool ViewWindow::ExportSvg(const QString& path) const {
+  return WriteFile(path, ShowsChart() ? ChartSvg(chart_->Shown()) : SectionSvg(section_->Shown()));
+}
+
+bool ViewWindow::ExportCsv(const QString& path) const {
+  return WriteFile(path, ShowsChart() ? ChartCsv(chart_->Shown()) : SectionCsv(section_->Shown()));
+}
+
+bool ViewWindow::Print(QPrinter& printer) const {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  // A picture three times finer than the screen prints sharp and keeps the fonts in proportion.
+  const QImage picture = Picture(CurrentView(), 3);
+  const QSize size = picture.size().scaled(printer.width(), printer.height(), Qt::KeepAspectRatio);
+  painter.drawImage(QRect(QPoint((printer.width() - size.width()) / 2, 0), size), picture);
+  return painter.end();
+}
+
+void ViewWindow::Export(const QString& caption, const QString& filter, const QString& suffix,
+                        bool (ViewWindow::*write)(const QString&) const) {
+  const QString name = ShowsChart() ? Q(chart_->Shown().title).toLower().replace(' ', '_') : "section";
+  const QString folder = m_.inputFileName.empty() ? QString() : QFileInfo(Q(m_.inputFileName)).absolutePath();
+  const QString suggested = folder.isEmpty() ? name + suffix : folder + "/" + name + suffix;
+  const QString path = QFileDialog::getSaveFileName(this, caption, suggested, filter);
+  if (path.isEmpty()) return;
+  if (!(this->*write)(path)) QMessageBox::warning(this, "TARNIX", "Unable to write file\n\n" + path);
+}
+
+void ViewWindow::PrintWithDialog() {
+  QPrinter printer(QPrinter::HighResolution);
+  const QWidget* view = CurrentView();
+  printer.setPageOrientation(view->width() > view->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!Print(printer)) QMessageBox::warning(this, "TARNIX", "Unable to print");
+}
+
+}  // namespace tarnix

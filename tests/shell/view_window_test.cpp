@@ -1,0 +1,379 @@
+// The View menu's charts and drawing, rendered offscreen: what they draw, the load picker and the exports.
+#include "shell/view_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCategoryAxis>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <algorithm>
+#include <map>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "model/input_file.h"
+#include "model/model_edits.h"
+#include "shell/chart_view.h"
+#include "shell/help_window.h"
+#include "shell/main_window.h"
+#include "shell/plot_load_window.h"
+#include "shell/section_view.h"
+#include "temp_folder.h"
+
+namespace tarnix {
+namespace {
+
+// What an image holds beyond its background (its most frequent colour).
+struct PixelStats {
+  double inkShare = 0;     ///< share of the pixels that differ clearly from the background
+  std::set<QRgb> colours;  ///< every colour that appears, the background included
+  bool Has(QRgb colour) const { return colours.count(colour) > 0; }
+};
+
+PixelStats Stats(const QImage& picture) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  std::map<QRgb, long> counts;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) ++counts[row[x] & 0xffffff];
+  }
+  const auto background =
+      std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; });
+  const QColor bg(background->first);
+  long ink = 0;
+  PixelStats stats;
+  for (const auto& [rgb, count] : counts) {
+    const QColor c(rgb);
+    stats.colours.insert(rgb);
+    const int distance =
+        std::abs(c.red() - bg.red()) + std::abs(c.green() - bg.green()) + std::abs(c.blue() - bg.blue());
+    if (distance > 60) ink += count;
+  }
+  stats.inkShare = static_cast<double>(ink) / (static_cast<double>(image.width()) * image.height());
+  return stats;
+}
+
+void Trigger(MainWindow& window, const QString& text) {
+  for (QAction* action : window.findChildren<QAction*>()) {
+    if (action->text() == text) return action->trigger();
+  }
+  FAIL() << "no action " << text.toStdString();
+}
+
+QPushButton* Button(QWidget* parent, const QString& text) {
+  for (QPushButton* button : parent->findChildren<QPushButton*>()) {
+    if (button->text() == text) return button;
+  }
+  return nullptr;
+}
+
+QAction* WindowAction(QWidget* window, const QString& text) {
+  for (QAction* action : window->findChildren<QAction*>()) {
+    if (action->text() == text) return action;
+  }
+  return nullptr;
+}
+
+// Saves a view when TARNIX_SCREENSHOTS names a folder (for looking at the charts and drawings).
+void SaveScreenshot(const QImage& image, const QString& name) {
+  const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
+  if (!folder.isEmpty()) image.save(QDir(folder).filePath(name + ".png"));
+}
+void SaveScreenshot(QWidget* widget, const QString& name) { SaveScreenshot(widget->grab().toImage(), name); }
+
+class ViewWindowTest : public TempFolderTest {
+ protected:
+  // A message box would wait for a click for ever: it is closed and its text kept, and a test that does
+  // not take the texts it expects fails.
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    QObject::connect(&watch_, &QTimer::timeout, [this] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        const auto* message = qobject_cast<QMessageBox*>(box);
+        shown_.push_back((message ? message->text() : box->windowTitle()).toStdString());
+        box->close();
+      }
+    });
+    watch_.start(100);
+  }
+  void TearDown() override {
+    EXPECT_TRUE(shown_.empty()) << "unexpected message: " << shown_.front();
+    TempFolderTest::TearDown();
+  }
+  std::vector<std::string> TakeMessages() { return std::exchange(shown_, {}); }
+
+  QTimer watch_;
+  std::vector<std::string> shown_;
+
+  bool LoadAndCalculate(MainWindow& window, const char* example) {
+    if (!window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/" + example + ".in")) return false;
+    SetOutputFileNames(window.Model(), Path(std::string(example) + ".out"));
+    QSignalSpy finished(&window, &MainWindow::CalculationFinished);
+    return window.PerformCalculations() && finished.wait(60000);
+  }
+};
+
+TEST_F(ViewWindowTest, EveryViewOfTwoCalculatedExamplesIsDrawn) {
+  const struct {
+    const char* example;
+    bool momentCurvature;  // the example asks for the moment-curvature analysis
+  } cases[] = {{"rect_column", false}, {"circular_spiral", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.example);
+    const QString name = c.example;
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(LoadAndCalculate(window, c.example));
+
+    Trigger(window, "Interaction &Diagram");
+    auto* view = window.findChild<ViewWindow*>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->windowTitle(), "Tarnix View Form");
+    EXPECT_EQ(view->StatusText(), "Plot complete");
+    auto* chartView = qobject_cast<ChartView*>(view->CurrentView());
+    ASSERT_NE(chartView, nullptr);
+    const Chart& diagram = chartView->Shown();
+    ASSERT_TRUE(diagram.Plottable());
+    // The axes carry the plot layer's tick labels, not numbers of their own.
+    const auto horizontal = chartView->chart()->axes(Qt::Horizontal);
+    ASSERT_EQ(horizontal.size(), 1);
+    QStringList ticks;
+    for (const AxisTick& tick : diagram.x.ticks) ticks << QString::fromStdString(tick.label);
+    EXPECT_EQ(qobject_cast<QCategoryAxis*>(horizontal.first())->categoriesLabels(), ticks);
+    EXPECT_EQ(horizontal.first()->titleText().toStdString(), diagram.x.Caption());
+    PixelStats stats = Stats(chartView->grab().toImage());
+    EXPECT_GT(stats.inkShare, 0.02);
+    EXPECT_TRUE(stats.Has(QColor(QString::fromLatin1(SeriesColour(1))).rgb() &
+                          0xffffff));  // the design curve is drawn
+    SaveScreenshot(chartView, name + "_interaction");
+    SaveScreenshot(view, name + "_view_window");
+
+    Trigger(window, "&Section");
+    auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
+    ASSERT_NE(sectionView, nullptr);
+    EXPECT_EQ(view->StatusText(), "Plot complete");
+    stats = Stats(sectionView->grab().toImage());
+    EXPECT_GT(stats.inkShare, 0.10);
+    EXPECT_TRUE(stats.Has(0xd0d0d0));  // concrete
+    EXPECT_TRUE(stats.Has(0x202020));  // bars
+    SaveScreenshot(sectionView, name + "_section");
+    // A double click draws the project as it is now.
+    const double width = sectionView->Shown().right - sectionView->Shown().left;
+    if (window.Model().nr >= 1) window.Model().rects[1].W *= 2;
+    if (window.Model().nc >= 1) window.Model().circles[1].Rc *= 2;
+    QTest::mouseDClick(sectionView, Qt::LeftButton);
+    EXPECT_GT(sectionView->Shown().right - sectionView->Shown().left, width * 1.5);
+
+    // Three load conditions: the picker chooses the curve.
+    Trigger(window, "&Moment Curvature");
+    auto* picker = window.findChild<PlotLoadWindow*>();
+    ASSERT_NE(picker, nullptr);
+    ASSERT_TRUE(picker->isVisible());
+    auto* load = picker->findChild<QLineEdit*>("txtloadno");
+    EXPECT_EQ(load->text(), "1");
+    QPushButton* next = Button(picker, "Next load condition");
+    next->click();
+    next->click();
+    EXPECT_EQ(load->text(), "3");
+    next->click();  // on the last load condition Next changes nothing
+    EXPECT_EQ(load->text(), "3");
+    EXPECT_EQ(window.Model().mcPlotLoad, 3);
+    Button(picker, "Previous load condition")->click();
+    Button(picker, "&Plot")->click();
+    ASSERT_EQ(view->CurrentView(), chartView);
+    SaveScreenshot(picker, name + "_load_picker");
+    if (!c.momentCurvature) {
+      EXPECT_FALSE(chartView->Shown().Plottable());
+      continue;
+    }
+    EXPECT_EQ(chartView->Shown().series.front().name, "Load condition 2");
+    // A typed load number picks the curve as well.
+    for (const char* typed : {"1", "3", "2"}) {
+      SCOPED_TRACE(typed);
+      load->selectAll();
+      QTest::keyClicks(load, typed);
+      Button(picker, "&Plot")->click();
+      const Chart& curve = chartView->Shown();
+      ASSERT_TRUE(curve.Plottable());
+      EXPECT_EQ(curve.series.front().name, std::string("Load condition ") + typed);
+      EXPECT_FALSE(curve.markers.empty());
+      EXPECT_EQ(view->StatusText(), "Plot complete");
+      stats = Stats(chartView->grab().toImage());
+      EXPECT_GT(stats.inkShare, 0.02);
+      EXPECT_GT(stats.colours.size(), 3u);
+      SaveScreenshot(chartView, name + "_moment_curvature_" + typed);
+    }
+
+    picker->findChild<QCheckBox*>()->click();
+    EXPECT_FALSE(load->isEnabled());
+    Button(picker, "&Plot")->click();
+    EXPECT_EQ(chartView->Shown().series.size(), 3u);
+    EXPECT_GT(Stats(chartView->grab().toImage()).inkShare, 0.02);
+    SaveScreenshot(chartView, name + "_moment_curvature_all");
+  }
+}
+
+TEST_F(ViewWindowTest, AChartWithoutPointsSaysSoInsteadOfDrawingAxes) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  // Before any calculation: no moment-curvature results.
+  Trigger(window, "&Moment Curvature");
+  auto* picker = window.findChild<PlotLoadWindow*>();
+  ASSERT_NE(picker, nullptr);
+  Button(picker, "&Plot")->click();
+  auto* view = window.findChild<ViewWindow*>();
+  auto* chartView = qobject_cast<ChartView*>(view->CurrentView());
+  ASSERT_NE(chartView, nullptr);
+  const Chart& chart = chartView->Shown();
+  ASSERT_FALSE(chart.Plottable());
+  EXPECT_EQ(chartView->Message().toStdString(), chart.message);
+  EXPECT_TRUE(chartView->chart()->axes().isEmpty());
+  EXPECT_TRUE(chartView->chart()->series().isEmpty());
+  EXPECT_NE(view->StatusText(), "Plot complete");
+  EXPECT_FALSE(WindowAction(view, "Export &CSV...")->isEnabled());
+  // Only the title and the message: a little ink, no curves.
+  const PixelStats stats = Stats(chartView->grab().toImage());
+  EXPECT_GT(stats.inkShare, 0.001);
+  EXPECT_LT(stats.inkShare, 0.05);
+  SaveScreenshot(chartView, "rect_column_no_moment_curvature");
+
+  // One load condition: its chart comes at once, without the picker.
+  ASSERT_TRUE(SetLoadCount(window.Model(), 1));
+  view->hide();
+  Trigger(window, "&Moment Curvature");
+  EXPECT_FALSE(picker->isVisible());
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_EQ(chartView->Shown().title, "MOMENT CURVATURE");
+
+  // The interaction diagram is computed on demand, so it has its points.
+  Trigger(window, "Interaction &Diagram");
+  EXPECT_TRUE(chartView->Shown().Plottable());
+  EXPECT_TRUE(chartView->Message().isEmpty());
+  EXPECT_EQ(chartView->chart()->axes().size(), 2);
+  EXPECT_TRUE(WindowAction(view, "Export &CSV...")->isEnabled());
+}
+
+TEST_F(ViewWindowTest, TheDrawingShowsSteelShapesPipesAndHoles) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/composite_encased.in"));
+  Trigger(window, "&Section");
+  auto* view = window.findChild<ViewWindow*>();
+  ASSERT_NE(view, nullptr);
+  auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
+  ASSERT_NE(sectionView, nullptr);
+  EXPECT_EQ(view->StatusText(), "Plot complete");
+  PixelStats stats = Stats(sectionView->grab().toImage());
+  EXPECT_TRUE(stats.Has(0x5b7fa6));  // the encased steel core
+  SaveScreenshot(sectionView, "composite_encased_section");
+
+  // A hollow core lined with a steel tube, inside the 24 in square: the hole is cut out of the concrete.
+  ProjectModel& m = window.Model();
+  ASSERT_TRUE(SetRecordCount(m, RecordKind::SteelRect, 0));
+  ASSERT_TRUE(SetRecordCount(m, RecordKind::ConcreteCircle, 1));
+  m.circles[1] = {12, 4, -1};
+  ASSERT_TRUE(SetRecordCount(m, RecordKind::SteelPipe, 1));
+  m.pipes[1] = {12, 4.25f, 0.5f};
+  QTest::mouseDClick(sectionView, Qt::LeftButton);
+  EXPECT_EQ(view->StatusText(), "Plots for complex shapes may not represent actual configuration");
+  const QImage picture = sectionView->grab().toImage();
+  stats = Stats(picture);
+  EXPECT_TRUE(stats.Has(0x5b7fa6));  // the tube
+  // The centre of the section is the background again, not concrete.
+  EXPECT_EQ(picture.pixel(picture.width() / 2, picture.height() / 2) & 0xffffff, 0xffffffu);
+  SaveScreenshot(sectionView, "hollow_section");
+}
+
+TEST_F(ViewWindowTest, TheFileViewsSayWhyTheyCannotShowAFile) {
+  MainWindow window;
+  window.show();
+  Trigger(window, "&Input file");
+  Trigger(window, "&Output file");
+  EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"Please save input file", "Please save output file"}));
+
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  Trigger(window, "&Input file");
+  EXPECT_TRUE(TakeMessages().empty());
+  EXPECT_TRUE(window.findChild<QPlainTextEdit*>()->toPlainText().startsWith("\"Column C-4"));
+  SetOutputFileNames(window.Model(), Path("not_written_yet.out"));
+  Trigger(window, "&Output file");
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Unable to view output file"});
+}
+
+TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  const struct {
+    const char* action;
+    const char* picture;
+    const char* svgStart;
+    const char* csvStart;
+  } views[] = {
+      {"Interaction &Diagram", "exported_interaction", "<?xml", "series,MOMENT (k-ft),AXIAL LOAD (kip)\n"},
+      {"&Section", "exported_section", "<?xml", "role,kind,x,y,w,h,r,t\n"}};
+  for (const auto& v : views) {
+    SCOPED_TRACE(v.action);
+    Trigger(window, v.action);
+    auto* view = window.findChild<ViewWindow*>();
+    ASSERT_NE(view, nullptr);
+    const QString png = QString::fromStdString(Path("view.png"));
+    const QString svg = QString::fromStdString(Path("view.svg"));
+    const QString csv = QString::fromStdString(Path("view.csv"));
+    ASSERT_TRUE(view->ExportPng(png));
+    ASSERT_TRUE(view->ExportSvg(svg));
+    ASSERT_TRUE(view->ExportCsv(csv));
+    const QImage image(png);
+    EXPECT_EQ(image.size(), view->CurrentView()->size() * 2);
+    EXPECT_GT(Stats(image).inkShare, 0.02);
+    SaveScreenshot(image, v.picture);
+    QFile svgFile(svg), csvFile(csv);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
+    const QByteArray svgText = svgFile.readAll(), csvText = csvFile.readAll();
+    EXPECT_TRUE(svgText.startsWith(v.svgStart));
+    EXPECT_TRUE(svgText.contains("</svg>"));
+    EXPECT_TRUE(csvText.startsWith(v.csvStart));
+    EXPECT_GT(csvText.count('\n'), 10);
+
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(Path("view.pdf")));
+    ASSERT_TRUE(view->Print(printer));
+    EXPECT_GT(QFile(printer.outputFileName()).size(), 1000);
+
+    // A folder that does not exist: reported, nothing written.
+    const QString nowhere = QString::fromStdString(Path("missing/view"));
+    EXPECT_FALSE(view->ExportPng(nowhere + ".png"));
+    EXPECT_FALSE(view->ExportSvg(nowhere + ".svg"));
+    EXPECT_FALSE(view->ExportCsv(nowhere + ".csv"));
+  }
+}
+
+TEST(ViewHelpTest, TheViewMenuHasItsHelpPage) {
+  HelpWindow help;
+  help.ShowPage("views");
+  const QString text = help.findChild<QTextBrowser*>()->toPlainText();
+  EXPECT_TRUE(text.contains("Tarnix View Form"));
+  EXPECT_TRUE(text.contains("Export CSV..."));
+  SaveScreenshot(&help, "help_views");
+}
+
+}  // namespace
+}  // namespace tarnix
