@@ -24,4 +24,16 @@ constexpr double kTwoPi = 6.2832;
 /// (a typing slip, a damaged file) are refused rather than allocated.
 constexpr int kMaxRecordCount = 10000;
 
+/// Largest number of bars of all lines and arcs together (a real section has a few hundred).
+constexpr long long kMaxBarCount = 100000;
+
+/// Largest sizes of input values that the analyses accept. With them every area, force, moment and
+/// inertia stays far inside single precision (lengths^4 <= 1E+24, areas x stresses <= 1E+24); larger
+/// values are typing slips or damaged files, and would give overflowing results instead of numbers.
+constexpr double kMaxLength = 1e6;    ///< dimensions, depths, angles and increments (in, mm, degrees)
+constexpr double kMaxArea = 1e12;     ///< bar areas (in^2, mm^2)
+constexpr double kMaxStress = 1e12;   ///< strengths, moduli and curve stresses (psi, MPa)
+constexpr double kMaxLoad = 1e20;     ///< loads and moments as stored (lb, lb-in, N, N-mm)
+constexpr double kMaxFactor = 1e6;    ///< factors, ratios and strains
+
 }  // namespace tarnix

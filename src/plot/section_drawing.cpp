@@ -157,6 +157,10 @@ const char* KindName(ShapeKind kind) {
 
 SectionDrawing DrawSection(const ProjectModel& m) {
   SectionDrawing drawing;
+  if (BarCount(m) > kMaxBarCount) {
+    drawing.message = drawing.status = "The section has more than 100000 reinforcing bars to draw";
+    return drawing;
+  }
   std::vector<DrawShape> holes, bars;
   Box outline;  // concrete and steel: what the dimensions measure
   for (int i = 1; i <= ListSize(m.nr); ++i) {

@@ -30,7 +30,8 @@ float LineBarDepth(const ReinforcingLine& line, int j) {
 }
 
 float ArcBarDepth(const ReinforcingArc& arc, int j) {
-  const double angle = arc.Nba < 2 ? arc.Abeg : arc.Abeg + static_cast<double>(arc.Atot) * (j - 1) / (arc.Nba - 1);
+  const double angle =
+      arc.Nba < 2 ? arc.Abeg : arc.Abeg + static_cast<double>(arc.Atot) * (j - 1) / (arc.Nba - 1);
   return static_cast<float>(arc.Y0 - static_cast<double>(arc.R0) * std::sin(angle * kDegreesToRadians));
 }
 
@@ -40,6 +41,13 @@ void NormalizeFullArc(ReinforcingArc& arc) {
 
 void NormalizeFullArcs(ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.na); ++i) NormalizeFullArc(m.arcs[static_cast<size_t>(i)]);
+}
+
+long long BarCount(const ProjectModel& m) {
+  long long n = 0;
+  for (int i = 1; i <= ListSize(m.nl); ++i) n += std::max(At(m.lines, i).Nbl, 0);
+  for (int i = 1; i <= ListSize(m.na); ++i) n += std::max(At(m.arcs, i).Nba, 0);
+  return n;
 }
 
 std::vector<Bar> AllBars(const ProjectModel& m) {
@@ -103,7 +111,8 @@ std::vector<Strip> PipeFibres(const SteelPipe& pipe, int n) {
 float ConcreteDepth(const ProjectModel& m) {
   float depth = 0;
   for (int i = 1; i <= ListSize(m.nr); ++i) depth = std::max(depth, At(m.rects, i).Yt + At(m.rects, i).D);
-  for (int i = 1; i <= ListSize(m.nc); ++i) depth = std::max(depth, At(m.circles, i).Yc + At(m.circles, i).Rc);
+  for (int i = 1; i <= ListSize(m.nc); ++i)
+    depth = std::max(depth, At(m.circles, i).Yc + At(m.circles, i).Rc);
   return depth;
 }
 

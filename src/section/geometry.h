@@ -29,6 +29,8 @@ struct Bar {
   float area = 0;
   float depth = 0;
 };
+/// Number of bars of all lines and arcs (negative bar counts count as none).
+long long BarCount(const ProjectModel& m);
 /// Every bar of every line (record order, bar order), then of every arc. Arcs are used as they stand.
 std::vector<Bar> AllBars(const ProjectModel& m);
 

@@ -2,12 +2,74 @@
 #include "section/section_properties.h"
 
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 
 #include "model/project_model.h"
 #include "section/geometry.h"
 
 namespace tarnix {
 namespace {
+
+// True when every value is a number no larger in size than `limit`.
+bool Within(double limit, std::initializer_list<float> values) {
+  for (float v : values) {
+    if (!(std::abs(v) <= limit)) return false;
+  }
+  return true;
+}
+
+bool PointsWithin(const StressStrainPoint* first, const StressStrainPoint* last) {
+  for (const StressStrainPoint* p = first; p != last; ++p) {
+    if (!Within(kMaxFactor, {p->strain}) || !Within(kMaxStress, {p->stress})) return false;
+  }
+  return true;
+}
+
+// Refuses values that no real section has and that would overflow single precision in the results, and
+// bar counts that would take hours; every later analysis relies on this bound.
+SectionProblem RangeProblem(const ProjectModel& m) {
+  bool ok = Within(kMaxStress, {m.fpc, m.fy, m.fs, m.Ec, m.Er, m.Es, m.fc0, m.Eci, m.fcu, m.fcc, m.fyh}) &&
+            Within(kMaxFactor, {m.a1, m.b1, m.em, m.phiT, m.phiC, m.phiS, m.phiConc, m.phiReinf, m.phiStl,
+                                m.Keff, m.Ieff, m.ec0, m.ecu, m.esp, m.esf, m.maxBarArea}) &&
+            Within(kMaxLength, {m.L, m.cover, m.ds, m.Dc, m.st, m.sl, m.xcl, m.ycl, m.inc, m.cbeg, m.cend,
+                                m.cinc, m.ebeg, m.eend, m.einc}) &&
+            PointsWithin(&m.rpBL[1], m.rpBL.data() + m.rpBL.size()) &&
+            PointsWithin(&m.spBL[1], m.spBL.data() + m.spBL.size()) &&
+            PointsWithin(&m.rpPA[1], m.rpPA.data() + m.rpPA.size()) &&
+            PointsWithin(&m.spPA[1], m.spPA.data() + m.spPA.size());
+  for (int i = 1; ok && i <= ListSize(m.nr); ++i) {
+    const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
+    ok = Within(kMaxLength, {r.Yt, r.D, r.W});
+  }
+  for (int i = 1; ok && i <= ListSize(m.nc); ++i) {
+    const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
+    ok = Within(kMaxLength, {c.Yc, c.Rc});
+  }
+  for (int i = 1; ok && i <= ListSize(m.nl); ++i) {
+    const ReinforcingLine& l = m.lines[static_cast<size_t>(i)];
+    ok = Within(kMaxLength, {l.Yb, l.Lb, l.Ab}) && Within(kMaxArea, {l.Abl});
+  }
+  for (int i = 1; ok && i <= ListSize(m.na); ++i) {
+    const ReinforcingArc& a = m.arcs[static_cast<size_t>(i)];
+    ok = Within(kMaxLength, {a.Y0, a.R0, a.Abeg, a.Atot}) && Within(kMaxArea, {a.Aba});
+  }
+  for (int i = 1; ok && i <= ListSize(m.nb); ++i) {
+    const SteelRect& b = m.steelRects[static_cast<size_t>(i)];
+    ok = Within(kMaxLength, {b.Ytb, b.Db, b.Wb});
+  }
+  for (int i = 1; ok && i <= ListSize(m.np); ++i) {
+    const SteelPipe& p = m.pipes[static_cast<size_t>(i)];
+    ok = Within(kMaxLength, {p.Ycp, p.Rcp, p.tp});
+  }
+  for (int i = 1; ok && i <= ListSize(m.ns); ++i) {
+    const LoadCondition& l = m.loads[static_cast<size_t>(i)];
+    ok = Within(kMaxLoad, {l.P, l.V, l.M, l.T, l.M1ns, l.M2ns, l.M1s, l.M2s}) &&
+         Within(kMaxLength, {l.di, l.dj, l.ri, l.rj}) && Within(kMaxFactor, {l.BetaD, l.BetaDs});
+  }
+  if (!ok) return SectionProblem::ValueOutOfRange;
+  return BarCount(m) > kMaxBarCount ? SectionProblem::TooManyBars : SectionProblem::None;
+}
 
 // Area, first moment about the top and inertia of a group, gathered record by record.
 struct Sums {
@@ -46,18 +108,34 @@ double BalancedDepth(float depth, float em, float yield, float factor, float mod
 
 const char* SectionProblemText(SectionProblem problem) {
   switch (problem) {
-    case SectionProblem::None: return "";
-    case SectionProblem::NoConcreteArea: return "*** The concrete records have no net area";
-    case SectionProblem::NoReinforcingArea: return "*** The reinforcing bars have no net area";
-    case SectionProblem::NoSteelArea: return "*** The steel shapes have no net area";
-    case SectionProblem::NoConcreteModulus: return "*** The concrete modulus of elasticity must be greater than 0";
-    case SectionProblem::NoMaterial: return "*** The section has no material";
+    case SectionProblem::None:
+      return "";
+    case SectionProblem::NoConcreteArea:
+      return "*** The concrete records have no net area";
+    case SectionProblem::NoReinforcingArea:
+      return "*** The reinforcing bars have no net area";
+    case SectionProblem::NoSteelArea:
+      return "*** The steel shapes have no net area";
+    case SectionProblem::NoConcreteModulus:
+      return "*** The concrete modulus of elasticity must be greater than 0";
+    case SectionProblem::NoMaterial:
+      return "*** The section has no material";
+    case SectionProblem::ValueOutOfRange:
+      return "*** An input value is too large to analyse (dimensions up to 1E+06, areas, strengths and "
+             "moduli up to 1E+12, loads up to 1E+20)";
+    case SectionProblem::TooManyBars:
+      return "*** The section has more than 100000 reinforcing bars";
   }
   return "";
 }
 
 void ComputeSectionProperties(ProjectModel& m) {
   SectionProperties p;
+  p.problem = RangeProblem(m);
+  if (p.problem != SectionProblem::None) {
+    m.sectionProperties = p;
+    return;
+  }
   NormalizeFullArcs(m);
 
   p.steelDepth = SteelShapesDepth(m);
@@ -125,7 +203,8 @@ void ComputeSectionProperties(ProjectModel& m) {
     } else {
       p.transArea = static_cast<float>(transArea);
       const double yt = ((nR - 1) * p.reinfArea * p.reinfYbar + static_cast<double>(p.concArea) * p.concYbar +
-                         kS * p.steelArea * p.steelYbar) / transArea;
+                         kS * p.steelArea * p.steelYbar) /
+                        transArea;
       p.transYbar = static_cast<float>(yt);
       const auto about = [yt](float io, float area, float ybar) {
         return static_cast<float>(io + static_cast<double>(area) * (yt - ybar) * (yt - ybar));
@@ -137,7 +216,8 @@ void ComputeSectionProperties(ProjectModel& m) {
     }
   }
 
-  if (p.reinfDepth > 0) p.cBalanced = static_cast<float>(BalancedDepth(p.reinfDepth, m.em, m.fy, m.phiReinf, m.Er));
+  if (p.reinfDepth > 0)
+    p.cBalanced = static_cast<float>(BalancedDepth(p.reinfDepth, m.em, m.fy, m.phiReinf, m.Er));
   if (hasSteel) {
     const float cS = static_cast<float>(BalancedDepth(p.steelDepth, m.em, m.fs, m.phiStl, m.Es));
     if (cS < p.cBalanced || p.reinfDepth == 0) p.cBalanced = cS;

@@ -8,7 +8,16 @@ struct ProjectModel;
 
 /// Why the properties could not be computed: a group whose records cancel to no net area, or a section
 /// that cannot be transformed into concrete.
-enum class SectionProblem { None, NoConcreteArea, NoReinforcingArea, NoSteelArea, NoConcreteModulus, NoMaterial };
+enum class SectionProblem {
+  None,
+  NoConcreteArea,
+  NoReinforcingArea,
+  NoSteelArea,
+  NoConcreteModulus,
+  NoMaterial,
+  ValueOutOfRange,  ///< an input value lies beyond what single-precision results can carry
+  TooManyBars,      ///< more bars than kMaxBarCount
+};
 
 /// The report line for a problem ("*** ..."); empty for SectionProblem::None.
 const char* SectionProblemText(SectionProblem problem);

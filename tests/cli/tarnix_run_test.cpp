@@ -91,6 +91,8 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
       {{Path("column.in"), "-o", Path("no/folder/x.out")},
        1,
        "tarnix-run: Error writing output file: " + Path("no/folder/x.out") + "\n"},
+      {{Path("column.in"), "-o", "/dev/full"}, 1, "tarnix-run: Error writing output file: /dev/full\n"},
+      {{Path("column.in"), "--csv", "/dev/full"}, 1, "tarnix-run: Cannot create folder: /dev/full\n"},
       {{Path("column.in"), "-o", Path("column.in")},
        1,
        "tarnix-run: The report would replace the input file: " + Path("column.in") + "\n"},

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
-
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -13,6 +11,7 @@
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/model_edits.h"
+#include "temp_folder.h"
 
 namespace tarnix {
 namespace {
@@ -25,9 +24,26 @@ std::string Lines(std::initializer_list<const char*> lines) {
 
 // The reset model with one rectangle, one line of three bars and one load of 100 kip and 50 k-ft.
 const std::string kExample = Lines({
-    "\"\"", "\"arema\"", "\"english\"", "4000,60000,36000,3605000,2.9E+07,2.9E+07", ".85,.85,.003",
-    ".9,.7,.85", "1,1,1", "1", "0,24,12,1", "0", "1", "2.5,7,0,3,.79", "0", "0", "0", "1", "100,50,0,0",
-    "0,1,1", "1,1,0,0", "1",
+    "\"\"",
+    "\"arema\"",
+    "\"english\"",
+    "4000,60000,36000,3605000,2.9E+07,2.9E+07",
+    ".85,.85,.003",
+    ".9,.7,.85",
+    "1,1,1",
+    "1",
+    "0,24,12,1",
+    "0",
+    "1",
+    "2.5,7,0,3,.79",
+    "0",
+    "0",
+    "0",
+    "1",
+    "100,50,0,0",
+    "0,1,1",
+    "1,1,0,0",
+    "1",
 });
 
 ProjectModel ExampleModel() {
@@ -170,8 +186,13 @@ ProjectModel FullModel() {
   m.sl = 3, m.xcl = 0, m.ycl = 0, m.nx = 0, m.ny = 0;
   m.reinfModel = m.steelModel = 2;
   m.ParkModel = 2;
-  const float rp[7][2] = {{0, 0}, {-0.09f, -90000}, {-0.01035f, -60000}, {-0.00207f, -60000},
-                          {0.00207f, 60000}, {0.01035f, 60000}, {0.09f, 90000}};
+  const float rp[7][2] = {{0, 0},
+                          {-0.09f, -90000},
+                          {-0.01035f, -60000},
+                          {-0.00207f, -60000},
+                          {0.00207f, 60000},
+                          {0.01035f, 60000},
+                          {0.09f, 90000}};
   for (int p = 1; p <= 6; ++p) {
     m.rpPA[p] = {rp[p][0], rp[p][1]};
     m.spPA[p] = {rp[p][0] * 2, rp[p][1] * 0.6f};
@@ -182,10 +203,11 @@ ProjectModel FullModel() {
 TEST(InputFile, SlendernessAndMaterialModelSectionsRoundTrip) {
   const std::string text = Written(FullModel());
   // Three passes over the loads: deflections and rotations, end moments, then the sustained-load ratios.
-  EXPECT_NE(text.find("\r\n2\r\n.25,0,0,-.5\r\n.25,0,0,-.5\r\n-10,20,0,0\r\n-10,40,0,0\r\n.6,0,0\r\n.6,0,1\r\n"
-                      "3,2,2\r\n.002,5200,.018,0,.005,7450,4110328\r\n2\r\n.5,3,2.5,60000,.09,19\r\n3,0,0,0,0\r\n"
-                      "2\r\n-.09,-90000\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("\r\n2\r\n.25,0,0,-.5\r\n.25,0,0,-.5\r\n-10,20,0,0\r\n-10,40,0,0\r\n.6,0,0\r\n.6,0,1\r\n"
+                "3,2,2\r\n.002,5200,.018,0,.005,7450,4110328\r\n2\r\n.5,3,2.5,60000,.09,19\r\n3,0,0,0,0\r\n"
+                "2\r\n-.09,-90000\r\n"),
+      std::string::npos)
       << text;
 
   ProjectModel m;
@@ -240,18 +262,28 @@ TEST(InputFile, DamagedFilesLeaveTheModelUntouched) {
   };
   const std::string cases[] = {
       "",
-      replaced(kExample, "4000,60000", "4000,6OOOO"),                // malformed number
-      replaced(kExample, "4000,60000", "4000,\"60000\""),            // quoted number
-      replaced(kExample, ".9,.7,.85", ".9,.7"),                      // item missing
-      replaced(kExample, ".9,.7,.85", ".9,.7,.85,1"),                // item too many
-      replaced(kExample, "\"english\"", "\"English\""),             // unknown unit system
-      replaced(kExample, "\"arema\"", "\"AREMA\""),                 // unknown criteria (keys are exact)
+      replaced(kExample, "4000,60000", "4000,6OOOO"),      // malformed number
+      replaced(kExample, "4000,60000", "4000,\"60000\""),  // quoted number
+      replaced(kExample, ".9,.7,.85", ".9,.7"),            // item missing
+      replaced(kExample, ".9,.7,.85", ".9,.7,.85,1"),      // item too many
+      replaced(kExample, "\"english\"", "\"English\""),    // unknown unit system
+      replaced(kExample, "\"arema\"", "\"AREMA\""),        // unknown criteria (keys are exact)
       replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n1000000000\r\n0,24,12,1"),  // absurd count
       replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n2\r\n0,24,12,1"),           // count without its rows
-      replaced(kExample, "100,50,0,0", "100,fifty,0,0"),             // text in a load
-      replaced(kExample, "100,50,0,0", "100,1e305,0,0"),             // load beyond single precision
-      kExample.substr(0, kExample.find("0,1,1")),                   // ends before the member row
+      replaced(kExample, "100,50,0,0", "100,fifty,0,0"),                        // text in a load
+      replaced(kExample, "100,50,0,0", "100,1e305,0,0"),  // load beyond single precision
+      kExample.substr(0, kExample.find("0,1,1")),         // ends before the member row
       replaced(kExample, "\"\"\r\n", "\"unclosed\r\n"),
+      replaced(kExample, "4000,60000", "nan,60000"),  // not a number
+      replaced(kExample, "4000,60000", "4000,inf"),   // infinity in any spelling
+      replaced(kExample, "4000,60000", "4000,-Infinity"),
+      replaced(kExample, "4000,60000", "4000,3.5E+38"),  // beyond single precision
+      replaced(kExample, "4000,60000", "4000,0x1p4"),    // hexadecimal float
+      std::string(3u << 20, 'x'),                        // megabytes of garbage
+      std::string("\x7f"
+                  "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
+                  16) +
+          std::string(4096, '\0'),  // a binary file
   };
   for (const std::string& text : cases) {
     ProjectModel m = ExampleModel();
@@ -305,6 +337,45 @@ TEST_F(InputFileOnDisk, WriteReplacesOnlyWhenEverythingCanBeWritten) {
 
   EXPECT_EQ(WriteInputFile(empty, Path("new.in")).message, "Input is incomplete");
   EXPECT_FALSE(std::filesystem::exists(Path("new.in")));
+}
+
+TEST_F(InputFileOnDisk, OutputThatCannotBeWrittenIsAFailureAndDamagesNothing) {
+  namespace fs = std::filesystem;
+  // A read-only file is kept as it is.
+  const std::string kept = Path("kept.out");
+  ASSERT_TRUE(ReplaceFileContent(kept, "old"));
+  fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_FALSE(ReplaceFileContent(kept, "new"));
+  EXPECT_EQ(ReadFileContent(kept, 100).value_or(""), "old");
+
+  // A full disk: the device is written to and reports the failure; it is never replaced by a file.
+  if (fs::exists("/dev/full")) {
+    EXPECT_FALSE(ReplaceFileContent("/dev/full", std::string(1 << 16, 'x')));
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  }
+  if (fs::exists("/dev/null")) {
+    EXPECT_TRUE(ReplaceFileContent("/dev/null", "report"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  }
+
+  // A link is followed: the file it names gets the new text and the link stays a link.
+  const std::string real = Path("real.out"), link = Path("link.out");
+  ASSERT_TRUE(ReplaceFileContent(real, "old"));
+  fs::create_symlink(real, link);
+  EXPECT_TRUE(ReplaceFileContent(link, "new"));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadFileContent(real, 100).value_or(""), "new");
+  fs::create_symlink(Path("nowhere.out"), Path("dangling.out"));
+  EXPECT_FALSE(ReplaceFileContent(Path("dangling.out"), "new"));
+
+  // A failed save of the input file leaves the file on disk as it was.
+  const std::string input = Path("column.in");
+  ProjectModel m = ExampleModel();
+  ASSERT_TRUE(WriteInputFile(m, input).ok());
+  fs::permissions(input, fs::perms::owner_read);
+  m.title = "changed";
+  EXPECT_EQ(WriteInputFile(m, input).message, "Error writing input file");
+  EXPECT_EQ(ReadFileContent(input, 1 << 20).value_or(""), kExample);
 }
 
 TEST_F(InputFileOnDisk, MissingFileIsAReadError) {

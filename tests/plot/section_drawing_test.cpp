@@ -130,6 +130,11 @@ TEST(SectionDrawing, AnEmptySectionSaysSoAndBarsWithoutAreaStayVisible) {
   EXPECT_FALSE(none.Drawable());
   EXPECT_TRUE(none.shapes.empty());
 
+  // A damaged bar count is refused instead of drawn bar by bar.
+  ProjectModel huge = TwoLayerColumn("aci02");
+  huge.lines[1].Nbl = 2000000000;
+  EXPECT_FALSE(DrawSection(huge).Drawable());
+
   ProjectModel m = TwoLayerColumn("aci02");
   m.lines[1].Abl = 0;
   const auto bars = WithRole(DrawSection(m), ShapeRole::Bar);
