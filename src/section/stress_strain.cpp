@@ -25,8 +25,8 @@ double ParkHardening(double x, double r, double ratio, double yield) {
   return yield * ((m * x + 2) / (60 * x + 2) + x * (60 - m) / (2 * k * k));
 }
 
-StressStrainCurve CurveOf(int model, const BilinearPoints& bilinear, const ParkPoints& park, int parkModel,
-                          McEvent fail, McEvent tensionYield, McEvent compressionYield) {
+StressStrainCurve CurveOf(int model, const BilinearPoints& bilinear, const ParkPoints& park, int parkModel, McEvent fail,
+                   McEvent tensionYield, McEvent compressionYield) {
   StressStrainCurve curve;
   curve.pointCount = model == 1 ? 4 : 6;
   for (int p = 1; p <= curve.pointCount; ++p) {
@@ -43,24 +43,15 @@ StressStrainCurve CurveOf(int model, const BilinearPoints& bilinear, const ParkP
 
 const char* McEventText(McEvent event) {
   switch (event) {
-    case McEvent::LongReinfFail:
-      return "Long reinf fail";
-    case McEvent::ConcCompFail:
-      return "Conc comp fail";
-    case McEvent::ConfReinfFail:
-      return "Conf reinf fail";
-    case McEvent::ReinfTensYield:
-      return "Reinf tens yield";
-    case McEvent::ReinfCompYield:
-      return "Reinf comp yield";
-    case McEvent::ConcSpalling:
-      return "Conc spalling";
-    case McEvent::StrSteelFail:
-      return "Str steel fail";
-    case McEvent::StrSteelTensYield:
-      return "Str steel tens yield";
-    case McEvent::StrSteelCompYield:
-      return "Str steel comp yield";
+    case McEvent::LongReinfFail: return "Long reinf fail";
+    case McEvent::ConcCompFail: return "Conc comp fail";
+    case McEvent::ConfReinfFail: return "Conf reinf fail";
+    case McEvent::ReinfTensYield: return "Reinf tens yield";
+    case McEvent::ReinfCompYield: return "Reinf comp yield";
+    case McEvent::ConcSpalling: return "Conc spalling";
+    case McEvent::StrSteelFail: return "Str steel fail";
+    case McEvent::StrSteelTensYield: return "Str steel tens yield";
+    case McEvent::StrSteelCompYield: return "Str steel comp yield";
   }
   return "";
 }
@@ -69,12 +60,10 @@ MaterialModels MaterialModelsOf(const ProjectModel& m) {
   MaterialModels mm;
   mm.concreteModel = m.concreteModel;
   mm.confinementOption = m.confinementOption;
-  mm.ec0 = m.ec0, mm.fc0 = m.fc0, mm.Eci = m.Eci, mm.ecu = m.ecu, mm.fcu = m.fcu, mm.fcc = m.fcc,
-  mm.esp = m.esp;
+  mm.ec0 = m.ec0, mm.fc0 = m.fc0, mm.Eci = m.Eci, mm.ecu = m.ecu, mm.fcu = m.fcu, mm.fcc = m.fcc, mm.esp = m.esp;
   if (m.fc0 != 0) mm.ecc = m.ec0 * (1 + 5 * (static_cast<double>(m.fcc) / m.fc0 - 1));
   if (mm.ecc != 0 && m.Eci != m.fcc / mm.ecc) mm.rConfined = m.Eci / (m.Eci - m.fcc / mm.ecc);
-  if (m.ec0 != 0 && m.Eci != m.fc0 / m.ec0)
-    mm.rUnconfined = m.Eci / (m.Eci - static_cast<double>(m.fc0) / m.ec0);
+  if (m.ec0 != 0 && m.Eci != m.fc0 / m.ec0) mm.rUnconfined = m.Eci / (m.Eci - static_cast<double>(m.fc0) / m.ec0);
   if (mm.rUnconfined != 0) {
     mm.f2 = 2.0 * m.fc0 * mm.rUnconfined / (mm.rUnconfined - 1 + std::pow(2.0, mm.rUnconfined));
   }
@@ -193,8 +182,7 @@ float SteelCurveStress(const StressStrainCurve& curve, float strain, McEvents& e
     events.Raise(curve.compressionYield);
     const StressStrainPoint& plateauEnd = p[last == 4 ? 4 : 5];
     if (last == 4 || e <= plateauEnd.strain) {
-      stress =
-          Line(compressionYield.strain, compressionYield.stress, plateauEnd.strain, plateauEnd.stress, e);
+      stress = Line(compressionYield.strain, compressionYield.stress, plateauEnd.strain, plateauEnd.stress, e);
     } else if (curve.parkModel == 1) {
       const double t = (e - p[5].strain) / (p[6].strain - p[5].strain);
       stress = p[5].stress + (p[6].stress - p[5].stress) * t * t;
