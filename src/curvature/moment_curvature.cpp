@@ -11,8 +11,9 @@
 namespace tarnix {
 namespace {
 
-// Far above any real analysis (a few hundred strain steps of a few hundred depths each), far below a hang.
-constexpr long long kMaxSectionEvaluations = 50000000;
+// Work of the analysis counted in fibre evaluations (depths tried times slices, bars and steel fibres):
+// a real analysis needs a few million, a hundred times less than this bound of some seconds.
+constexpr long long kMaxFibreEvaluations = 200000000;
 constexpr const char* kTooManyEvaluations =
     "*** The moment-curvature analysis needs too many neutral-axis depths: increase cinc or einc";
 
@@ -88,7 +89,9 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   if (progress.status) progress.status("Moment-curvature", "");
 
   std::vector<bool> notConverged(static_cast<size_t>(loads) + 1);
-  long long evaluations = 0;
+  long long work = 0;
+  const long long fibres =
+      static_cast<long long>(slices.concrete.size() + slices.bars.size() + slices.steel.size()) + 1;
   int finishedCount = 0;
   float e = m.ebeg - m.einc;
   for (int step = 1; step <= result.stepCount; ++step) {
@@ -118,7 +121,8 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
       // A depth that the increment no longer changes (cinc below the float spacing of a huge depth) would
       // sweep for ever, and so would an absurd number of depths: both end the analysis with a message.
       const float next = c - m.cinc;
-      if (next == c || ++evaluations > kMaxSectionEvaluations) return finish(kTooManyEvaluations);
+      work += fibres;
+      if (next == c || work > kMaxFibreEvaluations) return finish(kTooManyEvaluations);
       c = next;
       if (!(c > 0)) break;  // the sweep stops at the smallest positive depth
       const SectionForces f = EvaluateSection(slices, models, e, c, firstNonPositive);
