@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cmath>
-#include <regex>
 #include <sstream>
 
 #include "model/calculation_run.h"
@@ -45,13 +44,29 @@ std::string XmlProblem(const std::string& xml) {
   return open.empty() ? "" : "unclosed <" + open.back() + ">";
 }
 
+// The tags named `name` of a document, in order, each from '<' to '>'.
+std::vector<std::string> Tags(const std::string& svg, const std::string& name) {
+  std::vector<std::string> tags;
+  for (size_t at = svg.find("<" + name + " "); at != std::string::npos;
+       at = svg.find("<" + name + " ", at + 1)) {
+    tags.push_back(svg.substr(at, svg.find('>', at) - at + 1));
+  }
+  return tags;
+}
+
+// The value of attribute `name` of a tag.
+std::string Attribute(const std::string& tag, const std::string& name) {
+  const size_t at = tag.find(" " + name + "=\"");
+  if (at == std::string::npos) return "";
+  const size_t begin = at + name.size() + 3;
+  return tag.substr(begin, tag.find('"', begin) - begin);
+}
+
 std::vector<PlotPoint> PolylinePoints(const std::string& svg, size_t which) {
-  const std::regex polyline("<polyline[^>]* points=\"([^\"]*)\"");
-  auto it = std::sregex_iterator(svg.begin(), svg.end(), polyline);
-  for (size_t k = 0; k < which && it != std::sregex_iterator(); ++k) ++it;
+  const std::vector<std::string> polylines = Tags(svg, "polyline");
   std::vector<PlotPoint> points;
-  if (it == std::sregex_iterator()) return points;
-  std::istringstream in((*it)[1].str());
+  if (which >= polylines.size()) return points;
+  std::istringstream in(Attribute(polylines[which], "points"));
   std::string pair;
   while (in >> pair) {
     const size_t comma = pair.find(',');
@@ -123,10 +138,10 @@ TEST(SectionSvg, EveryShapeToOneScaleInsideTheDocument) {
   const SectionDrawing drawing = DrawSection(HeavySection());
   const std::string svg = SectionSvg(drawing, 600, 600);
   EXPECT_EQ(XmlProblem(svg), "");
-  const std::regex circle("<circle cx=\"([-0-9.]+)\" cy=\"([-0-9.]+)\" r=\"([-0-9.]+)\"");
   std::vector<std::array<double, 3>> circles;
-  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), circle); it != std::sregex_iterator(); ++it) {
-    circles.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3])});
+  for (const std::string& tag : Tags(svg, "circle")) {
+    circles.push_back(
+        {std::stod(Attribute(tag, "cx")), std::stod(Attribute(tag, "cy")), std::stod(Attribute(tag, "r"))});
   }
   ASSERT_EQ(circles.size(), drawing.shapes.size());  // the concrete circle, the pipe and 24 bars
   // One scale: the concrete circle (radius 24) and a bar's distance from the centre (21) keep their ratio.
