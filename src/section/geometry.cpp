@@ -108,6 +108,24 @@ std::vector<Strip> PipeFibres(const SteelPipe& pipe, int n) {
   return fibres;
 }
 
+float SectionTop(const ProjectModel& m) {
+  float top = 0;
+  bool any = false;
+  const auto take = [&](float y) {
+    top = any ? std::min(top, y) : y;
+    any = true;
+  };
+  for (int i = 1; i <= ListSize(m.nr); ++i) {
+    if (At(m.rects, i).rsign > 0) take(At(m.rects, i).Yt);
+  }
+  for (int i = 1; i <= ListSize(m.nc); ++i) {
+    if (At(m.circles, i).csign > 0) take(At(m.circles, i).Yc - At(m.circles, i).Rc);
+  }
+  for (int i = 1; i <= ListSize(m.nb); ++i) take(At(m.steelRects, i).Ytb);
+  for (int i = 1; i <= ListSize(m.np); ++i) take(At(m.pipes, i).Ycp - At(m.pipes, i).Rcp - At(m.pipes, i).tp / 2);
+  return top;
+}
+
 float ConcreteDepth(const ProjectModel& m) {
   float depth = 0;
   for (int i = 1; i <= ListSize(m.nr); ++i) depth = std::max(depth, At(m.rects, i).Yt + At(m.rects, i).D);

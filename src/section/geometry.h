@@ -54,6 +54,10 @@ std::vector<Strip> SteelRectStrips(const SteelRect& shape, int n);
 /// A pipe cut into n fibres of equal arc length around its mid-thickness circle (n below 1 counts as 1).
 std::vector<Strip> PipeFibres(const SteelPipe& pipe, int n);
 
+/// Smallest top depth of the added concrete records, the steel rectangles and the pipes' outer faces (0
+/// when there are none).
+float SectionTop(const ProjectModel& m);
+
 /// Largest depth of the concrete records, of the steel shapes, and of both.
 float ConcreteDepth(const ProjectModel& m);
 float SteelShapesDepth(const ProjectModel& m);

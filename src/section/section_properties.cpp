@@ -125,6 +125,8 @@ const char* SectionProblemText(SectionProblem problem) {
              "moduli up to 1E+12, loads up to 1E+20)";
     case SectionProblem::TooManyBars:
       return "*** The section has more than 100000 reinforcing bars";
+    case SectionProblem::TopOffReference:
+      return "*** The top of the section lies below the reference line: it must be at depth 0";
   }
   return "";
 }
@@ -141,6 +143,14 @@ void ComputeSectionProperties(ProjectModel& m) {
   p.steelDepth = SteelShapesDepth(m);
   p.sectionDepth = std::max(ConcreteDepth(m), p.steelDepth);
   p.steelEmbedded = p.steelDepth != p.sectionDepth;
+  // Strains are measured from the reference line: a section whose top lies below it would be analysed
+  // with its extreme compression fibre in the air, and every result would be too small. A top within a
+  // thousandth of the depth is a rounding of the same section.
+  if (SectionTop(m) > 1e-3 * std::abs(p.sectionDepth)) {
+    p.problem = SectionProblem::TopOffReference;
+    m.sectionProperties = p;
+    return;
+  }
 
   std::vector<Piece> concrete;
   for (int i = 1; i <= ListSize(m.nr); ++i) {

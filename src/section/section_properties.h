@@ -17,6 +17,7 @@ enum class SectionProblem {
   NoMaterial,
   ValueOutOfRange,  ///< an input value lies beyond what single-precision results can carry
   TooManyBars,      ///< more bars than kMaxBarCount
+  TopOffReference,  ///< the section's top lies below the reference line
 };
 
 /// The report line for a problem ("*** ..."); empty for SectionProblem::None.

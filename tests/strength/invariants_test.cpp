@@ -1,0 +1,220 @@
+// Invariants that catch wrong numbers without knowing the answer: what must not change when the same
+// section is described differently, and agreement between the capacity search and the plotted curve.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "editor/invert_section.h"
+#include "model/calculation_run.h"
+#include "model/defaults.h"
+#include "model/model_edits.h"
+#include "plot/chart_data.h"
+#include "strength/section_analysis.h"
+#include "test_sections.h"
+
+namespace tarnix {
+namespace {
+
+ProjectModel Analysed(ProjectModel m) {
+  RunAnalyses(m);
+  EXPECT_GT(m.interactionDiagram.idCount, 10);
+  return m;
+}
+
+// Compares two diagrams point by point: axial forces and moments within `relative` of the largest value.
+void ExpectSameDiagram(const InteractionDiagram& a, const InteractionDiagram& b, double forceScale,
+                       double momentScale, double relative) {
+  ASSERT_EQ(a.idCount, b.idCount);
+  double maxP = 0, maxM = 0;
+  for (int k = 1; k <= a.idCount; ++k) {
+    maxP = std::max(maxP, std::abs(static_cast<double>(a.idAxial[static_cast<size_t>(k)])));
+    maxM = std::max(maxM, std::abs(static_cast<double>(a.idMoment[static_cast<size_t>(k)])));
+  }
+  for (int k = 1; k <= a.idCount; ++k) {
+    const size_t K = static_cast<size_t>(k);
+    EXPECT_NEAR(b.idAxial[K] / forceScale, a.idAxial[K], relative * maxP) << "point " << k;
+    EXPECT_NEAR(b.idMoment[K] / momentScale, a.idMoment[K], relative * maxM) << "point " << k;
+  }
+  EXPECT_EQ(a.idPureBending, b.idPureBending);
+  EXPECT_EQ(a.idBalanced, b.idBalanced);
+}
+
+// A square column with bars on three layers, symmetric about mid-depth, and a spread of loads.
+ProjectModel ThreeLayerColumn() {
+  ProjectModel m;
+  ResetAll(m);
+  ChooseCriteria(m, "aci02");
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, 20, 20, 1};
+  SetRecordCount(m, RecordKind::ReinforcingLine, 3);
+  m.lines[1] = {2.5f, 15, 0, 4, 0.79f};
+  m.lines[2] = {10, 15, 0, 2, 0.79f};
+  m.lines[3] = {17.5f, 15, 0, 4, 0.79f};
+  SetLoadCount(m, 6);
+  const float loads[][2] = {{-150e3f, 30e4f}, {0, 1.5e6f},    {200e3f, 2.4e6f},
+                            {500e3f, 2e6f},   {900e3f, 1e6f}, {1200e3f, 2e5f}};
+  for (int i = 1; i <= 6; ++i)
+    m.loads[static_cast<size_t>(i)].P = loads[i - 1][0], m.loads[static_cast<size_t>(i)].M = loads[i - 1][1];
+  m.inc = 0.05f;
+  return m;
+}
+
+TEST(Invariants, ASymmetricSectionInvertedGivesTheSameDiagram) {
+  const ProjectModel m = Analysed(ThreeLayerColumn());
+  ProjectModel inverted = ThreeLayerColumn();
+  InvertSection(inverted);
+  ExpectSameDiagram(m.interactionDiagram, Analysed(inverted).interactionDiagram, 1, 1, 1e-5);
+}
+
+TEST(Invariants, TheSameSectionInMillimetresGivesTheSameDiagram) {
+  const ProjectModel english = Analysed(ThreeLayerColumn());
+  ProjectModel metric = ThreeLayerColumn();
+  ChooseUnits(metric, false);
+  const double mm = 25.4, mpa = 0.006894757, newton = 4.448222;
+  metric.rects[1] = {0, 20 * 25.4f, 20 * 25.4f, 1};
+  for (int i = 1; i <= 3; ++i) {
+    ReinforcingLine& l = metric.lines[static_cast<size_t>(i)];
+    l = english.lines[static_cast<size_t>(i)];
+    l.Yb = static_cast<float>(l.Yb * mm), l.Lb = static_cast<float>(l.Lb * mm),
+    l.Abl = static_cast<float>(l.Abl * mm * mm);
+  }
+  // Every strength, modulus and factor of the English model, converted; the loads in newtons.
+  for (float ProjectModel::*stress : {&ProjectModel::fpc, &ProjectModel::fy, &ProjectModel::fs,
+                                      &ProjectModel::Ec, &ProjectModel::Er, &ProjectModel::Es}) {
+    metric.*stress = static_cast<float>(english.*stress * mpa);
+  }
+  for (float ProjectModel::*factor :
+       {&ProjectModel::a1, &ProjectModel::b1, &ProjectModel::em, &ProjectModel::phiT, &ProjectModel::phiC,
+        &ProjectModel::phiConc, &ProjectModel::phiReinf, &ProjectModel::phiStl}) {
+    metric.*factor = english.*factor;
+  }
+  for (int i = 1; i <= english.ns; ++i) {
+    metric.loads[static_cast<size_t>(i)].P =
+        static_cast<float>(english.loads[static_cast<size_t>(i)].P * newton);
+    metric.loads[static_cast<size_t>(i)].M =
+        static_cast<float>(english.loads[static_cast<size_t>(i)].M * newton * mm);
+  }
+  metric.inc = static_cast<float>(english.inc * mm);
+  const ProjectModel result = Analysed(metric);
+  ExpectSameDiagram(english.interactionDiagram, result.interactionDiagram, newton, newton * mm, 2e-5);
+  for (int i = 1; i <= english.ns; ++i) {
+    const LoadCapacity& a = english.interactionDiagram.capacity[static_cast<size_t>(i)];
+    const LoadCapacity& b = result.interactionDiagram.capacity[static_cast<size_t>(i)];
+    // The first point that reaches a load may move by one step where the load lies on a step's boundary.
+    EXPECT_LE(std::abs(a.capPoint - b.capPoint), 1) << "load " << i;
+    EXPECT_NEAR(b.capMoment / (newton * mm), a.capMoment, 1e-2 * std::abs(a.capMoment) + 1) << "load " << i;
+  }
+}
+
+TEST(Invariants, ASectionMovedOffTheReferenceLineIsRefusedAndARoundingOfItIsNot) {
+  // Strains are measured from the reference line, so a section moved down would be analysed with its
+  // compression fibre in the air: it is refused. A shift within rounding changes the results by rounding.
+  const ProjectModel m = Analysed(ThreeLayerColumn());
+  const auto moved = [](float shift) {
+    ProjectModel s = ThreeLayerColumn();
+    s.rects[1].Yt += shift;
+    for (int i = 1; i <= 3; ++i) s.lines[static_cast<size_t>(i)].Yb += shift;
+    RunAnalyses(s);
+    return s;
+  };
+  const ProjectModel down = moved(5);
+  EXPECT_EQ(down.sectionProperties.problem, SectionProblem::TopOffReference);
+  EXPECT_EQ(down.interactionDiagram.idCount, 0);
+
+  const ProjectModel rounded = moved(0.001f);
+  ASSERT_EQ(rounded.sectionProperties.problem, SectionProblem::None);
+  for (int i = 1; i <= m.ns; ++i) {
+    const LoadCapacity& a = m.interactionDiagram.capacity[static_cast<size_t>(i)];
+    const LoadCapacity& b = rounded.interactionDiagram.capacity[static_cast<size_t>(i)];
+    EXPECT_NEAR(b.capMoment, a.capMoment, 1e-2 * std::abs(a.capMoment) + 1) << "load " << i;  // one step at most
+  }
+}
+
+TEST(Invariants, SplittingALineIntoTwoIdenticalHalvesChangesNothing) {
+  const ProjectModel m = Analysed(ThreeLayerColumn());
+  ProjectModel split = ThreeLayerColumn();
+  SetRecordCount(split, RecordKind::ReinforcingLine, 4);
+  split.lines = m.lines;
+  split.lines.resize(5);
+  split.lines[1].Abl /= 2;
+  split.lines[4] = split.lines[1];
+  ExpectSameDiagram(m.interactionDiagram, Analysed(split).interactionDiagram, 1, 1, 1e-5);
+}
+
+TEST(Invariants, FinerSlicesChangeTheMomentCurvatureCurveLittle) {
+  ProjectModel coarse = ThreeLayerColumn();
+  SetLoadCount(coarse, 2);
+  coarse.loads[1] = {};
+  coarse.loads[1].P = 100e3f;
+  coarse.loads[2] = {};
+  coarse.loads[2].P = 400e3f;
+  SetPerformMomentCurvature(coarse, 1);
+  coarse.einc /= 4;  // more points to compare
+  ProjectModel fine = coarse;
+  fine.rcinc = coarse.rcinc * 2;
+  fine.ccinc = coarse.ccinc * 2;
+  const ProjectModel a = Analysed(coarse), b = Analysed(fine);
+  ASSERT_TRUE(a.momentCurvature.ran() && b.momentCurvature.ran());
+  for (int load = 1; load <= 2; ++load) {
+    const auto& pa = a.momentCurvature.curves[static_cast<size_t>(load)].points;
+    const auto& pb = b.momentCurvature.curves[static_cast<size_t>(load)].points;
+    ASSERT_GT(pa.size(), 10u);
+    double peak = 0;
+    for (const McPoint& p : pa) peak = std::max(peak, static_cast<double>(p.moment));
+    // The same strain steps: the moments at each strain agree within 2 % of the peak.
+    size_t compared = 0;
+    for (size_t j = 0; j < std::min(pa.size(), pb.size()); ++j) {
+      if (pa[j].strain != pb[j].strain) continue;
+      EXPECT_NEAR(pb[j].moment, pa[j].moment, 0.02 * peak) << "load " << load << " point " << j;
+      ++compared;
+    }
+    EXPECT_GT(compared, pa.size() / 2);
+  }
+}
+
+// Ray casting: true when (x, y) lies inside the closed polygon.
+bool Inside(const std::vector<PlotPoint>& polygon, double x, double y) {
+  bool inside = false;
+  for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+    const PlotPoint& a = polygon[i];
+    const PlotPoint& b = polygon[j];
+    if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) inside = !inside;
+  }
+  return inside;
+}
+
+TEST(Invariants, LoadsWithinTheirCapacityLieInsideThePlottedDesignCurve) {
+  // A grid of loads; the capacity search and the chart's design curve must agree on which lie inside.
+  ProjectModel m = ThreeLayerColumn();
+  const int n = 120;
+  SetLoadCount(m, n);
+  for (int i = 1; i <= n; ++i) {
+    LoadCondition& load = m.loads[static_cast<size_t>(i)];
+    load.P = -100e3f + 1000e3f * static_cast<float>((i * 7) % n) / n;
+    load.M = 3.6e6f * static_cast<float>((i * 13) % n + 1) / n;
+  }
+  const ProjectModel r = Analysed(m);
+  std::vector<PlotPoint> polygon = InteractionChart(r).series[1].points;
+  polygon.insert(polygon.begin(), PlotPoint{0, polygon.front().y});
+  int inside = 0, outside = 0;
+  for (int i = 1; i <= n; ++i) {
+    const LoadCapacity& cap = r.interactionDiagram.capacity[static_cast<size_t>(i)];
+    const LoadCondition& load = r.loads[static_cast<size_t>(i)];
+    if (cap.capFound != 0 || cap.capMoment <= 0) continue;
+    const double ratio = load.M / cap.capMoment;
+    const bool in = Inside(polygon, load.M / 12000.0, load.P / 1000.0);
+    if (ratio < 0.95) {
+      EXPECT_TRUE(in) << "load " << i << " ratio " << ratio;
+      ++inside;
+    } else if (ratio > 1.05) {
+      EXPECT_FALSE(in) << "load " << i << " ratio " << ratio;
+      ++outside;
+    }
+  }
+  EXPECT_GT(inside, 5);
+  EXPECT_GT(outside, 5);
+}
+
+}  // namespace
+}  // namespace tarnix
