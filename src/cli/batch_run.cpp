@@ -1,9 +1,14 @@
 // Command line of tarnix-run.
 #include "cli/batch_run.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <sstream>
+#include <thread>
 
 #include "model/calculation_run.h"
 #include "model/defaults.h"
@@ -12,6 +17,8 @@
 #include "model/project_model.h"
 #include "plot/svg_writer.h"
 #include "report/csv_export.h"
+#include "report/number_format.h"
+#include "strength/slenderness.h"
 
 namespace tarnix {
 namespace {
@@ -19,16 +26,21 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tarnix-run INPUT.in [-o OUTPUT.out] [--csv DIR] [--svg DIR] [--no-mc] [--progress]\n"
     "                  [--save-input FILE]\n"
+    "       tarnix-run INPUT.in INPUT.in ... [-j N] [--csv DIR] [--svg DIR] [--no-mc]\n"
     "\n"
     "Loads INPUT.in, runs the calculation and writes the report to OUTPUT.out\n"
     "(default: INPUT with the extension .out). Every report section is written; the\n"
     "moment-curvature analysis runs when the input file carries the material models.\n"
+    "With several input files each gets its own report beside it (and its own folder\n"
+    "DIR/NAME for --csv and --svg); one summary line per file tells how it ended and the\n"
+    "worst ratio of design moment to moment capacity among its load conditions.\n"
     "\n"
     "  -o OUTPUT.out        report file\n"
     "  --csv DIR            also write the interaction diagram and moment-curvature\n"
     "                       curves as CSV files into DIR\n"
     "  --svg DIR            also write the charts and the section drawing as SVG into DIR\n"
     "  --no-mc              skip the moment-curvature analysis\n"
+    "  -j N                 run N input files at a time (1 to 64, default 1)\n"
     "  --progress           show the progress of the analyses on standard error\n"
     "  --save-input FILE    write the input as loaded to FILE; with no -o, --csv or\n"
     "                       --svg nothing else is done\n"
@@ -38,7 +50,8 @@ constexpr const char* kUsage =
     "file cannot be written, 2 for a wrong command line.\n";
 
 struct Options {
-  std::string input;
+  std::vector<std::string> inputs;
+  int jobs = 1;
   std::optional<std::string> output, csvDir, svgDir, saveInput;
   bool noMomentCurvature = false;
   bool progress = false;
@@ -63,6 +76,17 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
       problem = value(options.csvDir);
     } else if (arg == "--svg") {
       problem = value(options.svgDir);
+    } else if (arg == "-j") {
+      std::optional<std::string> count;
+      problem = value(count);
+      if (!problem) {
+        const std::optional<int> n = ParseFileInt(*count);
+        if (!n || *n < 1 || *n > 64 || count->find('.') != std::string::npos) {
+          problem = "option -j needs a number from 1 to 64";
+        } else {
+          options.jobs = *n;
+        }
+      }
     } else if (arg == "--save-input") {
       problem = value(options.saveInput);
     } else if (arg == "--progress") {
@@ -71,14 +95,15 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
       options.noMomentCurvature = true;
     } else if (!arg.empty() && arg[0] == '-') {
       problem = "unknown option " + arg;
-    } else if (options.input.empty()) {
-      options.input = arg;
     } else {
-      problem = "more than one input file given";
+      options.inputs.push_back(arg);
     }
     if (problem) return problem;
   }
-  if (!options.help && options.input.empty()) return std::string("no input file given");
+  if (!options.help && options.inputs.empty()) return std::string("no input file given");
+  if (options.inputs.size() > 1 && (options.output || options.saveInput)) {
+    return std::string("-o and --save-input take a single input file");
+  }
   return std::nullopt;
 }
 
@@ -110,7 +135,96 @@ bool MakeFolder(const std::string& dir) {
   return std::filesystem::is_directory(dir, ec);
 }
 
+// One input file from loading to the last file written; `model` keeps the results for the summary.
+int RunOne(const Options& options, const std::string& input, const std::optional<std::string>& csvDir,
+           const std::optional<std::string>& svgDir, ProjectModel& model, std::ostream& out,
+           std::ostream& err) {
+  ResetAll(model);
+  const Status loaded = LoadInputFile(model, input);
+  if (!loaded.ok()) return Fail(err, loaded.message, input);
+  SetInputFileNames(model, input);
+
+  if (options.saveInput) {
+    const Status saved = WriteInputFile(model, *options.saveInput);
+    if (!saved.ok()) return Fail(err, saved.message, *options.saveInput);
+    if (!options.output && !csvDir && !svgDir) return 0;
+  }
+
+  // Every report section, as if each box of the calculation window were ticked; slenderness output is
+  // refused for user-defined criteria as it is in the window.
+  model.OutputInputEcho = model.OutputSectionProperties = model.OutputInteractionDiagram = 1;
+  model.OutputSectionAnalysis = 1;
+  SetOutputSlenderness(model, 1);
+  if (options.noMomentCurvature) SetPerformMomentCurvature(model, 0);
+
+  const std::string output =
+      options.output ? *options.output : std::filesystem::path(input).replace_extension(".out").string();
+  if (SamePath(output, input)) {
+    return Fail(err, "The report would replace the input file", output);
+  }
+  SetOutputFileNames(model, output);
+
+  for (const auto* dir : {&csvDir, &svgDir}) {
+    if (*dir && !MakeFolder(**dir)) return Fail(err, "Cannot create folder", **dir);
+  }
+
+  ProgressLines progress(err);
+  const Status run =
+      RunCalculation(model, options.progress && options.inputs.size() == 1 ? &progress : nullptr);
+  if (!run.ok()) {
+    const std::string message = run.detail.empty() ? run.message : run.message + ": " + run.detail;
+    return Fail(err, message, run.message == kInputIncomplete ? input : output);
+  }
+  if (csvDir && !WriteCsvFiles(model, *csvDir)) {
+    return Fail(err, "Error writing CSV files", *csvDir);
+  }
+  if (svgDir && !WriteSvgFiles(model, *svgDir)) {
+    return Fail(err, "Error writing SVG files", *svgDir);
+  }
+  out << "Report written to " << output << '\n';
+  return 0;
+}
+
+// The folder of one input's tables or drawings in a run of several: DIR/NAME, or DIR/NAME_k when two
+// inputs share a name.
+std::optional<std::string> FolderOf(const std::optional<std::string>& dir,
+                                    const std::vector<std::string>& inputs, size_t index) {
+  if (!dir || inputs.size() == 1) return dir;
+  const std::string stem = std::filesystem::path(inputs[index]).stem().string();
+  int same = 0;
+  for (const std::string& other : inputs) same += std::filesystem::path(other).stem().string() == stem;
+  const std::string name = same > 1 ? stem + "_" + std::to_string(index + 1) : stem;
+  return (std::filesystem::path(*dir) / name).string();
+}
+
+struct FileOutcome {
+  int code = 0;
+  std::string summary;
+  std::string messages;  ///< what a single run would have written to standard error
+};
+
 }  // namespace
+
+std::string WorstCapacityText(const ProjectModel& m) {
+  const InteractionDiagram& d = m.interactionDiagram;
+  double worst = -1;
+  int worstLoad = 0;
+  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < d.capacity.size(); ++i) {
+    const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
+    if (cap.capFound == 1) return "no capacity for load condition " + std::to_string(i);
+    const LoadCondition& load = m.loads[static_cast<size_t>(i)];
+    const std::optional<float> design = DesignMoment(m, i);
+    if (!design) return "no design moment for load condition " + std::to_string(i);
+    // Loads without moment are measured by their axial force.
+    const double ratio = cap.capMoment != 0  ? std::abs(*design / static_cast<double>(cap.capMoment))
+                         : cap.capAxial != 0 ? std::abs(load.P / static_cast<double>(cap.capAxial))
+                                             : 0.0;
+    if (ratio > worst) worst = ratio, worstLoad = i;
+  }
+  if (worstLoad == 0) return "no load conditions";
+  return "worst capacity ratio " + FormatFixed(worst, 3) + " (load condition " + std::to_string(worstLoad) +
+         ")";
+}
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options options;
@@ -122,52 +236,45 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     out << kUsage;
     return 0;
   }
-
-  ProjectModel model;
-  ResetAll(model);
-  const Status loaded = LoadInputFile(model, options.input);
-  if (!loaded.ok()) return Fail(err, loaded.message, options.input);
-  SetInputFileNames(model, options.input);
-
-  if (options.saveInput) {
-    const Status saved = WriteInputFile(model, *options.saveInput);
-    if (!saved.ok()) return Fail(err, saved.message, *options.saveInput);
-    if (!options.output && !options.csvDir && !options.svgDir) return 0;
+  if (options.inputs.size() == 1) {
+    ProjectModel model;
+    return RunOne(options, options.inputs[0], options.csvDir, options.svgDir, model, out, err);
   }
 
-  // Every report section, as if each box of the calculation window were ticked; slenderness output is
-  // refused for user-defined criteria as it is in the window.
-  model.OutputInputEcho = model.OutputSectionProperties = model.OutputInteractionDiagram = 1;
-  model.OutputSectionAnalysis = 1;
-  SetOutputSlenderness(model, 1);
-  if (options.noMomentCurvature) SetPerformMomentCurvature(model, 0);
+  // Several files: each is a project of its own, so they run side by side on the worker threads; the
+  // summary lines keep the order of the command line.
+  const size_t n = options.inputs.size();
+  std::vector<FileOutcome> outcomes(n);
+  std::atomic<size_t> next{0};
+  const auto work = [&] {
+    for (size_t k = next++; k < n; k = next++) {
+      std::ostringstream quiet, messages;
+      ProjectModel model;
+      const std::string& input = options.inputs[k];
+      FileOutcome& outcome = outcomes[k];
+      outcome.code = RunOne(options, input, FolderOf(options.csvDir, options.inputs, k),
+                            FolderOf(options.svgDir, options.inputs, k), model, quiet, messages);
+      outcome.messages = messages.str();
+      std::string message = outcome.messages;
+      if (!message.empty() && message.back() == '\n') message.pop_back();
+      outcome.summary = input + ": " +
+                        (outcome.code == 0 ? "done, " + WorstCapacityText(model)
+                                           : "failed, " + message.substr(message.find(": ") + 2));
+    }
+  };
+  std::vector<std::thread> workers;
+  const size_t threads = std::min(n, static_cast<size_t>(options.jobs));
+  for (size_t t = 1; t < threads; ++t) workers.emplace_back(work);
+  work();
+  for (std::thread& worker : workers) worker.join();
 
-  const std::string output = options.output
-                                 ? *options.output
-                                 : std::filesystem::path(options.input).replace_extension(".out").string();
-  if (SamePath(output, options.input)) {
-    return Fail(err, "The report would replace the input file", output);
+  int code = 0;
+  for (const FileOutcome& outcome : outcomes) {
+    out << outcome.summary << '\n';
+    err << outcome.messages;
+    code = std::max(code, outcome.code);
   }
-  SetOutputFileNames(model, output);
-
-  for (const auto* dir : {&options.csvDir, &options.svgDir}) {
-    if (*dir && !MakeFolder(**dir)) return Fail(err, "Cannot create folder", **dir);
-  }
-
-  ProgressLines progress(err);
-  const Status run = RunCalculation(model, options.progress ? &progress : nullptr);
-  if (!run.ok()) {
-    const std::string message = run.detail.empty() ? run.message : run.message + ": " + run.detail;
-    return Fail(err, message, run.message == kInputIncomplete ? options.input : output);
-  }
-  if (options.csvDir && !WriteCsvFiles(model, *options.csvDir)) {
-    return Fail(err, "Error writing CSV files", *options.csvDir);
-  }
-  if (options.svgDir && !WriteSvgFiles(model, *options.svgDir)) {
-    return Fail(err, "Error writing SVG files", *options.svgDir);
-  }
-  out << "Report written to " << output << '\n';
-  return 0;
+  return code;
 }
 
 }  // namespace tarnix

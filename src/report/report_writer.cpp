@@ -87,12 +87,14 @@ std::tm ReportTime() {
     const long long seconds = std::strtoll(epoch, &end, 10);
     if (end != epoch && *end == '\0' && seconds >= 0) {
       const std::time_t instant = static_cast<std::time_t>(seconds);
-      if (const std::tm* utc = std::gmtime(&instant)) return *utc;
+      std::tm utc{};
+      if (gmtime_r(&instant, &utc) != nullptr) return utc;
     }
   }
+  // The reentrant forms: batch runs write several reports at once.
   const std::time_t now = std::time(nullptr);
-  const std::tm* local = std::localtime(&now);
-  return local != nullptr ? *local : std::tm{};
+  std::tm local{};
+  return localtime_r(&now, &local) != nullptr ? local : std::tm{};
 }
 
 std::string FormatReportTime(const std::tm& time) {

@@ -99,9 +99,15 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
       {{}, 2, "tarnix-run: no input file given\nTry 'tarnix-run --help'.\n"},
       {{Path("column.in"), "-o"}, 2, "tarnix-run: option -o needs a value\nTry 'tarnix-run --help'.\n"},
       {{Path("column.in"), "--fast"}, 2, "tarnix-run: unknown option --fast\nTry 'tarnix-run --help'.\n"},
-      {{Path("column.in"), Path("b.in")},
+      {{Path("column.in"), Path("b.in"), "-o", Path("x.out")},
        2,
-       "tarnix-run: more than one input file given\nTry 'tarnix-run --help'.\n"},
+       "tarnix-run: -o and --save-input take a single input file\nTry 'tarnix-run --help'.\n"},
+      {{Path("column.in"), "-j", "0"},
+       2,
+       "tarnix-run: option -j needs a number from 1 to 64\nTry 'tarnix-run --help'.\n"},
+      {{Path("column.in"), "-j", "2.5"},
+       2,
+       "tarnix-run: option -j needs a number from 1 to 64\nTry 'tarnix-run --help'.\n"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Run(c.args), c.code) << c.message;
@@ -138,6 +144,55 @@ TEST_F(TarnixRun, EveryExampleRunsAndSavesBackByteForByte) {
     EXPECT_NE(report.find("LOAD CONDITION NO 1"), std::string::npos) << name;
   }
   EXPECT_GE(examples, 3);
+}
+
+TEST_F(TarnixRun, SeveralInputsRunInParallelWithTheResultsOfSingleRuns) {
+  ::setenv("SOURCE_DATE_EPOCH", "1796583900", 1);
+  // Every example, twice under different names, and a file that cannot be read.
+  std::vector<std::string> inputs;
+  for (const auto& entry : fs::directory_iterator(TARNIX_EXAMPLES_DIR)) {
+    if (entry.path().extension() != ".in") continue;
+    for (const char* copy : {"a_", "b_"}) {
+      const std::string name = Path(copy + entry.path().filename().string());
+      fs::copy_file(entry.path(), name);
+      inputs.push_back(name);
+    }
+  }
+  std::sort(inputs.begin(), inputs.end());
+  inputs.push_back(Path("missing.in"));
+  std::vector<std::string> args = inputs;
+  for (const char* option : {"-j", "3", "--csv", "csv"}) args.push_back(option);
+  args.back() = Path("csv");
+  EXPECT_EQ(Run(args), 1);  // the worst of the files
+  const std::string summary = out_;
+  EXPECT_EQ(err_, "tarnix-run: Error reading input file: " + Path("missing.in") + "\n");
+
+  // One line per file in command-line order; each report equals that of a run of the file alone.
+  std::istringstream lines(summary);
+  std::string line;
+  for (const std::string& input : inputs) {
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line.rfind(input + ": ", 0), 0u) << line;
+    if (input == Path("missing.in")) {
+      EXPECT_EQ(line, input + ": failed, Error reading input file: " + input);
+      continue;
+    }
+    EXPECT_NE(line.find(": done, "), std::string::npos) << line;
+    const std::string stem = fs::path(input).stem().string();
+    EXPECT_TRUE(fs::exists(Path("csv/" + stem + "/interaction.csv"))) << stem;
+    const std::string parallel =
+        ReadFileContent(fs::path(input).replace_extension(".out").string(), 1 << 22).value_or("");
+    ASSERT_EQ(Run({input, "-o", Path("single.out")}), 0);
+    std::string single = ReadFileContent(Path("single.out"), 1 << 22).value_or("");
+    // The report names its own file; apart from that the two are identical.
+    const std::string ownName = fs::path(input).replace_extension(".out").filename().string();
+    for (size_t at = single.find("single.out"); at != std::string::npos;
+         at = single.find("single.out", at + 1)) {
+      single.replace(at, 10, ownName);
+    }
+    EXPECT_EQ(parallel, single) << input;
+  }
+  ::unsetenv("SOURCE_DATE_EPOCH");
 }
 
 TEST_F(TarnixRun, ReportsAreReproducibleWithAFixedDate) {
