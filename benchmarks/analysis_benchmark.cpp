@@ -1,0 +1,67 @@
+// Cost of the interaction diagram of the heavy section at several neutral-axis increments (it must grow
+// linearly with the number of steps) and of a whole run of that section with ten load conditions,
+// report included, as tarnix-run makes it.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "model/calculation_run.h"
+#include "model/defaults.h"
+#include "model/input_file.h"
+#include "model/model_edits.h"
+#include "section/section_properties.h"
+#include "strength/interaction_diagram.h"
+#include "test_sections.h"
+
+namespace {
+
+// The heavy section with ten load conditions from tension to high compression.
+tarnix::ProjectModel LoadedHeavySection() {
+  tarnix::ProjectModel m = tarnix::HeavySection();
+  tarnix::SetLoadCount(m, 10);
+  for (int i = 1; i <= 10; ++i) {
+    m.loads[static_cast<size_t>(i)].P = -500000.0f + 400000.0f * static_cast<float>(i);
+    m.loads[static_cast<size_t>(i)].M = 1.2e7f + 1.0e6f * static_cast<float>(i);
+  }
+  return m;
+}
+
+void BM_InteractionDiagram(benchmark::State& state) {
+  tarnix::ProjectModel base = LoadedHeavySection();
+  base.inc = static_cast<float>(state.range(0)) / 1000.0f;
+  tarnix::ComputeSectionProperties(base);
+  int steps = 0;
+  for (auto _ : state) {
+    tarnix::ProjectModel m = base;
+    tarnix::ComputeInteractionDiagram(m);
+    steps = m.interactionDiagram.idCount;
+    benchmark::DoNotOptimize(steps);
+  }
+  state.counters["points"] = steps;
+  state.SetComplexityN(static_cast<int64_t>(48000 / state.range(0)));
+}
+// inc in thousandths of an inch: 0.1, 0.05, 0.01, 0.005.
+BENCHMARK(BM_InteractionDiagram)->Arg(100)->Arg(50)->Arg(10)->Arg(5)->Unit(benchmark::kMillisecond)->Complexity();
+
+void BM_FullRun(benchmark::State& state) {
+  tarnix::ProjectModel base = LoadedHeavySection();
+  base.ecu = 0.03f;
+  base.fcc = 7500;
+  tarnix::ApplyControlDefaults(base);
+  tarnix::SetPerformMomentCurvature(base, 1);
+  base.concreteModel = 3;
+  base.ecu = 0.03f;
+  base.fcc = 7500;
+  const std::string report = (std::filesystem::temp_directory_path() / "tarnix_benchmark.out").string();
+  tarnix::SetOutputFileNames(base, report);
+  base.OutputInputEcho = base.OutputSectionProperties = base.OutputInteractionDiagram = 1;
+  base.OutputSectionAnalysis = 1;
+  for (auto _ : state) {
+    tarnix::ProjectModel m = base;
+    benchmark::DoNotOptimize(tarnix::RunCalculation(m).ok());
+  }
+  std::filesystem::remove(report);
+}
+BENCHMARK(BM_FullRun)->Unit(benchmark::kMillisecond);
+
+}  // namespace
