@@ -42,6 +42,12 @@ bool IsOneOf(const std::string& word, std::initializer_list<const char*> names) 
   return std::any_of(names.begin(), names.end(), [&](const char* n) { return word == n; });
 }
 
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
+
 std::vector<std::string> Words(std::string_view text) {
   std::istringstream in{std::string(text)};
   std::vector<std::string> words;
@@ -185,15 +191,15 @@ std::string ParseExpectedText(std::string_view text, std::vector<VerificationChe
     const std::string where = "line " + std::to_string(number) + ": ";
     const size_t equals = line.find('=');
     if (equals == std::string::npos) return where + "expected \"quantity = value tolerance\"";
-    const std::string quantity = line.substr(0, equals);
-    if (!ReadQuantity(quantity)) return where + "unknown quantity " + quantity.substr(start);
+    const std::string quantity = Trimmed(line.substr(0, equals));
+    if (!ReadQuantity(quantity)) return where + "unknown quantity " + quantity;
     const std::vector<std::string> numbers = Words(std::string_view(line).substr(equals + 1));
     if (numbers.size() != 2) return where + "expected a value and a tolerance after '='";
     const std::optional<double> value = ParseFileDouble(numbers[0]);
     const std::optional<double> tolerance = ParseFileDouble(numbers[1]);
     if (!value || !tolerance) return where + "value and tolerance must be numbers";
     if (*tolerance < 0) return where + "the tolerance must not be negative";
-    read.push_back({quantity.substr(start, quantity.find_last_not_of(" \t") + 1 - start), *value, *tolerance});
+    read.push_back({quantity, *value, *tolerance});
   }
   if (read.empty()) return "no checks";
   checks = std::move(read);
