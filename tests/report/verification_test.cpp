@@ -85,7 +85,7 @@ class VerificationFiles : public TempFolderTest {
 
 TEST_F(VerificationFiles, AWrongExpectedValueFailsWithItsDeviation) {
   const std::vector<VerificationRow> rows =
-      Verify("PnMax = 1300000 0.01\nPnMax = 1300000 0.02\nsteelArea = 0.5 0.1\ncapMoment 1 = 5 0.1\n"
+      Verify("PnMax = 1300000 0.01\nPnMax = 1300000 0.02\nsteelArea = 0.5 0.1\ncapMoment 3 = 5 0.1\n"
              "mcMoment 1 at strain 0.003 = 5 0.1\n");
   ASSERT_EQ(rows.size(), 5u);
   // PnMax is 0.80 [0.85 (4000)(384 - 6) + 60000 (6)] = 1316160.
@@ -97,7 +97,7 @@ TEST_F(VerificationFiles, AWrongExpectedValueFailsWithItsDeviation) {
   // A zero computed value against a non-zero expectation deviates by 100 %.
   EXPECT_DOUBLE_EQ(rows[2].deviation, 1);
   EXPECT_FALSE(rows[2].pass);
-  EXPECT_EQ(rows[3].problem, "no load condition 1");
+  EXPECT_EQ(rows[3].problem, "no load condition 3");
   EXPECT_EQ(rows[4].problem, "no moment-curvature analysis");
   EXPECT_FALSE(AllPassed(rows));
 
@@ -105,7 +105,7 @@ TEST_F(VerificationFiles, AWrongExpectedValueFailsWithItsDeviation) {
   EXPECT_NE(table.find("column PnMax                      1300000        1316160        1.24E-02    1.00E-02    FAIL\n"),
             std::string::npos)
       << table;
-  EXPECT_NE(table.find("capMoment 1                FAIL: no load condition 1\n"), std::string::npos) << table;
+  EXPECT_NE(table.find("capMoment 3                FAIL: no load condition 3\n"), std::string::npos) << table;
   EXPECT_NE(table.find("\n1 of 5 checks passed\n"), std::string::npos);
 }
 
