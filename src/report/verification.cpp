@@ -192,6 +192,7 @@ std::string ParseExpectedText(std::string_view text, std::vector<VerificationChe
     const size_t equals = line.find('=');
     if (equals == std::string::npos) return where + "expected \"quantity = value tolerance\"";
     const std::string quantity = Trimmed(line.substr(0, equals));
+    if (quantity.empty()) return where + "no quantity before '='";
     if (!ReadQuantity(quantity)) return where + "unknown quantity " + quantity;
     const std::vector<std::string> numbers = Words(std::string_view(line).substr(equals + 1));
     if (numbers.size() != 2) return where + "expected a value and a tolerance after '='";

@@ -43,6 +43,7 @@ TEST(Verification, MalformedExpectedTextIsRefusedWithTheLineAndTheReason) {
       {"# only notes\n\n", "no checks"},
       {"PnMax 1316160 1e-5\n", "line 1: expected \"quantity = value tolerance\""},
       {"# note\nfc = 4000 0.01\n", "line 2: unknown quantity fc"},
+      {" = 1316160 1e-5\n", "line 1: no quantity before '='"},
       {"PnMax = 1316160\n", "line 1: expected a value and a tolerance after '='"},
       {"PnMax = 1316160 1e-5 3\n", "line 1: expected a value and a tolerance after '='"},
       {"PnMax = 1,316,160 1e-5\n", "line 1: value and tolerance must be numbers"},
