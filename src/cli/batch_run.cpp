@@ -18,6 +18,7 @@
 #include "plot/svg_writer.h"
 #include "report/csv_export.h"
 #include "report/number_format.h"
+#include "report/verification.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -27,6 +28,7 @@ constexpr const char* kUsage =
     "Usage: tarnix-run INPUT.in [-o OUTPUT.out] [--csv DIR] [--svg DIR] [--no-mc] [--progress]\n"
     "                  [--save-input FILE]\n"
     "       tarnix-run INPUT.in INPUT.in ... [-j N] [--csv DIR] [--svg DIR] [--no-mc]\n"
+    "       tarnix-run --verify [DIR]\n"
     "\n"
     "Loads INPUT.in, runs the calculation and writes the report to OUTPUT.out\n"
     "(default: INPUT with the extension .out). Every report section is written; the\n"
@@ -44,6 +46,9 @@ constexpr const char* kUsage =
     "  --progress           show the progress of the analyses on standard error\n"
     "  --save-input FILE    write the input as loaded to FILE; with no -o, --csv or\n"
     "                       --svg nothing else is done\n"
+    "  --verify [DIR]       run the worked examples of DIR (default: the verification\n"
+    "                       examples of this program) and print expected against\n"
+    "                       computed values; exit status 1 when any check fails\n"
     "  --help               show this text\n"
     "\n"
     "Exit status: 0 on success, 1 when the input cannot be read, is incomplete or a\n"
@@ -52,7 +57,7 @@ constexpr const char* kUsage =
 struct Options {
   std::vector<std::string> inputs;
   int jobs = 1;
-  std::optional<std::string> output, csvDir, svgDir, saveInput;
+  std::optional<std::string> output, csvDir, svgDir, saveInput, verifyDir;
   bool noMomentCurvature = false;
   bool progress = false;
   bool help = false;
@@ -93,6 +98,9 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
       options.progress = true;
     } else if (arg == "--no-mc") {
       options.noMomentCurvature = true;
+    } else if (arg == "--verify") {
+      const bool hasDir = i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-';
+      options.verifyDir = hasDir ? args[++i] : std::string(TARNIX_VERIFICATION_DIR);
     } else if (!arg.empty() && arg[0] == '-') {
       problem = "unknown option " + arg;
     } else {
@@ -100,7 +108,8 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
     }
     if (problem) return problem;
   }
-  if (!options.help && options.inputs.empty()) return std::string("no input file given");
+  if (options.verifyDir && !options.inputs.empty()) return std::string("--verify takes no input file");
+  if (!options.help && !options.verifyDir && options.inputs.empty()) return std::string("no input file given");
   if (options.inputs.size() > 1 && (options.output || options.saveInput)) {
     return std::string("-o and --save-input take a single input file");
   }
@@ -235,6 +244,11 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (options.help) {
     out << kUsage;
     return 0;
+  }
+  if (options.verifyDir) {
+    const std::vector<VerificationRow> rows = VerifyFolder(*options.verifyDir);
+    out << FormatVerificationTable(rows);
+    return AllPassed(rows) ? 0 : 1;
   }
   if (options.inputs.size() == 1) {
     ProjectModel model;
