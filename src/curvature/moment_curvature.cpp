@@ -86,6 +86,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
 
   const SectionSlices slices = SliceSection(m);
   const MaterialModels models = MaterialModelsOf(m);
+  EvaluationScratch scratch;
   if (progress.status) progress.status("Moment-curvature", "");
 
   std::vector<bool> notConverged(static_cast<size_t>(loads) + 1);
@@ -125,7 +126,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
       if (next == c || work > kMaxFibreEvaluations) return finish(kTooManyEvaluations);
       c = next;
       if (!(c > 0)) break;  // the sweep stops at the smallest positive depth
-      const SectionForces f = EvaluateSection(slices, models, e, c, firstNonPositive);
+      const SectionForces f = EvaluateSection(slices, models, e, c, firstNonPositive, scratch);
       for (int k = 1; k <= loads; ++k) {
         McCurve& curve = result.curves[static_cast<size_t>(k)];
         if (curve.finished || !notConverged[static_cast<size_t>(k)] || !(f.P <= m.loads[static_cast<size_t>(k)].P)) {

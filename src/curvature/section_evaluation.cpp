@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace tarnix {
 namespace {
@@ -13,6 +14,17 @@ float CoverArea(float area, double width, double cover, bool inCoverBand) {
   if (inCoverBand) return area;
   if (!(width > 0)) return area;
   return static_cast<float>(std::clamp(area * 2 * cover / width, 0.0, static_cast<double>(area)));
+}
+
+// Gives every fibre the level of its depth, adding a level for each depth not met before.
+void AssignLevels(std::vector<SteelDivision>& fibres, std::vector<SteelLevel>& levels) {
+  std::unordered_map<float, int> levelOf;
+  for (SteelDivision& fibre : fibres) {
+    const auto [at, added] = levelOf.emplace(fibre.depth, static_cast<int>(levels.size()));
+    if (added) levels.push_back({fibre.depth, false});
+    fibre.level = at->second;
+    if (fibre.displacesConcrete) levels[static_cast<size_t>(fibre.level)].displacesConcrete = true;
+  }
 }
 
 }  // namespace
@@ -61,7 +73,7 @@ SectionSlices SliceSection(ProjectModel& m) {
   }
 
   NormalizeFullArcs(m);
-  s.bars = AllBars(m);
+  for (const Bar& bar : AllBars(m)) s.bars.push_back({bar.area, bar.depth, true});
 
   const bool concrete = m.sectionProperties.concArea > 0;
   for (int i = 1; i <= ListSize(m.nb); ++i) {
@@ -76,26 +88,26 @@ SectionSlices SliceSection(ProjectModel& m) {
       s.steel.push_back({fibre.area, fibre.depth, pipesInside});
     }
   }
+  AssignLevels(s.bars, s.barLevels);
+  AssignLevels(s.steel, s.steelLevels);
   return s;
 }
 
 SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
-                              bool& firstNonPositive) {
+                              bool& firstNonPositive, EvaluationScratch& scratch) {
   SectionForces out;
   if (!(c > 0)) return out;
   const double strainPerDepth = static_cast<double>(e) / c;
   const bool mander = mm.concreteModel == 3;
   const bool confined = mander && mm.confinementOption >= 2 && mm.confinementOption <= 5;
+  const auto strainAt = [&](float depth) { return static_cast<float>((c - depth) * strainPerDepth); };
 
-  // Concrete stress of the core (used at bars and steel divisions too) and of the cover at a strain.
-  const auto concrete = [&](float strain, float& core, float& cover) {
-    if (!mander) {
-      core = cover = ConcreteStress(mm, strain, out.events);
-      return;
-    }
-    const ManderStresses stresses = ManderStress(mm, strain, out.events);
-    core = confined ? stresses.confined : stresses.unconfined;
-    cover = stresses.unconfined;
+  // The concrete stress of the core, which steel in compression displaces.
+  const auto coreStress = [&](float strain) {
+    if (!mander) return ConcreteStress(mm, strain, out.events);
+    const ManderStresses stresses =
+        ManderStress(mm, strain, out.events, confined ? ManderParts::Confined : ManderParts::Unconfined);
+    return confined ? stresses.confined : stresses.unconfined;
   };
 
   double P = 0, firstMoment = 0, tension = 0;
@@ -104,36 +116,53 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
     firstMoment += force * depth;
   };
   for (const ConcreteSlice& slice : s.concrete) {
-    const float strain = static_cast<float>((c - slice.depth) * strainPerDepth);
+    const float strain = strainAt(slice.depth);
+    // Concrete in tension carries nothing and raises no event, and adding a zero force would leave both
+    // sums exactly as they are.
+    if (strain < 0) continue;
     float core, cover;
-    concrete(strain, core, cover);
+    if (!confined) {
+      core = cover = mander ? ManderStress(mm, strain, out.events, ManderParts::Unconfined).unconfined
+                            : ConcreteStress(mm, strain, out.events);
+    } else {
+      // Only the stresses that multiply an area are worked out.
+      const ManderParts parts = slice.coverArea == 0  ? ManderParts::Confined
+                                : slice.coreArea == 0 ? ManderParts::Unconfined
+                                                      : ManderParts::Both;
+      const ManderStresses stresses = ManderStress(mm, strain, out.events, parts);
+      core = stresses.confined;
+      cover = stresses.unconfined;
+    }
     add(slice.sign * (static_cast<double>(cover) * slice.coverArea + static_cast<double>(core) * slice.coreArea),
         slice.depth);
   }
-  // Steel in tension adds to the tension force; in compression it replaces concrete where it displaces it,
-  // and a net force below zero counts as nothing.
-  const auto addSteel = [&](double stress, float area, float depth, float strain, bool displaces) {
-    if (depth > c) {
-      add(stress * area, depth);
-      tension += stress * area;
-      return;
+
+  // Steel stresses once per level, then the forces fibre by fibre in their fixed order. Steel in tension
+  // adds to the tension force; in compression it replaces concrete where it displaces it, and a net force
+  // below zero counts as nothing.
+  const auto addSteel = [&](const std::vector<SteelDivision>& fibres, const std::vector<SteelLevel>& levels,
+                            const StressStrainCurve& curve, std::vector<float>& stress, std::vector<float>& concrete) {
+    stress.resize(levels.size());
+    concrete.resize(levels.size());
+    for (size_t i = 0; i < levels.size(); ++i) {
+      const float strain = strainAt(levels[i].depth);
+      stress[i] = SteelCurveStress(curve, strain, out.events);
+      concrete[i] = levels[i].displacesConcrete && levels[i].depth <= c ? coreStress(strain) : 0.0f;
     }
-    if (displaces) {
-      float core, cover;
-      concrete(strain, core, cover);
-      stress -= core;
+    for (const SteelDivision& fibre : fibres) {
+      const size_t level = static_cast<size_t>(fibre.level);
+      double fibreStress = stress[level];
+      if (fibre.depth > c) {
+        add(fibreStress * fibre.area, fibre.depth);
+        tension += fibreStress * fibre.area;
+        continue;
+      }
+      if (fibre.displacesConcrete) fibreStress -= concrete[level];
+      add(std::max(0.0, fibreStress * fibre.area), fibre.depth);
     }
-    add(std::max(0.0, stress * area), depth);
   };
-  for (const Bar& bar : s.bars) {
-    const float strain = static_cast<float>((c - bar.depth) * strainPerDepth);
-    addSteel(ReinforcingStress(mm, strain, out.events), bar.area, bar.depth, strain, true);
-  }
-  for (const SteelDivision& division : s.steel) {
-    const float strain = static_cast<float>((c - division.depth) * strainPerDepth);
-    addSteel(SteelShapeStress(mm, strain, out.events), division.area, division.depth, strain,
-             division.displacesConcrete);
-  }
+  addSteel(s.bars, s.barLevels, mm.reinforcing, scratch.barStress, scratch.barConcrete);
+  addSteel(s.steel, s.steelLevels, mm.structural, scratch.steelStress, scratch.steelConcrete);
 
   out.P = P;
   out.T = tension;
@@ -144,6 +173,12 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
     out.M = std::abs(firstMoment);
   }
   return out;
+}
+
+SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
+                              bool& firstNonPositive) {
+  EvaluationScratch scratch;
+  return EvaluateSection(s, mm, e, c, firstNonPositive, scratch);
 }
 
 }  // namespace tarnix

@@ -21,9 +21,19 @@ struct ConcreteSlice {
   int sign = 1;
 };
 
-/// A division of a steel shape and whether it displaces concrete in compression.
+/// A bar, or a division of a steel shape, and whether it displaces concrete in compression. `level` is the
+/// index, in the fibres' level list, of the depth it shares with the other fibres of its curve at exactly
+/// that depth: the bars of a horizontal line, or the two sides of a bar circle, need one stress each.
 struct SteelDivision {
   float area = 0;
+  float depth = 0;
+  bool displacesConcrete = false;
+  int level = 0;
+};
+
+/// A depth at which one or more steel fibres of the same curve lie, and whether any of them displaces
+/// concrete.
+struct SteelLevel {
   float depth = 0;
   bool displacesConcrete = false;
 };
@@ -32,9 +42,16 @@ struct SteelDivision {
 /// bar, bsinc divisions per steel rectangle and psinc per pipe.
 struct SectionSlices {
   std::vector<ConcreteSlice> concrete;
-  std::vector<Bar> bars;
-  std::vector<SteelDivision> steel;
+  std::vector<SteelDivision> bars;   ///< every bar, on the reinforcing curve
+  std::vector<SteelDivision> steel;  ///< steel shape divisions, on the structural steel curve
+  std::vector<SteelLevel> barLevels, steelLevels;
   float concYbar = 0;  ///< gross concrete centroid, the moment reference
+};
+
+/// Room for the stresses of the steel levels at one trial state, so that an analysis evaluating the
+/// section thousands of times sizes it once.
+struct EvaluationScratch {
+  std::vector<float> barStress, barConcrete, steelStress, steelConcrete;
 };
 
 /// Cuts the model's section (applying the full-circle rule to its arcs). Needs the section properties.
@@ -51,6 +68,9 @@ struct SectionForces {
 /// Integrates the section for top-fibre strain e and neutral-axis depth c > 0 (strain at depth y is
 /// (c - y) e / c). When P is not positive and `firstNonPositive` is set, the flag is cleared and the moment
 /// is the size of the forces' first moment about the top reference instead.
+SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
+                              bool& firstNonPositive, EvaluationScratch& scratch);
+/// The same with scratch room of its own.
 SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
                               bool& firstNonPositive);
 

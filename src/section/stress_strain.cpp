@@ -131,18 +131,23 @@ float ConcreteStress(const MaterialModels& mm, float e, McEvents& events) {
   return 0;
 }
 
-ManderStresses ManderStress(const MaterialModels& mm, float e, McEvents& events) {
+ManderStresses ManderStress(const MaterialModels& mm, float e, McEvents& events, ManderParts parts) {
   ManderStresses s;
   if (e <= 0) return s;
+  const auto wanted = [parts](ManderParts part) { return (static_cast<int>(parts) & static_cast<int>(part)) != 0; };
   if (e < mm.ecu) {
-    s.confined = static_cast<float>(ManderCurve(mm.fcc, e / mm.ecc, mm.rConfined));
+    if (wanted(ManderParts::Confined)) s.confined = static_cast<float>(ManderCurve(mm.fcc, e / mm.ecc, mm.rConfined));
   } else {
     events.Raise(McEvent::ConfReinfFail);
   }
   if (e < 2 * mm.ec0) {
-    s.unconfined = static_cast<float>(ManderCurve(mm.fc0, static_cast<double>(e) / mm.ec0, mm.rUnconfined));
+    if (wanted(ManderParts::Unconfined)) {
+      s.unconfined = static_cast<float>(ManderCurve(mm.fc0, static_cast<double>(e) / mm.ec0, mm.rUnconfined));
+    }
   } else if (e < mm.esp) {
-    s.unconfined = static_cast<float>(mm.f2 - mm.f2 * (e - 2.0 * mm.ec0) / (mm.esp - 2.0 * mm.ec0));
+    if (wanted(ManderParts::Unconfined)) {
+      s.unconfined = static_cast<float>(mm.f2 - mm.f2 * (e - 2.0 * mm.ec0) / (mm.esp - 2.0 * mm.ec0));
+    }
   } else if (mm.confinementOption != 5) {
     events.Raise(McEvent::ConcSpalling);  // a steel casing holds the cover in place
   }

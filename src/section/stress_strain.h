@@ -48,7 +48,11 @@ struct ManderStresses {
   float confined = 0;
   float unconfined = 0;
 };
-ManderStresses ManderStress(const MaterialModels& mm, float e, McEvents& events);
+/// Which of the two Mander stresses a caller uses; the other is left 0. The events of both curves are
+/// raised either way, so that skipping a stress nobody multiplies by an area changes no result.
+enum class ManderParts { Confined = 1, Unconfined = 2, Both = 3 };
+ManderStresses ManderStress(const MaterialModels& mm, float e, McEvents& events,
+                            ManderParts parts = ManderParts::Both);
 
 /// Stress of a steel curve, raising its fail and yield events.
 float SteelCurveStress(const StressStrainCurve& curve, float e, McEvents& events);
