@@ -18,10 +18,11 @@ void BM_EvaluateSection(benchmark::State& state) {
   tarnix::ProjectModel m = HeavySection();
   const tarnix::SectionSlices slices = tarnix::SliceSection(m);
   const tarnix::MaterialModels models = tarnix::MaterialModelsOf(m);
+  tarnix::EvaluationScratch scratch;  // as the analysis keeps it, sized once
   float c = 10;
   for (auto _ : state) {
     bool first = false;
-    benchmark::DoNotOptimize(tarnix::EvaluateSection(slices, models, 0.003f, c, first));
+    benchmark::DoNotOptimize(tarnix::EvaluateSection(slices, models, 0.003f, c, first, scratch));
     c = c < 40 ? c + 0.01f : 10;
   }
 }

@@ -100,6 +100,9 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
     e += m.einc;
     std::fill(notConverged.begin(), notConverged.end(), true);
     int converged = 0;
+    // The step is over once every load condition still running has its point: a finished one never
+    // converges again, and sweeping on for it would store nothing.
+    const int running = loads - finishedCount;
     bool firstNonPositive = true;
 
     // Restart the sweep two increments above the depth that gives the smallest curvature reached so far;
@@ -169,7 +172,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
         m.momentCurvature = std::move(result);
         return;
       }
-      if (converged == loads) stepDone = true;
+      if (converged == running) stepDone = true;
     }
   }
   m.momentCurvature = std::move(result);

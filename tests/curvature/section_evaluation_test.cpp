@@ -102,6 +102,39 @@ TEST(SectionEvaluation, RefiningTheSlicesConverges) {
   EXPECT_TRUE(std::isfinite(fine.P) && std::isfinite(fine.M));
 }
 
+TEST(SectionEvaluation, SharedSteelDepthsAndReusedScratch) {
+  ProjectModel elastic = Elastic(true);
+  const SectionSlices rectangle = SliceSection(elastic);
+  // The three bars of each horizontal line share the stress of their depth.
+  ASSERT_EQ(rectangle.bars.size(), 6u);
+  ASSERT_EQ(rectangle.barLevels.size(), 2u);
+  EXPECT_EQ(rectangle.bars[0].level, rectangle.bars[2].level);
+  EXPECT_NE(rectangle.bars[0].level, rectangle.bars[3].level);
+  EXPECT_TRUE(rectangle.barLevels[0].displacesConcrete);
+
+  // One scratch reused across states and across sections of other sizes gives what a fresh one gives.
+  ProjectModel heavy = HeavySection();
+  const SectionSlices circle = SliceSection(heavy);
+  const MaterialModels circleModels = MaterialModelsOf(heavy), rectangleModels = MaterialModelsOf(elastic);
+  EvaluationScratch scratch;
+  const struct {
+    const SectionSlices& slices;
+    const MaterialModels& models;
+    float e, c;
+  } states[] = {{circle, circleModels, 0.003f, 18},     {rectangle, rectangleModels, 0.0008f, 7},
+                {circle, circleModels, 0.012f, 9},      {circle, circleModels, 0.0005f, 60},
+                {rectangle, rectangleModels, 0.002f, 1}};
+  for (const auto& state : states) {
+    bool reusedFlag = true, freshFlag = true;
+    const SectionForces reused = EvaluateSection(state.slices, state.models, state.e, state.c, reusedFlag, scratch);
+    const SectionForces fresh = EvaluateSection(state.slices, state.models, state.e, state.c, freshFlag);
+    EXPECT_EQ(reused.P, fresh.P) << state.e << " " << state.c;
+    EXPECT_EQ(reused.M, fresh.M) << state.e << " " << state.c;
+    EXPECT_EQ(reused.T, fresh.T) << state.e << " " << state.c;
+    EXPECT_EQ(reused.events, fresh.events) << state.e << " " << state.c;
+  }
+}
+
 TEST(SectionEvaluation, SubtractedRecordsAndTheCover) {
   ProjectModel m;
   ResetAll(m);

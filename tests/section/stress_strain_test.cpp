@@ -85,6 +85,14 @@ TEST(ConcreteCurves, ManderConfinedAndCover) {
     EXPECT_NEAR(s.unconfined, row.unconfined, 1e-4 * row.unconfined + 1e-3) << row.e;
     EXPECT_EQ(events.Has(McEvent::ConcSpalling), row.spalling) << row.e;
     EXPECT_EQ(events.Has(McEvent::ConfReinfFail), row.crushing) << row.e;
+    // Asking for one of the two stresses gives that one unchanged and still raises the events of both.
+    for (const ManderParts part : {ManderParts::Confined, ManderParts::Unconfined}) {
+      McEvents partEvents;
+      const ManderStresses one = ManderStress(mm, row.e, partEvents, part);
+      EXPECT_EQ(one.confined, part == ManderParts::Confined ? s.confined : 0.0f) << row.e;
+      EXPECT_EQ(one.unconfined, part == ManderParts::Unconfined ? s.unconfined : 0.0f) << row.e;
+      EXPECT_EQ(partEvents, events) << row.e;
+    }
   }
   MaterialModels casing = mm;
   casing.confinementOption = 5;  // a casing holds the cover: no spalling
