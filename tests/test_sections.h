@@ -1,6 +1,9 @@
 // Sections used by several tests.
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include "model/defaults.h"
 #include "model/model_edits.h"
 #include "model/material_defaults.h"
@@ -39,6 +42,29 @@ inline ProjectModel HeavySection() {
   m.confinementOption = 2;
   m.cover = 2;
   ComputeSectionProperties(m);
+  return m;
+}
+
+/// A 12 in strip of an 8 in wall, 20 ft high, one #5 bar (0.31 in^2) at mid-thickness (d = 4 in), designed
+/// as a slender wall for the given (P, M) loads; f'c 4000 psi, fy 60000 psi, Ec 3604997 psi, Es 29e6 psi,
+/// stress block 0.85 / 0.85, ecu 0.003. Not yet analysed.
+inline ProjectModel SlenderPanel(std::initializer_list<std::pair<float, float>> loads) {
+  ProjectModel m;
+  ResetAll(m);
+  ChooseCriteria(m, "aci02");
+  m.fpc = 4000, m.fy = 60000, m.Ec = 3604997, m.Er = 29e6f, m.a1 = 0.85f, m.b1 = 0.85f, m.em = 0.003f;
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, 8, 12, 1};
+  SetRecordCount(m, RecordKind::ReinforcingLine, 1);
+  m.lines[1] = {4, 0, 0, 1, 0.31f};
+  SetLoadCount(m, static_cast<int>(loads.size()));
+  int i = 1;
+  for (const auto& [P, M] : loads) {
+    m.loads[static_cast<size_t>(i)].P = P;
+    m.loads[static_cast<size_t>(i++)].M = M;
+  }
+  m.L = 240;
+  SetSlendernessOption(m, 3);
   return m;
 }
 

@@ -212,9 +212,42 @@ struct FileOutcome {
   std::string messages;  ///< what a single run would have written to standard error
 };
 
+// "worst capacity ratio 0.873 (load condition 3)"; "no load conditions" when no load was measured.
+std::string RatioText(double worst, int load) {
+  if (load == 0) return "no load conditions";
+  return "worst capacity ratio " + FormatFixed(worst, 3) + " (load condition " + std::to_string(load) + ")";
+}
+
+// A slender wall is judged as its design judges it: the magnified moment against the capacity of the
+// effective steel area, for loads within the axial stress limit, with the cracking moment below that
+// capacity. The first load that fails a requirement is named instead of a ratio.
+std::string WorstWallText(const ProjectModel& m) {
+  const SlendernessResults& s = m.slenderness;
+  if (!s.wallProblem.empty()) return "no slender wall design";
+  if (s.rho > s.rhomax) return "maximum reinforcing ratio exceeded";
+  double worst = -1;
+  int worstLoad = 0;
+  for (int i = 1; i <= ListSize(m.ns); ++i) {
+    const size_t n = static_cast<size_t>(i);
+    const std::string load = " for load condition " + std::to_string(i);
+    if (n >= s.SlenderMessage.size() || n >= s.phiMnAse.size() || n >= s.Mc.size()) return "no slender wall design" + load;
+    if (m.loads[n].P / static_cast<double>(m.sectionProperties.concArea) > 0.06 * m.fpc) {
+      return "maximum axial stress exceeded" + load;
+    }
+    if (s.SlenderMessage[n] != kBucklingMessage && !s.SlenderMessage[n].empty()) return "no design moment" + load;
+    if (s.phiMnAse[n] < s.Mcr) return "cracking moment exceeds the moment capacity" + load;
+    if (!s.SlenderMessage[n].empty()) return "no design moment" + load;
+    if (!(s.phiMnAse[n] > 0)) return "no capacity" + load;
+    const double ratio = std::abs(s.Mc[n] / static_cast<double>(s.phiMnAse[n]));
+    if (ratio > worst) worst = ratio, worstLoad = i;
+  }
+  return RatioText(worst, worstLoad);
+}
+
 }  // namespace
 
 std::string WorstCapacityText(const ProjectModel& m) {
+  if (m.L > 0 && m.SlendernessOption == 3) return WorstWallText(m);
   const InteractionDiagram& d = m.interactionDiagram;
   double worst = -1;
   int worstLoad = 0;
@@ -230,9 +263,7 @@ std::string WorstCapacityText(const ProjectModel& m) {
                                              : 0.0;
     if (ratio > worst) worst = ratio, worstLoad = i;
   }
-  if (worstLoad == 0) return "no load conditions";
-  return "worst capacity ratio " + FormatFixed(worst, 3) + " (load condition " + std::to_string(worstLoad) +
-         ")";
+  return RatioText(worst, worstLoad);
 }
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
