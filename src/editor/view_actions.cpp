@@ -54,4 +54,14 @@ void TypePlotLoad(ProjectModel& m, const std::string& text) {
 
 std::string PlotLoadText(const ProjectModel& m) { return std::to_string(m.mcPlotLoad); }
 
+Chart PlotChart(const ProjectModel& m, PlotKind kind, int load) {
+  switch (kind) {
+    case PlotKind::InteractionDiagram: return InteractionChart(m);
+    case PlotKind::MomentCurvature: return MomentCurvatureChart(m, load);
+    case PlotKind::AllMomentCurvature: return AllMomentCurvatureChart(m);
+    case PlotKind::Section: break;
+  }
+  return {};
+}
+
 }  // namespace tarnix

@@ -6,6 +6,7 @@
 
 #include "model/project_model.h"
 #include "model/status.h"
+#include "plot/chart_data.h"
 
 namespace tarnix {
 
@@ -34,6 +35,13 @@ bool StartPlotLoadChoice(ProjectModel& m);
 /// Moves mcPlotLoad to the next / previous load condition, staying within 1..ns; false when it did not move.
 bool NextPlotLoad(ProjectModel& m);
 bool PreviousPlotLoad(ProjectModel& m);
+/// The plots of the viewer form. The form keeps the one it shows, so that it can draw it again when the
+/// results change: after a calculation, and when a loaded file or Reset All clears them.
+enum class PlotKind { InteractionDiagram, MomentCurvature, AllMomentCurvature, Section };
+/// The chart of a plot from the model's current results; `load` picks the single moment-curvature curve.
+/// The section is a drawing (DrawSection): its chart is empty.
+Chart PlotChart(const ProjectModel& m, PlotKind kind, int load);
+
 /// A typed load number, read leniently and kept within 1..ns.
 void TypePlotLoad(ProjectModel& m, const std::string& text);
 /// The text of the "Load No:" box.

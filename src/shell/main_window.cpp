@@ -258,6 +258,7 @@ void MainWindow::BuildMenus() {
   reset->addAction("&All", this, [this] {
     ResetProject(model_);
     Refresh();
+    RedrawView();
   });
   reset->addAction("&Invert current section", this, [this] {
     InvertSection(model_);
@@ -582,6 +583,7 @@ bool MainWindow::LoadInput(const QString& path) {
   if (result.status.ok()) AddRecentFile(path);
   ShowFileNames();
   Refresh();
+  RedrawView();
   return result.status.ok();
 }
 
@@ -622,6 +624,10 @@ ViewWindow& MainWindow::View() {
   return *view_;
 }
 
+void MainWindow::RedrawView() {
+  if (view_ != nullptr) view_->Redraw();
+}
+
 bool MainWindow::ReadyToView(bool needDiagram) {
   const Status ready = PrepareView(model_, needDiagram);
   ShowMessage(ready);
@@ -629,14 +635,14 @@ bool MainWindow::ReadyToView(bool needDiagram) {
 }
 
 void MainWindow::ShowInteractionDiagram() {
-  if (ReadyToView(true)) View().ShowChart(InteractionChart(model_));
+  if (ReadyToView(true)) View().ShowPlot(PlotKind::InteractionDiagram);
 }
 
 void MainWindow::ShowMomentCurvature() {
   if (!ReadyToView(false)) return;
   if (!StartPlotLoadChoice(model_)) {
     if (plotLoad_ != nullptr) plotLoad_->hide();  // a picker left open for another project
-    View().ShowChart(MomentCurvatureChart(model_, model_.mcPlotLoad));
+    View().ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
     return;
   }
   if (plotLoad_ == nullptr) plotLoad_ = new PlotLoadWindow(model_, View(), this);
@@ -646,7 +652,7 @@ void MainWindow::ShowMomentCurvature() {
 }
 
 void MainWindow::ShowSection() {
-  if (ReadyToView(false)) View().ShowSection();
+  if (ReadyToView(false)) View().ShowPlot(PlotKind::Section);
 }
 
 void MainWindow::AddRecentFile(const QString& path) {
@@ -739,6 +745,7 @@ void MainWindow::CalculationEnded(std::shared_ptr<ProjectModel> result, Status s
   // The run wrote its result blocks and run state into its copy; nothing else could change meanwhile.
   model_ = *result;
   ShowFileNames();
+  RedrawView();
   ShowMessage(status);
   emit CalculationFinished(status);
 }

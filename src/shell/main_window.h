@@ -104,6 +104,8 @@ class MainWindow : public QMainWindow {
   void ShowFile(ViewedFile which);
   /// The viewer form of the charts and the drawing, made on first use.
   ViewWindow& View();
+  /// The open viewer form draws its plot again from the project's current results.
+  void RedrawView();
   /// The guard of the charts and the drawing; false after showing why nothing can be shown.
   bool ReadyToView(bool needDiagram);
   void ShowInteractionDiagram();

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "editor/view_actions.h"
-#include "plot/chart_data.h"
 #include "shell/view_window.h"
 #include "shell/widgets.h"
 
@@ -55,8 +54,7 @@ PlotLoadWindow::PlotLoadWindow(ProjectModel& m, ViewWindow& view, QWidget* paren
   connect(load_, &QLineEdit::editingFinished, this, &PlotLoadWindow::Refresh);
   connect(all_, &QCheckBox::toggled, single, &QWidget::setDisabled);
   connect(plot, &QPushButton::clicked, this, [this] {
-    view_.ShowChart(all_->isChecked() ? AllMomentCurvatureChart(m_)
-                                      : MomentCurvatureChart(m_, m_.mcPlotLoad));
+    view_.ShowPlot(all_->isChecked() ? PlotKind::AllMomentCurvature : PlotKind::MomentCurvature, m_.mcPlotLoad);
   });
   connect(close, &QPushButton::clicked, this, &QDialog::hide);
 }

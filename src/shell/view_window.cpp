@@ -56,7 +56,7 @@ ViewWindow::ViewWindow(const ProjectModel& m, QWidget* parent)
   stack_->addWidget(section_);
   setCentralWidget(stack_);
   statusBar()->addWidget(status_, 1);
-  connect(section_, &SectionView::RedrawRequested, this, &ViewWindow::ShowSection);
+  connect(section_, &SectionView::RedrawRequested, this, [this] { ShowPlot(PlotKind::Section); });
 
   QMenu* file = menuBar()->addMenu("&File");
   QToolBar* bar = addToolBar("Export");
@@ -79,23 +79,36 @@ ViewWindow::ViewWindow(const ProjectModel& m, QWidget* parent)
   resize(860, 660);
 }
 
-void ViewWindow::ShowChart(const Chart& chart) {
+void ViewWindow::ShowPlot(PlotKind kind, int load) {
+  kind_ = kind;
+  load_ = load;
+  drawnOnce_ = true;
+  Draw(true);
+}
+
+void ViewWindow::Redraw() {
+  if (drawnOnce_ && isVisible()) Draw(false);
+}
+
+void ViewWindow::Draw(bool bringUp) {
+  if (kind_ == PlotKind::Section) {
+    const SectionDrawing drawing = DrawSection(m_);
+    section_->ShowDrawing(drawing);
+    stack_->setCurrentWidget(section_);
+    Shown(drawing.status, drawing.Drawable(), bringUp);
+    return;
+  }
+  const Chart chart = PlotChart(m_, kind_, load_);
   chart_->ShowChart(chart);
   stack_->setCurrentWidget(chart_);
-  Shown(chart.Plottable() ? kPlotComplete : chart.message, chart.Plottable());
+  Shown(chart.Plottable() ? kPlotComplete : chart.message, chart.Plottable(), bringUp);
 }
 
-void ViewWindow::ShowSection() {
-  const SectionDrawing drawing = DrawSection(m_);
-  section_->ShowDrawing(drawing);
-  stack_->setCurrentWidget(section_);
-  Shown(drawing.status, drawing.Drawable());
-}
-
-void ViewWindow::Shown(const std::string& status, bool drawn) {
+void ViewWindow::Shown(const std::string& status, bool drawn, bool bringUp) {
   status_->setText(Q(status));
   // Nothing drawn, nothing worth keeping: the exports wait for a chart or a drawing.
   for (QAction* action : exports_) action->setEnabled(drawn);
+  if (!bringUp) return;
   show();
   raise();
   activateWindow();

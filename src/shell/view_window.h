@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <vector>
 
+#include "editor/view_actions.h"
 #include "model/project_model.h"
 #include "plot/chart_data.h"
 
@@ -26,10 +27,10 @@ class ViewWindow : public QMainWindow {
   /// nothing of `m`.
   ViewWindow(const ProjectModel& m, QWidget* parent);
 
-  /// Shows `chart` and brings the window up.
-  void ShowChart(const Chart& chart);
-  /// Draws the section of the project afresh and brings the window up.
-  void ShowSection();
+  /// Shows a plot of the project's current results (the section as it is now) and brings the window up.
+  void ShowPlot(PlotKind kind, int load = 0);
+  /// Draws the plot it shows again from the project's current results, when the window is open.
+  void Redraw();
 
   /// The view in front: the chart or the section drawing.
   QWidget* CurrentView() const;
@@ -47,7 +48,8 @@ class ViewWindow : public QMainWindow {
 
  private:
   bool ShowsChart() const;
-  void Shown(const std::string& status, bool drawn);
+  void Draw(bool bringUp);
+  void Shown(const std::string& status, bool drawn, bool bringUp);
   void Export(const QString& caption, const QString& filter, const QString& suffix,
               bool (ViewWindow::*write)(const QString&) const);
   void PrintWithDialog();
@@ -58,6 +60,9 @@ class ViewWindow : public QMainWindow {
   SectionView* section_;
   QLabel* status_;
   std::vector<QAction*> exports_;
+  PlotKind kind_ = PlotKind::Section;
+  int load_ = 0;
+  bool drawnOnce_ = false;
 };
 
 }  // namespace tarnix

@@ -269,6 +269,50 @@ TEST_F(ViewWindowTest, AChartWithoutPointsSaysSoInsteadOfDrawingAxes) {
   EXPECT_TRUE(WindowAction(view, "Export &CSV...")->isEnabled());
 }
 
+TEST_F(ViewWindowTest, AnOpenViewFollowsNewResults) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(LoadAndCalculate(window, "rect_column"));
+  Trigger(window, "Interaction &Diagram");
+  auto* view = window.findChild<ViewWindow*>();
+  ASSERT_NE(view, nullptr);
+  auto* chartView = qobject_cast<ChartView*>(view->CurrentView());
+  ASSERT_NE(chartView, nullptr);
+  const auto largestAxialLoad = [&] {
+    double largest = 0;
+    for (const ChartSeries& series : chartView->Shown().series) {
+      for (const PlotPoint& point : series.points) largest = std::max(largest, point.y);
+    }
+    return largest;
+  };
+  const double before = largestAxialLoad();
+  ASSERT_GT(before, 0);
+
+  // A wider column, calculated again: the diagram in the open window is the new one.
+  window.Model().rects[1].W *= 2;
+  QSignalSpy finished(&window, &MainWindow::CalculationFinished);
+  ASSERT_TRUE(window.PerformCalculations() && finished.wait(60000));
+  EXPECT_GT(largestAxialLoad(), before * 1.5);
+  EXPECT_EQ(view->StatusText(), "Plot complete");
+
+  // Another project clears the results: the window says so instead of showing the old diagram.
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in"));
+  EXPECT_FALSE(chartView->Shown().Plottable());
+  EXPECT_NE(view->StatusText(), "Plot complete");
+  EXPECT_FALSE(WindowAction(view, "Export &CSV...")->isEnabled());
+
+  // The drawing follows the loaded section; a closed window is left closed.
+  Trigger(window, "&Section");
+  auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
+  ASSERT_NE(sectionView, nullptr);
+  const double circleWidth = sectionView->Shown().right - sectionView->Shown().left;
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  EXPECT_NE(sectionView->Shown().right - sectionView->Shown().left, circleWidth);
+  view->hide();
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in"));
+  EXPECT_FALSE(view->isVisible());
+}
+
 TEST_F(ViewWindowTest, TheDrawingShowsSteelShapesPipesAndHoles) {
   MainWindow window;
   window.show();
