@@ -58,7 +58,8 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
     // The same check as the report: the load's own moment and, with slenderness effects, its design moment.
     const std::optional<float> design = DesignMoment(m, i);
     const bool exceeded = MomentCapacityExceeded(load.M, cap.capMoment) ||
-                          (design && MomentCapacityExceeded(*design, cap.capMoment));
+                          (design && MomentCapacityExceeded(*design, cap.capMoment)) ||
+                          (load.M == 0 && AxialCapacityExceeded(load.P, cap.capAxial));
     text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) +
             "," + FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," +
             std::to_string(cap.capPoint) + "," +

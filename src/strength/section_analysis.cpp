@@ -47,8 +47,18 @@ void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k,
 }
 
 bool MomentCapacityExceeded(float demand, float capacity) {
+  if (demand == 0) return false;
+  if (capacity == 0) return true;
   const float size = demand < 0 ? -demand : demand;
-  return capacity != 0 && static_cast<float>(size / capacity) > 1.01f;
+  return static_cast<float>(size / capacity) > 1.01f;
+}
+
+bool AxialCapacityExceeded(float load, float capacity) {
+  if (load == 0) return false;
+  if (capacity == 0) return true;
+  // A capacity of the other sign (tension capacity for a compression load) is no capacity at all.
+  const float ratio = load / capacity;
+  return ratio < 0 || ratio > 1.01f;
 }
 
 }  // namespace tarnix

@@ -21,7 +21,11 @@ float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float
 void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k, float tensileStrain);
 
 /// A moment demand above the factored capacity by more than 1 % (ratio compared in single precision); a
-/// negative demand is compared by its size. A capacity of 0 is never exceeded by this test.
+/// negative demand is compared by its size. Any demand exceeds a capacity of 0: a load that only the
+/// maximum tension point reaches lies beyond the section's tension strength, with no moment left.
 bool MomentCapacityExceeded(float demand, float capacity);
+/// An axial load beyond its factored axial capacity by more than 1 %, in compression or in tension: the
+/// check of a load without moment, whose capacity is fixed at the diagram's end of its sign.
+bool AxialCapacityExceeded(float load, float capacity);
 
 }  // namespace tarnix

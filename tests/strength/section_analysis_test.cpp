@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "model/calculation_run.h"
 #include "model/defaults.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
+#include "report/csv_export.h"
 #include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "test_sections.h"
@@ -101,7 +104,10 @@ TEST(SectionAnalysisReport, DemandsNegativeMomentsAndMissingSolutions) {
                                                   {100000, 1.02f * capacity},
                                                   {100000, -1.5f * capacity},
                                                   {5e6f, -100000},
-                                                  {300000, 0}});
+                                                  {300000, 0},
+                                                  {-5e6f, 100000},  // far beyond the tension strength
+                                                  {-5e6f, 0},
+                                                  {5e6f, 0}});
   const std::string text = AnalysisReport(m);
   const auto block = [&](int i) {
     const size_t from = text.find("LOAD CONDITION NO " + std::to_string(i));
@@ -120,6 +126,26 @@ TEST(SectionAnalysisReport, DemandsNegativeMomentsAndMissingSolutions) {
             std::string::npos)
       << block(5);
   EXPECT_EQ(block(5).find("Moment demand"), std::string::npos);
+  EXPECT_EQ(block(5).find("exceeded"), std::string::npos) << block(5);
+  // Only the maximum tension point reaches the tension load: no moment capacity is left for its moment.
+  EXPECT_NE(block(6).find("          Moment capacity     = 0.0\r\n"
+                          "          Moment demand       = 8.3\r\n"
+                          "          *** Moment capacity is exceeded\r\n"),
+            std::string::npos)
+      << block(6);
+  // Loads without moment beyond the axial capacity of their sign.
+  for (int i : {7, 8}) {
+    EXPECT_NE(block(i).find("          *** Axial load capacity is exceeded\r\n"), std::string::npos) << block(i);
+    EXPECT_EQ(block(i).find("Moment capacity is exceeded"), std::string::npos) << block(i);
+  }
+  // The exported table agrees with the report.
+  std::istringstream csv(LoadCapacityCsv(m));
+  std::string row;
+  std::getline(csv, row);  // the header
+  for (const char* expected : {"no", "yes", "yes", "no solution", "no", "yes", "yes", "yes"}) {
+    ASSERT_TRUE(std::getline(csv, row));
+    EXPECT_EQ(row.substr(row.rfind(',') + 1), expected) << row;
+  }
   EXPECT_NE(block(1).find("          Reduction factor    = "), std::string::npos);
 }
 
