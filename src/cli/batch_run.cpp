@@ -257,7 +257,11 @@ std::string WorstCapacityText(const ProjectModel& m) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const std::optional<float> design = DesignMoment(m, i);
     if (!design) return "no design moment for load condition " + std::to_string(i);
-    // Loads without moment are measured by their axial force.
+    // Loads without moment capacity are measured by their axial force; with no capacity at all (tension
+    // on a section without reinforcement) any load exceeds it.
+    if (cap.capMoment == 0 && cap.capAxial == 0 && (*design != 0 || load.P != 0)) {
+      return "capacity exceeded for load condition " + std::to_string(i);
+    }
     const double ratio = cap.capMoment != 0  ? std::abs(*design / static_cast<double>(cap.capMoment))
                          : cap.capAxial != 0 ? std::abs(load.P / static_cast<double>(cap.capAxial))
                                              : 0.0;

@@ -28,6 +28,16 @@ TEST(WorstCapacity, ColumnMomentsAndAxialLoads) {
   const double r1 = 600000 / cap[1].capMoment, r2 = 1200000 / cap[2].capMoment, r3 = 400000 / cap[3].capAxial;
   const int worst = r1 >= r2 && r1 >= r3 ? 1 : r2 >= r3 ? 2 : 3;
   EXPECT_EQ(WorstCapacityText(m), RatioLine(std::max({r1, r2, r3}), worst));
+
+  // Tension beyond the bars' strength: only the maximum tension point reaches it, and the ratio of the
+  // axial forces shows by how much.
+  m.loads[2].P = -2000000, m.loads[2].M = 100000;
+  RunAnalyses(m);
+  ASSERT_EQ(m.interactionDiagram.capacity[2].capMoment, 0);
+  EXPECT_EQ(WorstCapacityText(m), RatioLine(-2000000 / m.interactionDiagram.capacity[2].capAxial, 2));
+  // A capacity point with neither axial nor moment capacity is exceeded by any load.
+  m.interactionDiagram.capacity[2] = {0.9f, 0, 0, 1, 0};
+  EXPECT_EQ(WorstCapacityText(m), "capacity exceeded for load condition 2");
 }
 
 TEST(WorstCapacity, SlenderWallUsesTheMagnifiedMomentAndTheWallCapacity) {
