@@ -13,17 +13,12 @@
 
 #include "editor/main_window_texts.h"
 #include "section/confinement.h"
+#include "shell/widgets.h"
 
 namespace tarnix {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QMenuBar* CloseMenu(QDialog* dialog) {
-  auto* bar = new QMenuBar(dialog);
-  bar->addMenu("&File")->addAction("&Close", dialog, &QDialog::hide);
-  return bar;
-}
 
 }  // namespace
 

@@ -39,13 +39,6 @@ class ClickLabel : public QLabel {
   std::function<void()> onClick_;
 };
 
-QMenuBar* CloseMenu(QDialog* dialog) {
-  auto* bar = new QMenuBar(dialog);
-  QMenu* file = bar->addMenu("&File");
-  file->addAction("&Close", dialog, &QDialog::hide);
-  return bar;
-}
-
 }  // namespace
 
 MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)

@@ -1,7 +1,10 @@
 // Small widget helpers shared by the windows.
 #pragma once
 
+#include <QDialog>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QString>
 #include <functional>
@@ -19,6 +22,13 @@ inline QHBoxLayout* PreviousNextRow(QWidget* parent, const QString& previousText
   QObject::connect(back, &QPushButton::clicked, parent, std::move(previous));
   QObject::connect(forward, &QPushButton::clicked, parent, std::move(next));
   return row;
+}
+
+/// The menu bar of a small window: File, Close hides it.
+inline QMenuBar* CloseMenu(QDialog* dialog) {
+  auto* bar = new QMenuBar(dialog);
+  bar->addMenu("&File")->addAction("&Close", dialog, &QDialog::hide);
+  return bar;
 }
 
 /// Quantities with a unit beside their field.
