@@ -45,13 +45,7 @@ BENCHMARK(BM_InteractionDiagram)->Arg(100)->Arg(50)->Arg(10)->Arg(5)->Unit(bench
 
 void BM_FullRun(benchmark::State& state) {
   tarnix::ProjectModel base = LoadedHeavySection();
-  base.ecu = 0.03f;
-  base.fcc = 7500;
-  tarnix::ApplyControlDefaults(base);
-  tarnix::SetPerformMomentCurvature(base, 1);
-  base.concreteModel = 3;
-  base.ecu = 0.03f;
-  base.fcc = 7500;
+  tarnix::AskHeavyMomentCurvature(base);
   const std::string report = (std::filesystem::temp_directory_path() / "tarnix_benchmark.out").string();
   tarnix::SetOutputFileNames(base, report);
   base.OutputInputEcho = base.OutputSectionProperties = base.OutputInteractionDiagram = 1;

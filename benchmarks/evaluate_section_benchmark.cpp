@@ -36,15 +36,9 @@ namespace {
 // concrete crushing at a strain of 0.03, default control parameters.
 void BM_MomentCurvatureAnalysis(benchmark::State& state) {
   tarnix::ProjectModel base = HeavySection();
-  base.ecu = 0.03f;
-  base.fcc = 7500;
-  tarnix::ApplyControlDefaults(base);
   tarnix::SetLoadCount(base, 10);
   for (int i = 1; i <= 10; ++i) base.loads[static_cast<size_t>(i)].P = 100000.0f * i;
-  tarnix::SetPerformMomentCurvature(base, 1);
-  base.concreteModel = 3;
-  base.ecu = 0.03f;
-  base.fcc = 7500;
+  tarnix::AskHeavyMomentCurvature(base);
   size_t points = 0;
   for (auto _ : state) {
     tarnix::ProjectModel m = base;
