@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "model/defaults.h"
-#include "model/model_edits.h"
 #include "model/material_defaults.h"
+#include "model/model_edits.h"
 #include "model/project_model.h"
 #include "section/section_properties.h"
 

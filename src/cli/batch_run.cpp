@@ -230,11 +230,15 @@ std::string WorstWallText(const ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const size_t n = static_cast<size_t>(i);
     const std::string load = " for load condition " + std::to_string(i);
-    if (n >= s.SlenderMessage.size() || n >= s.phiMnAse.size() || n >= s.Mc.size()) return "no slender wall design" + load;
+    if (n >= s.SlenderMessage.size() || n >= s.phiMnAse.size() || n >= s.Mc.size()) {
+      return "no slender wall design" + load;
+    }
     if (m.loads[n].P / static_cast<double>(m.sectionProperties.concArea) > 0.06 * m.fpc) {
       return "maximum axial stress exceeded" + load;
     }
-    if (s.SlenderMessage[n] != kBucklingMessage && !s.SlenderMessage[n].empty()) return "no design moment" + load;
+    if (s.SlenderMessage[n] != kBucklingMessage && !s.SlenderMessage[n].empty()) {
+      return "no design moment" + load;
+    }
     if (s.phiMnAse[n] < s.Mcr) return "cracking moment exceeds the moment capacity" + load;
     if (!s.SlenderMessage[n].empty()) return "no design moment" + load;
     if (!(s.phiMnAse[n] > 0)) return "no capacity" + load;

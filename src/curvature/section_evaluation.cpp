@@ -141,7 +141,8 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
   // adds to the tension force; in compression it replaces concrete where it displaces it, and a net force
   // below zero counts as nothing.
   const auto addSteel = [&](const std::vector<SteelDivision>& fibres, const std::vector<SteelLevel>& levels,
-                            const StressStrainCurve& curve, std::vector<float>& stress, std::vector<float>& concrete) {
+                            const StressStrainCurve& curve, std::vector<float>& stress,
+                            std::vector<float>& concrete) {
     stress.resize(levels.size());
     concrete.resize(levels.size());
     for (size_t i = 0; i < levels.size(); ++i) {

@@ -23,7 +23,7 @@ struct ConcreteSlice {
 
 /// A bar, or a division of a steel shape, and whether it displaces concrete in compression. `level` is the
 /// index, in the fibres' level list, of the depth it shares with the other fibres of its curve at exactly
-/// that depth: the bars of a horizontal line, or the two sides of a bar circle, need one stress each.
+/// that depth: the bars of a horizontal line need one stress between them.
 struct SteelDivision {
   float area = 0;
   float depth = 0;

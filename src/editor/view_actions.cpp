@@ -56,10 +56,14 @@ std::string PlotLoadText(const ProjectModel& m) { return std::to_string(m.mcPlot
 
 Chart PlotChart(const ProjectModel& m, PlotKind kind, int load) {
   switch (kind) {
-    case PlotKind::InteractionDiagram: return InteractionChart(m);
-    case PlotKind::MomentCurvature: return MomentCurvatureChart(m, load);
-    case PlotKind::AllMomentCurvature: return AllMomentCurvatureChart(m);
-    case PlotKind::Section: break;
+    case PlotKind::InteractionDiagram:
+      return InteractionChart(m);
+    case PlotKind::MomentCurvature:
+      return MomentCurvatureChart(m, load);
+    case PlotKind::AllMomentCurvature:
+      return AllMomentCurvatureChart(m);
+    case PlotKind::Section:
+      break;
   }
   return {};
 }

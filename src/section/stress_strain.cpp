@@ -134,9 +134,13 @@ float ConcreteStress(const MaterialModels& mm, float e, McEvents& events) {
 ManderStresses ManderStress(const MaterialModels& mm, float e, McEvents& events, ManderParts parts) {
   ManderStresses s;
   if (e <= 0) return s;
-  const auto wanted = [parts](ManderParts part) { return (static_cast<int>(parts) & static_cast<int>(part)) != 0; };
+  const auto wanted = [parts](ManderParts part) {
+    return (static_cast<int>(parts) & static_cast<int>(part)) != 0;
+  };
   if (e < mm.ecu) {
-    if (wanted(ManderParts::Confined)) s.confined = static_cast<float>(ManderCurve(mm.fcc, e / mm.ecc, mm.rConfined));
+    if (wanted(ManderParts::Confined)) {
+      s.confined = static_cast<float>(ManderCurve(mm.fcc, e / mm.ecc, mm.rConfined));
+    }
   } else {
     events.Raise(McEvent::ConfReinfFail);
   }

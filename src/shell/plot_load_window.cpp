@@ -54,7 +54,8 @@ PlotLoadWindow::PlotLoadWindow(ProjectModel& m, ViewWindow& view, QWidget* paren
   connect(load_, &QLineEdit::editingFinished, this, &PlotLoadWindow::Refresh);
   connect(all_, &QCheckBox::toggled, single, &QWidget::setDisabled);
   connect(plot, &QPushButton::clicked, this, [this] {
-    view_.ShowPlot(all_->isChecked() ? PlotKind::AllMomentCurvature : PlotKind::MomentCurvature, m_.mcPlotLoad);
+    view_.ShowPlot(all_->isChecked() ? PlotKind::AllMomentCurvature : PlotKind::MomentCurvature,
+                   m_.mcPlotLoad);
   });
   connect(close, &QPushButton::clicked, this, &QDialog::hide);
 }

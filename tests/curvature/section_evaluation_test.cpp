@@ -121,12 +121,15 @@ TEST(SectionEvaluation, SharedSteelDepthsAndReusedScratch) {
     const SectionSlices& slices;
     const MaterialModels& models;
     float e, c;
-  } states[] = {{circle, circleModels, 0.003f, 18},     {rectangle, rectangleModels, 0.0008f, 7},
-                {circle, circleModels, 0.012f, 9},      {circle, circleModels, 0.0005f, 60},
+  } states[] = {{circle, circleModels, 0.003f, 18},
+                {rectangle, rectangleModels, 0.0008f, 7},
+                {circle, circleModels, 0.012f, 9},
+                {circle, circleModels, 0.0005f, 60},
                 {rectangle, rectangleModels, 0.002f, 1}};
   for (const auto& state : states) {
     bool reusedFlag = true, freshFlag = true;
-    const SectionForces reused = EvaluateSection(state.slices, state.models, state.e, state.c, reusedFlag, scratch);
+    const SectionForces reused =
+        EvaluateSection(state.slices, state.models, state.e, state.c, reusedFlag, scratch);
     const SectionForces fresh = EvaluateSection(state.slices, state.models, state.e, state.c, freshFlag);
     EXPECT_EQ(reused.P, fresh.P) << state.e << " " << state.c;
     EXPECT_EQ(reused.M, fresh.M) << state.e << " " << state.c;

@@ -101,13 +101,13 @@ TEST(SectionAnalysisReport, DemandsNegativeMomentsAndMissingSolutions) {
   ProjectModel probe = Analysed(TwoLayerColumn("aci"), {{100000, 1}});
   const float capacity = probe.interactionDiagram.capacity[1].capMoment;
   const ProjectModel m = Analysed(TwoLayerColumn("aci"), {{100000, 1.01f * capacity},
-                                                  {100000, 1.02f * capacity},
-                                                  {100000, -1.5f * capacity},
-                                                  {5e6f, -100000},
-                                                  {300000, 0},
-                                                  {-5e6f, 100000},  // far beyond the tension strength
-                                                  {-5e6f, 0},
-                                                  {5e6f, 0}});
+                                                          {100000, 1.02f * capacity},
+                                                          {100000, -1.5f * capacity},
+                                                          {5e6f, -100000},
+                                                          {300000, 0},
+                                                          {-5e6f, 100000},  // far beyond the tension strength
+                                                          {-5e6f, 0},
+                                                          {5e6f, 0}});
   const std::string text = AnalysisReport(m);
   const auto block = [&](int i) {
     const size_t from = text.find("LOAD CONDITION NO " + std::to_string(i));
@@ -135,7 +135,8 @@ TEST(SectionAnalysisReport, DemandsNegativeMomentsAndMissingSolutions) {
       << block(6);
   // Loads without moment beyond the axial capacity of their sign.
   for (int i : {7, 8}) {
-    EXPECT_NE(block(i).find("          *** Axial load capacity is exceeded\r\n"), std::string::npos) << block(i);
+    EXPECT_NE(block(i).find("          *** Axial load capacity is exceeded\r\n"), std::string::npos)
+        << block(i);
     EXPECT_EQ(block(i).find("Moment capacity is exceeded"), std::string::npos) << block(i);
   }
   // The exported table agrees with the report.
