@@ -15,6 +15,7 @@
 #include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "section/section_properties.h"
+#include "test_sections.h"
 
 namespace tarnix {
 namespace {
@@ -157,14 +158,7 @@ TEST(Idealization, HandMadeCurveAndDuctility) {
 }
 
 TEST(MomentCurvature, PeakMomentOfALightlyLoadedColumnNearItsStressBlockCapacity) {
-  ProjectModel m;
-  ResetAll(m);
-  ChooseCriteria(m, "aci");
-  SetRecordCount(m, RecordKind::ConcreteRect, 1);
-  m.rects[1] = {0, 20, 12, 1};
-  SetRecordCount(m, RecordKind::ReinforcingLine, 2);
-  m.lines[1] = {17.5f, 7, 0, 3, 1};
-  m.lines[2] = {2.5f, 7, 0, 3, 1};
+  ProjectModel m = TwoLayerColumn("aci");
   SetLoadCount(m, 1);
   m.loads[1].P = 50000;
   SetPerformMomentCurvature(m, 1);  // Simple concrete fc0 = 1.3 f'c, Park steel
