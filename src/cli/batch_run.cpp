@@ -261,8 +261,8 @@ std::string WorstCapacityText(const ProjectModel& m) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const std::optional<float> design = DesignMoment(m, i);
     if (!design) return "no design moment for load condition " + std::to_string(i);
-    // Loads without moment capacity are measured by their axial force; with no capacity at all (tension
-    // on a section without reinforcement) any load exceeds it.
+    // Loads without moment capacity are measured by their axial force; a capacity point with neither
+    // axial nor moment capacity is exceeded by any load.
     if (cap.capMoment == 0 && cap.capAxial == 0 && (*design != 0 || load.P != 0)) {
       return "capacity exceeded for load condition " + std::to_string(i);
     }

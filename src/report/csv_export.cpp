@@ -59,7 +59,7 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
     const std::optional<float> design = DesignMoment(m, i);
     const bool exceeded = MomentCapacityExceeded(load.M, cap.capMoment) ||
                           (design && MomentCapacityExceeded(*design, cap.capMoment)) ||
-                          (load.M == 0 && AxialCapacityExceeded(load.P, cap.capAxial));
+                          AxialCapacityExceeded(load, cap);
     text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) +
             "," + FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," +
             std::to_string(cap.capPoint) + "," +

@@ -74,9 +74,7 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
       }
     }
     if (exceeded) Message(out, "*** Moment capacity is exceeded");
-    if (Mi == 0 && AxialCapacityExceeded(load.P, cap.capAxial)) {
-      Message(out, "*** Axial load capacity is exceeded");
-    }
+    if (AxialCapacityExceeded(load, cap)) Message(out, "*** Axial load capacity is exceeded");
     if (Mi < 0) Message(out, "*** Negative moment: invert the section to check the other face");
   }
 }

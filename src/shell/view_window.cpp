@@ -82,12 +82,12 @@ ViewWindow::ViewWindow(const ProjectModel& m, QWidget* parent)
 void ViewWindow::ShowPlot(PlotKind kind, int load) {
   kind_ = kind;
   load_ = load;
-  drawnOnce_ = true;
   Draw(true);
 }
 
 void ViewWindow::Redraw() {
-  if (drawnOnce_ && isVisible()) Draw(false);
+  // The window is shown only by ShowPlot, so an open window has a plot to draw.
+  if (isVisible()) Draw(false);
 }
 
 void ViewWindow::Draw(bool bringUp) {

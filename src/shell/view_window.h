@@ -62,7 +62,6 @@ class ViewWindow : public QMainWindow {
   std::vector<QAction*> exports_;
   PlotKind kind_ = PlotKind::Section;
   int load_ = 0;
-  bool drawnOnce_ = false;
 };
 
 }  // namespace tarnix

@@ -53,11 +53,11 @@ bool MomentCapacityExceeded(float demand, float capacity) {
   return static_cast<float>(size / capacity) > 1.01f;
 }
 
-bool AxialCapacityExceeded(float load, float capacity) {
-  if (load == 0) return false;
-  if (capacity == 0) return true;
+bool AxialCapacityExceeded(const LoadCondition& load, const LoadCapacity& cap) {
+  if (load.M != 0 || load.P == 0) return false;
+  if (cap.capAxial == 0) return true;
   // A capacity of the other sign (tension capacity for a compression load) is no capacity at all.
-  const float ratio = load / capacity;
+  const float ratio = load.P / cap.capAxial;
   return ratio < 0 || ratio > 1.01f;
 }
 

@@ -1,11 +1,10 @@
 // Strength reduction factor and capacity search of the load conditions at each point of the walk.
 #pragma once
 
+#include "model/project_model.h"
 #include "strength/interaction_diagram.h"
 
 namespace tarnix {
-
-struct ProjectModel;
 
 /// The strength reduction factor for an axial load P (compression positive) at a diagram point whose most
 /// tensile bar strain is `tensileStrain`. Tension takes phiT. Compression takes phiC when the section has
@@ -24,8 +23,9 @@ void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k,
 /// negative demand is compared by its size. Any demand exceeds a capacity of 0: a load that only the
 /// maximum tension point reaches lies beyond the section's tension strength, with no moment left.
 bool MomentCapacityExceeded(float demand, float capacity);
-/// An axial load beyond its factored axial capacity by more than 1 %, in compression or in tension: the
-/// check of a load without moment, whose capacity is fixed at the diagram's end of its sign.
-bool AxialCapacityExceeded(float load, float capacity);
+/// A load without moment whose axial load lies beyond its factored axial capacity by more than 1 %, in
+/// compression or in tension; its capacity is fixed at the diagram's end of its sign. Loads with a moment
+/// are checked by their moment.
+bool AxialCapacityExceeded(const LoadCondition& load, const LoadCapacity& cap);
 
 }  // namespace tarnix
