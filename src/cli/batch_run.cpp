@@ -17,7 +17,7 @@
 #include "model/project_model.h"
 #include "plot/svg_writer.h"
 #include "report/csv_export.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "report/verification.h"
 #include "strength/slenderness.h"
 

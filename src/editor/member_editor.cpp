@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "model/model_edits.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {

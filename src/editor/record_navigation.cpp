@@ -1,7 +1,7 @@
 // Record navigation and frame captions.
 #include "editor/record_navigation.h"
 
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace tarnix {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "model/input_check.h"
 #include "model/input_file.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/project_model.h"
-#include "model/status.h"
+#include "base/status.h"
 #include "plot/chart_data.h"
 
 namespace tarnix {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/project_model.h"
-#include "model/status.h"
+#include "base/status.h"
 
 namespace tarnix {
 

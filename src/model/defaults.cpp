@@ -6,7 +6,7 @@
 
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace tarnix {
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "model/defaults.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace tarnix {
 namespace {

@@ -2,7 +2,7 @@
 #include "model/model_edits.h"
 
 #include "model/material_defaults.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace tarnix {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "curvature/moment_curvature.h"
-#include "model/conventions.h"
+#include "base/conventions.h"
 #include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
 #include "strength/slenderness.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "model/project_model.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "section/geometry.h"
 
 namespace tarnix {

@@ -6,7 +6,7 @@
 
 #include "model/file_write.h"
 #include "model/project_model.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace tarnix {
 namespace {

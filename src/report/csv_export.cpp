@@ -6,7 +6,7 @@
 
 #include "curvature/idealization.h"
 #include "model/file_write.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "strength/section_analysis.h"
 #include "strength/slenderness.h"
 

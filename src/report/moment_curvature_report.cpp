@@ -3,7 +3,7 @@
 #include <string>
 
 #include "curvature/idealization.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "report/section_writers.h"
 
 namespace tarnix {

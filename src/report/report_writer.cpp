@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "report/input_echo.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "report/section_writers.h"
 
 namespace tarnix {

@@ -1,5 +1,5 @@
 // Section properties section of the report.
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "report/section_writers.h"
 
 namespace tarnix {

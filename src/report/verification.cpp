@@ -14,7 +14,7 @@
 #include "model/input_file.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "section/confinement.h"
 
 namespace tarnix {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "model/project_model.h"
-#include "model/status.h"
+#include "base/status.h"
 
 namespace tarnix {
 

@@ -11,7 +11,7 @@
 #include "editor/record_navigation.h"
 #include "editor/view_actions.h"
 #include "model/project_model.h"
-#include "model/status.h"
+#include "base/status.h"
 
 class QGroupBox;
 class QLabel;

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "model/conventions.h"
+#include "base/conventions.h"
 #include "model/project_model.h"
 
 namespace tarnix {

@@ -6,7 +6,7 @@
 
 #include "cli/batch_run.h"
 #include "model/calculation_run.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "test_sections.h"
 
 namespace tarnix {

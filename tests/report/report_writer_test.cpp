@@ -11,7 +11,7 @@
 #include "model/file_write.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace tarnix {
 namespace {

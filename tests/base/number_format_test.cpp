@@ -1,5 +1,5 @@
 // Number forms: input-file floats and doubles, strict and lenient parsing, rounding.
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 #include <gtest/gtest.h>
 

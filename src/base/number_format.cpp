@@ -1,5 +1,5 @@
 // Number forms of the input file, the editors and exported tables.
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 #include <charconv>
 #include <climits>
