@@ -150,7 +150,9 @@ int RunOne(const Options& options, const std::string& input, const std::optional
            std::ostream& err) {
   ResetAll(model);
   const Status loaded = LoadInputFile(model, input);
-  if (!loaded.ok()) return Fail(err, loaded.message, input);
+  if (!loaded.ok()) {
+    return Fail(err, loaded.detail.empty() ? loaded.message : loaded.message + ": " + loaded.detail, input);
+  }
   SetInputFileNames(model, input);
 
   if (options.saveInput) {
@@ -251,7 +253,7 @@ std::string WorstWallText(const ProjectModel& m) {
 }  // namespace
 
 std::string WorstCapacityText(const ProjectModel& m) {
-  if (m.L > 0 && m.SlendernessOption == 3) return WorstWallText(m);
+  if (m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall) return WorstWallText(m);
   const InteractionDiagram& d = m.interactionDiagram;
   double worst = -1;
   int worstLoad = 0;

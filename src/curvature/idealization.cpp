@@ -86,9 +86,9 @@ MemberDuctilityResult MemberDuctility(const ProjectModel& m, float phiYi, float 
   for (int i = 1; i <= ListSize(m.nl); ++i) largestBar = std::max(largestBar, m.lines[static_cast<size_t>(i)].Abl);
   for (int i = 1; i <= ListSize(m.na); ++i) largestBar = std::max(largestBar, m.arcs[static_cast<size_t>(i)].Aba);
   const double db = std::sqrt(4.0 * largestBar / kPi);
-  const double fye = m.reinfModel == 1 ? m.rpBL[3].stress : m.rpPA[4].stress;
+  const double fye = m.reinfModel == SteelModel::Bilinear ? m.rpBL[3].stress : m.rpPA[4].stress;
   // Plastic hinge length of Priestley and Park: 0.08 L plus the strain penetration of the bars.
-  const bool metric = m.units == "metric";
+  const bool metric = m.unitSystem().IsMetric();
   const double penetration = (metric ? 0.022 : 0.00015) * fye * db;
   const double least = (metric ? 0.044 : 0.0003) * fye * db;
   const double L = m.L;

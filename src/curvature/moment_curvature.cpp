@@ -20,9 +20,9 @@ constexpr const char* kTooManyEvaluations =
 // Last strain of the analysis: crushing of the confined core (Mander), spalling or crushing of the
 // concrete, or the end of the structural steel curve for a section without concrete.
 float MaximumStrain(const ProjectModel& m) {
-  if (m.nr >= 1 || m.nc >= 1) return m.concreteModel == 3 ? m.ecu : m.esp;
-  if (m.steelModel == 1) return m.spBL[4].strain;
-  if (m.steelModel == 2) return m.spPA[6].strain;
+  if (m.nr >= 1 || m.nc >= 1) return m.concreteModel == ConcreteModel::Mander ? m.ecu : m.esp;
+  if (m.steelModel == SteelModel::Bilinear) return m.spBL[4].strain;
+  if (m.steelModel == SteelModel::Park) return m.spPA[6].strain;
   return 0;
 }
 

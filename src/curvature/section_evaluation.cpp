@@ -32,7 +32,7 @@ void AssignLevels(std::vector<SteelDivision>& fibres, std::vector<SteelLevel>& l
 SectionSlices SliceSection(ProjectModel& m) {
   SectionSlices s;
   s.concYbar = m.sectionProperties.concYbar;
-  const bool confined = m.concreteModel == 3 && m.confinementOption >= 2 && m.confinementOption <= 5;
+  const bool confined = m.concreteModel == ConcreteModel::Mander && Confinement::Confined(m.confinementOption);
   const double cover = m.cover;
 
   const int rectSlices = std::max(m.rcinc, 1);
@@ -98,8 +98,8 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
   SectionForces out;
   if (!(c > 0)) return out;
   const double strainPerDepth = static_cast<double>(e) / c;
-  const bool mander = mm.concreteModel == 3;
-  const bool confined = mander && mm.confinementOption >= 2 && mm.confinementOption <= 5;
+  const bool mander = mm.concreteModel == ConcreteModel::Mander;
+  const bool confined = mander && Confinement::Confined(mm.confinementOption);
   const auto strainAt = [&](float depth) { return static_cast<float>((c - depth) * strainPerDepth); };
 
   // The concrete stress of the core, which steel in compression displaces.

@@ -1,14 +1,16 @@
 // Enable rules of the main window.
 #include "editor/enable_rules.h"
 
+#include "criteria/criteria.h"
+
 namespace tarnix {
 
 bool FrameEnabled(const ProjectModel& m, RecordList list) { return ListLength(m, list) >= 1; }
 
-bool SlendernessOptionsEnabled(const ProjectModel& m) { return m.ns >= 1 && m.criteria != "ud"; }
+bool SlendernessOptionsEnabled(const ProjectModel& m) { return m.ns >= 1 && !CriteriaFor(m.criteria).userDefined; }
 
-bool OpensConfinementWindow(const ProjectModel& m) { return m.concreteModel == 3; }
+bool OpensConfinementWindow(const ProjectModel& m) { return m.concreteModel == ConcreteModel::Mander; }
 
-bool OpensSlendernessForm(const ProjectModel& m) { return m.SlendernessOption != 3; }
+bool OpensSlendernessForm(const ProjectModel& m) { return m.SlendernessOption != Slenderness::SlenderWall; }
 
 }  // namespace tarnix

@@ -105,7 +105,7 @@ Tip TipOf(Field field) {
 }
 
 const char* UnitText(const ProjectModel& m, Unit unit) {
-  const bool english = m.units == "english";
+  const bool english = m.unitSystem().IsEnglish();
   switch (unit) {
     case Unit::None: return "";
     case Unit::Length: return english ? "in" : "mm";
@@ -128,7 +128,7 @@ std::string ToolTip(const ProjectModel& m, Field field) {
 }
 
 std::string ParkModelTip(const ProjectModel& m) {
-  return m.ParkModel == 1 ? "Park model with parabolic strain hardening" : "Park model with complex strain hardening";
+  return m.ParkModel == StrainHardening::Parabolic ? "Park model with parabolic strain hardening" : "Park model with complex strain hardening";
 }
 
 }  // namespace tarnix

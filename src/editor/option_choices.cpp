@@ -1,6 +1,7 @@
 // Option buttons, check boxes and the criteria list.
 #include "editor/option_choices.h"
 
+#include "criteria/criteria.h"
 #include "model/defaults.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
@@ -42,9 +43,9 @@ bool Choose(ProjectModel& m, Apply apply) {
 }  // namespace
 
 bool SelectCriteria(ProjectModel& m, int listIndex) {
-  constexpr int entries = static_cast<int>(sizeof kCriteriaList / sizeof kCriteriaList[0]);
-  if (listIndex < 0 || listIndex >= entries) return false;
-  return Choose(m, [&] { ChooseCriteria(m, kCriteriaList[listIndex].key); });
+  const auto& list = CriteriaList();
+  if (listIndex < 0 || listIndex >= static_cast<int>(list.size())) return false;
+  return Choose(m, [&] { ChooseCriteria(m, list[static_cast<size_t>(listIndex)]->key); });
 }
 
 bool SelectUnits(ProjectModel& m, bool english) {

@@ -18,8 +18,8 @@ namespace tarnix {
 namespace {
 
 bool AnyOutputOption(const ProjectModel& m) {
-  return m.OutputInputEcho == 1 || m.OutputSectionProperties == 1 || m.OutputInteractionDiagram == 1 ||
-         m.OutputSlenderness == 1 || m.OutputSectionAnalysis == 1 || m.OutputMomentCurvature == 1;
+  return IsSet(m.OutputInputEcho) || IsSet(m.OutputSectionProperties) || IsSet(m.OutputInteractionDiagram) ||
+         IsSet(m.OutputSlenderness) || IsSet(m.OutputSectionAnalysis) || IsSet(m.OutputMomentCurvature);
 }
 
 // A report folder that does not exist is known before the analyses start; other write failures are
@@ -43,9 +43,9 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   if (m.sectionProperties.problem != SectionProblem::None) return;
   // The section analysis of the load conditions is made inside the interaction diagram computation.
   ComputeInteractionDiagram(m);
-  if (m.L > 0 && m.SlendernessOption == 2) ComputeSlenderness(m);
-  if (m.L > 0 && m.SlendernessOption == 3) ComputeSlenderWall(m);
-  if (m.OutputMomentCurvature == 1) {
+  if (m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification) ComputeSlenderness(m);
+  if (m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall) ComputeSlenderWall(m);
+  if (IsSet(m.OutputMomentCurvature)) {
     McProgress progress;
     if (observer != nullptr) {
       progress.status = [observer](const std::string& a, const std::string& b) { observer->ShowStatus(a, b); };
@@ -68,14 +68,14 @@ Status RunCalculation(ProjectModel& m, RunObserver* observer) {
 
     ReportWriter report;
     if (AnyOutputOption(m) || problem != SectionProblem::None) {
-      if (m.OutputInputEcho == 1) m.VersionText = BuildVersionText();
+      if (IsSet(m.OutputInputEcho)) m.VersionText = BuildVersionText();
       WriteReport(m, ReportTime(), report);
     }
     if (!ReplaceFileContent(m.outputFileName, report.Text())) {
       result = Status::Failure(kErrorWritingOutput);
     } else if (problem != SectionProblem::None) {
       result = Status::Failure(kCalculationError, std::string(SectionProblemText(problem)).substr(4));
-    } else if (m.OutputMomentCurvature == 1 && !m.momentCurvature.problem.empty()) {
+    } else if (IsSet(m.OutputMomentCurvature) && !m.momentCurvature.problem.empty()) {
       result = Status::Failure(kCalculationError, m.momentCurvature.problem.substr(4));
     }
   } catch (const std::exception&) {

@@ -10,14 +10,6 @@
 
 namespace tarnix {
 
-/// One entry of the design criteria list of the main window.
-struct CriteriaEntry {
-  const char* caption;
-  const char* key;
-};
-/// The criteria list in its order ("aci" and "ohbdc" are read from files only and are not listed).
-extern const CriteriaEntry kCriteriaList[7];
-
 /// Puts every input field into its default state (AREMA, English units, no records, no loads, Simple
 /// concrete and Park steel with their default curves); the records themselves and the file names are kept.
 void ResetAll(ProjectModel& m);
@@ -34,12 +26,12 @@ void DeriveFromConcreteStrength(ProjectModel& m);
 void ApplyControlDefaults(ProjectModel& m);
 
 /// User actions and the rules they apply, in order (the caller refreshes the window afterwards):
-/// choosing a criteria key from the list ("ud" also sets slenderness option 1, "s6" and "csa" switch to
-/// metric units);
+/// choosing a criteria key from the list (user-defined criteria also set slenderness option 1, metric-only
+/// criteria switch to metric units);
 void ChooseCriteria(ProjectModel& m, const std::string& key);
-/// choosing English (true) or metric units; CSA and OHBDC criteria stay metric;
+/// choosing English (true) or metric units; metric-only criteria stay metric;
 void ChooseUnits(ProjectModel& m, bool english);
-/// typing the concrete strength (lenient text); derived values follow unless the criteria is "ud".
+/// typing the concrete strength (lenient text); derived values follow unless the criteria is user defined.
 void EditConcreteStrength(ProjectModel& m, std::string_view text);
 
 /// round0 ... round5 of the default rules: half away from zero, stored as a float.

@@ -14,8 +14,8 @@ bool AnyZero(std::initializer_list<float> values) {
 
 // The first point of the table selected by a steel model (Bilinear 1, Park 2).
 float FirstPointStrain(int model, const BilinearPoints& bilinear, const ParkPoints& park) {
-  if (model == 1) return bilinear[1].strain;
-  if (model == 2) return park[1].strain;
+  if (model == SteelModel::Bilinear) return bilinear[1].strain;
+  if (model == SteelModel::Park) return park[1].strain;
   return 1;  // no table selected: nothing to be missing
 }
 
@@ -33,17 +33,17 @@ bool MomentCurvatureComplete(const ProjectModel& m) {
   const bool concrete = m.nr >= 1 || m.nc >= 1;
   if (concrete) {
     switch (m.concreteModel) {
-      case 1:
+      case ConcreteModel::Linear:
         if (AnyZero({m.ecu, m.fcu})) complete = false;
         break;
-      case 2:
+      case ConcreteModel::Simple:
         if (AnyZero({m.ec0, m.fc0, m.ecu, m.esp})) complete = false;
         break;
-      case 3:
+      case ConcreteModel::Mander:
         if (AnyZero({m.ec0, m.fc0, m.ecu, m.esp, m.fcc})) complete = false;
-        if (m.confinementOption >= 2 && m.confinementOption <= 4 && AnyZero({m.ds, m.st, m.fyh, m.esf}))
+        if (Confinement::TransverseBars(m.confinementOption) && AnyZero({m.ds, m.st, m.fyh, m.esf}))
           complete = false;
-        if (m.confinementOption == 5 && AnyZero({m.fyh, m.esf})) complete = false;
+        if (m.confinementOption == Confinement::SteelCasing && AnyZero({m.fyh, m.esf})) complete = false;
         break;
       default:
         break;
@@ -59,16 +59,16 @@ bool MomentCurvatureComplete(const ProjectModel& m) {
 bool IsInputComplete(const ProjectModel& m) {
   bool complete = SectionComplete(m);
 
-  if (m.ns >= 1 && m.PerformMomentCurvature == 0) {
+  if (m.ns >= 1 && !IsSet(m.PerformMomentCurvature)) {
     for (int i = 1; i <= m.ns; ++i) {
       const LoadCondition& load = m.loads[static_cast<size_t>(i)];
       if (load.P == 0 && load.M == 0) complete = false;
     }
   }
 
-  if (m.SlendernessOption > 1 && (!(m.L > 0) || !(m.Keff > 0))) complete = false;
+  if (m.SlendernessOption != Slenderness::None && (!(m.L > 0) || !(m.Keff > 0))) complete = false;
 
-  if (m.PerformMomentCurvature == 1 && !MomentCurvatureComplete(m)) complete = false;
+  if (IsSet(m.PerformMomentCurvature) && !MomentCurvatureComplete(m)) complete = false;
   return complete;
 }
 

@@ -2,10 +2,12 @@
 // directions, so that what is written is exactly what is read.
 #include "model/input_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <vector>
 
+#include "criteria/criteria.h"
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/input_check.h"
@@ -214,7 +216,7 @@ bool ExchangeSectionAndLoads(Io& io, ProjectModel& m) {
   if (!io.Row(m.Vri, m.Vrj, m.Mri, m.Mrj)) return false;
   if (!io.Row(m.SlendernessOption)) return false;
 
-  if (m.ns >= 1 && m.SlendernessOption >= 2) {
+  if (m.ns >= 1 && m.SlendernessOption != Slenderness::None) {
     // Three passes over the load conditions, not one interleaved pass.
     for (int i = 1; i <= m.ns; ++i) {
       LoadCondition& c = m.loads[static_cast<size_t>(i)];
@@ -237,12 +239,12 @@ bool ExchangeSectionAndLoads(Io& io, ProjectModel& m) {
 // The user points of one steel curve, by its model: 4 Bilinear points, or ParkModel and 6 Park points.
 template <typename Io>
 bool ExchangeCurve(Io& io, ProjectModel& m, int model, BilinearPoints& bilinear, ParkPoints& park) {
-  if (model == 1) {
+  if (model == SteelModel::Bilinear) {
     if constexpr (Io::kReading) m.StressStrainPointCount = 4;
     for (int p = 1; p <= 4; ++p) {
       if (!io.Row(bilinear[p].strain, bilinear[p].stress)) return false;
     }
-  } else if (model == 2) {
+  } else if (model == SteelModel::Park) {
     if constexpr (Io::kReading) m.StressStrainPointCount = 6;
     if (!io.Row(m.ParkModel)) return false;
     for (int p = 1; p <= 6; ++p) {
@@ -258,7 +260,7 @@ bool ExchangeMaterialModels(Io& io, ProjectModel& m) {
   if (!io.Row(m.concreteModel, m.reinfModel, m.steelModel)) return false;
   if (m.nr >= 1 || m.nc >= 1) {
     if (!io.Row(m.ec0, m.fc0, m.ecu, m.fcu, m.esp, m.fcc, m.Eci)) return false;
-    if (m.concreteModel == 3) {
+    if (m.concreteModel == ConcreteModel::Mander) {
       if (!io.Row(m.confinementOption)) return false;
       if (!io.Row(m.ds, m.st, m.cover, m.fyh, m.esf, m.Dc)) return false;
       if (!io.Row(m.sl, m.xcl, m.ycl, m.nx, m.ny)) return false;
@@ -273,14 +275,9 @@ bool ExchangeMaterialModels(Io& io, ProjectModel& m) {
   return true;
 }
 
-bool IsCriteriaKey(const std::string& item) {
-  for (const char* key : {"aashto", "ud", "lrfd", "aci", "aci02", "arema", "s6", "csa", "ohbdc"}) {
-    if (item == key) return true;
-  }
-  return false;
-}
+bool IsCriteriaKey(const std::string& item) { return FindCriteria(item) != nullptr; }
 
-bool IsUnitsKey(const std::string& item) { return item == "english" || item == "metric"; }
+bool IsUnitsKey(const std::string& item) { return UnitSystem::IsKey(item); }
 
 std::string BareFileName(const std::string& path) {
   return std::filesystem::path(path).filename().string();
@@ -295,7 +292,7 @@ std::optional<std::string> FormatInputFile(const ProjectModel& model) {
   io.Row(m.criteria);
   io.Row(m.units);
   bool ok = ExchangeSectionAndLoads(io, m);
-  if (ok && m.PerformMomentCurvature == 1) ok = ExchangeMaterialModels(io, m);
+  if (ok && IsSet(m.PerformMomentCurvature)) ok = ExchangeMaterialModels(io, m);
   if (!ok || !io.ok()) return std::nullopt;
   return std::move(io.text());
 }
@@ -325,8 +322,15 @@ Status ReadInputText(ProjectModel& model, std::string_view text) {
     if (!io.Row(m.units)) return failure;
   }
   // Every load and every unit-dependent rule depends on the unit system and the criteria: unknown keys are
-  // not guessed (an unknown criteria would have no axial capacity at all).
-  if (!IsUnitsKey(m.units) || !IsCriteriaKey(m.criteria)) return failure;
+  // not guessed, and an unknown criteria is named.
+  if (!IsCriteriaKey(m.criteria)) {
+    const bool printable = m.criteria.size() <= 40 && std::all_of(m.criteria.begin(), m.criteria.end(), [](char c) {
+                             return c >= ' ' && c <= '~';
+                           });
+    return Status::Failure(kErrorReadingInput, printable ? "unknown design criteria \"" + m.criteria + "\""
+                                                         : std::string("unknown design criteria"));
+  }
+  if (!IsUnitsKey(m.units)) return failure;
   SetUnitFactors(m);
   if (!ExchangeSectionAndLoads(io, m)) return failure;
 

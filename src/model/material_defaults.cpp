@@ -5,18 +5,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "criteria/criteria.h"
 #include "model/defaults.h"
 #include "base/number_format.h"
 
 namespace tarnix {
 namespace {
 
-enum class Grade { Lower, Higher, Unknown };
+enum class Grade { Lower, Higher };
 
 Grade SteelGrade(const ProjectModel& m, float strength, float englishLimit, float metricLimit) {
-  if (m.units == "english") return strength < englishLimit ? Grade::Lower : Grade::Higher;
-  if (m.units == "metric") return strength < metricLimit ? Grade::Lower : Grade::Higher;
-  return Grade::Unknown;
+  return strength < (m.unitSystem().IsEnglish() ? englishLimit : metricLimit) ? Grade::Lower : Grade::Higher;
 }
 Grade ReinforcingGrade(const ProjectModel& m) { return SteelGrade(m, m.fy, 60000, 400); }
 Grade StructuralGrade(const ProjectModel& m) { return SteelGrade(m, m.fs, 50000, 340); }
@@ -38,7 +37,7 @@ void Mirror(std::array<StressStrainPoint, N>& table) {
 
 float InitialModulus(const ProjectModel& m, float fc0) {
   const double root = fc0 > 0 ? std::sqrt(static_cast<double>(fc0)) : 0.0;
-  return RoundTo((m.units == "english" ? 57000 : 4700) * root, 0);
+  return RoundTo((m.unitSystem().IsEnglish() ? 57000 : 4700) * root, 0);
 }
 
 // Largest single bar area of all reinforcing lines and arcs, 0 when there are none.
@@ -49,11 +48,11 @@ float LargestBarArea(const ProjectModel& m) {
   return largest;
 }
 
-// Points 1 to 3 of AASHTO reinforcing from the largest bar (larger bars have less elongation).
+// Points 1 to 3 of reinforcing with expected properties from the largest bar (larger bars have less elongation).
 void AashtoBarSizePoints(ProjectModel& m) {
   m.maxBarArea = LargestBarArea(m);
   const float a = m.maxBarArea;
-  const bool english = m.units == "english";
+  const bool english = m.unitSystem().IsEnglish();
   // Bar-area limits of the strain steps, in in^2 or mm^2.
   const float limits[4] = {english ? 0.79f : 510, english ? 1.0f : 645, english ? 1.56f : 1006,
                            english ? 2.25f : 1452};
@@ -76,9 +75,9 @@ void AashtoBarSizePoints(ProjectModel& m) {
 void ReinforcingPoints(ProjectModel& m) {
   const Grade grade = ReinforcingGrade(m);
   const float ey = YieldStrain(m.fy, m.Er);
-  if (m.reinfModel == 1) {
+  if (m.reinfModel == SteelModel::Bilinear) {
     m.StressStrainPointCount = 4;
-    if (grade != Grade::Unknown) m.rpBL[1].strain = grade == Grade::Lower ? -0.12f : -0.09f;
+    m.rpBL[1].strain = grade == Grade::Lower ? -0.12f : -0.09f;
     m.rpBL[1].stress = -1.5f * m.fy;
     m.rpBL[2] = {-ey, -m.fy};
     Mirror(m.rpBL);
@@ -91,7 +90,7 @@ void ReinforcingPoints(ProjectModel& m) {
   if (grade == Grade::Lower) {
     m.rpPA[1].strain = -0.12f;
     m.rpPA[2].strain = 14 * m.rpPA[3].strain;
-  } else if (grade == Grade::Higher && m.criteria != "aashto") {
+  } else if (grade == Grade::Higher && !CriteriaFor(m.criteria).expectedMaterialProperties) {
     m.rpPA[1].strain = -0.09f;
     m.rpPA[2].strain = 5 * m.rpPA[3].strain;
   } else if (grade == Grade::Higher) {
@@ -105,9 +104,9 @@ void StructuralPoints(ProjectModel& m) {
   const float es = YieldStrain(m.fs, m.Es);
   const StressStrainPoint first = grade == Grade::Lower ? StressStrainPoint{-0.2f, -1.6f * m.fs}
                                                         : StressStrainPoint{-0.18f, -1.3f * m.fs};
-  if (m.steelModel == 1) {
+  if (m.steelModel == SteelModel::Bilinear) {
     m.StressStrainPointCount = 4;
-    if (grade != Grade::Unknown) m.spBL[1] = first;
+    m.spBL[1] = first;
     m.spBL[2] = {-es, -m.fs};
     Mirror(m.spBL);
     return;
@@ -115,7 +114,7 @@ void StructuralPoints(ProjectModel& m) {
   m.StressStrainPointCount = 6;
   m.spPA[3] = {-es, -m.fs};
   m.spPA[2].stress = -m.fs;
-  if (grade != Grade::Unknown) {
+  {
     m.spPA[1] = first;
     m.spPA[2].strain = (grade == Grade::Lower ? 14 : 5) * m.spPA[3].strain;
   }
@@ -126,10 +125,10 @@ void StructuralPoints(ProjectModel& m) {
 
 void ApplyConcreteModelDefaults(ProjectModel& m) {
   switch (m.concreteModel) {
-    case 1:
+    case ConcreteModel::Linear:
       m.ec0 = 0, m.fc0 = 0, m.ecu = m.em, m.fcu = m.fpc, m.esp = 0;
       break;
-    case 2:
+    case ConcreteModel::Simple:
       m.ec0 = 0.002f, m.fc0 = 1.3f * m.fpc, m.ecu = 0.005f, m.fcu = 0, m.esp = 0.005f;
       break;
     default:  // Mander
@@ -137,8 +136,8 @@ void ApplyConcreteModelDefaults(ProjectModel& m) {
       break;
   }
   m.fcc = 0;
-  if (m.criteria == "aashto") {
-    const float least = m.units == "english" ? 5000.0f : 34.5f;
+  if (CriteriaFor(m.criteria).expectedMaterialProperties) {
+    const float least = m.unitSystem().IsEnglish() ? 5000.0f : 34.5f;
     m.fc0 = std::max(m.fc0, least);
   }
   m.Eci = InitialModulus(m, m.fc0);
@@ -155,11 +154,11 @@ void ApplyMaterialModelDefaults(ProjectModel& m) {
 }
 
 void ApplyConfinementDefaults(ProjectModel& m) {
-  const bool english = m.units == "english";
-  const bool metric = m.units == "metric";
+  const bool english = m.unitSystem().IsEnglish();
+  const bool metric = m.unitSystem().IsMetric();
   m.xcl = m.ycl = 0;
   m.nx = m.ny = 0;
-  if (m.confinementOption == 5) {
+  if (m.confinementOption == Confinement::SteelCasing) {
     m.st = m.sl = 0;
     // A steel casing: the first pipe is the casing.
     m.cover = 0;
@@ -168,7 +167,7 @@ void ApplyConfinementDefaults(ProjectModel& m) {
     m.Dc = pipe ? 2 * m.pipes[1].Rcp : 0;
     m.fyh = m.fs;
     const Grade grade = StructuralGrade(m);
-    if (grade != Grade::Unknown) m.esf = grade == Grade::Lower ? 0.2f : 0.18f;
+    m.esf = grade == Grade::Lower ? 0.2f : 0.18f;
     return;
   }
   if (english) m.cover = 2.5f, m.ds = 0.5f, m.st = 12;
@@ -177,13 +176,13 @@ void ApplyConfinementDefaults(ProjectModel& m) {
   m.fyh = m.fy;
   m.sl = m.st;
   const Grade grade = ReinforcingGrade(m);
-  if (grade != Grade::Unknown) m.esf = grade == Grade::Lower ? 0.12f : 0.09f;
-  if (grade == Grade::Higher && m.criteria == "aashto") m.fyh = english ? 68000.0f : 475.0f;
+  m.esf = grade == Grade::Lower ? 0.12f : 0.09f;
+  if (grade == Grade::Higher && CriteriaFor(m.criteria).expectedMaterialProperties) m.fyh = english ? 68000.0f : 475.0f;
 
-  if ((m.confinementOption == 2 || m.confinementOption == 3) && m.nc >= 1) {
+  if ((m.confinementOption == Confinement::Spirals || m.confinementOption == Confinement::CircularHoops) && m.nc >= 1) {
     m.Dc = RoundTo(2.0 * m.circles[1].Rc - 2.0 * m.cover, 1);
   }
-  if (m.confinementOption == 4 && m.nr >= 1) {
+  if (m.confinementOption == Confinement::CrossTies && m.nr >= 1) {
     // Spacing of the bars of the first line; a line of fewer than two bars has no spacing.
     if (m.nl >= 1 && m.lines[1].Nbl >= 2) m.sl = RoundTo(m.lines[1].Lb / (m.lines[1].Nbl - 1.0), 2);
     m.xcl = RoundTo(m.rects[1].W - 2.0 * m.cover, 1);
@@ -194,10 +193,10 @@ void ApplyConfinementDefaults(ProjectModel& m) {
 
 void SetMaximumStrain(ProjectModel& m) {
   if (m.nr < 1 && m.nc < 1) {
-    if (m.steelModel == 1) m.eend = m.spBL[4].strain;
-    if (m.steelModel == 2) m.eend = m.spPA[6].strain;
+    if (m.steelModel == SteelModel::Bilinear) m.eend = m.spBL[4].strain;
+    if (m.steelModel == SteelModel::Park) m.eend = m.spPA[6].strain;
   } else {
-    m.eend = m.concreteModel == 3 ? m.ecu : m.esp;
+    m.eend = m.concreteModel == ConcreteModel::Mander ? m.ecu : m.esp;
   }
 }
 

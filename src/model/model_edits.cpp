@@ -1,6 +1,7 @@
 // Field-edit rules of the project model.
 #include "model/model_edits.h"
 
+#include "criteria/criteria.h"
 #include "model/material_defaults.h"
 #include "base/number_format.h"
 
@@ -86,7 +87,7 @@ bool SetLoadCountText(ProjectModel& m, std::string_view text) {
 
 void SetUnitFactors(ProjectModel& m) {
   m.ForceUnitFactor = 1000;
-  m.MomentUnitFactor = m.units == "english" ? 12000.0f : 1000000.0f;
+  m.MomentUnitFactor = m.unitSystem().IsEnglish() ? 12000.0f : 1000000.0f;
 }
 
 float& LoadValueRef(LoadCondition& load, LoadValue which) {
@@ -131,9 +132,9 @@ StressStrainPoint* CurrentStressStrainPoint(ProjectModel& m, SteelCurve curve) {
   const bool reinforcing = curve == SteelCurve::Reinforcing;
   const int model = reinforcing ? m.reinfModel : m.steelModel;
   const int point = reinforcing ? m.currentRPoint : m.currentSPoint;
-  if (model == 1 && point >= 1 && point <= 4)
+  if (model == SteelModel::Bilinear && point >= 1 && point <= 4)
     return &(reinforcing ? m.rpBL : m.spBL)[static_cast<size_t>(point)];
-  if (model == 2 && point >= 1 && point <= 6)
+  if (model == SteelModel::Park && point >= 1 && point <= 6)
     return &(reinforcing ? m.rpPA : m.spPA)[static_cast<size_t>(point)];
   return nullptr;
 }
@@ -156,7 +157,7 @@ void SetPerformMomentCurvature(ProjectModel& m, int flag) {
 }
 
 std::string SetOutputSlenderness(ProjectModel& m, int flag) {
-  if (flag && m.criteria == "ud") {
+  if (flag && CriteriaFor(m.criteria).userDefined) {
     m.OutputSlenderness = 0;
     return "Slenderness effects not available for user defined criteria";
   }
@@ -166,14 +167,14 @@ std::string SetOutputSlenderness(ProjectModel& m, int flag) {
 
 void SetSlendernessOption(ProjectModel& m, int option) {
   m.SlendernessOption = option;
-  if (option == 3) m.Vri = 1;
+  if (option == Slenderness::SlenderWall) m.Vri = 1;
 }
 
 void DeriveOutputOptions(ProjectModel& m) {
   m.OutputSectionAnalysis = m.ns >= 1 ? 1 : 0;
   // Slenderness output is never available for user-defined criteria, whichever way the option was set.
-  m.OutputSlenderness = m.SlendernessOption != 1 && m.criteria != "ud" ? 1 : 0;
-  if (m.SlendernessOption == 3) m.OutputSectionAnalysis = 0;
+  m.OutputSlenderness = m.SlendernessOption != Slenderness::None && !CriteriaFor(m.criteria).userDefined ? 1 : 0;
+  if (m.SlendernessOption == Slenderness::SlenderWall) m.OutputSectionAnalysis = 0;
 }
 
 void ClearResults(ProjectModel& m) {

@@ -54,7 +54,7 @@ void EditStressStrainPoint(ProjectModel& m, SteelCurve curve, PointPart part, st
 /// OutputMomentCurvature together; ticking reloads the material-model defaults.
 void SetPerformMomentCurvature(ProjectModel& m, int flag);
 
-/// Ticking or clearing "Slenderness effects". Refused while criteria is "ud": the option stays 0 and the
+/// Ticking or clearing "Slenderness effects". Refused with user-defined criteria: the option stays 0 and the
 /// message to show is returned; otherwise returns an empty text.
 std::string SetOutputSlenderness(ProjectModel& m, int flag);
 

@@ -8,6 +8,9 @@
 
 #include "curvature/moment_curvature.h"
 #include "base/conventions.h"
+#include "base/units.h"
+#include "criteria/criteria.h"
+#include "model/options.h"
 #include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
 #include "strength/slenderness.h"
@@ -100,8 +103,8 @@ struct ProjectModel {
   std::string outputFileName, outputFileTitle;
 
   // Criteria and units.
-  std::string criteria = "arema";  ///< "ud", "aashto", "lrfd", "aci02", "arema", "s6", "csa", "aci", "ohbdc"
-  std::string units = "english";   ///< "english" or "metric"
+  std::string criteria = kResetCriteria;               ///< a key of criteria/criteria.h
+  std::string units = UnitSystem::kEnglishKey;        ///< "english" or "metric"
   float ForceUnitFactor = 1000;    ///< displayed kip / kN to stored lb / N
   float MomentUnitFactor = 12000;  ///< displayed k-ft / kN-m to stored lb-in / N-mm
 
@@ -130,7 +133,7 @@ struct ProjectModel {
   int SlendernessOption = 1;  ///< 1 none, 2 moment magnification, 3 slender wall, 4 general P-delta
 
   // Material models.
-  int concreteModel = 2;  ///< 1 Linear, 2 Simple, 3 Mander
+  int concreteModel = ConcreteModel::Simple;  ///< a ConcreteModel
   float ec0 = 0, fc0 = 0, Eci = 0, ecu = 0, fcu = 0, fcc = 0, esp = 0;
   int reinfModel = 2;  ///< 1 Bilinear, 2 Park
   int steelModel = 2;  ///< 1 Bilinear, 2 Park
@@ -170,6 +173,9 @@ struct ProjectModel {
   int modified = 0;
   int inputComplete = 0;
   std::string VersionText;
+
+  /// The unit system the `units` key names.
+  UnitSystem unitSystem() const { return UnitSystem::FromKey(units); }
 
   // Result blocks of the last calculation run.
   SectionProperties sectionProperties;

@@ -24,7 +24,7 @@ struct Units {
 };
 
 Units DisplayedUnits(const ProjectModel& m) {
-  if (m.units == "metric") return {"kN", "kN-m", "mm", "1/mm"};
+  if (m.unitSystem().IsMetric()) return {"kN", "kN-m", "mm", "1/mm"};
   return {"kip", "k-ft", "in", "1/in"};
 }
 

@@ -240,7 +240,7 @@ SectionDrawing DrawSection(const ProjectModel& m) {
     return drawing;
   }
 
-  const char* unit = m.units == "metric" ? "mm" : "in";
+  const char* unit = m.unitSystem().IsMetric() ? "mm" : "in";
   const Box& measured = outline.empty ? all : outline;
   const double gap = 0.08 * std::max(all.right - all.left, all.bottom - all.top);
   const double dimTop = all.top - gap, dimLeft = all.left - gap;

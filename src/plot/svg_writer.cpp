@@ -250,7 +250,7 @@ bool WriteSvgFiles(const ProjectModel& m, const std::string& folder) {
   };
   if (!write("section.svg", SectionSvg(DrawSection(m)))) return false;
   if (!write("interaction.svg", ChartSvg(InteractionChart(m)))) return false;
-  if (m.OutputMomentCurvature != 1 || !m.momentCurvature.ran()) return true;
+  if (!IsSet(m.OutputMomentCurvature) || !m.momentCurvature.ran()) return true;
   for (int k = 1; k <= ListSize(m.ns); ++k) {
     const std::string name = "mc_" + std::to_string(k) + ".svg";
     if (!write(name.c_str(), ChartSvg(MomentCurvatureChart(m, k)))) return false;

@@ -97,7 +97,7 @@ bool WriteCsvFiles(const ProjectModel& m, const std::string& folder) {
 namespace {
 
 bool WriteCurves(const ProjectModel& m, const std::filesystem::path& dir) {
-  if (m.OutputMomentCurvature != 1 || !m.momentCurvature.ran()) return true;
+  if (!IsSet(m.OutputMomentCurvature) || !m.momentCurvature.ran()) return true;
   for (int k = 1; k <= ListSize(m.ns) && static_cast<size_t>(k) < m.momentCurvature.curves.size(); ++k) {
     const std::string name = "mc_" + std::to_string(k) + ".csv";
     if (!ReplaceFileContent((dir / name).string(), MomentCurvatureCsv(m, k))) return false;

@@ -1,6 +1,8 @@
 // Input data echo. Each block is written only when the section or the options give it something to say.
 #include "report/input_echo.h"
 
+#include "criteria/criteria.h"
+
 #include <string>
 
 namespace tarnix {
@@ -20,26 +22,14 @@ void LabelledLines(ReportWriter& out, int indent,
   for (const auto& [label, value] : values) out.Blanks(indent).Labelled(label, value).EndLine();
 }
 
-const char* CriteriaLine(const std::string& key) {
-  const std::pair<const char*, const char*> lines[] = {
-      {"aci", "Design Criteria = ACI-318 (1999)"}, {"aci02", "Design Criteria = ACI-318"},
-      {"aashto", "Design Criteria = AASHTO"},      {"arema", "Design Criteria = AREMA"},
-      {"lrfd", "Design Criteria = AASHTO LRFD"},   {"csa", "Design Criteria = CSA A23.3"},
-      {"ohbdc", "Design Criteria = OHBDC (1991)"}, {"s6", "Design Criteria = CAN/CSA-S6"},
-  };
-  for (const auto& [k, line] : lines) {
-    if (key == k) return line;
-  }
-  return nullptr;
-}
-
 void DesignCriteria(const ProjectModel& m, const SectionParts& parts, ReportWriter& out) {
   out.EmptyLine();
   out.SectionHeading("D E S I G N   C R I T E R I A");
   out.EmptyLine();
-  if (const char* line = CriteriaLine(m.criteria)) out.Blanks(5).Text(line).EndLine();
+  const CriteriaRules* rules = FindCriteria(m.criteria);
+  if (rules != nullptr && rules->echoLine != nullptr) out.Blanks(5).Text(rules->echoLine).EndLine();
   out.Blanks(5)
-      .Text(m.units == "metric" ? "Units           = Metric (millimeters, Newtons)"
+      .Text(m.unitSystem().IsMetric() ? "Units           = Metric (millimeters, Newtons)"
                                 : "Units           = English (inches, pounds)")
       .EndLine();
 
@@ -83,25 +73,26 @@ void DesignCriteria(const ProjectModel& m, const SectionParts& parts, ReportWrit
   if (parts.steel) LabelledLines(out, 10, {{"Structural steel = ", m.phiStl}});
 }
 
-void Confinement(const ProjectModel& m, ReportWriter& out) {
+void ConfinementEcho(const ProjectModel& m, ReportWriter& out) {
   const int option = m.confinementOption;
   const char* names[] = {"Neglect confinement", "Spiral confinement:", "Circular hoop confinement:",
                          "Cross tie confinement:", "Cylindrical steel casing confinement:"};
   out.EmptyLine();
-  if (option >= 1 && option <= 5) out.Blanks(15).Text(names[option - 1]).EndLine();
-  if (option < 2 || option > 5) return;
+  if (option >= Confinement::None && option <= Confinement::SteelCasing)
+    out.Blanks(15).Text(names[option - Confinement::None]).EndLine();
+  if (!Confinement::Confined(option)) return;
   out.EmptyLine();
-  if (option <= 4) {
+  if (Confinement::TransverseBars(option)) {
     LabelledLines(out, 20, {{"Bar diameter      = ", m.ds}, {"Long spacing      = ", m.st},
                             {"Concrete cover    = ", m.cover}});
   } else {
     LabelledLines(out, 20, {{"Casing thickness  = ", m.ds}});
   }
   LabelledLines(out, 20, {{"Yield strength    = ", m.fyh}, {"Ultimate strain   = ", m.esf}});
-  if (option == 2) LabelledLines(out, 20, {{"Spiral diameter   = ", m.Dc}});
-  if (option == 3) LabelledLines(out, 20, {{"Hoop diameter     = ", m.Dc}});
-  if (option == 5) LabelledLines(out, 20, {{"Casing diameter   = ", m.Dc}});
-  if (option == 4) {
+  if (option == Confinement::Spirals) LabelledLines(out, 20, {{"Spiral diameter   = ", m.Dc}});
+  if (option == Confinement::CircularHoops) LabelledLines(out, 20, {{"Hoop diameter     = ", m.Dc}});
+  if (option == Confinement::SteelCasing) LabelledLines(out, 20, {{"Casing diameter   = ", m.Dc}});
+  if (option == Confinement::CrossTies) {
     LabelledLines(out, 20, {{"Tie spacing       = ", m.sl}, {"Core width        = ", m.xcl},
                             {"Core height       = ", m.ycl}, {"No of x-dir bars  = ", m.nx},
                             {"No of y-dir bars  = ", m.ny}});
@@ -121,14 +112,14 @@ void PointsTable(const std::array<StressStrainPoint, N>& table, ReportWriter& ou
 // A steel curve's model name and its points (4 Bilinear or 6 Park points).
 void SteelCurve(const ProjectModel& m, int model, const char* bilinearName, const char* parkName,
                 const BilinearPoints& bilinear, const ParkPoints& park, bool showParkVariant, ReportWriter& out) {
-  if (model != 1 && model != 2) return;
-  out.Column(10).Text(model == 1 ? bilinearName : parkName);
-  if (model == 2 && showParkVariant) {
-    out.Column(10).Text(m.ParkModel == 1 ? "(with parabolic strain hardening)" : "(with complex strain hardening)");
+  if (model != SteelModel::Bilinear && model != SteelModel::Park) return;
+  out.Column(10).Text(model == SteelModel::Bilinear ? bilinearName : parkName);
+  if (model == SteelModel::Park && showParkVariant) {
+    out.Column(10).Text(m.ParkModel == StrainHardening::Parabolic ? "(with parabolic strain hardening)" : "(with complex strain hardening)");
   }
   out.EndLine();
   out.EmptyLine();
-  if (model == 1) {
+  if (model == SteelModel::Bilinear) {
     PointsTable(bilinear, out);
   } else {
     PointsTable(park, out);
@@ -143,13 +134,13 @@ void StressStrain(const ProjectModel& m, const SectionParts& parts, ReportWriter
     out.SubHeading("CONCRETE MODEL:");
     out.EmptyLine();
     const char* names[] = {"Linear concrete model", "Simple concrete model", "Mander concrete model"};
-    if (m.concreteModel >= 1 && m.concreteModel <= 3) out.Blanks(10).Text(names[m.concreteModel - 1]).EndLine();
+    if (m.concreteModel >= ConcreteModel::Linear && m.concreteModel <= ConcreteModel::Mander) out.Blanks(10).Text(names[m.concreteModel - ConcreteModel::Linear]).EndLine();
     out.EmptyLine();
     LabelledLines(out, 15, {{"Unconfined strain     = ", m.ec0}, {"Unconfined stress     = ", m.fc0},
                             {"Modulus of elasticity = ", m.Eci}, {"Ultimate strain       = ", m.ecu},
                             {"Ultimate stress       = ", m.fcu}, {"Spalling strain       = ", m.esp},
                             {"Confined stress       = ", m.fcc}});
-    if (m.concreteModel == 3) Confinement(m, out);
+    if (m.concreteModel == ConcreteModel::Mander) ConfinementEcho(m, out);
   }
   if (parts.reinforcing) {
     out.EmptyLine();
@@ -242,7 +233,7 @@ void Loads(const ProjectModel& m, ReportWriter& out) {
   const double moment = m.MomentUnitFactor;
   out.EmptyLine();
   out.SectionHeading("L O A D   C O N D I T I O N S");
-  out.UnitsLine(m.units);
+  out.UnitsLine(m.unitSystem());
   out.EmptyLine();
   out.CountHeading(m.ns, " LOAD CONDITIONS:");
   out.EmptyLine();
@@ -261,8 +252,8 @@ void Member(const ProjectModel& m, ReportWriter& out) {
   out.SubHeading("MEMBER PROPERTIES:");
   out.EmptyLine();
   out.Column(10).Labelled("Member length                      = ", m.L).EndLine();
-  if (m.SlendernessOption > 1) out.Column(10).Labelled("Effective length factor            = ", m.Keff).EndLine();
-  if (m.SlendernessOption == 4) out.Column(10).Labelled("Effective moment of inertia factor = ", m.Ieff).EndLine();
+  if (m.SlendernessOption != Slenderness::None) out.Column(10).Labelled("Effective length factor            = ", m.Keff).EndLine();
+  if (m.SlendernessOption == Slenderness::GeneralPDelta) out.Column(10).Labelled("Effective moment of inertia factor = ", m.Ieff).EndLine();
   out.EmptyLine();
   out.SubHeading("BOUNDARY CONDITIONS:");
   out.EmptyLine();
@@ -271,17 +262,17 @@ void Member(const ProjectModel& m, ReportWriter& out) {
   out.Column(10).Text("Moment restraint").Column(30).Number(m.Mri).Column(40).Number(m.Mrj).EndLine();
 }
 
-void Slenderness(const ProjectModel& m, ReportWriter& out) {
-  if (!(m.L > 0) || m.SlendernessOption < 2) return;
+void SlendernessEcho(const ProjectModel& m, ReportWriter& out) {
+  if (!(m.L > 0) || m.SlendernessOption == Slenderness::None) return;
   const double moment = m.MomentUnitFactor;
   out.EmptyLine();
   out.SectionHeading("S L E N D E R N E S S");
-  out.Blanks(5).Text(m.units == "metric" ? "(Moments in kN-m)" : "(Moments in K-ft)").EndLine();
+  out.Blanks(5).Text(m.unitSystem().IsMetric() ? "(Moments in kN-m)" : "(Moments in K-ft)").EndLine();
   out.EmptyLine();
   const char* names[] = {"Moment magnification per design criteria", "Slender wall design per ACI 318",
                          "General P-delta analysis"};
-  if (m.SlendernessOption <= 4) out.Blanks(5).Text(names[m.SlendernessOption - 2]).EndLine();
-  if (m.SlendernessOption != 2 && m.SlendernessOption != 4) return;
+  if (m.SlendernessOption <= Slenderness::GeneralPDelta) out.Blanks(5).Text(names[m.SlendernessOption - Slenderness::MomentMagnification]).EndLine();
+  if (m.SlendernessOption != Slenderness::MomentMagnification && m.SlendernessOption != Slenderness::GeneralPDelta) return;
   if (m.ns < 1) return;
 
   out.EmptyLine();
@@ -316,14 +307,14 @@ void WriteInputEcho(const ProjectModel& m, const std::tm& time, ReportWriter& ou
   out.Blanks(5).Text("Input file  = " + m.inputFileTitle).EndLine();
   out.Blanks(5).Text("Output file = " + m.outputFileTitle).EndLine();
 
-  if (m.OutputInteractionDiagram == 1 || m.OutputSlenderness == 1 || m.OutputSectionAnalysis == 1) {
+  if (IsSet(m.OutputInteractionDiagram) || IsSet(m.OutputSlenderness) || IsSet(m.OutputSectionAnalysis)) {
     DesignCriteria(m, parts, out);
   }
-  if (m.OutputMomentCurvature == 1) StressStrain(m, parts, out);
+  if (IsSet(m.OutputMomentCurvature)) StressStrain(m, parts, out);
   Configuration(m, parts, out);
   Loads(m, out);
   Member(m, out);
-  Slenderness(m, out);
+  SlendernessEcho(m, out);
 }
 
 }  // namespace tarnix

@@ -24,7 +24,7 @@ void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out) {
   out.EmptyLine();
   out.SectionHeading("I N T E R A C T I O N   D I A G R A M");
   out.Blanks(5).Text("Moments about centroid of gross concrete section").EndLine();
-  out.UnitsLine(m.units);
+  out.UnitsLine(m.unitSystem());
   if (d.incrementTooSmall) {
     out.EmptyLine();
     out.Blanks(5).Text("*** The neutral axis increment does not fit the section depth").EndLine();

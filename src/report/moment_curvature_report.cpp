@@ -22,7 +22,7 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
   out.EmptyLine();
   out.SectionHeading("M O M E N T   C U R V A T U R E");
   out.Blanks(5).Text("Moments about centroid of gross concrete section").EndLine();
-  out.UnitsLine(m.units);
+  out.UnitsLine(m.unitSystem());
   if (!r.rejection.empty()) {
     out.EmptyLine();
     Line(out, 6, r.rejection);

@@ -66,8 +66,8 @@ void ReportWriter::CountHeading(int count, std::string_view caption) {
   Blanks(5).Text(FormatGeneral(count)).Text(caption).EndLine();
 }
 
-void ReportWriter::UnitsLine(const std::string& units) {
-  Blanks(5).Text(units == "metric" ? "(Units = kN-m)" : "(Units = K-ft)").EndLine();
+void ReportWriter::UnitsLine(UnitSystem units) {
+  Blanks(5).Text(units.IsMetric() ? "(Units = kN-m)" : "(Units = K-ft)").EndLine();
 }
 
 void ReportWriter::TableHeading(std::initializer_list<std::pair<int, const char*>> columns) {
@@ -106,14 +106,14 @@ std::string FormatReportTime(const std::tm& time) {
 
 void WriteReport(const ProjectModel& m, const std::tm& time, ReportWriter& out) {
   // A load outside the range of the moment-curvature analysis is stated before everything else.
-  if (m.OutputMomentCurvature == 1 && !m.momentCurvature.rejection.empty()) {
+  if (IsSet(m.OutputMomentCurvature) && !m.momentCurvature.rejection.empty()) {
     out.Column(6).Text(m.momentCurvature.rejection).EndLine();
   }
   if (!m.title.empty()) {
     out.Blanks(5).Text(m.title).EndLine();
     out.EmptyLine();
   }
-  if (m.OutputInputEcho == 1) WriteInputEcho(m, time, out);
+  if (IsSet(m.OutputInputEcho)) WriteInputEcho(m, time, out);
   out.EmptyLine();
   out.StarBanner("*                   OUTPUT DATA                     *");
 
@@ -122,14 +122,14 @@ void WriteReport(const ProjectModel& m, const std::tm& time, ReportWriter& out) 
     WriteSectionPropertiesReport(m, out);
     return;
   }
-  if (m.OutputSectionProperties == 1) WriteSectionPropertiesReport(m, out);
-  if (m.OutputInteractionDiagram == 1) WriteInteractionDiagramReport(m, out);
-  if (m.OutputSlenderness == 1) {
-    if (m.SlendernessOption == 2) WriteSlendernessReport(m, out);
-    if (m.SlendernessOption == 3) WriteSlenderWallReport(m, out);
+  if (IsSet(m.OutputSectionProperties)) WriteSectionPropertiesReport(m, out);
+  if (IsSet(m.OutputInteractionDiagram)) WriteInteractionDiagramReport(m, out);
+  if (IsSet(m.OutputSlenderness)) {
+    if (m.SlendernessOption == Slenderness::MomentMagnification) WriteSlendernessReport(m, out);
+    if (m.SlendernessOption == Slenderness::SlenderWall) WriteSlenderWallReport(m, out);
   }
-  if (m.OutputSectionAnalysis == 1 && m.SlendernessOption != 3) WriteSectionAnalysisReport(m, out);
-  if (m.OutputMomentCurvature == 1) WriteMomentCurvatureReport(m, out);
+  if (IsSet(m.OutputSectionAnalysis) && m.SlendernessOption != Slenderness::SlenderWall) WriteSectionAnalysisReport(m, out);
+  if (IsSet(m.OutputMomentCurvature)) WriteMomentCurvatureReport(m, out);
 }
 
 }  // namespace tarnix

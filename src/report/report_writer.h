@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "base/units.h"
 #include "model/project_model.h"
 
 namespace tarnix {
@@ -45,7 +46,7 @@ class ReportWriter {
   /// Blanks(5), the count and the caption directly behind it (" LOAD CONDITIONS:").
   void CountHeading(int count, std::string_view caption);
   /// Blanks(5) and the units of loads and moments: "(Units = kN-m)" for metric, else "(Units = K-ft)".
-  void UnitsLine(const std::string& units);
+  void UnitsLine(UnitSystem units);
   /// A table's heading row of (column, word) pairs followed by its one empty line.
   void TableHeading(std::initializer_list<std::pair<int, const char*>> columns);
 

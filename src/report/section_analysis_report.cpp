@@ -23,9 +23,9 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
   const double moment = m.MomentUnitFactor;
   out.EmptyLine();
   out.SectionHeading("S E C T I O N   A N A L Y S I S");
-  out.UnitsLine(m.units);
+  out.UnitsLine(m.unitSystem());
 
-  const bool slender = m.L > 0 && (m.SlendernessOption == 2 || m.SlendernessOption == 4);
+  const bool slender = m.L > 0 && Slenderness::Magnifies(m.SlendernessOption);
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const float Mi = load.M;
@@ -40,7 +40,7 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
       continue;
     }
     const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
-    if (Mi != 0 || m.SlendernessOption != 1) {
+    if (Mi != 0 || m.SlendernessOption != Slenderness::None) {
       ValueLine(out, "For Axial load      = ", cap.capAxial / force, 1);
       ValueLine(out, "Reduction factor    = ", cap.capPhi, 3);
       ValueLine(out, "Moment capacity     = ", cap.capMoment / moment, 1);
@@ -58,7 +58,7 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
     } else {
       if (Mi != 0) ValueLine(out, "Initial moment      = ", M0 / moment, 1);
       const SlendernessResults& s = m.slenderness;
-      const bool general = m.SlendernessOption == 4;
+      const bool general = m.SlendernessOption == Slenderness::GeneralPDelta;
       // No second-order analysis of the member exists for the general option: the initial moment is the
       // design moment.
       if (general) Message(out, "*** General P-delta analysis is not performed by the program");

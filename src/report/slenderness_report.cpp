@@ -3,22 +3,11 @@
 #include <string>
 
 #include "report/section_writers.h"
+#include "criteria/criteria.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
 namespace {
-
-const char* CriteriaHeading(const std::string& criteria) {
-  if (criteria == "aci") return "SLENDERNESS PER ACI-318 (1999):";
-  if (criteria == "aci02") return "SLENDERNESS PER ACI-318:";
-  if (criteria == "aashto") return "SLENDERNESS PER AASHTO:";
-  if (criteria == "arema") return "SLENDERNESS PER AREMA:";
-  if (criteria == "lrfd") return "SLENDERNESS PER AASHTO LRFD:";
-  if (criteria == "csa") return "SLENDERNESS PER CSA A23.3:";
-  if (criteria == "ohbdc") return "SLENDERNESS PER OHBDC (1991):";
-  if (criteria == "s6") return "SLENDERNESS PER CAN/CSA-S6:";
-  return "SLENDERNESS PER USER DEFINED CRITERIA:";
-}
 
 void Value(ReportWriter& out, const char* label, double value, int decimals) {
   out.Blanks(15).Text(label).Fixed(value, decimals).EndLine();
@@ -52,9 +41,9 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
   Heading(out);
   if (NoMemberLength(m, out)) return;
   out.EmptyLine();
-  out.Blanks(5).Text(CriteriaHeading(m.criteria)).EndLine();
+  out.Blanks(5).Text(CriteriaFor(m.criteria).slendernessHeading).EndLine();
 
-  const bool composite = m.criteria == "lrfd" && HasSteelShapes(m);
+  const bool composite = CriteriaFor(m.criteria).compositeModifiedProperties && HasSteelShapes(m);
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.SlenderMessage.size(); ++i) {
     const size_t n = static_cast<size_t>(i);
     const std::string& message = s.SlenderMessage[n];

@@ -32,7 +32,7 @@ std::string MustBePositive(const char* what) {
 
 std::string ComputeConfinement(ProjectModel& m) {
   const int option = m.confinementOption;
-  if (option < 2 || option > 5) {
+  if (!Confinement::Confined(option)) {
     m.fcc = RoundTo(m.fc0, 1);
     m.ecu = RoundTo(m.esp, 5);
     return {};
@@ -40,16 +40,16 @@ std::string ComputeConfinement(ProjectModel& m) {
   if (!(m.fc0 > 0)) return MustBePositive("the unconfined strength fc0");
   const double clear = static_cast<double>(m.st) - m.ds;  // clear spacing between hoops or ties
   double pressure = 0, ratio = 0;
-  if (option == 2 || option == 3) {
+  if (option == Confinement::Spirals || option == Confinement::CircularHoops) {
     if (!(m.Dc > 0)) return MustBePositive("the diameter Dc");
     if (!(m.st > 0)) return MustBePositive("the spacing st");
     const double core = kPi * m.Dc * m.Dc / 4 - TotalBarArea(m);
     if (!(core > 0)) return MustBePositive("the confined core area");
     const double arching = m.Dc - clear / 2;
-    const double effective = option == 2 ? kPi / 4 * m.Dc * arching : kPi / 4 * arching * arching;
+    const double effective = option == Confinement::Spirals ? kPi / 4 * m.Dc * arching : kPi / 4 * arching * arching;
     ratio = kPi * m.ds * m.ds / (static_cast<double>(m.st) * m.Dc);
     pressure = effective / core * ratio * m.fyh / 2;
-  } else if (option == 5) {
+  } else if (option == Confinement::SteelCasing) {
     if (!(m.Dc > 0)) return MustBePositive("the casing diameter Dc");
     ratio = 4.0 * m.ds / m.Dc;
     pressure = 2.0 * m.ds * m.fyh / m.Dc;
@@ -77,10 +77,10 @@ std::string ComputeConfinement(ProjectModel& m) {
 
 std::string DeriveCoreDimensions(ProjectModel& m) {
   const int option = m.confinementOption;
-  if ((option == 2 || option == 3) && m.nc >= 1) {
+  if ((option == Confinement::Spirals || option == Confinement::CircularHoops) && m.nc >= 1) {
     m.Dc = RoundTo(2.0 * m.circles[1].Rc - 2.0 * m.cover, 1);
   }
-  if (option == 4 && m.nl >= 1) {
+  if (option == Confinement::CrossTies && m.nl >= 1) {
     if (m.nr < 1) return "No concrete rectangle to take the core dimensions from";
     m.xcl = RoundTo(m.rects[1].W - 2.0 * m.cover, 1);
     m.ycl = RoundTo(m.rects[1].D - 2.0 * m.cover, 1);

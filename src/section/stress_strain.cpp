@@ -28,9 +28,9 @@ double ParkHardening(double x, double r, double ratio, double yield) {
 StressStrainCurve CurveOf(int model, const BilinearPoints& bilinear, const ParkPoints& park, int parkModel, McEvent fail,
                    McEvent tensionYield, McEvent compressionYield) {
   StressStrainCurve curve;
-  curve.pointCount = model == 1 ? 4 : 6;
+  curve.pointCount = model == SteelModel::Bilinear ? 4 : 6;
   for (int p = 1; p <= curve.pointCount; ++p) {
-    curve.points[p] = model == 1 ? bilinear[static_cast<size_t>(p)] : park[static_cast<size_t>(p)];
+    curve.points[p] = model == SteelModel::Bilinear ? bilinear[static_cast<size_t>(p)] : park[static_cast<size_t>(p)];
   }
   curve.parkModel = parkModel;
   curve.fail = fail;
@@ -76,7 +76,7 @@ MaterialModels MaterialModelsOf(const ProjectModel& m) {
 
 std::string MaterialModelProblem(const ProjectModel& m) {
   const bool concrete = m.nr >= 1 || m.nc >= 1;
-  if (concrete && m.concreteModel == 3) {
+  if (concrete && m.concreteModel == ConcreteModel::Mander) {
     if (!(m.fc0 > 0)) return "*** Mander concrete model: the unconfined stress fc0 must be greater than 0";
     if (!(m.ec0 > 0)) return "*** Mander concrete model: the unconfined strain ec0 must be greater than 0";
     if (!(m.fcc > 0)) return "*** Mander concrete model: the confined stress fcc must be greater than 0";
@@ -88,12 +88,12 @@ std::string MaterialModelProblem(const ProjectModel& m) {
       return "*** Mander concrete model: the modulus Eci must be greater than fcc / ecc";
     }
   }
-  if (concrete && m.concreteModel == 2 && m.esp > m.ec0 && m.ecu == m.ec0) {
+  if (concrete && m.concreteModel == ConcreteModel::Simple && m.esp > m.ec0 && m.ecu == m.ec0) {
     return "*** Simple concrete model: the ultimate strain ecu must differ from ec0";
   }
   // Park's complex hardening is scaled on the yield stress at the plateau ends.
   const auto parkProblem = [&](int model, const ParkPoints& p, const char* which) -> std::string {
-    if (model == 1 || m.ParkModel != 2) return {};
+    if (model == SteelModel::Bilinear || m.ParkModel != StrainHardening::Complex) return {};
     if ((p[1].strain < p[2].strain && p[3].stress == 0) || (p[5].strain < p[6].strain && p[4].stress == 0)) {
       return std::string("*** Park ") + which + " model: the yield stress of points 3 and 4 must not be 0";
     }
@@ -109,13 +109,13 @@ std::string MaterialModelProblem(const ProjectModel& m) {
 }
 
 float ConcreteStress(const MaterialModels& mm, float e, McEvents& events) {
-  if (mm.concreteModel == 1) {
+  if (mm.concreteModel == ConcreteModel::Linear) {
     if (e < 0) return 0;
     if (e <= mm.ecu) return mm.ecu == 0 ? 0.0f : static_cast<float>(static_cast<double>(e) * mm.fcu / mm.ecu);
     events.Raise(McEvent::ConcCompFail);
     return 0;
   }
-  if (mm.concreteModel == 2) {
+  if (mm.concreteModel == ConcreteModel::Simple) {
     if (e <= 0) return 0;
     if (e <= mm.ec0) {
       const double r = static_cast<double>(e) / mm.ec0;
@@ -152,7 +152,7 @@ ManderStresses ManderStress(const MaterialModels& mm, float e, McEvents& events,
     if (wanted(ManderParts::Unconfined)) {
       s.unconfined = static_cast<float>(mm.f2 - mm.f2 * (e - 2.0 * mm.ec0) / (mm.esp - 2.0 * mm.ec0));
     }
-  } else if (mm.confinementOption != 5) {
+  } else if (mm.confinementOption != Confinement::SteelCasing) {
     events.Raise(McEvent::ConcSpalling);  // a steel casing holds the cover in place
   }
   return s;
@@ -176,7 +176,7 @@ float SteelCurveStress(const StressStrainCurve& curve, float strain, McEvents& e
     if (last == 4 || e >= p[2].strain) {
       stress = last == 4 ? Line(p[1].strain, p[1].stress, p[2].strain, p[2].stress, e)
                          : Line(p[2].strain, p[2].stress, p[3].strain, p[3].stress, e);
-    } else if (curve.parkModel == 1) {
+    } else if (curve.parkModel == StrainHardening::Parabolic) {
       const double t = (p[2].strain - e) / (p[2].strain - p[1].strain);
       stress = p[2].stress - (p[2].stress - p[1].stress) * t * t;
     } else {
@@ -192,7 +192,7 @@ float SteelCurveStress(const StressStrainCurve& curve, float strain, McEvents& e
     const StressStrainPoint& plateauEnd = p[last == 4 ? 4 : 5];
     if (last == 4 || e <= plateauEnd.strain) {
       stress = Line(compressionYield.strain, compressionYield.stress, plateauEnd.strain, plateauEnd.stress, e);
-    } else if (curve.parkModel == 1) {
+    } else if (curve.parkModel == StrainHardening::Parabolic) {
       const double t = (e - p[5].strain) / (p[6].strain - p[5].strain);
       stress = p[5].stress + (p[6].stress - p[5].stress) * t * t;
     } else {

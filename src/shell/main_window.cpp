@@ -312,19 +312,19 @@ QWidget* MainWindow::CriteriaTab() {
   connect(english, &QRadioButton::clicked, this, [this] { Choice(SelectUnits(model_, true)); });
   connect(metric, &QRadioButton::clicked, this, [this] { Choice(SelectUnits(model_, false)); });
   OnRefresh([this, english, metric] {
-    english->setChecked(model_.units == "english");
-    metric->setChecked(model_.units != "english");
+    english->setChecked(model_.unitSystem().IsEnglish());
+    metric->setChecked(model_.unitSystem().IsMetric());
   });
 
   auto* criteria = new QGroupBox("DESIGN CRITERIA", tab);
   auto* criteriaLayout = new QVBoxLayout(criteria);
   auto* combo = new QComboBox(criteria);
   combo->setToolTip("Select Design Criteria");
-  for (const CriteriaEntry& entry : kCriteriaList) combo->addItem(entry.caption, entry.key);
+  for (const CriteriaRules* entry : CriteriaList()) combo->addItem(entry->caption, entry->key);
   criteriaLayout->addWidget(combo);
   connect(combo, qOverload<int>(&QComboBox::activated), this,
           [this](int index) { Choice(SelectCriteria(model_, index)); });
-  // "aci" and "ohbdc" come from files only and have no entry: the list then shows none.
+  // Criteria read from older files only have no entry: the list then shows none.
   OnRefresh([this, combo] { combo->setCurrentIndex(combo->findData(Q(model_.criteria))); });
 
   QGroupBox* strength = FormFrame("MATERIAL STRENGTH", tab);
@@ -492,12 +492,12 @@ QWidget* MainWindow::StressStrainTab() {
   steelLayout->addWidget(
       Frame(steel, RecordList::SteelPoint, {{"Strain:", Field::strains}, {"Stress:", Field::stresss}}));
   OnRefresh([this, perform, concreteButtons, calcFcc, bilinear, park] {
-    perform->setChecked(model_.PerformMomentCurvature == 1);
+    perform->setChecked(IsSet(model_.PerformMomentCurvature));
     for (int model = 1; model <= 3; ++model)
       concreteButtons[static_cast<size_t>(model - 1)]->setChecked(model_.concreteModel == model);
     calcFcc->setEnabled(OpensConfinementWindow(model_));
-    bilinear->setChecked(model_.reinfModel == 1);
-    park->setChecked(model_.reinfModel != 1);
+    bilinear->setChecked(model_.reinfModel == SteelModel::Bilinear);
+    park->setChecked(model_.reinfModel != SteelModel::Bilinear);
     park->setToolTip(Q(ParkModelTip(model_)));
   });
   grid->addWidget(concrete, 1, 0, Qt::AlignTop);

@@ -103,7 +103,7 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
 }
 
 void MemberPropertiesWindow::Refresh() {
-  lengthUnit_->setText(UnitText(m_.units == "english", Unit::Length));
+  lengthUnit_->setText(UnitText(m_.unitSystem().IsEnglish(), Unit::Length));
   for (const auto& [edit, field] : fields_) edit->setText(Q(MemberFieldText(m_, field)));
   const int flags[] = {m_.Vri, m_.Vrj, m_.Mri, m_.Mrj};
   for (const auto& [box, which] : boxes_) box->setChecked(flags[static_cast<int>(which)] == 1);
@@ -169,14 +169,14 @@ SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidge
 
 void SlendernessParametersWindow::Refresh() {
   frame_->setTitle(Q(SlenderLoadCaption(m_)));
-  for (const auto& [label, unit] : units_) label->setText(UnitText(m_.units == "english", unit));
+  for (const auto& [label, unit] : units_) label->setText(UnitText(m_.unitSystem().IsEnglish(), unit));
   for (const auto& [edit, field] : fields_) {
     edit->setText(Q(SlenderFieldText(m_, field)));
     if (field == SlenderField::di) edit->setEnabled(InitialDeflectionIEnabled(m_));
   }
   const int load = CurrentSlenderLoad(m_);
   FillingGuard filling(m_);
-  transverse_->setChecked(load >= 1 && m_.loads[static_cast<size_t>(load)].Tloads == 1);
+  transverse_->setChecked(load >= 1 && IsSet(m_.loads[static_cast<size_t>(load)].Tloads));
 }
 
 }  // namespace tarnix

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "criteria/criteria.h"
 #include "model/project_model.h"
 #include "section/geometry.h"
 #include "strength/section_analysis.h"
@@ -45,16 +46,9 @@ float MaximumAxialCapacity(const ProjectModel& m) {
   const double po = static_cast<double>(m.phiConc) * m.a1 * m.fpc * (p.concArea - p.reinfArea - p.steelArea) +
                     static_cast<double>(m.fy) * m.phiReinf * p.reinfArea +
                     static_cast<double>(m.fs) * m.phiStl * p.steelArea;
-  const bool lines = m.nl >= 1;
-  const std::string& c = m.criteria;
-  double factor = 0;
-  if (c == "aci" || c == "aci02" || c == "aashto" || c == "arema" || c == "lrfd" || c == "csa") {
-    factor = lines ? 0.80 : 0.85;
-  } else if (c == "ohbdc" || c == "s6") {
-    factor = lines ? 0.75 : 0.80;
-  } else if (c == "ud") {
-    factor = 1;
-  }
+  // Tied columns (with bar lines) are capped lower than spiral ones (bars on arcs only).
+  const CriteriaRules& rules = CriteriaFor(m.criteria);
+  const double factor = m.nl >= 1 ? rules.capTied : rules.capSpiral;
   return static_cast<float>(factor * po);
 }
 

@@ -1,6 +1,7 @@
 // Capacity of the load conditions on the interaction diagram.
 #include "strength/section_analysis.h"
 
+#include "criteria/criteria.h"
 #include "model/project_model.h"
 
 namespace tarnix {
@@ -8,7 +9,7 @@ namespace tarnix {
 float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float tensileStrain) {
   if (P < 0) return m.phiT;
   if (m.nb != 0 || m.np != 0) return m.phiC;
-  if (m.criteria == "aci02") {
+  if (CriteriaFor(m.criteria).phiRule == PhiRule::NetTensileStrain) {
     const float yieldStrain = m.Er != 0 ? m.phiReinf * m.fy / m.Er : 0.0f;
     if (tensileStrain >= -yieldStrain) return m.phiC;
     if (tensileStrain <= -0.005f) return m.phiT;
@@ -38,7 +39,7 @@ void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k,
     if (load.P == 0 && load.M == 0) {
       const float pureBending = d.idMoment[static_cast<size_t>(d.idPureBending)];
       cap = {m.phiT, 0, m.phiT * pureBending, d.idPureBending, 0};
-    } else if (load.P > 0 && load.M == 0 && m.SlendernessOption == 1) {
+    } else if (load.P > 0 && load.M == 0 && m.SlendernessOption == Slenderness::None) {
       cap = {m.phiC, m.phiC * d.PnMax, 0, 0, 0};  // the last point, known when the walk ends
     } else if (load.P < 0 && load.M == 0) {
       cap = {m.phiT, m.phiT * d.idAxial[1], m.phiT * d.idMoment[1], 1, 0};

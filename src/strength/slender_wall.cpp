@@ -37,7 +37,7 @@ void ComputeSlenderWall(ProjectModel& m) {
   // 0.6 of the balanced reinforcing ratio.
   s.rhomax = static_cast<float>(0.6 * (m.a1 * m.b1 * m.fpc / m.fy) * m.em / (m.fy / m.Er + m.em));
   // The cracking moment is a property of the wall and is reported even when the ratio is exceeded.
-  const double fr = m.units == "english" ? 7.5 * std::sqrt(m.fpc) : 0.7 * std::sqrt(m.fpc);
+  const double fr = m.unitSystem().IsEnglish() ? 7.5 * std::sqrt(m.fpc) : 0.7 * std::sqrt(m.fpc);
   s.Mcr = static_cast<float>(2.0 * fr * p.concIo / h);
   if (s.rho > s.rhomax) return;
 

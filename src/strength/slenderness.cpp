@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/conventions.h"
+#include "criteria/criteria.h"
 #include "model/project_model.h"
 
 namespace tarnix {
@@ -21,10 +22,6 @@ constexpr const char* kPDeltaRequired = "P-Delta analysis is required";
 constexpr const char* kNoCriticalLoad = "*** Member data give no critical buckling load";
 constexpr const char* kNoRadius = "*** Radius of gyration of the section is not available";
 
-bool IsOneOf(const std::string& key, std::initializer_list<const char*> keys) {
-  return std::any_of(keys.begin(), keys.end(), [&key](const char* k) { return key == k; });
-}
-
 bool PositiveFinite(double x) { return std::isfinite(x) && x > 0; }
 
 // The member constants of the run: radius of gyration and stiffness reduction factor.
@@ -37,7 +34,7 @@ void MemberConstants(const ProjectModel& m, SlendernessResults& s) {
          (0.2 * m.Ec * p.concArea + static_cast<double>(m.Es) * p.steelArea);
   }
   s.r = std::isfinite(r2) && r2 > 0 ? static_cast<float>(std::sqrt(r2)) : 0.0f;
-  s.phiK = IsAashtoType(m.criteria) ? m.phiC : 0.75f;
+  s.phiK = CriteriaFor(m.criteria).family == SlendernessFamily::Aashto ? m.phiC : 0.75f;
 }
 
 // Critical buckling load of one load condition (its creep ratio BetaD enters the stiffness).
@@ -49,7 +46,7 @@ double CriticalLoad(const ProjectModel& m, const LoadCondition& load, Slendernes
     const double EI = (0.2 * m.Ec * p.concI + static_cast<double>(m.Er) * p.reinfI) / (1.0 + load.BetaD);
     return pi2 * EI / (kl * kl);
   }
-  if (m.criteria != "lrfd") {
+  if (!CriteriaFor(m.criteria).compositeModifiedProperties) {
     // The reinforcing bars are left out of the stiffness of a composite column.
     const double EI = 0.2 * m.Ec * p.concI / (1.0 + load.BetaD) + static_cast<double>(m.Es) * p.steelI;
     return pi2 * EI / (kl * kl);
@@ -78,7 +75,8 @@ bool KlrLimit(const ProjectModel& m, const LoadCondition& load, bool braced, flo
     limit = 22;
     return true;
   }
-  if (m.criteria == "csa") {
+  const CriteriaRules& rules = CriteriaFor(m.criteria);
+  if (rules.klrLimit == BracedKlrLimit::CsaA23) {
     if (!(load.P > 0)) {
       limit = 0;
       return false;
@@ -91,7 +89,7 @@ bool KlrLimit(const ProjectModel& m, const LoadCondition& load, bool braced, flo
     return std::isfinite(limit);
   }
   double value = load.M2ns == 0 ? 34.0 : 34.0 - 12.0 * load.M1ns / load.M2ns;
-  if (m.criteria == "aci" || m.criteria == "aci02") value = std::min(value, 40.0);
+  if (rules.klrLimit == BracedKlrLimit::Capped40) value = std::min(value, 40.0);
   limit = static_cast<float>(value);
   return true;
 }
@@ -107,13 +105,14 @@ double Amplification(const ProjectModel& m, const SlendernessResults& s, int i) 
 std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool braced, float Lr) {
   const size_t n = static_cast<size_t>(i);
   const LoadCondition& load = m.loads[n];
-  const bool aciType = IsAciType(m.criteria);
+  const CriteriaRules& rules = CriteriaFor(m.criteria);
+  const bool aciType = rules.family == SlendernessFamily::Aci;
   const double amplification = Amplification(m, s, i);
 
   double Cm = load.M2ns != 0 && braced ? 0.6 + 0.4 * load.M1ns / load.M2ns : 0.6;
   Cm = std::max(Cm, 0.4);
-  if (load.Tloads == 1) Cm = 1.0;
-  if (!braced && !IsOneOf(m.criteria, {"aci", "aci02", "csa"})) Cm = 1.0;
+  if (IsSet(load.Tloads)) Cm = 1.0;
+  if (!braced && !rules.swayCmFromEndMoments) Cm = 1.0;
   s.Cm[n] = static_cast<float>(Cm);
 
   double deltaNs = std::max(Cm * amplification, 1.0);
@@ -137,7 +136,7 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
   s.deltaS[n] = static_cast<float>(deltaS);
   s.Mc[n] = static_cast<float>(load.M2ns * deltaNs + load.M2s * deltaS);
 
-  if (IsAashtoType(m.criteria)) return {};
+  if (rules.family == SlendernessFamily::Aashto) return {};
   // A very slender swaying column can have its largest moment between the ends.
   const SectionProperties& p = m.sectionProperties;
   const double area = HasSteelShapes(m) ? p.transArea : p.concArea;
@@ -148,7 +147,7 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
   const double M2 = load.M2ns + deltaS * load.M2s;
   double Cm2 = M2 == 0 ? 0.6 : 0.6 + 0.4 * M1 / M2;
   Cm2 = std::max(Cm2, 0.4);
-  if (load.Tloads == 1) Cm2 = 1.0;
+  if (IsSet(load.Tloads)) Cm2 = 1.0;
   s.Cm2[n] = static_cast<float>(Cm2);
   const double deltaNs2 = std::max(Cm2 * amplification, 1.0);
   s.deltaNs2[n] = static_cast<float>(deltaNs2);
@@ -171,17 +170,13 @@ float InitialMoment(const LoadCondition& load) {
 
 std::optional<float> DesignMoment(const ProjectModel& m, int i) {
   const LoadCondition& load = m.loads[static_cast<size_t>(i)];
-  const bool slender = m.L > 0 && (m.SlendernessOption == 2 || m.SlendernessOption == 4);
+  const bool slender = m.L > 0 && Slenderness::Magnifies(m.SlendernessOption);
   if (!slender) return load.M;
-  if (m.SlendernessOption == 4) return InitialMoment(load);
+  if (m.SlendernessOption == Slenderness::GeneralPDelta) return InitialMoment(load);
   if (!DesignMomentKnown(m.slenderness, i)) return std::nullopt;
   return m.slenderness.Mc[static_cast<size_t>(i)];
 }
 
-bool IsAciType(const std::string& criteria) {
-  return IsOneOf(criteria, {"aci", "aci02", "csa", "s6", "ohbdc"});
-}
-bool IsAashtoType(const std::string& criteria) { return IsOneOf(criteria, {"aashto", "arema", "lrfd"}); }
 bool HasSteelShapes(const ProjectModel& m) { return m.np > 0 || m.nb > 0; }
 
 void ComputeSlenderness(ProjectModel& m) {

@@ -65,10 +65,6 @@ bool DesignMomentKnown(const SlendernessResults& s, int i);
 /// moment (at buckling, beyond the reach of moment magnification, or not analysed).
 std::optional<float> DesignMoment(const ProjectModel& m, int i);
 
-/// Criteria families of the moment magnifier method.
-bool IsAciType(const std::string& criteria);     ///< "aci", "aci02", "csa", "s6", "ohbdc"
-bool IsAashtoType(const std::string& criteria);  ///< "aashto", "arema", "lrfd"
-
 /// Structural steel shapes (rectangles or pipes) are part of the section.
 bool HasSteelShapes(const ProjectModel& m);
 

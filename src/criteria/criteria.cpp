@@ -1,0 +1,130 @@
+// The rules of every design criteria key, as one table.
+#include "criteria/criteria.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/number_format.h"
+
+namespace tarnix {
+namespace {
+
+float Round(double x, int decimals) { return static_cast<float>(RoundHalfAway(x, decimals)); }
+
+// The square root of a strength; a strength of zero or less gives a modulus of 0 rather than a value that
+// is not a number.
+double RootOf(double strength) { return strength > 0 ? std::sqrt(strength) : 0.0; }
+
+// round3(0.85 - slope (fpc - offset) / step), then above 0.85 becomes 0.85 and below 0.65 becomes 0.65.
+float ClampedBeta(float fpc, double offset, double slope, double step) {
+  const float b1 = Round(0.85 - slope * (fpc - offset) / step, 3);
+  return std::max(std::min(b1, 0.85f), 0.65f);
+}
+
+// The CSA A23.3 stress-block factors (10.1.7), each at least 0.67.
+float CsaAlpha1(float fpc) { return std::max(Round(0.85 - 0.0015 * fpc, 3), 0.67f); }
+float CsaBeta1(float fpc) { return std::max(Round(0.97 - 0.0025 * fpc, 3), 0.67f); }
+
+// ACI 318 (and AASHTO, AREMA): b1 falls by 0.05 per 1000 psi above 4000 psi (per 7 MPa above 30 MPa);
+// Ec = 57000 sqrt(f'c) psi or 4700 sqrt(f'c) MPa.
+DerivedConcrete AciConcrete(float fpc, UnitSystem units) {
+  const bool english = units.IsEnglish();
+  return {english ? ClampedBeta(fpc, 4000, 0.05, 1000) : ClampedBeta(fpc, 30, 0.05, 7), std::nullopt,
+          Round((english ? 57000 : 4700) * RootOf(fpc), 0)};
+}
+
+// AASHTO LRFD: b1 as ACI 318 but from 28 MPa in metric; Ec = 1820 sqrt(f'c ksi) ksi or 4800 sqrt(f'c) MPa.
+DerivedConcrete LrfdConcrete(float fpc, UnitSystem units) {
+  if (units.IsEnglish()) return {ClampedBeta(fpc, 4000, 0.05, 1000), std::nullopt, Round(1820000 * RootOf(fpc / 1000.0f), 0)};
+  return {ClampedBeta(fpc, 28, 0.05, 7), std::nullopt, Round(4800 * RootOf(fpc), 0)};
+}
+
+// OHBDC (1991): b1 falls by 0.08 per 10 MPa above 30 MPa; Ec = 5000 sqrt(f'c).
+DerivedConcrete OhbdcConcrete(float fpc, UnitSystem) {
+  return {ClampedBeta(fpc, 30, 0.08, 10), std::nullopt, Round(5000 * RootOf(fpc), 0)};
+}
+
+// CSA A23.3: Ec = 4500 sqrt(f'c) up to 40 MPa, else (3300 sqrt(f'c) + 6900) (2400 / 2300)^1.5 (8.6.2).
+DerivedConcrete CsaConcrete(float fpc, UnitSystem) {
+  const double root = RootOf(fpc);
+  const float Ec = fpc <= 40 ? Round(4500 * root, 0) : Round((3300 * root + 6900) * std::pow(2400.0 / 2300.0, 1.5), 0);
+  return {CsaBeta1(fpc), CsaAlpha1(fpc), Ec};
+}
+
+// CAN/CSA-S6: Ec = (3000 sqrt(f'c) + 6900) (2450 / 2300)^1.5.
+DerivedConcrete S6Concrete(float fpc, UnitSystem) {
+  return {CsaBeta1(fpc), CsaAlpha1(fpc), Round((3000 * RootOf(fpc) + 6900) * std::pow(2450.0 / 2300.0, 1.5), 0)};
+}
+
+constexpr CriteriaStrengths kAciEnglish{4000, 60000, 36000, 3605000, 29000000, 29000000};
+constexpr CriteriaStrengths kAciMetric{25, 420, 250, 23500, 200000, 200000};
+constexpr CriteriaFactors kWorkingFactors{0.9f, 0.7f, 0.85f, 0.85f, 0.85f, 0.003f, 1, 1, 1};
+
+// Factors of the CSA-type codes: a1 and b1 (0 here) follow f'c.
+constexpr CriteriaStrengths kCsa{25, 400, 260, 22500, 200000, 200000};
+constexpr CriteriaStrengths kOhbdc{30, 400, 260, 27400, 200000, 200000};
+constexpr CriteriaStrengths kS6{30, 400, 260, 25650, 200000, 200000};
+
+using SF = SlendernessFamily;
+using KL = BracedKlrLimit;
+using PR = PhiRule;
+
+// key, caption, echo line, slenderness heading, English and metric strengths, metric only, user defined,
+// factors, a1/b1 from f'c, derivation, caps (tied, spiral), phi rule, slenderness family, braced kl/r limit,
+// sway Cm from end moments, composite columns by modified properties, expected material properties.
+const CriteriaRules kRules[] = {
+    {"ud", "USER DEFINED", nullptr, "SLENDERNESS PER USER DEFINED CRITERIA:", kAciEnglish, kAciMetric, false, true,
+     kWorkingFactors, false, nullptr, 1.0, 1.0, PR::AxialLoadTransition, SF::None, KL::Uncapped, false, false, false},
+    {"aashto", "AASHTO", "Design Criteria = AASHTO", "SLENDERNESS PER AASHTO:", kAciEnglish, kAciMetric, false,
+     false, kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aashto, KL::Uncapped,
+     false, false, true},
+    {"lrfd", "AASHTO LRFD", "Design Criteria = AASHTO LRFD", "SLENDERNESS PER AASHTO LRFD:",
+     {4000, 60000, 36000, 3640000, 29000000, 29000000}, {25, 420, 250, 24000, 200000, 200000}, false, false,
+     {0.9f, 0.75f, 0.9f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, false, LrfdConcrete, 0.80, 0.85, PR::AxialLoadTransition,
+     SF::Aashto, KL::Uncapped, false, true, false},
+    {"aci02", "ACI 318", "Design Criteria = ACI-318", "SLENDERNESS PER ACI-318:", kAciEnglish, kAciMetric, false,
+     false, {0.9f, 0.65f, 0.75f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, false, AciConcrete, 0.80, 0.85,
+     PR::NetTensileStrain, SF::Aci, KL::Capped40, true, false, false},
+    {"arema", "AREMA", "Design Criteria = AREMA", "SLENDERNESS PER AREMA:", kAciEnglish, kAciMetric, false, false,
+     kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aashto, KL::Uncapped, false, false, false},
+    {"s6", "CAN/CSA-S6", "Design Criteria = CAN/CSA-S6", "SLENDERNESS PER CAN/CSA-S6:", kS6, kS6, true, false,
+     {1, 1, 1, 0, 0, 0.0035f, 0.75f, 0.9f, 0.9f}, true, S6Concrete, 0.75, 0.80, PR::AxialLoadTransition, SF::Aci,
+     KL::Uncapped, false, false, false},
+    {"csa", "CSA-A23.3", "Design Criteria = CSA A23.3", "SLENDERNESS PER CSA A23.3:", kCsa, kCsa, true, false,
+     {1, 1, 1, 0, 0, 0.0035f, 0.65f, 0.85f, 0.9f}, true, CsaConcrete, 0.80, 0.85, PR::AxialLoadTransition,
+     SF::Aci, KL::CsaA23, true, false, false},
+    // Read from older input files only.
+    {"aci", nullptr, "Design Criteria = ACI-318 (1999)", "SLENDERNESS PER ACI-318 (1999):", kAciEnglish, kAciMetric,
+     false, false, kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aci, KL::Capped40,
+     true, false, false},
+    {"ohbdc", nullptr, "Design Criteria = OHBDC (1991)", "SLENDERNESS PER OHBDC (1991):", kOhbdc, kOhbdc, true,
+     false, {1, 1, 1, 0.85f, 0.85f, 0.003f, 0.75f, 0.9f, 0.9f}, false, OhbdcConcrete, 0.75, 0.80,
+     PR::AxialLoadTransition, SF::Aci, KL::Uncapped, false, false, false},
+};
+
+}  // namespace
+
+const CriteriaRules* FindCriteria(std::string_view key) {
+  for (const CriteriaRules& rules : kRules) {
+    if (key == rules.key) return &rules;
+  }
+  return nullptr;
+}
+
+const CriteriaRules& CriteriaFor(std::string_view key) {
+  const CriteriaRules* rules = FindCriteria(key);
+  return rules != nullptr ? *rules : kRules[0];
+}
+
+const std::vector<const CriteriaRules*>& CriteriaList() {
+  static const std::vector<const CriteriaRules*> list = [] {
+    std::vector<const CriteriaRules*> entries;
+    for (const CriteriaRules& rules : kRules) {
+      if (rules.caption != nullptr) entries.push_back(&rules);
+    }
+    return entries;
+  }();
+  return list;
+}
+
+}  // namespace tarnix

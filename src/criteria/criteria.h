@@ -1,0 +1,103 @@
+// The design criteria the program knows: one row of rules per criteria key (captions, default strengths
+// and factors, the values derived from f'c, the axial compression cap, the strength reduction rule and the
+// slenderness family), looked up once by key. Nothing outside this layer compares criteria keys, except
+// the input file that stores them.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "base/units.h"
+
+namespace tarnix {
+
+/// Default material strengths and moduli of a criteria in one unit system (psi / MPa).
+struct CriteriaStrengths {
+  float fpc, fy, fs, Ec, Er, Es;
+};
+
+/// Default strength reduction, stress-block and resistance factors of a criteria.
+struct CriteriaFactors {
+  float phiT, phiC, phiS, a1, b1, em, phiConc, phiReinf, phiStl;
+};
+
+/// The stress-block factors and modulus a criteria derives from f'c. `a1` is set only by the criteria
+/// that derive it (CSA).
+struct DerivedConcrete {
+  float b1 = 0;
+  std::optional<float> a1;
+  float Ec = 0;
+};
+
+/// How the strength reduction factor of a compression load is found.
+enum class PhiRule {
+  /// phiC, rising linearly to phiT as the load falls below the smaller of 0.1 f'c Ag and the balanced load.
+  AxialLoadTransition,
+  /// By the net tensile strain of the extreme bars: phiC up to the yield strain, phiT from 0.005, linear
+  /// between (ACI 318-02 9.3.2).
+  NetTensileStrain,
+};
+
+/// The moment magnifier method a criteria follows.
+enum class SlendernessFamily {
+  None,    ///< user-defined criteria: no slenderness effects
+  Aci,     ///< ACI 318 and the Canadian codes: sway moments magnified separately, stability index
+  Aashto,  ///< AASHTO, AREMA, AASHTO LRFD: one magnifier on the whole moment
+};
+
+/// kl/r below which slenderness of a braced member may be ignored.
+enum class BracedKlrLimit {
+  Uncapped,  ///< 34 - 12 M1/M2
+  Capped40,  ///< 34 - 12 M1/M2, at most 40 (ACI 318)
+  CsaA23,    ///< (25 - 10 M1/M2) / sqrt(Pf / f'c Ag), 30 / sqrt(...) for double curvature (CSA A23.3)
+};
+
+/// Everything the program knows about one design criteria.
+struct CriteriaRules {
+  const char* key;       ///< as stored in the model and the input file
+  const char* caption;   ///< entry of the criteria list; nullptr for keys read from files only
+  const char* echoLine;  ///< the report's "Design Criteria = ..." line; nullptr where the report has none
+  const char* slendernessHeading;  ///< heading of the report's slenderness section
+  CriteriaStrengths english, metric;
+  /// The criteria is defined in metric units only: choosing it or English units keeps the model metric.
+  bool metricOnly;
+  /// No defaults are derived from f'c and no slenderness effects are available (user-defined criteria).
+  bool userDefined;
+  CriteriaFactors factors;
+  /// a1 and b1 follow f'c from the start (CSA): the factors' a1 and b1 are replaced at once.
+  bool stressBlockFromStrength;
+  /// b1, a1 and Ec from f'c; nullptr where nothing is derived.
+  DerivedConcrete (*derive)(float fpc, UnitSystem units);
+  /// Factors on the squash load for the compression cap: with bar lines (tied) and without (spiral).
+  double capTied, capSpiral;
+  PhiRule phiRule;
+  SlendernessFamily family;
+  BracedKlrLimit klrLimit;
+  /// A swaying member takes Cm from its end moments as a braced one does; otherwise Cm = 1.0 when swaying.
+  bool swayCmFromEndMoments;
+  /// A composite column buckles with the modified yield stress and modulus of its steel shape (AASHTO LRFD
+  /// 5.7.4.3 / 6.9.5); otherwise with 0.2 EcIg / (1 + betad) + EsIs.
+  bool compositeModifiedProperties;
+  /// The moment-curvature material curves take expected properties (AASHTO seismic design of bridges):
+  /// unconfined concrete of at least 5000 psi (34.5 MPa), and for higher-grade (A706) bars a Park curve by
+  /// bar size with fye = 68 ksi (475 MPa) and fue = 95 ksi, and hoops that yield at fye.
+  bool expectedMaterialProperties;
+
+  CriteriaStrengths Strengths(UnitSystem units) const { return units.IsEnglish() ? english : metric; }
+};
+
+/// The criteria of a new project and of a complete reset (AREMA).
+inline constexpr const char* kResetCriteria = "arema";
+
+/// The rules of a criteria key; nullptr for a key the program does not know.
+const CriteriaRules* FindCriteria(std::string_view key);
+
+/// The rules of a key the program knows. An unknown key is a fault of the caller (the input file refuses
+/// it, the list offers none): it gets the rules of user-defined criteria, which analyse nothing by any code.
+const CriteriaRules& CriteriaFor(std::string_view key);
+
+/// The criteria of the window's list, in list order.
+const std::vector<const CriteriaRules*>& CriteriaList();
+
+}  // namespace tarnix

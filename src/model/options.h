@@ -1,0 +1,41 @@
+// Names of the coded options of the model. The model and the input file store them as the numbers below;
+// code compares them by these names only.
+#pragma once
+
+namespace tarnix {
+
+/// Concrete stress-strain model (`concreteModel`).
+struct ConcreteModel {
+  enum : int { Linear = 1, Simple = 2, Mander = 3 };
+};
+
+/// Reinforcing and structural steel stress-strain models (`reinfModel`, `steelModel`).
+struct SteelModel {
+  enum : int { Bilinear = 1, Park = 2 };
+};
+
+/// Strain hardening of the Park steel model (`ParkModel`).
+struct StrainHardening {
+  enum : int { Parabolic = 1, Complex = 2 };
+};
+
+/// Confinement steel of a Mander section (`confinementOption`).
+struct Confinement {
+  enum : int { None = 1, Spirals = 2, CircularHoops = 3, CrossTies = 4, SteelCasing = 5 };
+  /// Spirals, hoops or cross ties: transverse bars with a diameter, spacing and cover.
+  static constexpr bool TransverseBars(int option) { return option >= Spirals && option <= CrossTies; }
+  /// Any confinement at all.
+  static constexpr bool Confined(int option) { return option >= Spirals && option <= SteelCasing; }
+};
+
+/// Slenderness analysis of the member (`SlendernessOption`).
+struct Slenderness {
+  enum : int { None = 1, MomentMagnification = 2, SlenderWall = 3, GeneralPDelta = 4 };
+  /// The design moment of a load comes from a slenderness option (magnified or general P-delta).
+  static constexpr bool Magnifies(int option) { return option == MomentMagnification || option == GeneralPDelta; }
+};
+
+/// A 0/1 flag of the model (output options, `PerformMomentCurvature`, `Tloads`) is set.
+constexpr bool IsSet(int flag) { return flag == 1; }
+
+}  // namespace tarnix
