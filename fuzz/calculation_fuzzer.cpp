@@ -5,7 +5,7 @@
 #include <string>
 
 #include "finite_text.h"
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/input_check.h"
 #include "model/input_file.h"

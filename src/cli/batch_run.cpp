@@ -10,7 +10,7 @@
 #include <sstream>
 #include <thread>
 
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
@@ -18,7 +18,7 @@
 #include "plot/svg_writer.h"
 #include "report/csv_export.h"
 #include "base/number_format.h"
-#include "report/verification.h"
+#include "run/verification.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {

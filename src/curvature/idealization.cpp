@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/project_model.h"
+#include "section/mc_events.h"
 
 namespace tarnix {
 namespace {

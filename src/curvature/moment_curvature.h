@@ -7,40 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "section/mc_events.h"
+#include "model/curvature_results.h"
 
 namespace tarnix {
 
 struct ProjectModel;
-
-/// A stored point: top-fibre strain, neutral-axis depth, axial force (lb / N) and moment about the gross
-/// concrete centroid (lb-in / N-mm), with the events marked there.
-struct McPoint {
-  float strain = 0;
-  float depth = 0;
-  float axial = 0;
-  float moment = 0;
-  McEvents events;
-};
-
-/// The curve of one load condition.
-struct McCurve {
-  std::vector<McPoint> points;
-  bool failRecorded = false;  ///< a failing point was dropped from the curve and kept here
-  McPoint failPoint;
-  float maxTension = 0;         ///< most negative total tension force among the stored points
-  float maxTensionMoment = 0;   ///< moment of the point that set it
-  bool finished = false;        ///< ended by a failure event
-};
-
-/// Result block of MomentCurvatureAnalysis.
-struct McResult {
-  std::string problem;    ///< why the analysis could not run ("*** ..."), empty when it ran
-  std::string rejection;  ///< "Load condition i is too high (low) for MC analysis", empty when accepted
-  int stepCount = 0;
-  std::vector<McCurve> curves;  ///< per load condition 1..ns (slot 0 unused)
-  bool ran() const { return problem.empty() && rejection.empty() && !curves.empty(); }
-};
 
 /// Progress of the analysis: the status texts ("Moment-curvature", "Step n of N converged") and a cancel
 /// request checked between strain steps.

@@ -2,6 +2,8 @@
 // (or was typed as 0) counts as missing.
 #include "model/input_check.h"
 
+#include "criteria/criteria.h"
+
 namespace tarnix {
 namespace {
 
@@ -57,7 +59,8 @@ bool MomentCurvatureComplete(const ProjectModel& m) {
 }  // namespace
 
 bool IsInputComplete(const ProjectModel& m) {
-  bool complete = SectionComplete(m);
+  // A model can hold only criteria the program knows; one that does not is never analysed by guesswork.
+  bool complete = SectionComplete(m) && FindCriteria(m.criteria) != nullptr;
 
   if (m.ns >= 1 && !IsSet(m.PerformMomentCurvature)) {
     for (int i = 1; i <= m.ns; ++i) {

@@ -6,14 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "curvature/moment_curvature.h"
 #include "base/conventions.h"
 #include "base/units.h"
 #include "criteria/criteria.h"
+#include "model/curvature_results.h"
 #include "model/options.h"
-#include "section/section_properties.h"
-#include "strength/interaction_diagram.h"
-#include "strength/slenderness.h"
+#include "model/section_results.h"
+#include "model/strength_results.h"
 
 namespace tarnix {
 

@@ -1,6 +1,7 @@
 // Section properties section of the report.
 #include "base/number_format.h"
 #include "report/section_writers.h"
+#include "section/section_properties.h"
 
 namespace tarnix {
 namespace {

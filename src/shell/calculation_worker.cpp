@@ -4,7 +4,7 @@
 #include <QMetaObject>
 #include <QThread>
 
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 
 namespace tarnix {
 namespace {

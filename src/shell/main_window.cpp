@@ -34,7 +34,7 @@
 #include "editor/option_choices.h"
 #include "editor/view_actions.h"
 #include "editor/window_refresh.h"
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "plot/chart_data.h"
 #include "report/report_writer.h"

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/project_model.h"
+#include "strength/slenderness.h"
 
 namespace tarnix {
 namespace {

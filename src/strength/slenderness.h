@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/strength_results.h"
+
 namespace tarnix {
 
 struct ProjectModel;
@@ -13,43 +15,6 @@ struct LoadCondition;
 
 /// The message of a load whose load reaches the critical buckling load (no magnified moment exists).
 inline constexpr const char* kBucklingMessage = "*** Axial load exceeds critical buckling load";
-
-/// Result block of the slenderness analyses (moment magnification and slender wall design). Lists are indexed
-/// by load condition 1..ns (slot 0 unused) and are empty when the analysis did not run. Forces in lb / N,
-/// moments in lb-in / N-mm, lengths in in / mm.
-struct SlendernessResults {
-  // Moment magnification: member constants.
-  float r = 0;      ///< radius of gyration of the section
-  float phiK = 0;   ///< stiffness reduction factor on the critical load
-  float Fe = 0;     ///< modified yield stress of a composite column (AASHTO LRFD)
-  float Ee = 0;     ///< modified modulus of elasticity of a composite column (AASHTO LRFD)
-  float rs = 0;     ///< radius of gyration of the structural steel (AASHTO LRFD)
-  float gamma = 0;  ///< slenderness parameter of a composite column (AASHTO LRFD)
-
-  // Moment magnification: per load condition.
-  std::vector<float> Mc;        ///< design (magnified) moment; also the slender wall's magnified moment
-  std::vector<float> Pc;        ///< critical buckling load
-  std::vector<float> klrLimit;  ///< kl/r below which slenderness may be ignored
-  std::vector<float> Cm;        ///< equivalent moment factor
-  std::vector<float> Q;         ///< stability index (0 when not computed)
-  std::vector<float> deltaNs;   ///< non-sway magnification factor
-  std::vector<float> deltaS;    ///< sway magnification factor
-  std::vector<float> LrMax;     ///< L/r above which the secondary magnification applies
-  std::vector<float> Cm2;       ///< secondary equivalent moment factor
-  std::vector<float> deltaNs2;  ///< secondary magnification factor
-  std::vector<std::string> SlenderMessage;  ///< empty when the load was magnified
-  /// False for a load whose kl/r limit has no value (CSA with no compression); the report then omits it.
-  std::vector<bool> klrLimitKnown;
-
-  // Slender wall design.
-  float rho = 0;                ///< reinforcing ratio of the wall
-  float rhomax = 0;             ///< maximum reinforcing ratio (0.6 of balanced)
-  float Mcr = 0;                ///< cracking moment
-  std::vector<float> phiMnAse;  ///< moment capacity from the effective steel area
-  /// The wall section could not be designed (no concrete rectangle or no reinforcing line): the report line
-  /// that says why; empty otherwise.
-  std::string wallProblem;
-};
 
 /// The initial design moment of a load: the larger of its moment M and its end moments M2ns + M2s.
 float InitialMoment(const LoadCondition& load);

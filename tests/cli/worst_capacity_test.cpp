@@ -5,8 +5,9 @@
 #include <cmath>
 
 #include "cli/batch_run.h"
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "base/number_format.h"
+#include "strength/slenderness.h"
 #include "test_sections.h"
 
 namespace tarnix {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/model_edits.h"
 #include "test_sections.h"

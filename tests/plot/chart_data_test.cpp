@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "curvature/idealization.h"
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"

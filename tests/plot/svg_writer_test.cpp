@@ -7,7 +7,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/input_file.h"

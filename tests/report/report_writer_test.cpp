@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/input_file.h"

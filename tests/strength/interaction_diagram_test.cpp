@@ -140,7 +140,7 @@ TEST(InteractionDiagram, SteelPipeAloneAndTheCapPerCriteria) {
     bool lines;
     float factor;
   } caps[] = {{"aci", false, 0.85f}, {"aci02", true, 0.80f}, {"lrfd", false, 0.85f}, {"csa", true, 0.80f},
-              {"s6", false, 0.80f},  {"ohbdc", true, 0.75f},  {"ud", true, 1.0f},     {"other", false, 0.0f}};
+              {"s6", false, 0.80f},  {"ohbdc", true, 0.75f},  {"ud", true, 1.0f}};
   for (const auto& c : caps) {
     m.criteria = c.criteria;
     SetRecordCount(m, RecordKind::ReinforcingLine, c.lines ? 1 : 0);

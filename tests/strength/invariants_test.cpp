@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "editor/invert_section.h"
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/model_edits.h"
 #include "plot/chart_data.h"

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"

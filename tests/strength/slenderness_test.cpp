@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/project_model.h"
 #include "report/csv_export.h"
 #include "report/section_writers.h"

@@ -1,6 +1,6 @@
 // Worked-example verification: the shipped suite, deviations of wrong expectations, refused files and the
 // command line.
-#include "report/verification.h"
+#include "run/verification.h"
 
 #include <gtest/gtest.h>
 

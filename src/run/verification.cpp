@@ -1,5 +1,5 @@
 // Worked examples against the analyses: the expected-value file, the named quantities and the table.
-#include "report/verification.h"
+#include "run/verification.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <optional>
 #include <sstream>
 
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/input_check.h"
 #include "model/input_file.h"
@@ -16,6 +16,7 @@
 #include "model/project_model.h"
 #include "base/number_format.h"
 #include "section/confinement.h"
+#include "section/section_properties.h"
 
 namespace tarnix {
 namespace {

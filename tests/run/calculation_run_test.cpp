@@ -1,5 +1,5 @@
 // Calculation run: guards, the report file, and status texts.
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 
 #include <gtest/gtest.h>
 

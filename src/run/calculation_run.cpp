@@ -1,5 +1,5 @@
 // The one road from input to results.
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 
 #include <exception>
 #include <filesystem>

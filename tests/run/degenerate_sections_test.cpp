@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "finite_text.h"
-#include "model/calculation_run.h"
+#include "run/calculation_run.h"
 #include "model/input_check.h"
 #include "model/model_edits.h"
 #include "plot/svg_writer.h"

@@ -1,0 +1,71 @@
+// Result block of the moment-curvature analysis: the curve of every load condition with the events
+// marked at its points.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarnix {
+
+/// The nine events of a moment-curvature analysis, numbered as the report lists them.
+enum class McEvent {
+  LongReinfFail = 1,
+  ConcCompFail = 2,
+  ConfReinfFail = 3,
+  ReinfTensYield = 4,
+  ReinfCompYield = 5,
+  ConcSpalling = 6,
+  StrSteelFail = 7,
+  StrSteelTensYield = 8,
+  StrSteelCompYield = 9,
+};
+constexpr int kMcEventCount = 9;
+
+/// A set of events.
+class McEvents {
+ public:
+  void Raise(McEvent e) { bits_ |= Bit(e); }
+  bool Has(McEvent e) const { return (bits_ & Bit(e)) != 0; }
+  bool Any() const { return bits_ != 0; }
+  McEvents& operator|=(McEvents other) {
+    bits_ |= other.bits_;
+    return *this;
+  }
+  bool operator==(McEvents other) const { return bits_ == other.bits_; }
+
+ private:
+  static uint16_t Bit(McEvent e) { return static_cast<uint16_t>(1u << static_cast<int>(e)); }
+  uint16_t bits_ = 0;
+};
+
+/// A stored point: top-fibre strain, neutral-axis depth, axial force (lb / N) and moment about the gross
+/// concrete centroid (lb-in / N-mm), with the events marked there.
+struct McPoint {
+  float strain = 0;
+  float depth = 0;
+  float axial = 0;
+  float moment = 0;
+  McEvents events;
+};
+
+/// The curve of one load condition.
+struct McCurve {
+  std::vector<McPoint> points;
+  bool failRecorded = false;  ///< a failing point was dropped from the curve and kept here
+  McPoint failPoint;
+  float maxTension = 0;         ///< most negative total tension force among the stored points
+  float maxTensionMoment = 0;   ///< moment of the point that set it
+  bool finished = false;        ///< ended by a failure event
+};
+
+/// Result block of MomentCurvatureAnalysis.
+struct McResult {
+  std::string problem;    ///< why the analysis could not run ("*** ..."), empty when it ran
+  std::string rejection;  ///< "Load condition i is too high (low) for MC analysis", empty when accepted
+  int stepCount = 0;
+  std::vector<McCurve> curves;  ///< per load condition 1..ns (slot 0 unused)
+  bool ran() const { return problem.empty() && rejection.empty() && !curves.empty(); }
+};
+
+}  // namespace tarnix

@@ -1,0 +1,73 @@
+// Result blocks of the strength analyses: the interaction diagram with the capacity of every load
+// condition, and the slenderness effects.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarnix {
+
+/// Capacity of one load condition on the diagram. Forces in lb / N, moments in lb-in / N-mm about the
+/// gross concrete centroid.
+struct LoadCapacity {
+  float capPhi = 0;     ///< strength reduction factor used
+  float capAxial = 0;   ///< factored axial capacity phi Pn
+  float capMoment = 0;  ///< factored moment capacity phi Mn
+  int capPoint = 1;     ///< diagram point used
+  int capFound = 1;     ///< 1 while no point has been taken (the load has no capacity)
+};
+
+/// Result block of ComputeInteractionDiagram. Arrays are indexed by point number 1..idCount (slot 0 and
+/// entries past idCount are not part of the diagram). Point 1 is the maximum tension point, point
+/// idCount the maximum compression point.
+struct InteractionDiagram {
+  std::vector<float> idDepth;          ///< neutral-axis depth c
+  std::vector<float> idAxial;          ///< nominal axial force Pn, compression positive
+  std::vector<float> idMoment;         ///< nominal moment Mn about the gross concrete centroid
+  std::vector<float> idTensileStrain;  ///< most tensile bar strain (0 or negative) of the point
+  int idCount = 0;
+  int idPureBending = 1;
+  int idBalanced = 1;
+  float PnMax = 0;  ///< cap on the nominal axial compression
+  bool incrementTooSmall = false;  ///< the walk was refused: sectionDepth / inc is not a usable count
+  std::vector<LoadCapacity> capacity;  ///< per load condition 1..ns
+};
+
+/// Result block of the slenderness analyses (moment magnification and slender wall design). Lists are indexed
+/// by load condition 1..ns (slot 0 unused) and are empty when the analysis did not run. Forces in lb / N,
+/// moments in lb-in / N-mm, lengths in in / mm.
+struct SlendernessResults {
+  // Moment magnification: member constants.
+  float r = 0;      ///< radius of gyration of the section
+  float phiK = 0;   ///< stiffness reduction factor on the critical load
+  float Fe = 0;     ///< modified yield stress of a composite column (AASHTO LRFD)
+  float Ee = 0;     ///< modified modulus of elasticity of a composite column (AASHTO LRFD)
+  float rs = 0;     ///< radius of gyration of the structural steel (AASHTO LRFD)
+  float gamma = 0;  ///< slenderness parameter of a composite column (AASHTO LRFD)
+
+  // Moment magnification: per load condition.
+  std::vector<float> Mc;        ///< design (magnified) moment; also the slender wall's magnified moment
+  std::vector<float> Pc;        ///< critical buckling load
+  std::vector<float> klrLimit;  ///< kl/r below which slenderness may be ignored
+  std::vector<float> Cm;        ///< equivalent moment factor
+  std::vector<float> Q;         ///< stability index (0 when not computed)
+  std::vector<float> deltaNs;   ///< non-sway magnification factor
+  std::vector<float> deltaS;    ///< sway magnification factor
+  std::vector<float> LrMax;     ///< L/r above which the secondary magnification applies
+  std::vector<float> Cm2;       ///< secondary equivalent moment factor
+  std::vector<float> deltaNs2;  ///< secondary magnification factor
+  std::vector<std::string> SlenderMessage;  ///< empty when the load was magnified
+  /// False for a load whose kl/r limit has no value (CSA with no compression); the report then omits it.
+  std::vector<bool> klrLimitKnown;
+
+  // Slender wall design.
+  float rho = 0;                ///< reinforcing ratio of the wall
+  float rhomax = 0;             ///< maximum reinforcing ratio (0.6 of balanced)
+  float Mcr = 0;                ///< cracking moment
+  std::vector<float> phiMnAse;  ///< moment capacity from the effective steel area
+  /// The wall section could not be designed (no concrete rectangle or no reinforcing line): the report line
+  /// that says why; empty otherwise.
+  std::string wallProblem;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,51 @@
+// The criteria the program offers reach every place that stores or prints them.
+#include "criteria/criteria.h"
+
+#include <gtest/gtest.h>
+
+#include "model/defaults.h"
+#include "model/input_file.h"
+#include "report/input_echo.h"
+
+namespace tarnix {
+namespace {
+
+// Every entry of the window's list survives a save and a load of the input file in both unit systems,
+// and the report's echo names it; criteria defined in metric units only stay metric.
+TEST(Criteria, ListEntriesRoundTripThroughTheInputFileAndTheEcho) {
+  for (const CriteriaRules* rules : CriteriaList()) {
+    for (const bool english : {true, false}) {
+      SCOPED_TRACE(std::string(rules->key) + (english ? " english" : " metric"));
+      ProjectModel m;
+      ResetAll(m);
+      ChooseCriteria(m, rules->key);
+      ChooseUnits(m, english);
+      EXPECT_EQ(m.unitSystem().IsEnglish(), english && !rules->metricOnly);
+
+      const auto text = FormatInputFile(m);
+      ASSERT_TRUE(text.has_value());
+      ProjectModel back;
+      ASSERT_TRUE(ReadInputText(back, *text).ok());
+      EXPECT_EQ(back.criteria, rules->key);
+      EXPECT_EQ(back.units, m.units);
+      EXPECT_EQ(back.fpc, m.fpc);
+
+      ReportWriter out;
+      WriteInputEcho(back, std::tm{}, out);
+      if (rules->echoLine != nullptr) EXPECT_NE(out.Text().find(rules->echoLine), std::string::npos);
+    }
+  }
+}
+
+// A file with a criteria the program does not know is refused and says which key it was, instead of
+// being analysed without an axial capacity.
+TEST(Criteria, UnknownKeyInAFileIsRefusedByName) {
+  ProjectModel m;
+  const Status read = ReadInputText(m, "title\naci2025\nenglish\n");
+  EXPECT_EQ(read.message, kErrorReadingInput);
+  EXPECT_EQ(read.detail, "unknown design criteria \"aci2025\"");
+  EXPECT_EQ(FindCriteria("aci2025"), nullptr);
+}
+
+}  // namespace
+}  // namespace tarnix
