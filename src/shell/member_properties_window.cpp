@@ -38,37 +38,41 @@ class ClickLabel : public QLabel {
 }  // namespace
 
 MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
-    : QDialog(parent), m_(m), lengthUnit_(new QLabel(this)) {
+    : QDialog(parent), m_(m) {
   setWindowTitle("MEMBER PROPERTIES");
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(CloseMenu(this));
   auto* form = new QFormLayout;
   form->setLabelAlignment(Qt::AlignRight);
-  const auto addField = [this, form](QWidget* label, MemberField field, const QString& tip) {
+  for (const MemberFieldDescriptor& d : MemberFieldDescriptors()) {
     auto* edit = new QLineEdit(this);
-    edit->setToolTip(tip);
+    edit->setToolTip(d.tip);
     edit->setMaximumWidth(120);
-    if (field == MemberField::L) {
-      form->addRow(label, WithUnit(edit, lengthUnit_));
+    QLabel* label = nullptr;
+    if (d.id == MemberField::Keff) {
+      auto* keffLabel = new ClickLabel(d.caption, this);
+      keffLabel->setToolTip("Effective length factor (click to calculate from boundary conditions)");
+      keffLabel->SetAction([this, edit] {
+        edit->setText(Q(DeriveKeff(m_)));
+        emit Edited();
+      });
+      label = keffLabel;
+    } else {
+      label = new QLabel(d.caption, this);
+    }
+    if (d.unit != UnitKind::None) {
+      auto* unit = new QLabel(this);
+      units_.push_back({unit, d.unit});
+      form->addRow(label, WithUnit(edit, unit));
     } else {
       form->addRow(label, edit);
     }
-    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+    connect(edit, &QLineEdit::textEdited, this, [this, field = d.id](const QString& text) {
       EditMemberField(m_, field, text.toStdString());
       emit Edited();
     });
-    fields_.push_back({edit, field});
-    return edit;
-  };
-  addField(new QLabel("Length of member:", this), MemberField::L, "Length of member");
-  auto* keffLabel = new ClickLabel("Keff:", this);
-  QLineEdit* keff = addField(keffLabel, MemberField::Keff, "Effective length factor:");
-  keffLabel->setToolTip("Effective length factor (click to calculate from boundary conditions)");
-  keffLabel->SetAction([this, keff] {
-    keff->setText(Q(DeriveKeff(m_)));
-    emit Edited();
-  });
-  addField(new QLabel("Ieff:", this), MemberField::Ieff, "Factor for effective moment of inertia");
+    fields_.push_back({edit, d.id});
+  }
   layout->addLayout(form);
 
   auto* conditions = new QGroupBox("BOUNDARY CONDITIONS", this);
@@ -99,7 +103,7 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
 }
 
 void MemberPropertiesWindow::Refresh() {
-  lengthUnit_->setText(UnitSystem::FromKey(m_.units).Label(UnitKind::Length));
+  for (const auto& [label, unit] : units_) label->setText(UnitSystem::FromKey(m_.units).Label(unit));
   for (const auto& [edit, field] : fields_) edit->setText(Q(MemberFieldText(m_, field)));
   const int flags[] = {m_.Vri, m_.Vrj, m_.Mri, m_.Mrj};
   for (const auto& [box, which] : boxes_) box->setChecked(flags[static_cast<int>(which)] == 1);

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "base/units.h"
 #include "editor/member_editor.h"
 #include "model/project_model.h"
 
@@ -31,7 +32,7 @@ class MemberPropertiesWindow : public QDialog {
   ProjectModel& m_;
   std::vector<std::pair<QLineEdit*, MemberField>> fields_;
   std::vector<std::pair<QCheckBox*, Restraint>> boxes_;
-  QLabel* lengthUnit_;
+  std::vector<std::pair<QLabel*, UnitKind>> units_;
 };
 
 }  // namespace tarnix

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <optional>
 
 #include "editor/window_refresh.h"
 #include "shell/widgets.h"
@@ -26,39 +25,22 @@ SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidge
   layout->setMenuBar(CloseMenu(this));
   auto* form = new QFormLayout(frame_);
   form->setLabelAlignment(Qt::AlignRight);
-  const struct {
-    SlenderField field;
-    const char* label;
-    const char* tip;
-    std::optional<UnitKind> unit;  // none for a ratio
-  } fields[] = {
-      {SlenderField::M1ns, "M1ns:", "Minimum end moment due to non-sway loads", UnitKind::Moment},
-      {SlenderField::M2ns, "M2ns:", "Maximum end moment due to non-sway loads", UnitKind::Moment},
-      {SlenderField::M1s, "M1s:", "Minimum end moment due to sway loads", UnitKind::Moment},
-      {SlenderField::M2s, "M2s:", "Maximum end moment due to sway loads", UnitKind::Moment},
-      {SlenderField::BetaD, "BetaD:", "Ratio of sustained to total axial load", std::nullopt},
-      {SlenderField::BetaDs, "BetaDs:", "Ratio of sustained to total shear load", std::nullopt},
-      {SlenderField::di, "di:", "Initial lateral deflection at end i", UnitKind::Length},
-      {SlenderField::dj, "dj:", "Initial lateral deflection at end j", UnitKind::Length},
-      {SlenderField::ri, "ri:", "Initial rotation at end i (degrees)", UnitKind::Degrees},
-      {SlenderField::rj, "rj:", "Initial rotation at end j (degrees)", UnitKind::Degrees},
-  };
-  for (const auto& f : fields) {
+  for (const SlenderFieldDescriptor& d : SlenderFieldDescriptors()) {
     auto* edit = new QLineEdit(frame_);
-    edit->setToolTip(f.tip);
+    edit->setToolTip(d.tip);
     edit->setMaximumWidth(120);
-    if (f.unit) {
+    if (d.unit != UnitKind::None) {
       auto* unit = new QLabel(frame_);
-      units_.push_back({unit, *f.unit});
-      form->addRow(f.label, WithUnit(edit, unit));
+      units_.push_back({unit, d.unit});
+      form->addRow(d.caption, WithUnit(edit, unit));
     } else {
-      form->addRow(f.label, edit);
+      form->addRow(d.caption, edit);
     }
-    connect(edit, &QLineEdit::textEdited, this, [this, field = f.field](const QString& text) {
+    connect(edit, &QLineEdit::textEdited, this, [this, field = d.id](const QString& text) {
       EditSlenderField(m_, field, text.toStdString());
       emit Edited();
     });
-    fields_.push_back({edit, f.field});
+    fields_.push_back({edit, d.id});
   }
   transverse_ = new QCheckBox("Check for transverse loads between supports", frame_);
   form->addRow(transverse_);
