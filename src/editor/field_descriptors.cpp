@@ -98,7 +98,8 @@ const std::vector<FieldDescriptor> kFields = {
      &ReinforcingLine::Yb},
     {Field::Ab, "Angle:", "Angle of inclination of reinforcing line", U::Degrees, G::ReinforcingLines,
      &ReinforcingLine::Ab},
-    {Field::Lb, "Length:", "Length of reinforcing line", U::Length, G::ReinforcingLines, &ReinforcingLine::Lb},
+    {Field::Lb, "Length:", "Length of reinforcing line", U::Length, G::ReinforcingLines,
+     &ReinforcingLine::Lb},
     {Field::Nbl, "Nbar:", "Number of bars in line", U::None, G::ReinforcingLines, &ReinforcingLine::Nbl},
     {Field::Abl, "Abar:", "Area of each bar in line", U::Area, G::ReinforcingLines, &ReinforcingLine::Abl},
     {Field::na, "No of arcs:", "Number of reinforcing arcs", U::None, G::ReinforcingArcs,
@@ -209,7 +210,16 @@ const std::vector<MainTab>& MainTabs() {
 }
 
 const GroupDescriptor& DescriptorOf(FieldGroup group) {
-  return *std::find_if(kGroups.begin(), kGroups.end(), [group](const GroupDescriptor& g) { return g.id == group; });
+  return *std::find_if(kGroups.begin(), kGroups.end(),
+                       [group](const GroupDescriptor& g) { return g.id == group; });
+}
+
+std::vector<FieldGroup> GroupsOn(MainTab tab) {
+  std::vector<FieldGroup> groups;
+  for (const GroupDescriptor& g : kGroups) {
+    if (g.form == FieldForm::Main && g.tab == tab) groups.push_back(g.id);
+  }
+  return groups;
 }
 
 FieldDescriptor::FieldDescriptor(Field id, const char* caption, const char* tip, UnitKind unit,

@@ -71,6 +71,8 @@ struct GroupDescriptor {
   const char* caption;  ///< frame caption or heading; empty for none
 };
 const GroupDescriptor& DescriptorOf(FieldGroup group);
+/// The frames of fields on a tab of the main window, in their order from left to right.
+std::vector<FieldGroup> GroupsOn(MainTab tab);
 
 /// Where a field's value lives in the model. A member of a record type edits the current record of its
 /// list; RecordKind and LoadCount are the record counts; LoadValue a value of the current load condition

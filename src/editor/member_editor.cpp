@@ -27,12 +27,15 @@ int& RestraintFlag(ProjectModel& m, Restraint which) {
 const std::vector<MemberFieldDescriptor> kMemberFields = {
     {MemberField::L, "Length of member:", "Length of member", UnitKind::Length, &ProjectModel::L},
     {MemberField::Keff, "Keff:", "Effective length factor:", UnitKind::None, &ProjectModel::Keff},
-    {MemberField::Ieff, "Ieff:", "Factor for effective moment of inertia", UnitKind::None, &ProjectModel::Ieff},
+    {MemberField::Ieff, "Ieff:", "Factor for effective moment of inertia", UnitKind::None,
+     &ProjectModel::Ieff},
 };
 
 const std::vector<SlenderFieldDescriptor> kSlenderFields = {
-    {SlenderField::M1ns, "M1ns:", "Minimum end moment due to non-sway loads", UnitKind::Moment, LoadValue::M1ns},
-    {SlenderField::M2ns, "M2ns:", "Maximum end moment due to non-sway loads", UnitKind::Moment, LoadValue::M2ns},
+    {SlenderField::M1ns, "M1ns:", "Minimum end moment due to non-sway loads", UnitKind::Moment,
+     LoadValue::M1ns},
+    {SlenderField::M2ns, "M2ns:", "Maximum end moment due to non-sway loads", UnitKind::Moment,
+     LoadValue::M2ns},
     {SlenderField::M1s, "M1s:", "Minimum end moment due to sway loads", UnitKind::Moment, LoadValue::M1s},
     {SlenderField::M2s, "M2s:", "Maximum end moment due to sway loads", UnitKind::Moment, LoadValue::M2s},
     {SlenderField::BetaD, "BetaD:", "Ratio of sustained to total axial load", UnitKind::None,

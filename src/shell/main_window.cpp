@@ -71,14 +71,6 @@ QGroupBox* FormFrame(FieldGroup group, QWidget* parent) {
   return frame;
 }
 
-// Groups side by side at the top of a tab.
-QWidget* SideBySide(QWidget* tab, std::initializer_list<QWidget*> groups) {
-  auto* row = new QHBoxLayout(tab);
-  for (QWidget* group : groups) row->addWidget(group, 0, Qt::AlignTop);
-  row->addStretch(1);
-  return tab;
-}
-
 // The one local input file of a drop, or an empty name.
 QString DroppedInputFile(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
@@ -196,7 +188,7 @@ QGroupBox* MainWindow::Frame(QWidget* parent, RecordList list) {
   return frame;
 }
 
-QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group, const RecordKind* signKind) {
+QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
   auto* outer = new QGroupBox(DescriptorOf(group).caption, tab);
   auto* layout = new QVBoxLayout(outer);
   auto* countForm = new QWidget(outer);
@@ -214,8 +206,10 @@ QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group, const RecordKin
   }
   QGroupBox* frame = Frame(outer, *list);
   layout->addWidget(frame);
-  if (signKind != nullptr) {
-    const RecordKind kind = *signKind;
+  // Concrete rectangles and circles are added to the section or cut out of it.
+  if (list == RecordList::ConcreteRect || list == RecordList::ConcreteCircle) {
+    const RecordKind kind =
+        list == RecordList::ConcreteRect ? RecordKind::ConcreteRect : RecordKind::ConcreteCircle;
     auto* add = new QRadioButton("Add", frame);
     auto* subtract = new QRadioButton("Subtract", frame);
     auto* row = new QHBoxLayout;
@@ -301,9 +295,9 @@ void MainWindow::BuildTabs() {
 QWidget* MainWindow::Tab(MainTab tab) {
   switch (tab) {
     case MainTab::Criteria: return CriteriaTab();
-    case MainTab::Concrete: return ConcreteTab();
-    case MainTab::Reinforcing: return ReinforcingTab();
-    case MainTab::Steel: return SteelTab();
+    case MainTab::Concrete:
+    case MainTab::Reinforcing:
+    case MainTab::Steel: return ListsTab(tab);
     case MainTab::Loads: return LoadsTab();
     case MainTab::StressStrain: return StressStrainTab();
   }
@@ -359,21 +353,12 @@ QWidget* MainWindow::CriteriaTab() {
   return tab;
 }
 
-QWidget* MainWindow::ConcreteTab() {
+QWidget* MainWindow::ListsTab(MainTab which) {
   auto* tab = new QWidget;
-  static const RecordKind rect = RecordKind::ConcreteRect, circle = RecordKind::ConcreteCircle;
-  return SideBySide(
-      tab, {ListFrame(tab, FieldGroup::ConcreteRects, &rect), ListFrame(tab, FieldGroup::ConcreteCircles, &circle)});
-}
-
-QWidget* MainWindow::ReinforcingTab() {
-  auto* tab = new QWidget;
-  return SideBySide(tab, {ListFrame(tab, FieldGroup::ReinforcingLines), ListFrame(tab, FieldGroup::ReinforcingArcs)});
-}
-
-QWidget* MainWindow::SteelTab() {
-  auto* tab = new QWidget;
-  return SideBySide(tab, {ListFrame(tab, FieldGroup::PipeShapes), ListFrame(tab, FieldGroup::SteelRects)});
+  auto* row = new QHBoxLayout(tab);
+  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 0, Qt::AlignTop);
+  row->addStretch(1);
+  return tab;
 }
 
 QWidget* MainWindow::LoadsTab() {

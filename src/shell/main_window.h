@@ -78,7 +78,7 @@ class MainWindow : public QMainWindow {
   QGroupBox* Frame(QWidget* parent, RecordList list);
   /// A list's group: its count field and the frame of its current record (with add / subtract options for
   /// the concrete kinds).
-  QGroupBox* ListFrame(QWidget* tab, FieldGroup group, const RecordKind* signKind = nullptr);
+  QGroupBox* ListFrame(QWidget* tab, FieldGroup group);
   void ShowFrame(RecordList list);
   void OnRefresh(std::function<void()> refresh) { refreshers_.push_back(std::move(refresh)); }
   void Choice(bool refresh);
@@ -87,9 +87,8 @@ class MainWindow : public QMainWindow {
   void BuildTabs();
   QWidget* Tab(MainTab tab);
   QWidget* CriteriaTab();
-  QWidget* ConcreteTab();
-  QWidget* ReinforcingTab();
-  QWidget* SteelTab();
+  /// The concrete, reinforcing and steel shape tabs: the lists of the tab side by side.
+  QWidget* ListsTab(MainTab which);
   QWidget* LoadsTab();
   QWidget* StressStrainTab();
 

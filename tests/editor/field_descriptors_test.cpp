@@ -30,7 +30,8 @@ TEST(FieldDescriptors, EveryFieldOnceAndEachListFrameWithItsCount) {
   std::set<std::pair<FieldGroup, std::optional<RecordList>>> lists;
   std::set<std::tuple<FieldGroup, std::optional<RecordList>, std::string>> captions;
   for (const FieldDescriptor& d : FieldDescriptors()) {
-    const bool count = std::holds_alternative<RecordKind>(d.slot) || std::holds_alternative<LoadCount>(d.slot);
+    const bool count =
+        std::holds_alternative<RecordKind>(d.slot) || std::holds_alternative<LoadCount>(d.slot);
     if (count) ++counts[d.group];
     if (d.record) lists.insert({d.group, d.record});
     EXPECT_TRUE(captions.insert({d.group, d.record, d.caption}).second) << d.caption;
@@ -57,7 +58,8 @@ TEST(FieldDescriptors, ToolTipsAndUnitLabelsFollowTheUnitSystem) {
     const char* englishUnit;
     const char* metricUnit;
   } cases[] = {
-      {Field::fpc, "Concrete compressive strength (psi)", "Concrete compressive strength (MPa)", "psi", "MPa"},
+      {Field::fpc, "Concrete compressive strength (psi)", "Concrete compressive strength (MPa)", "psi",
+       "MPa"},
       {Field::Yt, "Distance to top of section (in)", "Distance to top of section (mm)", "in", "mm"},
       {Field::P, "Axial load (kip)", "Axial load (kN)", "kip", "kN"},
       {Field::M, "Initial moment (k-ft)", "Initial moment (kN-m)", "k-ft", "kN-m"},
