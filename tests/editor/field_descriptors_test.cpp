@@ -8,7 +8,6 @@
 #include <set>
 #include <string>
 #include <tuple>
-#include <utility>
 
 #include "editor/option_choices.h"
 #include "model/defaults.h"
@@ -24,26 +23,29 @@ TEST(FieldDescriptors, EveryFieldOnceAndEachListFrameWithItsCount) {
     EXPECT_EQ(DescriptorOf(static_cast<Field>(f)).id, static_cast<Field>(f));
   }
 
-  // A frame of the main window holding records has exactly one count (the points of the steel curves have
-  // none); the window finds its fields by caption, so no caption repeats within one frame of records.
+  // A frame of the main window that holds a count holds the records of that one list (the frame of the
+  // steel curves holds the points of both and no count); the window finds its fields by caption, so no
+  // caption repeats within the frame of one record.
   std::map<FieldGroup, int> counts;
-  std::set<std::pair<FieldGroup, std::optional<RecordList>>> lists;
+  std::map<FieldGroup, std::set<RecordList>> lists;
   std::set<std::tuple<FieldGroup, std::optional<RecordList>, std::string>> captions;
   for (const FieldDescriptor& d : FieldDescriptors()) {
-    const bool count =
-        std::holds_alternative<RecordKind>(d.slot) || std::holds_alternative<LoadCount>(d.slot);
-    if (count) ++counts[d.group];
-    if (d.record) lists.insert({d.group, d.record});
-    EXPECT_TRUE(captions.insert({d.group, d.record, d.caption}).second) << d.caption;
-    EXPECT_NE(std::string(d.tip), "") << d.caption;
+    if (std::holds_alternative<RecordKind>(d.slot) || std::holds_alternative<LoadCount>(d.slot)) {
+      ++counts[d.group];
+    }
     if (d.record) {
+      lists[d.group].insert(*d.record);
       EXPECT_EQ(DescriptorOf(d.group).form, FieldForm::Main) << d.caption;
     }
+    EXPECT_TRUE(captions.insert({d.group, d.record, d.caption}).second) << d.caption;
+    EXPECT_NE(std::string(d.tip), "") << d.caption;
   }
-  for (const auto& [group, list] : lists) {
-    if (list == RecordList::ReinforcingPoint || list == RecordList::SteelPoint) continue;  // no count
-    EXPECT_EQ(counts[group], 1) << DescriptorOf(group).caption;
+  for (const auto& [group, held] : lists) {
+    const bool points = held.count(RecordList::ReinforcingPoint) + held.count(RecordList::SteelPoint) > 0;
+    EXPECT_EQ(counts[group], points ? 0 : 1) << DescriptorOf(group).caption;
+    EXPECT_EQ(held.size(), points ? 2u : 1u) << DescriptorOf(group).caption;
   }
+  EXPECT_EQ(lists.size(), 8u);  // seven lists with a count, and the steel curves
   EXPECT_EQ(FieldsOf(FieldGroup::SteelRects),
             (std::vector<Field>{Field::nb, Field::Ytb, Field::Db, Field::Wb}));
 }
