@@ -7,33 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/field_descriptors.h"
 #include "model/project_model.h"
 
 namespace tarnix {
-
-/// The text fields, named after the model fields they edit (the control's name without "txt"). Record
-/// fields edit the current record of their list; strainr / stressr and strains / stresss edit the current
-/// point of the reinforcing and the structural steel curve.
-enum class Field {
-  // Design criteria tab.
-  fpc, fy, fs, Ec, Er, Es, phiT, phiC, phiS, phiConc, phiReinf, phiStl, a1, b1, em,
-  // Record counts.
-  nr, nc, nl, na, nb, np, ns,
-  // Concrete, reinforcing and steel shape records.
-  Yt, D, W, Yc, Rc,
-  Yb, Ab, Lb, Nbl, Abl, Y0, R0, Abeg, Atot, Nba, Aba,
-  Ycp, Rcp, tp, Ytb, Db, Wb,
-  // Load condition (displayed kip, k-ft, kN, kN-m).
-  P, M, V, T,
-  // Stress-strain tab.
-  fc0, ec0, Eci, esp, ecu, fcu, fcc, strainr, stressr, strains, stresss,
-  // Confinement window.
-  ds, st, cover, fyh, esf, Dc, sl, xcl, ycl, nx, ny,
-  // Control-parameter window.
-  inc, binc, pinc, cbeg, cinc, ebeg, eend, einc, rcinc, ccinc, bsinc, psinc,
-  // Output title window.
-  title,
-};
 
 /// What the window has to show again after an edit, besides the edited field itself.
 struct EditEffect {

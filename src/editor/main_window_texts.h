@@ -1,10 +1,9 @@
-// Texts of the main window that follow the model: tool-tips in the units of the current system and the
-// tool-tip of the Park option, which names the chosen strain hardening.
+// Fixed texts of the main window's buttons and options, and the tool-tip of the Park option, which names
+// the chosen strain hardening. The fields' tool-tips are in field_descriptors.h.
 #pragma once
 
 #include <string>
 
-#include "editor/field_edits.h"
 #include "model/project_model.h"
 
 namespace tarnix {
@@ -18,11 +17,6 @@ constexpr const char* kManderModelTip = "Mander model accounts for concrete conf
 constexpr const char* kBilinearModelTip = "Bilinear model";
 constexpr const char* kCalcFccTip = "Calculate confined stress and ultimate strain from confinement steel arrangement";
 constexpr const char* kNeglectConfinementTip = "Neglect confinement (use Mander's unconfined model)";
-
-/// The field's description with its unit in the current system where it has one: "Concrete compressive
-/// strength (psi)" or "(MPa)", "Distance to top of section (in)" or "(mm)", "Axial load (kip)" or "(kN)",
-/// "Initial moment (k-ft)" or "(kN-m)", angles "(degrees)".
-std::string ToolTip(const ProjectModel& m, Field field);
 
 /// The Park option: "Park model with parabolic strain hardening" (ParkModel 1) or "Park model with complex
 /// strain hardening".

@@ -10,20 +10,6 @@
 namespace tarnix {
 namespace {
 
-// One accessor for reading and writing, const or not.
-template <typename Model>
-auto& MemberValue(Model& m, MemberField field) {
-  switch (field) {
-    case MemberField::L:
-      return m.L;
-    case MemberField::Keff:
-      return m.Keff;
-    case MemberField::Ieff:
-      break;
-  }
-  return m.Ieff;
-}
-
 int& RestraintFlag(ProjectModel& m, Restraint which) {
   switch (which) {
     case Restraint::ShearI:
@@ -38,53 +24,48 @@ int& RestraintFlag(ProjectModel& m, Restraint which) {
   return m.Mrj;
 }
 
-// The end moments are load values with a unit factor; the other fields are stored as typed.
-bool IsMoment(SlenderField field, LoadValue& which) {
-  switch (field) {
-    case SlenderField::M1ns:
-      which = LoadValue::M1ns;
-      return true;
-    case SlenderField::M2ns:
-      which = LoadValue::M2ns;
-      return true;
-    case SlenderField::M1s:
-      which = LoadValue::M1s;
-      return true;
-    case SlenderField::M2s:
-      which = LoadValue::M2s;
-      return true;
-    default:
-      return false;
-  }
-}
+const std::vector<MemberFieldDescriptor> kMemberFields = {
+    {MemberField::L, "Length of member:", "Length of member", UnitKind::Length, &ProjectModel::L},
+    {MemberField::Keff, "Keff:", "Effective length factor:", UnitKind::None, &ProjectModel::Keff},
+    {MemberField::Ieff, "Ieff:", "Factor for effective moment of inertia", UnitKind::None,
+     &ProjectModel::Ieff},
+};
 
-template <typename Load>
-auto& PlainValue(Load& load, SlenderField field) {
-  switch (field) {
-    case SlenderField::BetaD:
-      return load.BetaD;
-    case SlenderField::BetaDs:
-      return load.BetaDs;
-    case SlenderField::di:
-      return load.di;
-    case SlenderField::dj:
-      return load.dj;
-    case SlenderField::ri:
-      return load.ri;
-    default:
-      return load.rj;
-  }
+const std::vector<SlenderFieldDescriptor> kSlenderFields = {
+    {SlenderField::M1ns, "M1ns:", "Minimum end moment due to non-sway loads", UnitKind::Moment,
+     LoadValue::M1ns},
+    {SlenderField::M2ns, "M2ns:", "Maximum end moment due to non-sway loads", UnitKind::Moment,
+     LoadValue::M2ns},
+    {SlenderField::M1s, "M1s:", "Minimum end moment due to sway loads", UnitKind::Moment, LoadValue::M1s},
+    {SlenderField::M2s, "M2s:", "Maximum end moment due to sway loads", UnitKind::Moment, LoadValue::M2s},
+    {SlenderField::BetaD, "BetaD:", "Ratio of sustained to total axial load", UnitKind::None,
+     &LoadCondition::BetaD},
+    {SlenderField::BetaDs, "BetaDs:", "Ratio of sustained to total shear load", UnitKind::None,
+     &LoadCondition::BetaDs},
+    {SlenderField::di, "di:", "Initial lateral deflection at end i", UnitKind::Length, &LoadCondition::di},
+    {SlenderField::dj, "dj:", "Initial lateral deflection at end j", UnitKind::Length, &LoadCondition::dj},
+    {SlenderField::ri, "ri:", "Initial rotation at end i (degrees)", UnitKind::Degrees, &LoadCondition::ri},
+    {SlenderField::rj, "rj:", "Initial rotation at end j (degrees)", UnitKind::Degrees, &LoadCondition::rj},
+};
+
+template <typename Descriptor, typename Id>
+const Descriptor& Find(const std::vector<Descriptor>& table, Id id) {
+  return *std::find_if(table.begin(), table.end(), [id](const Descriptor& d) { return d.id == id; });
 }
 
 }  // namespace
 
+const std::vector<MemberFieldDescriptor>& MemberFieldDescriptors() { return kMemberFields; }
+
+const std::vector<SlenderFieldDescriptor>& SlenderFieldDescriptors() { return kSlenderFields; }
+
 void EditMemberField(ProjectModel& m, MemberField field, std::string_view text) {
-  MemberValue(m, field) = LenientFloat(text);
+  m.*Find(kMemberFields, field).value = LenientFloat(text);
   m.modified = 1;
 }
 
 std::string MemberFieldText(const ProjectModel& m, MemberField field) {
-  return FormatPlain(MemberValue(m, field));
+  return FormatPlain(m.*Find(kMemberFields, field).value);
 }
 
 bool SetRestraint(ProjectModel& m, Restraint which, bool ticked) {
@@ -110,20 +91,22 @@ void EditSlenderField(ProjectModel& m, SlenderField field, std::string_view text
   const int number = CurrentSlenderLoad(m);
   if (number == 0) return;
   m.modified = 1;
-  LoadValue moment;
-  if (IsMoment(field, moment)) {
-    EditLoadValue(m, number, moment, text);
+  const auto& value = Find(kSlenderFields, field).value;
+  if (const auto* moment = std::get_if<LoadValue>(&value)) {
+    EditLoadValue(m, number, *moment, text);
   } else {
-    PlainValue(m.loads[static_cast<size_t>(number)], field) = LenientFloat(text);
+    m.loads[static_cast<size_t>(number)].*std::get<float LoadCondition::*>(value) = LenientFloat(text);
   }
 }
 
 std::string SlenderFieldText(const ProjectModel& m, SlenderField field) {
   const int number = CurrentSlenderLoad(m);
   if (number == 0) return "";
-  LoadValue moment;
-  if (IsMoment(field, moment)) return FormatFixed(DisplayedLoadValue(m, number, moment), 1);
-  return FormatPlain(PlainValue(m.loads[static_cast<size_t>(number)], field));
+  const auto& value = Find(kSlenderFields, field).value;
+  if (const auto* moment = std::get_if<LoadValue>(&value)) {
+    return FormatFixed(DisplayedLoadValue(m, number, *moment), 1);
+  }
+  return FormatPlain(m.loads[static_cast<size_t>(number)].*std::get<float LoadCondition::*>(value));
 }
 
 bool SetTransverseLoads(ProjectModel& m, bool ticked) {

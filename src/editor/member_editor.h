@@ -5,13 +5,28 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
+#include "base/units.h"
+#include "model/model_edits.h"
 #include "model/project_model.h"
 
 namespace tarnix {
 
 /// Text fields of the member properties window.
 enum class MemberField { L, Keff, Ieff };
+/// A field of the member properties window: its caption, tool-tip (as shown: no unit in it), the unit shown
+/// beside it (None for a factor) and the model value it edits.
+struct MemberFieldDescriptor {
+  MemberField id;
+  const char* caption;
+  const char* tip;
+  UnitKind unit;
+  float ProjectModel::*value;
+};
+/// The fields in the order the window shows them.
+const std::vector<MemberFieldDescriptor>& MemberFieldDescriptors();
 /// Stores the typed text's leading number (0 when it is not a number) into the field.
 void EditMemberField(ProjectModel& m, MemberField field, std::string_view text);
 /// The field's value in its plain text form ("0.7", "168").
@@ -30,6 +45,18 @@ std::string DeriveKeff(ProjectModel& m);
 
 /// Text fields of the slenderness parameters window, for the current load condition.
 enum class SlenderField { M1ns, M2ns, M1s, M2s, BetaD, BetaDs, di, dj, ri, rj };
+/// A field of the slenderness parameters window: caption, tool-tip as shown, the unit beside it (None for
+/// a ratio), and the value of the load condition it edits: an end moment (typed in k-ft or kN-m) or a
+/// value stored as typed.
+struct SlenderFieldDescriptor {
+  SlenderField id;
+  const char* caption;
+  const char* tip;
+  UnitKind unit;
+  std::variant<LoadValue, float LoadCondition::*> value;
+};
+/// The fields in the order the window shows them.
+const std::vector<SlenderFieldDescriptor>& SlenderFieldDescriptors();
 /// The load condition the window shows: currentSlenderLoad kept within 1..ns (0 without loads).
 int CurrentSlenderLoad(const ProjectModel& m);
 /// Stores the typed text's leading number into the current load; the four end moments are typed in k-ft /

@@ -75,28 +75,12 @@ std::string FrameCaption(const ProjectModel& m, RecordList list) {
   return CaptionPrefix(list) + FormatPlain(CurrentIndex(m, list));
 }
 
-const std::vector<Field>& FrameFields(RecordList list) {
-  static const std::vector<Field> rect = {Field::Yt, Field::D, Field::W};
-  static const std::vector<Field> circle = {Field::Yc, Field::Rc};
-  static const std::vector<Field> line = {Field::Yb, Field::Ab, Field::Lb, Field::Nbl, Field::Abl};
-  static const std::vector<Field> arc = {Field::Y0, Field::R0, Field::Abeg, Field::Atot, Field::Nba, Field::Aba};
-  static const std::vector<Field> pipe = {Field::Ycp, Field::Rcp, Field::tp};
-  static const std::vector<Field> bar = {Field::Ytb, Field::Db, Field::Wb};
-  static const std::vector<Field> load = {Field::P, Field::M, Field::V, Field::T};
-  static const std::vector<Field> rpoint = {Field::strainr, Field::stressr};
-  static const std::vector<Field> spoint = {Field::strains, Field::stresss};
-  switch (list) {
-    case RecordList::ConcreteRect: return rect;
-    case RecordList::ConcreteCircle: return circle;
-    case RecordList::ReinforcingLine: return line;
-    case RecordList::ReinforcingArc: return arc;
-    case RecordList::SteelPipe: return pipe;
-    case RecordList::SteelRect: return bar;
-    case RecordList::Load: return load;
-    case RecordList::ReinforcingPoint: return rpoint;
-    case RecordList::SteelPoint: return spoint;
+std::vector<Field> FrameFields(RecordList list) {
+  std::vector<Field> fields;
+  for (const FieldDescriptor& d : FieldDescriptors()) {
+    if (d.record == list) fields.push_back(d.id);
   }
-  return rect;
+  return fields;
 }
 
 }  // namespace tarnix

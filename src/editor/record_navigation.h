@@ -5,16 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/field_edits.h"
+#include "editor/field_descriptors.h"
 #include "model/project_model.h"
 
 namespace tarnix {
-
-/// The lists the main window steps through, each with its own current index.
-enum class RecordList {
-  ConcreteRect, ConcreteCircle, ReinforcingLine, ReinforcingArc, SteelPipe, SteelRect, Load,
-  ReinforcingPoint, SteelPoint,
-};
 
 /// Number of the record or point shown (1-based).
 int CurrentIndex(const ProjectModel& m, RecordList list);
@@ -31,6 +25,6 @@ bool ShowPrevious(ProjectModel& m, RecordList list);
 std::string FrameCaption(const ProjectModel& m, RecordList list);
 
 /// The fields of the list's frame, shown again after every move.
-const std::vector<Field>& FrameFields(RecordList list);
+std::vector<Field> FrameFields(RecordList list);
 
 }  // namespace tarnix

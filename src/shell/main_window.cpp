@@ -26,6 +26,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "editor/enable_rules.h"
 #include "editor/invert_section.h"
@@ -40,10 +41,13 @@
 #include "report/report_writer.h"
 #include "shell/calculation_window.h"
 #include "shell/calculation_worker.h"
+#include "shell/confinement_window.h"
+#include "shell/control_parameters_window.h"
 #include "shell/file_viewer.h"
 #include "shell/help_window.h"
-#include "shell/member_windows.h"
+#include "shell/member_properties_window.h"
 #include "shell/plot_load_window.h"
+#include "shell/slenderness_parameters_window.h"
 #include "shell/view_window.h"
 #include "shell/widgets.h"
 
@@ -60,27 +64,11 @@ QString DialogFilter(const char* filter) {
   return entries.join(";;");
 }
 
-// The unit a tool-tip ends with ("... (psi)"), shown beside its field; empty for a description without one.
-QString UnitOf(const QString& tip) {
-  if (!tip.endsWith(')')) return {};
-  const int open = tip.lastIndexOf('(');
-  const QString unit = tip.mid(open + 1, tip.size() - open - 2);
-  return open >= 0 && unit.size() <= 8 ? unit : QString();
-}
-
-QGroupBox* FormFrame(const QString& caption, QWidget* parent) {
-  auto* frame = new QGroupBox(caption, parent);
+QGroupBox* FormFrame(FieldGroup group, QWidget* parent) {
+  auto* frame = new QGroupBox(DescriptorOf(group).caption, parent);
   auto* form = new QFormLayout(frame);
   form->setLabelAlignment(Qt::AlignRight);
   return frame;
-}
-
-// Groups side by side at the top of a tab.
-QWidget* SideBySide(QWidget* tab, std::initializer_list<QWidget*> groups) {
-  auto* row = new QHBoxLayout(tab);
-  for (QWidget* group : groups) row->addWidget(group, 0, Qt::AlignTop);
-  row->addStretch(1);
-  return tab;
 }
 
 // The one local input file of a drop, or an empty name.
@@ -116,14 +104,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), worker_(new Calcu
 
 MainWindow::~MainWindow() = default;
 
-QLineEdit* MainWindow::AddField(QWidget* form, const QString& label, Field field) {
+void MainWindow::AddField(QWidget* form, Field field) {
+  const QString label = DescriptorOf(field).caption;
   auto* edit = new QLineEdit(form);
   edit->setObjectName(label);
   edit->setMaximumWidth(140);
   auto* row = new QHBoxLayout;
   row->addWidget(edit);
   QLabel* unit = nullptr;
-  if (!UnitOf(Q(ToolTip(model_, field))).isEmpty()) {
+  if (DescriptorOf(field).unit != UnitKind::None) {
     unit = new QLabel(form);
     unit->setMinimumWidth(44);
     row->addWidget(unit);
@@ -139,15 +128,13 @@ QLineEdit* MainWindow::AddField(QWidget* form, const QString& label, Field field
     if (!effect.status.empty()) statusBar()->showMessage(Q(effect.status), 5000);
   });
   fields_.push_back({edit, field, unit});
-  return edit;
 }
 
 void MainWindow::ShowField(const FieldControl& control) {
   // The field being typed into keeps the user's text ("12." stays "12.").
   if (!control.edit->hasFocus()) control.edit->setText(Q(FieldText(model_, control.field)));
-  const QString tip = Q(ToolTip(model_, control.field));
-  control.edit->setToolTip(tip);
-  if (control.unit != nullptr) control.unit->setText(UnitOf(tip));
+  control.edit->setToolTip(Q(ToolTip(model_, control.field)));
+  if (control.unit != nullptr) control.unit->setText(Q(UnitLabel(model_, control.field)));
 }
 
 void MainWindow::ShowFields(const std::vector<Field>& fields) {
@@ -180,8 +167,7 @@ void MainWindow::Choice(bool refresh) {
   if (refresh) Refresh();
 }
 
-QGroupBox* MainWindow::Frame(QWidget* parent, RecordList list,
-                             std::initializer_list<std::pair<const char*, Field>> fields) {
+QGroupBox* MainWindow::Frame(QWidget* parent, RecordList list) {
   auto* frame = new QGroupBox(parent);
   auto* layout = new QVBoxLayout(frame);
   auto* form = new QWidget(frame);
@@ -189,7 +175,7 @@ QGroupBox* MainWindow::Frame(QWidget* parent, RecordList list,
   formLayout->setLabelAlignment(Qt::AlignRight);
   formLayout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(form);
-  for (const auto& [label, field] : fields) AddField(form, label, field);
+  for (Field field : FrameFields(list)) AddField(form, field);
   layout->addLayout(PreviousNextRow(
       frame, "Previous", "Next",
       [this, list] {
@@ -202,19 +188,28 @@ QGroupBox* MainWindow::Frame(QWidget* parent, RecordList list,
   return frame;
 }
 
-QGroupBox* MainWindow::ListFrame(QWidget* tab, const QString& caption, const QString& countLabel, Field count,
-                                 RecordList list, std::initializer_list<std::pair<const char*, Field>> fields,
-                                 const RecordKind* signKind) {
-  auto* outer = new QGroupBox(caption, tab);
+QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
+  auto* outer = new QGroupBox(DescriptorOf(group).caption, tab);
   auto* layout = new QVBoxLayout(outer);
   auto* countForm = new QWidget(outer);
   new QFormLayout(countForm);
   layout->addWidget(countForm);
-  AddField(countForm, countLabel, count);
-  QGroupBox* frame = Frame(outer, list, fields);
+  // The group holds the list's count and the fields of its records.
+  std::optional<RecordList> list;
+  for (Field field : FieldsOf(group)) {
+    const FieldDescriptor& d = DescriptorOf(field);
+    if (d.record) {
+      list = d.record;
+    } else {
+      AddField(countForm, field);
+    }
+  }
+  QGroupBox* frame = Frame(outer, *list);
   layout->addWidget(frame);
-  if (signKind != nullptr) {
-    const RecordKind kind = *signKind;
+  // Concrete rectangles and circles are added to the section or cut out of it.
+  if (list == RecordList::ConcreteRect || list == RecordList::ConcreteCircle) {
+    const RecordKind kind =
+        list == RecordList::ConcreteRect ? RecordKind::ConcreteRect : RecordKind::ConcreteCircle;
     auto* add = new QRadioButton("Add", frame);
     auto* subtract = new QRadioButton("Subtract", frame);
     auto* row = new QHBoxLayout;
@@ -248,7 +243,10 @@ void MainWindow::BuildMenus() {
   file->addAction("&Exit", QKeySequence::Quit, this, &QWidget::close);
 
   QMenu* define = menuBar()->addMenu("&Define");
-  define->addAction("&Control Parameters", this, &MainWindow::ShowControlParameters);
+  define->addAction("&Control Parameters", this, [this] {
+    OpenControlParameters(model_);
+    ShowControlParameters();
+  });
   define->addAction("C&alculations to Output", this, &MainWindow::ShowCalculationWindow);
   define->addAction("&Perform Calculations", QKeySequence(Qt::Key_F5), this,
                     &MainWindow::PerformCalculations);
@@ -290,13 +288,20 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::BuildTabs() {
   tabs_ = new QTabWidget(this);
-  tabs_->addTab(CriteriaTab(), "DESIGN CRITERIA");
-  tabs_->addTab(ConcreteTab(), "CONCRETE");
-  tabs_->addTab(ReinforcingTab(), "REINFORCING");
-  tabs_->addTab(SteelTab(), "STEEL SHAPE");
-  tabs_->addTab(LoadsTab(), "LOADS");
-  tabs_->addTab(StressStrainTab(), "STRESS-STRAIN");
+  for (MainTab tab : MainTabs()) tabs_->addTab(Tab(tab), TabCaption(tab));
   setCentralWidget(tabs_);
+}
+
+QWidget* MainWindow::Tab(MainTab tab) {
+  switch (tab) {
+    case MainTab::Criteria: return CriteriaTab();
+    case MainTab::Concrete:
+    case MainTab::Reinforcing:
+    case MainTab::Steel: return ListsTab(tab);
+    case MainTab::Loads: return LoadsTab();
+    case MainTab::StressStrain: return StressStrainTab();
+  }
+  return nullptr;
 }
 
 QWidget* MainWindow::CriteriaTab() {
@@ -327,32 +332,15 @@ QWidget* MainWindow::CriteriaTab() {
   // Criteria read from older files only have no entry: the list then shows none.
   OnRefresh([this, combo] { combo->setCurrentIndex(combo->findData(Q(model_.criteria))); });
 
-  QGroupBox* strength = FormFrame("MATERIAL STRENGTH", tab);
-  QGroupBox* reduction = FormFrame("STRENGTH REDUCTION FACTORS", tab);
-  QGroupBox* resistance = FormFrame("RESISTANCE FACTORS", tab);
-  QGroupBox* block = FormFrame("STRESS BLOCK", tab);
-  const struct {
-    QGroupBox* frame;
-    const char* label;
-    Field field;
-  } fields[] = {
-      {strength, "f'c =", Field::fpc},
-      {strength, "fy =", Field::fy},
-      {strength, "fs =", Field::fs},
-      {strength, "Ec =", Field::Ec},
-      {strength, "Er =", Field::Er},
-      {strength, "Es =", Field::Es},
-      {reduction, "Tension and flexure:", Field::phiT},
-      {reduction, "Compression:", Field::phiC},
-      {reduction, "Shear and torsion:", Field::phiS},
-      {resistance, "Concrete:", Field::phiConc},
-      {resistance, "Reinforcing:", Field::phiReinf},
-      {resistance, "Structural steel:", Field::phiStl},
-      {block, "a1 =", Field::a1},
-      {block, "b1 =", Field::b1},
-      {block, "em =", Field::em},
+  const auto fieldFrame = [this, tab](FieldGroup group) {
+    QGroupBox* frame = FormFrame(group, tab);
+    for (Field field : FieldsOf(group)) AddField(frame, field);
+    return frame;
   };
-  for (const auto& f : fields) AddField(f.frame, f.label, f.field);
+  QGroupBox* strength = fieldFrame(FieldGroup::MaterialStrength);
+  QGroupBox* reduction = fieldFrame(FieldGroup::ReductionFactors);
+  QGroupBox* resistance = fieldFrame(FieldGroup::ResistanceFactors);
+  QGroupBox* block = fieldFrame(FieldGroup::StressBlock);
   grid->addWidget(units, 0, 0);
   grid->addWidget(criteria, 0, 1);
   grid->addWidget(strength, 1, 0, 2, 1);
@@ -364,59 +352,26 @@ QWidget* MainWindow::CriteriaTab() {
   return tab;
 }
 
-QWidget* MainWindow::ConcreteTab() {
+QWidget* MainWindow::ListsTab(MainTab which) {
   auto* tab = new QWidget;
-  static const RecordKind rect = RecordKind::ConcreteRect, circle = RecordKind::ConcreteCircle;
-  return SideBySide(
-      tab, {ListFrame(tab, "RECTANGULAR SECTIONS", "No of sections:", Field::nr, RecordList::ConcreteRect,
-                      {{"Ytop:", Field::Yt}, {"Depth:", Field::D}, {"Width:", Field::W}}, &rect),
-            ListFrame(tab, "CIRCULAR SECTIONS", "No of sections:", Field::nc, RecordList::ConcreteCircle,
-                      {{"Ycenter:", Field::Yc}, {"Radius:", Field::Rc}}, &circle)});
-}
-
-QWidget* MainWindow::ReinforcingTab() {
-  auto* tab = new QWidget;
-  return SideBySide(
-      tab, {ListFrame(tab, "REINFORCING LINES", "No of lines:", Field::nl, RecordList::ReinforcingLine,
-                      {{"Ybeg:", Field::Yb},
-                       {"Angle:", Field::Ab},
-                       {"Length:", Field::Lb},
-                       {"Nbar:", Field::Nbl},
-                       {"Abar:", Field::Abl}}),
-            ListFrame(tab, "REINFORCING ARCS", "No of arcs:", Field::na, RecordList::ReinforcingArc,
-                      {{"Ycenter:", Field::Y0},
-                       {"Radius:", Field::R0},
-                       {"Abeg:", Field::Abeg},
-                       {"Atot:", Field::Atot},
-                       {"Nbar:", Field::Nba},
-                       {"Abar:", Field::Aba}})});
-}
-
-QWidget* MainWindow::SteelTab() {
-  auto* tab = new QWidget;
-  return SideBySide(tab,
-                    {ListFrame(tab, "PIPE SHAPES", "No of pipes:", Field::np, RecordList::SteelPipe,
-                               {{"Ycen:", Field::Ycp}, {"Radius:", Field::Rcp}, {"Thick:", Field::tp}}),
-                     ListFrame(tab, "RECTANGULAR SHAPES", "No of shapes:", Field::nb, RecordList::SteelRect,
-                               {{"Ytop:", Field::Ytb}, {"Depth:", Field::Db}, {"Width:", Field::Wb}})});
+  auto* row = new QHBoxLayout(tab);
+  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 0, Qt::AlignTop);
+  row->addStretch(1);
+  return tab;
 }
 
 QWidget* MainWindow::LoadsTab() {
   auto* tab = new QWidget;
   auto* row = new QHBoxLayout(tab);
-  row->addWidget(
-      ListFrame(
-          tab, "LOAD CONDITIONS", "No of loads:", Field::ns, RecordList::Load,
-          {{"Axial load:", Field::P}, {"Moment:", Field::M}, {"Shear:", Field::V}, {"Torsion:", Field::T}}),
-      0, Qt::AlignTop);
+  row->addWidget(ListFrame(tab, FieldGroup::Loads), 0, Qt::AlignTop);
 
   auto* options = new QGroupBox("SLENDERNESS OPTIONS", tab);
   auto* optionsLayout = new QVBoxLayout(options);
   const char* captions[] = {"No slenderness effects", "Moment magnification", "Slender wall design",
                             "General P-delta analysis"};
   std::vector<QRadioButton*> buttons;
-  for (int option = 1; option <= 4; ++option) {
-    auto* button = new QRadioButton(captions[option - 1], options);
+  for (int option = Slenderness::None; option <= Slenderness::GeneralPDelta; ++option) {
+    auto* button = new QRadioButton(captions[option - Slenderness::None], options);
     optionsLayout->addWidget(button);
     buttons.push_back(button);
     connect(button, &QRadioButton::clicked, this,
@@ -426,8 +381,8 @@ QWidget* MainWindow::LoadsTab() {
   optionsLayout->addWidget(parameters);
   connect(parameters, &QPushButton::clicked, this, &MainWindow::ShowSlendernessWindows);
   OnRefresh([this, buttons, options] {
-    for (int option = 1; option <= 4; ++option)
-      buttons[static_cast<size_t>(option - 1)]->setChecked(model_.SlendernessOption == option);
+    for (int option = Slenderness::None; option <= Slenderness::GeneralPDelta; ++option)
+      buttons[static_cast<size_t>(option - Slenderness::None)]->setChecked(model_.SlendernessOption == option);
     options->setEnabled(SlendernessOptionsEnabled(model_));
   });
   row->addWidget(options, 0, Qt::AlignTop);
@@ -446,7 +401,7 @@ QWidget* MainWindow::StressStrainTab() {
   grid->addWidget(perform, 0, 0);
   grid->addWidget(memberButton, 0, 1, Qt::AlignLeft);
 
-  auto* concrete = new QGroupBox("CONCRETE MATERIAL MODEL", tab);
+  auto* concrete = new QGroupBox(DescriptorOf(FieldGroup::ConcreteModel).caption, tab);
   auto* concreteLayout = new QVBoxLayout(concrete);
   auto* models = new QHBoxLayout;
   const struct {
@@ -455,9 +410,9 @@ QWidget* MainWindow::StressStrainTab() {
   } concreteModels[] = {
       {"Linear", kLinearModelTip}, {"Simple", kSimpleModelTip}, {"Mander", kManderModelTip}};
   std::vector<QRadioButton*> concreteButtons;
-  for (int model = 1; model <= 3; ++model) {
-    auto* button = new QRadioButton(concreteModels[model - 1].caption, concrete);
-    button->setToolTip(concreteModels[model - 1].tip);
+  for (int model = ConcreteModel::Linear; model <= ConcreteModel::Mander; ++model) {
+    auto* button = new QRadioButton(concreteModels[model - ConcreteModel::Linear].caption, concrete);
+    button->setToolTip(concreteModels[model - ConcreteModel::Linear].tip);
     models->addWidget(button);
     concreteButtons.push_back(button);
     connect(button, &QRadioButton::clicked, this,
@@ -467,16 +422,13 @@ QWidget* MainWindow::StressStrainTab() {
   auto* concreteForm = new QWidget(concrete);
   static_cast<QFormLayout*>(new QFormLayout(concreteForm))->setLabelAlignment(Qt::AlignRight);
   concreteLayout->addWidget(concreteForm);
-  const std::pair<const char*, Field> concreteFields[] = {
-      {"fc0:", Field::fc0}, {"ec0:", Field::ec0}, {"Eci:", Field::Eci}, {"esp:", Field::esp},
-      {"ecu:", Field::ecu}, {"fcu:", Field::fcu}, {"fcc:", Field::fcc}};
-  for (const auto& [label, field] : concreteFields) AddField(concreteForm, label, field);
+  for (Field field : FieldsOf(FieldGroup::ConcreteModel)) AddField(concreteForm, field);
   auto* calcFcc = new QPushButton("Calc fcc", concrete);
   calcFcc->setToolTip(kCalcFccTip);
   concreteLayout->addWidget(calcFcc);
   connect(calcFcc, &QPushButton::clicked, this, &MainWindow::ShowConfinementWindow);
 
-  auto* steel = new QGroupBox("STEEL MATERIAL MODEL", tab);
+  auto* steel = new QGroupBox(DescriptorOf(FieldGroup::SteelModel).caption, tab);
   auto* steelLayout = new QVBoxLayout(steel);
   auto* steelModels = new QHBoxLayout;
   auto* bilinear = new QRadioButton("Bilinear", steel);
@@ -487,14 +439,12 @@ QWidget* MainWindow::StressStrainTab() {
   steelLayout->addLayout(steelModels);
   connect(bilinear, &QRadioButton::clicked, this, [this] { Choice(SelectSteelModel(model_, 1)); });
   connect(park, &QRadioButton::clicked, this, [this] { Choice(SelectSteelModel(model_, 2)); });
-  steelLayout->addWidget(
-      Frame(steel, RecordList::ReinforcingPoint, {{"Strain:", Field::strainr}, {"Stress:", Field::stressr}}));
-  steelLayout->addWidget(
-      Frame(steel, RecordList::SteelPoint, {{"Strain:", Field::strains}, {"Stress:", Field::stresss}}));
+  steelLayout->addWidget(Frame(steel, RecordList::ReinforcingPoint));
+  steelLayout->addWidget(Frame(steel, RecordList::SteelPoint));
   OnRefresh([this, perform, concreteButtons, calcFcc, bilinear, park] {
     perform->setChecked(IsSet(model_.PerformMomentCurvature));
-    for (int model = 1; model <= 3; ++model)
-      concreteButtons[static_cast<size_t>(model - 1)]->setChecked(model_.concreteModel == model);
+    for (int model = ConcreteModel::Linear; model <= ConcreteModel::Mander; ++model)
+      concreteButtons[static_cast<size_t>(model - ConcreteModel::Linear)]->setChecked(model_.concreteModel == model);
     calcFcc->setEnabled(OpensConfinementWindow(model_));
     bilinear->setChecked(model_.reinfModel == SteelModel::Bilinear);
     park->setChecked(model_.reinfModel != SteelModel::Bilinear);

@@ -25,7 +25,7 @@ namespace tarnix {
 class CalculationWindow;
 class CalculationWorker;
 class ConfinementWindow;
-class FieldWindow;
+class ControlParametersWindow;
 class FileViewer;
 class HelpWindow;
 class MemberPropertiesWindow;
@@ -70,26 +70,25 @@ class MainWindow : public QMainWindow {
     RecordList list;
   };
 
-  QLineEdit* AddField(QWidget* form, const QString& label, Field field);
+  /// A field with its caption (and its unit beside it) on the form layout of `form`.
+  void AddField(QWidget* form, Field field);
   void ShowField(const FieldControl& control);
   void ShowFields(const std::vector<Field>& fields);
-  QGroupBox* Frame(QWidget* parent, RecordList list,
-                   std::initializer_list<std::pair<const char*, Field>> fields);
+  /// The frame of a list's current record with Previous and Next.
+  QGroupBox* Frame(QWidget* parent, RecordList list);
   /// A list's group: its count field and the frame of its current record (with add / subtract options for
   /// the concrete kinds).
-  QGroupBox* ListFrame(QWidget* tab, const QString& caption, const QString& countLabel, Field count,
-                       RecordList list, std::initializer_list<std::pair<const char*, Field>> fields,
-                       const RecordKind* signKind = nullptr);
+  QGroupBox* ListFrame(QWidget* tab, FieldGroup group);
   void ShowFrame(RecordList list);
   void OnRefresh(std::function<void()> refresh) { refreshers_.push_back(std::move(refresh)); }
   void Choice(bool refresh);
 
   void BuildMenus();
   void BuildTabs();
+  QWidget* Tab(MainTab tab);
   QWidget* CriteriaTab();
-  QWidget* ConcreteTab();
-  QWidget* ReinforcingTab();
-  QWidget* SteelTab();
+  /// The concrete, reinforcing and steel shape tabs: the lists of the tab side by side.
+  QWidget* ListsTab(MainTab which);
   QWidget* LoadsTab();
   QWidget* StressStrainTab();
 
@@ -132,7 +131,7 @@ class MainWindow : public QMainWindow {
   MemberPropertiesWindow* member_ = nullptr;
   SlendernessParametersWindow* slender_ = nullptr;
   CalculationWindow* calculation_ = nullptr;
-  FieldWindow* control_ = nullptr;
+  ControlParametersWindow* control_ = nullptr;
   ConfinementWindow* confinement_ = nullptr;
   FileViewer* viewer_ = nullptr;
   ViewWindow* view_ = nullptr;

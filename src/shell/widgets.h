@@ -31,22 +31,6 @@ inline QMenuBar* CloseMenu(QDialog* dialog) {
   return bar;
 }
 
-/// Quantities with a unit beside their field.
-enum class Unit { Length, Moment, Degrees };
-
-/// The unit's text in the project's unit system ("in" or "mm", "k-ft" or "kN-m", "degrees").
-inline QString UnitText(bool english, Unit unit) {
-  switch (unit) {
-    case Unit::Length:
-      return english ? "in" : "mm";
-    case Unit::Moment:
-      return english ? "k-ft" : "kN-m";
-    case Unit::Degrees:
-      break;
-  }
-  return "degrees";
-}
-
 /// A field with its unit label beside it.
 inline QHBoxLayout* WithUnit(QWidget* field, QWidget* unit) {
   auto* row = new QHBoxLayout;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/enable_rules.h"
+#include "editor/field_edits.h"
 #include "editor/main_window_texts.h"
 #include "editor/option_choices.h"
 #include "editor/record_navigation.h"
@@ -211,29 +212,6 @@ TEST(EnableRules, FramesFollowCountsAndSlendernessNeedsLoadsAndCriteria) {
   EXPECT_TRUE(OpensSlendernessForm(m));
   SelectSlendernessOption(m, 3);
   EXPECT_FALSE(OpensSlendernessForm(m));
-}
-
-TEST(MainWindowTexts, ToolTipsCarryTheUnitsOfTheSystem) {
-  ProjectModel m;
-  ResetAll(m);
-  const struct {
-    Field field;
-    const char* english;
-    const char* metric;
-  } cases[] = {
-      {Field::fpc, "Concrete compressive strength (psi)", "Concrete compressive strength (MPa)"},
-      {Field::Yt, "Distance to top of section (in)", "Distance to top of section (mm)"},
-      {Field::P, "Axial load (kip)", "Axial load (kN)"},
-      {Field::M, "Initial moment (k-ft)", "Initial moment (kN-m)"},
-      {Field::Abl, "Area of each bar in line (in^2)", "Area of each bar in line (mm^2)"},
-      {Field::Ab, "Angle of inclination of reinforcing line (degrees)",
-       "Angle of inclination of reinforcing line (degrees)"},
-      {Field::fc0, "Unconfined compressive stress", "Unconfined compressive stress"},
-      {Field::ns, "Number of loads to review", "Number of loads to review"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ToolTip(m, c.field), c.english);
-  SelectUnits(m, false);
-  for (const auto& c : cases) EXPECT_EQ(ToolTip(m, c.field), c.metric);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,7 +17,9 @@
 #include <QTextBrowser>
 #include <filesystem>
 
+#include "editor/menu_actions.h"
 #include "model/input_file.h"
+#include "shell/confinement_window.h"
 #include "shell/help_window.h"
 #include "temp_folder.h"
 
@@ -151,6 +154,43 @@ TEST_F(MainWindowTest, ASectionBuiltFromScratchIsCalculated) {
   EXPECT_TRUE(finished.takeFirst().at(0).value<Status>().ok());
   EXPECT_NE(window.Model().interactionDiagram.capacity.size(), 0u);
   EXPECT_GT(window.Model().interactionDiagram.capacity[1].capMoment, 80 * 12000);  // 80 k-ft is well within
+}
+
+// The confinement window's button goes through the editor's command, so the derived fcc and ecu count as
+// an edit that Exit offers to save; the Define menu's control parameters take the last strain from them.
+TEST_F(MainWindowTest, ConfinementCalculationIsAnEditOfTheProject) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in"));  // Mander, spirals
+  ASSERT_EQ(window.Model().modified, 0);
+  ProjectModel expected = window.Model();
+  ASSERT_EQ(CalculateConfinement(expected), "");  // a refusal would stop the test at its message box
+  ASSERT_NE(expected.fcc, window.Model().fcc);
+
+  auto* tabs = window.findChild<QTabWidget*>();
+  tabs->setCurrentIndex(5);
+  for (QPushButton* button : tabs->widget(5)->findChildren<QPushButton*>()) {
+    if (button->text() == "Calc fcc") QTest::mouseClick(button, Qt::LeftButton);
+  }
+  auto* confinement = window.findChild<ConfinementWindow*>();
+  ASSERT_NE(confinement, nullptr);
+  ASSERT_TRUE(confinement->isVisible());
+  for (QPushButton* button : confinement->findChildren<QPushButton*>()) {
+    if (button->text() == "&Calc confined stress and strain") QTest::mouseClick(button, Qt::LeftButton);
+  }
+  EXPECT_FALSE(confinement->isVisible());
+  EXPECT_EQ(window.Model().fcc, expected.fcc);
+  EXPECT_EQ(window.Model().ecu, expected.ecu);
+  EXPECT_EQ(window.Model().modified, 1);
+  EXPECT_EQ(FieldOn(window, 5, "fcc:")->text(), QString::fromStdString(FieldText(expected, Field::fcc)));
+
+  window.Model().eend = 1;
+  for (QAction* action : window.findChildren<QAction*>()) {
+    if (action->text() == "&Control Parameters" && action->parent() != nullptr &&
+        action->parent()->parent() == window.menuBar())
+      action->trigger();
+  }
+  EXPECT_EQ(window.Model().eend, expected.ecu);  // Mander concrete ends at its ultimate strain
 }
 
 }  // namespace

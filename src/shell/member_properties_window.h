@@ -1,16 +1,14 @@
-// The member properties and slenderness parameters windows.
+// "MEMBER PROPERTIES": length, effective length factor and inertia factor, and the end restraints.
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <vector>
 
+#include "base/units.h"
 #include "editor/member_editor.h"
 #include "model/project_model.h"
-#include "shell/widgets.h"
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -34,26 +32,7 @@ class MemberPropertiesWindow : public QDialog {
   ProjectModel& m_;
   std::vector<std::pair<QLineEdit*, MemberField>> fields_;
   std::vector<std::pair<QCheckBox*, Restraint>> boxes_;
-  QLabel* lengthUnit_;
-};
-
-/// "SLENDERNESS PARAMETERS": the end moments and slenderness data of one load condition at a time.
-class SlendernessParametersWindow : public QDialog {
-  Q_OBJECT
-
- public:
-  SlendernessParametersWindow(ProjectModel& m, QWidget* parent);
-  void Refresh();
-
- signals:
-  void Edited();
-
- private:
-  ProjectModel& m_;
-  QGroupBox* frame_;
-  QCheckBox* transverse_;
-  std::vector<std::pair<QLineEdit*, SlenderField>> fields_;
-  std::vector<std::pair<QLabel*, Unit>> units_;
+  std::vector<std::pair<QLabel*, UnitKind>> units_;
 };
 
 }  // namespace tarnix

@@ -1,0 +1,76 @@
+// The small windows of plain fields: each typed text goes to the editor layer, and the fields it derived
+// are shown again.
+#include "shell/field_window.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "shell/widgets.h"
+
+namespace tarnix {
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+FieldWindow::FieldWindow(ProjectModel& m, const QString& title, QWidget* parent) : QDialog(parent), m_(m) {
+  setWindowTitle(title);
+  auto* layout = new QFormLayout(this);
+  layout->setLabelAlignment(Qt::AlignRight);
+  layout->setMenuBar(CloseMenu(this));
+}
+
+void FieldWindow::AddFields(FieldForm form) {
+  const GroupDescriptor* heading = nullptr;
+  for (const FieldDescriptor& d : FieldDescriptors()) {
+    const GroupDescriptor& group = DescriptorOf(d.group);
+    if (group.form != form) continue;
+    if (&group != heading && *group.caption != '\0') AddHeading(group.caption);
+    heading = &group;
+    AddField(d.id);
+  }
+}
+
+void FieldWindow::AddField(Field field) {
+  const QString label = DescriptorOf(field).caption;
+  auto* edit = new QLineEdit(this);
+  edit->setObjectName(label);
+  edit->setMinimumWidth(field == Field::title ? 420 : 120);
+  Form()->addRow(label, edit);
+  connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+    const EditEffect effect = EditField(m_, field, text.toStdString());
+    for (const auto& [other, f] : fields_) {
+      for (Field derived : effect.derived) {
+        if (f == derived) other->setText(Q(FieldText(m_, f)));
+      }
+    }
+    if (!effect.status.empty()) {
+      if (status_ == nullptr) {
+        status_ = new QLabel(this);
+        Form()->addRow(status_);
+      }
+      status_->setText(Q(effect.status));
+    }
+    emit Edited();
+  });
+  fields_.push_back({edit, field});
+}
+
+void FieldWindow::AddHeading(const QString& caption) {
+  auto* heading = new QLabel(caption, this);
+  heading->setStyleSheet("font-weight: bold; margin-top: 6px;");
+  Form()->addRow(heading);
+}
+
+QFormLayout* FieldWindow::Form() const { return static_cast<QFormLayout*>(layout()); }
+
+void FieldWindow::Refresh() {
+  for (const auto& [edit, field] : fields_) {
+    if (!edit->hasFocus()) edit->setText(Q(FieldText(m_, field)));
+    edit->setToolTip(Q(ToolTip(m_, field)));
+  }
+}
+
+}  // namespace tarnix

@@ -1,0 +1,42 @@
+// A small window of text fields, each written through to the model by the editor layer.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "editor/field_edits.h"
+#include "model/project_model.h"
+
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+
+namespace tarnix {
+
+/// A window of text fields under their headings, built from the field table.
+class FieldWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  FieldWindow(ProjectModel& m, const QString& title, QWidget* parent);
+  /// The fields of `form` in the order of the field table, each group under its heading.
+  void AddFields(FieldForm form);
+  QFormLayout* Form() const;
+  virtual void Refresh();
+
+ signals:
+  void Edited();
+
+ protected:
+  ProjectModel& m_;
+
+ private:
+  void AddField(Field field);
+  /// A caption line between groups of fields.
+  void AddHeading(const QString& caption);
+
+  std::vector<std::pair<QLineEdit*, Field>> fields_;
+  QLabel* status_ = nullptr;
+};
+
+}  // namespace tarnix
