@@ -102,6 +102,18 @@ double Amplification(const ProjectModel& m, const SlendernessResults& s, int i) 
                           (static_cast<double>(s.phiK) * s.Pc[static_cast<size_t>(i)]));
 }
 
+// The end moment M2 raised to the minimum moment of the criteria, which then takes Cm = 1.0 (ACI 318-02
+// 10.12.3.2, CSA A23.3 10.15.3.1); the minimum is kept for the report when it governs.
+double WithMinimumMoment(const ProjectModel& m, SlendernessResults& s, int i, double M2, double& Cm) {
+  if (!HasMinimumMoment(m.criteria)) return M2;
+  const double minimum = MinimumMoment(m.loads[static_cast<size_t>(i)].P, m.sectionProperties.sectionDepth,
+                                       m.units == "english");
+  if (!(minimum > M2)) return M2;
+  Cm = 1.0;
+  s.M2min[static_cast<size_t>(i)] = static_cast<float>(minimum);
+  return minimum;
+}
+
 // Non-sway, sway and secondary magnification of a load that needs it. Returns the message when the sway
 // story reaches its stability limit (stability index of 1 or more), else an empty text.
 std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool braced, float Lr) {
@@ -112,15 +124,18 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
 
   double Cm = load.M2ns != 0 && braced ? 0.6 + 0.4 * load.M1ns / load.M2ns : 0.6;
   Cm = std::max(Cm, 0.4);
-  if (load.Tloads == 1) Cm = 1.0;
+  // Without end moments the initial moment is the same along the whole member: no reduction.
+  if (load.Tloads == 1 || (load.M1ns == 0 && load.M2ns == 0)) Cm = 1.0;
   if (!braced && !IsOneOf(m.criteria, {"aci", "aci02", "csa"})) Cm = 1.0;
+  double designM2 = load.M >= load.M2ns ? load.M : load.M2ns;
+  if (braced) designM2 = WithMinimumMoment(m, s, i, designM2, Cm);
   s.Cm[n] = static_cast<float>(Cm);
 
   double deltaNs = std::max(Cm * amplification, 1.0);
   // In a swaying frame the ACI-type codes magnify the sway moments only.
   if (!braced && aciType) deltaNs = 1.0;
   s.deltaNs[n] = static_cast<float>(deltaNs);
-  s.Mc[n] = static_cast<float>(deltaNs * (load.M >= load.M2ns ? load.M : load.M2ns));
+  s.Mc[n] = static_cast<float>(deltaNs * designM2);
   if (braced) return {};
 
   double deltaS = amplification;
@@ -129,9 +144,22 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
     s.Q[n] = static_cast<float>(Q);
     if (Q >= 1) return kBucklingMessage;
     const double x = 1.0 / (1.0 - Q);
-    // The stability-index magnifier is used unless it is above 1.5 and not smaller than the
-    // critical-load magnifier.
-    if (!(x > 1.5 && x >= deltaS)) deltaS = x;
+    SwayMagnifier method = SwayMagnifier::kCriticalLoad;
+    if (IsAci318(m.criteria)) {
+      // ACI 318-02 10.13.4.2: 1 / (1 - Q) only up to 1.5, beyond it the critical-load magnifier.
+      if (x <= 1.5) {
+        deltaS = x;
+        method = SwayMagnifier::kStabilityIndex;
+      } else {
+        method = SwayMagnifier::kCriticalLoadBeyondStabilityLimit;
+      }
+    } else if (!(x > 1.5 && x >= deltaS)) {
+      // The other codes take the stability-index magnifier unless it is above 1.5 and not smaller than
+      // the critical-load magnifier.
+      deltaS = x;
+      method = SwayMagnifier::kStabilityIndex;
+    }
+    s.swayMagnifier[n] = method;
   }
   deltaS = std::max(deltaS, 1.0);
   s.deltaS[n] = static_cast<float>(deltaS);
@@ -148,11 +176,13 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
   const double M2 = load.M2ns + deltaS * load.M2s;
   double Cm2 = M2 == 0 ? 0.6 : 0.6 + 0.4 * M1 / M2;
   Cm2 = std::max(Cm2, 0.4);
-  if (load.Tloads == 1) Cm2 = 1.0;
+  if (load.Tloads == 1 || (M1 == 0 && M2 == 0)) Cm2 = 1.0;
+  // The member is designed along its length as a braced one, with its minimum moment.
+  const double M2design = WithMinimumMoment(m, s, i, M2, Cm2);
   s.Cm2[n] = static_cast<float>(Cm2);
   const double deltaNs2 = std::max(Cm2 * amplification, 1.0);
   s.deltaNs2[n] = static_cast<float>(deltaNs2);
-  if (deltaNs2 * M2 > s.Mc[n]) s.Mc[n] = static_cast<float>(deltaNs2 * M2);
+  if (deltaNs2 * M2design > s.Mc[n]) s.Mc[n] = static_cast<float>(deltaNs2 * M2design);
   return {};
 }
 
@@ -183,6 +213,13 @@ bool IsAciType(const std::string& criteria) {
 }
 bool IsAashtoType(const std::string& criteria) { return IsOneOf(criteria, {"aashto", "arema", "lrfd"}); }
 bool HasSteelShapes(const ProjectModel& m) { return m.np > 0 || m.nb > 0; }
+bool IsAci318(const std::string& criteria) { return IsOneOf(criteria, {"aci", "aci02"}); }
+bool HasMinimumMoment(const std::string& criteria) { return IsAci318(criteria) || criteria == "csa"; }
+
+double MinimumMoment(double P, double h, bool english) {
+  // An eccentricity of 0.6 in + 0.03 h, or 15 mm + 0.03 h.
+  return P * ((english ? 0.6 : 15.0) + 0.03 * h);
+}
 
 void ComputeSlenderness(ProjectModel& m) {
   SlendernessResults& s = m.slenderness;
@@ -200,6 +237,8 @@ void ComputeSlenderness(ProjectModel& m) {
   s.Cm2.assign(size, 0.0f);
   s.deltaNs2.assign(size, 1.0f);
   s.SlenderMessage.assign(size, std::string());
+  s.M2min.assign(size, 0.0f);
+  s.swayMagnifier.assign(size, SwayMagnifier::kNone);
 
   const bool braced = m.Vri == 1 && m.Vrj == 1;
   const float klr = s.r > 0 ? m.L * m.Keff / s.r : 0.0f;
@@ -243,6 +282,8 @@ void ComputeSlenderness(ProjectModel& m) {
         s.deltaNs[n] = 1.0f;
         s.deltaS[n] = 1.0f;
         s.deltaNs2[n] = 1.0f;
+        s.M2min[n] = 0.0f;
+        s.swayMagnifier[n] = SwayMagnifier::kNone;
       }
     }
   }
