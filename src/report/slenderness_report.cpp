@@ -3,6 +3,7 @@
 #include <string>
 
 #include "report/section_writers.h"
+#include "strength/slender_wall.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -179,6 +180,7 @@ void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
       Message(out, message);
     } else {
       Value(out, "Magnified moment = ", s.Mc[n] / m.MomentUnitFactor, 1);
+      if (WallMomentExceeded(m, i)) Message(out, "*** Magnified moment exceeds the moment capacity of the wall");
     }
   }
 }
