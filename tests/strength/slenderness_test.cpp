@@ -9,6 +9,7 @@
 #include "model/calculation_run.h"
 #include "model/project_model.h"
 #include "report/csv_export.h"
+#include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "test_sections.h"
 
@@ -118,7 +119,49 @@ TEST(SlendernessMinimumMoment, OnlyTheCodesThatRequireIt) {
     EXPECT_FLOAT_EQ(r.Cm, 1);
     EXPECT_NEAR(r.Mc, amplification * std::max(120000.0, row.minimum), 1);
     EXPECT_NEAR(m.slenderness.M2min[1], row.minimum, 1);
+
+    // Without end moments the initial moment is uniform along the member: Cm = 1 in every family. The
+    // member is longer so that kl/r = 52 passes the CSA limit 30 / sqrt(400000 / (4000 x 240)) = 46.5.
+    load.M1ns = load.M2ns = 0, load.M = 800000;
+    m.L = 300;
+    const LoadResult none = Magnified(m);
+    ASSERT_EQ(none.message, "");
+    EXPECT_FLOAT_EQ(none.Cm, 1);
+    const double longer = 1 / (1 - 400000 / (0.75 * EulerLoad(0.2 * kEc * kIg + kEr * kIse, 300)));
+    EXPECT_NEAR(none.Mc, longer * std::max(800000.0, row.minimum), 1);
   }
+}
+
+TEST(SlendernessReports, MinimumMomentAndSwayMethodLines) {
+  ProjectModel m = Member("aci02", true, 240, 1);
+  SetLoadCount(m, 3);
+  m.SlendernessOption = 2;
+  Load(m, 1).P = 600000, Load(m, 1).M = 100000;  // braced: M2,min = 720000 lb-in = 60 k-ft governs
+  m.Vri = 0, m.Keff = 1.5f;                       // swaying first, for loads 2 and 3
+  for (int i : {2, 3}) {
+    Load(m, i).P = 300000, Load(m, i).M2ns = 200000, Load(m, i).M2s = 300000, Load(m, i).V = 20000;
+  }
+  Load(m, 2).di = 0.4f;  // Q = 0.025
+  Load(m, 3).di = 6.4f;  // Q = 0.4, 1 / (1 - Q) = 1.67
+  ComputeSlenderness(m);
+  ReportWriter sway;
+  WriteSlendernessReport(m, sway);
+  EXPECT_NE(sway.Text().find("               Sway magnification factor      = 1.026\r\n"
+                             "               Sway factor from the stability index, 1/(1 - Q)\r\n"),
+            std::string::npos)
+      << sway.Text();
+  EXPECT_NE(sway.Text().find("               Sway factor from the critical load: 1/(1 - Q) exceeds 1.5\r\n"),
+            std::string::npos);
+
+  m.Vri = 1, m.Keff = 1;
+  ComputeSlenderness(m);
+  ReportWriter braced;
+  WriteSlendernessReport(m, braced);
+  EXPECT_NE(braced.Text().find("               Minimum moment governs, M2,min = 60.0\r\n"
+                               "               Equivalent moment factor, Cm   = 1.000\r\n"),
+            std::string::npos)
+      << braced.Text();
+  EXPECT_EQ(braced.Text().find("Sway factor"), std::string::npos);
 }
 
 TEST(SlendernessAci318, SwayColumnMagnifiesTheSwayMoments) {
