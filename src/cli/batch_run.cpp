@@ -19,6 +19,7 @@
 #include "report/csv_export.h"
 #include "base/number_format.h"
 #include "run/verification.h"
+#include "strength/slender_wall.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -244,6 +245,7 @@ std::string WorstWallText(const ProjectModel& m) {
     if (s.phiMnAse[n] < s.Mcr) return "cracking moment exceeds the moment capacity" + load;
     if (!s.SlenderMessage[n].empty()) return "no design moment" + load;
     if (!(s.phiMnAse[n] > 0)) return "no capacity" + load;
+    if (WallMomentExceeded(m, i)) return "magnified moment exceeds the moment capacity" + load;
     const double ratio = std::abs(s.Mc[n] / static_cast<double>(s.phiMnAse[n]));
     if (ratio > worst) worst = ratio, worstLoad = i;
   }

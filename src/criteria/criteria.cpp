@@ -71,35 +71,35 @@ using PR = PhiRule;
 
 // key, caption, echo line, slenderness heading, English and metric strengths, metric only, user defined,
 // factors, a1/b1 from f'c, derivation, caps (tied, spiral), phi rule, slenderness family, braced kl/r limit,
-// sway Cm from end moments, composite columns by modified properties, expected material properties.
+// sway Cm from end moments, minimum moment, stability-index limit, composite columns by modified properties, expected material properties.
 const CriteriaRules kRules[] = {
     {"ud", "USER DEFINED", nullptr, "SLENDERNESS PER USER DEFINED CRITERIA:", kAciEnglish, kAciMetric, false, true,
-     kWorkingFactors, false, nullptr, 1.0, 1.0, PR::AxialLoadTransition, SF::None, KL::Uncapped, false, false, false},
+     kWorkingFactors, false, nullptr, 1.0, 1.0, PR::AxialLoadTransition, SF::None, KL::Uncapped, false, false, false, false, false},
     {"aashto", "AASHTO", "Design Criteria = AASHTO", "SLENDERNESS PER AASHTO:", kAciEnglish, kAciMetric, false,
      false, kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aashto, KL::Uncapped,
-     false, false, true},
+     false, false, false, false, true},
     {"lrfd", "AASHTO LRFD", "Design Criteria = AASHTO LRFD", "SLENDERNESS PER AASHTO LRFD:",
      {4000, 60000, 36000, 3640000, 29000000, 29000000}, {25, 420, 250, 24000, 200000, 200000}, false, false,
      {0.9f, 0.75f, 0.9f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, false, LrfdConcrete, 0.80, 0.85, PR::AxialLoadTransition,
-     SF::Aashto, KL::Uncapped, false, true, false},
+     SF::Aashto, KL::Uncapped, false, false, false, true, false},
     {"aci02", "ACI 318", "Design Criteria = ACI-318", "SLENDERNESS PER ACI-318:", kAciEnglish, kAciMetric, false,
      false, {0.9f, 0.65f, 0.75f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, false, AciConcrete, 0.80, 0.85,
-     PR::NetTensileStrain, SF::Aci, KL::Capped40, true, false, false},
+     PR::NetTensileStrain, SF::Aci, KL::Capped40, true, true, true, false, false},
     {"arema", "AREMA", "Design Criteria = AREMA", "SLENDERNESS PER AREMA:", kAciEnglish, kAciMetric, false, false,
-     kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aashto, KL::Uncapped, false, false, false},
+     kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aashto, KL::Uncapped, false, false, false, false, false},
     {"s6", "CAN/CSA-S6", "Design Criteria = CAN/CSA-S6", "SLENDERNESS PER CAN/CSA-S6:", kS6, kS6, true, false,
      {1, 1, 1, 0, 0, 0.0035f, 0.75f, 0.9f, 0.9f}, true, S6Concrete, 0.75, 0.80, PR::AxialLoadTransition, SF::Aci,
-     KL::Uncapped, false, false, false},
+     KL::Uncapped, false, false, false, false, false},
     {"csa", "CSA-A23.3", "Design Criteria = CSA A23.3", "SLENDERNESS PER CSA A23.3:", kCsa, kCsa, true, false,
      {1, 1, 1, 0, 0, 0.0035f, 0.65f, 0.85f, 0.9f}, true, CsaConcrete, 0.80, 0.85, PR::AxialLoadTransition,
-     SF::Aci, KL::CsaA23, true, false, false},
+     SF::Aci, KL::CsaA23, true, true, false, false, false},
     // Read from older input files only.
     {"aci", nullptr, "Design Criteria = ACI-318 (1999)", "SLENDERNESS PER ACI-318 (1999):", kAciEnglish, kAciMetric,
      false, false, kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aci, KL::Capped40,
-     true, false, false},
+     true, true, true, false, false},
     {"ohbdc", nullptr, "Design Criteria = OHBDC (1991)", "SLENDERNESS PER OHBDC (1991):", kOhbdc, kOhbdc, true,
      false, {1, 1, 1, 0.85f, 0.85f, 0.003f, 0.75f, 0.9f, 0.9f}, false, OhbdcConcrete, 0.75, 0.80,
-     PR::AxialLoadTransition, SF::Aci, KL::Uncapped, false, false, false},
+     PR::AxialLoadTransition, SF::Aci, KL::Uncapped, false, false, false, false, false},
 };
 
 }  // namespace

@@ -76,6 +76,12 @@ struct CriteriaRules {
   BracedKlrLimit klrLimit;
   /// A swaying member takes Cm from its end moments as a braced one does; otherwise Cm = 1.0 when swaying.
   bool swayCmFromEndMoments;
+  /// The magnified end moment is at least the minimum moment M2,min = P (0.6 in + 0.03 h), with Cm = 1.0
+  /// when it governs (ACI 318-02 10.12.3.2, CSA A23.3 10.15.3.1).
+  bool minimumMoment;
+  /// The stability-index sway magnifier 1 / (1 - Q) is used only up to 1.5; beyond it the critical-load
+  /// magnifier (ACI 318-02 10.13.4.2). Otherwise it is used unless it exceeds both 1.5 and that magnifier.
+  bool stabilityIndexLimit;
   /// A composite column buckles with the modified yield stress and modulus of its steel shape (AASHTO LRFD
   /// 5.7.4.3 / 6.9.5); otherwise with 0.2 EcIg / (1 + betad) + EsIs.
   bool compositeModifiedProperties;

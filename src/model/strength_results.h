@@ -33,6 +33,15 @@ struct InteractionDiagram {
   std::vector<LoadCapacity> capacity;  ///< per load condition 1..ns
 };
 
+/// The method that gave a swaying load its sway magnification factor.
+enum class SwayMagnifier {
+  kNone,            ///< not a swaying load, or not magnified
+  kCriticalLoad,    ///< 1 / (1 - P / (phiK Pc))
+  kStabilityIndex,  ///< 1 / (1 - Q)
+  /// The critical load, because 1 / (1 - Q) exceeds 1.5, beyond which ACI 318 does not permit it.
+  kCriticalLoadBeyondStabilityLimit,
+};
+
 /// Result block of the slenderness analyses (moment magnification and slender wall design). Lists are indexed
 /// by load condition 1..ns (slot 0 unused) and are empty when the analysis did not run. Forces in lb / N,
 /// moments in lb-in / N-mm, lengths in in / mm.
@@ -57,6 +66,11 @@ struct SlendernessResults {
   std::vector<float> Cm2;       ///< secondary equivalent moment factor
   std::vector<float> deltaNs2;  ///< secondary magnification factor
   std::vector<std::string> SlenderMessage;  ///< empty when the load was magnified
+  /// The minimum design moment M2,min when it governed the magnified end moment M2 (then Cm, or the
+  /// secondary Cm of a swaying member, is 1.0); 0 when the end moments governed or no minimum applies.
+  std::vector<float> M2min;
+  /// Which method gave the sway magnification factor, for loads whose stability index was computed.
+  std::vector<SwayMagnifier> swayMagnifier;
   /// False for a load whose kl/r limit has no value (CSA with no compression); the report then omits it.
   std::vector<bool> klrLimitKnown;
 
@@ -65,6 +79,9 @@ struct SlendernessResults {
   float rhomax = 0;             ///< maximum reinforcing ratio (0.6 of balanced)
   float Mcr = 0;                ///< cracking moment
   std::vector<float> phiMnAse;  ///< moment capacity from the effective steel area
+  /// The wall's magnified moment exceeds its moment capacity phiMnAse (by more than 1 %), for loads that
+  /// have a magnified moment and a capacity above the cracking moment.
+  std::vector<bool> wallMomentExceeded;
   /// The wall section could not be designed (no concrete rectangle or no reinforcing line): the report line
   /// that says why; empty otherwise.
   std::string wallProblem;

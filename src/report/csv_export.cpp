@@ -8,6 +8,7 @@
 #include "model/file_write.h"
 #include "base/number_format.h"
 #include "strength/section_analysis.h"
+#include "strength/slender_wall.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -55,11 +56,12 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
       text += ",,,,no solution\n";
       continue;
     }
-    // The same check as the report: the load's own moment and, with slenderness effects, its design moment.
+    // The same check as the report: the load's own moment and, with slenderness effects, its design moment;
+    // a slender wall's magnified moment against the wall's capacity.
     const std::optional<float> design = DesignMoment(m, i);
     const bool exceeded = MomentCapacityExceeded(load.M, cap.capMoment) ||
                           (design && MomentCapacityExceeded(*design, cap.capMoment)) ||
-                          AxialCapacityExceeded(load, cap);
+                          AxialCapacityExceeded(load, cap) || WallMomentExceeded(m, i);
     text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) +
             "," + FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," +
             std::to_string(cap.capPoint) + "," +

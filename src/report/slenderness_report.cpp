@@ -4,6 +4,7 @@
 
 #include "report/section_writers.h"
 #include "criteria/criteria.h"
+#include "strength/slender_wall.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -14,6 +15,27 @@ void Value(ReportWriter& out, const char* label, double value, int decimals) {
 }
 
 void Message(ReportWriter& out, const std::string& text) { out.Blanks(15).Text(text).EndLine(); }
+
+// The minimum moment replaced the end moment M2 (and Cm became 1.0).
+void MinimumMomentLine(const ProjectModel& m, ReportWriter& out, float M2min) {
+  Value(out, "Minimum moment governs, M2,min = ", M2min / m.MomentUnitFactor, 1);
+}
+
+void SwayMethodLine(ReportWriter& out, SwayMagnifier method) {
+  switch (method) {
+    case SwayMagnifier::kStabilityIndex:
+      Message(out, "Sway factor from the stability index, 1/(1 - Q)");
+      break;
+    case SwayMagnifier::kCriticalLoad:
+      Message(out, "Sway factor from the critical load");
+      break;
+    case SwayMagnifier::kCriticalLoadBeyondStabilityLimit:
+      Message(out, "Sway factor from the critical load: 1/(1 - Q) exceeds 1.5");
+      break;
+    case SwayMagnifier::kNone:
+      break;
+  }
+}
 
 void LoadHeader(ReportWriter& out, int i) {
   out.EmptyLine();
@@ -77,15 +99,20 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
       Message(out, message);
       continue;
     }
+    const bool secondary = s.deltaNs2[n] > 1.0001f;
+    const bool minimumMoment = n < s.M2min.size() && s.M2min[n] != 0;
     out.EmptyLine();
+    if (minimumMoment && !secondary) MinimumMomentLine(m, out, s.M2min[n]);
     Value(out, "Equivalent moment factor, Cm   = ", s.Cm[n], 3);
     if (s.Q[n] != 0) Value(out, "Stability Index, Q             = ", s.Q[n], 3);
     Value(out, "Non-sway magnification factor  = ", s.deltaNs[n], 3);
     Value(out, "Sway magnification factor      = ", s.deltaS[n], 3);
-    if (s.deltaNs2[n] > 1.0001f) {
+    if (n < s.swayMagnifier.size()) SwayMethodLine(out, s.swayMagnifier[n]);
+    if (secondary) {
       out.EmptyLine();
       Value(out, "L/r                            = ", m.L / s.r, 3);
       Value(out, "L/r maximum                    = ", s.LrMax[n], 3);
+      if (minimumMoment) MinimumMomentLine(m, out, s.M2min[n]);
       Value(out, "Secondary factor, Cm           = ", s.Cm2[n], 3);
       Value(out, "Secondary magnification factor = ", s.deltaNs2[n], 3);
     }
@@ -142,6 +169,7 @@ void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
       Message(out, message);
     } else {
       Value(out, "Magnified moment = ", s.Mc[n] / m.MomentUnitFactor, 1);
+      if (WallMomentExceeded(m, i)) Message(out, "*** Magnified moment exceeds the moment capacity of the wall");
     }
   }
 }

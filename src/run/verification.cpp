@@ -69,7 +69,9 @@ std::optional<QuantityName> ReadQuantity(const std::string& text) {
   const std::optional<int> load = ParseFileInt(w[1]);
   if (!load || *load < 1 || w[1].find('.') != std::string::npos) return std::nullopt;
   q.load = *load;
-  if (w.size() == 2 && IsOneOf(q.name, {"capPhi", "capAxial", "capMoment"})) return q;
+  if (w.size() == 2 && IsOneOf(q.name, {"capPhi", "capAxial", "capMoment", "Cm", "deltaNs", "deltaS", "M2min",
+                                         "Mc", "phiMnAse"}))
+    return q;
   if (w.size() == 5 && IsOneOf(q.name, {"mcMoment", "mcDepth", "mcAxial"}) && w[2] == "at" &&
       w[3] == "strain") {
     const std::optional<double> strain = ParseFileDouble(w[4]);
@@ -129,6 +131,20 @@ Value CapacityValue(const ProjectModel& m, const QuantityName& q) {
   return Found(q.name == "capAxial" ? cap.capAxial : cap.capMoment);
 }
 
+Value SlendernessValue(const ProjectModel& m, const QuantityName& q) {
+  const SlendernessResults& s = m.slenderness;
+  const size_t n = static_cast<size_t>(q.load);
+  if (q.load > ListSize(m.ns) || n >= s.Mc.size()) return Missing("no slenderness result");
+  if (n < s.SlenderMessage.size() && !s.SlenderMessage[n].empty()) return Missing(s.SlenderMessage[n]);
+  if (q.name == "Mc") return Found(s.Mc[n]);
+  const std::pair<const char*, const std::vector<float>*> lists[] = {
+      {"Cm", &s.Cm}, {"deltaNs", &s.deltaNs}, {"deltaS", &s.deltaS}, {"M2min", &s.M2min}, {"phiMnAse", &s.phiMnAse}};
+  for (const auto& [name, list] : lists) {
+    if (q.name == name) return n < list->size() ? Found((*list)[n]) : Missing("no slenderness result");
+  }
+  return Missing("not a slenderness result");
+}
+
 Value CurvatureValue(const ProjectModel& m, const QuantityName& q) {
   const McResult& r = m.momentCurvature;
   if (!r.ran()) return Missing("no moment-curvature analysis");
@@ -158,6 +174,7 @@ Value ConfinementValue(const ProjectModel& m, const std::string& name) {
 Value Compute(const ProjectModel& m, const QuantityName& q) {
   if (q.name.rfind("cap", 0) == 0) return CapacityValue(m, q);
   if (q.name.rfind("mc", 0) == 0) return CurvatureValue(m, q);
+  if (q.load > 0) return SlendernessValue(m, q);
   if (q.name == "fcc" || q.name == "ecu") return ConfinementValue(m, q.name);
   const Value section = SectionValue(m.sectionProperties, q.name);
   if (section.problem.empty()) return section;

@@ -18,6 +18,9 @@ namespace tarnix {
 ///   interaction diagram: PnMax, tensionPn (point 1), pureBendingPn, pureBendingMn, balancedDepth,
 ///     balancedPn, balancedMn;
 ///   load capacity of load condition i: "capPhi i", "capAxial i", "capMoment i";
+///   slenderness of load condition i (no value when the load got a slenderness message): "Mc i" (magnified
+///     moment, also of a slender wall), "Cm i", "deltaNs i", "deltaS i", "M2min i" (0 unless the minimum
+///     moment governed), "phiMnAse i" (slender wall capacity);
 ///   confinement (worked out on a copy of the model from its confinement steel): fcc, ecu;
 ///   moment-curvature point of load condition i at top-fibre strain e: "mcMoment i at strain e",
 ///     "mcDepth i at strain e", "mcAxial i at strain e".

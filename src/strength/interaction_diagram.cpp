@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "criteria/criteria.h"
 #include "model/project_model.h"
@@ -39,17 +40,111 @@ std::vector<Strip> SteelPieces(const ProjectModel& m) {
   return pieces;
 }
 
+double NominalSquashLoad(const ProjectModel& m) {
+  const SectionProperties& p = m.sectionProperties;
+  return static_cast<double>(m.phiConc) * m.a1 * m.fpc * (p.concArea - p.reinfArea - p.steelArea) +
+         static_cast<double>(m.fy) * m.phiReinf * p.reinfArea + static_cast<double>(m.fs) * m.phiStl * p.steelArea;
+}
+
+// The forces of the section at one neutral-axis depth, summed over all groups.
+struct StepForces {
+  double axial = 0;          // all groups
+  double firstMoment = 0;    // sum of F y about the top reference line
+  double tensionAxial = 0;   // the bars and steel in tension only
+  double tensileStrain = 0;  // most tensile bar strain, 0 or negative
+};
+
+// Strain compatibility with a rectangular stress block: the concrete block, the bars and the steel shapes
+// at a neutral-axis depth c, the top fibre at the ultimate concrete strain.
+class StrainCompatibility {
+ public:
+  // The model's full-circle arcs must already be normalized.
+  explicit StrainCompatibility(const ProjectModel& m)
+      : m_(m),
+        bars_(AllBars(m)),
+        steel_(SteelPieces(m)),
+        blockStress_(static_cast<double>(m.phiConc) * m.a1 * m.fpc),
+        barYield_(static_cast<double>(m.phiReinf) * m.fy),
+        steelYield_(static_cast<double>(m.phiStl) * m.fs),
+        steelDisplacesConcrete_(m.sectionProperties.steelDepth != m.sectionProperties.sectionDepth) {}
+
+  StepForces At(float c) const {
+    const ProjectModel& m = m_;
+    const float a = m.b1 * c;
+    const double strainPerDepth = static_cast<double>(m.em) / c;  // strain at y is (c - y) em / c
+
+    ForceGroup rects, circles, barsCompression, barsTension, steelCompression, steelTension;
+    for (int i = 1; i <= ListSize(m.nr); ++i) {
+      const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
+      const Zone zone = RectZone(r, a);
+      if (zone.area > 0) rects.Add(blockStress_ * r.rsign * zone.area, zone.centroid);
+    }
+    for (int i = 1; i <= ListSize(m.nc); ++i) {
+      const ConcreteCircle& circle = m.circles[static_cast<size_t>(i)];
+      const Zone zone = CircleZone(circle, a);
+      if (zone.area > 0) circles.Add(blockStress_ * circle.csign * zone.area, zone.centroid);
+    }
+
+    StepForces out;
+    for (const Bar& bar : bars_) {
+      const double strain = (c - bar.depth) * strainPerDepth;
+      out.tensileStrain = std::min(out.tensileStrain, strain);
+      double stress = m.Er * strain;
+      if (bar.depth <= c) {
+        stress = std::min(stress, barYield_);
+        // A bar inside the stress block replaces concrete that the block already counts.
+        const double f =
+            bar.depth <= a ? std::max(0.0, (stress - blockStress_) * bar.area) : stress * bar.area;
+        barsCompression.Add(f, bar.depth);
+      } else {
+        barsTension.Add(std::max(stress, -barYield_) * bar.area, bar.depth);
+      }
+    }
+    for (const Strip& piece : steel_) {
+      double stress = (c - piece.depth) * m.Es * strainPerDepth;
+      if (piece.depth <= c) {
+        stress = std::min(stress, steelYield_);
+        const double f = piece.depth <= a && steelDisplacesConcrete_
+                             ? std::max(0.0, (stress - blockStress_) * piece.area)
+                             : stress * piece.area;
+        steelCompression.Add(f, piece.depth);
+      } else {
+        steelTension.Add(std::max(stress, -steelYield_) * piece.area, piece.depth);
+      }
+    }
+
+    for (const ForceGroup* g : {&rects, &circles, &barsCompression, &barsTension, &steelCompression, &steelTension}) {
+      out.axial += g->force;
+      out.firstMoment += g->moment;
+    }
+    out.tensionAxial = barsTension.force + steelTension.force;
+    return out;
+  }
+
+  // The diagram's axial force and moment about the gross concrete centroid at depth c.
+  SectionPoint PointAt(float c) const {
+    const StepForces f = At(c);
+    return {static_cast<float>(f.axial), static_cast<float>(m_.sectionProperties.concYbar * f.axial - f.firstMoment),
+            static_cast<float>(f.tensileStrain)};
+  }
+
+ private:
+  const ProjectModel& m_;
+  std::vector<Bar> bars_;
+  std::vector<Strip> steel_;
+  double blockStress_, barYield_, steelYield_;
+  bool steelDisplacesConcrete_;
+};
+
 }  // namespace
 
+float SquashLoad(const ProjectModel& m) { return static_cast<float>(NominalSquashLoad(m)); }
+
 float MaximumAxialCapacity(const ProjectModel& m) {
-  const SectionProperties& p = m.sectionProperties;
-  const double po = static_cast<double>(m.phiConc) * m.a1 * m.fpc * (p.concArea - p.reinfArea - p.steelArea) +
-                    static_cast<double>(m.fy) * m.phiReinf * p.reinfArea +
-                    static_cast<double>(m.fs) * m.phiStl * p.steelArea;
   // Tied columns (with bar lines) are capped lower than spiral ones (bars on arcs only).
   const CriteriaRules& rules = CriteriaFor(m.criteria);
   const double factor = m.nl >= 1 ? rules.capTied : rules.capSpiral;
-  return static_cast<float>(factor * po);
+  return static_cast<float>(factor * NominalSquashLoad(m));
 }
 
 void ComputeInteractionDiagram(ProjectModel& m) {
@@ -70,66 +165,15 @@ void ComputeInteractionDiagram(ProjectModel& m) {
   d.capacity.assign(static_cast<size_t>(ListSize(m.ns)) + 1, LoadCapacity{m.phiC, 0, 0, 1, 1});
 
   NormalizeFullArcs(m);
-  const std::vector<Bar> bars = AllBars(m);
-  const std::vector<Strip> steel = SteelPieces(m);
-  const double blockStress = static_cast<double>(m.phiConc) * m.a1 * m.fpc;
-  const double barYield = static_cast<double>(m.phiReinf) * m.fy;
-  const double steelYield = static_cast<double>(m.phiStl) * m.fs;
-  const bool steelDisplacesConcrete = props.steelDepth != props.sectionDepth;
-
+  const StrainCompatibility section(m);
+  const SectionAtDepth pointAt = [&section](float c) { return section.PointAt(c); };
   bool searchingPureBending = true;
   bool searchingBalanced = true;
   for (int k = 1; k <= n; ++k) {
     const size_t K = static_cast<size_t>(k);
     d.idDepth[K] = k == 1 ? m.inc : d.idDepth[K - 1] + m.inc;
-    const float c = d.idDepth[K];
-    const float a = m.b1 * c;
-    const double strainPerDepth = static_cast<double>(m.em) / c;  // strain at y is (c - y) em / c
-
-    ForceGroup rects, circles, barsCompression, barsTension, steelCompression, steelTension;
-    for (int i = 1; i <= ListSize(m.nr); ++i) {
-      const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
-      const Zone zone = RectZone(r, a);
-      if (zone.area > 0) rects.Add(blockStress * r.rsign * zone.area, zone.centroid);
-    }
-    for (int i = 1; i <= ListSize(m.nc); ++i) {
-      const ConcreteCircle& circle = m.circles[static_cast<size_t>(i)];
-      const Zone zone = CircleZone(circle, a);
-      if (zone.area > 0) circles.Add(blockStress * circle.csign * zone.area, zone.centroid);
-    }
-
-    double tensileStrain = 0;
-    for (const Bar& bar : bars) {
-      const double strain = (c - bar.depth) * strainPerDepth;
-      tensileStrain = std::min(tensileStrain, strain);
-      double stress = m.Er * strain;
-      if (bar.depth <= c) {
-        stress = std::min(stress, barYield);
-        // A bar inside the stress block replaces concrete that the block already counts.
-        const double f = bar.depth <= a ? std::max(0.0, (stress - blockStress) * bar.area) : stress * bar.area;
-        barsCompression.Add(f, bar.depth);
-      } else {
-        barsTension.Add(std::max(stress, -barYield) * bar.area, bar.depth);
-      }
-    }
-    for (const Strip& piece : steel) {
-      double stress = (c - piece.depth) * m.Es * strainPerDepth;
-      if (piece.depth <= c) {
-        stress = std::min(stress, steelYield);
-        const double f = piece.depth <= a && steelDisplacesConcrete ? std::max(0.0, (stress - blockStress) * piece.area)
-                                                                     : stress * piece.area;
-        steelCompression.Add(f, piece.depth);
-      } else {
-        steelTension.Add(std::max(stress, -steelYield) * piece.area, piece.depth);
-      }
-    }
-
-    const ForceGroup* groups[] = {&rects, &circles, &barsCompression, &barsTension, &steelCompression, &steelTension};
-    double P = 0, firstMoment = 0;
-    for (const ForceGroup* g : groups) {
-      P += g->force;
-      firstMoment += g->moment;
-    }
+    const StepForces f = section.At(d.idDepth[K]);
+    const double P = f.axial;
 
     if (P >= d.PnMax || k == n) {
       d.idCount = k;
@@ -142,19 +186,19 @@ void ComputeInteractionDiagram(ProjectModel& m) {
     // resultant lies at or below the centroid (e <= 0) when Mn and P do not have the same sign.
     bool resultantBelowCentroid;
     if (k == 1) {
-      d.idAxial[K] = static_cast<float>(barsTension.force + steelTension.force);
+      d.idAxial[K] = static_cast<float>(f.tensionAxial);
       d.idMoment[K] = 0;
       resultantBelowCentroid = true;  // e is taken as 0 at the maximum tension point
     } else {
-      const double mn = props.concYbar * P - firstMoment;
+      const double mn = props.concYbar * P - f.firstMoment;
       d.idAxial[K] = static_cast<float>(P);
       d.idMoment[K] = static_cast<float>(mn);
       resultantBelowCentroid = (P > 0 && mn <= 0) || (P < 0 && mn >= 0);
     }
-    d.idTensileStrain[K] = static_cast<float>(tensileStrain);
+    d.idTensileStrain[K] = static_cast<float>(f.tensileStrain);
 
     if (P >= 0 && searchingPureBending) {
-      d.idMoment[K] = static_cast<float>(std::abs(firstMoment));
+      d.idMoment[K] = static_cast<float>(std::abs(f.firstMoment));
       d.idPureBending = k;
       searchingPureBending = false;
     }
@@ -162,11 +206,11 @@ void ComputeInteractionDiagram(ProjectModel& m) {
       d.idCount = k;
       break;
     }
-    if (c >= props.cBalanced && searchingBalanced) {
+    if (d.idDepth[K] >= props.cBalanced && searchingBalanced) {
       d.idBalanced = k;
       searchingBalanced = false;
     }
-    EvaluateLoadConditions(m, d, k, static_cast<float>(tensileStrain));
+    EvaluateLoadConditions(m, d, k, static_cast<float>(f.tensileStrain), pointAt);
   }
 
   // A pure compression load takes the last point, known only now.

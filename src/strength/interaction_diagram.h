@@ -8,12 +8,23 @@ namespace tarnix {
 
 struct ProjectModel;
 
+/// The section evaluated by strain compatibility at one neutral-axis depth: nominal axial force (compression
+/// positive), nominal moment about the gross concrete centroid and the most tensile bar strain (0 or negative).
+struct SectionPoint {
+  float axial = 0;
+  float moment = 0;
+  float tensileStrain = 0;
+};
+
 /// Largest usable number of neutral-axis steps; a smaller increment is refused rather than allocated.
 constexpr int kMaxDiagramSteps = 1000000;
 
 /// Computes the model's InteractionDiagram, evaluating every load condition as the walk goes. Needs the
 /// section properties of the same model.
 void ComputeInteractionDiagram(ProjectModel& m);
+
+/// Po, the nominal axial strength of the section in pure compression (resistance factors applied).
+float SquashLoad(const ProjectModel& m);
 
 /// Po times the criteria's cap factor (0.80 / 0.85, 0.75 / 0.80 for OHBDC and S6, 1 for user defined).
 float MaximumAxialCapacity(const ProjectModel& m);

@@ -1,10 +1,44 @@
 // Capacity of the load conditions on the interaction diagram.
 #include "strength/section_analysis.h"
 
-#include "criteria/criteria.h"
+#include <cmath>
+
 #include "model/project_model.h"
 
 namespace tarnix {
+namespace {
+
+// The capacity at the load itself, from the points k - 1 and k of the walk that bracket it: the
+// neutral-axis depth at which phi Pn equals the load, found by bisection. The bracket of point 2 starts at
+// c = 0, the vanishing compression zone that the maximum tension point stands for.
+LoadCapacity CapacityAtLoad(const ProjectModel& m, const InteractionDiagram& d, int k, float load,
+                            const SectionAtDepth& sectionAt) {
+  const size_t K = static_cast<size_t>(k);
+  const double tolerance = 1e-6 * std::fabs(static_cast<double>(SquashLoad(m)));
+  float below = k == 2 ? 0.0f : d.idDepth[K - 1];
+  float above = d.idDepth[K];
+  SectionPoint at{d.idAxial[K], d.idMoment[K], d.idTensileStrain[K]};
+  float phi = LoadPhi(m, d, load, at.tensileStrain);
+  // Each halving gains a bit; the loop ends well before the bracket shrinks below a float step.
+  for (int halving = 0; halving < 200; ++halving) {
+    const float c = below + (above - below) / 2;
+    if (!(c > below && c < above)) break;
+    const SectionPoint p = sectionAt(c);
+    const float phiHere = LoadPhi(m, d, load, p.tensileStrain);
+    const double excess = static_cast<double>(phiHere) * p.axial - load;
+    if (excess >= 0 || std::fabs(excess) <= tolerance) {
+      at = p;
+      phi = phiHere;
+      above = c;
+    } else {
+      below = c;
+    }
+    if (std::fabs(excess) <= tolerance) break;
+  }
+  return {phi, load, phi * at.moment, k, 0};
+}
+
+}  // namespace
 
 float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float tensileStrain) {
   if (P < 0) return m.phiT;
@@ -25,16 +59,13 @@ float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float
   return phi < m.phiC ? m.phiC : phi;
 }
 
-void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k, float tensileStrain) {
+void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k, float tensileStrain,
+                            const SectionAtDepth& sectionAt) {
   const float axial = d.idAxial[static_cast<size_t>(k)];
   const float moment = d.idMoment[static_cast<size_t>(k)];
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
-    const float phi = LoadPhi(m, d, load.P, tensileStrain);
-    if (cap.capFound == 1 && phi * axial >= load.P) {
-      cap = {phi, phi * axial, phi * moment, k, 0};
-    }
     // Loads without moment (or without any load) take fixed capacities, set again at every point.
     if (load.P == 0 && load.M == 0) {
       const float pureBending = d.idMoment[static_cast<size_t>(d.idPureBending)];
@@ -43,6 +74,13 @@ void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k,
       cap = {m.phiC, m.phiC * d.PnMax, 0, 0, 0};  // the last point, known when the walk ends
     } else if (load.P < 0 && load.M == 0) {
       cap = {m.phiT, m.phiT * d.idAxial[1], m.phiT * d.idMoment[1], 1, 0};
+    } else if (cap.capFound == 1) {
+      const float phi = LoadPhi(m, d, load.P, tensileStrain);
+      if (phi * axial == load.P || (k == 1 && phi * axial > load.P)) {
+        cap = {phi, phi * axial, phi * moment, k, 0};
+      } else if (phi * axial > load.P) {
+        cap = CapacityAtLoad(m, d, k, load.P, sectionAt);
+      }
     }
   }
 }

@@ -1,6 +1,8 @@
 // Strength reduction factor and capacity search of the load conditions at each point of the walk.
 #pragma once
 
+#include <functional>
+
 #include "model/project_model.h"
 #include "strength/interaction_diagram.h"
 
@@ -14,10 +16,16 @@ namespace tarnix {
 /// compression loads.
 float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float tensileStrain);
 
-/// Evaluates every load condition at point k of the walk: the first point whose factored axial force
-/// reaches the load's axial load gives its capacity; pure axial loads and loads without axial load or
-/// moment take their fixed capacities.
-void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k, float tensileStrain);
+/// The section evaluated by strain compatibility at a neutral-axis depth c, as the diagram evaluates it.
+using SectionAtDepth = std::function<SectionPoint(float c)>;
+
+/// Evaluates every load condition at point k of the walk. The first point whose factored axial force
+/// reaches the load's axial load brackets the load with the point before it; the neutral-axis depth
+/// between them at which phi Pn equals the load (to 1e-6 of Po) gives phi, phi Pn (the load) and phi Mn,
+/// and point k stays the load's point. A load beyond the tension capacity keeps point 1. Pure axial loads
+/// and loads without axial load or moment take their fixed capacities.
+void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k, float tensileStrain,
+                            const SectionAtDepth& sectionAt);
 
 /// A moment demand above the factored capacity by more than 1 % (ratio compared in single precision); a
 /// negative demand is compared by its size. Any demand exceeds a capacity of 0: a load that only the

@@ -6,6 +6,7 @@
 
 #include "model/project_model.h"
 #include "strength/slenderness.h"
+#include "strength/section_analysis.h"
 
 namespace tarnix {
 namespace {
@@ -46,6 +47,7 @@ void ComputeSlenderWall(ProjectModel& m) {
   s.phiMnAse.assign(size, 0.0f);
   s.Mc.assign(size, 0.0f);
   s.SlenderMessage.assign(size, std::string());
+  s.wallMomentExceeded.assign(size, false);
   const std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const size_t n = static_cast<size_t>(i);
@@ -73,7 +75,15 @@ void ComputeSlenderWall(ProjectModel& m) {
     const double Mu = load.M / stability;
     const double deflection = K * Mu;
     s.Mc[n] = static_cast<float>(load.M + load.P * deflection);
+    // Only a wall whose capacity reaches the cracking moment is designed by this method at all.
+    s.wallMomentExceeded[n] = !(s.phiMnAse[n] < s.Mcr) && MomentCapacityExceeded(s.Mc[n], s.phiMnAse[n]);
   }
+}
+
+bool WallMomentExceeded(const ProjectModel& m, int i) {
+  const std::vector<bool>& exceeded = m.slenderness.wallMomentExceeded;
+  return m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall && i >= 1 && static_cast<size_t>(i) < exceeded.size() &&
+         exceeded[static_cast<size_t>(i)];
 }
 
 }  // namespace tarnix

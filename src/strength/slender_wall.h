@@ -13,4 +13,7 @@ struct ProjectModel;
 /// a magnified moment; a section without the wall's rectangle or reinforcing line gets `wallProblem`.
 void ComputeSlenderWall(ProjectModel& m);
 
+/// The wall design found load condition i's magnified moment above the wall's moment capacity.
+bool WallMomentExceeded(const ProjectModel& m, int i);
+
 }  // namespace tarnix

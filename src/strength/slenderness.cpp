@@ -100,6 +100,18 @@ double Amplification(const ProjectModel& m, const SlendernessResults& s, int i) 
                           (static_cast<double>(s.phiK) * s.Pc[static_cast<size_t>(i)]));
 }
 
+// The end moment M2 raised to the minimum moment of the criteria, which then takes Cm = 1.0 (ACI 318-02
+// 10.12.3.2, CSA A23.3 10.15.3.1); the minimum is kept for the report when it governs.
+double WithMinimumMoment(const ProjectModel& m, SlendernessResults& s, int i, double M2, double& Cm) {
+  if (!CriteriaFor(m.criteria).minimumMoment) return M2;
+  const double minimum = MinimumMoment(m.loads[static_cast<size_t>(i)].P, m.sectionProperties.sectionDepth,
+                                       m.unitSystem());
+  if (!(minimum > M2)) return M2;
+  Cm = 1.0;
+  s.M2min[static_cast<size_t>(i)] = static_cast<float>(minimum);
+  return minimum;
+}
+
 // Non-sway, sway and secondary magnification of a load that needs it. Returns the message when the sway
 // story reaches its stability limit (stability index of 1 or more), else an empty text.
 std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool braced, float Lr) {
@@ -111,15 +123,18 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
 
   double Cm = load.M2ns != 0 && braced ? 0.6 + 0.4 * load.M1ns / load.M2ns : 0.6;
   Cm = std::max(Cm, 0.4);
-  if (IsSet(load.Tloads)) Cm = 1.0;
+  // Without end moments the initial moment is the same along the whole member: no reduction.
+  if (IsSet(load.Tloads) || (load.M1ns == 0 && load.M2ns == 0)) Cm = 1.0;
   if (!braced && !rules.swayCmFromEndMoments) Cm = 1.0;
+  double designM2 = load.M >= load.M2ns ? load.M : load.M2ns;
+  if (braced) designM2 = WithMinimumMoment(m, s, i, designM2, Cm);
   s.Cm[n] = static_cast<float>(Cm);
 
   double deltaNs = std::max(Cm * amplification, 1.0);
   // In a swaying frame the ACI-type codes magnify the sway moments only.
   if (!braced && aciType) deltaNs = 1.0;
   s.deltaNs[n] = static_cast<float>(deltaNs);
-  s.Mc[n] = static_cast<float>(deltaNs * (load.M >= load.M2ns ? load.M : load.M2ns));
+  s.Mc[n] = static_cast<float>(deltaNs * designM2);
   if (braced) return {};
 
   double deltaS = amplification;
@@ -128,9 +143,22 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
     s.Q[n] = static_cast<float>(Q);
     if (Q >= 1) return kBucklingMessage;
     const double x = 1.0 / (1.0 - Q);
-    // The stability-index magnifier is used unless it is above 1.5 and not smaller than the
-    // critical-load magnifier.
-    if (!(x > 1.5 && x >= deltaS)) deltaS = x;
+    SwayMagnifier method = SwayMagnifier::kCriticalLoad;
+    if (rules.stabilityIndexLimit) {
+      // ACI 318-02 10.13.4.2: 1 / (1 - Q) only up to 1.5, beyond it the critical-load magnifier.
+      if (x <= 1.5) {
+        deltaS = x;
+        method = SwayMagnifier::kStabilityIndex;
+      } else {
+        method = SwayMagnifier::kCriticalLoadBeyondStabilityLimit;
+      }
+    } else if (!(x > 1.5 && x >= deltaS)) {
+      // The other codes take the stability-index magnifier unless it is above 1.5 and not smaller than
+      // the critical-load magnifier.
+      deltaS = x;
+      method = SwayMagnifier::kStabilityIndex;
+    }
+    s.swayMagnifier[n] = method;
   }
   deltaS = std::max(deltaS, 1.0);
   s.deltaS[n] = static_cast<float>(deltaS);
@@ -147,11 +175,13 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
   const double M2 = load.M2ns + deltaS * load.M2s;
   double Cm2 = M2 == 0 ? 0.6 : 0.6 + 0.4 * M1 / M2;
   Cm2 = std::max(Cm2, 0.4);
-  if (IsSet(load.Tloads)) Cm2 = 1.0;
+  if (IsSet(load.Tloads) || (M1 == 0 && M2 == 0)) Cm2 = 1.0;
+  // The member is designed along its length as a braced one, with its minimum moment.
+  const double M2design = WithMinimumMoment(m, s, i, M2, Cm2);
   s.Cm2[n] = static_cast<float>(Cm2);
   const double deltaNs2 = std::max(Cm2 * amplification, 1.0);
   s.deltaNs2[n] = static_cast<float>(deltaNs2);
-  if (deltaNs2 * M2 > s.Mc[n]) s.Mc[n] = static_cast<float>(deltaNs2 * M2);
+  if (deltaNs2 * M2design > s.Mc[n]) s.Mc[n] = static_cast<float>(deltaNs2 * M2design);
   return {};
 }
 
@@ -178,6 +208,10 @@ std::optional<float> DesignMoment(const ProjectModel& m, int i) {
 }
 
 bool HasSteelShapes(const ProjectModel& m) { return m.np > 0 || m.nb > 0; }
+double MinimumMoment(double P, double h, UnitSystem units) {
+  // An eccentricity of 0.6 in + 0.03 h, or 15 mm + 0.03 h.
+  return P * ((units.IsEnglish() ? 0.6 : 15.0) + 0.03 * h);
+}
 
 void ComputeSlenderness(ProjectModel& m) {
   SlendernessResults& s = m.slenderness;
@@ -195,6 +229,8 @@ void ComputeSlenderness(ProjectModel& m) {
   s.Cm2.assign(size, 0.0f);
   s.deltaNs2.assign(size, 1.0f);
   s.SlenderMessage.assign(size, std::string());
+  s.M2min.assign(size, 0.0f);
+  s.swayMagnifier.assign(size, SwayMagnifier::kNone);
 
   const bool braced = m.Vri == 1 && m.Vrj == 1;
   const float klr = s.r > 0 ? m.L * m.Keff / s.r : 0.0f;
@@ -238,6 +274,8 @@ void ComputeSlenderness(ProjectModel& m) {
         s.deltaNs[n] = 1.0f;
         s.deltaS[n] = 1.0f;
         s.deltaNs2[n] = 1.0f;
+        s.M2min[n] = 0.0f;
+        s.swayMagnifier[n] = SwayMagnifier::kNone;
       }
     }
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/units.h"
 #include "model/strength_results.h"
 
 namespace tarnix {
@@ -29,6 +30,10 @@ bool DesignMomentKnown(const SlendernessResults& s, int i);
 /// for a general P-delta option, which the program does not analyse. Empty when the load has no design
 /// moment (at buckling, beyond the reach of moment magnification, or not analysed).
 std::optional<float> DesignMoment(const ProjectModel& m, int i);
+
+/// The minimum end moment of a braced column under axial load P (lb / N) with section depth h (in / mm):
+/// P (0.6 + 0.03 h) lb-in in English units, P (15 + 0.03 h) N-mm in metric units.
+double MinimumMoment(double P, double h, UnitSystem units);
 
 /// Structural steel shapes (rectangles or pipes) are part of the section.
 bool HasSteelShapes(const ProjectModel& m);

@@ -59,6 +59,9 @@ TEST(WorstCapacity, SlenderWallUsesTheMagnifiedMomentAndTheWallCapacity) {
   m = SlenderPanel({{-20000, 12000}});
   RunAnalyses(m);
   EXPECT_EQ(WorstCapacityText(m), "no design moment for load condition 1");
+  m = SlenderPanel({{2000, 24000}, {2000, 66000}});  // the second load's magnified moment is too large
+  RunAnalyses(m);
+  EXPECT_EQ(WorstCapacityText(m), "magnified moment exceeds the moment capacity for load condition 2");
   m = SlenderPanel({{30000, 12000}});  // P / A = 312 psi above 0.06 f'c = 240 psi
   RunAnalyses(m);
   EXPECT_EQ(WorstCapacityText(m), "maximum axial stress exceeded for load condition 1");

@@ -32,7 +32,9 @@ TEST(Criteria, ListEntriesRoundTripThroughTheInputFileAndTheEcho) {
 
       ReportWriter out;
       WriteInputEcho(back, std::tm{}, out);
-      if (rules->echoLine != nullptr) EXPECT_NE(out.Text().find(rules->echoLine), std::string::npos);
+      if (rules->echoLine != nullptr) {
+        EXPECT_NE(out.Text().find(rules->echoLine), std::string::npos);
+      }
     }
   }
 }

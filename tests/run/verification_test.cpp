@@ -87,8 +87,8 @@ class VerificationFiles : public TempFolderTest {
 TEST_F(VerificationFiles, AWrongExpectedValueFailsWithItsDeviation) {
   const std::vector<VerificationRow> rows =
       Verify("PnMax = 1300000 0.01\nPnMax = 1300000 0.02\nsteelArea = 0.5 0.1\ncapMoment 3 = 5 0.1\n"
-             "mcMoment 1 at strain 0.003 = 5 0.1\n");
-  ASSERT_EQ(rows.size(), 5u);
+             "mcMoment 1 at strain 0.003 = 5 0.1\nMc 1 = 5 0.1\n");
+  ASSERT_EQ(rows.size(), 6u);
   // PnMax is 0.80 [0.85 (4000)(384 - 6) + 60000 (6)] = 1316160.
   EXPECT_EQ(rows[0].caseName, "column");
   EXPECT_DOUBLE_EQ(rows[0].computed, 1316160);
@@ -100,6 +100,7 @@ TEST_F(VerificationFiles, AWrongExpectedValueFailsWithItsDeviation) {
   EXPECT_FALSE(rows[2].pass);
   EXPECT_EQ(rows[3].problem, "no load condition 3");
   EXPECT_EQ(rows[4].problem, "no moment-curvature analysis");
+  EXPECT_EQ(rows[5].problem, "no slenderness result");  // a column without length
   EXPECT_FALSE(AllPassed(rows));
 
   const std::string table = FormatVerificationTable(rows);
@@ -107,7 +108,7 @@ TEST_F(VerificationFiles, AWrongExpectedValueFailsWithItsDeviation) {
             std::string::npos)
       << table;
   EXPECT_NE(table.find("capMoment 3                FAIL: no load condition 3\n"), std::string::npos) << table;
-  EXPECT_NE(table.find("\n1 of 5 checks passed\n"), std::string::npos);
+  EXPECT_NE(table.find("\n1 of 6 checks passed\n"), std::string::npos);
 }
 
 TEST_F(VerificationFiles, AnExampleThatCannotRunIsOneFailingRowWithTheReason) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "model/defaults.h"
 #include "model/model_edits.h"
@@ -66,6 +67,51 @@ TEST(InteractionDiagram, TwoLayerColumnAgainstStrainCompatibility) {
   const double cb = 17.5 * 0.003 / (60000 / 29e6 + 0.003);
   EXPECT_GE(d.idDepth[static_cast<size_t>(d.idBalanced)], cb - 1e-4);
   EXPECT_LT(d.idDepth[static_cast<size_t>(d.idBalanced - 1)], cb);
+}
+
+// The capacity of a load lies between two points of the walk: the neutral-axis depth at which phi Pn equals
+// the load, solved here by bisection on the hand strain compatibility, with phi written out per criteria.
+TEST(CapacityAtLoad, TwoLayerColumnAtTheExactLoad) {
+  // "aci": phi 0.9 in tension; in compression 0.9 - 0.2 P / Plim, at least 0.7, Plim = 0.1 f'c Ag = 96000 lb
+  // (0.7 Pb is about 239000 lb). "aci02": phi from the strain of the bottom bars at 17.5 in, 0.65 up to
+  // fy / Es, 0.9 from 0.005, linear between (ACI 318-02 9.3.2).
+  const auto phiOf = [](const char* criteria, double load, double c) {
+    if (load < 0) return 0.9;
+    if (std::string(criteria) == "aci") return std::max(0.7, 0.9 - 0.2 * load / 96000);
+    const double et = std::max(0.0, -0.003 * (c - 17.5) / c), ey = 60000 / 29e6;
+    if (et <= ey) return 0.65;
+    if (et >= 0.005) return 0.9;
+    return 0.65 + 0.25 * (et - ey) / (0.005 - ey);
+  };
+  struct Case {
+    const char* criteria;
+    float load;
+  };
+  for (const Case& t : {Case{"aci", -200000}, Case{"aci", -20000}, Case{"aci", 50000}, Case{"aci", 100000},
+                        Case{"aci", 600000}, Case{"aci02", 150000}, Case{"aci02", -100000}}) {
+    ProjectModel m = TwoLayerColumn(t.criteria);
+    SetLoadCount(m, 1);
+    m.loads[1] = {};
+    m.loads[1].P = t.load;
+    m.loads[1].M = 1;
+    const InteractionDiagram& d = Walk(m);
+    const auto excess = [&](double c) {
+      return phiOf(t.criteria, t.load, c) * HandPoint(c, 12, 20, {{3, 2.5}, {3, 17.5}}).first - t.load;
+    };
+    double below = 1e-6, above = 20;
+    for (int i = 0; i < 100; ++i) (excess((below + above) / 2) < 0 ? below : above) = (below + above) / 2;
+    const double c = above, phi = phiOf(t.criteria, t.load, c);
+    const double moment = phi * HandPoint(c, 12, 20, {{3, 2.5}, {3, 17.5}}).second;
+
+    const LoadCapacity& cap = d.capacity[1];
+    ASSERT_EQ(cap.capFound, 0) << t.criteria << " " << t.load;
+    EXPECT_EQ(cap.capAxial, t.load);
+    EXPECT_NEAR(cap.capPhi, phi, 1e-5) << t.criteria << " " << t.load;
+    EXPECT_NEAR(cap.capMoment, moment, 2e-5 * std::abs(moment) + 1) << t.criteria << " " << t.load;
+    // The load's point is the first of the walk at or past the solved depth.
+    EXPECT_GE(d.idDepth[static_cast<size_t>(cap.capPoint)], c - 1e-4);
+    EXPECT_LT(d.idDepth[static_cast<size_t>(cap.capPoint - 1)], c);
+  }
 }
 
 TEST(InteractionDiagram, ThreeLayersAndAnEmbeddedSteelShape) {

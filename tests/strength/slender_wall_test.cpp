@@ -50,6 +50,27 @@ TEST(SlenderWall, TiltUpPanelByHand) {
   EXPECT_EQ(s.Mc[2], 18000);
 }
 
+// Load 2: Ase = (18600 + 2000) / 60000 = 0.3433 in^2, a = 20600 / (0.85 x 4000 x 12) = 0.505 in,
+// phi Mn = 0.9 x 20600 x (4 - 0.2525) = 69480 lb-in; c = 0.594 in, Icr = 8.044 x 0.3433 x 3.406^2 +
+// 12 x 0.594^3 / 3 = 32.88 in^4, K P = 5 x 240^2 x 2000 / (0.65 x 48 x 3604997 x 32.88) = 0.156, so
+// Mc = 66000 / (1 - 0.156) = 78200 lb-in: 12 % above the capacity.
+TEST(SlenderWall, MagnifiedMomentAboveTheCapacity) {
+  const ProjectModel m = Panel({{2000, 24000}, {2000, 66000}});
+  const SlendernessResults& s = m.slenderness;
+  EXPECT_NEAR(s.phiMnAse[2], 69480, 70);
+  EXPECT_NEAR(s.Mc[2], 78200, 150);
+  ReportWriter out;
+  WriteSlenderWallReport(m, out);
+  const std::string text = out.Text();
+  const size_t second = text.find("LOAD CONDITION 2:");
+  EXPECT_EQ(text.substr(0, second).find("***"), std::string::npos);
+  EXPECT_NE(text.find("               Magnified moment = 6.5\r\n"
+                      "               *** Magnified moment exceeds the moment capacity of the wall\r\n",
+                      second),
+            std::string::npos)
+      << text.substr(second);
+}
+
 TEST(SlenderWall, LimitsAndRefusals) {
   // The panel's buckling load (1 - K P <= 0) gives the message instead of a magnified moment.
   ProjectModel m = Panel({{20000, 12000}});

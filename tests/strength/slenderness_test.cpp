@@ -9,6 +9,7 @@
 #include "run/calculation_run.h"
 #include "model/project_model.h"
 #include "report/csv_export.h"
+#include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "test_sections.h"
 
@@ -52,39 +53,117 @@ TEST(SlendernessAci318, BracedColumnUnderBothAciKeys) {
     SCOPED_TRACE(key);
     ProjectModel m = Member(key, true, 240, 1);
     LoadCondition& load = Load(m);
-    load.P = 600000, load.M = 400000, load.M1ns = 300000, load.M2ns = 600000, load.BetaD = 0.5f;
+    load.P = 600000, load.M = 400000, load.M1ns = 450000, load.M2ns = 900000, load.BetaD = 0.5f;
     const LoadResult r = Magnified(m);
 
     // EI = (0.2 Ec Ig + Es Ise) / (1 + betaD); kl/r = 240 / 5.7735 = 41.6 is above 34 - 12 (0.5) = 28.
     const double Pc = EulerLoad((0.2 * kEc * kIg + kEr * kIse) / 1.5, 240);
-    const double deltaNs = 0.8 / (1 - 600000 / (0.75 * Pc));
+    const double amplification = 1 / (1 - 600000 / (0.75 * Pc));
     EXPECT_NEAR(m.slenderness.r, std::sqrt(kIg / kAg), 1e-4);
     EXPECT_NEAR(r.Pc, Pc, Pc * 1e-5);
     EXPECT_FLOAT_EQ(r.klrLimit, 28);
     EXPECT_FLOAT_EQ(r.Cm, 0.8f);
-    EXPECT_NEAR(r.deltaNs, deltaNs, 1e-5);
-    EXPECT_NEAR(r.Mc, deltaNs * 600000, 1);  // M below M2ns: the end moment is magnified
+    EXPECT_NEAR(r.deltaNs, 0.8 * amplification, 1e-5);
+    // M below M2ns: the end moment is magnified; it is above M2,min = 600 kip (0.6 + 0.03 x 20 in).
+    EXPECT_NEAR(r.Mc, 0.8 * amplification * 900000, 1);
+    EXPECT_EQ(m.slenderness.M2min[1], 0);
     EXPECT_EQ(r.message, "");
     EXPECT_EQ(r.deltaS, 1);
     EXPECT_EQ(r.Q, 0);
 
-    // Transverse loads between the supports: Cm = 1. No end moments: Cm = 0.6, limit 34, M magnified.
-    load.Tloads = 1;
+    // Smaller end moments: the minimum moment 720000 lb-in governs with Cm = 1 (ACI 318-02 10.12.3.2).
+    load.M1ns = 300000, load.M2ns = 600000;
+    const LoadResult minimum = Magnified(m);
+    EXPECT_FLOAT_EQ(minimum.Cm, 1);
+    EXPECT_FLOAT_EQ(m.slenderness.M2min[1], 720000);
+    EXPECT_NEAR(minimum.Mc, amplification * 720000, 1);
+
+    // Transverse loads between the supports: Cm = 1. No end moments: the initial moment is uniform along
+    // the member, Cm = 1, limit 34, M magnified.
+    load.M1ns = 450000, load.M2ns = 900000, load.Tloads = 1;
     EXPECT_FLOAT_EQ(Magnified(m).Cm, 1);
-    load.Tloads = 0, load.M1ns = load.M2ns = 0;
+    load.Tloads = 0, load.M1ns = load.M2ns = 0, load.M = 800000;
     const LoadResult none = Magnified(m);
-    EXPECT_FLOAT_EQ(none.Cm, 0.6f);
+    EXPECT_FLOAT_EQ(none.Cm, 1);
     EXPECT_FLOAT_EQ(none.klrLimit, 34);
-    EXPECT_NEAR(none.Mc, std::max(0.6 / (1 - 600000 / (0.75 * Pc)), 1.0) * 400000, 1);
+    EXPECT_NEAR(none.Mc, amplification * 800000, 1);
 
     // Double curvature: the limit is capped at 40 and Cm raised to 0.4.
-    load.M1ns = -300000, load.M2ns = 600000;
+    load.M1ns = -450000, load.M2ns = 900000;
     EXPECT_FLOAT_EQ(Magnified(m).klrLimit, 40);
-    load.M1ns = -600000;
+    load.M1ns = -900000;
     const LoadResult reverse = Magnified(m);
     EXPECT_FLOAT_EQ(reverse.klrLimit, 40);
     EXPECT_FLOAT_EQ(reverse.Cm, 0.4f);
   }
+}
+
+// The minimum moment belongs to ACI 318 and CSA A23.3 only; Cm = 1 for equal end moments in single
+// curvature, so only M2 differs between the families. P = 400 kip, h = 20 in: M2,min = 400000 (0.6 + 0.6)
+// = 480000 lb-in in English units; the CSA model is metric: 400000 (15 + 0.6) N-mm.
+TEST(SlendernessMinimumMoment, OnlyTheCodesThatRequireIt) {
+  struct Row {
+    const char* key;
+    double minimum;  // 0: the end moment is magnified as it is
+  };
+  for (const Row& row : {Row{"aci", 480000}, Row{"aci02", 480000}, Row{"csa", 400000 * 15.6},
+                         Row{"aashto", 0}, Row{"arema", 0}, Row{"lrfd", 0}, Row{"s6", 0}, Row{"ohbdc", 0}}) {
+    SCOPED_TRACE(row.key);
+    ProjectModel m = Member(row.key, true, 240, 1);
+    m.phiC = 0.75f;  // the AASHTO-type stiffness factor, the 0.75 of the others
+    LoadCondition& load = Load(m);
+    load.P = 400000, load.M = 100000, load.M1ns = load.M2ns = 120000;
+    const double amplification = 1 / (1 - 400000 / (0.75 * EulerLoad(0.2 * kEc * kIg + kEr * kIse, 240)));
+    const LoadResult r = Magnified(m);
+    ASSERT_EQ(r.message, "");
+    EXPECT_FLOAT_EQ(r.Cm, 1);
+    EXPECT_NEAR(r.Mc, amplification * std::max(120000.0, row.minimum), 1);
+    EXPECT_NEAR(m.slenderness.M2min[1], row.minimum, 1);
+
+    // Without end moments the initial moment is uniform along the member: Cm = 1 in every family. The
+    // member is longer so that kl/r = 52 passes the CSA limit 30 / sqrt(400000 / (4000 x 240)) = 46.5.
+    load.M1ns = load.M2ns = 0, load.M = 800000;
+    m.L = 300;
+    const LoadResult none = Magnified(m);
+    ASSERT_EQ(none.message, "");
+    EXPECT_FLOAT_EQ(none.Cm, 1);
+    const double longer = 1 / (1 - 400000 / (0.75 * EulerLoad(0.2 * kEc * kIg + kEr * kIse, 300)));
+    EXPECT_NEAR(none.Mc, longer * std::max(800000.0, row.minimum), 1);
+  }
+}
+
+TEST(SlendernessReports, MinimumMomentAndSwayMethodLines) {
+  ProjectModel m = Member("aci02", true, 240, 1);
+  SetLoadCount(m, 3);
+  m.SlendernessOption = 2;
+  Load(m, 1).P = 600000, Load(m, 1).M = 100000;  // braced: M2,min = 720000 lb-in = 60 k-ft governs
+  m.Vri = 0, m.Keff = 1.5f;                       // swaying first, for loads 2 and 3
+  for (int i : {2, 3}) {
+    Load(m, i).P = 300000, Load(m, i).M2ns = 200000, Load(m, i).M2s = 300000, Load(m, i).V = 20000;
+  }
+  Load(m, 2).di = 0.4f;  // Q = 0.025
+  Load(m, 3).di = 6.4f;  // Q = 0.4, 1 / (1 - Q) = 1.67
+  const auto report = [&m] {
+    ComputeSlenderness(m);
+    ReportWriter out;
+    WriteSlendernessReport(m, out);
+    return out.Text();
+  };
+  const std::string sway = report();
+  EXPECT_NE(sway.find("               Sway magnification factor      = 1.026\r\n"
+                      "               Sway factor from the stability index, 1/(1 - Q)\r\n"),
+            std::string::npos)
+      << sway;
+  EXPECT_NE(sway.find("               Sway factor from the critical load: 1/(1 - Q) exceeds 1.5\r\n"),
+            std::string::npos);
+
+  m.Vri = 1, m.Keff = 1;
+  const std::string braced = report();
+  EXPECT_NE(braced.find("               Minimum moment governs, M2,min = 60.0\r\n"
+                        "               Equivalent moment factor, Cm   = 1.000\r\n"),
+            std::string::npos)
+      << braced;
+  EXPECT_EQ(braced.find("Sway factor"), std::string::npos);
 }
 
 TEST(SlendernessAci318, SwayColumnMagnifiesTheSwayMoments) {
@@ -112,10 +191,20 @@ TEST(SlendernessAci318, SwayColumnMagnifiesTheSwayMoments) {
     load.V = static_cast<float>(P * 0.4 / (240 * (1 - 1 / x)));  // gives Q = 1 - 1 / x
     return Magnified(m).deltaS;
   };
-  EXPECT_NEAR(withStabilityMagnifier(1.2, 300000), 1.2, 1e-5);       // at most 1.5: taken
-  EXPECT_NEAR(withStabilityMagnifier(1.8, 300000), critical, 1e-5);  // above 1.5 and above 1.51: not taken
-  const double P25 = 0.6 * 0.75 * Pc;                                // critical-load magnifier 2.5
-  EXPECT_NEAR(withStabilityMagnifier(1.8, P25), 1.8, 1e-4);          // above 1.5 but below 2.5: taken
+  // ACI 318-02 10.13.4.2: 1 / (1 - Q) only up to 1.5; above it the critical-load magnifier, larger or not.
+  EXPECT_NEAR(withStabilityMagnifier(1.2, 300000), 1.2, 1e-5);
+  EXPECT_EQ(m.slenderness.swayMagnifier[1], SwayMagnifier::kStabilityIndex);
+  EXPECT_NEAR(withStabilityMagnifier(1.8, 300000), critical, 1e-5);  // critical-load magnifier 1.51
+  EXPECT_EQ(m.slenderness.swayMagnifier[1], SwayMagnifier::kCriticalLoadBeyondStabilityLimit);
+  const double P25 = 0.6 * 0.75 * Pc;  // critical-load magnifier 2.5
+  EXPECT_NEAR(withStabilityMagnifier(1.8, P25), 2.5, 1e-4);
+  // The other ACI-type codes keep 1 / (1 - Q) above 1.5 while it is below the critical-load magnifier.
+  m.criteria = "csa";
+  EXPECT_NEAR(withStabilityMagnifier(1.8, P25), 1.8, 1e-4);
+  EXPECT_EQ(m.slenderness.swayMagnifier[1], SwayMagnifier::kStabilityIndex);
+  EXPECT_NEAR(withStabilityMagnifier(1.8, 300000), critical, 1e-5);
+  EXPECT_EQ(m.slenderness.swayMagnifier[1], SwayMagnifier::kCriticalLoad);
+  m.criteria = "aci02";
 
   // Q of 1 or more: the storey is unstable, no magnified moment.
   load.P = 300000, load.V = 300000 * 0.4f / 240;
