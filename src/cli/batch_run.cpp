@@ -227,25 +227,21 @@ std::string RatioText(double worst, int load) {
 std::string WorstWallText(const ProjectModel& m) {
   const SlendernessResults& s = m.slenderness;
   if (!s.wallProblem.empty()) return "no slender wall design";
-  if (s.rho > s.rhomax) return "maximum reinforcing ratio exceeded";
+  if (s.wallRatioExceeded) return "maximum reinforcing ratio exceeded";
   double worst = -1;
   int worstLoad = 0;
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const size_t n = static_cast<size_t>(i);
     const std::string load = " for load condition " + std::to_string(i);
-    if (n >= s.SlenderMessage.size() || n >= s.phiMnAse.size() || n >= s.Mc.size()) {
+    if (n >= s.outcome.size() || n >= s.phiMnAse.size() || n >= s.Mc.size()) {
       return "no slender wall design" + load;
     }
-    if (m.loads[n].P / static_cast<double>(m.sectionProperties.concArea) > 0.06 * m.fpc) {
-      return "maximum axial stress exceeded" + load;
-    }
-    if (s.SlenderMessage[n] != kBucklingMessage && !s.SlenderMessage[n].empty()) {
-      return "no design moment" + load;
-    }
-    if (s.phiMnAse[n] < s.Mcr) return "cracking moment exceeds the moment capacity" + load;
-    if (!s.SlenderMessage[n].empty()) return "no design moment" + load;
+    if (s.wallStressExceeded[n]) return "maximum axial stress exceeded" + load;
+    if (s.outcome[n] == SlenderOutcome::TensionExceeded) return "no design moment" + load;
+    if (s.wallCrackingGoverns[n]) return "cracking moment exceeds the moment capacity" + load;
+    if (s.outcome[n] != SlenderOutcome::Magnified) return "no design moment" + load;
     if (!(s.phiMnAse[n] > 0)) return "no capacity" + load;
-    if (WallMomentExceeded(m, i)) return "magnified moment exceeds the moment capacity" + load;
+    if (s.wallMomentExceeded[n]) return "magnified moment exceeds the moment capacity" + load;
     const double ratio = std::abs(s.Mc[n] / static_cast<double>(s.phiMnAse[n]));
     if (ratio > worst) worst = ratio, worstLoad = i;
   }

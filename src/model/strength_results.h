@@ -15,6 +15,11 @@ struct LoadCapacity {
   float capMoment = 0;  ///< factored moment capacity phi Mn
   int capPoint = 1;     ///< diagram point used
   int capFound = 1;     ///< 1 while no point has been taken (the load has no capacity)
+  /// The load's moment, or with slenderness effects its design moment, exceeds phi Mn (decided once the
+  /// slenderness effects are known).
+  bool momentExceeded = false;
+  /// A load without moment lies beyond its factored axial capacity phi Pn.
+  bool axialExceeded = false;
 };
 
 /// Result block of ComputeInteractionDiagram. Arrays are indexed by point number 1..idCount (slot 0 and
@@ -32,6 +37,30 @@ struct InteractionDiagram {
   bool incrementTooSmall = false;  ///< the walk was refused: sectionDepth / inc is not a usable count
   std::vector<LoadCapacity> capacity;  ///< per load condition 1..ns
 };
+
+/// What the slenderness analysis decided for a load condition.
+enum class SlenderOutcome {
+  Magnified,        ///< the load has a magnified moment Mc (or the slender wall's magnified moment)
+  TensileLoad,      ///< no slenderness effects for a tensile load: Mc is the initial moment
+  NoAxialLoad,      ///< no slenderness effects without axial load: Mc is the initial moment
+  MayBeIgnored,     ///< kl/r below its limit: Mc is the initial moment
+  PDeltaRequired,   ///< beyond the reach of moment magnification: no design moment
+  Buckling,         ///< the load reaches the critical buckling load: no design moment
+  NoCriticalLoad,   ///< the member data give no critical buckling load
+  NoRadius,         ///< the section has no radius of gyration
+  TensionExceeded,  ///< slender wall: the axial tension exceeds the capacity of the reinforcement
+};
+
+/// The load keeps a design moment Mc: it was magnified, or its slenderness effects are negligible.
+constexpr bool HasDesignMoment(SlenderOutcome outcome) {
+  return outcome == SlenderOutcome::Magnified || outcome == SlenderOutcome::TensileLoad ||
+         outcome == SlenderOutcome::NoAxialLoad || outcome == SlenderOutcome::MayBeIgnored;
+}
+/// The outcome is a fault the report marks, not a note (buckling, missing member data, tension exceeded).
+constexpr bool IsSlenderFault(SlenderOutcome outcome) {
+  return outcome == SlenderOutcome::Buckling || outcome == SlenderOutcome::NoCriticalLoad ||
+         outcome == SlenderOutcome::NoRadius || outcome == SlenderOutcome::TensionExceeded;
+}
 
 /// The method that gave a swaying load its sway magnification factor.
 enum class SwayMagnifier {
@@ -65,7 +94,7 @@ struct SlendernessResults {
   std::vector<float> LrMax;     ///< L/r above which the secondary magnification applies
   std::vector<float> Cm2;       ///< secondary equivalent moment factor
   std::vector<float> deltaNs2;  ///< secondary magnification factor
-  std::vector<std::string> SlenderMessage;  ///< empty when the load was magnified
+  std::vector<SlenderOutcome> outcome;  ///< what the analysis decided for each load
   /// The minimum design moment M2,min when it governed the magnified end moment M2 (then Cm, or the
   /// secondary Cm of a swaying member, is 1.0); 0 when the end moments governed or no minimum applies.
   std::vector<float> M2min;
@@ -78,12 +107,17 @@ struct SlendernessResults {
   float rho = 0;                ///< reinforcing ratio of the wall
   float rhomax = 0;             ///< maximum reinforcing ratio (0.6 of balanced)
   float Mcr = 0;                ///< cracking moment
+  bool wallRatioExceeded = false;  ///< rho exceeds rhomax: the wall is not designed further
   std::vector<float> phiMnAse;  ///< moment capacity from the effective steel area
+  /// The axial stress P / Ag exceeds 0.06 f'c, the limit of the method (ACI 318-02 14.8.2.6).
+  std::vector<bool> wallStressExceeded;
+  /// The capacity phiMnAse is below the cracking moment, which the method does not allow (14.8.2.4).
+  std::vector<bool> wallCrackingGoverns;
   /// The wall's magnified moment exceeds its moment capacity phiMnAse (by more than 1 %), for loads that
   /// have a magnified moment and a capacity above the cracking moment.
   std::vector<bool> wallMomentExceeded;
-  /// The wall section could not be designed (no concrete rectangle or no reinforcing line): the report line
-  /// that says why; empty otherwise.
+  /// The wall section could not be designed (no concrete rectangle or no reinforcing line): why; empty
+  /// otherwise.
   std::string wallProblem;
 };
 

@@ -39,9 +39,8 @@ std::string WithoutFlag(const std::string& text) {
 }
 
 std::string SlenderMessageOf(const ProjectModel& m, int i) {
-  const auto& messages = m.slenderness.SlenderMessage;
-  return static_cast<size_t>(i) < messages.size() ? WithoutFlag(messages[static_cast<size_t>(i)])
-                                                  : std::string();
+  const auto& outcome = m.slenderness.outcome;
+  return static_cast<size_t>(i) < outcome.size() ? SlenderOutcomeText(outcome[static_cast<size_t>(i)]) : "";
 }
 
 bool Finite(PlotPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
@@ -202,7 +201,7 @@ float DesignCurvePhi(const ProjectModel& m, int k) {
 
 Chart InteractionChart(const ProjectModel& m) {
   if (m.sectionProperties.problem != SectionProblem::None) {
-    return NotPlottable(kInteractionTitle, WithoutFlag(SectionProblemText(m.sectionProperties.problem)));
+    return NotPlottable(kInteractionTitle, SectionProblemText(m.sectionProperties.problem));
   }
   const InteractionDiagram& d = m.interactionDiagram;
   if (d.incrementTooSmall) {

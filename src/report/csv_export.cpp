@@ -56,12 +56,10 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
       text += ",,,,no solution\n";
       continue;
     }
-    // The same check as the report: the load's own moment and, with slenderness effects, its design moment;
-    // a slender wall's magnified moment against the wall's capacity.
+    // The verdicts of the analysis: the load against its capacity, a slender wall's magnified moment against
+    // the wall's capacity.
     const std::optional<float> design = DesignMoment(m, i);
-    const bool exceeded = MomentCapacityExceeded(load.M, cap.capMoment) ||
-                          (design && MomentCapacityExceeded(*design, cap.capMoment)) ||
-                          AxialCapacityExceeded(load, cap) || WallMomentExceeded(m, i);
+    const bool exceeded = cap.momentExceeded || cap.axialExceeded || WallMomentExceeded(m, i);
     text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) +
             "," + FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," +
             std::to_string(cap.capPoint) + "," +

@@ -52,7 +52,6 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
 
     // The diagram is that of compression at the top; a negative moment is checked by its size, and its
     // own face needs the inverted section.
-    bool exceeded = MomentCapacityExceeded(Mi, cap.capMoment);
     if (!slender) {
       if (Mi != 0) ValueLine(out, "Moment demand       = ", Mi / moment, 1);
     } else {
@@ -64,17 +63,15 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
       if (general) Message(out, "*** General P-delta analysis is not performed by the program");
       if (const std::optional<float> design = DesignMoment(m, i)) {
         ValueLine(out, general ? "Design moment       = " : "Magnified moment    = ", *design / moment, 1);
-        exceeded = exceeded || MomentCapacityExceeded(*design, cap.capMoment);
-      } else if (static_cast<size_t>(i) < s.SlenderMessage.size()) {
+      } else if (static_cast<size_t>(i) < s.outcome.size()) {
         // At buckling, or beyond the reach of moment magnification, there is no design moment to show.
-        const std::string& why = s.SlenderMessage[static_cast<size_t>(i)];
-        Message(out, why.rfind("***", 0) == 0 ? why : "*** " + why);
+        Message(out, std::string("*** ") + SlenderOutcomeText(s.outcome[static_cast<size_t>(i)]));
       } else {
         Message(out, "*** Magnified moment not available");
       }
     }
-    if (exceeded) Message(out, "*** Moment capacity is exceeded");
-    if (AxialCapacityExceeded(load, cap)) Message(out, "*** Axial load capacity is exceeded");
+    if (cap.momentExceeded) Message(out, "*** Moment capacity is exceeded");
+    if (cap.axialExceeded) Message(out, "*** Axial load capacity is exceeded");
     if (Mi < 0) Message(out, "*** Negative moment: invert the section to check the other face");
   }
 }

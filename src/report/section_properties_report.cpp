@@ -31,7 +31,7 @@ void WriteSectionPropertiesReport(const ProjectModel& m, ReportWriter& out) {
   out.SectionHeading("S E C T I O N   P R O P E R T I E S");
   if (p.problem != SectionProblem::None) {
     out.EmptyLine();
-    out.Blanks(5).Text(SectionProblemText(p.problem)).EndLine();
+    out.Blanks(5).Text("*** ").Text(SectionProblemText(p.problem)).EndLine();
     return;
   }
   if (p.concArea > 0) Group(out, "GROSS CONCRETE SECTION:", p.concArea, p.concYbar, p.concIo, p.concI, " About concrete CG");

@@ -16,6 +16,12 @@ void Value(ReportWriter& out, const char* label, double value, int decimals) {
 
 void Message(ReportWriter& out, const std::string& text) { out.Blanks(15).Text(text).EndLine(); }
 
+// What the analysis decided for a load that has no magnified moment; faults are marked.
+void OutcomeLine(ReportWriter& out, SlenderOutcome outcome) {
+  const std::string text = SlenderOutcomeText(outcome);
+  Message(out, IsSlenderFault(outcome) ? "*** " + text : text);
+}
+
 // The minimum moment replaced the end moment M2 (and Cm became 1.0).
 void MinimumMomentLine(const ProjectModel& m, ReportWriter& out, float M2min) {
   Value(out, "Minimum moment governs, M2,min = ", M2min / m.MomentUnitFactor, 1);
@@ -66,13 +72,13 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
   out.Blanks(5).Text(CriteriaFor(m.criteria).slendernessHeading).EndLine();
 
   const bool composite = CriteriaFor(m.criteria).compositeModifiedProperties && HasSteelShapes(m);
-  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.SlenderMessage.size(); ++i) {
+  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.outcome.size(); ++i) {
     const size_t n = static_cast<size_t>(i);
-    const std::string& message = s.SlenderMessage[n];
+    const SlenderOutcome outcome = s.outcome[n];
     LoadHeader(out, i);
     // Member data without a critical load leave nothing else to show.
     if (!(s.Pc[n] > 0)) {
-      Message(out, message);
+      OutcomeLine(out, outcome);
       continue;
     }
     if (composite) {
@@ -82,21 +88,21 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
       Value(out, "gamma      = ", s.gamma, 3);
     }
     Value(out, "Pc         = ", s.Pc[n] / m.ForceUnitFactor, 1);
-    if (message == kBucklingMessage && !(static_cast<double>(s.phiK) * s.Pc[n] > m.loads[n].P)) {
-      Message(out, message);
+    if (outcome == SlenderOutcome::Buckling && !(static_cast<double>(s.phiK) * s.Pc[n] > m.loads[n].P)) {
+      OutcomeLine(out, outcome);
       continue;
     }
     if (!(s.r > 0)) {
-      Message(out, message);
+      OutcomeLine(out, outcome);
       continue;
     }
     out.EmptyLine();
     Value(out, "r          = ", s.r, 3);
     Value(out, "kl/r       = ", m.L * m.Keff / s.r, 1);
     if (s.klrLimitKnown[n]) Value(out, "kl/r limit = ", s.klrLimit[n], 1);
-    if (!message.empty()) {
+    if (outcome != SlenderOutcome::Magnified) {
       out.EmptyLine();
-      Message(out, message);
+      OutcomeLine(out, outcome);
       continue;
     }
     const bool secondary = s.deltaNs2[n] > 1.0001f;
@@ -128,28 +134,27 @@ void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
   out.Blanks(5).Text("SLENDER WALL DESIGN PER ACI-318").EndLine();
   out.EmptyLine();
   if (!s.wallProblem.empty()) {
-    Message(out, s.wallProblem);
+    Message(out, "*** " + s.wallProblem);
     return;
   }
   Value(out, "rho    = ", s.rho, 5);
   Value(out, "rhomax = ", s.rhomax, 5);
   Value(out, "Mcr    = ", s.Mcr / m.MomentUnitFactor, 1);
-  if (s.rho > s.rhomax) {
+  if (s.wallRatioExceeded) {
     Message(out, "*** The maximum reinforcing ratio is exceeded");
     return;
   }
 
   const std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
   const double area = m.sectionProperties.concArea;
-  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.SlenderMessage.size(); ++i) {
+  // The wall's lists are filled together by the wall design of this run.
+  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.wallStressExceeded.size(); ++i) {
     const size_t n = static_cast<size_t>(i);
     const LoadCondition& load = m.loads[n];
     LoadHeader(out, i);
-    const double stress = load.P / area;
-    const double stressLimit = 0.06 * m.fpc;
-    Value(out, "P/A              = ", stress, 2);
-    Value(out, "0.06 x f'c       = ", stressLimit, 2);
-    if (stress > stressLimit) {
+    Value(out, "P/A              = ", load.P / area, 2);
+    Value(out, "0.06 x f'c       = ", 0.06 * m.fpc, 2);
+    if (s.wallStressExceeded[n]) {
       Message(out, "*** The maximum axial stress is exceeded");
       continue;
     }
@@ -160,16 +165,16 @@ void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
     out.Text(" From interaction diagram").EndLine();
     out.Blanks(15).Text("Moment capacity  = ").Fixed(s.phiMnAse[n] / m.MomentUnitFactor, 1);
     out.Text(" From Ase formula").EndLine();
-    const std::string& message = s.SlenderMessage[n];
-    if (message != kBucklingMessage && !message.empty()) {
-      Message(out, message);
-    } else if (s.phiMnAse[n] < s.Mcr) {
+    const SlenderOutcome outcome = s.outcome[n];
+    if (outcome == SlenderOutcome::TensionExceeded) {
+      OutcomeLine(out, outcome);
+    } else if (s.wallCrackingGoverns[n]) {
       Message(out, "*** The cracking moment exceeds the moment capacity");
-    } else if (!message.empty()) {
-      Message(out, message);
+    } else if (outcome != SlenderOutcome::Magnified) {
+      OutcomeLine(out, outcome);
     } else {
       Value(out, "Magnified moment = ", s.Mc[n] / m.MomentUnitFactor, 1);
-      if (WallMomentExceeded(m, i)) Message(out, "*** Magnified moment exceeds the moment capacity of the wall");
+      if (s.wallMomentExceeded[n]) Message(out, "*** Magnified moment exceeds the moment capacity of the wall");
     }
   }
 }

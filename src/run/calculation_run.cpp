@@ -11,6 +11,7 @@
 #include "report/report_writer.h"
 #include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
+#include "strength/section_analysis.h"
 #include "strength/slender_wall.h"
 #include "strength/slenderness.h"
 
@@ -45,6 +46,7 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   ComputeInteractionDiagram(m);
   if (m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification) ComputeSlenderness(m);
   if (m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall) ComputeSlenderWall(m);
+  JudgeLoadConditions(m);
   if (IsSet(m.OutputMomentCurvature)) {
     McProgress progress;
     if (observer != nullptr) {
@@ -74,7 +76,7 @@ Status RunCalculation(ProjectModel& m, RunObserver* observer) {
     if (!ReplaceFileContent(m.outputFileName, report.Text())) {
       result = Status::Failure(kErrorWritingOutput);
     } else if (problem != SectionProblem::None) {
-      result = Status::Failure(kCalculationError, std::string(SectionProblemText(problem)).substr(4));
+      result = Status::Failure(kCalculationError, std::string(SectionProblemText(problem)));
     } else if (IsSet(m.OutputMomentCurvature) && !m.momentCurvature.problem.empty()) {
       result = Status::Failure(kCalculationError, m.momentCurvature.problem.substr(4));
     }

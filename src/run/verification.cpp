@@ -17,6 +17,7 @@
 #include "base/number_format.h"
 #include "section/confinement.h"
 #include "section/section_properties.h"
+#include "strength/slenderness.h"
 
 namespace tarnix {
 namespace {
@@ -135,7 +136,9 @@ Value SlendernessValue(const ProjectModel& m, const QuantityName& q) {
   const SlendernessResults& s = m.slenderness;
   const size_t n = static_cast<size_t>(q.load);
   if (q.load > ListSize(m.ns) || n >= s.Mc.size()) return Missing("no slenderness result");
-  if (n < s.SlenderMessage.size() && !s.SlenderMessage[n].empty()) return Missing(s.SlenderMessage[n]);
+  if (n < s.outcome.size() && s.outcome[n] != SlenderOutcome::Magnified) {
+    return Missing(SlenderOutcomeText(s.outcome[n]));
+  }
   if (q.name == "Mc") return Found(s.Mc[n]);
   const std::pair<const char*, const std::vector<float>*> lists[] = {
       {"Cm", &s.Cm}, {"deltaNs", &s.deltaNs}, {"deltaS", &s.deltaS}, {"M2min", &s.M2min}, {"phiMnAse", &s.phiMnAse}};

@@ -111,22 +111,22 @@ const char* SectionProblemText(SectionProblem problem) {
     case SectionProblem::None:
       return "";
     case SectionProblem::NoConcreteArea:
-      return "*** The concrete records have no net area";
+      return "The concrete records have no net area";
     case SectionProblem::NoReinforcingArea:
-      return "*** The reinforcing bars have no net area";
+      return "The reinforcing bars have no net area";
     case SectionProblem::NoSteelArea:
-      return "*** The steel shapes have no net area";
+      return "The steel shapes have no net area";
     case SectionProblem::NoConcreteModulus:
-      return "*** The concrete modulus of elasticity must be greater than 0";
+      return "The concrete modulus of elasticity must be greater than 0";
     case SectionProblem::NoMaterial:
-      return "*** The section has no material";
+      return "The section has no material";
     case SectionProblem::ValueOutOfRange:
-      return "*** An input value is too large to analyse (dimensions up to 1E+06, areas, strengths and "
+      return "An input value is too large to analyse (dimensions up to 1E+06, areas, strengths and "
              "moduli up to 1E+12, loads up to 1E+20)";
     case SectionProblem::TooManyBars:
-      return "*** The section has more than 100000 reinforcing bars";
+      return "The section has more than 100000 reinforcing bars";
     case SectionProblem::TopOffReference:
-      return "*** The top of the section lies below the reference line: it must be at depth 0";
+      return "The top of the section lies below the reference line: it must be at depth 0";
   }
   return "";
 }

@@ -8,7 +8,7 @@ namespace tarnix {
 
 struct ProjectModel;
 
-/// The report line for a problem ("*** ..."); empty for SectionProblem::None.
+/// What a problem means ("The concrete records have no net area"); empty for SectionProblem::None.
 const char* SectionProblemText(SectionProblem problem);
 
 /// Computes the model's SectionProperties block. Applies the full-circle rule to every arc of the model.

@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include "criteria/criteria.h"
 #include "model/project_model.h"
+#include "strength/slenderness.h"
 
 namespace tarnix {
 namespace {
@@ -98,6 +100,19 @@ bool AxialCapacityExceeded(const LoadCondition& load, const LoadCapacity& cap) {
   // A capacity of the other sign (tension capacity for a compression load) is no capacity at all.
   const float ratio = load.P / cap.capAxial;
   return ratio < 0 || ratio > 1.01f;
+}
+
+void JudgeLoadConditions(ProjectModel& m) {
+  std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
+  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < capacity.size(); ++i) {
+    LoadCapacity& cap = capacity[static_cast<size_t>(i)];
+    const LoadCondition& load = m.loads[static_cast<size_t>(i)];
+    if (cap.capFound == 1) continue;
+    const std::optional<float> design = DesignMoment(m, i);
+    cap.momentExceeded = MomentCapacityExceeded(load.M, cap.capMoment) ||
+                         (design && MomentCapacityExceeded(*design, cap.capMoment));
+    cap.axialExceeded = AxialCapacityExceeded(load, cap);
+  }
 }
 
 }  // namespace tarnix

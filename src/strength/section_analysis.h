@@ -27,6 +27,11 @@ using SectionAtDepth = std::function<SectionPoint(float c)>;
 void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k, float tensileStrain,
                             const SectionAtDepth& sectionAt);
 
+/// Decides for every load condition with a capacity whether it is exceeded (`momentExceeded`,
+/// `axialExceeded` of its capacity): its own moment and, with slenderness effects, its design moment against
+/// phi Mn; a load without moment against phi Pn. Needs the capacities and the slenderness results of the run.
+void JudgeLoadConditions(ProjectModel& m);
+
 /// A moment demand above the factored capacity by more than 1 % (ratio compared in single precision); a
 /// negative demand is compared by its size. Any demand exceeds a capacity of 0: a load that only the
 /// maximum tension point reaches lies beyond the section's tension strength, with no moment left.

@@ -11,16 +11,16 @@
 namespace tarnix {
 namespace {
 
-constexpr const char* kNoWall = "*** Slender wall design needs a concrete rectangle and a reinforcing line";
+constexpr const char* kNoWall = "Slender wall design needs a concrete rectangle and a reinforcing line";
 constexpr const char* kBadWall =
-    "*** Slender wall design needs a positive wall width, thickness, effective depth and material strengths";
-constexpr const char* kTensionExceeded = "*** Axial tension exceeds the capacity of the reinforcement";
+    "Slender wall design needs a positive wall width, thickness, effective depth and material strengths";
 
 }  // namespace
 
 void ComputeSlenderWall(ProjectModel& m) {
   SlendernessResults& s = m.slenderness;
   s.wallProblem.clear();
+  s.wallRatioExceeded = false;
   if (m.nr < 1 || m.nl < 1) {
     s.wallProblem = kNoWall;
     return;
@@ -41,42 +41,47 @@ void ComputeSlenderWall(ProjectModel& m) {
   // The cracking moment is a property of the wall and is reported even when the ratio is exceeded.
   const double fr = m.unitSystem().IsEnglish() ? 7.5 * std::sqrt(m.fpc) : 0.7 * std::sqrt(m.fpc);
   s.Mcr = static_cast<float>(2.0 * fr * p.concIo / h);
-  if (s.rho > s.rhomax) return;
+  s.wallRatioExceeded = s.rho > s.rhomax;
+  if (s.wallRatioExceeded) return;
 
   const size_t size = static_cast<size_t>(ListSize(m.ns)) + 1;
   s.phiMnAse.assign(size, 0.0f);
   s.Mc.assign(size, 0.0f);
-  s.SlenderMessage.assign(size, std::string());
+  s.outcome.assign(size, SlenderOutcome::Magnified);
   s.wallMomentExceeded.assign(size, false);
+  s.wallStressExceeded.assign(size, false);
+  s.wallCrackingGoverns.assign(size, false);
   const std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const size_t n = static_cast<size_t>(i);
     const LoadCondition& load = m.loads[n];
     s.Mc[n] = load.M;
+    s.wallStressExceeded[n] = load.P / static_cast<double>(p.concArea) > 0.06 * m.fpc;
     // The axial load acts as additional tension steel (or relieves it under tension).
     const double Ase = (static_cast<double>(m.fy) * p.reinfArea + load.P) / m.fy;
     if (!(Ase > 0)) {
-      s.SlenderMessage[n] = kTensionExceeded;
+      s.outcome[n] = SlenderOutcome::TensionExceeded;
       continue;
     }
     const double a = Ase * m.fy / (static_cast<double>(m.a1) * m.fpc * b);
     const double c = a / m.b1;
     const double phi = n < capacity.size() ? capacity[n].capPhi : 0.0;
     s.phiMnAse[n] = static_cast<float>(phi * Ase * m.fy * (d - a / 2));
+    s.wallCrackingGoverns[n] = s.phiMnAse[n] < s.Mcr;
 
     const double Icr = (static_cast<double>(m.Er) / m.Ec) * Ase * (d - c) * (d - c) + b * c * c * c / 3;
     const double K = 5.0 * m.L * m.L / (static_cast<double>(m.phiC) * 48 * m.Ec * Icr);
     const double stability = 1.0 - K * load.P;
     // At the panel's buckling load the second-order deflection grows without bound.
     if (!(stability > 0)) {
-      s.SlenderMessage[n] = kBucklingMessage;
+      s.outcome[n] = SlenderOutcome::Buckling;
       continue;
     }
     const double Mu = load.M / stability;
     const double deflection = K * Mu;
     s.Mc[n] = static_cast<float>(load.M + load.P * deflection);
     // Only a wall whose capacity reaches the cracking moment is designed by this method at all.
-    s.wallMomentExceeded[n] = !(s.phiMnAse[n] < s.Mcr) && MomentCapacityExceeded(s.Mc[n], s.phiMnAse[n]);
+    s.wallMomentExceeded[n] = !s.wallCrackingGoverns[n] && MomentCapacityExceeded(s.Mc[n], s.phiMnAse[n]);
   }
 }
 

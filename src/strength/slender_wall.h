@@ -9,8 +9,8 @@ struct ProjectModel;
 /// Designs the wall for every load condition of a member with length L > 0 and stores the reinforcing
 /// ratio, its maximum, the cracking moment, and per load the capacity phiMnAse and the magnified moment Mc
 /// in the model's slenderness result block. Uses the strength reduction factor that the section analysis
-/// found for each load. A load at or beyond the panel's buckling load gets the buckling message instead of
-/// a magnified moment; a section without the wall's rectangle or reinforcing line gets `wallProblem`.
+/// found for each load. A load at or beyond the panel's buckling load has the outcome Buckling instead of a
+/// magnified moment; a section without the wall's rectangle or reinforcing line gets `wallProblem`.
 void ComputeSlenderWall(ProjectModel& m);
 
 /// The wall design found load condition i's magnified moment above the wall's moment capacity.

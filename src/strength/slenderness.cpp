@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <string>
 
 #include "base/conventions.h"
@@ -12,15 +11,6 @@
 
 namespace tarnix {
 namespace {
-
-constexpr const char* kTensileLoad = "No slenderness effects for tensile load";
-constexpr const char* kNoAxialLoad = "No slenderness effects for no axial load";
-constexpr const char* kMayBeIgnored = "Slenderness effects may be ignored";
-constexpr const char* kPDeltaRequired = "P-Delta analysis is required";
-// Member data that give no usable stiffness or radius of gyration (a zero effective length factor, a
-// creep ratio of -1 or below, a section without area) leave nothing to magnify with.
-constexpr const char* kNoCriticalLoad = "*** Member data give no critical buckling load";
-constexpr const char* kNoRadius = "*** Radius of gyration of the section is not available";
 
 bool PositiveFinite(double x) { return std::isfinite(x) && x > 0; }
 
@@ -112,9 +102,9 @@ double WithMinimumMoment(const ProjectModel& m, SlendernessResults& s, int i, do
   return minimum;
 }
 
-// Non-sway, sway and secondary magnification of a load that needs it. Returns the message when the sway
-// story reaches its stability limit (stability index of 1 or more), else an empty text.
-std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool braced, float Lr) {
+// Non-sway, sway and secondary magnification of a load that needs it: Magnified, or Buckling when the
+// sway story reaches its stability limit (stability index of 1 or more).
+SlenderOutcome Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool braced, float Lr) {
   const size_t n = static_cast<size_t>(i);
   const LoadCondition& load = m.loads[n];
   const CriteriaRules& rules = CriteriaFor(m.criteria);
@@ -135,13 +125,13 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
   if (!braced && aciType) deltaNs = 1.0;
   s.deltaNs[n] = static_cast<float>(deltaNs);
   s.Mc[n] = static_cast<float>(deltaNs * designM2);
-  if (braced) return {};
+  if (braced) return SlenderOutcome::Magnified;
 
   double deltaS = amplification;
   if (aciType && load.di != 0 && load.V != 0) {
     const double Q = static_cast<double>(load.P) * load.di / (static_cast<double>(m.L) * load.V);
     s.Q[n] = static_cast<float>(Q);
-    if (Q >= 1) return kBucklingMessage;
+    if (Q >= 1) return SlenderOutcome::Buckling;
     const double x = 1.0 / (1.0 - Q);
     SwayMagnifier method = SwayMagnifier::kCriticalLoad;
     if (rules.stabilityIndexLimit) {
@@ -164,13 +154,13 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
   s.deltaS[n] = static_cast<float>(deltaS);
   s.Mc[n] = static_cast<float>(load.M2ns * deltaNs + load.M2s * deltaS);
 
-  if (rules.family == SlendernessFamily::Aashto) return {};
+  if (rules.family == SlendernessFamily::Aashto) return SlenderOutcome::Magnified;
   // A very slender swaying column can have its largest moment between the ends.
   const SectionProperties& p = m.sectionProperties;
   const double area = HasSteelShapes(m) ? p.transArea : p.concArea;
   const double LrMax = 35.0 / std::sqrt(load.P / (static_cast<double>(m.fpc) * area));
   s.LrMax[n] = static_cast<float>(LrMax);
-  if (!(Lr > LrMax)) return {};
+  if (!(Lr > LrMax)) return SlenderOutcome::Magnified;
   const double M1 = load.M1ns + deltaS * load.M1s;
   const double M2 = load.M2ns + deltaS * load.M2s;
   double Cm2 = M2 == 0 ? 0.6 : 0.6 + 0.4 * M1 / M2;
@@ -182,16 +172,31 @@ std::string Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool br
   const double deltaNs2 = std::max(Cm2 * amplification, 1.0);
   s.deltaNs2[n] = static_cast<float>(deltaNs2);
   if (deltaNs2 * M2design > s.Mc[n]) s.Mc[n] = static_cast<float>(deltaNs2 * M2design);
-  return {};
+  return SlenderOutcome::Magnified;
 }
 
 }  // namespace
 
 bool DesignMomentKnown(const SlendernessResults& s, int i) {
-  if (i < 1 || static_cast<size_t>(i) >= s.SlenderMessage.size() || static_cast<size_t>(i) >= s.Mc.size())
-    return false;
-  const std::string& message = s.SlenderMessage[static_cast<size_t>(i)];
-  return message.empty() || message == kTensileLoad || message == kNoAxialLoad || message == kMayBeIgnored;
+  if (i < 1 || static_cast<size_t>(i) >= s.outcome.size() || static_cast<size_t>(i) >= s.Mc.size()) return false;
+  return HasDesignMoment(s.outcome[static_cast<size_t>(i)]);
+}
+
+const char* SlenderOutcomeText(SlenderOutcome outcome) {
+  switch (outcome) {
+    case SlenderOutcome::Magnified: return "";
+    case SlenderOutcome::TensileLoad: return "No slenderness effects for tensile load";
+    case SlenderOutcome::NoAxialLoad: return "No slenderness effects for no axial load";
+    case SlenderOutcome::MayBeIgnored: return "Slenderness effects may be ignored";
+    case SlenderOutcome::PDeltaRequired: return "P-Delta analysis is required";
+    case SlenderOutcome::Buckling: return "Axial load exceeds critical buckling load";
+    // Member data that give no usable stiffness or radius of gyration (a zero effective length factor, a
+    // creep ratio of -1 or below, a section without area) leave nothing to magnify with.
+    case SlenderOutcome::NoCriticalLoad: return "Member data give no critical buckling load";
+    case SlenderOutcome::NoRadius: return "Radius of gyration of the section is not available";
+    case SlenderOutcome::TensionExceeded: return "Axial tension exceeds the capacity of the reinforcement";
+  }
+  return "";
 }
 
 float InitialMoment(const LoadCondition& load) {
@@ -228,7 +233,7 @@ void ComputeSlenderness(ProjectModel& m) {
   s.LrMax.assign(size, 0.0f);
   s.Cm2.assign(size, 0.0f);
   s.deltaNs2.assign(size, 1.0f);
-  s.SlenderMessage.assign(size, std::string());
+  s.outcome.assign(size, SlenderOutcome::Magnified);
   s.M2min.assign(size, 0.0f);
   s.swayMagnifier.assign(size, SwayMagnifier::kNone);
 
@@ -242,33 +247,33 @@ void ComputeSlenderness(ProjectModel& m) {
     s.Mc[n] = initial;
 
     const double Pc = CriticalLoad(m, load, s);
-    std::string& message = s.SlenderMessage[n];
+    SlenderOutcome& outcome = s.outcome[n];
     if (!PositiveFinite(Pc)) {
-      message = kNoCriticalLoad;
+      outcome = SlenderOutcome::NoCriticalLoad;
       continue;
     }
     s.Pc[n] = static_cast<float>(Pc);
     if (s.r <= 0) {
-      message = kNoRadius;
+      outcome = SlenderOutcome::NoRadius;
       continue;
     }
     // A load at the critical load has an infinite magnifier: it is reported as buckling too.
     if (!(static_cast<double>(s.phiK) * s.Pc[n] > load.P)) {
-      message = kBucklingMessage;
+      outcome = SlenderOutcome::Buckling;
       continue;
     }
     s.klrLimitKnown[n] = KlrLimit(m, load, braced, s.klrLimit[n]);
     if (load.P < 0) {
-      message = kTensileLoad;
+      outcome = SlenderOutcome::TensileLoad;
     } else if (load.P == 0) {
-      message = kNoAxialLoad;
+      outcome = SlenderOutcome::NoAxialLoad;
     } else if (s.klrLimit[n] > klr) {
-      message = kMayBeIgnored;
+      outcome = SlenderOutcome::MayBeIgnored;
     } else if (klr > 100) {
-      message = kPDeltaRequired;
+      outcome = SlenderOutcome::PDeltaRequired;
     } else {
-      message = Magnify(m, s, i, braced, Lr);
-      if (!message.empty()) {
+      outcome = Magnify(m, s, i, braced, Lr);
+      if (outcome != SlenderOutcome::Magnified) {
         // Back to the initial moment and unit factors: no magnified moment exists for this load.
         s.Mc[n] = initial;
         s.deltaNs[n] = 1.0f;

@@ -14,8 +14,9 @@ namespace tarnix {
 struct ProjectModel;
 struct LoadCondition;
 
-/// The message of a load whose load reaches the critical buckling load (no magnified moment exists).
-inline constexpr const char* kBucklingMessage = "*** Axial load exceeds critical buckling load";
+/// What an outcome means, for the report ("Slenderness effects may be ignored", "Axial load exceeds
+/// critical buckling load"); empty for a magnified load.
+const char* SlenderOutcomeText(SlenderOutcome outcome);
 
 /// The initial design moment of a load: the larger of its moment M and its end moments M2ns + M2s.
 float InitialMoment(const LoadCondition& load);

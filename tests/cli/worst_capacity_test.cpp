@@ -54,7 +54,7 @@ TEST(WorstCapacity, SlenderWallUsesTheMagnifiedMomentAndTheWallCapacity) {
   // A load that fails one of the wall's limits is named instead of a ratio.
   m = SlenderPanel({{2000, 24000}, {20000, 12000}});
   RunAnalyses(m);
-  ASSERT_EQ(m.slenderness.SlenderMessage[2], kBucklingMessage);
+  ASSERT_EQ(m.slenderness.outcome[2], SlenderOutcome::Buckling);
   EXPECT_EQ(WorstCapacityText(m), "no design moment for load condition 2");
   m = SlenderPanel({{-20000, 12000}});
   RunAnalyses(m);

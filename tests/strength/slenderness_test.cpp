@@ -36,14 +36,14 @@ LoadCondition& Load(ProjectModel& m, int i = 1) { return m.loads[static_cast<siz
 // Runs the magnification and returns load i's results as a small record.
 struct LoadResult {
   double Mc, Pc, klrLimit, Cm, Q, deltaNs, deltaS, Cm2, deltaNs2;
-  std::string message;
+  SlenderOutcome outcome;
 };
 LoadResult Magnified(ProjectModel& m, int i = 1) {
   ComputeSlenderness(m);
   const SlendernessResults& s = m.slenderness;
   const size_t n = static_cast<size_t>(i);
   return {s.Mc[n],      s.Pc[n],     s.klrLimit[n], s.Cm[n],       s.Q[n],
-          s.deltaNs[n], s.deltaS[n], s.Cm2[n],      s.deltaNs2[n], s.SlenderMessage[n]};
+          s.deltaNs[n], s.deltaS[n], s.Cm2[n],      s.deltaNs2[n], s.outcome[n]};
 }
 
 double EulerLoad(double EI, double kl) { return kPi2 * EI / (kl * kl); }
@@ -67,7 +67,7 @@ TEST(SlendernessAci318, BracedColumnUnderBothAciKeys) {
     // M below M2ns: the end moment is magnified; it is above M2,min = 600 kip (0.6 + 0.03 x 20 in).
     EXPECT_NEAR(r.Mc, 0.8 * amplification * 900000, 1);
     EXPECT_EQ(m.slenderness.M2min[1], 0);
-    EXPECT_EQ(r.message, "");
+    EXPECT_EQ(r.outcome, SlenderOutcome::Magnified);
     EXPECT_EQ(r.deltaS, 1);
     EXPECT_EQ(r.Q, 0);
 
@@ -115,7 +115,7 @@ TEST(SlendernessMinimumMoment, OnlyTheCodesThatRequireIt) {
     load.P = 400000, load.M = 100000, load.M1ns = load.M2ns = 120000;
     const double amplification = 1 / (1 - 400000 / (0.75 * EulerLoad(0.2 * kEc * kIg + kEr * kIse, 240)));
     const LoadResult r = Magnified(m);
-    ASSERT_EQ(r.message, "");
+    ASSERT_EQ(r.outcome, SlenderOutcome::Magnified);
     EXPECT_FLOAT_EQ(r.Cm, 1);
     EXPECT_NEAR(r.Mc, amplification * std::max(120000.0, row.minimum), 1);
     EXPECT_NEAR(m.slenderness.M2min[1], row.minimum, 1);
@@ -125,7 +125,7 @@ TEST(SlendernessMinimumMoment, OnlyTheCodesThatRequireIt) {
     load.M1ns = load.M2ns = 0, load.M = 800000;
     m.L = 300;
     const LoadResult none = Magnified(m);
-    ASSERT_EQ(none.message, "");
+    ASSERT_EQ(none.outcome, SlenderOutcome::Magnified);
     EXPECT_FLOAT_EQ(none.Cm, 1);
     const double longer = 1 / (1 - 400000 / (0.75 * EulerLoad(0.2 * kEc * kIg + kEr * kIse, 300)));
     EXPECT_NEAR(none.Mc, longer * std::max(800000.0, row.minimum), 1);
@@ -209,7 +209,7 @@ TEST(SlendernessAci318, SwayColumnMagnifiesTheSwayMoments) {
   // Q of 1 or more: the storey is unstable, no magnified moment.
   load.P = 300000, load.V = 300000 * 0.4f / 240;
   r = Magnified(m);
-  EXPECT_EQ(r.message, kBucklingMessage);
+  EXPECT_EQ(r.outcome, SlenderOutcome::Buckling);
   EXPECT_EQ(r.Mc, 500000);
   EXPECT_FALSE(DesignMomentKnown(m.slenderness, 1));
 }
@@ -329,7 +329,7 @@ TEST(SlendernessCsa, KlrLimitFromTheAxialLoadLevel) {
   // A small load makes the limit large: slenderness may be ignored, even beyond kl/r 100.
   m.L = 720;  // kl/r = 124.7
   load.P = 1000;
-  EXPECT_EQ(Magnified(m).message, "Slenderness effects may be ignored");
+  EXPECT_EQ(Magnified(m).outcome, SlenderOutcome::MayBeIgnored);
 
   // No compression: the limit has no value and is not reported.
   for (float P : {-50000.0f, 0.0f}) {
@@ -337,8 +337,7 @@ TEST(SlendernessCsa, KlrLimitFromTheAxialLoadLevel) {
     const LoadResult r = Magnified(m);
     EXPECT_FALSE(m.slenderness.klrLimitKnown[1]);
     EXPECT_TRUE(std::isfinite(r.klrLimit));
-    EXPECT_EQ(r.message,
-              P < 0 ? "No slenderness effects for tensile load" : "No slenderness effects for no axial load");
+    EXPECT_EQ(r.outcome, P < 0 ? SlenderOutcome::TensileLoad : SlenderOutcome::NoAxialLoad);
   }
 
   // Sway under CSA: Cm keeps 0.6 and the non-sway moments are not magnified.
@@ -381,25 +380,25 @@ TEST(SlendernessMessages, OrderAndBoundaries) {
   ASSERT_EQ(m.slenderness.r, 5.0f);
 
   // kl/r equal to the limit (28) is magnified, 27 is ignored; kl/r of 100 is magnified, above it not.
-  EXPECT_EQ(Magnified(m).message, "");
+  EXPECT_EQ(Magnified(m).outcome, SlenderOutcome::Magnified);
   m.L = 135;
-  EXPECT_EQ(Magnified(m).message, "Slenderness effects may be ignored");
+  EXPECT_EQ(Magnified(m).outcome, SlenderOutcome::MayBeIgnored);
   m.L = 500;
-  EXPECT_EQ(Magnified(m).message, "");
+  EXPECT_EQ(Magnified(m).outcome, SlenderOutcome::Magnified);
   m.L = 505;
   LoadResult r = Magnified(m);
-  EXPECT_EQ(r.message, "P-Delta analysis is required");
+  EXPECT_EQ(r.outcome, SlenderOutcome::PDeltaRequired);
   EXPECT_EQ(r.Mc, 250000);  // the initial moment: M2ns + M2s above M
   EXPECT_FALSE(DesignMomentKnown(m.slenderness, 1));
 
   // The load tests come before the kl/r tests.
   load.P = 0;
   r = Magnified(m);
-  EXPECT_EQ(r.message, "No slenderness effects for no axial load");
+  EXPECT_EQ(r.outcome, SlenderOutcome::NoAxialLoad);
   EXPECT_TRUE(DesignMomentKnown(m.slenderness, 1));
   load.P = -1000;
   m.L = 100;
-  EXPECT_EQ(Magnified(m).message, "No slenderness effects for tensile load");
+  EXPECT_EQ(Magnified(m).outcome, SlenderOutcome::TensileLoad);
 
   // Buckling comes first and includes the load that equals the critical load.
   m.L = 400;
@@ -408,19 +407,19 @@ TEST(SlendernessMessages, OrderAndBoundaries) {
   load.P = static_cast<float>(critical);
   if (load.P < critical) load.P = std::nextafter(load.P, 2 * load.P);
   r = Magnified(m);
-  EXPECT_EQ(r.message, kBucklingMessage);
+  EXPECT_EQ(r.outcome, SlenderOutcome::Buckling);
   EXPECT_EQ(r.Mc, 250000);
   EXPECT_EQ(r.deltaNs, 1);
   load.P = std::nextafter(static_cast<float>(critical), 0.0f);
   if (load.P >= critical) load.P = std::nextafter(load.P, 0.0f);
   r = Magnified(m);
-  EXPECT_EQ(r.message, "");
+  EXPECT_EQ(r.outcome, SlenderOutcome::Magnified);
   EXPECT_TRUE(std::isfinite(r.Mc) && r.Mc > 0);
 
   // A zero effective length factor gives no critical load and no number.
   m.Keff = 0;
   r = Magnified(m);
-  EXPECT_EQ(r.message, "*** Member data give no critical buckling load");
+  EXPECT_EQ(r.outcome, SlenderOutcome::NoCriticalLoad);
   EXPECT_EQ(r.Pc, 0);
 }
 
@@ -432,7 +431,7 @@ TEST(SlendernessReports, BucklingAndOptionFourShowNoMagnifiedMoment) {
   Load(m, 1).P = 200000, Load(m, 1).M = 600000;  // beyond the critical load of this very long column
   Load(m, 2).P = 20000, Load(m, 2).M = 600000;
   RunAnalyses(m);
-  ASSERT_EQ(m.slenderness.SlenderMessage[1], kBucklingMessage);
+  ASSERT_EQ(m.slenderness.outcome[1], SlenderOutcome::Buckling);
   ReportWriter analysis;
   WriteSectionAnalysisReport(m, analysis);
   const std::string text = analysis.Text();
