@@ -6,6 +6,7 @@
 #include "report/input_echo.h"
 #include "report/number_format.h"
 #include "report/section_writers.h"
+#include "version.h"
 
 namespace tarnix {
 
@@ -77,8 +78,8 @@ void ReportWriter::TableHeading(std::initializer_list<std::pair<int, const char*
 }
 
 std::string BuildVersionText() {
-  return std::to_string(TARNIX_VERSION_MAJOR) + "." + std::to_string(TARNIX_VERSION_MINOR) +
-         std::to_string(TARNIX_VERSION_PATCH);
+  return std::to_string(kTarnixVersionMajor) + "." + std::to_string(kTarnixVersionMinor) +
+         std::to_string(kTarnixVersionPatch);
 }
 
 std::tm ReportTime() {
