@@ -10,6 +10,7 @@
 #include <sstream>
 #include <thread>
 
+#include "base/version.h"
 #include "model/calculation_run.h"
 #include "model/defaults.h"
 #include "model/input_file.h"
@@ -20,7 +21,6 @@
 #include "report/number_format.h"
 #include "report/verification.h"
 #include "strength/slenderness.h"
-#include "version.h"
 
 namespace tarnix {
 namespace {

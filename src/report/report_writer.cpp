@@ -3,10 +3,10 @@
 
 #include <cstdlib>
 
+#include "base/version.h"
 #include "report/input_echo.h"
 #include "report/number_format.h"
 #include "report/section_writers.h"
-#include "version.h"
 
 namespace tarnix {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "base/version.h"
 #include "shell/main_window.h"
-#include "version.h"
 
 int main(int argc, char* argv[]) {
   // Answered before the application starts, so that it works without a display.
