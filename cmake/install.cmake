@@ -8,7 +8,8 @@ set(TARNIX_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/tarnix)
 
 # tarnix-run looks for the installed worked examples relative to its own folder, so that an installation
 # moved elsewhere still finds them; in a build tree it falls back to those of the sources.
-file(RELATIVE_PATH TARNIX_VERIFICATION_FROM_BIN /${CMAKE_INSTALL_BINDIR} /${TARNIX_DATA_DIR}/verification)
+file(RELATIVE_PATH TARNIX_VERIFICATION_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
+  ${CMAKE_INSTALL_FULL_DATADIR}/tarnix/verification)
 target_compile_definitions(tarnix_cli PRIVATE
   TARNIX_INSTALLED_VERIFICATION_DIR="${TARNIX_VERIFICATION_FROM_BIN}")
 
