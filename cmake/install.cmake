@@ -26,7 +26,7 @@ if(TARGET tarnix)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
 
-# The manual page of tarnix-run is made from its --help and --version, so it cannot drift from them.
+# The manual page of tarnix-run is made from its --help, so that it cannot drift from it.
 find_program(HELP2MAN help2man)
 if(HELP2MAN AND NOT CMAKE_CROSSCOMPILING)
   set(TARNIX_RUN_MANUAL ${PROJECT_BINARY_DIR}/tarnix-run.1)
