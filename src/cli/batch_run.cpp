@@ -10,6 +10,7 @@
 #include <sstream>
 #include <thread>
 
+#include "base/version.h"
 #include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/input_file.h"
@@ -26,10 +27,9 @@ namespace tarnix {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tarnix-run INPUT.in [-o OUTPUT.out] [--csv DIR] [--svg DIR] [--no-mc] [--progress]\n"
-    "                  [--save-input FILE]\n"
-    "       tarnix-run INPUT.in INPUT.in ... [-j N] [--csv DIR] [--svg DIR] [--no-mc]\n"
-    "       tarnix-run --verify [DIR]\n"
+    "Usage: tarnix-run INPUT.in [-o OUTPUT.out] [--csv DIR] [--svg DIR] [--no-mc] [--save-input FILE]\n"
+    "  or:  tarnix-run INPUT.in INPUT.in ... [-j N] [--csv DIR] [--svg DIR] [--no-mc]\n"
+    "  or:  tarnix-run --verify [DIR]\n"
     "\n"
     "Loads INPUT.in, runs the calculation and writes the report to OUTPUT.out\n"
     "(default: INPUT with the extension .out). Every report section is written; the\n"
@@ -51,9 +51,23 @@ constexpr const char* kUsage =
     "                       examples of this program) and print expected against\n"
     "                       computed values; exit status 1 when any check fails\n"
     "  --help               show this text\n"
+    "  --version            show the version of the program\n"
     "\n"
     "Exit status: 0 on success, 1 when the input cannot be read, is incomplete or a\n"
     "file cannot be written, 2 for a wrong command line.\n";
+
+// The worked examples shipped with the program: those installed with this executable (found relative to
+// it, so that a moved installation still finds its own), else those of the source tree it was built from.
+std::string DefaultVerificationDir() {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const fs::path installed = executable.parent_path() / TARNIX_INSTALLED_VERIFICATION_DIR;
+    if (fs::is_directory(installed, ec)) return fs::weakly_canonical(installed, ec).string();
+  }
+  return TARNIX_VERIFICATION_DIR;
+}
 
 struct Options {
   std::vector<std::string> inputs;
@@ -62,6 +76,7 @@ struct Options {
   bool noMomentCurvature = false;
   bool progress = false;
   bool help = false;
+  bool version = false;
 };
 
 // Parses the arguments; returns the problem as text, or nothing when they are valid.
@@ -76,6 +91,8 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
     std::optional<std::string> problem;
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "-o") {
       problem = value(options.output);
     } else if (arg == "--csv") {
@@ -101,7 +118,7 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
       options.noMomentCurvature = true;
     } else if (arg == "--verify") {
       const bool hasDir = i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-';
-      options.verifyDir = hasDir ? args[++i] : std::string(TARNIX_VERIFICATION_DIR);
+      options.verifyDir = hasDir ? args[++i] : DefaultVerificationDir();
     } else if (!arg.empty() && arg[0] == '-') {
       problem = "unknown option " + arg;
     } else {
@@ -110,7 +127,9 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
     if (problem) return problem;
   }
   if (options.verifyDir && !options.inputs.empty()) return std::string("--verify takes no input file");
-  if (!options.help && !options.verifyDir && options.inputs.empty()) return std::string("no input file given");
+  if (!options.help && !options.version && !options.verifyDir && options.inputs.empty()) {
+    return std::string("no input file given");
+  }
   if (options.inputs.size() > 1 && (options.output || options.saveInput)) {
     return std::string("-o and --save-input take a single input file");
   }
@@ -284,7 +303,12 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     out << kUsage;
     return 0;
   }
+  if (options.version) {
+    out << "tarnix " << kTarnixVersion << '\n';
+    return 0;
+  }
   if (options.verifyDir) {
+    out << "Worked examples in " << *options.verifyDir << "\n\n";
     const std::vector<VerificationRow> rows = VerifyFolder(*options.verifyDir);
     out << FormatVerificationTable(rows);
     return AllPassed(rows) ? 0 : 1;

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "base/version.h"
 #include "report/input_echo.h"
 #include "base/number_format.h"
 #include "report/section_writers.h"
@@ -77,8 +78,8 @@ void ReportWriter::TableHeading(std::initializer_list<std::pair<int, const char*
 }
 
 std::string BuildVersionText() {
-  return std::to_string(TARNIX_VERSION_MAJOR) + "." + std::to_string(TARNIX_VERSION_MINOR) +
-         std::to_string(TARNIX_VERSION_PATCH);
+  return std::to_string(kTarnixVersionMajor) + "." + std::to_string(kTarnixVersionMinor) +
+         std::to_string(kTarnixVersionPatch);
 }
 
 std::tm ReportTime() {

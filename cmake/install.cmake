@@ -1,0 +1,73 @@
+# Installation and the Debian package: where the programs, their examples, the desktop entry, the icon,
+# the manual page and the documents go, and the package `cpack -G DEB` makes of them.
+include(GNUInstallDirs)
+
+set(TARNIX_DATA_DIR ${CMAKE_INSTALL_DATADIR}/tarnix)
+# Debian keeps a package's documents under its own (lower-case) name.
+set(TARNIX_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/tarnix)
+
+# tarnix-run looks for the installed worked examples relative to its own folder, so that an installation
+# moved elsewhere still finds them; in a build tree it falls back to those of the sources.
+file(RELATIVE_PATH TARNIX_VERIFICATION_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
+  ${CMAKE_INSTALL_FULL_DATADIR}/tarnix/verification)
+target_compile_definitions(tarnix_cli PRIVATE
+  TARNIX_INSTALLED_VERIFICATION_DIR="${TARNIX_VERIFICATION_FROM_BIN}")
+
+install(TARGETS tarnix-run)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${TARNIX_DATA_DIR}/examples
+  FILES_MATCHING PATTERN "*.in" PATTERN verification EXCLUDE)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/verification/ DESTINATION ${TARNIX_DATA_DIR}/verification)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${TARNIX_DOC_DIR})
+
+if(TARGET tarnix)
+  install(TARGETS tarnix)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/tarnix.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/tarnix.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()
+
+# The manual page of tarnix-run is made from its --help, so that it cannot drift from it.
+find_program(HELP2MAN help2man)
+if(HELP2MAN AND NOT CMAKE_CROSSCOMPILING)
+  set(TARNIX_RUN_MANUAL ${PROJECT_BINARY_DIR}/tarnix-run.1)
+  add_custom_command(OUTPUT ${TARNIX_RUN_MANUAL}
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C ${HELP2MAN} --no-info --section=1
+      "--name=analyse a reinforced-concrete cross-section without a window"
+      "--version-string=tarnix-run ${PROJECT_VERSION}" "--source=tarnix ${PROJECT_VERSION}"
+      --include=${PROJECT_SOURCE_DIR}/data/tarnix-run.h2m --output=${TARNIX_RUN_MANUAL} $<TARGET_FILE:tarnix-run>
+    DEPENDS tarnix-run ${PROJECT_SOURCE_DIR}/data/tarnix-run.h2m
+    COMMENT "Writing the manual page of tarnix-run"
+    VERBATIM)
+  add_custom_target(tarnix_run_manual ALL DEPENDS ${TARNIX_RUN_MANUAL})
+  install(FILES ${TARNIX_RUN_MANUAL} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  message(STATUS "help2man not found: tarnix-run is installed without its manual page")
+endif()
+
+# The Debian package: tarnix_<version>_<arch>.deb, its library dependencies read from the binaries.
+set(TARNIX_PACKAGE_MAINTAINER "TARNIX maintainers <maintainers@tarnix.invalid>"
+  CACHE STRING "Maintainer field of the Debian package")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarnix)
+set(CPACK_PACKAGE_VENDOR TARNIX)
+set(CPACK_PACKAGE_CONTACT "${TARNIX_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "reinforced-concrete member cross-section analysis")
+set(CPACK_PACKAGE_DESCRIPTION
+  "TARNIX analyses one reinforced-concrete member cross-section, with or without an embedded
+structural steel shape, for axial load and moment: section properties, the moment-axial
+interaction diagram, the capacity of each load condition, slenderness effects, and
+moment-curvature with confined concrete, written to a fixed-layout text report.
+.
+The package holds the batch tool tarnix-run with its worked verification examples and,
+when built with Qt, the desktop program tarnix.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+if(TARGET tarnix)
+  # Qt loads its window-system plugins at run time, out of sight of dpkg-shlibdeps.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+endif()
+include(CPack)
