@@ -21,8 +21,7 @@ void BM_EvaluateSection(benchmark::State& state) {
   tarnix::EvaluationScratch scratch;  // as the analysis keeps it, sized once
   float c = 10;
   for (auto _ : state) {
-    bool first = false;
-    benchmark::DoNotOptimize(tarnix::EvaluateSection(slices, models, 0.003f, c, first, scratch));
+    benchmark::DoNotOptimize(tarnix::EvaluateSection(slices, models, 0.003f, c, scratch));
     c = c < 40 ? c + 0.01f : 10;
   }
 }

@@ -1,6 +1,7 @@
 // Moment-curvature analysis of every load condition under its constant axial load: the top-fibre strain
-// is raised step by step and, at each strain, the neutral axis is swept down until the section's axial
-// force falls to the load; each accepted state is a point of the curve.
+// is raised step by step and, at each strain, the neutral-axis depth is solved at which the section's axial
+// force equals the load; each solution is a point of the curve, and every event gets a point at the strain
+// where it first occurs.
 #pragma once
 
 #include <functional>
@@ -13,8 +14,9 @@ namespace tarnix {
 
 struct ProjectModel;
 
-/// A stored point: top-fibre strain, neutral-axis depth, axial force (lb / N) and moment about the gross
-/// concrete centroid (lb-in / N-mm), with the events marked there.
+/// A stored point: top-fibre strain, neutral-axis depth, axial force of the section (lb / N; the load within
+/// the equilibrium tolerance) and moment about the gross concrete centroid (lb-in / N-mm), with the events
+/// of the section in that state.
 struct McPoint {
   float strain = 0;
   float depth = 0;
@@ -26,7 +28,7 @@ struct McPoint {
 /// The curve of one load condition.
 struct McCurve {
   std::vector<McPoint> points;
-  bool failRecorded = false;  ///< a failing point was dropped from the curve and kept here
+  bool failRecorded = false;  ///< the curve ended by a failure event, at failPoint (its last point)
   McPoint failPoint;
   float maxTension = 0;         ///< most negative total tension force among the stored points
   float maxTensionMoment = 0;   ///< moment of the point that set it
@@ -37,7 +39,8 @@ struct McCurve {
 struct McResult {
   std::string problem;    ///< why the analysis could not run ("*** ..."), empty when it ran
   std::string rejection;  ///< "Load condition i is too high (low) for MC analysis", empty when accepted
-  int stepCount = 0;
+  int stepCount = 0;          ///< number of strain steps
+  long long evaluations = 0;  ///< section evaluations the analysis made
   std::vector<McCurve> curves;  ///< per load condition 1..ns (slot 0 unused)
   bool ran() const { return problem.empty() && rejection.empty() && !curves.empty(); }
 };
@@ -50,7 +53,8 @@ struct McProgress {
 };
 
 /// Traces the moment-curvature curve of every load condition and stores it in the model's result block.
-/// Needs the section properties. Raises ebeg to einc when it is smaller and sets cend, as the sweep uses them.
+/// Needs the section properties. Raises ebeg to einc when it is smaller and sets cend to the depth at which
+/// the first search starts.
 void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress = {});
 
 }  // namespace tarnix

@@ -9,6 +9,8 @@
 #include "curvature/idealization.h"
 #include "model/calculation_run.h"
 #include "model/defaults.h"
+#include "model/input_file.h"
+#include "section/geometry.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
@@ -52,32 +54,54 @@ TEST(MomentCurvature, ElasticCrackedSectionInPureBending) {
   // Equilibrium of the cracked elastic section: Ec b c^2 / 2 = Es As (d - c), independent of the strain.
   const double a = 4e6 * 12 / 2, b = 29e6 * 3, d = 17.5;
   const double c = (-b + std::sqrt(b * b + 4 * a * b * d)) / (2 * a);
+  const double squash = m.sectionProperties.transArea * m.fpc;
   ASSERT_EQ(r.curves[1].points.size(), 4u);
   for (const McPoint& p : r.curves[1].points) {
-    // The sweep takes the first depth at or below the equilibrium depth.
-    EXPECT_LE(p.depth, c + 1e-4) << p.strain;
-    EXPECT_GT(p.depth, c - 0.0101) << p.strain;
-    EXPECT_LE(p.axial, 0);
+    EXPECT_NEAR(p.depth, c, 1e-4 * c) << p.strain;  // the slices' midpoint rule, not a sweep's grid
+    EXPECT_NEAR(p.axial, 0, 1e-6 * squash) << p.strain;
     // The couple: the steel force times the lever arm d - c / 3.
     const double steel = 29e6 * p.strain * (d - c) / c * 3;
-    EXPECT_NEAR(p.moment, steel * (d - c / 3), 0.01 * steel * d) << p.strain;
+    EXPECT_NEAR(p.moment, steel * (d - c / 3), 1e-4 * steel * d) << p.strain;
   }
 }
 
-TEST(MomentCurvature, FractureDropsThePointThatFellOff) {
-  // Under a small compression load the sweep reaches shallow neutral axes where the bars have fractured.
+TEST(MomentCurvature, FractureOfTheOnlyLayerEndsTheCurveWithItsEvent) {
+  // After its one layer of bars fractures a beam has nothing to balance the concrete: the curve ends at the
+  // last state in equilibrium, the bars at their fracture strain 0.004, marked and noted as the failure.
   ProjectModel m = SinglyReinforced(0.004f);
-  m.esp = 0.003f;
-  m.cbeg = 0.05f;
-  m.loads[1].P = 50000;
+  m.esp = 0.01f;
+  m.cinc = 0.05f;
   MomentCurvatureAnalysis(m);
   const McCurve& curve = m.momentCurvature.curves[1];
-  EXPECT_TRUE(curve.finished);
-  ASSERT_FALSE(curve.points.empty());
-  EXPECT_TRUE(curve.points.back().events.Has(McEvent::LongReinfFail));
-  if (curve.failRecorded) {
-    EXPECT_LT(curve.failPoint.moment, 0.9f * curve.points.back().moment);
-  }
+  ASSERT_TRUE(curve.finished);
+  ASSERT_GE(curve.points.size(), 2u);
+  const McPoint& last = curve.points.back();
+  EXPECT_TRUE(last.events.Has(McEvent::LongReinfFail));
+  EXPECT_TRUE(curve.failRecorded);
+  EXPECT_EQ(curve.failPoint.strain, last.strain);
+  const double barStrain = (last.depth - 17.5) * last.strain / last.depth;
+  EXPECT_NEAR(barStrain, -0.004, 1e-4 * m.einc * (17.5 - last.depth) / last.depth + 1e-7);
+  EXPECT_GT(last.moment, curve.points[curve.points.size() - 2].moment);  // the moment just before fracture
+
+  ReportWriter out;
+  WriteMomentCurvatureReport(m, out);
+  const std::string text = out.Text();
+  EXPECT_NE(text.find("Long reinf fail\r\n\r\n     Note: Failure occurred at:"), std::string::npos) << text;
+}
+
+// The first row of a heavily loaded column is in equilibrium with its load: the neutral axis lies below
+// the section (examples/circular_spiral.in, load 2 of 6000 kN on a 1000 mm circle).
+TEST(MomentCurvature, HighLoadFirstPointIsInEquilibriumBelowTheSection) {
+  ProjectModel m;
+  ResetAll(m);
+  ASSERT_TRUE(LoadInputFile(m, std::string(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in").ok());
+  RunAnalyses(m);
+  ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem;
+  const McPoint& first = m.momentCurvature.curves[2].points.front();
+  EXPECT_EQ(m.loads[2].P, 6000e3f);
+  EXPECT_NEAR(first.axial, 6000e3, 1e-6 * m.sectionProperties.transArea * m.fpc);
+  EXPECT_GT(first.depth, ConcreteDepth(m));
+  EXPECT_GT(first.moment, 0);
 }
 
 TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
@@ -194,10 +218,11 @@ TEST(MomentCurvatureReport, FailureNoteAndSinglePointAdvice) {
   SetRecordCount(m, RecordKind::ConcreteRect, 1);
   SetLoadCount(m, 2);
   McCurve failed;
-  failed.points = {{0.001f, 5, 1000, 120000, {}}, {0.002f, 4, 1000, 180000, {}}};
+  failed.points = {{0.001f, 5, 1000, 120000, {}}, {0.0025f, 3.5f, 1000, 60000, {}}};
   failed.points.back().events.Raise(McEvent::LongReinfFail);
   failed.failRecorded = true;
-  failed.failPoint = {0.0025f, 3.5f, 1000, 60000, {}};
+  failed.failPoint = failed.points.back();
+  m.loads[1].P = 1000;
   McCurve single;
   single.points = {{0.001f, 5, 1000, 120000, {}}};
   m.momentCurvature.stepCount = 2;
@@ -205,7 +230,7 @@ TEST(MomentCurvatureReport, FailureNoteAndSinglePointAdvice) {
   ReportWriter out;
   WriteMomentCurvatureReport(m, out);
   const std::string text = out.Text();
-  EXPECT_NE(text.find("     0.00200       4.00           1.0            0.000500       15.0           Long reinf fail\r\n"
+  EXPECT_NE(text.find("     0.00250       3.50           1.0            0.000714       5.0            Long reinf fail\r\n"
                       "\r\n"
                       "     Note: Failure occurred at:\r\n"
                       "\r\n"

@@ -38,9 +38,9 @@ ProjectModel Elastic(bool bars) {
   return m;
 }
 
-SectionForces Evaluate(ProjectModel& m, float e, float c, bool firstNonPositive = false) {
+SectionForces Evaluate(ProjectModel& m, float e, float c) {
   const SectionSlices slices = SliceSection(m);
-  return EvaluateSection(slices, MaterialModelsOf(m), e, c, firstNonPositive);
+  return EvaluateSection(slices, MaterialModelsOf(m), e, c);
 }
 
 TEST(SectionEvaluation, UncrackedElasticRectangle) {
@@ -72,19 +72,14 @@ TEST(SectionEvaluation, CrackedRectangleWithElasticBars) {
   EXPECT_NEAR(f.T, bottom, 1e-4 * std::abs(bottom));
 }
 
-TEST(SectionEvaluation, MomentOfACoupleAndTheFirstNonPositiveRule) {
+TEST(SectionEvaluation, MomentOfACoupleIsAboutTheGrossCentroid) {
   ProjectModel m = Elastic(true);
-  const SectionSlices slices = SliceSection(m);
-  const MaterialModels mm = MaterialModelsOf(m);
-  // Deep tension: P < 0. With the flag set the moment is the first moment's size, once.
-  bool first = true;
-  const SectionForces a = EvaluateSection(slices, mm, 0.0005f, 1.0f, first);
+  // Deep tension (P < 0): the moment is still taken about the gross centroid at 10 in, M = 10 P - sum F y.
+  const SectionForces a = Evaluate(m, 0.0005f, 1.0f);
   EXPECT_LT(a.P, 0);
-  EXPECT_FALSE(first);
-  const SectionForces b = EvaluateSection(slices, mm, 0.0005f, 1.0f, first);
-  // Without the flag it is the moment about the gross centroid, even for a force near zero.
-  EXPECT_NEAR(a.M, std::abs(10 * b.P - b.M), 1e-6 * std::abs(a.M));
-  EXPECT_NE(b.M, 0);
+  const SectionForces b = Evaluate(m, 0.0005f, 1.0f);
+  EXPECT_EQ(a.M, b.M);
+  EXPECT_NE(a.M, 0);
 }
 
 TEST(SectionEvaluation, RefiningTheSlicesConverges) {
@@ -127,10 +122,8 @@ TEST(SectionEvaluation, SharedSteelDepthsAndReusedScratch) {
                 {circle, circleModels, 0.0005f, 60},
                 {rectangle, rectangleModels, 0.002f, 1}};
   for (const auto& state : states) {
-    bool reusedFlag = true, freshFlag = true;
-    const SectionForces reused =
-        EvaluateSection(state.slices, state.models, state.e, state.c, reusedFlag, scratch);
-    const SectionForces fresh = EvaluateSection(state.slices, state.models, state.e, state.c, freshFlag);
+    const SectionForces reused = EvaluateSection(state.slices, state.models, state.e, state.c, scratch);
+    const SectionForces fresh = EvaluateSection(state.slices, state.models, state.e, state.c);
     EXPECT_EQ(reused.P, fresh.P) << state.e << " " << state.c;
     EXPECT_EQ(reused.M, fresh.M) << state.e << " " << state.c;
     EXPECT_EQ(reused.T, fresh.T) << state.e << " " << state.c;
