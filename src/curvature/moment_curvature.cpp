@@ -20,6 +20,8 @@ constexpr int kMaxEvaluationsPerSolve = 250;
 // Equilibrium tolerance as a part of the squash load, and the width to which an event is located as a
 // part of the strain step.
 constexpr double kEquilibriumTolerance = 1e-6;
+// The solver aims at half of it, so that the force stored in single precision stays within it.
+constexpr double kSolverTolerance = kEquilibriumTolerance / 2;
 constexpr double kEventTolerance = 1e-4;
 // Deepest neutral axis searched, in section depths: there the strain varies across the section by a
 // thousandth of itself, and the load that needs a deeper axis is the squash load at this strain.
@@ -146,10 +148,10 @@ class DepthSolver {
       }
     }
     if (exhausted) return q;
-    // Neighbouring depths: the better of the two, unless the force jumps between them (a fracture).
-    const double rlo = std::abs(flo.P - load), rhi = std::abs(fhi.P - load);
-    if (std::min(rlo, rhi) > 100 * tolerance_) return q;
-    return rlo <= rhi ? Found(q, lo, flo) : Found(q, hi, fhi);
+    // Neighbouring depths: the better of the two where the force is continuous at this resolution; a
+    // force that jumps between them (past a fracture or crushing) has no depth in equilibrium.
+    if (fhi.P - flo.P > 4 * tolerance_) return q;
+    return std::abs(flo.P - load) <= std::abs(fhi.P - load) ? Found(q, lo, flo) : Found(q, hi, fhi);
   }
 
   /// One evaluation outside a solve.
@@ -275,7 +277,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   const float lowest = m.cbeg > 0 ? m.cbeg : std::min(m.cinc, m.cend) / 1000;
   const float highest = std::max(kDeepestAxis * m.cend, lowest);
   if (m.cend - m.cinc == m.cend) return finish(kTooManyEvaluations);  // cinc below a depth's resolution
-  DepthSolver solver(slices, models, lowest, highest, m.cinc, std::max(kEquilibriumTolerance * squash, 1e-9));
+  DepthSolver solver(slices, models, lowest, highest, m.cinc, std::max(kSolverTolerance * squash, 1e-9));
   const float eventWidth = static_cast<float>(kEventTolerance * m.einc);
   if (progress.status) progress.status("Moment-curvature", "");
 

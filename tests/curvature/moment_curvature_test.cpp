@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "curvature/idealization.h"
+#include "curvature/section_evaluation.h"
 #include "model/calculation_run.h"
 #include "model/defaults.h"
 #include "model/input_file.h"
@@ -102,6 +104,133 @@ TEST(MomentCurvature, HighLoadFirstPointIsInEquilibriumBelowTheSection) {
   EXPECT_NEAR(first.axial, 6000e3, 1e-6 * m.sectionProperties.transArea * m.fpc);
   EXPECT_GT(first.depth, ConcreteDepth(m));
   EXPECT_GT(first.moment, 0);
+}
+
+ProjectModel AnalysedFile(const std::string& path) {
+  ProjectModel m;
+  ResetAll(m);
+  EXPECT_TRUE(LoadInputFile(m, path).ok()) << path;
+  RunAnalyses(m);
+  return m;
+}
+
+// Every point of every curve of every shipped input file is in equilibrium with its load, and events are
+// located to 1e-4 of the strain step: no two points closer than that unless one of them is an event's.
+TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
+  std::vector<std::string> files;
+  for (const char* folder : {TARNIX_EXAMPLES_DIR, TARNIX_EXAMPLES_DIR "/verification", TARNIX_TESTS_DIR "/report/golden"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (entry.path().extension() == ".in") files.push_back(entry.path().string());
+    }
+  }
+  ASSERT_GE(files.size(), 12u);
+  int curves = 0;
+  for (const std::string& file : files) {
+    const ProjectModel m = AnalysedFile(file);
+    if (!m.momentCurvature.ran()) continue;
+    const double squash = m.sectionProperties.transArea * m.fpc;
+    for (int k = 1; k <= m.ns; ++k) {
+      const McCurve& curve = m.momentCurvature.curves[static_cast<size_t>(k)];
+      ++curves;
+      EXPECT_GE(curve.points.size(), 2u) << file << " load " << k;
+      for (const McPoint& p : curve.points) {
+        EXPECT_NEAR(p.axial, m.loads[static_cast<size_t>(k)].P, 1e-6 * squash) << file << " load " << k << " " << p.strain;
+        EXPECT_TRUE(std::isfinite(p.moment) && p.depth > 0) << file;
+      }
+      for (size_t j = 1; j < curve.points.size(); ++j) {
+        EXPECT_GT(curve.points[j].strain, curve.points[j - 1].strain) << file << " load " << k;
+      }
+      if (curve.finished) {
+        EXPECT_EQ(curve.failPoint.strain, curve.points.back().strain) << file;
+      }
+    }
+  }
+  EXPECT_GE(curves, 10);
+}
+
+// A steel rectangle of elastic-perfectly-plastic steel in pure bending, against the closed form: the axis
+// stays at mid-depth, M = fy b h^2/6 (e/ey) while elastic and fy b h^2/4 (1 - (ey/e)^2/3) after yield
+// (extreme fibre strain e; Timoshenko, Strength of Materials II, plastic bending of a rectangular beam).
+TEST(MomentCurvature, ElasticPerfectlyPlasticRectangleAgainstClosedForm) {
+  ProjectModel m;
+  ResetAll(m);
+  SetRecordCount(m, RecordKind::SteelRect, 1);
+  m.steelRects[1] = {0, 20, 10};
+  m.bsinc = 400;
+  SetLoadCount(m, 1);
+  SetPerformMomentCurvature(m, 1);
+  ChooseSteelModel(m, 1);
+  const float fy = 36000, ey = fy / 29e6f;
+  m.spBL[1] = {-0.02f, -fy};
+  m.spBL[2] = {-ey, -fy};
+  m.spBL[3] = {ey, fy};
+  m.spBL[4] = {0.02f, fy};
+  ComputeSectionProperties(m);
+  MomentCurvatureAnalysis(m);
+  ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem;
+  const McCurve& curve = m.momentCurvature.curves[1];
+  ASSERT_GE(curve.points.size(), 30u);
+  const double b = 10, h = 20;
+  bool yieldSeen = false;
+  for (const McPoint& p : curve.points) {
+    EXPECT_NEAR(p.depth, 10, 1e-4) << p.strain;
+    const double e = p.strain;
+    const double closed = e <= ey ? fy * b * h * h / 6 * e / ey : fy * b * h * h / 4 * (1 - (ey / e) * (ey / e) / 3);
+    EXPECT_NEAR(p.moment, closed, 1e-4 * closed) << e;
+    if (!yieldSeen && p.events.Has(McEvent::StrSteelTensYield)) {
+      yieldSeen = true;
+      // The lowest strip's middle (0.025 above the bottom) reaches ey at this point.
+      EXPECT_NEAR(e, ey * 10 / (10 - 0.025), 1e-4 * m.einc) << e;
+    }
+  }
+  EXPECT_TRUE(yieldSeen);
+  EXPECT_FLOAT_EQ(curve.points.back().strain, 0.02f);  // the last step ends exactly at the last strain
+}
+
+// A singly reinforced beam yields where the cracked elastic section puts its bars at fy/Es:
+// examples/verification/beam_curvature.in, c = kd = 10.7915 in, phi_y = 0.0020690/(21.5 - 10.7915).
+TEST(MomentCurvature, FirstYieldOfASinglyReinforcedBeamIsExact) {
+  const ProjectModel m = AnalysedFile(TARNIX_EXAMPLES_DIR "/verification/beam_curvature.in");
+  ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem;
+  const McIdealization ideal = IdealizeMomentCurvature(m, 1);
+  ASSERT_TRUE(ideal.hasFirstYield);
+  const McPoint& p = m.momentCurvature.curves[1].points[static_cast<size_t>(ideal.firstYieldPoint)];
+  const double ey = 0.0020689655;
+  const double barStrain = (21.5 - p.depth) * p.strain / p.depth;
+  EXPECT_NEAR(barStrain, ey, 1e-4 * m.einc * (21.5 - p.depth) / p.depth + 1e-9);
+  EXPECT_NEAR(p.depth, 10.7915, 1e-3);
+  EXPECT_NEAR(ideal.phiY, ey / (21.5 - 10.7915), 1e-4 * ey / 10.7085);
+}
+
+// The cover line of a tied column no longer moves the core with the slice count: a line inside a uniform
+// slice (63 mm cover, 6 mm slices) and one on a boundary (3 mm slices) give the same section.
+TEST(MomentCurvature, CoverLineInsideASliceGivesTheSameMoment) {
+  ProjectModel m;
+  ResetAll(m);
+  ASSERT_TRUE(LoadInputFile(m, TARNIX_TESTS_DIR "/report/golden/metric_composite.in").ok());
+  ComputeSectionProperties(m);
+  const auto at = [&](int slices, float e, float c) {
+    m.rcinc = slices;
+    return EvaluateSection(SliceSection(m), MaterialModelsOf(m), e, c);
+  };
+  for (const auto& [e, c] : {std::pair{0.002f, 250.0f}, {0.004f, 180.0f}, {0.008f, 120.0f}}) {
+    const SectionForces inside = at(100, e, c), boundary = at(200, e, c);
+    EXPECT_NEAR(inside.M, boundary.M, 1e-3 * std::abs(boundary.M)) << e;
+    EXPECT_NEAR(inside.P, boundary.P, 1e-3 * std::abs(boundary.P)) << e;
+  }
+}
+
+// The 600 x 600 mm column with an encased steel shape, cross ties and a tension load used to stop with
+// "needs too many neutral-axis depths"; every load condition now has its curve.
+TEST(MomentCurvature, MetricEncasedColumnWithATensionLoadCompletes) {
+  const ProjectModel m = AnalysedFile(TARNIX_TESTS_DIR "/report/golden/metric_composite.in");
+  ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem;
+  ASSERT_LT(m.loads[2].P, 0);
+  for (int k = 1; k <= m.ns; ++k) EXPECT_GE(m.momentCurvature.curves[static_cast<size_t>(k)].points.size(), 10u) << k;
+  // A few dozen evaluations per point at most.
+  size_t points = 0;
+  for (int k = 1; k <= m.ns; ++k) points += m.momentCurvature.curves[static_cast<size_t>(k)].points.size();
+  EXPECT_LT(m.momentCurvature.evaluations, static_cast<long long>(40 * points));
 }
 
 TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
