@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "curvature/section_evaluation.h"
 #include "model/project_model.h"
@@ -83,10 +84,13 @@ class DepthSolver {
   long long evaluations = 0;
   bool exhausted = false;  ///< a solve took more evaluations than any real section needs
 
-  Equilibrium Solve(float e, double load, float start) {
+  /// `slope`, when given, is the change of the axial force with the depth near the last solution of the
+  /// same load: a positive value makes the second depth tried a Newton step; it is updated on return.
+  Equilibrium Solve(float e, double load, float start, double* slope = nullptr) {
     Equilibrium q;
     q.e = e;
     used_ = 0;
+    slope_ = slope;
     float c0 = std::clamp(start, lowest_, highest_);
     SectionForces f0 = At(e, c0, q);
     double g0 = f0.P - load;
@@ -95,8 +99,26 @@ class DepthSolver {
     float lo = c0, hi = c0;
     SectionForces flo = f0, fhi = f0;
     double step = increment_;
+    bool bracketed = false;
+    if (slope != nullptr && *slope > 0) {
+      const double change = std::clamp(-g0 / *slope, -64.0 * increment_, 64.0 * increment_);
+      const float c1 = static_cast<float>(std::clamp<double>(c0 + change, lowest_, highest_));
+      if (c1 != c0) {
+        const SectionForces f1 = At(e, c1, q);
+        const double g1 = f1.P - load;
+        if (std::abs(g1) <= tolerance_) return Found(q, c1, f1);
+        if ((g1 > 0) != (g0 > 0)) {
+          bracketed = true;
+          if (g1 > 0) lo = c0, flo = f0, hi = c1, fhi = f1;
+          else lo = c1, flo = f1, hi = c0, fhi = f0;
+        } else if (!NewEvents(f1.events, f0.events, true).Any()) {
+          c0 = c1, f0 = f1, g0 = g1, lo = hi = c1, flo = fhi = f1;
+          step = std::max<double>(increment_, std::abs(change));
+        }
+      }
+    }
     const bool down = g0 > 0;
-    for (;;) {
+    while (!bracketed) {
       const float from = down ? hi : lo;
       const float limit = down ? lowest_ : highest_;
       if (from == limit || exhausted) return q;
@@ -113,10 +135,12 @@ class DepthSolver {
       }
       if (down && g < 0) {
         lo = c, flo = f;
+        bracketed = true;
         break;
       }
       if (!down && g > 0) {
         hi = c, fhi = f;
+        bracketed = true;
         break;
       }
       (down ? hi : lo) = c;
@@ -166,12 +190,19 @@ class DepthSolver {
     ++evaluations;
     SectionForces f = EvaluateSection(slices_, models_, e, c, scratch_);
     q.seen |= f.events;
+    previous_ = last_;
+    last_ = {c, f.P};
     return f;
   }
-  static Equilibrium Found(Equilibrium& q, float c, const SectionForces& f) {
+  Equilibrium Found(Equilibrium& q, float c, const SectionForces& f) {
     q.found = true;
     q.c = c;
     q.f = f;
+    // The secant of the last two depths tried is the slope for the next solve.
+    if (slope_ != nullptr && used_ >= 2 && previous_.first != last_.first) {
+      const double secant = (last_.second - previous_.second) / (static_cast<double>(last_.first) - previous_.first);
+      if (secant > 0) *slope_ = secant;
+    }
     return q;
   }
 
@@ -181,6 +212,8 @@ class DepthSolver {
   double tolerance_;
   EvaluationScratch scratch_;
   int used_ = 0;
+  double* slope_ = nullptr;
+  std::pair<float, double> previous_{}, last_{};  // depth and force of the last two evaluations
 };
 
 McPoint PointOf(const Equilibrium& q) {
@@ -188,11 +221,15 @@ McPoint PointOf(const Equilibrium& q) {
 }
 
 // The first state between a stored point and a later strain at which an event appears that the point did
-// not have, located by bisection on the top-fibre strain with every trial in equilibrium. `upper` is the
+// not have, located to `width` on the top-fibre strain with every trial in equilibrium. `upper` is the
 // state at the later strain: in equilibrium with a new event, or not in equilibrium after a failure.
+// Each trial keeps the bracket [no new event, new event]; the next strain is where the margin of the new
+// events (the strain still left to their limits) runs out on the secant between the bracket's ends,
+// probed just below and just above, and the middle when that does not shrink the bracket.
 // When the curve loses equilibrium at a failure (a fracture leaves nothing to balance the load) the point
 // is the last state in equilibrium, marked with the failure that ends it.
-Equilibrium LocateEvent(DepthSolver& solver, const McPoint& from, Equilibrium upper, double load, float width) {
+Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const MaterialModels& models,
+                        const McPoint& from, Equilibrium upper, double load, float width, double& slope) {
   Equilibrium lower;
   lower.found = true;
   lower.e = from.strain;
@@ -200,15 +237,43 @@ Equilibrium LocateEvent(DepthSolver& solver, const McPoint& from, Equilibrium up
   lower.f.P = from.axial;
   lower.f.M = from.moment;
   lower.f.events = from.events;
+  const McEvents target = upper.found ? NewEvents(upper.f.events, from.events) : McEvents{};
+  const auto margin = [&](const Equilibrium& q) {
+    double least = 1e30;
+    for (McEvent e : kAllEvents) {
+      if (target.Has(e)) least = std::min(least, EventMargin(slices, models, e, q.e, q.c));
+    }
+    return least;
+  };
+  // Illinois weights: an end that stays twice has its margin halved, so the estimates close in from both
+  // sides; an estimate is aimed a little below the limit, and one close above the lower end probes just
+  // above it.
+  double mLower = margin(lower), mUpper = upper.found ? margin(upper) : 0;
+  int side = 0;
   while (upper.e - lower.e > width) {
-    const float middle = lower.e + (upper.e - lower.e) / 2;
-    if (middle <= lower.e || middle >= upper.e) break;
-    Equilibrium trial = solver.Solve(middle, load, lower.c);
+    const double span = static_cast<double>(upper.e) - lower.e;
+    double t = lower.e + span / 2;
+    if (upper.found && mLower > 0 && mUpper <= 0 && mLower < 1e29) {
+      const double estimate = lower.e + span * mLower / (mLower - mUpper);
+      t = estimate - 0.4 * width > lower.e + 0.1 * width ? estimate - 0.4 * width : lower.e + 0.6 * width;
+      if (!(t > lower.e && t < upper.e)) t = lower.e + span / 2;
+    }
+    const float trialStrain = static_cast<float>(t);
+    if (trialStrain <= lower.e || trialStrain >= upper.e) break;
+    const float guess =
+        upper.found ? static_cast<float>(lower.c + (upper.c - lower.c) * (t - lower.e) / span) : lower.c;
+    Equilibrium trial = solver.Solve(trialStrain, load, guess, &slope);
     if (solver.exhausted) return trial;
     if (trial.found && !NewEvents(trial.f.events, from.events).Any()) {
       lower = trial;
+      mLower = margin(lower);
+      if (side == -1) mUpper /= 2;
+      side = -1;
     } else {
       upper = trial;
+      if (upper.found) mUpper = margin(upper);
+      if (side == 1) mLower /= 2;
+      side = 1;
     }
   }
   if (upper.found) return upper;
@@ -282,6 +347,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   if (progress.status) progress.status("Moment-curvature", "");
 
   std::vector<float> start(static_cast<size_t>(loads) + 1, m.cend);
+  std::vector<double> slopes(static_cast<size_t>(loads) + 1, 0.0);
   int finishedCount = 0;
   for (float e : strains) {
     if (progress.cancelled && progress.cancelled()) return finish("*** The moment-curvature analysis was cancelled");
@@ -307,12 +373,22 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
                                                   std::to_string(result.stepCount) + " converged");
         }
       };
-      Equilibrium q = solver.Solve(e, load, start[static_cast<size_t>(k)]);
+      // The depth of the last point, carried on along the line through the last two points.
+      float guess = start[static_cast<size_t>(k)];
+      const size_t n = curve.points.size();
+      if (n >= 2 && curve.points[n - 1].strain > curve.points[n - 2].strain) {
+        const McPoint &a = curve.points[n - 2], &b = curve.points[n - 1];
+        const double slope = (static_cast<double>(b.depth) - a.depth) / (static_cast<double>(b.strain) - a.strain);
+        const float extrapolated = static_cast<float>(b.depth + slope * (e - b.strain));
+        if (extrapolated > 0.5f * b.depth && extrapolated < 2 * b.depth) guess = extrapolated;
+      }
+      double& slope = slopes[static_cast<size_t>(k)];
+      Equilibrium q = solver.Solve(e, load, guess, &slope);
       if (solver.exhausted) return finish(kTooManyEvaluations);
       if (!q.found) {
         // No depth reaches the load: the next strain tries again, unless a failure has ended the curve.
         if (!curve.points.empty() && NewEvents(q.seen, curve.points.back().events, true).Any()) {
-          const Equilibrium last = LocateEvent(solver, curve.points.back(), q, load, eventWidth);
+          const Equilibrium last = LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
           if (solver.exhausted) return finish(kTooManyEvaluations);
           if (HasFailure(last.f.events)) {
             if (last.e == curve.points.back().strain) {
@@ -327,7 +403,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
       for (int located = 0; located < kMcEventCount && !curve.points.empty() &&
                             NewEvents(q.f.events, curve.points.back().events).Any();
            ++located) {
-        const Equilibrium first = LocateEvent(solver, curve.points.back(), q, load, eventWidth);
+        const Equilibrium first = LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
         if (solver.exhausted) return finish(kTooManyEvaluations);
         if (first.e >= q.e) break;  // the event is at the step's own strain
         store(first);

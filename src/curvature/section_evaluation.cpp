@@ -177,7 +177,51 @@ SectionSlices SliceSection(ProjectModel& m) {
   }
   AssignLevels(s.bars, s.barLevels);
   AssignLevels(s.steel, s.steelLevels);
+  const auto extremes = [](const std::vector<SteelDivision>& fibres, float& top, float& bottom) {
+    for (size_t j = 0; j < fibres.size(); ++j) {
+      top = j == 0 ? fibres[j].depth : std::min(top, fibres[j].depth);
+      bottom = j == 0 ? fibres[j].depth : std::max(bottom, fibres[j].depth);
+    }
+  };
+  extremes(s.bars, s.barTop, s.barBottom);
+  extremes(s.steel, s.steelTop, s.steelBottom);
   return s;
+}
+
+double EventMargin(const SectionSlices& s, const MaterialModels& mm, McEvent event, float e, float c) {
+  constexpr double kNever = 1e30;
+  const double perDepth = static_cast<double>(e) / c;
+  const auto strainAt = [&](double depth) { return (c - depth) * perDepth; };
+  // A steel curve: tension yield below its tension yield strain, compression yield above its compression
+  // yield strain, fracture beyond its first or last point; the deepest fibre is the most tensile.
+  const auto steel = [&](const StressStrainCurve& curve, bool any, float top, float bottom, int kind) {
+    if (!any) return kNever;
+    const int last = curve.pointCount;
+    const double most = strainAt(top), least = strainAt(bottom);
+    if (kind == 0) return least - curve.points[last == 4 ? 2 : 3].strain;
+    if (kind == 1) return curve.points[last == 4 ? 3 : 4].strain - most;
+    return std::min(least - curve.points[1].strain, curve.points[last].strain - most);
+  };
+  const bool bars = !s.bars.empty(), shapes = !s.steel.empty();
+  const double top = s.hasConcrete ? strainAt(s.concreteTop) : 0;
+  const bool mander = mm.concreteModel == 3;
+  switch (event) {
+    case McEvent::ReinfTensYield: return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 0);
+    case McEvent::ReinfCompYield: return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 1);
+    case McEvent::LongReinfFail: return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 2);
+    case McEvent::StrSteelTensYield: return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 0);
+    case McEvent::StrSteelCompYield: return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 1);
+    case McEvent::StrSteelFail: return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 2);
+    case McEvent::ConcCompFail:
+      if (!s.hasConcrete || mander) return kNever;
+      return (mm.concreteModel == 1 ? mm.ecu : mm.esp) - top;
+    case McEvent::ConfReinfFail:
+      if (!s.hasConcrete || !mander) return kNever;
+      return mm.ecu - (s.hasCore ? strainAt(s.coreTop) : top);
+    case McEvent::ConcSpalling:
+      return s.hasConcrete && mander ? mm.esp - top : kNever;
+  }
+  return kNever;
 }
 
 SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,

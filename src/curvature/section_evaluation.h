@@ -55,6 +55,8 @@ struct SectionSlices {
   bool hasCover = false;
   bool hasCore = false;
   float coreTop = 0;
+  float barTop = 0, barBottom = 0;      ///< shallowest and deepest bar (when there are bars)
+  float steelTop = 0, steelBottom = 0;  ///< shallowest and deepest steel division (when there are any)
 };
 
 /// Room for the stresses of the steel levels at one trial state, so that an analysis evaluating the
@@ -82,5 +84,11 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
                               EvaluationScratch& scratch);
 /// The same with scratch room of its own.
 SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c);
+
+/// How far the section at (e, c) is from raising an event, as a strain: the distance of the extreme fibre
+/// that raises it from the limit of its curve, positive before the limit and not positive beyond it (only
+/// an approximate guide near the limits, which the curves may include or not). A large value for an
+/// event the section cannot raise.
+double EventMargin(const SectionSlices& s, const MaterialModels& mm, McEvent event, float e, float c);
 
 }  // namespace tarnix
