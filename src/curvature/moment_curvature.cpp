@@ -28,10 +28,10 @@ constexpr double kEventTolerance = 1e-4;
 // thousandth of itself, and the load that needs a deeper axis is the squash load at this strain.
 constexpr float kDeepestAxis = 1000;
 
-const McEvent kAllEvents[] = {McEvent::LongReinfFail,     McEvent::ConcCompFail,   McEvent::ConfReinfFail,
-                              McEvent::ReinfTensYield,    McEvent::ReinfCompYield, McEvent::ConcSpalling,
-                              McEvent::StrSteelFail,      McEvent::StrSteelTensYield,
-                              McEvent::StrSteelCompYield};
+const McEvent kAllEvents[] = {
+    McEvent::LongReinfFail,  McEvent::ConcCompFail,      McEvent::ConfReinfFail,
+    McEvent::ReinfTensYield, McEvent::ReinfCompYield,    McEvent::ConcSpalling,
+    McEvent::StrSteelFail,   McEvent::StrSteelTensYield, McEvent::StrSteelCompYield};
 
 bool IsFailure(McEvent e) {
   return e == McEvent::LongReinfFail || e == McEvent::ConcCompFail || e == McEvent::ConfReinfFail ||
@@ -78,7 +78,11 @@ class DepthSolver {
  public:
   DepthSolver(const SectionSlices& slices, const MaterialModels& models, float lowest, float highest,
               float increment, double tolerance)
-      : slices_(slices), models_(models), lowest_(lowest), highest_(highest), increment_(increment),
+      : slices_(slices),
+        models_(models),
+        lowest_(lowest),
+        highest_(highest),
+        increment_(increment),
         tolerance_(tolerance) {}
 
   long long evaluations = 0;
@@ -109,8 +113,10 @@ class DepthSolver {
         if (std::abs(g1) <= tolerance_) return Found(q, c1, f1);
         if ((g1 > 0) != (g0 > 0)) {
           bracketed = true;
-          if (g1 > 0) lo = c0, flo = f0, hi = c1, fhi = f1;
-          else lo = c1, flo = f1, hi = c0, fhi = f0;
+          if (g1 > 0)
+            lo = c0, flo = f0, hi = c1, fhi = f1;
+          else
+            lo = c1, flo = f1, hi = c0, fhi = f0;
         } else if (!NewEvents(f1.events, f0.events, true).Any()) {
           c0 = c1, f0 = f1, g0 = g1, lo = hi = c1, flo = fhi = f1;
           step = std::max<double>(increment_, std::abs(change));
@@ -122,7 +128,8 @@ class DepthSolver {
       const float from = down ? hi : lo;
       const float limit = down ? lowest_ : highest_;
       if (from == limit || exhausted) return q;
-      float c = static_cast<float>(down ? std::max<double>(from - step, limit) : std::min<double>(from + step, limit));
+      float c = static_cast<float>(down ? std::max<double>(from - step, limit)
+                                        : std::min<double>(from + step, limit));
       if (c == from) c = std::nextafter(from, limit);
       const SectionForces f = At(e, c, q);
       const double g = f.P - load;
@@ -200,7 +207,8 @@ class DepthSolver {
     q.f = f;
     // The secant of the last two depths tried is the slope for the next solve.
     if (slope_ != nullptr && used_ >= 2 && previous_.first != last_.first) {
-      const double secant = (last_.second - previous_.second) / (static_cast<double>(last_.first) - previous_.first);
+      const double secant =
+          (last_.second - previous_.second) / (static_cast<double>(last_.first) - previous_.first);
       if (secant > 0) *slope_ = secant;
     }
     return q;
@@ -306,12 +314,13 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
 
   const SectionProperties& props = m.sectionProperties;
   const double pMax = static_cast<double>(props.transArea) * m.fpc;
-  const double pMin = -(static_cast<double>(props.reinfArea) * m.fy + static_cast<double>(props.steelArea) * m.fs);
+  const double pMin =
+      -(static_cast<double>(props.reinfArea) * m.fy + static_cast<double>(props.steelArea) * m.fs);
   for (int i = 1; i <= loads; ++i) {
     const float P = m.loads[static_cast<size_t>(i)].P;
     if (P >= pMax || P <= pMin) {
-      result.rejection = "Load condition " + std::to_string(i) + (P >= pMax ? " is too high" : " is too low") +
-                         " for MC analysis";
+      result.rejection = "Load condition " + std::to_string(i) +
+                         (P >= pMax ? " is too high" : " is too low") + " for MC analysis";
       m.momentCurvature = std::move(result);
       return;
     }
@@ -327,7 +336,9 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   const double steps = std::ceil((stepLimit - m.ebeg) / m.einc - kEventTolerance) + 1;
   if (!(steps >= 1 && steps * loads <= 1e6) || !(stepLimit >= m.ebeg)) {
     return finish("*** No strain steps: the last strain of the curves must exceed emin (" +
-                  std::string(steps >= 1 && stepLimit >= m.ebeg ? "too many steps" : "check ecu, esp or the steel curve") + ")");
+                  std::string(steps >= 1 && stepLimit >= m.ebeg ? "too many steps"
+                                                                : "check ecu, esp or the steel curve") +
+                  ")");
   }
   std::vector<float> strains(static_cast<size_t>(steps));
   for (size_t s = 0; s < strains.size(); ++s) {
@@ -350,7 +361,8 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   std::vector<double> slopes(static_cast<size_t>(loads) + 1, 0.0);
   int finishedCount = 0;
   for (float e : strains) {
-    if (progress.cancelled && progress.cancelled()) return finish("*** The moment-curvature analysis was cancelled");
+    if (progress.cancelled && progress.cancelled())
+      return finish("*** The moment-curvature analysis was cancelled");
     for (int k = 1; k <= loads; ++k) {
       McCurve& curve = result.curves[static_cast<size_t>(k)];
       if (curve.finished) continue;
@@ -378,8 +390,9 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
       const size_t n = curve.points.size();
       if (n >= 2 && curve.points[n - 1].strain > curve.points[n - 2].strain) {
         const McPoint &a = curve.points[n - 2], &b = curve.points[n - 1];
-        const double slope = (static_cast<double>(b.depth) - a.depth) / (static_cast<double>(b.strain) - a.strain);
-        const float extrapolated = static_cast<float>(b.depth + slope * (e - b.strain));
+        const double rate =
+            (static_cast<double>(b.depth) - a.depth) / (static_cast<double>(b.strain) - a.strain);
+        const float extrapolated = static_cast<float>(b.depth + rate * (e - b.strain));
         if (extrapolated > 0.5f * b.depth && extrapolated < 2 * b.depth) guess = extrapolated;
       }
       double& slope = slopes[static_cast<size_t>(k)];
@@ -388,7 +401,8 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
       if (!q.found) {
         // No depth reaches the load: the next strain tries again, unless a failure has ended the curve.
         if (!curve.points.empty() && NewEvents(q.seen, curve.points.back().events, true).Any()) {
-          const Equilibrium last = LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
+          const Equilibrium last =
+              LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
           if (solver.exhausted) return finish(kTooManyEvaluations);
           if (HasFailure(last.f.events)) {
             if (last.e == curve.points.back().strain) {
@@ -403,7 +417,8 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
       for (int located = 0; located < kMcEventCount && !curve.points.empty() &&
                             NewEvents(q.f.events, curve.points.back().events).Any();
            ++located) {
-        const Equilibrium first = LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
+        const Equilibrium first =
+            LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
         if (solver.exhausted) return finish(kTooManyEvaluations);
         if (first.e >= q.e) break;  // the event is at the step's own strain
         store(first);

@@ -30,17 +30,17 @@ struct McCurve {
   std::vector<McPoint> points;
   bool failRecorded = false;  ///< the curve ended by a failure event, at failPoint (its last point)
   McPoint failPoint;
-  float maxTension = 0;         ///< most negative total tension force among the stored points
-  float maxTensionMoment = 0;   ///< moment of the point that set it
-  bool finished = false;        ///< ended by a failure event
+  float maxTension = 0;        ///< most negative total tension force among the stored points
+  float maxTensionMoment = 0;  ///< moment of the point that set it
+  bool finished = false;       ///< ended by a failure event
 };
 
 /// Result block of MomentCurvatureAnalysis.
 struct McResult {
-  std::string problem;    ///< why the analysis could not run ("*** ..."), empty when it ran
-  std::string rejection;  ///< "Load condition i is too high (low) for MC analysis", empty when accepted
-  int stepCount = 0;          ///< number of strain steps
-  long long evaluations = 0;  ///< section evaluations the analysis made
+  std::string problem;          ///< why the analysis could not run ("*** ..."), empty when it ran
+  std::string rejection;        ///< "Load condition i is too high (low) for MC analysis", empty when accepted
+  int stepCount = 0;            ///< number of strain steps
+  long long evaluations = 0;    ///< section evaluations the analysis made
   std::vector<McCurve> curves;  ///< per load condition 1..ns (slot 0 unused)
   bool ran() const { return problem.empty() && rejection.empty() && !curves.empty(); }
 };

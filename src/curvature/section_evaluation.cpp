@@ -56,8 +56,12 @@ void AddBand(std::vector<ConcreteSlice>& out, double top, double bottom, int n, 
 // Whether a point (x across the section from the common vertical axis on which the records are centred, y
 // its depth) lies in the concrete: inside an added record and in no subtracted one.
 bool InsideConcrete(const ProjectModel& m, double x, double y) {
-  const auto inRect = [&](const ConcreteRect& r) { return std::abs(x) <= r.W / 2.0 && y >= r.Yt && y <= r.Yt + r.D; };
-  const auto inCircle = [&](const ConcreteCircle& c) { return x * x + (y - c.Yc) * (y - c.Yc) <= double(c.Rc) * c.Rc; };
+  const auto inRect = [&](const ConcreteRect& r) {
+    return std::abs(x) <= r.W / 2.0 && y >= r.Yt && y <= r.Yt + r.D;
+  };
+  const auto inCircle = [&](const ConcreteCircle& c) {
+    return x * x + (y - c.Yc) * (y - c.Yc) <= double(c.Rc) * c.Rc;
+  };
   bool inside = false;
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
@@ -113,10 +117,11 @@ SectionSlices SliceSection(ProjectModel& m) {
         slice.coverArea = static_cast<float>(width * (y2 - y1));
       };
       AddBand(s.concrete, yt, yt + cover, n.cover, r.rsign, band);
-      AddBand(s.concrete, yt + cover, yb - cover, n.core, r.rsign, [&](double y1, double y2, ConcreteSlice& slice) {
-        slice.coverArea = static_cast<float>(2 * cover * (y2 - y1));
-        slice.coreArea = static_cast<float>((width - 2 * cover) * (y2 - y1));
-      });
+      AddBand(s.concrete, yt + cover, yb - cover, n.core, r.rsign,
+              [&](double y1, double y2, ConcreteSlice& slice) {
+                slice.coverArea = static_cast<float>(2 * cover * (y2 - y1));
+                slice.coreArea = static_cast<float>((width - 2 * cover) * (y2 - y1));
+              });
       AddBand(s.concrete, yb - cover, yb, n.cover, r.rsign, band);
       coreTop(yt + cover);
     }
@@ -134,9 +139,10 @@ SectionSlices SliceSection(ProjectModel& m) {
     if (!confined || c.csign <= 0 || cover == 0) {
       AddBand(s.concrete, yc - R, yc + R, circleSlices, c.csign, whole);
     } else if (cover >= R) {
-      AddBand(s.concrete, yc - R, yc + R, circleSlices, c.csign, [&](double y1, double y2, ConcreteSlice& slice) {
-        slice.coverArea = static_cast<float>(CircleAbove(R, yc, y2) - CircleAbove(R, yc, y1));
-      });
+      AddBand(s.concrete, yc - R, yc + R, circleSlices, c.csign,
+              [&](double y1, double y2, ConcreteSlice& slice) {
+                slice.coverArea = static_cast<float>(CircleAbove(R, yc, y2) - CircleAbove(R, yc, y1));
+              });
     } else {
       // The core is the circle of radius R - cover; the cover is the ring around it.
       const double core = R - cover;
@@ -206,12 +212,18 @@ double EventMargin(const SectionSlices& s, const MaterialModels& mm, McEvent eve
   const double top = s.hasConcrete ? strainAt(s.concreteTop) : 0;
   const bool mander = mm.concreteModel == 3;
   switch (event) {
-    case McEvent::ReinfTensYield: return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 0);
-    case McEvent::ReinfCompYield: return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 1);
-    case McEvent::LongReinfFail: return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 2);
-    case McEvent::StrSteelTensYield: return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 0);
-    case McEvent::StrSteelCompYield: return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 1);
-    case McEvent::StrSteelFail: return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 2);
+    case McEvent::ReinfTensYield:
+      return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 0);
+    case McEvent::ReinfCompYield:
+      return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 1);
+    case McEvent::LongReinfFail:
+      return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 2);
+    case McEvent::StrSteelTensYield:
+      return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 0);
+    case McEvent::StrSteelCompYield:
+      return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 1);
+    case McEvent::StrSteelFail:
+      return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 2);
     case McEvent::ConcCompFail:
       if (!s.hasConcrete || mander) return kNever;
       return (mm.concreteModel == 1 ? mm.ecu : mm.esp) - top;
@@ -282,7 +294,8 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
       core = stresses.confined;
       cover = stresses.unconfined;
     }
-    add(slice.sign * (static_cast<double>(cover) * slice.coverArea + static_cast<double>(core) * slice.coreArea),
+    add(slice.sign *
+            (static_cast<double>(cover) * slice.coverArea + static_cast<double>(core) * slice.coreArea),
         slice.depth);
   }
 

@@ -40,8 +40,8 @@ struct SteelLevel {
 };
 
 /// The section cut for the moment-curvature analysis: rcinc slices per rectangle, ccinc per circle (a
-/// confined record's cover lines are slice boundaries: its cover bands and its core are cut separately), every
-/// bar, bsinc divisions per steel rectangle and psinc per pipe.
+/// confined record's cover lines are slice boundaries: its cover bands and its core are cut separately),
+/// every bar, bsinc divisions per steel rectangle and psinc per pipe.
 struct SectionSlices {
   std::vector<ConcreteSlice> concrete;
   std::vector<SteelDivision> bars;   ///< every bar, on the reinforcing curve

@@ -69,7 +69,8 @@ std::optional<QuantityName> ReadQuantity(const std::string& text) {
   const std::optional<int> load = ParseFileInt(w[1]);
   if (!load || *load < 1 || w[1].find('.') != std::string::npos) return std::nullopt;
   q.load = *load;
-  if (w.size() == 2 && IsOneOf(q.name, {"capPhi", "capAxial", "capMoment", "mcYieldCurvature", "mcDuctility"})) {
+  if (w.size() == 2 &&
+      IsOneOf(q.name, {"capPhi", "capAxial", "capMoment", "mcYieldCurvature", "mcDuctility"})) {
     return q;
   }
   if (w.size() == 5 && IsOneOf(q.name, {"mcMoment", "mcDepth", "mcAxial"}) && w[2] == "at" &&

@@ -30,14 +30,17 @@ CurveTable ManderTable(double peak, double peakStrain, double r, double end) {
     const double power = std::pow(x, r);
     const double denominator = r - 1 + power;
     table.value[static_cast<size_t>(j)] = peak * x * r / denominator;
-    table.slope[static_cast<size_t>(j)] = peak * r * (r - 1) * (1 - power) / (denominator * denominator) * h / peakStrain;
+    const double slope = peak * r * (r - 1) * (1 - power) / (denominator * denominator);
+    table.slope[static_cast<size_t>(j)] = slope * h / peakStrain;  // per interval
   }
   return table;
 }
 
 // Mander's stress from its table, or directly near zero strain and without a table.
 double ManderAt(const CurveTable& table, double peak, double peakStrain, double r, double e) {
-  if (table.Empty() || e * table.perStep < CurveTable::kDirectIntervals) return ManderCurve(peak, e / peakStrain, r);
+  if (table.Empty() || e * table.perStep < CurveTable::kDirectIntervals) {
+    return ManderCurve(peak, e / peakStrain, r);
+  }
   return table.At(e);
 }
 
@@ -75,7 +78,8 @@ double CurveTable::At(double strain) const {
   const size_t i = std::min(static_cast<size_t>(u), value.size() - 2);
   const double t = u - static_cast<double>(i), s = 1 - t;
   // Cubic Hermite basis on [i, i + 1].
-  return (value[i] * (1 + 2 * t) + slope[i] * t) * s * s + (value[i + 1] * (3 - 2 * t) - slope[i + 1] * s) * t * t;
+  return (value[i] * (1 + 2 * t) + slope[i] * t) * s * s +
+         (value[i + 1] * (3 - 2 * t) - slope[i + 1] * s) * t * t;
 }
 
 const char* McEventText(McEvent event) {

@@ -12,12 +12,12 @@
 #include "model/calculation_run.h"
 #include "model/defaults.h"
 #include "model/input_file.h"
-#include "section/geometry.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
 #include "report/report_writer.h"
 #include "report/section_writers.h"
+#include "section/geometry.h"
 #include "section/section_properties.h"
 #include "test_sections.h"
 
@@ -118,7 +118,8 @@ ProjectModel AnalysedFile(const std::string& path) {
 // located to 1e-4 of the strain step: no two points closer than that unless one of them is an event's.
 TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
   std::vector<std::string> files;
-  for (const char* folder : {TARNIX_EXAMPLES_DIR, TARNIX_EXAMPLES_DIR "/verification", TARNIX_TESTS_DIR "/report/golden"}) {
+  for (const char* folder :
+       {TARNIX_EXAMPLES_DIR, TARNIX_EXAMPLES_DIR "/verification", TARNIX_TESTS_DIR "/report/golden"}) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       if (entry.path().extension() == ".in") files.push_back(entry.path().string());
     }
@@ -134,7 +135,8 @@ TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
       ++curves;
       EXPECT_GE(curve.points.size(), 2u) << file << " load " << k;
       for (const McPoint& p : curve.points) {
-        EXPECT_NEAR(p.axial, m.loads[static_cast<size_t>(k)].P, 1e-6 * squash) << file << " load " << k << " " << p.strain;
+        EXPECT_NEAR(p.axial, m.loads[static_cast<size_t>(k)].P, 1e-6 * squash)
+            << file << " load " << k << " " << p.strain;
         EXPECT_TRUE(std::isfinite(p.moment) && p.depth > 0) << file;
       }
       for (size_t j = 1; j < curve.points.size(); ++j) {
@@ -175,7 +177,8 @@ TEST(MomentCurvature, ElasticPerfectlyPlasticRectangleAgainstClosedForm) {
   for (const McPoint& p : curve.points) {
     EXPECT_NEAR(p.depth, 10, 1e-4) << p.strain;
     const double e = p.strain;
-    const double closed = e <= ey ? fy * b * h * h / 6 * e / ey : fy * b * h * h / 4 * (1 - (ey / e) * (ey / e) / 3);
+    const double closed =
+        e <= ey ? fy * b * h * h / 6 * e / ey : fy * b * h * h / 4 * (1 - (ey / e) * (ey / e) / 3);
     EXPECT_NEAR(p.moment, closed, 1e-4 * closed) << e;
     if (!yieldSeen && p.events.Has(McEvent::StrSteelTensYield)) {
       yieldSeen = true;
@@ -226,7 +229,8 @@ TEST(MomentCurvature, MetricEncasedColumnWithATensionLoadCompletes) {
   const ProjectModel m = AnalysedFile(TARNIX_TESTS_DIR "/report/golden/metric_composite.in");
   ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem;
   ASSERT_LT(m.loads[2].P, 0);
-  for (int k = 1; k <= m.ns; ++k) EXPECT_GE(m.momentCurvature.curves[static_cast<size_t>(k)].points.size(), 10u) << k;
+  for (int k = 1; k <= m.ns; ++k)
+    EXPECT_GE(m.momentCurvature.curves[static_cast<size_t>(k)].points.size(), 10u) << k;
   // A few dozen evaluations per point at most.
   size_t points = 0;
   for (int k = 1; k <= m.ns; ++k) points += m.momentCurvature.curves[static_cast<size_t>(k)].points.size();
@@ -271,7 +275,9 @@ TEST(Idealization, HandMadeCurveAndDuctility) {
   yield.Raise(McEvent::ReinfTensYield);
   later.Raise(McEvent::ReinfTensYield);
   later.Raise(McEvent::ConcSpalling);
-  curve.points = {{0.0005f, 1, 0, 60, {}}, {0.001f, 1, 0, 100, yield}, {0.002f, 1, 0, 150, later},
+  curve.points = {{0.0005f, 1, 0, 60, {}},
+                  {0.001f, 1, 0, 100, yield},
+                  {0.002f, 1, 0, 150, later},
                   {0.003f, 1, 0, 150, later}};
   m.momentCurvature.curves = {McCurve{}, curve};
   const McIdealization r = IdealizeMomentCurvature(m, 1);
@@ -302,12 +308,14 @@ TEST(Idealization, HandMadeCurveAndDuctility) {
   SetRecordCount(m, RecordKind::ReinforcingLine, 1);
   m.lines[1].Abl = 0.79f;
   const double db = std::sqrt(4 * 0.79 / 3.1416);
-  EXPECT_NEAR(MemberDuctility(m, r.phiYi, r.phiU).Lp, std::max(8 + 0.00015 * 60000 * db, 0.0003 * 60000 * db), 1e-4);
+  EXPECT_NEAR(MemberDuctility(m, r.phiYi, r.phiU).Lp, std::max(8 + 0.00015 * 60000 * db, 0.0003 * 60000 * db),
+              1e-4);
   m.units = "metric";
   m.lines[1].Abl = 500;
   m.rpPA[4].stress = 420;
-  EXPECT_NEAR(MemberDuctility(m, r.phiYi, r.phiU).Lp, std::max(8 + 0.022 * 420 * std::sqrt(2000 / 3.1416),
-                                                             0.044 * 420 * std::sqrt(2000 / 3.1416)), 1e-2);
+  EXPECT_NEAR(MemberDuctility(m, r.phiYi, r.phiU).Lp,
+              std::max(8 + 0.022 * 420 * std::sqrt(2000 / 3.1416), 0.044 * 420 * std::sqrt(2000 / 3.1416)),
+              1e-2);
 }
 
 TEST(MomentCurvature, PeakMomentOfALightlyLoadedColumnNearItsStressBlockCapacity) {
@@ -335,7 +343,8 @@ TEST(MomentCurvature, PeakMomentOfALightlyLoadedColumnNearItsStressBlockCapacity
   ReportWriter out;
   WriteMomentCurvatureReport(m, out);
   const std::string text = out.Text();
-  EXPECT_NE(text.find("     Load Condition Number 1\r\n     Axial Load = 50.0\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("     Load Condition Number 1\r\n     Axial Load = 50.0\r\n"), std::string::npos)
+      << text;
   EXPECT_NE(text.find("Reinf tens yield"), std::string::npos);
   EXPECT_NE(text.find("     LOCAL MEMBER DUCTILITY:"), std::string::npos);
   EXPECT_EQ(text.find("nan"), std::string::npos);
@@ -359,17 +368,20 @@ TEST(MomentCurvatureReport, FailureNoteAndSinglePointAdvice) {
   ReportWriter out;
   WriteMomentCurvatureReport(m, out);
   const std::string text = out.Text();
-  EXPECT_NE(text.find("     0.00250       3.50           1.0            0.000714       5.0            Long reinf fail\r\n"
-                      "\r\n"
-                      "     Note: Failure occurred at:\r\n"
-                      "\r\n"
-                      "          Strain               = 0.00250\r\n"
-                      "          c                    = 3.50\r\n"
-                      "          Axial load           = 1.0\r\n"
-                      "          Moment               = 5.0\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find(
+          "     0.00250       3.50           1.0            0.000714       5.0            Long reinf fail\r\n"
+          "\r\n"
+          "     Note: Failure occurred at:\r\n"
+          "\r\n"
+          "          Strain               = 0.00250\r\n"
+          "          c                    = 3.50\r\n"
+          "          Axial load           = 1.0\r\n"
+          "          Moment               = 5.0\r\n"),
+      std::string::npos)
       << text;
-  EXPECT_NE(text.find("     *** Try using a smaller strain increment to get more steps ***"), std::string::npos);
+  EXPECT_NE(text.find("     *** Try using a smaller strain increment to get more steps ***"),
+            std::string::npos);
 }
 
 }  // namespace
