@@ -198,32 +198,28 @@ double EventMargin(const SectionSlices& s, const MaterialModels& mm, McEvent eve
   constexpr double kNever = 1e30;
   const double perDepth = static_cast<double>(e) / c;
   const auto strainAt = [&](double depth) { return (c - depth) * perDepth; };
-  // A steel curve: tension yield below its tension yield strain, compression yield above its compression
-  // yield strain, fracture beyond its first or last point; the deepest fibre is the most tensile.
-  const auto steel = [&](const StressStrainCurve& curve, bool any, float top, float bottom, int kind) {
-    if (!any) return kNever;
+  // The steel curves: tension yield below the tension yield strain, compression yield above the
+  // compression yield strain, fracture beyond the first or last point; the deepest fibre is the most
+  // tensile.
+  const struct {
+    const StressStrainCurve& curve;
+    bool any;
+    float top, bottom;
+  } steels[] = {{mm.reinforcing, !s.bars.empty(), s.barTop, s.barBottom},
+                {mm.structural, !s.steel.empty(), s.steelTop, s.steelBottom}};
+  for (const auto& steel : steels) {
+    const StressStrainCurve& curve = steel.curve;
+    if (event != curve.tensionYield && event != curve.compressionYield && event != curve.fail) continue;
+    if (!steel.any) return kNever;
     const int last = curve.pointCount;
-    const double most = strainAt(top), least = strainAt(bottom);
-    if (kind == 0) return least - curve.points[last == 4 ? 2 : 3].strain;
-    if (kind == 1) return curve.points[last == 4 ? 3 : 4].strain - most;
+    const double most = strainAt(steel.top), least = strainAt(steel.bottom);
+    if (event == curve.tensionYield) return least - curve.points[last == 4 ? 2 : 3].strain;
+    if (event == curve.compressionYield) return curve.points[last == 4 ? 3 : 4].strain - most;
     return std::min(least - curve.points[1].strain, curve.points[last].strain - most);
-  };
-  const bool bars = !s.bars.empty(), shapes = !s.steel.empty();
+  }
   const double top = s.hasConcrete ? strainAt(s.concreteTop) : 0;
   const bool mander = mm.concreteModel == 3;
   switch (event) {
-    case McEvent::ReinfTensYield:
-      return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 0);
-    case McEvent::ReinfCompYield:
-      return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 1);
-    case McEvent::LongReinfFail:
-      return steel(mm.reinforcing, bars, s.barTop, s.barBottom, 2);
-    case McEvent::StrSteelTensYield:
-      return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 0);
-    case McEvent::StrSteelCompYield:
-      return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 1);
-    case McEvent::StrSteelFail:
-      return steel(mm.structural, shapes, s.steelTop, s.steelBottom, 2);
     case McEvent::ConcCompFail:
       if (!s.hasConcrete || mander) return kNever;
       return (mm.concreteModel == 1 ? mm.ecu : mm.esp) - top;
@@ -232,8 +228,9 @@ double EventMargin(const SectionSlices& s, const MaterialModels& mm, McEvent eve
       return mm.ecu - (s.hasCore ? strainAt(s.coreTop) : top);
     case McEvent::ConcSpalling:
       return s.hasConcrete && mander ? mm.esp - top : kNever;
+    default:
+      return kNever;
   }
-  return kNever;
 }
 
 SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
