@@ -135,8 +135,10 @@ class DepthSolver {
       const double g = f.P - load;
       if (std::abs(g) <= tolerance_) return Found(q, c, f);
       // A long step may leap over the crossing into a state where something has failed and the force
-      // turns back (a fractured layer): from there the search goes on in steps of cinc, as a sweep would.
-      if (step > increment_ && NewEvents(f.events, f0.events, true).Any() && (g > 0) == down) {
+      // turns back (a fractured layer): the step into such a state is retried as one of cinc, as a sweep
+      // would make it; from a failed state on the steps grow again.
+      if (step > increment_ && NewEvents(f.events, (down ? fhi : flo).events, true).Any() &&
+          (g > 0) == down) {
         step = increment_;
         continue;
       }

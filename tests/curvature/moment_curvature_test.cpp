@@ -237,6 +237,52 @@ TEST(MomentCurvature, MetricEncasedColumnWithATensionLoadCompletes) {
   EXPECT_LT(m.momentCurvature.evaluations, static_cast<long long>(40 * points));
 }
 
+// Sections 3 m deep (the encased column and the spiral column scaled up five and three times) under
+// loads across the whole range from tension to squash, with the default and a hundred times finer cinc:
+// every one is analysed, with a bounded number of evaluations per point.
+TEST(MomentCurvature, DeepSectionsAcrossTheLoadRangeAreNotRefused) {
+  const struct {
+    const char* file;
+    float scale;
+  } cases[] = {{TARNIX_TESTS_DIR "/report/golden/metric_composite.in", 5},
+               {TARNIX_EXAMPLES_DIR "/circular_spiral.in", 3}};
+  for (const auto& c : cases) {
+    for (float refine : {1.0f, 0.01f}) {
+      ProjectModel m;
+      ResetAll(m);
+      ASSERT_TRUE(LoadInputFile(m, c.file).ok());
+      for (int i = 1; i <= m.nr; ++i) m.rects[static_cast<size_t>(i)].D *= c.scale;
+      for (int i = 1; i <= m.nr; ++i) m.rects[static_cast<size_t>(i)].Yt *= c.scale;
+      for (int i = 1; i <= m.nc; ++i) m.circles[static_cast<size_t>(i)].Yc *= c.scale;
+      for (int i = 1; i <= m.nc; ++i) m.circles[static_cast<size_t>(i)].Rc *= c.scale;
+      for (int i = 1; i <= m.nl; ++i) m.lines[static_cast<size_t>(i)].Yb *= c.scale;
+      for (int i = 1; i <= m.na; ++i) m.arcs[static_cast<size_t>(i)].Y0 *= c.scale;
+      for (int i = 1; i <= m.na; ++i) m.arcs[static_cast<size_t>(i)].R0 *= c.scale;
+      for (int i = 1; i <= m.nb; ++i) m.steelRects[static_cast<size_t>(i)].Ytb *= c.scale;
+      m.cinc *= refine;
+      ComputeSectionProperties(m);
+      const double squash = m.sectionProperties.transArea * m.fpc;
+      const double tension = m.sectionProperties.reinfArea * m.fy + m.sectionProperties.steelArea * m.fs;
+      const double fractions[] = {-0.99, -0.9, -0.5, 0, 0.3, 0.6, 0.9, 0.99};
+      SetLoadCount(m, 8);
+      for (int k = 1; k <= 8; ++k) {
+        const double f = fractions[k - 1];
+        m.loads[static_cast<size_t>(k)].P = static_cast<float>(f < 0 ? f * tension : f * squash);
+      }
+      MomentCurvatureAnalysis(m);
+      ASSERT_TRUE(m.momentCurvature.ran()) << c.file << " " << refine << m.momentCurvature.problem;
+      size_t points = 0;
+      for (int k = 1; k <= 8; ++k) {
+        const size_t n = m.momentCurvature.curves[static_cast<size_t>(k)].points.size();
+        EXPECT_GE(n, 2u) << c.file << " load " << k;
+        points += n;
+      }
+      EXPECT_LT(m.momentCurvature.evaluations, static_cast<long long>(40 * points))
+          << c.file << " " << refine;
+    }
+  }
+}
+
 TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
   ProjectModel m = SinglyReinforced(0.05f);
   m.loads[1].P = 1.001f * m.sectionProperties.transArea * m.fpc;
