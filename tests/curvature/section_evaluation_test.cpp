@@ -151,5 +151,60 @@ TEST(SectionEvaluation, SubtractedRecordsAndTheCover) {
   EXPECT_EQ(s.concrete[15].sign, -1);
 }
 
+// The cover lines are slice boundaries: the core of a confined rectangle is exactly (W - 2 cover) by
+// (D - 2 cover), that of a circle exactly the circle of radius R - cover, whatever the slice count.
+TEST(SectionEvaluation, CoreAndCoverAreasFollowTheCoverLines) {
+  const double pi = std::acos(-1.0);
+  for (int slices : {7, 10, 100, 101}) {
+    ProjectModel circle = HeavySection();  // R 24 in, cover 2 in
+    circle.ccinc = slices;
+    double core = 0, cover = 0;
+    for (const ConcreteSlice& slice : SliceSection(circle).concrete)
+      core += slice.coreArea, cover += slice.coverArea;
+    EXPECT_NEAR(core, pi * 22 * 22, 1e-5 * pi * 22 * 22) << slices;
+    EXPECT_NEAR(cover, pi * (24 * 24 - 22 * 22), 1e-5 * pi * 24 * 24) << slices;
+
+    ProjectModel rect;
+    ResetAll(rect);
+    SetRecordCount(rect, RecordKind::ConcreteRect, 1);
+    rect.rects[1] = {0, 25, 12, 1};
+    ChooseConcreteModel(rect, 3);
+    rect.fcc = 7000, rect.ecu = 0.02f, rect.confinementOption = 4, rect.cover = 1.5f, rect.rcinc = slices;
+    ComputeSectionProperties(rect);
+    const SectionSlices s = SliceSection(rect);
+    ASSERT_EQ(s.concrete.size(), static_cast<size_t>(std::max(slices, 3))) << slices;
+    core = 0;
+    for (const ConcreteSlice& slice : s.concrete) {
+      core += slice.coreArea;
+      // A slice is either wholly in a cover band or wholly between the cover lines.
+      EXPECT_TRUE(slice.coreArea == 0 || (slice.depth > 1.5f && slice.depth < 23.5f)) << slice.depth;
+    }
+    EXPECT_NEAR(core, 9.0 * 22, 1e-5 * 198) << slices;
+    EXPECT_TRUE(s.hasCore && s.hasCover);
+    EXPECT_FLOAT_EQ(s.coreTop, 1.5f);
+  }
+}
+
+// Steel displaces concrete only where it lies in it: a pipe around a concrete core (a filled tube)
+// displaces none, a pipe or a plate inside the concrete all of theirs.
+TEST(SectionEvaluation, SteelDisplacesOnlyTheConcreteItLiesIn) {
+  const struct {
+    float pipeRadius;
+    bool displaces;
+  } cases[] = {{8, true}, {24.5f, false}};
+  for (const auto& c : cases) {
+    ProjectModel m = HeavySection();  // circle of radius 24 centred 24 below the top
+    m.pipes[1] = {24, c.pipeRadius, 0.5f};
+    SetRecordCount(m, RecordKind::SteelRect, 1);
+    m.steelRects[1] = {20, 8, 1};
+    ComputeSectionProperties(m);
+    const SectionSlices s = SliceSection(m);
+    for (const SteelDivision& fibre : s.steel) {
+      const bool pipe = &fibre >= &s.steel[static_cast<size_t>(m.bsinc)];
+      EXPECT_EQ(fibre.displacesConcrete, pipe ? c.displaces : true) << fibre.depth;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarnix
