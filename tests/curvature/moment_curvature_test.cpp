@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 
 #include "curvature/idealization.h"
 #include "curvature/section_evaluation.h"
@@ -15,6 +16,7 @@
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
+#include "report/csv_export.h"
 #include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "section/geometry.h"
@@ -144,6 +146,17 @@ TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
       }
       if (curve.finished) {
         EXPECT_EQ(curve.failPoint.strain, curve.points.back().strain) << file;
+      }
+      // The CSV's residual column is the force's difference from the load, in kip or kN.
+      std::istringstream csv(MomentCurvatureCsv(m, k));
+      std::string line;
+      std::getline(csv, line);
+      for (size_t j = 0; std::getline(csv, line); ++j) {
+        std::vector<std::string> cells;
+        std::istringstream row(line);
+        for (std::string cell; std::getline(row, cell, ',');) cells.push_back(cell);
+        ASSERT_GE(cells.size(), 6u) << line;
+        EXPECT_LE(std::abs(std::stod(cells[5])), 1e-6 * squash / m.ForceUnitFactor) << file << " " << line;
       }
     }
   }
