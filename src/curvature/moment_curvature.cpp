@@ -104,6 +104,10 @@ class DepthSolver {
     SectionForces flo = f0, fhi = f0;
     double step = increment_;
     bool bracketed = false;
+    // The depth tried before the one the search goes on from, on the same side of the load.
+    bool hasPrevious = false;
+    float previous = c0;
+    double gPrevious = g0;
     if (slope != nullptr && *slope > 0) {
       const double change = std::clamp(-g0 / *slope, -64.0 * increment_, 64.0 * increment_);
       const float c1 = static_cast<float>(std::clamp<double>(c0 + change, lowest_, highest_));
@@ -118,18 +122,30 @@ class DepthSolver {
           else
             lo = c1, flo = f1, hi = c0, fhi = f0;
         } else if (!NewEvents(f1.events, f0.events, true).Any()) {
+          hasPrevious = true;
+          previous = c0, gPrevious = g0;
           c0 = c1, f0 = f1, g0 = g1, lo = hi = c1, flo = fhi = f1;
           step = std::max<double>(increment_, std::abs(change));
         }
       }
     }
     const bool down = g0 > 0;
+    bool secantAllowed = true;
     while (!bracketed) {
       const float from = down ? hi : lo;
       const float limit = down ? lowest_ : highest_;
       if (from == limit || exhausted) return q;
-      float c = static_cast<float>(down ? std::max<double>(from - step, limit)
-                                        : std::min<double>(from + step, limit));
+      // The steps grow from cinc; the secant through the last two depths, when it points on within four
+      // steps, is taken instead.
+      const double gFrom = (down ? fhi : flo).P - load;
+      double distance = step;
+      bool secant = false;
+      if (hasPrevious && secantAllowed && std::abs(gFrom) < std::abs(gPrevious)) {
+        const double change = -gFrom * (static_cast<double>(from) - previous) / (gFrom - gPrevious);
+        if ((change < 0) == down && std::abs(change) <= 4 * step) distance = std::abs(change), secant = true;
+      }
+      float c = static_cast<float>(down ? std::max<double>(from - distance, limit)
+                                        : std::min<double>(from + distance, limit));
       if (c == from) c = std::nextafter(from, limit);
       const SectionForces f = At(e, c, q);
       const double g = f.P - load;
@@ -137,11 +153,13 @@ class DepthSolver {
       // A long step may leap over the crossing into a state where something has failed and the force
       // turns back (a fractured layer): the step into such a state is retried as one of cinc, as a sweep
       // would make it; from a failed state on the steps grow again.
-      if (step > increment_ && NewEvents(f.events, (down ? fhi : flo).events, true).Any() &&
+      if (distance > increment_ && NewEvents(f.events, (down ? fhi : flo).events, true).Any() &&
           (g > 0) == down) {
         step = increment_;
+        secantAllowed = false;
         continue;
       }
+      secantAllowed = true;
       if (down && g < 0) {
         lo = c, flo = f;
         bracketed = true;
@@ -152,9 +170,11 @@ class DepthSolver {
         bracketed = true;
         break;
       }
+      hasPrevious = true;
+      previous = from, gPrevious = gFrom;
       (down ? hi : lo) = c;
       (down ? fhi : flo) = f;
-      step *= 2;
+      if (!secant) step *= 2;
     }
     double ga = flo.P - load, gb = fhi.P - load;  // ga < 0 < gb, weighted by Illinois
     int side = 0;
