@@ -71,9 +71,10 @@ struct Equilibrium {
   McEvents seen;  ///< events of every depth tried, for a search that found none
 };
 
-// Solves the neutral-axis depth at which the section's axial force equals the load: a bracket from a
-// starting depth with steps growing from cinc, then the Illinois variant of regula falsi, bisecting when
-// it stalls.
+// Solves the neutral-axis depth at which the section's axial force equals the load: from a starting depth
+// (and a Newton step when the slope of the last solution is known) the load is bracketed by the secant
+// through the last two depths or by steps growing from cinc, then closed in on by the Illinois variant of
+// regula falsi, bisecting when it stalls.
 class DepthSolver {
  public:
   DepthSolver(const SectionSlices& slices, const MaterialModels& models, float lowest, float highest,
