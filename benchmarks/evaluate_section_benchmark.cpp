@@ -21,8 +21,7 @@ void BM_EvaluateSection(benchmark::State& state) {
   tarnix::EvaluationScratch scratch;  // as the analysis keeps it, sized once
   float c = 10;
   for (auto _ : state) {
-    bool first = false;
-    benchmark::DoNotOptimize(tarnix::EvaluateSection(slices, models, 0.003f, c, first, scratch));
+    benchmark::DoNotOptimize(tarnix::EvaluateSection(slices, models, 0.003f, c, scratch));
     c = c < 40 ? c + 0.01f : 10;
   }
 }
@@ -40,14 +39,17 @@ void BM_MomentCurvatureAnalysis(benchmark::State& state) {
   for (int i = 1; i <= 10; ++i) base.loads[static_cast<size_t>(i)].P = 100000.0f * i;
   tarnix::AskHeavyMomentCurvature(base);
   size_t points = 0;
+  long long evaluations = 0;
   for (auto _ : state) {
     tarnix::ProjectModel m = base;
     tarnix::MomentCurvatureAnalysis(m);
     points = 0;
     for (const auto& curve : m.momentCurvature.curves) points += curve.points.size();
+    evaluations = m.momentCurvature.evaluations;
     benchmark::DoNotOptimize(points);
   }
   state.counters["points"] = static_cast<double>(points);
+  state.counters["evaluations/point"] = static_cast<double>(evaluations) / static_cast<double>(points);
 }
 BENCHMARK(BM_MomentCurvatureAnalysis)->Unit(benchmark::kMillisecond);
 

@@ -1,8 +1,10 @@
-// Moment-curvature analysis: strain steps, the neutral-axis sweep shared by all load conditions, and the
-// acceptance of a point with its events.
+// Moment-curvature analysis: strain steps, the neutral-axis depth in equilibrium with each load, and the
+// points at which events first occur.
 #include "curvature/moment_curvature.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "curvature/section_evaluation.h"
 #include "model/project_model.h"
@@ -11,11 +13,44 @@
 namespace tarnix {
 namespace {
 
-// Work of the analysis counted in fibre evaluations (depths tried times slices, bars and steel fibres):
-// a real analysis needs a few million, a hundred times less than this bound of some seconds.
-constexpr long long kMaxFibreEvaluations = 200000000;
 constexpr const char* kTooManyEvaluations =
     "*** The moment-curvature analysis needs too many neutral-axis depths: increase cinc or einc";
+// A point needs a few evaluations to bracket its depth and a few more to solve it; bisection alone would
+// reach the single-precision limit of a depth in under a hundred. More than this is absurd input.
+constexpr int kMaxEvaluationsPerSolve = 250;
+// Equilibrium tolerance as a part of the squash load, and the width to which an event is located as a
+// part of the strain step.
+constexpr double kEquilibriumTolerance = 1e-6;
+// The solver aims at half of it, so that the force stored in single precision stays within it.
+constexpr double kSolverTolerance = kEquilibriumTolerance / 2;
+constexpr double kEventTolerance = 1e-4;
+// Deepest neutral axis searched, in section depths: there the strain varies across the section by a
+// thousandth of itself, and the load that needs a deeper axis is the squash load at this strain.
+constexpr float kDeepestAxis = 1000;
+
+const McEvent kAllEvents[] = {
+    McEvent::LongReinfFail,  McEvent::ConcCompFail,      McEvent::ConfReinfFail,
+    McEvent::ReinfTensYield, McEvent::ReinfCompYield,    McEvent::ConcSpalling,
+    McEvent::StrSteelFail,   McEvent::StrSteelTensYield, McEvent::StrSteelCompYield};
+
+bool IsFailure(McEvent e) {
+  return e == McEvent::LongReinfFail || e == McEvent::ConcCompFail || e == McEvent::ConfReinfFail ||
+         e == McEvent::StrSteelFail;
+}
+
+// The events of `now` that `before` does not have, failures only when asked.
+McEvents NewEvents(McEvents now, McEvents before, bool failuresOnly = false) {
+  McEvents added;
+  for (McEvent e : kAllEvents) {
+    if (now.Has(e) && !before.Has(e) && (!failuresOnly || IsFailure(e))) added.Raise(e);
+  }
+  return added;
+}
+
+bool HasFailure(McEvents events) {
+  return std::any_of(std::begin(kAllEvents), std::end(kAllEvents),
+                     [&](McEvent e) { return IsFailure(e) && events.Has(e); });
+}
 
 // Last strain of the analysis: crushing of the confined core (Mander), spalling or crushing of the
 // concrete, or the end of the structural steel curve for a section without concrete.
@@ -26,22 +61,260 @@ float MaximumStrain(const ProjectModel& m) {
   return 0;
 }
 
-// A point whose moment or axial force falls below 90 % of the previous point's is the collapse itself, not
-// a point of the curve. A previous value of zero gives no ratio: the point is kept.
-bool FallsOff(const McPoint& point, const McPoint& previous) {
-  if (previous.moment == 0 || previous.axial == 0) return false;
-  return static_cast<float>(point.moment / previous.moment) < 0.9f ||
-         static_cast<float>(point.axial / previous.axial) < 0.9f;
+// The section in equilibrium with a load at one top-fibre strain, or the events met while no depth was
+// found.
+struct Equilibrium {
+  bool found = false;
+  float e = 0;
+  float c = 0;
+  SectionForces f;
+  McEvents seen;  ///< events of every depth tried, for a search that found none
+};
+
+// Solves the neutral-axis depth at which the section's axial force equals the load: from a starting depth
+// (and a Newton step when the slope of the last solution is known) the load is bracketed by the secant
+// through the last two depths or by steps growing from cinc, then closed in on by the Illinois variant of
+// regula falsi, bisecting when it stalls.
+class DepthSolver {
+ public:
+  DepthSolver(const SectionSlices& slices, const MaterialModels& models, float lowest, float highest,
+              float increment, double tolerance)
+      : slices_(slices),
+        models_(models),
+        lowest_(lowest),
+        highest_(highest),
+        increment_(increment),
+        tolerance_(tolerance) {}
+
+  long long evaluations = 0;
+  bool exhausted = false;  ///< a solve took more evaluations than any real section needs
+
+  /// `slope`, when given, is the change of the axial force with the depth near the last solution of the
+  /// same load: a positive value makes the second depth tried a Newton step; it is updated on return.
+  Equilibrium Solve(float e, double load, float start, double* slope = nullptr) {
+    Equilibrium q;
+    q.e = e;
+    used_ = 0;
+    slope_ = slope;
+    float c0 = std::clamp(start, lowest_, highest_);
+    SectionForces f0 = At(e, c0, q);
+    double g0 = f0.P - load;
+    if (std::abs(g0) <= tolerance_) return Found(q, c0, f0);
+    // lo has too little compression for the load (P below it), hi too much; the axis is between.
+    float lo = c0, hi = c0;
+    SectionForces flo = f0, fhi = f0;
+    double step = increment_;
+    bool bracketed = false;
+    // The depth tried before the one the search goes on from, on the same side of the load.
+    bool hasPrevious = false;
+    float previous = c0;
+    double gPrevious = g0;
+    if (slope != nullptr && *slope > 0) {
+      const double change = std::clamp(-g0 / *slope, -64.0 * increment_, 64.0 * increment_);
+      const float c1 = static_cast<float>(std::clamp<double>(c0 + change, lowest_, highest_));
+      if (c1 != c0) {
+        const SectionForces f1 = At(e, c1, q);
+        const double g1 = f1.P - load;
+        if (std::abs(g1) <= tolerance_) return Found(q, c1, f1);
+        if ((g1 > 0) != (g0 > 0)) {
+          bracketed = true;
+          if (g1 > 0)
+            lo = c0, flo = f0, hi = c1, fhi = f1;
+          else
+            lo = c1, flo = f1, hi = c0, fhi = f0;
+        } else if (!NewEvents(f1.events, f0.events, true).Any()) {
+          hasPrevious = true;
+          previous = c0, gPrevious = g0;
+          c0 = c1, f0 = f1, g0 = g1, lo = hi = c1, flo = fhi = f1;
+          step = std::max<double>(increment_, std::abs(change));
+        }
+      }
+    }
+    const bool down = g0 > 0;
+    bool secantAllowed = true;
+    while (!bracketed) {
+      const float from = down ? hi : lo;
+      const float limit = down ? lowest_ : highest_;
+      if (from == limit || exhausted) return q;
+      // The steps grow from cinc; the secant through the last two depths, when it points on within four
+      // steps, is taken instead.
+      const double gFrom = (down ? fhi : flo).P - load;
+      double distance = step;
+      bool secant = false;
+      if (hasPrevious && secantAllowed && std::abs(gFrom) < std::abs(gPrevious)) {
+        const double change = -gFrom * (static_cast<double>(from) - previous) / (gFrom - gPrevious);
+        if ((change < 0) == down && std::abs(change) <= 4 * step) distance = std::abs(change), secant = true;
+      }
+      float c = static_cast<float>(down ? std::max<double>(from - distance, limit)
+                                        : std::min<double>(from + distance, limit));
+      if (c == from) c = std::nextafter(from, limit);
+      const SectionForces f = At(e, c, q);
+      const double g = f.P - load;
+      if (std::abs(g) <= tolerance_) return Found(q, c, f);
+      // A long step may leap over the crossing into a state where something has failed and the force
+      // turns back (a fractured layer): the step into such a state is retried as one of cinc, as a sweep
+      // would make it; from a failed state on the steps grow again.
+      if (distance > increment_ && NewEvents(f.events, (down ? fhi : flo).events, true).Any() &&
+          (g > 0) == down) {
+        step = increment_;
+        secantAllowed = false;
+        continue;
+      }
+      secantAllowed = true;
+      if (down && g < 0) {
+        lo = c, flo = f;
+        bracketed = true;
+        break;
+      }
+      if (!down && g > 0) {
+        hi = c, fhi = f;
+        bracketed = true;
+        break;
+      }
+      hasPrevious = true;
+      previous = from, gPrevious = gFrom;
+      (down ? hi : lo) = c;
+      (down ? fhi : flo) = f;
+      if (!secant) step *= 2;
+    }
+    double ga = flo.P - load, gb = fhi.P - load;  // ga < 0 < gb, weighted by Illinois
+    int side = 0;
+    double widthBefore = static_cast<double>(hi) - lo;
+    for (int iteration = 1; !exhausted; ++iteration) {
+      const double width = static_cast<double>(hi) - lo;
+      // Every third step the bracket must have halved, or the next depth is the middle.
+      const bool bisect = iteration % 3 == 0 && width > widthBefore / 2;
+      if (iteration % 3 == 0) widthBefore = width;
+      float c = static_cast<float>(bisect ? lo + width / 2 : lo + width * ga / (ga - gb));
+      if (!(c > lo && c < hi)) c = static_cast<float>(lo + width / 2);
+      if (!(c > lo && c < hi)) break;  // neighbouring depths: the single-precision limit
+      const SectionForces f = At(e, c, q);
+      const double g = f.P - load;
+      if (std::abs(g) <= tolerance_) return Found(q, c, f);
+      if (g > 0) {
+        hi = c, fhi = f, gb = g;
+        if (side == 1) ga /= 2;
+        side = 1;
+      } else {
+        lo = c, flo = f, ga = g;
+        if (side == -1) gb /= 2;
+        side = -1;
+      }
+    }
+    if (exhausted) return q;
+    // Neighbouring depths: the better of the two where the force is continuous at this resolution; a
+    // force that jumps between them (past a fracture or crushing) has no depth in equilibrium.
+    if (fhi.P - flo.P > 4 * tolerance_) return q;
+    return std::abs(flo.P - load) <= std::abs(fhi.P - load) ? Found(q, lo, flo) : Found(q, hi, fhi);
+  }
+
+  /// One evaluation outside a solve.
+  SectionForces Evaluate(float e, float c) {
+    ++evaluations;
+    return EvaluateSection(slices_, models_, e, c, scratch_);
+  }
+
+ private:
+  SectionForces At(float e, float c, Equilibrium& q) {
+    if (++used_ > kMaxEvaluationsPerSolve) exhausted = true;
+    ++evaluations;
+    SectionForces f = EvaluateSection(slices_, models_, e, c, scratch_);
+    q.seen |= f.events;
+    previous_ = last_;
+    last_ = {c, f.P};
+    return f;
+  }
+  Equilibrium Found(Equilibrium& q, float c, const SectionForces& f) {
+    q.found = true;
+    q.c = c;
+    q.f = f;
+    // The secant of the last two depths tried is the slope for the next solve.
+    if (slope_ != nullptr && used_ >= 2 && previous_.first != last_.first) {
+      const double secant =
+          (last_.second - previous_.second) / (static_cast<double>(last_.first) - previous_.first);
+      if (secant > 0) *slope_ = secant;
+    }
+    return q;
+  }
+
+  const SectionSlices& slices_;
+  const MaterialModels& models_;
+  float lowest_, highest_, increment_;
+  double tolerance_;
+  EvaluationScratch scratch_;
+  int used_ = 0;
+  double* slope_ = nullptr;
+  std::pair<float, double> previous_{}, last_{};  // depth and force of the last two evaluations
+};
+
+McPoint PointOf(const Equilibrium& q) {
+  return {q.e, q.c, static_cast<float>(q.f.P), static_cast<float>(q.f.M), q.f.events};
 }
 
-// Drops the last point when it falls off and records it as the failure point.
-void DropFallingPoint(McCurve& curve) {
-  const size_t n = curve.points.size();
-  if (n > 1 && FallsOff(curve.points[n - 1], curve.points[n - 2])) {
-    curve.failPoint = curve.points[n - 1];
-    curve.failRecorded = true;
-    curve.points.pop_back();
+// The first state between a stored point and a later strain at which an event appears that the point did
+// not have, located to `width` on the top-fibre strain with every trial in equilibrium. `upper` is the
+// state at the later strain: in equilibrium with a new event, or not in equilibrium after a failure.
+// Each trial keeps the bracket [no new event, new event]; the next strain is where the margin of the new
+// events (the strain still left to their limits) runs out on the secant between the bracket's ends,
+// probed just below and just above, and the middle when that does not shrink the bracket.
+// When the curve loses equilibrium at a failure (a fracture leaves nothing to balance the load) the point
+// is the last state in equilibrium, marked with the failure that ends it.
+Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const MaterialModels& models,
+                        const McPoint& from, Equilibrium upper, double load, float width, double& slope) {
+  Equilibrium lower;
+  lower.found = true;
+  lower.e = from.strain;
+  lower.c = from.depth;
+  lower.f.P = from.axial;
+  lower.f.M = from.moment;
+  lower.f.events = from.events;
+  const McEvents target = upper.found ? NewEvents(upper.f.events, from.events) : McEvents{};
+  const auto margin = [&](const Equilibrium& q) {
+    double least = 1e30;
+    for (McEvent e : kAllEvents) {
+      if (target.Has(e)) least = std::min(least, EventMargin(slices, models, e, q.e, q.c));
+    }
+    return least;
+  };
+  // Illinois weights: an end that stays twice has its margin halved, so the estimates close in from both
+  // sides; an estimate is aimed a little below the limit, and one close above the lower end probes just
+  // above it.
+  double mLower = margin(lower), mUpper = upper.found ? margin(upper) : 0;
+  int side = 0;
+  while (upper.e - lower.e > width) {
+    const double span = static_cast<double>(upper.e) - lower.e;
+    double t = lower.e + span / 2;
+    if (upper.found && mLower > 0 && mUpper <= 0 && mLower < 1e29) {
+      const double estimate = lower.e + span * mLower / (mLower - mUpper);
+      t = estimate - 0.4 * width > lower.e + 0.1 * width ? estimate - 0.4 * width : lower.e + 0.6 * width;
+      if (!(t > lower.e && t < upper.e)) t = lower.e + span / 2;
+    }
+    const float trialStrain = static_cast<float>(t);
+    if (trialStrain <= lower.e || trialStrain >= upper.e) break;
+    const float guess =
+        upper.found ? static_cast<float>(lower.c + (upper.c - lower.c) * (t - lower.e) / span) : lower.c;
+    Equilibrium trial = solver.Solve(trialStrain, load, guess, &slope);
+    if (solver.exhausted) return trial;
+    if (trial.found && !NewEvents(trial.f.events, from.events).Any()) {
+      lower = trial;
+      mLower = margin(lower);
+      if (side == -1) mUpper /= 2;
+      side = -1;
+    } else {
+      upper = trial;
+      if (upper.found) mUpper = margin(upper);
+      if (side == 1) mLower /= 2;
+      side = 1;
+    }
   }
+  if (upper.found) return upper;
+  // The failure just past the last state in equilibrium, at the same depth; failing that, the one met by
+  // the search that found no depth.
+  McEvents failures = NewEvents(solver.Evaluate(upper.e, lower.c).events, lower.f.events, true);
+  if (!failures.Any()) failures = NewEvents(upper.seen, lower.f.events, true);
+  lower.f.events |= failures;
+  lower.seen = failures;
+  return lower;
 }
 
 }  // namespace
@@ -64,117 +337,122 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
 
   const SectionProperties& props = m.sectionProperties;
   const double pMax = static_cast<double>(props.transArea) * m.fpc;
-  const double pMin = -(static_cast<double>(props.reinfArea) * m.fy + static_cast<double>(props.steelArea) * m.fs);
+  const double pMin =
+      -(static_cast<double>(props.reinfArea) * m.fy + static_cast<double>(props.steelArea) * m.fs);
   for (int i = 1; i <= loads; ++i) {
     const float P = m.loads[static_cast<size_t>(i)].P;
     if (P >= pMax || P <= pMin) {
-      result.rejection = "Load condition " + std::to_string(i) + (P >= pMax ? " is too high" : " is too low") +
-                         " for MC analysis";
+      result.rejection = "Load condition " + std::to_string(i) +
+                         (P >= pMax ? " is too high" : " is too low") + " for MC analysis";
       m.momentCurvature = std::move(result);
       return;
     }
   }
 
-  const double steps = std::nearbyint((MaximumStrain(m) - m.ebeg) / m.einc + 1);
-  if (!(steps >= 1 && steps <= 1e6)) {
-    return finish("*** No strain steps: the last strain of the curves must exceed emin (" +
-                  std::string(steps >= 1 ? "too many steps" : "check ecu, esp or the steel curve") + ")");
-  }
-  result.stepCount = static_cast<int>(steps);
-  result.curves.assign(static_cast<size_t>(loads) + 1, McCurve{});
-  for (McCurve& curve : result.curves) curve.points.reserve(static_cast<size_t>(result.stepCount));
-
   const SectionSlices slices = SliceSection(m);
+  // The strains of the steps: from ebeg by einc, the last exactly at the last strain. A confined core
+  // fails when its own extreme fibre reaches ecu, below the cover: its curves go on past ecu at the top
+  // until the core fails, up to twice that strain.
+  const double lastStrain = MaximumStrain(m);
+  const bool coreFails = m.concreteModel == ConcreteModel::Mander && slices.hasCore && slices.hasCover;
+  const double stepLimit = coreFails ? 2 * lastStrain : lastStrain;
+  const double steps = std::ceil((stepLimit - m.ebeg) / m.einc - kEventTolerance) + 1;
+  if (!(steps >= 1 && steps * loads <= 1e6) || !(stepLimit >= m.ebeg)) {
+    return finish("*** No strain steps: the last strain of the curves must exceed emin (" +
+                  std::string(steps >= 1 && stepLimit >= m.ebeg ? "too many steps"
+                                                                : "check ecu, esp or the steel curve") +
+                  ")");
+  }
+  std::vector<float> strains(static_cast<size_t>(steps));
+  for (size_t s = 0; s < strains.size(); ++s) {
+    strains[s] = static_cast<float>(std::min(m.ebeg + static_cast<double>(s) * m.einc, stepLimit));
+  }
+  result.stepCount = static_cast<int>(strains.size());
+  result.curves.assign(static_cast<size_t>(loads) + 1, McCurve{});
+  for (McCurve& curve : result.curves) curve.points.reserve(strains.size() + 10);
+
   const MaterialModels models = MaterialModelsOf(m);
-  EvaluationScratch scratch;
+  const double squash = pMax > 0 ? pMax : -pMin;
+  const float lowest = m.cbeg > 0 ? m.cbeg : std::min(m.cinc, m.cend) / 1000;
+  const float highest = std::max(kDeepestAxis * m.cend, lowest);
+  if (m.cend - m.cinc == m.cend) return finish(kTooManyEvaluations);  // cinc below a depth's resolution
+  DepthSolver solver(slices, models, lowest, highest, m.cinc, std::max(kSolverTolerance * squash, 1e-9));
+  const float eventWidth = static_cast<float>(kEventTolerance * m.einc);
   if (progress.status) progress.status("Moment-curvature", "");
 
-  std::vector<bool> notConverged(static_cast<size_t>(loads) + 1);
-  long long work = 0;
-  const long long fibres =
-      static_cast<long long>(slices.concrete.size() + slices.bars.size() + slices.steel.size()) + 1;
+  std::vector<float> start(static_cast<size_t>(loads) + 1, m.cend);
+  std::vector<double> slopes(static_cast<size_t>(loads) + 1, 0.0);
   int finishedCount = 0;
-  float e = m.ebeg - m.einc;
-  for (int step = 1; step <= result.stepCount; ++step) {
-    if (progress.cancelled && progress.cancelled()) return finish("*** The moment-curvature analysis was cancelled");
-    e += m.einc;
-    std::fill(notConverged.begin(), notConverged.end(), true);
-    int converged = 0;
-    // The step is over once every load condition still running has its point: a finished one never
-    // converges again, and sweeping on for it would store nothing.
-    const int running = loads - finishedCount;
-    bool firstNonPositive = true;
-
-    // Restart the sweep two increments above the depth that gives the smallest curvature reached so far;
-    // load conditions without a point yet take no part.
-    if (!result.curves[1].points.empty()) {
-      double smallest = 0;
-      bool any = false;
-      for (int k = 1; k <= loads; ++k) {
-        const std::vector<McPoint>& points = result.curves[static_cast<size_t>(k)].points;
-        if (points.empty()) continue;
-        const double curvature = static_cast<double>(points.back().strain) / points.back().depth;
-        if (!any || curvature < smallest) smallest = curvature;
-        any = true;
-      }
-      m.cend = static_cast<float>(m.cinc * std::nearbyint(e / smallest / m.cinc + 2));
-    }
-
-    bool stepDone = false;
-    for (float c = m.cend + m.cinc; !stepDone && c >= m.cbeg;) {
-      // A depth that the increment no longer changes (cinc below the float spacing of a huge depth) would
-      // sweep for ever, and so would an absurd number of depths: both end the analysis with a message.
-      const float next = c - m.cinc;
-      work += fibres;
-      if (next == c || work > kMaxFibreEvaluations) return finish(kTooManyEvaluations);
-      c = next;
-      if (!(c > 0)) break;  // the sweep stops at the smallest positive depth
-      const SectionForces f = EvaluateSection(slices, models, e, c, firstNonPositive, scratch);
-      for (int k = 1; k <= loads; ++k) {
-        McCurve& curve = result.curves[static_cast<size_t>(k)];
-        if (curve.finished || !notConverged[static_cast<size_t>(k)] || !(f.P <= m.loads[static_cast<size_t>(k)].P)) {
-          continue;
+  for (float e : strains) {
+    if (progress.cancelled && progress.cancelled())
+      return finish("*** The moment-curvature analysis was cancelled");
+    for (int k = 1; k <= loads; ++k) {
+      McCurve& curve = result.curves[static_cast<size_t>(k)];
+      if (curve.finished) continue;
+      const double load = m.loads[static_cast<size_t>(k)].P;
+      const auto store = [&](const Equilibrium& state) {
+        const McPoint point = PointOf(state);
+        curve.points.push_back(point);
+        if (state.f.T < curve.maxTension) {
+          curve.maxTension = static_cast<float>(state.f.T);
+          curve.maxTensionMoment = point.moment;
         }
-        notConverged[static_cast<size_t>(k)] = false;
-        ++converged;
-        if (f.T < curve.maxTension) {
-          curve.maxTension = static_cast<float>(f.T);
-          curve.maxTensionMoment = static_cast<float>(f.M);
+        if (HasFailure(point.events)) {
+          curve.finished = true;
+          curve.failRecorded = true;
+          curve.failPoint = point;
+          ++finishedCount;
         }
-        curve.points.push_back({e, c, static_cast<float>(f.P), static_cast<float>(f.M), McEvents{}});
         if (progress.status) {
           progress.status("Moment-curvature", "Step " + std::to_string(curve.points.size()) + " of " +
                                                   std::to_string(result.stepCount) + " converged");
         }
-        // Failures end the load condition (and a run of one load condition); steel fracture drops a
-        // point that has already fallen off the curve.
-        const auto fail = [&](McEvent event, bool dropFalling) {
-          if (dropFalling) DropFallingPoint(curve);
-          curve.points.back().events.Raise(event);
-          if (!curve.finished) ++finishedCount;
-          curve.finished = true;
-          return loads == 1;
-        };
-        if (f.events.Has(McEvent::LongReinfFail) && fail(McEvent::LongReinfFail, true)) stepDone = true;
-        if (!stepDone && f.events.Has(McEvent::ConcCompFail) && fail(McEvent::ConcCompFail, false)) stepDone = true;
-        if (!stepDone && f.events.Has(McEvent::ConfReinfFail) && fail(McEvent::ConfReinfFail, false)) stepDone = true;
-        if (!stepDone && f.events.Has(McEvent::StrSteelFail) && fail(McEvent::StrSteelFail, true)) stepDone = true;
-        if (stepDone) {  // the single load condition has failed: the run ends
-          m.momentCurvature = std::move(result);
-          return;
-        }
-        for (McEvent event : {McEvent::ReinfTensYield, McEvent::ReinfCompYield, McEvent::ConcSpalling,
-                              McEvent::StrSteelTensYield, McEvent::StrSteelCompYield}) {
-          if (f.events.Has(event)) curve.points.back().events.Raise(event);
-        }
+      };
+      // The depth of the last point, carried on along the line through the last two points.
+      float guess = start[static_cast<size_t>(k)];
+      const size_t n = curve.points.size();
+      if (n >= 2 && curve.points[n - 1].strain > curve.points[n - 2].strain) {
+        const McPoint &a = curve.points[n - 2], &b = curve.points[n - 1];
+        const double rate =
+            (static_cast<double>(b.depth) - a.depth) / (static_cast<double>(b.strain) - a.strain);
+        const float extrapolated = static_cast<float>(b.depth + rate * (e - b.strain));
+        if (extrapolated > 0.5f * b.depth && extrapolated < 2 * b.depth) guess = extrapolated;
       }
-      if (finishedCount == loads) {
-        m.momentCurvature = std::move(result);
-        return;
+      double& slope = slopes[static_cast<size_t>(k)];
+      Equilibrium q = solver.Solve(e, load, guess, &slope);
+      if (solver.exhausted) return finish(kTooManyEvaluations);
+      if (!q.found) {
+        // No depth reaches the load: the next strain tries again, unless a failure has ended the curve.
+        if (!curve.points.empty() && NewEvents(q.seen, curve.points.back().events, true).Any()) {
+          const Equilibrium last =
+              LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
+          if (solver.exhausted) return finish(kTooManyEvaluations);
+          if (HasFailure(last.f.events)) {
+            if (last.e == curve.points.back().strain) {
+              curve.points.pop_back();  // the stored point is where it fails: it is stored again as such
+            }
+            store(last);
+          }
+        }
+        continue;
       }
-      if (converged == running) stepDone = true;
+      // Every event that the last point did not have gets a point at the strain where it first occurs.
+      for (int located = 0; located < kMcEventCount && !curve.points.empty() &&
+                            NewEvents(q.f.events, curve.points.back().events).Any();
+           ++located) {
+        const Equilibrium first =
+            LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
+        if (solver.exhausted) return finish(kTooManyEvaluations);
+        if (first.e >= q.e) break;  // the event is at the step's own strain
+        store(first);
+        if (curve.finished) break;
+      }
+      if (!curve.finished) store(q);
+      start[static_cast<size_t>(k)] = curve.points.back().depth;
     }
+    if (finishedCount == loads) break;
   }
+  result.evaluations = solver.evaluations;
   m.momentCurvature = std::move(result);
 }
 

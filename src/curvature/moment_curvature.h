@@ -1,6 +1,7 @@
 // Moment-curvature analysis of every load condition under its constant axial load: the top-fibre strain
-// is raised step by step and, at each strain, the neutral axis is swept down until the section's axial
-// force falls to the load; each accepted state is a point of the curve.
+// is raised step by step and, at each strain, the neutral-axis depth is solved at which the section's axial
+// force equals the load; each solution is a point of the curve, and every event gets a point at the strain
+// where it first occurs.
 #pragma once
 
 #include <functional>
@@ -21,7 +22,8 @@ struct McProgress {
 };
 
 /// Traces the moment-curvature curve of every load condition and stores it in the model's result block.
-/// Needs the section properties. Raises ebeg to einc when it is smaller and sets cend, as the sweep uses them.
+/// Needs the section properties. Raises ebeg to einc when it is smaller and sets cend to the depth at which
+/// the first search starts.
 void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress = {});
 
 }  // namespace tarnix

@@ -8,14 +8,6 @@
 namespace tarnix {
 namespace {
 
-// The part of a slice of width `width` and area `area` that lies in the cover: all of it within `cover`
-// of the record's top or bottom, else the two side strips.
-float CoverArea(float area, double width, double cover, bool inCoverBand) {
-  if (inCoverBand) return area;
-  if (!(width > 0)) return area;
-  return static_cast<float>(std::clamp(area * 2 * cover / width, 0.0, static_cast<double>(area)));
-}
-
 // Gives every fibre the level of its depth, adding a level for each depth not met before.
 void AssignLevels(std::vector<SteelDivision>& fibres, std::vector<SteelLevel>& levels) {
   std::unordered_map<float, int> levelOf;
@@ -27,74 +19,222 @@ void AssignLevels(std::vector<SteelDivision>& fibres, std::vector<SteelLevel>& l
   }
 }
 
+// Numbers of slices of the top cover band, the core and the bottom cover band of a confined record of
+// height `height`: `total` slices shared in proportion to the bands' heights, at least one each.
+struct BandSlices {
+  int cover = 0;
+  int core = 0;
+};
+BandSlices ShareSlices(int total, double height, double cover) {
+  BandSlices n;
+  n.cover = std::max(1, static_cast<int>(std::lround(total * cover / height)));
+  n.core = std::max(1, total - 2 * n.cover);
+  return n;
+}
+
+// Area of a circle of radius r centred at depth yc that lies above depth a (exact segment area; the arc
+// cosine is the exact one here, as thin slices are differences of two segments).
+double CircleAbove(double r, double yc, double a) {
+  if (!(r > 0) || a <= yc - r) return 0;
+  if (a >= yc + r) return std::acos(-1.0) * r * r;
+  const double theta = std::acos((yc - a) / r);
+  return r * r * (theta - std::cos(theta) * std::sin(theta));
+}
+
+// The band [top, bottom] cut into n slices of equal height, each given its area by `areas(y1, y2)`.
+template <class Areas>
+void AddBand(std::vector<ConcreteSlice>& out, double top, double bottom, int n, int sign, Areas areas) {
+  const double dy = (bottom - top) / n;
+  for (int j = 0; j < n; ++j) {
+    const double y1 = top + dy * j, y2 = j + 1 == n ? bottom : top + dy * (j + 1);
+    ConcreteSlice slice{static_cast<float>((y1 + y2) / 2), 0, 0, sign};
+    areas(y1, y2, slice);
+    out.push_back(slice);
+  }
+}
+
+// Whether a point (x across the section from the common vertical axis on which the records are centred, y
+// its depth) lies in the concrete: inside an added record and in no subtracted one.
+bool InsideConcrete(const ProjectModel& m, double x, double y) {
+  const auto inRect = [&](const ConcreteRect& r) {
+    return std::abs(x) <= r.W / 2.0 && y >= r.Yt && y <= r.Yt + r.D;
+  };
+  const auto inCircle = [&](const ConcreteCircle& c) {
+    return x * x + (y - c.Yc) * (y - c.Yc) <= double(c.Rc) * c.Rc;
+  };
+  bool inside = false;
+  for (int i = 1; i <= ListSize(m.nr); ++i) {
+    const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
+    if (inRect(r)) {
+      if (r.rsign <= 0) return false;
+      inside = true;
+    }
+  }
+  for (int i = 1; i <= ListSize(m.nc); ++i) {
+    const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
+    if (inCircle(c)) {
+      if (c.csign <= 0) return false;
+      inside = true;
+    }
+  }
+  return inside;
+}
+
 }  // namespace
 
 SectionSlices SliceSection(ProjectModel& m) {
   SectionSlices s;
   s.concYbar = m.sectionProperties.concYbar;
   const bool confined = m.concreteModel == ConcreteModel::Mander && Confinement::Confined(m.confinementOption);
-  const double cover = m.cover;
+  const double cover = std::max(0.0, static_cast<double>(m.cover));
+  const auto top = [&](double y) {
+    s.concreteTop = s.hasConcrete ? std::min(s.concreteTop, static_cast<float>(y)) : static_cast<float>(y);
+    s.hasConcrete = true;
+  };
+  const auto coreTop = [&](double y) {
+    s.coreTop = s.hasCore ? std::min(s.coreTop, static_cast<float>(y)) : static_cast<float>(y);
+    s.hasCore = true;
+  };
 
   const int rectSlices = std::max(m.rcinc, 1);
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
-    const double dy = static_cast<double>(r.D) / rectSlices;
-    const float area = static_cast<float>(static_cast<double>(r.W) * r.D / rectSlices);
-    for (int j = 0; j < rectSlices; ++j) {
-      const double y = r.Yt + dy * (j + 0.5);
-      ConcreteSlice slice{static_cast<float>(y), 0, area, r.rsign};
-      if (confined && r.rsign > 0) {
-        const bool band = y <= r.Yt + cover || y >= r.Yt + r.D - cover;
-        slice.coverArea = CoverArea(area, r.W, cover, band);
-        slice.coreArea = area - slice.coverArea;
-      }
-      s.concrete.push_back(slice);
+    if (!(r.D > 0) || !(r.W > 0)) continue;
+    const double yt = r.Yt, yb = static_cast<double>(r.Yt) + r.D, width = r.W;
+    const auto whole = [&](double y1, double y2, ConcreteSlice& slice) {
+      slice.coreArea = static_cast<float>(width * (y2 - y1));
+    };
+    if (!confined || r.rsign <= 0 || cover == 0) {
+      AddBand(s.concrete, yt, yb, rectSlices, r.rsign, whole);
+    } else if (2 * cover >= r.D || 2 * cover >= width) {
+      AddBand(s.concrete, yt, yb, rectSlices, r.rsign, [&](double y1, double y2, ConcreteSlice& slice) {
+        slice.coverArea = static_cast<float>(width * (y2 - y1));
+      });
+    } else {
+      // Cover bands above and below the core, all cover; between them the core with the side strips.
+      const BandSlices n = ShareSlices(rectSlices, r.D, cover);
+      const auto band = [&](double y1, double y2, ConcreteSlice& slice) {
+        slice.coverArea = static_cast<float>(width * (y2 - y1));
+      };
+      AddBand(s.concrete, yt, yt + cover, n.cover, r.rsign, band);
+      AddBand(s.concrete, yt + cover, yb - cover, n.core, r.rsign,
+              [&](double y1, double y2, ConcreteSlice& slice) {
+                slice.coverArea = static_cast<float>(2 * cover * (y2 - y1));
+                slice.coreArea = static_cast<float>((width - 2 * cover) * (y2 - y1));
+              });
+      AddBand(s.concrete, yb - cover, yb, n.cover, r.rsign, band);
+      coreTop(yt + cover);
     }
+    if (r.rsign > 0) top(yt);
   }
+
   const int circleSlices = std::max(m.ccinc, 1);
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
     if (!(c.Rc > 0)) continue;
-    const double dy = 2.0 * c.Rc / circleSlices;
-    for (int j = 0; j < circleSlices; ++j) {
-      const double y = c.Yc - c.Rc + dy * (j + 0.5);
-      const double sine = std::sin(ArcCos(static_cast<float>((c.Yc - y) / c.Rc)));
-      const double width = 2.0 * c.Rc * sine;
-      const float area = static_cast<float>(width * dy);
-      ConcreteSlice slice{static_cast<float>(y), 0, area, c.csign};
-      if (confined && c.csign > 0) {
-        const bool band = y <= c.Yc - c.Rc + cover || y >= c.Yc + c.Rc - cover;
-        // The core is narrower by the cover measured square to the circle.
-        slice.coverArea = CoverArea(area, width, sine > 0 ? cover / sine : width, band);
-        slice.coreArea = area - slice.coverArea;
-      }
-      s.concrete.push_back(slice);
+    const double yc = c.Yc, R = c.Rc;
+    const auto whole = [&](double y1, double y2, ConcreteSlice& slice) {
+      slice.coreArea = static_cast<float>(CircleAbove(R, yc, y2) - CircleAbove(R, yc, y1));
+    };
+    if (!confined || c.csign <= 0 || cover == 0) {
+      AddBand(s.concrete, yc - R, yc + R, circleSlices, c.csign, whole);
+    } else if (cover >= R) {
+      AddBand(s.concrete, yc - R, yc + R, circleSlices, c.csign,
+              [&](double y1, double y2, ConcreteSlice& slice) {
+                slice.coverArea = static_cast<float>(CircleAbove(R, yc, y2) - CircleAbove(R, yc, y1));
+              });
+    } else {
+      // The core is the circle of radius R - cover; the cover is the ring around it.
+      const double core = R - cover;
+      const auto ring = [&](double y1, double y2, ConcreteSlice& slice) {
+        const double all = CircleAbove(R, yc, y2) - CircleAbove(R, yc, y1);
+        const double inner = CircleAbove(core, yc, y2) - CircleAbove(core, yc, y1);
+        slice.coreArea = static_cast<float>(inner);
+        slice.coverArea = static_cast<float>(std::max(0.0, all - inner));
+      };
+      const BandSlices n = ShareSlices(circleSlices, 2 * R, cover);
+      AddBand(s.concrete, yc - R, yc - core, n.cover, c.csign, ring);
+      AddBand(s.concrete, yc - core, yc + core, n.core, c.csign, ring);
+      AddBand(s.concrete, yc + core, yc + R, n.cover, c.csign, ring);
+      coreTop(yc - core);
     }
+    if (c.csign > 0) top(yc - R);
   }
+  s.hasCover = confined && s.hasConcrete && cover > 0;
+  if (confined && cover == 0 && s.hasConcrete) coreTop(s.concreteTop);
 
   NormalizeFullArcs(m);
   for (const Bar& bar : AllBars(m)) s.bars.push_back({bar.area, bar.depth, true});
 
-  const bool concrete = m.sectionProperties.concArea > 0;
+  // A steel division displaces the concrete it lies in; the rectangles' strips are judged at their middle.
   for (int i = 1; i <= ListSize(m.nb); ++i) {
     for (const Strip& strip : SteelRectStrips(m.steelRects[static_cast<size_t>(i)], m.bsinc)) {
-      s.steel.push_back({strip.area, strip.depth, concrete});
+      s.steel.push_back({strip.area, strip.depth, InsideConcrete(m, 0, strip.depth)});
     }
   }
-  // Pipes displace concrete unless their lowest point is the lowest point of the concrete.
-  const bool pipesInside = concrete && SteelShapesDepth(m) != ConcreteDepth(m);
   for (int i = 1; i <= ListSize(m.np); ++i) {
-    for (const Strip& fibre : PipeFibres(m.pipes[static_cast<size_t>(i)], m.psinc)) {
-      s.steel.push_back({fibre.area, fibre.depth, pipesInside});
+    const SteelPipe& pipe = m.pipes[static_cast<size_t>(i)];
+    const std::vector<Strip> fibres = PipeFibres(pipe, m.psinc);
+    const double step = kTwoPi / static_cast<double>(fibres.size());
+    for (size_t j = 0; j < fibres.size(); ++j) {
+      const double x = pipe.Rcp * std::cos(step / 2 + static_cast<double>(j) * step);
+      s.steel.push_back({fibres[j].area, fibres[j].depth, InsideConcrete(m, x, fibres[j].depth)});
     }
   }
   AssignLevels(s.bars, s.barLevels);
   AssignLevels(s.steel, s.steelLevels);
+  const auto extremes = [](const std::vector<SteelDivision>& fibres, float& top, float& bottom) {
+    for (size_t j = 0; j < fibres.size(); ++j) {
+      top = j == 0 ? fibres[j].depth : std::min(top, fibres[j].depth);
+      bottom = j == 0 ? fibres[j].depth : std::max(bottom, fibres[j].depth);
+    }
+  };
+  extremes(s.bars, s.barTop, s.barBottom);
+  extremes(s.steel, s.steelTop, s.steelBottom);
   return s;
 }
 
+double EventMargin(const SectionSlices& s, const MaterialModels& mm, McEvent event, float e, float c) {
+  constexpr double kNever = 1e30;
+  const double perDepth = static_cast<double>(e) / c;
+  const auto strainAt = [&](double depth) { return (c - depth) * perDepth; };
+  // The steel curves: tension yield below the tension yield strain, compression yield above the
+  // compression yield strain, fracture beyond the first or last point; the deepest fibre is the most
+  // tensile.
+  const struct {
+    const StressStrainCurve& curve;
+    bool any;
+    float top, bottom;
+  } steels[] = {{mm.reinforcing, !s.bars.empty(), s.barTop, s.barBottom},
+                {mm.structural, !s.steel.empty(), s.steelTop, s.steelBottom}};
+  for (const auto& steel : steels) {
+    const StressStrainCurve& curve = steel.curve;
+    if (event != curve.tensionYield && event != curve.compressionYield && event != curve.fail) continue;
+    if (!steel.any) return kNever;
+    const int last = curve.pointCount;
+    const double most = strainAt(steel.top), least = strainAt(steel.bottom);
+    if (event == curve.tensionYield) return least - curve.points[last == 4 ? 2 : 3].strain;
+    if (event == curve.compressionYield) return curve.points[last == 4 ? 3 : 4].strain - most;
+    return std::min(least - curve.points[1].strain, curve.points[last].strain - most);
+  }
+  const double top = s.hasConcrete ? strainAt(s.concreteTop) : 0;
+  const bool mander = mm.concreteModel == ConcreteModel::Mander;
+  switch (event) {
+    case McEvent::ConcCompFail:
+      if (!s.hasConcrete || mander) return kNever;
+      return (mm.concreteModel == ConcreteModel::Linear ? mm.ecu : mm.esp) - top;
+    case McEvent::ConfReinfFail:
+      if (!s.hasConcrete || !mander) return kNever;
+      return mm.ecu - (s.hasCore ? strainAt(s.coreTop) : top);
+    case McEvent::ConcSpalling:
+      return s.hasConcrete && mander ? mm.esp - top : kNever;
+    default:
+      return kNever;
+  }
+}
+
 SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
-                              bool& firstNonPositive, EvaluationScratch& scratch) {
+                              EvaluationScratch& scratch) {
   SectionForces out;
   if (!(c > 0)) return out;
   const double strainPerDepth = static_cast<double>(e) / c;
@@ -102,11 +242,29 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
   const bool confined = mander && Confinement::Confined(mm.confinementOption);
   const auto strainAt = [&](float depth) { return static_cast<float>((c - depth) * strainPerDepth); };
 
+  // The concrete's events are judged at its extreme fibres below; the strain falls with depth, so no slice
+  // or displaced area passes a limit before them.
+  McEvents ignored;
+  if (s.hasConcrete) {
+    const float top = strainAt(s.concreteTop);
+    if (!mander) {
+      ConcreteStress(mm, top, out.events);
+    } else if (!confined) {
+      ManderStress(mm, top, out.events);  // unconfined everywhere: crushing and spalling at the top
+    } else {
+      McEvents cover, core;
+      if (s.hasCover) ManderStress(mm, top, cover, ManderParts::Unconfined);
+      if (cover.Has(McEvent::ConcSpalling)) out.events.Raise(McEvent::ConcSpalling);
+      if (s.hasCore) ManderStress(mm, strainAt(s.coreTop), core, ManderParts::Confined);
+      if (core.Has(McEvent::ConfReinfFail)) out.events.Raise(McEvent::ConfReinfFail);
+    }
+  }
+
   // The concrete stress of the core, which steel in compression displaces.
   const auto coreStress = [&](float strain) {
-    if (!mander) return ConcreteStress(mm, strain, out.events);
+    if (!mander) return ConcreteStress(mm, strain, ignored);
     const ManderStresses stresses =
-        ManderStress(mm, strain, out.events, confined ? ManderParts::Confined : ManderParts::Unconfined);
+        ManderStress(mm, strain, ignored, confined ? ManderParts::Confined : ManderParts::Unconfined);
     return confined ? stresses.confined : stresses.unconfined;
   };
 
@@ -122,18 +280,19 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
     if (strain < 0) continue;
     float core, cover;
     if (!confined) {
-      core = cover = mander ? ManderStress(mm, strain, out.events, ManderParts::Unconfined).unconfined
-                            : ConcreteStress(mm, strain, out.events);
+      core = cover = mander ? ManderStress(mm, strain, ignored, ManderParts::Unconfined).unconfined
+                            : ConcreteStress(mm, strain, ignored);
     } else {
       // Only the stresses that multiply an area are worked out.
       const ManderParts parts = slice.coverArea == 0  ? ManderParts::Confined
                                 : slice.coreArea == 0 ? ManderParts::Unconfined
                                                       : ManderParts::Both;
-      const ManderStresses stresses = ManderStress(mm, strain, out.events, parts);
+      const ManderStresses stresses = ManderStress(mm, strain, ignored, parts);
       core = stresses.confined;
       cover = stresses.unconfined;
     }
-    add(slice.sign * (static_cast<double>(cover) * slice.coverArea + static_cast<double>(core) * slice.coreArea),
+    add(slice.sign *
+            (static_cast<double>(cover) * slice.coverArea + static_cast<double>(core) * slice.coreArea),
         slice.depth);
   }
 
@@ -169,17 +328,12 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
   out.T = tension;
   // The moment about the gross centroid needs no division by P, so a pure couple keeps its moment.
   out.M = s.concYbar * P - firstMoment;
-  if (P <= 0 && firstNonPositive) {
-    firstNonPositive = false;
-    out.M = std::abs(firstMoment);
-  }
   return out;
 }
 
-SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
-                              bool& firstNonPositive) {
+SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c) {
   EvaluationScratch scratch;
-  return EvaluateSection(s, mm, e, c, firstNonPositive, scratch);
+  return EvaluateSection(s, mm, e, c, scratch);
 }
 
 }  // namespace tarnix

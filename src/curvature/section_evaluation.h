@@ -21,7 +21,8 @@ struct ConcreteSlice {
   int sign = 1;
 };
 
-/// A bar, or a division of a steel shape, and whether it displaces concrete in compression. `level` is the
+/// A bar, or a division of a steel shape, and whether it displaces concrete in compression (it lies inside
+/// the concrete: a pipe around a concrete core displaces none). `level` is the
 /// index, in the fibres' level list, of the depth it shares with the other fibres of its curve at exactly
 /// that depth: the bars of a horizontal line need one stress between them.
 struct SteelDivision {
@@ -38,14 +39,24 @@ struct SteelLevel {
   bool displacesConcrete = false;
 };
 
-/// The section cut for the moment-curvature analysis: rcinc slices per rectangle, ccinc per circle, every
-/// bar, bsinc divisions per steel rectangle and psinc per pipe.
+/// The section cut for the moment-curvature analysis: rcinc slices per rectangle, ccinc per circle (a
+/// confined record's cover lines are slice boundaries: its cover bands and its core are cut separately),
+/// every bar, bsinc divisions per steel rectangle and psinc per pipe.
 struct SectionSlices {
   std::vector<ConcreteSlice> concrete;
   std::vector<SteelDivision> bars;   ///< every bar, on the reinforcing curve
   std::vector<SteelDivision> steel;  ///< steel shape divisions, on the structural steel curve
   std::vector<SteelLevel> barLevels, steelLevels;
   float concYbar = 0;  ///< gross concrete centroid, the moment reference
+  /// Extreme fibres at which crushing and spalling are judged: the top of the added concrete, and the top
+  /// of the confined core (cover below the top of a confined record) when the section has one.
+  bool hasConcrete = false;
+  float concreteTop = 0;
+  bool hasCover = false;
+  bool hasCore = false;
+  float coreTop = 0;
+  float barTop = 0, barBottom = 0;      ///< shallowest and deepest bar (when there are bars)
+  float steelTop = 0, steelBottom = 0;  ///< shallowest and deepest steel division (when there are any)
 };
 
 /// Room for the stresses of the steel levels at one trial state, so that an analysis evaluating the
@@ -66,12 +77,18 @@ struct SectionForces {
 };
 
 /// Integrates the section for top-fibre strain e and neutral-axis depth c > 0 (strain at depth y is
-/// (c - y) e / c). When P is not positive and `firstNonPositive` is set, the flag is cleared and the moment
-/// is the size of the forces' first moment about the top reference instead.
+/// (c - y) e / c); c may lie below the section. The concrete events are judged at the extreme fibres:
+/// crushing (Linear, Simple, unconfined Mander) and spalling at the top of the concrete, the failure of
+/// confined concrete at the top of the confined core, where Mander's ultimate strain is defined.
 SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
-                              bool& firstNonPositive, EvaluationScratch& scratch);
+                              EvaluationScratch& scratch);
 /// The same with scratch room of its own.
-SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
-                              bool& firstNonPositive);
+SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c);
+
+/// How far the section at (e, c) is from raising an event, as a strain: the distance of the extreme fibre
+/// that raises it from the limit of its curve, positive before the limit and not positive beyond it (only
+/// an approximate guide near the limits, which the curves may include or not). A large value for an
+/// event the section cannot raise.
+double EventMargin(const SectionSlices& s, const MaterialModels& mm, McEvent event, float e, float c);
 
 }  // namespace tarnix

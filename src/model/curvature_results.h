@@ -39,8 +39,9 @@ class McEvents {
   uint16_t bits_ = 0;
 };
 
-/// A stored point: top-fibre strain, neutral-axis depth, axial force (lb / N) and moment about the gross
-/// concrete centroid (lb-in / N-mm), with the events marked there.
+/// A stored point: top-fibre strain, neutral-axis depth, axial force of the section (lb / N; the load within
+/// the equilibrium tolerance) and moment about the gross concrete centroid (lb-in / N-mm), with the events
+/// of the section in that state.
 struct McPoint {
   float strain = 0;
   float depth = 0;
@@ -52,18 +53,19 @@ struct McPoint {
 /// The curve of one load condition.
 struct McCurve {
   std::vector<McPoint> points;
-  bool failRecorded = false;  ///< a failing point was dropped from the curve and kept here
+  bool failRecorded = false;  ///< the curve ended by a failure event, at failPoint (its last point)
   McPoint failPoint;
-  float maxTension = 0;         ///< most negative total tension force among the stored points
-  float maxTensionMoment = 0;   ///< moment of the point that set it
-  bool finished = false;        ///< ended by a failure event
+  float maxTension = 0;        ///< most negative total tension force among the stored points
+  float maxTensionMoment = 0;  ///< moment of the point that set it
+  bool finished = false;       ///< ended by a failure event
 };
 
 /// Result block of MomentCurvatureAnalysis.
 struct McResult {
-  std::string problem;    ///< why the analysis could not run ("*** ..."), empty when it ran
-  std::string rejection;  ///< "Load condition i is too high (low) for MC analysis", empty when accepted
-  int stepCount = 0;
+  std::string problem;          ///< why the analysis could not run ("*** ..."), empty when it ran
+  std::string rejection;        ///< "Load condition i is too high (low) for MC analysis", empty when accepted
+  int stepCount = 0;            ///< number of strain steps
+  long long evaluations = 0;    ///< section evaluations the analysis made
   std::vector<McCurve> curves;  ///< per load condition 1..ns (slot 0 unused)
   bool ran() const { return problem.empty() && rejection.empty() && !curves.empty(); }
 };

@@ -52,7 +52,9 @@ bool MomentCurvatureComplete(const ProjectModel& m) {
     }
     if (FirstPointStrain(m.reinfModel, m.rpBL, m.rpPA) == 0) complete = false;
   }
-  if (FirstPointStrain(m.steelModel, m.spBL, m.spPA) == 0) complete = false;
+  // The structural steel curve is only needed by steel shapes; a file without them carries no such curve.
+  const bool steelShapes = m.nb >= 1 || m.np >= 1;
+  if (steelShapes && FirstPointStrain(m.steelModel, m.spBL, m.spPA) == 0) complete = false;
   return complete;
 }
 

@@ -45,9 +45,11 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
     out.Column(65).Text("Moment").EndLine();
 
     const McIdealization ideal = IdealizeMomentCurvature(m, k);
+    const double load = m.loads[static_cast<size_t>(k)].P;
     for (size_t j = 0; j < curve.points.size(); ++j) {
       const McPoint& p = curve.points[j];
-      out.Column(6).Fixed(p.strain, 5).Column(20).Fixed(p.depth, 2).Column(35).Fixed(p.axial / force, 1);
+      // The point is in equilibrium with the load; the load is what the column shows.
+      out.Column(6).Fixed(p.strain, 5).Column(20).Fixed(p.depth, 2).Column(35).Fixed(load / force, 1);
       out.Column(50).Fixed(static_cast<double>(p.strain) / p.depth, 6).Column(65).Fixed(p.moment / moment, 1);
       out.Column(80).Text(ideal.labels[j]).EndLine();
     }

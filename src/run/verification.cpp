@@ -8,6 +8,7 @@
 #include <optional>
 #include <sstream>
 
+#include "curvature/idealization.h"
 #include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "model/input_check.h"
@@ -71,8 +72,9 @@ std::optional<QuantityName> ReadQuantity(const std::string& text) {
   if (!load || *load < 1 || w[1].find('.') != std::string::npos) return std::nullopt;
   q.load = *load;
   if (w.size() == 2 && IsOneOf(q.name, {"capPhi", "capAxial", "capMoment", "Cm", "deltaNs", "deltaS", "M2min",
-                                         "Mc", "phiMnAse"}))
+                                         "Mc", "phiMnAse", "mcYieldCurvature", "mcDuctility"})) {
     return q;
+  }
   if (w.size() == 5 && IsOneOf(q.name, {"mcMoment", "mcDepth", "mcAxial"}) && w[2] == "at" &&
       w[3] == "strain") {
     const std::optional<double> strain = ParseFileDouble(w[4]);
@@ -154,15 +156,26 @@ Value CurvatureValue(const ProjectModel& m, const QuantityName& q) {
   if (static_cast<size_t>(q.load) >= r.curves.size()) {
     return Missing("no load condition " + std::to_string(q.load));
   }
-  // The strain steps accumulate in single precision, so a step matches within half an increment.
-  const double window = m.einc / 2;
-  for (const McPoint& p : r.curves[static_cast<size_t>(q.load)].points) {
-    if (std::abs(p.strain - q.strain) < window) {
-      if (q.name == "mcMoment") return Found(p.moment);
-      return Found(q.name == "mcDepth" ? p.depth : p.axial);
-    }
+  const std::vector<McPoint>& points = r.curves[static_cast<size_t>(q.load)].points;
+  if (q.name == "mcYieldCurvature" || q.name == "mcDuctility") {
+    if (points.size() < 2) return Missing("too few points");
+    const McIdealization ideal = IdealizeMomentCurvature(m, q.load);
+    if (!ideal.hasFirstYield) return Missing("no tension yield");
+    if (q.name == "mcYieldCurvature") return Found(ideal.phiY);
+    const MemberDuctilityResult d = MemberDuctility(m, ideal.phiYi, ideal.phiU);
+    if (!(m.L > 0) || !d.hasDuctility) return Missing("no member ductility");
+    return Found(d.ductility);
   }
-  return Missing("no point at strain " + FormatGeneral(q.strain));
+  // The point nearest the strain, within half an increment: a step's own point rather than an event's
+  // point located just beside it.
+  const McPoint* nearest = nullptr;
+  for (const McPoint& p : points) {
+    const double off = std::abs(p.strain - q.strain);
+    if (off < m.einc / 2 && (nearest == nullptr || off < std::abs(nearest->strain - q.strain))) nearest = &p;
+  }
+  if (nearest == nullptr) return Missing("no point at strain " + FormatGeneral(q.strain));
+  if (q.name == "mcMoment") return Found(nearest->moment);
+  return Found(q.name == "mcDepth" ? nearest->depth : nearest->axial);
 }
 
 // The confined strength and strain follow from the confinement steel only when the engineer asks for

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/project_model.h"
 #include "section/mc_events.h"
@@ -21,6 +22,18 @@ struct StressStrainCurve {
   McEvent compressionYield = McEvent::ReinfCompYield;
 };
 
+/// A smooth curve over strains 0..`end`, tabulated once with its slope at evenly spaced strains and read
+/// by cubic Hermite interpolation: no power per fibre, and an error some ten orders below the stress.
+struct CurveTable {
+  static constexpr int kIntervals = 2048;
+  static constexpr int kDirectIntervals = 8;  ///< the first intervals, where a caller works the curve out
+  double end = 0;
+  double perStep = 0;                  ///< intervals per unit strain
+  std::vector<double> value, slope;    ///< at strains j end / (size - 1); slope per interval
+  bool Empty() const { return value.size() < 2; }
+  double At(double strain) const;
+};
+
 /// The material curves of a model, with the Mander constants worked out once.
 struct MaterialModels {
   int concreteModel = 2;
@@ -30,6 +43,8 @@ struct MaterialModels {
   double rConfined = 0;    ///< Mander: Eci / (Eci - fcc / ecc)
   double rUnconfined = 0;  ///< Mander: Eci / (Eci - fc0 / ec0)
   double f2 = 0;           ///< Mander: unconfined stress at twice ec0, where the straight descent starts
+  CurveTable confinedCurve;    ///< Mander confined stress up to ecu
+  CurveTable unconfinedCurve;  ///< Mander unconfined stress up to twice ec0
   StressStrainCurve reinforcing, structural;
 };
 

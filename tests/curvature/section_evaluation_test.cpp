@@ -38,9 +38,9 @@ ProjectModel Elastic(bool bars) {
   return m;
 }
 
-SectionForces Evaluate(ProjectModel& m, float e, float c, bool firstNonPositive = false) {
+SectionForces Evaluate(ProjectModel& m, float e, float c) {
   const SectionSlices slices = SliceSection(m);
-  return EvaluateSection(slices, MaterialModelsOf(m), e, c, firstNonPositive);
+  return EvaluateSection(slices, MaterialModelsOf(m), e, c);
 }
 
 TEST(SectionEvaluation, UncrackedElasticRectangle) {
@@ -72,19 +72,14 @@ TEST(SectionEvaluation, CrackedRectangleWithElasticBars) {
   EXPECT_NEAR(f.T, bottom, 1e-4 * std::abs(bottom));
 }
 
-TEST(SectionEvaluation, MomentOfACoupleAndTheFirstNonPositiveRule) {
+TEST(SectionEvaluation, MomentOfACoupleIsAboutTheGrossCentroid) {
   ProjectModel m = Elastic(true);
-  const SectionSlices slices = SliceSection(m);
-  const MaterialModels mm = MaterialModelsOf(m);
-  // Deep tension: P < 0. With the flag set the moment is the first moment's size, once.
-  bool first = true;
-  const SectionForces a = EvaluateSection(slices, mm, 0.0005f, 1.0f, first);
+  // Deep tension (P < 0): the moment is still taken about the gross centroid at 10 in, M = 10 P - sum F y.
+  const SectionForces a = Evaluate(m, 0.0005f, 1.0f);
   EXPECT_LT(a.P, 0);
-  EXPECT_FALSE(first);
-  const SectionForces b = EvaluateSection(slices, mm, 0.0005f, 1.0f, first);
-  // Without the flag it is the moment about the gross centroid, even for a force near zero.
-  EXPECT_NEAR(a.M, std::abs(10 * b.P - b.M), 1e-6 * std::abs(a.M));
-  EXPECT_NE(b.M, 0);
+  const SectionForces b = Evaluate(m, 0.0005f, 1.0f);
+  EXPECT_EQ(a.M, b.M);
+  EXPECT_NE(a.M, 0);
 }
 
 TEST(SectionEvaluation, RefiningTheSlicesConverges) {
@@ -127,10 +122,8 @@ TEST(SectionEvaluation, SharedSteelDepthsAndReusedScratch) {
                 {circle, circleModels, 0.0005f, 60},
                 {rectangle, rectangleModels, 0.002f, 1}};
   for (const auto& state : states) {
-    bool reusedFlag = true, freshFlag = true;
-    const SectionForces reused =
-        EvaluateSection(state.slices, state.models, state.e, state.c, reusedFlag, scratch);
-    const SectionForces fresh = EvaluateSection(state.slices, state.models, state.e, state.c, freshFlag);
+    const SectionForces reused = EvaluateSection(state.slices, state.models, state.e, state.c, scratch);
+    const SectionForces fresh = EvaluateSection(state.slices, state.models, state.e, state.c);
     EXPECT_EQ(reused.P, fresh.P) << state.e << " " << state.c;
     EXPECT_EQ(reused.M, fresh.M) << state.e << " " << state.c;
     EXPECT_EQ(reused.T, fresh.T) << state.e << " " << state.c;
@@ -156,6 +149,61 @@ TEST(SectionEvaluation, SubtractedRecordsAndTheCover) {
   EXPECT_FLOAT_EQ(s.concrete[5].coverArea, 24 * 4 / 12.0f);  // the side strips
   EXPECT_FLOAT_EQ(s.concrete[15].coverArea, 0);  // a void takes the confined stress over its whole area
   EXPECT_EQ(s.concrete[15].sign, -1);
+}
+
+// The cover lines are slice boundaries: the core of a confined rectangle is exactly (W - 2 cover) by
+// (D - 2 cover), that of a circle exactly the circle of radius R - cover, whatever the slice count.
+TEST(SectionEvaluation, CoreAndCoverAreasFollowTheCoverLines) {
+  const double pi = std::acos(-1.0);
+  for (int slices : {7, 10, 100, 101}) {
+    ProjectModel circle = HeavySection();  // R 24 in, cover 2 in
+    circle.ccinc = slices;
+    double core = 0, cover = 0;
+    for (const ConcreteSlice& slice : SliceSection(circle).concrete)
+      core += slice.coreArea, cover += slice.coverArea;
+    EXPECT_NEAR(core, pi * 22 * 22, 1e-5 * pi * 22 * 22) << slices;
+    EXPECT_NEAR(cover, pi * (24 * 24 - 22 * 22), 1e-5 * pi * 24 * 24) << slices;
+
+    ProjectModel rect;
+    ResetAll(rect);
+    SetRecordCount(rect, RecordKind::ConcreteRect, 1);
+    rect.rects[1] = {0, 25, 12, 1};
+    ChooseConcreteModel(rect, 3);
+    rect.fcc = 7000, rect.ecu = 0.02f, rect.confinementOption = 4, rect.cover = 1.5f, rect.rcinc = slices;
+    ComputeSectionProperties(rect);
+    const SectionSlices s = SliceSection(rect);
+    ASSERT_EQ(s.concrete.size(), static_cast<size_t>(std::max(slices, 3))) << slices;
+    core = 0;
+    for (const ConcreteSlice& slice : s.concrete) {
+      core += slice.coreArea;
+      // A slice is either wholly in a cover band or wholly between the cover lines.
+      EXPECT_TRUE(slice.coreArea == 0 || (slice.depth > 1.5f && slice.depth < 23.5f)) << slice.depth;
+    }
+    EXPECT_NEAR(core, 9.0 * 22, 1e-5 * 198) << slices;
+    EXPECT_TRUE(s.hasCore && s.hasCover);
+    EXPECT_FLOAT_EQ(s.coreTop, 1.5f);
+  }
+}
+
+// Steel displaces concrete only where it lies in it: a pipe around a concrete core (a filled tube)
+// displaces none, a pipe or a plate inside the concrete all of theirs.
+TEST(SectionEvaluation, SteelDisplacesOnlyTheConcreteItLiesIn) {
+  const struct {
+    float pipeRadius;
+    bool displaces;
+  } cases[] = {{8, true}, {24.5f, false}};
+  for (const auto& c : cases) {
+    ProjectModel m = HeavySection();  // circle of radius 24 centred 24 below the top
+    m.pipes[1] = {24, c.pipeRadius, 0.5f};
+    SetRecordCount(m, RecordKind::SteelRect, 1);
+    m.steelRects[1] = {20, 8, 1};
+    ComputeSectionProperties(m);
+    const SectionSlices s = SliceSection(m);
+    for (const SteelDivision& fibre : s.steel) {
+      const bool pipe = &fibre >= &s.steel[static_cast<size_t>(m.bsinc)];
+      EXPECT_EQ(fibre.displacesConcrete, pipe ? c.displaces : true) << fibre.depth;
+    }
+  }
 }
 
 }  // namespace

@@ -84,8 +84,15 @@ TEST(InputCheck, LoadsMemberAndMomentCurvature) {
                                                              m.rpPA[1].strain = 0; }, false},
       {"MC Bilinear reinforcing table", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);
                                                               m.reinfModel = 1; }, false},
-      {"MC structural steel curve checked always", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);
-                                                                         m.spPA[1].strain = 0; }, false},
+      // A plain reinforced-concrete section needs no structural steel curve: a file the program saved
+      // without steel shapes carries none, and must run when loaded again.
+      {"MC no steel shapes, no steel curve", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);
+                                                                   m.reinfModel = 1; m.steelModel = 1;
+                                                                   m.rpBL[1].strain = -0.05f;
+                                                                   m.spBL = {}; }, true},
+      {"MC steel shape needs its curve", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);
+                                                               SetRecordCount(m, RecordKind::SteelRect, 1);
+                                                               m.spPA[1].strain = 0; }, false},
   };
   for (const auto& c : cases) {
     ProjectModel m = base();

@@ -94,6 +94,21 @@ TEST(ConcreteCurves, ManderConfinedAndCover) {
       EXPECT_EQ(partEvents, events) << row.e;
     }
   }
+  // The curves are read from a table built once: it must agree with the closed form everywhere, far
+  // below the single precision of a stress.
+  double worst = 0;
+  for (int i = 1; i < 20000; ++i) {
+    const double e = 0.015 * i / 20000;
+    if (e * mm.confinedCurve.perStep < CurveTable::kDirectIntervals) continue;  // worked out directly there
+    worst = std::max(worst, std::abs(mm.confinedCurve.At(e) - curve(7000, e / mm.ecc, mm.rConfined)) / 7000);
+    if (e < 0.004) {
+      const double exact = curve(5000, e / static_cast<double>(m.ec0), mm.rUnconfined);
+      worst = std::max(worst, std::abs(mm.unconfinedCurve.At(e) - exact) / 5000);
+    }
+  }
+  EXPECT_LT(worst, 1e-9);
+  EXPECT_GT(mm.confinedCurve.value.size(), 1000u);
+
   MaterialModels casing = mm;
   casing.confinementOption = 5;  // a casing holds the cover: no spalling
   McEvents events;
