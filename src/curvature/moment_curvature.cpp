@@ -14,7 +14,7 @@ namespace tarnix {
 namespace {
 
 constexpr const char* kTooManyEvaluations =
-    "*** The moment-curvature analysis needs too many neutral-axis depths: increase cinc or einc";
+    "The moment-curvature analysis needs too many neutral-axis depths: increase cinc or einc";
 // A point needs a few evaluations to bracket its depth and a few more to solve it; bisection alone would
 // reach the single-precision limit of a depth in under a hundred. More than this is absurd input.
 constexpr int kMaxEvaluationsPerSolve = 250;
@@ -326,10 +326,10 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
     m.momentCurvature = std::move(result);
   };
   if (std::string problem = MaterialModelProblem(m); !problem.empty()) return finish(problem);
-  if (!(m.einc > 0)) return finish("*** The strain increment einc must be greater than 0");
-  if (!(m.cinc > 0)) return finish("*** The neutral axis increment cinc must be greater than 0");
+  if (!(m.einc > 0)) return finish("The strain increment einc must be greater than 0");
+  if (!(m.cinc > 0)) return finish("The neutral axis increment cinc must be greater than 0");
   const int loads = ListSize(m.ns);
-  if (loads < 1) return finish("*** No load conditions for the moment-curvature analysis");
+  if (loads < 1) return finish("No load conditions for the moment-curvature analysis");
 
   if (m.ebeg < m.einc) m.ebeg = m.einc;
   const float concreteDepth = ConcreteDepth(m);
@@ -358,7 +358,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   const double stepLimit = coreFails ? 2 * lastStrain : lastStrain;
   const double steps = std::ceil((stepLimit - m.ebeg) / m.einc - kEventTolerance) + 1;
   if (!(steps >= 1 && steps * loads <= 1e6) || !(stepLimit >= m.ebeg)) {
-    return finish("*** No strain steps: the last strain of the curves must exceed emin (" +
+    return finish("No strain steps: the last strain of the curves must exceed emin (" +
                   std::string(steps >= 1 && stepLimit >= m.ebeg ? "too many steps"
                                                                 : "check ecu, esp or the steel curve") +
                   ")");
@@ -385,7 +385,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   int finishedCount = 0;
   for (float e : strains) {
     if (progress.cancelled && progress.cancelled())
-      return finish("*** The moment-curvature analysis was cancelled");
+      return finish("The moment-curvature analysis was cancelled");
     for (int k = 1; k <= loads; ++k) {
       McCurve& curve = result.curves[static_cast<size_t>(k)];
       if (curve.finished) continue;

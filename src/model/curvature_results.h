@@ -62,7 +62,7 @@ struct McCurve {
 
 /// Result block of MomentCurvatureAnalysis.
 struct McResult {
-  std::string problem;          ///< why the analysis could not run ("*** ..."), empty when it ran
+  std::string problem;          ///< why the analysis could not run, empty when it ran
   std::string rejection;        ///< "Load condition i is too high (low) for MC analysis", empty when accepted
   int stepCount = 0;            ///< number of strain steps
   long long evaluations = 0;    ///< section evaluations the analysis made

@@ -33,11 +33,6 @@ std::string Value(const char* name, double v, const char* unit) {
   return std::string(name) + " = " + FormatFixed(v, 1) + (unit[0] != '\0' ? " " : "") + unit;
 }
 
-// "*** Something went wrong" -> "Something went wrong": the view shows the reason without the report's flag.
-std::string WithoutFlag(const std::string& text) {
-  return text.rfind("*** ", 0) == 0 ? text.substr(4) : text;
-}
-
 std::string SlenderMessageOf(const ProjectModel& m, int i) {
   const auto& outcome = m.slenderness.outcome;
   return static_cast<size_t>(i) < outcome.size() ? SlenderOutcomeText(outcome[static_cast<size_t>(i)]) : "";
@@ -108,7 +103,7 @@ ChartSeries CurveSeries(const ProjectModel& m, int load, int colour) {
 // Why no curve can be drawn for any load condition, or empty when the analysis has results.
 std::string MissingCurves(const ProjectModel& m) {
   const McResult& r = m.momentCurvature;
-  if (!r.problem.empty()) return WithoutFlag(r.problem);
+  if (!r.problem.empty()) return r.problem;
   if (!r.rejection.empty()) return r.rejection;
   if (!r.ran()) {
     return "No moment-curvature results: tick Moment-curvature in Calculations to Output and perform the "

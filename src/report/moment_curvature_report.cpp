@@ -30,7 +30,7 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
   }
   if (!r.problem.empty() || r.curves.empty()) {
     out.EmptyLine();
-    Line(out, 6, r.problem.empty() ? "*** The moment-curvature analysis was not made" : r.problem);
+    Line(out, 6, "*** " + (r.problem.empty() ? std::string("The moment-curvature analysis was not made") : r.problem));
     return;
   }
   const bool concrete = m.nr >= 1 || m.nc >= 1;

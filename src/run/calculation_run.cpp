@@ -78,7 +78,7 @@ Status RunCalculation(ProjectModel& m, RunObserver* observer) {
     } else if (problem != SectionProblem::None) {
       result = Status::Failure(kCalculationError, std::string(SectionProblemText(problem)));
     } else if (IsSet(m.OutputMomentCurvature) && !m.momentCurvature.problem.empty()) {
-      result = Status::Failure(kCalculationError, m.momentCurvature.problem.substr(4));
+      result = Status::Failure(kCalculationError, m.momentCurvature.problem);
     }
   } catch (const std::exception&) {
     result = Status::Failure(kCalculationError);

@@ -122,25 +122,25 @@ MaterialModels MaterialModelsOf(const ProjectModel& m) {
 std::string MaterialModelProblem(const ProjectModel& m) {
   const bool concrete = m.nr >= 1 || m.nc >= 1;
   if (concrete && m.concreteModel == ConcreteModel::Mander) {
-    if (!(m.fc0 > 0)) return "*** Mander concrete model: the unconfined stress fc0 must be greater than 0";
-    if (!(m.ec0 > 0)) return "*** Mander concrete model: the unconfined strain ec0 must be greater than 0";
-    if (!(m.fcc > 0)) return "*** Mander concrete model: the confined stress fcc must be greater than 0";
+    if (!(m.fc0 > 0)) return "Mander concrete model: the unconfined stress fc0 must be greater than 0";
+    if (!(m.ec0 > 0)) return "Mander concrete model: the unconfined strain ec0 must be greater than 0";
+    if (!(m.fcc > 0)) return "Mander concrete model: the confined stress fcc must be greater than 0";
     if (!(m.Eci > m.fc0 / m.ec0)) {
-      return "*** Mander concrete model: the modulus Eci must be greater than fc0 / ec0";
+      return "Mander concrete model: the modulus Eci must be greater than fc0 / ec0";
     }
     const double ecc = m.ec0 * (1 + 5 * (static_cast<double>(m.fcc) / m.fc0 - 1));
     if (!(ecc > 0) || !(m.Eci > m.fcc / ecc)) {
-      return "*** Mander concrete model: the modulus Eci must be greater than fcc / ecc";
+      return "Mander concrete model: the modulus Eci must be greater than fcc / ecc";
     }
   }
   if (concrete && m.concreteModel == ConcreteModel::Simple && m.esp > m.ec0 && m.ecu == m.ec0) {
-    return "*** Simple concrete model: the ultimate strain ecu must differ from ec0";
+    return "Simple concrete model: the ultimate strain ecu must differ from ec0";
   }
   // Park's complex hardening is scaled on the yield stress at the plateau ends.
   const auto parkProblem = [&](int model, const ParkPoints& p, const char* which) -> std::string {
     if (model == SteelModel::Bilinear || m.ParkModel != StrainHardening::Complex) return {};
     if ((p[1].strain < p[2].strain && p[3].stress == 0) || (p[5].strain < p[6].strain && p[4].stress == 0)) {
-      return std::string("*** Park ") + which + " model: the yield stress of points 3 and 4 must not be 0";
+      return std::string("Park ") + which + " model: the yield stress of points 3 and 4 must not be 0";
     }
     return {};
   };

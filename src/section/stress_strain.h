@@ -52,7 +52,7 @@ struct MaterialModels {
 MaterialModels MaterialModelsOf(const ProjectModel& m);
 
 /// Why the model's curves cannot be evaluated (a Mander modulus not above the secant modulus, a zero peak,
-/// ...), as the report line "*** ..."; empty when they can. Only the curves the section uses are checked.
+/// ...), as a sentence for the report; empty when they can. Only the curves the section uses are checked.
 std::string MaterialModelProblem(const ProjectModel& m);
 
 /// Linear or Simple concrete; 0 for the Mander model (see ManderStress).
