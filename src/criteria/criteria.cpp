@@ -35,7 +35,9 @@ DerivedConcrete AciConcrete(float fpc, UnitSystem units) {
 
 // AASHTO LRFD: b1 as ACI 318 but from 28 MPa in metric; Ec = 1820 sqrt(f'c ksi) ksi or 4800 sqrt(f'c) MPa.
 DerivedConcrete LrfdConcrete(float fpc, UnitSystem units) {
-  if (units.IsEnglish()) return {ClampedBeta(fpc, 4000, 0.05, 1000), std::nullopt, Round(1820000 * RootOf(fpc / 1000.0f), 0)};
+  if (units.IsEnglish()) {
+    return {ClampedBeta(fpc, 4000, 0.05, 1000), std::nullopt, Round(1820000 * RootOf(fpc / 1000.0f), 0)};
+  }
   return {ClampedBeta(fpc, 28, 0.05, 7), std::nullopt, Round(4800 * RootOf(fpc), 0)};
 }
 
@@ -47,13 +49,15 @@ DerivedConcrete OhbdcConcrete(float fpc, UnitSystem) {
 // CSA A23.3: Ec = 4500 sqrt(f'c) up to 40 MPa, else (3300 sqrt(f'c) + 6900) (2400 / 2300)^1.5 (8.6.2).
 DerivedConcrete CsaConcrete(float fpc, UnitSystem) {
   const double root = RootOf(fpc);
-  const float Ec = fpc <= 40 ? Round(4500 * root, 0) : Round((3300 * root + 6900) * std::pow(2400.0 / 2300.0, 1.5), 0);
+  const float Ec =
+      fpc <= 40 ? Round(4500 * root, 0) : Round((3300 * root + 6900) * std::pow(2400.0 / 2300.0, 1.5), 0);
   return {CsaBeta1(fpc), CsaAlpha1(fpc), Ec};
 }
 
 // CAN/CSA-S6: Ec = (3000 sqrt(f'c) + 6900) (2450 / 2300)^1.5.
 DerivedConcrete S6Concrete(float fpc, UnitSystem) {
-  return {CsaBeta1(fpc), CsaAlpha1(fpc), Round((3000 * RootOf(fpc) + 6900) * std::pow(2450.0 / 2300.0, 1.5), 0)};
+  const float Ec = Round((3000 * RootOf(fpc) + 6900) * std::pow(2450.0 / 2300.0, 1.5), 0);
+  return {CsaBeta1(fpc), CsaAlpha1(fpc), Ec};
 }
 
 constexpr CriteriaStrengths kAciEnglish{4000, 60000, 36000, 3605000, 29000000, 29000000};
@@ -69,37 +73,67 @@ using SF = SlendernessFamily;
 using KL = BracedKlrLimit;
 using PR = PhiRule;
 
-// key, caption, echo line, slenderness heading, English and metric strengths, metric only, user defined,
-// factors, a1/b1 from f'c, derivation, caps (tied, spiral), phi rule, slenderness family, braced kl/r limit,
-// sway Cm from end moments, minimum moment, stability-index limit, composite columns by modified properties, expected material properties.
+// Each row: key, list caption, echo line, slenderness heading; default strengths (English, metric); metric
+// only, user defined; factors, a1 and b1 from f'c, the f'c derivation; compression caps (tied, spiral); phi
+// rule, slenderness family, braced kl/r limit; then the provisions of the moment magnifier and the material
+// curves, each named where it stands.
 const CriteriaRules kRules[] = {
-    {"ud", "USER DEFINED", nullptr, "SLENDERNESS PER USER DEFINED CRITERIA:", kAciEnglish, kAciMetric, false, true,
-     kWorkingFactors, false, nullptr, 1.0, 1.0, PR::AxialLoadTransition, SF::None, KL::Uncapped, false, false, false, false, false},
-    {"aashto", "AASHTO", "Design Criteria = AASHTO", "SLENDERNESS PER AASHTO:", kAciEnglish, kAciMetric, false,
-     false, kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aashto, KL::Uncapped,
-     false, false, false, false, true},
-    {"lrfd", "AASHTO LRFD", "Design Criteria = AASHTO LRFD", "SLENDERNESS PER AASHTO LRFD:",
-     {4000, 60000, 36000, 3640000, 29000000, 29000000}, {25, 420, 250, 24000, 200000, 200000}, false, false,
-     {0.9f, 0.75f, 0.9f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, false, LrfdConcrete, 0.80, 0.85, PR::AxialLoadTransition,
-     SF::Aashto, KL::Uncapped, false, false, false, true, false},
-    {"aci02", "ACI 318", "Design Criteria = ACI-318", "SLENDERNESS PER ACI-318:", kAciEnglish, kAciMetric, false,
-     false, {0.9f, 0.65f, 0.75f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, false, AciConcrete, 0.80, 0.85,
-     PR::NetTensileStrain, SF::Aci, KL::Capped40, true, true, true, false, false},
-    {"arema", "AREMA", "Design Criteria = AREMA", "SLENDERNESS PER AREMA:", kAciEnglish, kAciMetric, false, false,
-     kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aashto, KL::Uncapped, false, false, false, false, false},
-    {"s6", "CAN/CSA-S6", "Design Criteria = CAN/CSA-S6", "SLENDERNESS PER CAN/CSA-S6:", kS6, kS6, true, false,
-     {1, 1, 1, 0, 0, 0.0035f, 0.75f, 0.9f, 0.9f}, true, S6Concrete, 0.75, 0.80, PR::AxialLoadTransition, SF::Aci,
-     KL::Uncapped, false, false, false, false, false},
-    {"csa", "CSA-A23.3", "Design Criteria = CSA A23.3", "SLENDERNESS PER CSA A23.3:", kCsa, kCsa, true, false,
-     {1, 1, 1, 0, 0, 0.0035f, 0.65f, 0.85f, 0.9f}, true, CsaConcrete, 0.80, 0.85, PR::AxialLoadTransition,
-     SF::Aci, KL::CsaA23, true, true, false, false, false},
+    {"ud", "USER DEFINED", nullptr, "SLENDERNESS PER USER DEFINED CRITERIA:",  //
+     kAciEnglish, kAciMetric, /*metricOnly=*/false, /*userDefined=*/true,      //
+     kWorkingFactors, /*stressBlockFromStrength=*/false, nullptr, 1.0, 1.0,    //
+     PR::AxialLoadTransition, SF::None, KL::Uncapped,                          //
+     /*swayCmFromEndMoments=*/false, /*minimumMoment=*/false, /*stabilityIndexLimit=*/false,
+     /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false},
+    {"aashto", "AASHTO", "Design Criteria = AASHTO", "SLENDERNESS PER AASHTO:",  //
+     kAciEnglish, kAciMetric, /*metricOnly=*/false, /*userDefined=*/false,       //
+     kWorkingFactors, /*stressBlockFromStrength=*/false, AciConcrete, 0.80, 0.85,  //
+     PR::AxialLoadTransition, SF::Aashto, KL::Uncapped,                            //
+     /*swayCmFromEndMoments=*/false, /*minimumMoment=*/false, /*stabilityIndexLimit=*/false,
+     /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/true},
+    {"lrfd", "AASHTO LRFD", "Design Criteria = AASHTO LRFD", "SLENDERNESS PER AASHTO LRFD:",  //
+     {4000, 60000, 36000, 3640000, 29000000, 29000000}, {25, 420, 250, 24000, 200000, 200000},  //
+     /*metricOnly=*/false, /*userDefined=*/false,                                               //
+     {0.9f, 0.75f, 0.9f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, /*stressBlockFromStrength=*/false, LrfdConcrete,
+     0.80, 0.85, PR::AxialLoadTransition, SF::Aashto, KL::Uncapped,  //
+     /*swayCmFromEndMoments=*/false, /*minimumMoment=*/false, /*stabilityIndexLimit=*/false,
+     /*compositeModifiedProperties=*/true, /*expectedMaterialProperties=*/false},
+    {"aci02", "ACI 318", "Design Criteria = ACI-318", "SLENDERNESS PER ACI-318:",  //
+     kAciEnglish, kAciMetric, /*metricOnly=*/false, /*userDefined=*/false,        //
+     {0.9f, 0.65f, 0.75f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, /*stressBlockFromStrength=*/false, AciConcrete,
+     0.80, 0.85, PR::NetTensileStrain, SF::Aci, KL::Capped40,  //
+     /*swayCmFromEndMoments=*/true, /*minimumMoment=*/true, /*stabilityIndexLimit=*/true,
+     /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false},
+    {"arema", "AREMA", "Design Criteria = AREMA", "SLENDERNESS PER AREMA:",           //
+     kAciEnglish, kAciMetric, /*metricOnly=*/false, /*userDefined=*/false,           //
+     kWorkingFactors, /*stressBlockFromStrength=*/false, AciConcrete, 0.80, 0.85,  //
+     PR::AxialLoadTransition, SF::Aashto, KL::Uncapped,                            //
+     /*swayCmFromEndMoments=*/false, /*minimumMoment=*/false, /*stabilityIndexLimit=*/false,
+     /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false},
+    {"s6", "CAN/CSA-S6", "Design Criteria = CAN/CSA-S6", "SLENDERNESS PER CAN/CSA-S6:",  //
+     kS6, kS6, /*metricOnly=*/true, /*userDefined=*/false,                              //
+     {1, 1, 1, 0, 0, 0.0035f, 0.75f, 0.9f, 0.9f}, /*stressBlockFromStrength=*/true, S6Concrete, 0.75, 0.80,
+     PR::AxialLoadTransition, SF::Aci, KL::Uncapped,  //
+     /*swayCmFromEndMoments=*/false, /*minimumMoment=*/false, /*stabilityIndexLimit=*/false,
+     /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false},
+    {"csa", "CSA-A23.3", "Design Criteria = CSA A23.3", "SLENDERNESS PER CSA A23.3:",  //
+     kCsa, kCsa, /*metricOnly=*/true, /*userDefined=*/false,                          //
+     {1, 1, 1, 0, 0, 0.0035f, 0.65f, 0.85f, 0.9f}, /*stressBlockFromStrength=*/true, CsaConcrete, 0.80, 0.85,
+     PR::AxialLoadTransition, SF::Aci, KL::CsaA23,  //
+     /*swayCmFromEndMoments=*/true, /*minimumMoment=*/true, /*stabilityIndexLimit=*/false,
+     /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false},
     // Read from older input files only.
-    {"aci", nullptr, "Design Criteria = ACI-318 (1999)", "SLENDERNESS PER ACI-318 (1999):", kAciEnglish, kAciMetric,
-     false, false, kWorkingFactors, false, AciConcrete, 0.80, 0.85, PR::AxialLoadTransition, SF::Aci, KL::Capped40,
-     true, true, true, false, false},
-    {"ohbdc", nullptr, "Design Criteria = OHBDC (1991)", "SLENDERNESS PER OHBDC (1991):", kOhbdc, kOhbdc, true,
-     false, {1, 1, 1, 0.85f, 0.85f, 0.003f, 0.75f, 0.9f, 0.9f}, false, OhbdcConcrete, 0.75, 0.80,
-     PR::AxialLoadTransition, SF::Aci, KL::Uncapped, false, false, false, false, false},
+    {"aci", nullptr, "Design Criteria = ACI-318 (1999)", "SLENDERNESS PER ACI-318 (1999):",  //
+     kAciEnglish, kAciMetric, /*metricOnly=*/false, /*userDefined=*/false,                  //
+     kWorkingFactors, /*stressBlockFromStrength=*/false, AciConcrete, 0.80, 0.85,           //
+     PR::AxialLoadTransition, SF::Aci, KL::Capped40,                                        //
+     /*swayCmFromEndMoments=*/true, /*minimumMoment=*/true, /*stabilityIndexLimit=*/true,
+     /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false},
+    {"ohbdc", nullptr, "Design Criteria = OHBDC (1991)", "SLENDERNESS PER OHBDC (1991):",  //
+     kOhbdc, kOhbdc, /*metricOnly=*/true, /*userDefined=*/false,                          //
+     {1, 1, 1, 0.85f, 0.85f, 0.003f, 0.75f, 0.9f, 0.9f}, /*stressBlockFromStrength=*/false, OhbdcConcrete,
+     0.75, 0.80, PR::AxialLoadTransition, SF::Aci, KL::Uncapped,  //
+     /*swayCmFromEndMoments=*/false, /*minimumMoment=*/false, /*stabilityIndexLimit=*/false,
+     /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false},
 };
 
 }  // namespace
