@@ -257,11 +257,15 @@ std::string WorstWallText(const ProjectModel& m) {
     }
     if (s.wallStressExceeded[n]) return "maximum axial stress exceeded" + load;
     if (s.outcome[n] == SlenderOutcome::TensionExceeded) return "no design moment" + load;
+    if (n < s.wallNotTensionControlled.size() && s.wallNotTensionControlled[n]) {
+      return "section not tension-controlled" + load;
+    }
     if (s.wallCrackingGoverns[n]) return "cracking moment exceeds the moment capacity" + load;
     if (s.outcome[n] != SlenderOutcome::Magnified) return "no design moment" + load;
-    if (!(s.phiMnAse[n] > 0)) return "no capacity" + load;
+    const float capacity = WallMomentCapacity(m, i);
+    if (!(capacity > 0)) return "no capacity" + load;
     if (s.wallMomentExceeded[n]) return "magnified moment exceeds the moment capacity" + load;
-    const double ratio = std::abs(s.Mc[n] / static_cast<double>(s.phiMnAse[n]));
+    const double ratio = std::abs(s.Mc[n] / static_cast<double>(capacity));
     if (ratio > worst) worst = ratio, worstLoad = i;
   }
   return RatioText(worst, worstLoad);
