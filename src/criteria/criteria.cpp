@@ -36,10 +36,12 @@ DerivedConcrete AciConcrete(float fpc, UnitSystem units) {
 // ACI 318-19: b1 by Table 22.2.2.4.3, falling by 0.05 per 1000 psi above 4000 psi (per 7 MPa above
 // 28 MPa) to 0.65; 0.85 below the table's lowest strength as well. Ec = 57000 sqrt(f'c) psi or
 // 4700 sqrt(f'c) MPa (19.2.2.1(b), normalweight concrete).
+// The SI table holds 0.65 from 55 MPa on, where its line still gives 0.657.
 DerivedConcrete Aci19Concrete(float fpc, UnitSystem units) {
   const bool english = units.IsEnglish();
-  return {english ? ClampedBeta(fpc, 4000, 0.05, 1000) : ClampedBeta(fpc, 28, 0.05, 7), std::nullopt,
-          Round((english ? 57000 : 4700) * RootOf(fpc), 0)};
+  float b1 = english ? ClampedBeta(fpc, 4000, 0.05, 1000) : ClampedBeta(fpc, 28, 0.05, 7);
+  if (!english && fpc >= 55) b1 = 0.65f;
+  return {b1, std::nullopt, Round((english ? 57000 : 4700) * RootOf(fpc), 0)};
 }
 
 // AASHTO LRFD: b1 as ACI 318 but from 28 MPa in metric; Ec = 1820 sqrt(f'c ksi) ksi or 4800 sqrt(f'c) MPa.

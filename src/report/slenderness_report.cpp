@@ -104,7 +104,7 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
     out.EmptyLine();
     Value(out, "r          = ", s.r, 3);
     Value(out, "kl/r       = ", m.L * m.Keff / s.r, 1);
-    if (rules.revised.reversedEndMomentRatio && m.loads[n].P > 0) {
+    if (rules.revised.reversedEndMomentRatio && m.loads[n].P > 0 && m.loads[n].M2ns != 0) {
       // The code's ratio, not the entered one: negative in single curvature.
       out.Blanks(15).Text("M1/M2      = ").Fixed(EndMomentRatio(m, m.loads[n].M1ns, m.loads[n].M2ns), 3);
       out.Text("  (negative in single curvature)").EndLine();
@@ -134,7 +134,7 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
     }
     Value(out, "Magnified moment               = ", s.Mc[n] / m.MomentUnitFactor, 1);
     if (n < s.secondOrderRatio.size() && s.secondOrderRatio[n] > 0) {
-      out.Blanks(15).Text(s.secondOrderExceeded[n] ? "*** " : "").Text("Second-order / first-order    = ");
+      out.Blanks(15).Text(s.secondOrderExceeded[n] ? "*** " : "").Text("Second-order / first-order     = ");
       out.Fixed(s.secondOrderRatio[n], 3).Text(s.secondOrderExceeded[n] ? " exceeds " : " within ");
       out.Fixed(rules.revised.secondOrderLimit, 2).EndLine();
     }
