@@ -284,6 +284,11 @@ std::string WorstCapacityText(const ProjectModel& m) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const std::optional<float> design = DesignMoment(m, i);
     if (!design) return "no design moment for load condition " + std::to_string(i);
+    const std::vector<bool>& secondOrder = m.slenderness.secondOrderExceeded;
+    if (m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification &&
+        static_cast<size_t>(i) < secondOrder.size() && secondOrder[static_cast<size_t>(i)]) {
+      return "second-order moment beyond its limit for load condition " + std::to_string(i);
+    }
     // Loads without moment capacity are measured by their axial force; a capacity point with neither
     // axial nor moment capacity is exceeded by any load.
     if (cap.capMoment == 0 && cap.capAxial == 0 && (*design != 0 || load.P != 0)) {
