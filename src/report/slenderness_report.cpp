@@ -126,8 +126,11 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
     if (n < s.swayMagnifier.size()) SwayMethodLine(out, s.swayMagnifier[n]);
     if (secondary) {
       out.EmptyLine();
-      Value(out, "L/r                            = ", m.L / s.r, 3);
-      Value(out, "L/r maximum                    = ", s.LrMax[n], 3);
+      // Where the member is always checked along its length, L/r triggers nothing.
+      if (!rules.revised.swayAlongLengthAlways) {
+        Value(out, "L/r                            = ", m.L / s.r, 3);
+        Value(out, "L/r maximum                    = ", s.LrMax[n], 3);
+      }
       if (minimumMoment) MinimumMomentLine(m, out, s.M2min[n]);
       Value(out, "Secondary factor, Cm           = ", s.Cm2[n], 3);
       Value(out, "Secondary magnification factor = ", s.deltaNs2[n], 3);
