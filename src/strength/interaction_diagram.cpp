@@ -144,7 +144,11 @@ float SquashLoad(const ProjectModel& m) { return static_cast<float>(NominalSquas
 
 bool IsSpiralColumn(const ProjectModel& m) {
   if (m.nl < 1) return true;
-  return CriteriaFor(m.criteria).revised.spiralFromConfinement && m.confinementOption == Confinement::Spirals;
+  // Spiral confinement is the confinement choice of Mander concrete in a moment-curvature analysis; only
+  // then does the input file keep it, so that a saved and reloaded column stays a spiral column.
+  const bool spirals = IsSet(m.PerformMomentCurvature) && m.concreteModel == ConcreteModel::Mander &&
+                       m.confinementOption == Confinement::Spirals;
+  return CriteriaFor(m.criteria).revised.spiralFromConfinement && spirals;
 }
 
 float CompressionPhi(const ProjectModel& m) {

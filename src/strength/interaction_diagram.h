@@ -26,8 +26,8 @@ void ComputeInteractionDiagram(ProjectModel& m);
 /// Po, the nominal axial strength of the section in pure compression (resistance factors applied).
 float SquashLoad(const ProjectModel& m);
 
-/// The section is a spiral column: bars on arcs only, or, where the criteria says so, spiral confinement.
-/// Otherwise a tied column.
+/// The section is a spiral column: bars on arcs only, or, where the criteria says so, spiral confinement
+/// of Mander concrete chosen for a moment-curvature analysis. Otherwise a tied column.
 bool IsSpiralColumn(const ProjectModel& m);
 
 /// The strength reduction factor of a compression-controlled section: phiC, or the criteria's spiral
