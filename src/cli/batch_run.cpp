@@ -257,11 +257,15 @@ std::string WorstWallText(const ProjectModel& m) {
     }
     if (s.wallStressExceeded[n]) return "maximum axial stress exceeded" + load;
     if (s.outcome[n] == SlenderOutcome::TensionExceeded) return "no design moment" + load;
+    if (n < s.wallNotTensionControlled.size() && s.wallNotTensionControlled[n]) {
+      return "section not tension-controlled" + load;
+    }
     if (s.wallCrackingGoverns[n]) return "cracking moment exceeds the moment capacity" + load;
     if (s.outcome[n] != SlenderOutcome::Magnified) return "no design moment" + load;
-    if (!(s.phiMnAse[n] > 0)) return "no capacity" + load;
+    const float capacity = WallMomentCapacity(m, i);
+    if (!(capacity > 0)) return "no capacity" + load;
     if (s.wallMomentExceeded[n]) return "magnified moment exceeds the moment capacity" + load;
-    const double ratio = std::abs(s.Mc[n] / static_cast<double>(s.phiMnAse[n]));
+    const double ratio = std::abs(s.Mc[n] / static_cast<double>(capacity));
     if (ratio > worst) worst = ratio, worstLoad = i;
   }
   return RatioText(worst, worstLoad);
@@ -280,6 +284,11 @@ std::string WorstCapacityText(const ProjectModel& m) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const std::optional<float> design = DesignMoment(m, i);
     if (!design) return "no design moment for load condition " + std::to_string(i);
+    const std::vector<bool>& secondOrder = m.slenderness.secondOrderExceeded;
+    if (m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification &&
+        static_cast<size_t>(i) < secondOrder.size() && secondOrder[static_cast<size_t>(i)]) {
+      return "second-order moment beyond its limit for load condition " + std::to_string(i);
+    }
     // Loads without moment capacity are measured by their axial force; a capacity point with neither
     // axial nor moment capacity is exceeded by any load.
     if (cap.capMoment == 0 && cap.capAxial == 0 && (*design != 0 || load.P != 0)) {

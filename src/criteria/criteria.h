@@ -37,6 +37,50 @@ enum class PhiRule {
   /// By the net tensile strain of the extreme bars: phiC up to the yield strain, phiT from 0.005, linear
   /// between (ACI 318-02 9.3.2).
   NetTensileStrain,
+  /// By the net tensile strain of the extreme bars: phiC up to eps_ty = fy / Es, phiT from eps_ty + 0.003,
+  /// linear between (ACI 318-19 Table 21.2.2).
+  NetTensileStrainFromYield,
+};
+
+/// The stiffness (EI)eff of a column without steel shapes in its critical buckling load.
+enum class ColumnStiffness {
+  ConcreteAndBars,  ///< (0.2 Ec Ig + Es Ise) / (1 + betad)
+  GrossConcrete,    ///< 0.4 Ec Ig / (1 + betadns), ACI 318-19 6.6.4.4.4(a)
+};
+
+/// The provisions that ACI 318-19 changed against the older editions; the defaults are the older rules.
+struct RevisedAciRules {
+  /// phi of a compression-controlled spiral column where it differs from phiC (0.75, ACI 318-19 Table
+  /// 21.2.2); 0 where phiC serves tied and spiral columns alike.
+  float phiSpiral = 0;
+  /// Spiral confinement makes a spiral column, as bars on arcs only do.
+  bool spiralFromConfinement = false;
+  /// fy in Po of the compression cap at most this (psi / MPa, ACI 318-19 22.4.2.1); 0 for no limit.
+  float poYieldLimitEnglish = 0, poYieldLimitMetric = 0;
+  /// The code's ratio M1/M2 is negative in single curvature (ACI 318-19 6.6.4.5.3), the opposite of the
+  /// end moments as entered; the kl/r limit and Cm use 34 + 12 M1/M2 and 0.6 - 0.4 M1/M2.
+  bool reversedEndMomentRatio = false;
+  /// Least Cm from end moments (0.4 by ACI 318-02 10.12.3.1); 0 for none.
+  float cmFloor = 0.4f;
+  ColumnStiffness stiffness = ColumnStiffness::ConcreteAndBars;
+  /// A swaying member's sway magnifier takes its critical load with betads, the sustained shear ratio
+  /// (ACI 318-19 6.6.4.6.2(b)).
+  bool swayStiffnessFromShear = false;
+  /// A swaying member is always checked along its length as a braced one (ACI 318-19 6.6.4.6.4); otherwise
+  /// only beyond L/r = 35 / sqrt(P / f'c Ag).
+  bool swayAlongLengthAlways = false;
+  /// The magnified moment at most this many times the first-order moment (1.4, ACI 318-19 6.2.5.3),
+  /// reported as a check; 0 for no such check.
+  float secondOrderLimit = 0;
+  /// kl/r beyond which moment magnification is not permitted and a P-delta analysis is required (100 by
+  /// ACI 318-02 10.11.5); 0 where the criteria sets no such limit.
+  float magnifierKlrLimit = 100;
+  /// Columns with steel shapes lie outside the criteria (ACI 318-19 refers composite columns elsewhere):
+  /// their results are marked.
+  bool compositeOutsideCriteria = false;
+  /// The slender wall by ACI 318-19 11.8: cracked inertia with Es / Ec >= 6 and As + Pu h / (2 fy d),
+  /// stiffness factor 0.75, phi Mn from the section at the load, tension-controlled section required.
+  bool wallByAci19 = false;
 };
 
 /// The moment magnifier method a criteria follows.
@@ -89,6 +133,7 @@ struct CriteriaRules {
   /// unconfined concrete of at least 5000 psi (34.5 MPa), and for higher-grade (A706) bars a Park curve by
   /// bar size with fye = 68 ksi (475 MPa) and fue = 95 ksi, and hoops that yield at fye.
   bool expectedMaterialProperties;
+  RevisedAciRules revised;
 
   CriteriaStrengths Strengths(UnitSystem units) const { return units.IsEnglish() ? english : metric; }
 };

@@ -34,6 +34,7 @@ struct InteractionDiagram {
   int idPureBending = 1;
   int idBalanced = 1;
   float PnMax = 0;  ///< cap on the nominal axial compression
+  bool spiralColumn = false;  ///< the cap and phi are those of a spiral column, not a tied one
   bool incrementTooSmall = false;  ///< the walk was refused: sectionDepth / inc is not a usable count
   std::vector<LoadCapacity> capacity;  ///< per load condition 1..ns
 };
@@ -100,6 +101,11 @@ struct SlendernessResults {
   std::vector<float> M2min;
   /// Which method gave the sway magnification factor, for loads whose stability index was computed.
   std::vector<SwayMagnifier> swayMagnifier;
+  /// The magnified moment over the first-order moment (the larger of the initial moment and a governing
+  /// minimum moment), where the criteria limits it; 0 otherwise.
+  std::vector<float> secondOrderRatio;
+  /// secondOrderRatio exceeds the criteria's limit (1.4 by ACI 318-19 6.2.5.3).
+  std::vector<bool> secondOrderExceeded;
   /// False for a load whose kl/r limit has no value (CSA with no compression); the report then omits it.
   std::vector<bool> klrLimitKnown;
 
@@ -113,6 +119,9 @@ struct SlendernessResults {
   std::vector<bool> wallStressExceeded;
   /// The capacity phiMnAse is below the cracking moment, which the method does not allow (14.8.2.4).
   std::vector<bool> wallCrackingGoverns;
+  /// The section at the load is not tension-controlled, which the wall method of ACI 318-19 11.8.1.1(b)
+  /// requires.
+  std::vector<bool> wallNotTensionControlled;
   /// The wall's magnified moment exceeds its moment capacity phiMnAse (by more than 1 %), for loads that
   /// have a magnified moment and a capacity above the cracking moment.
   std::vector<bool> wallMomentExceeded;

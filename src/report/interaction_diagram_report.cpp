@@ -17,6 +17,22 @@ int LoadAtPoint(const InteractionDiagram& d, int loads, int k) {
   return 0;
 }
 
+// Where the criteria tells tied and spiral columns apart in phi as well as in the cap, which kind the
+// section was taken as; and a section with steel shapes that the criteria does not cover.
+void ColumnKindLines(const ProjectModel& m, ReportWriter& out) {
+  const CriteriaRules& rules = CriteriaFor(m.criteria);
+  if (rules.revised.phiSpiral > 0) {
+    const bool spiral = m.interactionDiagram.spiralColumn;
+    out.Blanks(5).Text(spiral ? "Spiral column (bars on arcs only or spiral confinement): phi compression = "
+                              : "Tied column: phi compression = ");
+    out.Fixed(spiral ? rules.revised.phiSpiral : m.phiC, 2).Text(", Pn,max = ");
+    out.Fixed(static_cast<float>(spiral ? rules.capSpiral : rules.capTied), 2).Text(" Po").EndLine();
+  }
+  if (rules.revised.compositeOutsideCriteria && (m.nb > 0 || m.np > 0)) {
+    out.Blanks(5).Text("*** Composite columns with steel shapes lie outside the design criteria").EndLine();
+  }
+}
+
 }  // namespace
 
 void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out) {
@@ -30,6 +46,7 @@ void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out) {
     out.Blanks(5).Text("*** The neutral axis increment does not fit the section depth").EndLine();
     return;
   }
+  ColumnKindLines(m, out);
   out.EmptyLine();
   out.Column(6).Text("c").Column(20).Text("Mn").Column(35).Text("Pn").EndLine();
 

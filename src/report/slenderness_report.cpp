@@ -71,7 +71,12 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
   out.EmptyLine();
   out.Blanks(5).Text(CriteriaFor(m.criteria).slendernessHeading).EndLine();
 
-  const bool composite = CriteriaFor(m.criteria).compositeModifiedProperties && HasSteelShapes(m);
+  const CriteriaRules& rules = CriteriaFor(m.criteria);
+  const bool composite = rules.compositeModifiedProperties && HasSteelShapes(m);
+  if (rules.revised.stiffness == ColumnStiffness::GrossConcrete && !HasSteelShapes(m)) {
+    out.EmptyLine();
+    Message(out, "(EI)eff = 0.4 Ec Ig / (1 + betadns)");
+  }
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.outcome.size(); ++i) {
     const size_t n = static_cast<size_t>(i);
     const SlenderOutcome outcome = s.outcome[n];
@@ -99,6 +104,11 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
     out.EmptyLine();
     Value(out, "r          = ", s.r, 3);
     Value(out, "kl/r       = ", m.L * m.Keff / s.r, 1);
+    if (rules.revised.reversedEndMomentRatio && m.loads[n].P > 0 && m.loads[n].M2ns != 0) {
+      // The code's ratio, not the entered one: negative in single curvature.
+      out.Blanks(15).Text("M1/M2      = ").Fixed(EndMomentRatio(m, m.loads[n].M1ns, m.loads[n].M2ns), 3);
+      out.Text("  (negative in single curvature)").EndLine();
+    }
     if (s.klrLimitKnown[n]) Value(out, "kl/r limit = ", s.klrLimit[n], 1);
     if (outcome != SlenderOutcome::Magnified) {
       out.EmptyLine();
@@ -116,13 +126,21 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
     if (n < s.swayMagnifier.size()) SwayMethodLine(out, s.swayMagnifier[n]);
     if (secondary) {
       out.EmptyLine();
-      Value(out, "L/r                            = ", m.L / s.r, 3);
-      Value(out, "L/r maximum                    = ", s.LrMax[n], 3);
+      // Where the member is always checked along its length, L/r triggers nothing.
+      if (!rules.revised.swayAlongLengthAlways) {
+        Value(out, "L/r                            = ", m.L / s.r, 3);
+        Value(out, "L/r maximum                    = ", s.LrMax[n], 3);
+      }
       if (minimumMoment) MinimumMomentLine(m, out, s.M2min[n]);
       Value(out, "Secondary factor, Cm           = ", s.Cm2[n], 3);
       Value(out, "Secondary magnification factor = ", s.deltaNs2[n], 3);
     }
     Value(out, "Magnified moment               = ", s.Mc[n] / m.MomentUnitFactor, 1);
+    if (n < s.secondOrderRatio.size() && s.secondOrderRatio[n] > 0) {
+      out.Blanks(15).Text(s.secondOrderExceeded[n] ? "*** " : "").Text("Second-order / first-order     = ");
+      out.Fixed(s.secondOrderRatio[n], 3).Text(s.secondOrderExceeded[n] ? " exceeds " : " within ");
+      out.Fixed(rules.revised.secondOrderLimit, 2).EndLine();
+    }
   }
 }
 
@@ -131,14 +149,15 @@ void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
   Heading(out);
   if (NoMemberLength(m, out)) return;
   out.EmptyLine();
-  out.Blanks(5).Text("SLENDER WALL DESIGN PER ACI-318").EndLine();
+  const bool aci19 = CriteriaFor(m.criteria).revised.wallByAci19;
+  out.Blanks(5).Text(aci19 ? "SLENDER WALL DESIGN PER ACI 318-19 11.8" : "SLENDER WALL DESIGN PER ACI-318").EndLine();
   out.EmptyLine();
   if (!s.wallProblem.empty()) {
     Message(out, "*** " + s.wallProblem);
     return;
   }
   Value(out, "rho    = ", s.rho, 5);
-  Value(out, "rhomax = ", s.rhomax, 5);
+  if (!aci19) Value(out, "rhomax = ", s.rhomax, 5);
   Value(out, "Mcr    = ", s.Mcr / m.MomentUnitFactor, 1);
   if (s.wallRatioExceeded) {
     Message(out, "*** The maximum reinforcing ratio is exceeded");
@@ -168,6 +187,8 @@ void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
     const SlenderOutcome outcome = s.outcome[n];
     if (outcome == SlenderOutcome::TensionExceeded) {
       OutcomeLine(out, outcome);
+    } else if (aci19 && n < s.wallNotTensionControlled.size() && s.wallNotTensionControlled[n]) {
+      Message(out, "*** The section is not tension-controlled");
     } else if (s.wallCrackingGoverns[n]) {
       Message(out, "*** The cracking moment exceeds the moment capacity");
     } else if (outcome != SlenderOutcome::Magnified) {
@@ -176,6 +197,11 @@ void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
       Value(out, "Magnified moment = ", s.Mc[n] / m.MomentUnitFactor, 1);
       if (s.wallMomentExceeded[n]) Message(out, "*** Magnified moment exceeds the moment capacity of the wall");
     }
+  }
+  // The service deflection check of 11.8.4 needs service loads, which the load conditions do not hold.
+  if (aci19) {
+    out.EmptyLine();
+    Message(out, "Service deflection (11.8.4) is not checked: it needs service loads");
   }
 }
 

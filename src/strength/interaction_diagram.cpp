@@ -40,11 +40,13 @@ std::vector<Strip> SteelPieces(const ProjectModel& m) {
   return pieces;
 }
 
-double NominalSquashLoad(const ProjectModel& m) {
+// Po with the bars yielding at fy, or at a lower stress where the criteria limits fy in Po.
+double NominalSquashLoad(const ProjectModel& m, double fy) {
   const SectionProperties& p = m.sectionProperties;
   return static_cast<double>(m.phiConc) * m.a1 * m.fpc * (p.concArea - p.reinfArea - p.steelArea) +
-         static_cast<double>(m.fy) * m.phiReinf * p.reinfArea + static_cast<double>(m.fs) * m.phiStl * p.steelArea;
+         fy * m.phiReinf * p.reinfArea + static_cast<double>(m.fs) * m.phiStl * p.steelArea;
 }
+double NominalSquashLoad(const ProjectModel& m) { return NominalSquashLoad(m, m.fy); }
 
 // The forces of the section at one neutral-axis depth, summed over all groups.
 struct StepForces {
@@ -140,11 +142,27 @@ class StrainCompatibility {
 
 float SquashLoad(const ProjectModel& m) { return static_cast<float>(NominalSquashLoad(m)); }
 
+bool IsSpiralColumn(const ProjectModel& m) {
+  if (m.nl < 1) return true;
+  // Spiral confinement is the confinement choice of Mander concrete in a moment-curvature analysis; only
+  // then does the input file keep it, so that a saved and reloaded column stays a spiral column.
+  const bool spirals = IsSet(m.PerformMomentCurvature) && m.concreteModel == ConcreteModel::Mander &&
+                       m.confinementOption == Confinement::Spirals;
+  return CriteriaFor(m.criteria).revised.spiralFromConfinement && spirals;
+}
+
+float CompressionPhi(const ProjectModel& m) {
+  const float spiral = CriteriaFor(m.criteria).revised.phiSpiral;
+  return spiral > 0 && IsSpiralColumn(m) ? spiral : m.phiC;
+}
+
 float MaximumAxialCapacity(const ProjectModel& m) {
-  // Tied columns (with bar lines) are capped lower than spiral ones (bars on arcs only).
+  // Tied columns are capped lower than spiral ones.
   const CriteriaRules& rules = CriteriaFor(m.criteria);
-  const double factor = m.nl >= 1 ? rules.capTied : rules.capSpiral;
-  return static_cast<float>(factor * NominalSquashLoad(m));
+  const double factor = IsSpiralColumn(m) ? rules.capSpiral : rules.capTied;
+  const float limit = m.unitSystem().IsEnglish() ? rules.revised.poYieldLimitEnglish : rules.revised.poYieldLimitMetric;
+  const double fy = limit > 0 ? std::min(m.fy, limit) : m.fy;
+  return static_cast<float>(factor * NominalSquashLoad(m, fy));
 }
 
 void ComputeInteractionDiagram(ProjectModel& m) {
@@ -162,7 +180,8 @@ void ComputeInteractionDiagram(ProjectModel& m) {
   d.idMoment.assign(static_cast<size_t>(n) + 1, 0.0f);
   d.idTensileStrain.assign(static_cast<size_t>(n) + 1, 0.0f);
   d.PnMax = MaximumAxialCapacity(m);
-  d.capacity.assign(static_cast<size_t>(ListSize(m.ns)) + 1, LoadCapacity{m.phiC, 0, 0, 1, 1});
+  d.spiralColumn = IsSpiralColumn(m);
+  d.capacity.assign(static_cast<size_t>(ListSize(m.ns)) + 1, LoadCapacity{CompressionPhi(m), 0, 0, 1, 1});
 
   NormalizeFullArcs(m);
   const StrainCompatibility section(m);

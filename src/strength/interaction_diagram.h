@@ -26,7 +26,16 @@ void ComputeInteractionDiagram(ProjectModel& m);
 /// Po, the nominal axial strength of the section in pure compression (resistance factors applied).
 float SquashLoad(const ProjectModel& m);
 
-/// Po times the criteria's cap factor (0.80 / 0.85, 0.75 / 0.80 for OHBDC and S6, 1 for user defined).
+/// The section is a spiral column: bars on arcs only, or, where the criteria says so, spiral confinement
+/// of Mander concrete chosen for a moment-curvature analysis. Otherwise a tied column.
+bool IsSpiralColumn(const ProjectModel& m);
+
+/// The strength reduction factor of a compression-controlled section: phiC, or the criteria's spiral
+/// value for a spiral column where it has one.
+float CompressionPhi(const ProjectModel& m);
+
+/// Po times the criteria's cap factor (0.80 / 0.85, 0.75 / 0.80 for OHBDC and S6, 1 for user defined),
+/// with fy in Po limited where the criteria limits it.
 float MaximumAxialCapacity(const ProjectModel& m);
 
 }  // namespace tarnix

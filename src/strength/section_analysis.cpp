@@ -1,6 +1,7 @@
 // Capacity of the load conditions on the interaction diagram.
 #include "strength/section_analysis.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "criteria/criteria.h"
@@ -44,8 +45,19 @@ LoadCapacity CapacityAtLoad(const ProjectModel& m, const InteractionDiagram& d, 
 
 float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float tensileStrain) {
   if (P < 0) return m.phiT;
-  if (m.nb != 0 || m.np != 0) return m.phiC;
-  if (CriteriaFor(m.criteria).phiRule == PhiRule::NetTensileStrain) {
+  const float phiC = CompressionPhi(m);
+  if (m.nb != 0 || m.np != 0) return phiC;
+  const PhiRule rule = CriteriaFor(m.criteria).phiRule;
+  if (rule == PhiRule::NetTensileStrainFromYield) {
+    // ACI 318-19 Table 21.2.2: compression-controlled up to eps_ty = fy / Es, tension-controlled from
+    // eps_ty + 0.003, linear between.
+    const double yieldStrain = m.Er != 0 ? static_cast<double>(m.fy) / m.Er : 0.0;
+    const double beyondYield = -static_cast<double>(tensileStrain) - yieldStrain;
+    const double phi = phiC + (m.phiT - phiC) * beyondYield / 0.003;
+    return static_cast<float>(std::min(std::max(phi, static_cast<double>(std::min(phiC, m.phiT))),
+                                       static_cast<double>(std::max(phiC, m.phiT))));
+  }
+  if (rule == PhiRule::NetTensileStrain) {
     const float yieldStrain = m.Er != 0 ? m.phiReinf * m.fy / m.Er : 0.0f;
     if (tensileStrain >= -yieldStrain) return m.phiC;
     if (tensileStrain <= -0.005f) return m.phiT;
@@ -73,7 +85,8 @@ void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k,
       const float pureBending = d.idMoment[static_cast<size_t>(d.idPureBending)];
       cap = {m.phiT, 0, m.phiT * pureBending, d.idPureBending, 0};
     } else if (load.P > 0 && load.M == 0 && m.SlendernessOption == Slenderness::None) {
-      cap = {m.phiC, m.phiC * d.PnMax, 0, 0, 0};  // the last point, known when the walk ends
+      const float phiC = CompressionPhi(m);
+      cap = {phiC, phiC * d.PnMax, 0, 0, 0};  // the last point, known when the walk ends
     } else if (load.P < 0 && load.M == 0) {
       cap = {m.phiT, m.phiT * d.idAxial[1], m.phiT * d.idMoment[1], 1, 0};
     } else if (cap.capFound == 1) {

@@ -9,8 +9,9 @@
 namespace tarnix {
 
 /// The strength reduction factor for an axial load P (compression positive) at a diagram point whose most
-/// tensile bar strain is `tensileStrain`. Tension takes phiT. Compression takes phiC when the section has
-/// steel shapes; under ACI 318 it follows the tensile strain (phiC up to yield, phiT from 0.005 on, linear
+/// tensile bar strain is `tensileStrain`. Tension takes phiT. Compression takes phiC (a spiral column's
+/// own value where the criteria has one) when the section has steel shapes; under ACI 318 it follows the
+/// tensile strain (phiC up to yield, phiT from 0.005 on, or from yield + 0.003 by ACI 318-19, linear
 /// between); otherwise it grows linearly from phiC at the axial limit min(0.1 f'c Ag, phiC Pb) to phiT at
 /// P = 0. A load of exactly zero axial force takes the compression rule at P = 0, continuous with small
 /// compression loads.

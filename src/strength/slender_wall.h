@@ -13,6 +13,10 @@ struct ProjectModel;
 /// magnified moment; a section without the wall's rectangle or reinforcing line gets `wallProblem`.
 void ComputeSlenderWall(ProjectModel& m);
 
+/// The moment capacity the wall's magnified moment of load condition i is judged against: phiMnAse, or
+/// under ACI 318-19 phi Mn of the section at the load from the interaction diagram. 0 without one.
+float WallMomentCapacity(const ProjectModel& m, int i);
+
 /// The wall design found load condition i's magnified moment above the wall's moment capacity.
 bool WallMomentExceeded(const ProjectModel& m, int i);
 

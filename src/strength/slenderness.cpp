@@ -27,18 +27,26 @@ void MemberConstants(const ProjectModel& m, SlendernessResults& s) {
   s.phiK = CriteriaFor(m.criteria).family == SlendernessFamily::Aashto ? m.phiC : 0.75f;
 }
 
-// Critical buckling load of one load condition (its creep ratio BetaD enters the stiffness).
-double CriticalLoad(const ProjectModel& m, const LoadCondition& load, SlendernessResults& s) {
+// The stiffness (EI)eff of a column without steel shapes, with creep ratio betad.
+double ColumnStiffnessOf(const ProjectModel& m, double betad) {
+  const SectionProperties& p = m.sectionProperties;
+  if (CriteriaFor(m.criteria).revised.stiffness == ColumnStiffness::GrossConcrete) {
+    // ACI 318-19 6.6.4.4.4(a): the gross section about its own centroid.
+    return 0.4 * m.Ec * p.concIo / (1.0 + betad);
+  }
+  return (0.2 * m.Ec * p.concI + static_cast<double>(m.Er) * p.reinfI) / (1.0 + betad);
+}
+
+// Critical buckling load of the member with creep ratio betad (of the axial load, or of the shear for
+// the sway stiffness).
+double CriticalLoad(const ProjectModel& m, double betad, SlendernessResults& s) {
   const SectionProperties& p = m.sectionProperties;
   const double kl = static_cast<double>(m.Keff) * m.L;
   const double pi2 = kPi * kPi;
-  if (!HasSteelShapes(m)) {
-    const double EI = (0.2 * m.Ec * p.concI + static_cast<double>(m.Er) * p.reinfI) / (1.0 + load.BetaD);
-    return pi2 * EI / (kl * kl);
-  }
+  if (!HasSteelShapes(m)) return pi2 * ColumnStiffnessOf(m, betad) / (kl * kl);
   if (!CriteriaFor(m.criteria).compositeModifiedProperties) {
     // The reinforcing bars are left out of the stiffness of a composite column.
-    const double EI = 0.2 * m.Ec * p.concI / (1.0 + load.BetaD) + static_cast<double>(m.Es) * p.steelI;
+    const double EI = 0.2 * m.Ec * p.concI / (1.0 + betad) + static_cast<double>(m.Es) * p.steelI;
     return pi2 * EI / (kl * kl);
   }
   // Composite column per AASHTO LRFD: a concrete-filled tube when the steel reaches the full depth of the
@@ -57,6 +65,15 @@ double CriticalLoad(const ProjectModel& m, const LoadCondition& load, Slendernes
   s.rs = static_cast<float>(rs);
   s.gamma = static_cast<float>(gamma);
   return Fe * As / gamma;
+}
+
+// Cm = 0.6 + 0.4 M1/M2 (ratio positive in single curvature), or 0.6 - 0.4 M1/M2 with the reversed ratio
+// of ACI 318-19, at least the criteria's floor.
+double EndMomentCm(const ProjectModel& m, double M1, double M2) {
+  const RevisedAciRules& revised = CriteriaFor(m.criteria).revised;
+  const double ratio = EndMomentRatio(m, M1, M2);
+  const double Cm = revised.reversedEndMomentRatio ? 0.6 - 0.4 * ratio : 0.6 + 0.4 * ratio;
+  return std::max(Cm, static_cast<double>(revised.cmFloor));
 }
 
 // kl/r below which slenderness may be ignored; false when it has no value (CSA without compression).
@@ -78,7 +95,10 @@ bool KlrLimit(const ProjectModel& m, const LoadCondition& load, bool braced, flo
     limit = static_cast<float>(std::fabs(value));
     return std::isfinite(limit);
   }
-  double value = load.M2ns == 0 ? 34.0 : 34.0 - 12.0 * load.M1ns / load.M2ns;
+  // 34 - 12 M1/M2 with the ratio positive in single curvature; ACI 318-19 writes 34 + 12 M1/M2 with its
+  // ratio of the opposite sign, the same limit.
+  const double ratio = EndMomentRatio(m, load.M1ns, load.M2ns);
+  double value = rules.revised.reversedEndMomentRatio ? 34.0 + 12.0 * ratio : 34.0 - 12.0 * ratio;
   if (rules.klrLimit == BracedKlrLimit::Capped40) value = std::min(value, 40.0);
   limit = static_cast<float>(value);
   return true;
@@ -111,8 +131,7 @@ SlenderOutcome Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool
   const bool aciType = rules.family == SlendernessFamily::Aci;
   const double amplification = Amplification(m, s, i);
 
-  double Cm = load.M2ns != 0 && braced ? 0.6 + 0.4 * load.M1ns / load.M2ns : 0.6;
-  Cm = std::max(Cm, 0.4);
+  double Cm = braced ? EndMomentCm(m, load.M1ns, load.M2ns) : std::max(0.6, static_cast<double>(rules.revised.cmFloor));
   // Without end moments the initial moment is the same along the whole member: no reduction.
   if (IsSet(load.Tloads) || (load.M1ns == 0 && load.M2ns == 0)) Cm = 1.0;
   if (!braced && !rules.swayCmFromEndMoments) Cm = 1.0;
@@ -128,6 +147,12 @@ SlenderOutcome Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool
   if (braced) return SlenderOutcome::Magnified;
 
   double deltaS = amplification;
+  if (rules.revised.swayStiffnessFromShear) {
+    // The sway magnifier takes the critical load with the sustained shear ratio betads.
+    const double PcSway = CriticalLoad(m, load.BetaDs, s);
+    if (!(static_cast<double>(s.phiK) * PcSway > load.P)) return SlenderOutcome::Buckling;
+    deltaS = 1.0 / (1.0 - load.P / (static_cast<double>(s.phiK) * PcSway));
+  }
   if (aciType && load.di != 0 && load.V != 0) {
     const double Q = static_cast<double>(load.P) * load.di / (static_cast<double>(m.L) * load.V);
     s.Q[n] = static_cast<float>(Q);
@@ -160,11 +185,10 @@ SlenderOutcome Magnify(const ProjectModel& m, SlendernessResults& s, int i, bool
   const double area = HasSteelShapes(m) ? p.transArea : p.concArea;
   const double LrMax = 35.0 / std::sqrt(load.P / (static_cast<double>(m.fpc) * area));
   s.LrMax[n] = static_cast<float>(LrMax);
-  if (!(Lr > LrMax)) return SlenderOutcome::Magnified;
+  if (!(Lr > LrMax) && !rules.revised.swayAlongLengthAlways) return SlenderOutcome::Magnified;
   const double M1 = load.M1ns + deltaS * load.M1s;
   const double M2 = load.M2ns + deltaS * load.M2s;
-  double Cm2 = M2 == 0 ? 0.6 : 0.6 + 0.4 * M1 / M2;
-  Cm2 = std::max(Cm2, 0.4);
+  double Cm2 = EndMomentCm(m, M1, M2);
   if (IsSet(load.Tloads) || (M1 == 0 && M2 == 0)) Cm2 = 1.0;
   // The member is designed along its length as a braced one, with its minimum moment.
   const double M2design = WithMinimumMoment(m, s, i, M2, Cm2);
@@ -213,6 +237,14 @@ std::optional<float> DesignMoment(const ProjectModel& m, int i) {
 }
 
 bool HasSteelShapes(const ProjectModel& m) { return m.np > 0 || m.nb > 0; }
+
+double EndMomentRatio(const ProjectModel& m, double M1, double M2) {
+  // With M2 = 0 the ratio is taken as 0 (a kl/r limit of 34, Cm of 0.6).
+  if (M2 == 0) return 0.0;
+  const double entered = M1 / M2;
+  // The only place where the entered ratio turns into the code's reversed one.
+  return CriteriaFor(m.criteria).revised.reversedEndMomentRatio ? -entered : entered;
+}
 double MinimumMoment(double P, double h, UnitSystem units) {
   // An eccentricity of 0.6 in + 0.03 h, or 15 mm + 0.03 h.
   return P * ((units.IsEnglish() ? 0.6 : 15.0) + 0.03 * h);
@@ -236,6 +268,9 @@ void ComputeSlenderness(ProjectModel& m) {
   s.outcome.assign(size, SlenderOutcome::Magnified);
   s.M2min.assign(size, 0.0f);
   s.swayMagnifier.assign(size, SwayMagnifier::kNone);
+  s.secondOrderRatio.assign(size, 0.0f);
+  s.secondOrderExceeded.assign(size, false);
+  const float secondOrderLimit = CriteriaFor(m.criteria).revised.secondOrderLimit;
 
   const bool braced = m.Vri == 1 && m.Vrj == 1;
   const float klr = s.r > 0 ? m.L * m.Keff / s.r : 0.0f;
@@ -246,7 +281,7 @@ void ComputeSlenderness(ProjectModel& m) {
     const float initial = InitialMoment(load);
     s.Mc[n] = initial;
 
-    const double Pc = CriticalLoad(m, load, s);
+    const double Pc = CriticalLoad(m, load.BetaD, s);
     SlenderOutcome& outcome = s.outcome[n];
     if (!PositiveFinite(Pc)) {
       outcome = SlenderOutcome::NoCriticalLoad;
@@ -269,10 +304,19 @@ void ComputeSlenderness(ProjectModel& m) {
       outcome = SlenderOutcome::NoAxialLoad;
     } else if (s.klrLimit[n] > klr) {
       outcome = SlenderOutcome::MayBeIgnored;
-    } else if (klr > 100) {
+    } else if (CriteriaFor(m.criteria).revised.magnifierKlrLimit > 0 &&
+               klr > CriteriaFor(m.criteria).revised.magnifierKlrLimit) {
       outcome = SlenderOutcome::PDeltaRequired;
     } else {
       outcome = Magnify(m, s, i, braced, Lr);
+      if (outcome == SlenderOutcome::Magnified && secondOrderLimit > 0) {
+        // The limit on second-order moments: a governing minimum moment counts as first-order moment.
+        const float firstOrder = std::max(initial, s.M2min[n]);
+        if (firstOrder > 0) {
+          s.secondOrderRatio[n] = s.Mc[n] / firstOrder;
+          s.secondOrderExceeded[n] = s.secondOrderRatio[n] > secondOrderLimit;
+        }
+      }
       if (outcome != SlenderOutcome::Magnified) {
         // Back to the initial moment and unit factors: no magnified moment exists for this load.
         s.Mc[n] = initial;

@@ -36,6 +36,11 @@ std::optional<float> DesignMoment(const ProjectModel& m, int i);
 /// P (0.6 + 0.03 h) lb-in in English units, P (15 + 0.03 h) N-mm in metric units.
 double MinimumMoment(double P, double h, UnitSystem units);
 
+/// The end-moment ratio M1/M2 in the sign convention of the criteria. End moments are entered with M1/M2
+/// positive in single curvature; ACI 318-19 writes the ratio negative in single curvature, and its
+/// criteria gets the reversed value. 0 when M2 is 0.
+double EndMomentRatio(const ProjectModel& m, double M1, double M2);
+
 /// Structural steel shapes (rectangles or pipes) are part of the section.
 bool HasSteelShapes(const ProjectModel& m);
 

@@ -76,7 +76,7 @@ TEST(OptionChoices, EachChoiceAppliesItsDefaults) {
   EXPECT_EQ(m.criteria, "s6");
   EXPECT_EQ(m.units, "metric");
   EXPECT_EQ(m.a1, 0.805f);
-  EXPECT_FALSE(SelectCriteria(m, 7));
+  EXPECT_FALSE(SelectCriteria(m, static_cast<int>(CriteriaList().size())));
   EXPECT_FALSE(SelectCriteria(m, -1));
   EXPECT_EQ(m.criteria, "s6");
   EXPECT_TRUE(SelectUnits(m, true));

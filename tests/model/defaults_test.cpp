@@ -87,6 +87,12 @@ TEST(ConcreteStrength, DerivedStressBlockAndModulus) {
       {"csa", false, "41", 0.868f, 0.789f, 29878},  // above 40: (3300 sqrt(f'c) + 6900)(2400/2300)^1.5
       {"csa", false, "150", 0.67f, 0.67f, 50436},  // both factors held at 0.67
       {"s6", false, "30", 0.895f, 0.805f, 25651},
+      // ACI 318-19 Table 22.2.2.4.3 in SI: 0.85 up to 28 MPa, 0.05 less per 7 MPa, 0.65 from 55 MPa.
+      {"aci19", false, "28", 0.85f, 0.85f, 24870},   // 4700 sqrt(28) = 24870.06
+      {"aci19", false, "35", 0.80f, 0.85f, 27806},   // 0.85 - 0.05 x 7 / 7
+      {"aci19", false, "54", 0.664f, 0.85f, 34538},  // 0.85 - 0.05 x 26 / 7 = 0.6643
+      {"aci19", false, "55", 0.65f, 0.85f, 34856},   // the line would give 0.657
+      {"aci19", true, "6000", 0.75f, 0.85f, 4415201},
   };
   for (const auto& c : cases) {
     ProjectModel m = Chosen(c.key, c.english);
