@@ -11,6 +11,7 @@
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/input_check.h"
+#include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "base/number_format.h"
 
@@ -339,7 +340,9 @@ Status ReadInputText(ProjectModel& model, std::string_view text) {
     m.PerformMomentCurvature = 1;
     m.OutputMomentCurvature = 1;
   } else {
+    // The curves then follow this file's strengths and units, not whatever the model held before.
     m.PerformMomentCurvature = 0;
+    ApplyMaterialModelDefaults(m);
   }
   ApplyControlDefaults(m);
   ClearResults(m);
