@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -30,6 +31,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "editor/calculation_command.h"
 #include "editor/enable_rules.h"
 #include "editor/invert_section.h"
 #include "editor/main_window_texts.h"
@@ -160,6 +162,7 @@ void MainWindow::AddField(QWidget* form, Field field) {
   static_cast<QFormLayout*>(form->layout())->addRow(label, row);
   const size_t index = fields_.size();
   fields_.push_back({edit, field, unit});
+  edit->installEventFilter(this);
   // A count takes effect when it is complete (Enter or leaving the field), never at each key: on its way
   // from 3 to 10 it would pass through 1.
   if (IsCountField(field)) {
@@ -377,12 +380,12 @@ void MainWindow::BuildMenus() {
   file->addAction("&Exit", QKeySequence::Quit, this, &QWidget::close);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
-  QAction* undo = undo_->createUndoAction(this, "&Undo");
-  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  QAction* redo = undo_->createRedoAction(this, "&Redo");
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  edit->addAction(undo);
-  edit->addAction(redo);
+  undoAction_ = undo_->createUndoAction(this, "&Undo");
+  undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redoAction_ = undo_->createRedoAction(this, "&Redo");
+  redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  edit->addAction(undoAction_);
+  edit->addAction(redoAction_);
 
   QMenu* define = menuBar()->addMenu("&Define");
   define->addAction("&Control Parameters", this, [this] {
@@ -809,6 +812,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : {undoAction_, redoAction_}) {
+      if (action->shortcuts().contains(pressed)) {
+        event->ignore();  // the field does not take it: the window's action does
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (!CalculationBusy() && !DroppedInputFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
@@ -868,7 +885,12 @@ void MainWindow::CalculationEnded(std::shared_ptr<ProjectModel> result, Status s
   model_ = *result;
   ShowFileNames();
   RedrawView();
-  ShowMessage(status);
+  // The engineer asked for it: said where the result of a run is said, not as an error.
+  if (status.message == kCalculationCancelled) {
+    statusBar()->showMessage(Q(status.message), 10000);
+  } else {
+    ShowMessage(status);
+  }
   emit CalculationFinished(status);
 }
 

@@ -13,6 +13,7 @@
 #include "model/project_model.h"
 #include "base/status.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -59,6 +60,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  /// Ctrl+Z and Ctrl+Shift+Z in a field undo and redo changes of the project, not only of the field's text.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -137,6 +140,8 @@ class MainWindow : public QMainWindow {
   ProjectModel model_;
   ProjectModel committed_;  // the project's inputs after the last change kept for Undo
   QUndoStack* undo_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
   FieldProblems problems_;
   int typingSession_ = 0;  // a field left and typed into again is a new change
   std::vector<FieldControl> fields_;
