@@ -335,14 +335,15 @@ Status ReadInputText(ProjectModel& model, std::string_view text) {
   SetUnitFactors(m);
   if (!ExchangeSectionAndLoads(io, m)) return failure;
 
+  // The curves start from the defaults of this file's strengths and units, not from whatever the model
+  // held before; what the file's material-model section holds replaces them.
+  ApplyMaterialModelDefaults(m);
   // From here on a missing or broken row only means that the file has no material-model section.
   if (ExchangeMaterialModels(io, m)) {
     m.PerformMomentCurvature = 1;
     m.OutputMomentCurvature = 1;
   } else {
-    // The curves then follow this file's strengths and units, not whatever the model held before.
     m.PerformMomentCurvature = 0;
-    ApplyMaterialModelDefaults(m);
   }
   ApplyControlDefaults(m);
   ClearResults(m);
