@@ -230,6 +230,7 @@ TEST_F(MainWindowTest, CountFieldTypedKeyByKey) {
   EXPECT_EQ(window.Model().nl, 3);  // refused: the field is marked and keeps the typed text
   EXPECT_TRUE(count->toolTip().contains("negative"));
   EXPECT_EQ(count->text(), "-1");
+  SaveScreenshots(window, "refused_count");
 
   count->selectAll();
   QTest::keyClicks(count, "1");
