@@ -64,7 +64,8 @@ struct NumberSlotOf {
 
 NumberSlot NumberOf(ProjectModel& m, const FieldDescriptor& d) { return std::visit(NumberSlotOf{m}, d.slot); }
 
-// True when the text starts (after blanks) with a number: "12", "-.5", "4e3 psi".
+}  // namespace
+
 bool StartsWithNumber(std::string_view text) {
   size_t i = text.find_first_not_of(" \t");
   if (i == std::string_view::npos) return false;
@@ -72,6 +73,8 @@ bool StartsWithNumber(std::string_view text) {
   if (i < text.size() && text[i] == '.') ++i;
   return i < text.size() && text[i] >= '0' && text[i] <= '9';
 }
+
+namespace {
 
 bool IsCount(const FieldDescriptor& d) {
   return std::holds_alternative<RecordKind>(d.slot) || std::holds_alternative<LoadCount>(d.slot);
@@ -120,7 +123,7 @@ EditEffect Store(ProjectModel& m, Field field, std::string_view text) {
 
 std::string FieldProblem(Field field, std::string_view text) {
   if (field == Field::title) return {};
-  if (!StartsWithNumber(text)) return "not a number";
+  if (!StartsWithNumber(text)) return kNotANumber;
   const FieldDescriptor& d = DescriptorOf(field);
   const double value = LenientDouble(text);
   if (IsCount(d)) {

@@ -22,6 +22,11 @@ struct EditEffect {
   std::string problem;         ///< why the text was refused (the model kept its value); empty when stored
 };
 
+constexpr const char* kNotANumber = "not a number";
+
+/// True when the text starts (after blanks) with a number: "12", "-.5", "4e3 psi"; not "", "-", "abc".
+bool StartsWithNumber(std::string_view text);
+
 /// Why the typed text cannot be stored in the field, or empty when it can: text without a leading number,
 /// a negative or too large count, a negative number of bars or area, a strength or modulus not above 0.
 std::string FieldProblem(Field field, std::string_view text);

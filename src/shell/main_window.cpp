@@ -640,6 +640,7 @@ void MainWindow::ShowSlendernessWindows() {
 void MainWindow::ShowCalculationWindow() {
   if (calculation_ == nullptr) {
     calculation_ = new CalculationWindow(model_, this);
+    connect(calculation_, &CalculationWindow::Edited, this, [this] { Change([] { return true; }); });
     connect(calculation_, &CalculationWindow::PerformRequested, this, &MainWindow::PerformCalculations);
     connect(calculation_, &CalculationWindow::ControlParametersRequested, this,
             &MainWindow::ShowControlParameters);
