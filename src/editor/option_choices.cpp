@@ -43,10 +43,17 @@ bool Choose(ProjectModel& m, Apply apply) {
 
 }  // namespace
 
-bool SelectCriteria(ProjectModel& m, int listIndex) {
+bool CriteriaChangesUnits(const ProjectModel& m, int listIndex) {
+  const auto& list = CriteriaList();
+  if (listIndex < 0 || listIndex >= static_cast<int>(list.size())) return false;
+  return list[static_cast<size_t>(listIndex)]->metricOnly && m.unitSystem().IsEnglish();
+}
+
+bool SelectCriteria(ProjectModel& m, int listIndex, bool convert) {
   const auto& list = CriteriaList();
   if (listIndex < 0 || listIndex >= static_cast<int>(list.size())) return false;
   return Choose(m, [&] {
+    if (convert) ConvertUnits(m, false);
     const ProjectModel before = m;
     ChooseCriteria(m, list[static_cast<size_t>(listIndex)]->key);
     FollowMaterialDefaults(m, before);

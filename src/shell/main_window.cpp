@@ -481,7 +481,16 @@ QWidget* MainWindow::CriteriaTab() {
   for (const CriteriaRules* entry : CriteriaList()) combo->addItem(entry->caption, entry->key);
   criteriaLayout->addWidget(combo);
   connect(combo, qOverload<int>(&QComboBox::activated), this,
-          [this](int index) { Choice(Change([&] { return SelectCriteria(model_, index); })); });
+          [this](int index) {
+            auto answer = QMessageBox::No;
+            if (CriteriaChangesUnits(model_, index)) {
+              answer = QMessageBox::question(this, "TARNIX", ConvertUnitsQuestion(false),
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            }
+            if (answer != QMessageBox::Cancel)
+              Change([&] { return SelectCriteria(model_, index, answer == QMessageBox::Yes); });
+            Refresh();  // the list shows the criteria kept
+          });
   // Criteria read from older files only have no entry: the list then shows none.
   OnRefresh([this, combo] { combo->setCurrentIndex(combo->findData(Q(model_.criteria))); });
 

@@ -177,6 +177,13 @@ TEST(UnitConversion, TheSameSectionInOtherUnits) {
   EXPECT_FLOAT_EQ(m.fc0, english.fc0);
   EXPECT_FLOAT_EQ(m.L, english.L);
   EXPECT_FLOAT_EQ(m.loads[2].M2s, english.loads[2].M2s);
+
+  // CSA-A23.3 (list entry 6) is metric only: converting first keeps the section the same one.
+  ASSERT_TRUE(CriteriaChangesUnits(m, 6));
+  SelectCriteria(m, 6, true);
+  EXPECT_EQ(m.units, "metric");
+  EXPECT_FLOAT_EQ(m.rects[1].D, 609.6f);
+  EXPECT_FALSE(CriteriaChangesUnits(m, 6));
 }
 
 class Reports : public TempFolderTest {};
