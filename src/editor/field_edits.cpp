@@ -107,7 +107,6 @@ EditEffect Store(ProjectModel& m, Field field, std::string_view text) {
   } else if (field == Field::fpc) {
     EditConcreteStrength(m, text);
     effect.derived = {Field::a1, Field::b1, Field::Ec};
-    effect.refreshWindow = true;  // the material-model values follow
   } else if (field == Field::fc0) {
     DeriveInitialModulus(m, text);
     effect.derived = {Field::Eci};
@@ -152,7 +151,9 @@ EditEffect EditField(ProjectModel& m, Field field, std::string_view text) {
   EditEffect effect = Store(m, field, text);
   if (DrivesMaterialDefaults(field)) {
     FollowMaterialDefaults(m, before);
-    effect.refreshWindow = true;
+    for (Field model : {Field::fc0, Field::ec0, Field::Eci, Field::esp, Field::ecu, Field::fcu, Field::fcc,
+                        Field::strainr, Field::stressr, Field::strains, Field::stresss})
+      effect.derived.push_back(model);
   }
   if (field == Field::cover) {
     effect.status = DeriveCoreDimensions(m);

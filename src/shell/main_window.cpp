@@ -178,6 +178,7 @@ void MainWindow::AddField(QWidget* form, Field field) {
 }
 
 void MainWindow::TypeInto(const FieldControl& control, const QString& text) {
+  if (steppingHistory_) return;
   EditEffect effect;
   Change([&] {
     effect = EditField(model_, control.field, text.toStdString());
@@ -246,6 +247,11 @@ bool MainWindow::Change(const std::function<bool()>& edit, int mergeKey) {
   return true;
 }
 
+void MainWindow::SmallWindowEdited(int window) {
+  // The small windows change the project themselves; typing on in one of them is one change.
+  Change([] { return true; }, static_cast<int>(Field::title) + 1 + window + 1000 * typingSession_);
+}
+
 void MainWindow::StartHistory() {
   undo_->clear();
   undo_->setClean();
@@ -257,7 +263,10 @@ void MainWindow::StartHistory() {
 void MainWindow::HistoryStepped() {
   committed_ = InputsOf(model_);
   problems_.Clear();
+  steppingHistory_ = true;  // a field losing focus now must not count as typing
   if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();  // show every restored value
+  steppingHistory_ = false;
+  ++typingSession_;
   Refresh();
   if (member_ != nullptr) member_->Refresh();
   if (slender_ != nullptr) slender_->Refresh();
@@ -622,7 +631,7 @@ QWidget* MainWindow::StressStrainTab() {
 void MainWindow::ShowMemberWindow() {
   if (member_ == nullptr) {
     member_ = new MemberPropertiesWindow(model_, this);
-    connect(member_, &MemberPropertiesWindow::Edited, this, [this] { Change([] { return true; }); });
+    connect(member_, &MemberPropertiesWindow::Edited, this, [this] { SmallWindowEdited(1); });
     connect(member_, &MemberPropertiesWindow::RestraintsChanged, this, [this] {
       if (slender_ != nullptr) slender_->Refresh();
     });
@@ -637,7 +646,7 @@ void MainWindow::ShowSlendernessWindows() {
   if (!OpensSlendernessForm(model_)) return;
   if (slender_ == nullptr) {
     slender_ = new SlendernessParametersWindow(model_, this);
-    connect(slender_, &SlendernessParametersWindow::Edited, this, [this] { Change([] { return true; }); });
+    connect(slender_, &SlendernessParametersWindow::Edited, this, [this] { SmallWindowEdited(2); });
   }
   slender_->Refresh();
   slender_->show();
@@ -649,7 +658,7 @@ void MainWindow::ShowSlendernessWindows() {
 void MainWindow::ShowCalculationWindow() {
   if (calculation_ == nullptr) {
     calculation_ = new CalculationWindow(model_, this);
-    connect(calculation_, &CalculationWindow::Edited, this, [this] { Change([] { return true; }); });
+    connect(calculation_, &CalculationWindow::Edited, this, [this] { SmallWindowEdited(3); });
     connect(calculation_, &CalculationWindow::PerformRequested, this, &MainWindow::PerformCalculations);
     connect(calculation_, &CalculationWindow::ControlParametersRequested, this,
             &MainWindow::ShowControlParameters);
@@ -666,7 +675,7 @@ void MainWindow::ShowCalculationWindow() {
 void MainWindow::ShowControlParameters() {
   if (control_ == nullptr) {
     control_ = new ControlParametersWindow(model_, this);
-    connect(control_, &ControlParametersWindow::Edited, this, [this] { Change([] { return true; }); });
+    connect(control_, &ControlParametersWindow::Edited, this, [this] { SmallWindowEdited(4); });
   }
   control_->Refresh();
   control_->show();
@@ -677,7 +686,7 @@ void MainWindow::ShowConfinementWindow() {
   if (!OpensConfinementWindow(model_)) return;
   if (confinement_ == nullptr) {
     confinement_ = new ConfinementWindow(model_, this);
-    connect(confinement_, &ConfinementWindow::Edited, this, [this] { Change([] { return true; }); });
+    connect(confinement_, &ConfinementWindow::Edited, this, [this] { SmallWindowEdited(5); });
     connect(confinement_, &ConfinementWindow::Computed, this, [this] {
       ShowFields({Field::fcc, Field::ecu});
       activateWindow();

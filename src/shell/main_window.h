@@ -96,6 +96,8 @@ class MainWindow : public QMainWindow {
   bool Change(const std::function<bool()>& edit, int mergeKey = -1);
   /// The project was replaced (start-up, a loaded file): nothing to undo, nothing unsaved, no marks.
   void StartHistory();
+  /// A small window (1 member, 2 slenderness, 3 calculation, 4 control, 5 confinement) changed the project.
+  void SmallWindowEdited(int window);
   /// After Undo or Redo: the window shows the restored project.
   void HistoryStepped();
   void ChangeUnits(bool english);
@@ -144,6 +146,7 @@ class MainWindow : public QMainWindow {
   QAction* redoAction_ = nullptr;
   FieldProblems problems_;
   int typingSession_ = 0;  // a field left and typed into again is a new change
+  bool steppingHistory_ = false;
   std::vector<FieldControl> fields_;
   std::vector<FrameControl> frames_;
   std::vector<std::function<void()>> refreshers_;
