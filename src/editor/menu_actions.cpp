@@ -70,6 +70,9 @@ std::string OutputFilePanelText(const ProjectModel& m) { return "Output file = "
 void ResetProject(ProjectModel& m) {
   ResetAll(m);
   TrimRecordStorage(m);  // a raised count starts from blank records again
+  // A new project: saving must not write the defaults over the earlier project's files.
+  SetInputFileNames(m, "");
+  SetOutputFileNames(m, "");
   m.modified = 0;
 }
 

@@ -55,7 +55,8 @@ bool ChooseOutputFile(ProjectModel& m, const std::string& path);
 std::string InputFilePanelText(const ProjectModel& m);
 std::string OutputFilePanelText(const ProjectModel& m);
 
-/// Start-up and "Reset, All": the default model, which holds nothing worth saving, with no records kept.
+/// Start-up and "Reset, All": the default model, which holds nothing worth saving, with no records kept
+/// and no input or report file named.
 void ResetProject(ProjectModel& m);
 
 /// True when exit has to ask kSaveChangesQuestion first.

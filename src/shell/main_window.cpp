@@ -413,6 +413,7 @@ void MainWindow::BuildMenus() {
       return true;
     });
     problems_.Clear();
+    ShowFileNames();
     Refresh();
     RedrawView();
   });
