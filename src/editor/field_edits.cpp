@@ -130,7 +130,8 @@ std::string FieldProblem(Field field, std::string_view text) {
     if (!n || *n < 0) return "a count cannot be negative";
     if (*n > kMaxRecordCount) return "at most " + FormatPlain(kMaxRecordCount) + " records";
   }
-  if (std::holds_alternative<int ReinforcingLine::*>(d.slot) || std::holds_alternative<int ReinforcingArc::*>(d.slot)) {
+  if (std::holds_alternative<int ReinforcingLine::*>(d.slot) ||
+      std::holds_alternative<int ReinforcingArc::*>(d.slot)) {
     if (value < 0) return "a number of bars cannot be negative";
   }
   if (d.unit == UnitKind::Area && value < 0) return "an area cannot be negative";

@@ -3,13 +3,13 @@
 // each field shows.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
-#include <map>
 #include <vector>
 
-#include "editor/field_descriptors.h"
 #include "base/status.h"
+#include "editor/field_descriptors.h"
 #include "model/project_model.h"
 
 namespace tarnix {

@@ -31,7 +31,8 @@ struct FileCommandResult {
 };
 
 /// "Load input": reads the file at `path` into the model. On success the input file names become those
-/// of `path`, no report file is chosen any more and the model counts as saved; on failure the model and the file names stay as they were.
+/// of `path`, no report file is chosen any more and the model counts as saved; on failure the model and the
+/// file names stay as they were.
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
 
 /// The guard of the commands that need complete input (save input, the plots, the section drawing):

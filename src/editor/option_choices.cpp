@@ -62,7 +62,8 @@ bool SelectCriteria(ProjectModel& m, int listIndex, bool convert) {
 
 bool SelectUnits(ProjectModel& m, bool english, bool convert) {
   // Criteria written for metric units only keep them, converted or not.
-  if (convert && !(english && CriteriaFor(m.criteria).metricOnly)) return Choose(m, [&] { ConvertUnits(m, english); });
+  if (convert && !(english && CriteriaFor(m.criteria).metricOnly))
+    return Choose(m, [&] { ConvertUnits(m, english); });
   return Choose(m, [&] { ChooseUnits(m, english); });
 }
 

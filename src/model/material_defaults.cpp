@@ -229,8 +229,9 @@ void FollowMaterialDefaults(ProjectModel& m, const ProjectModel& before) {
   ApplyMaterialModelDefaults(oldDefaults);
   ProjectModel newDefaults = m;
   ApplyMaterialModelDefaults(newDefaults);
-  for (float ProjectModel::*value : {&ProjectModel::ec0, &ProjectModel::fc0, &ProjectModel::Eci, &ProjectModel::ecu,
-                                     &ProjectModel::fcu, &ProjectModel::fcc, &ProjectModel::esp}) {
+  for (float ProjectModel::*value :
+       {&ProjectModel::ec0, &ProjectModel::fc0, &ProjectModel::Eci, &ProjectModel::ecu, &ProjectModel::fcu,
+        &ProjectModel::fcc, &ProjectModel::esp}) {
     Follow(m.*value, oldDefaults.*value, newDefaults.*value);
   }
   FollowTable(m.rpBL, oldDefaults.rpBL, newDefaults.rpBL);

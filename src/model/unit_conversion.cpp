@@ -43,7 +43,8 @@ void ConvertUnits(ProjectModel& m, bool english) {
   // Loads are stored in lb / N and lb-in / N-mm, so the stored values convert by the same factors.
   for (LoadCondition& load : m.loads) {
     for (float* force : {&load.P, &load.V}) Scale(*force, c.force);
-    for (float* moment : {&load.M, &load.T, &load.M1ns, &load.M2ns, &load.M1s, &load.M2s}) Scale(*moment, c.moment);
+    for (float* moment : {&load.M, &load.T, &load.M1ns, &load.M2ns, &load.M1s, &load.M2s})
+      Scale(*moment, c.moment);
     Scale(load.di, c.length), Scale(load.dj, c.length);
   }
   for (float* length : {&m.L, &m.cover, &m.ds, &m.Dc, &m.st, &m.sl, &m.xcl, &m.ycl}) Scale(*length, c.length);

@@ -8,12 +8,12 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QKeyEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -40,10 +40,10 @@
 #include "editor/option_choices.h"
 #include "editor/view_actions.h"
 #include "editor/window_refresh.h"
-#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "plot/chart_data.h"
 #include "report/report_writer.h"
+#include "run/calculation_run.h"
 #include "shell/calculation_window.h"
 #include "shell/calculation_worker.h"
 #include "shell/confinement_window.h"
@@ -172,7 +172,8 @@ void MainWindow::AddField(QWidget* form, Field field) {
         TypeInto(control, control.edit->text());
     });
   } else {
-    connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& text) { TypeInto(fields_[index], text); });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, index](const QString& text) { TypeInto(fields_[index], text); });
   }
   connect(edit, &QLineEdit::editingFinished, this, [this] { ++typingSession_; });
 }
@@ -180,10 +181,12 @@ void MainWindow::AddField(QWidget* form, Field field) {
 void MainWindow::TypeInto(const FieldControl& control, const QString& text) {
   if (steppingHistory_) return;
   EditEffect effect;
-  Change([&] {
-    effect = EditField(model_, control.field, text.toStdString());
-    return effect.problem.empty();
-  }, static_cast<int>(control.field) + 1000 * typingSession_);
+  Change(
+      [&] {
+        effect = EditField(model_, control.field, text.toStdString());
+        return effect.problem.empty();
+      },
+      static_cast<int>(control.field) + 1000 * typingSession_);
   problems_.Set(control.field, effect.problem);
   MarkField(control.edit, effect.problem, ToolTip(model_, control.field));
   if (!effect.problem.empty()) return;
@@ -392,7 +395,8 @@ void MainWindow::BuildMenus() {
   undoAction_ = undo_->createUndoAction(this, "&Undo");
   undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   redoAction_ = undo_->createRedoAction(this, "&Redo");
-  redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  redoAction_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   edit->addAction(undoAction_);
   edit->addAction(redoAction_);
 
@@ -490,17 +494,16 @@ QWidget* MainWindow::CriteriaTab() {
   combo->setToolTip("Select Design Criteria");
   for (const CriteriaRules* entry : CriteriaList()) combo->addItem(entry->caption, entry->key);
   criteriaLayout->addWidget(combo);
-  connect(combo, qOverload<int>(&QComboBox::activated), this,
-          [this](int index) {
-            auto answer = QMessageBox::No;
-            if (CriteriaChangesUnits(model_, index)) {
-              answer = QMessageBox::question(this, "TARNIX", ConvertUnitsQuestion(false),
-                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            }
-            if (answer != QMessageBox::Cancel)
-              Change([&] { return SelectCriteria(model_, index, answer == QMessageBox::Yes); });
-            Refresh();  // the list shows the criteria kept
-          });
+  connect(combo, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+    auto answer = QMessageBox::No;
+    if (CriteriaChangesUnits(model_, index)) {
+      answer = QMessageBox::question(this, "TARNIX", ConvertUnitsQuestion(false),
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    }
+    if (answer != QMessageBox::Cancel)
+      Change([&] { return SelectCriteria(model_, index, answer == QMessageBox::Yes); });
+    Refresh();  // the list shows the criteria kept
+  });
   // Criteria read from older files only have no entry: the list then shows none.
   OnRefresh([this, combo] { combo->setCurrentIndex(combo->findData(Q(model_.criteria))); });
 
@@ -566,8 +569,9 @@ QWidget* MainWindow::StressStrainTab() {
   auto* tab = new QWidget;
   auto* grid = new QGridLayout(tab);
   auto* perform = new QCheckBox("&Perform Moment-Curvature Analysis", tab);
-  connect(perform, &QCheckBox::clicked, this,
-          [this](bool ticked) { Choice(Change([&] { return SelectPerformMomentCurvature(model_, ticked); })); });
+  connect(perform, &QCheckBox::clicked, this, [this](bool ticked) {
+    Choice(Change([&] { return SelectPerformMomentCurvature(model_, ticked); }));
+  });
   auto* memberButton = new QPushButton("Set &Member Properties", tab);
   connect(memberButton, &QPushButton::clicked, this, &MainWindow::ShowMemberWindow);
   grid->addWidget(perform, 0, 0);
@@ -609,8 +613,10 @@ QWidget* MainWindow::StressStrainTab() {
   steelModels->addWidget(bilinear);
   steelModels->addWidget(park);
   steelLayout->addLayout(steelModels);
-  connect(bilinear, &QRadioButton::clicked, this, [this] { Choice(Change([&] { return SelectSteelModel(model_, 1); })); });
-  connect(park, &QRadioButton::clicked, this, [this] { Choice(Change([&] { return SelectSteelModel(model_, 2); })); });
+  connect(bilinear, &QRadioButton::clicked, this,
+          [this] { Choice(Change([&] { return SelectSteelModel(model_, 1); })); });
+  connect(park, &QRadioButton::clicked, this,
+          [this] { Choice(Change([&] { return SelectSteelModel(model_, 2); })); });
   steelLayout->addWidget(Frame(steel, RecordList::ReinforcingPoint));
   steelLayout->addWidget(Frame(steel, RecordList::SteelPoint));
   OnRefresh([this, perform, concreteButtons, calcFcc, bilinear, park] {

@@ -2,10 +2,10 @@
 // follow their inputs, unit conversion and the report of a run that did not succeed.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <cmath>
 
 #include "editor/calculation_command.h"
 #include "editor/field_edits.h"
@@ -61,11 +61,11 @@ TEST(Validation, TextTheFieldCannotMeanIsRefusedAndTheValueKept) {
     const char* text;
     bool refused;
   } cases[] = {
-      {Field::fpc, "abc", true},   {Field::fpc, "-5000", true}, {Field::fpc, "", true},
+      {Field::fpc, "abc", true},   {Field::fpc, "-5000", true},     {Field::fpc, "", true},
       {Field::fpc, "0", true},     {Field::fpc, "5000 psi", false}, {Field::Es, "0", true},
-      {Field::Abl, "-1", true},    {Field::Abl, "0", false},    {Field::Aba, "-0.5", true},
-      {Field::Nbl, "-2", true},    {Field::nl, "-1", true},     {Field::ns, "10001", true},
-      {Field::ns, "10000", false}, {Field::Yt, "-3", false},    {Field::P, "-40", false},
+      {Field::Abl, "-1", true},    {Field::Abl, "0", false},        {Field::Aba, "-0.5", true},
+      {Field::Nbl, "-2", true},    {Field::nl, "-1", true},         {Field::ns, "10001", true},
+      {Field::ns, "10000", false}, {Field::Yt, "-3", false},        {Field::P, "-40", false},
       {Field::title, "", false},
   };
   for (const auto& c : cases) EXPECT_EQ(!FieldProblem(c.field, c.text).empty(), c.refused) << c.text;
