@@ -2,10 +2,12 @@
 #include "editor/field_edits.h"
 
 #include <cmath>
+#include <optional>
 
 #include "model/defaults.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
+#include "base/conventions.h"
 #include "base/number_format.h"
 #include "section/confinement.h"
 
@@ -62,6 +64,30 @@ struct NumberSlotOf {
 
 NumberSlot NumberOf(ProjectModel& m, const FieldDescriptor& d) { return std::visit(NumberSlotOf{m}, d.slot); }
 
+}  // namespace
+
+bool StartsWithNumber(std::string_view text) {
+  size_t i = text.find_first_not_of(" \t");
+  if (i == std::string_view::npos) return false;
+  if (text[i] == '+' || text[i] == '-') ++i;
+  if (i < text.size() && text[i] == '.') ++i;
+  return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
+namespace {
+
+bool IsCount(const FieldDescriptor& d) {
+  return std::holds_alternative<RecordKind>(d.slot) || std::holds_alternative<LoadCount>(d.slot);
+}
+
+bool IsStrengthOrModulus(Field field) {
+  return field == Field::fpc || field == Field::fy || field == Field::fs || field == Field::Ec ||
+         field == Field::Er || field == Field::Es;
+}
+
+// The material-model defaults are worked out from these.
+bool DrivesMaterialDefaults(Field field) { return IsStrengthOrModulus(field) && field != Field::Ec; }
+
 // Stores the text in the field; returns what else has to be shown.
 EditEffect Store(ProjectModel& m, Field field, std::string_view text) {
   const FieldDescriptor& d = DescriptorOf(field);
@@ -94,10 +120,42 @@ EditEffect Store(ProjectModel& m, Field field, std::string_view text) {
 
 }  // namespace
 
+std::string FieldProblem(Field field, std::string_view text) {
+  if (field == Field::title) return {};
+  if (!StartsWithNumber(text)) return kNotANumber;
+  const FieldDescriptor& d = DescriptorOf(field);
+  const double value = LenientDouble(text);
+  if (IsCount(d)) {
+    const std::optional<int> n = LenientCount(text);
+    if (!n || *n < 0) return "a count cannot be negative";
+    if (*n > kMaxRecordCount) return "at most " + FormatPlain(kMaxRecordCount) + " records";
+  }
+  if (std::holds_alternative<int ReinforcingLine::*>(d.slot) ||
+      std::holds_alternative<int ReinforcingArc::*>(d.slot)) {
+    if (value < 0) return "a number of bars cannot be negative";
+  }
+  if (d.unit == UnitKind::Area && value < 0) return "an area cannot be negative";
+  if (IsStrengthOrModulus(field) && !(value > 0)) return "must be greater than 0";
+  return {};
+}
+
 EditEffect EditField(ProjectModel& m, Field field, std::string_view text) {
   // A record field of an empty list, or a point the curve does not have, shows nothing and takes nothing.
   if (field != Field::title && FieldText(m, field).empty()) return {};
+  // Text the field cannot mean leaves the model at its last valid value; the window marks the field.
+  if (std::string problem = FieldProblem(field, text); !problem.empty()) {
+    EditEffect refused;
+    refused.problem = std::move(problem);
+    return refused;
+  }
+  const ProjectModel before = m;
   EditEffect effect = Store(m, field, text);
+  if (DrivesMaterialDefaults(field)) {
+    FollowMaterialDefaults(m, before);
+    for (Field model : {Field::fc0, Field::ec0, Field::Eci, Field::esp, Field::ecu, Field::fcu, Field::fcc,
+                        Field::strainr, Field::stressr, Field::strains, Field::stresss})
+      effect.derived.push_back(model);
+  }
   if (field == Field::cover) {
     effect.status = DeriveCoreDimensions(m);
     effect.derived = {Field::Dc, Field::xcl, Field::ycl};
@@ -107,9 +165,7 @@ EditEffect EditField(ProjectModel& m, Field field, std::string_view text) {
     effect.derived = {Field::eend};
   }
   if (field == Field::ebeg || field == Field::eend || field == Field::einc) effect.status = StrainIncrementsText(m);
-  // The control parameters are not kept in the input file (they are reset from the unit system on every
-  // load), so editing them leaves nothing that saving could keep.
-  if (FormOf(field) != FieldForm::ControlParameters) m.modified = 1;
+  m.modified = 1;
   return effect;
 }
 
@@ -142,6 +198,25 @@ const std::vector<Field>& MainWindowFields() {
     return main;
   }();
   return fields;
+}
+
+void FieldProblems::Set(Field field, std::string problem) {
+  if (problem.empty()) {
+    problems_.erase(field);
+  } else {
+    problems_[field] = std::move(problem);
+  }
+}
+
+std::string FieldProblems::Of(Field field) const {
+  const auto found = problems_.find(field);
+  return found == problems_.end() ? std::string() : found->second;
+}
+
+Status FieldProblems::RequireNone() const {
+  if (problems_.empty()) return Status::Success();
+  const auto& [field, problem] = *problems_.begin();
+  return Status::Failure(kFieldNeedsCorrection, std::string(DescriptorOf(field).tip) + ": " + problem);
 }
 
 std::string StrainIncrementsText(const ProjectModel& m) {

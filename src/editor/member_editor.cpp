@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "editor/field_edits.h"
 #include "model/model_edits.h"
 #include "base/number_format.h"
 #include "strength/slenderness.h"
@@ -59,9 +60,11 @@ const std::vector<MemberFieldDescriptor>& MemberFieldDescriptors() { return kMem
 
 const std::vector<SlenderFieldDescriptor>& SlenderFieldDescriptors() { return kSlenderFields; }
 
-void EditMemberField(ProjectModel& m, MemberField field, std::string_view text) {
+std::string EditMemberField(ProjectModel& m, MemberField field, std::string_view text) {
+  if (!StartsWithNumber(text)) return kNotANumber;
   m.*Find(kMemberFields, field).value = LenientFloat(text);
   m.modified = 1;
+  return {};
 }
 
 std::string MemberFieldText(const ProjectModel& m, MemberField field) {
@@ -87,9 +90,10 @@ int CurrentSlenderLoad(const ProjectModel& m) {
   return std::clamp(m.currentSlenderLoad, 1, m.ns);
 }
 
-void EditSlenderField(ProjectModel& m, SlenderField field, std::string_view text) {
+std::string EditSlenderField(ProjectModel& m, SlenderField field, std::string_view text) {
   const int number = CurrentSlenderLoad(m);
-  if (number == 0) return;
+  if (number == 0) return {};
+  if (!StartsWithNumber(text)) return kNotANumber;
   m.modified = 1;
   const auto& value = Find(kSlenderFields, field).value;
   if (const auto* moment = std::get_if<LoadValue>(&value)) {
@@ -97,6 +101,7 @@ void EditSlenderField(ProjectModel& m, SlenderField field, std::string_view text
   } else {
     m.loads[static_cast<size_t>(number)].*std::get<float LoadCondition::*>(value) = LenientFloat(text);
   }
+  return {};
 }
 
 std::string SlenderFieldText(const ProjectModel& m, SlenderField field) {

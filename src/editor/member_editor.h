@@ -27,8 +27,9 @@ struct MemberFieldDescriptor {
 };
 /// The fields in the order the window shows them.
 const std::vector<MemberFieldDescriptor>& MemberFieldDescriptors();
-/// Stores the typed text's leading number (0 when it is not a number) into the field.
-void EditMemberField(ProjectModel& m, MemberField field, std::string_view text);
+/// Stores the typed text's leading number into the field; text without a number changes nothing and the
+/// reason is returned (empty when stored).
+std::string EditMemberField(ProjectModel& m, MemberField field, std::string_view text);
 /// The field's value in its plain text form ("0.7", "168").
 std::string MemberFieldText(const ProjectModel& m, MemberField field);
 
@@ -60,8 +61,9 @@ const std::vector<SlenderFieldDescriptor>& SlenderFieldDescriptors();
 /// The load condition the window shows: currentSlenderLoad kept within 1..ns (0 without loads).
 int CurrentSlenderLoad(const ProjectModel& m);
 /// Stores the typed text's leading number into the current load; the four end moments are typed in k-ft /
-/// kN-m and stored times MomentUnitFactor. Nothing is stored without a load condition.
-void EditSlenderField(ProjectModel& m, SlenderField field, std::string_view text);
+/// kN-m and stored times MomentUnitFactor. Nothing is stored without a load condition, nor from text without
+/// a number (the reason is returned).
+std::string EditSlenderField(ProjectModel& m, SlenderField field, std::string_view text);
 /// The field's text for the current load: moments in displayed units with one decimal ("120.0"), the
 /// other values in their plain text form.
 std::string SlenderFieldText(const ProjectModel& m, SlenderField field);

@@ -5,6 +5,7 @@
 #include "model/input_check.h"
 #include "model/input_file.h"
 #include "model/material_defaults.h"
+#include "model/model_edits.h"
 #include "section/confinement.h"
 
 namespace tarnix {
@@ -31,7 +32,10 @@ FileCommandResult InputFileCommand(ProjectModel& m, const std::string& path,
 }  // namespace
 
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
-  return InputFileCommand(m, path, LoadInputFile);
+  FileCommandResult result = InputFileCommand(m, path, LoadInputFile);
+  // Another project's report is never written over: the next run proposes this file's report name.
+  if (!result.cancelled && result.status.ok()) SetOutputFileNames(m, "");
+  return result;
 }
 
 Status RequireCompleteInput(ProjectModel& m) {
@@ -39,7 +43,18 @@ Status RequireCompleteInput(ProjectModel& m) {
 }
 
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {
-  return InputFileCommand(m, path, WriteInputFile);
+  FileCommandResult result = InputFileCommand(m, path, WriteInputFile);
+  // The file holds the records the counts show; records hidden by a lowered count are let go now.
+  if (!result.cancelled && result.status.ok()) TrimRecordStorage(m);
+  return result;
+}
+
+std::string ProposedOutputName(const ProjectModel& m) {
+  if (m.inputFileName.empty()) return {};
+  const size_t slash = m.inputFileName.find_last_of("/\\");
+  const size_t dot = m.inputFileName.rfind('.');
+  const bool extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return (extension ? m.inputFileName.substr(0, dot) : m.inputFileName) + ".out";
 }
 
 bool ChooseOutputFile(ProjectModel& m, const std::string& path) {
@@ -54,6 +69,10 @@ std::string OutputFilePanelText(const ProjectModel& m) { return "Output file = "
 
 void ResetProject(ProjectModel& m) {
   ResetAll(m);
+  TrimRecordStorage(m);  // a raised count starts from blank records again
+  // A new project: saving must not write the defaults over the earlier project's files.
+  SetInputFileNames(m, "");
+  SetOutputFileNames(m, "");
   m.modified = 0;
 }
 

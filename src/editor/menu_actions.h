@@ -30,8 +30,9 @@ struct FileCommandResult {
   bool refreshWindow() const { return !cancelled; }
 };
 
-/// "Load input": reads the file at `path` into the model. On success the file names become those of
-/// `path` and the model counts as saved; on failure the model and the file names stay as they were.
+/// "Load input": reads the file at `path` into the model. On success the input file names become those
+/// of `path`, no report file is chosen any more and the model counts as saved; on failure the model and the
+/// file names stay as they were.
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
 
 /// The guard of the commands that need complete input (save input, the plots, the section drawing):
@@ -40,8 +41,12 @@ Status RequireCompleteInput(ProjectModel& m);
 
 /// "Input As": writes the model to `path` (the command checks completeness before its dialog opens,
 /// with RequireCompleteInput). On success the file names become those of `path` and the model counts as
-/// saved; on failure the file names stay as they were.
+/// saved, and records kept beyond the counts are let go; on failure the file names stay as they were.
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path);
+
+/// The report name the first calculation proposes when none was chosen: the input file's name with ".out"
+/// instead of its extension; empty without an input file.
+std::string ProposedOutputName(const ProjectModel& m);
 
 /// "Output As": the report file the next calculation writes; nothing is written yet. Returns false, and
 /// changes nothing, when the dialog returned no path.
@@ -51,7 +56,8 @@ bool ChooseOutputFile(ProjectModel& m, const std::string& path);
 std::string InputFilePanelText(const ProjectModel& m);
 std::string OutputFilePanelText(const ProjectModel& m);
 
-/// Start-up and "Reset, All": the default model, which holds nothing worth saving.
+/// Start-up and "Reset, All": the default model, which holds nothing worth saving, with no records kept
+/// and no input or report file named.
 void ResetProject(ProjectModel& m);
 
 /// True when exit has to ask kSaveChangesQuestion first.

@@ -5,6 +5,7 @@
 #include "model/defaults.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
+#include "model/unit_conversion.h"
 
 namespace tarnix {
 namespace {
@@ -42,14 +43,33 @@ bool Choose(ProjectModel& m, Apply apply) {
 
 }  // namespace
 
-bool SelectCriteria(ProjectModel& m, int listIndex) {
+bool CriteriaChangesUnits(const ProjectModel& m, int listIndex) {
   const auto& list = CriteriaList();
   if (listIndex < 0 || listIndex >= static_cast<int>(list.size())) return false;
-  return Choose(m, [&] { ChooseCriteria(m, list[static_cast<size_t>(listIndex)]->key); });
+  return list[static_cast<size_t>(listIndex)]->metricOnly && m.unitSystem().IsEnglish();
 }
 
-bool SelectUnits(ProjectModel& m, bool english) {
+bool SelectCriteria(ProjectModel& m, int listIndex, bool convert) {
+  const auto& list = CriteriaList();
+  if (listIndex < 0 || listIndex >= static_cast<int>(list.size())) return false;
+  return Choose(m, [&] {
+    if (convert) ConvertUnits(m, false);
+    const ProjectModel before = m;
+    ChooseCriteria(m, list[static_cast<size_t>(listIndex)]->key);
+    FollowMaterialDefaults(m, before);
+  });
+}
+
+bool SelectUnits(ProjectModel& m, bool english, bool convert) {
+  // Criteria written for metric units only keep them, converted or not.
+  if (convert && !(english && CriteriaFor(m.criteria).metricOnly))
+    return Choose(m, [&] { ConvertUnits(m, english); });
   return Choose(m, [&] { ChooseUnits(m, english); });
+}
+
+const char* ConvertUnitsQuestion(bool english) {
+  return english ? "Convert the section, materials and loads to English units?"
+                 : "Convert the section, materials and loads to metric?";
 }
 
 bool SelectConcreteModel(ProjectModel& m, int model) {

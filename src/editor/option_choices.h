@@ -10,10 +10,19 @@
 namespace tarnix {
 
 /// The criteria list entry at `listIndex` (0 "USER DEFINED" ... 6 "CSA-A23.3"); an index outside the
-/// list changes nothing. Returns true when the window is to be refreshed.
-bool SelectCriteria(ProjectModel& m, int listIndex);
-/// English (true) or metric units with their criteria, material-model and control defaults.
-bool SelectUnits(ProjectModel& m, bool english);
+/// list changes nothing. The criteria's defaults replace the strengths and factors; material-model values
+/// that were still defaults follow them. Criteria for metric units only switch an English project to
+/// metric; `convert` first converts its section, materials and loads. Returns true when the window is to
+/// be refreshed.
+bool SelectCriteria(ProjectModel& m, int listIndex, bool convert = false);
+/// True when choosing the entry switches the project from English to metric units (ask about converting).
+bool CriteriaChangesUnits(const ProjectModel& m, int listIndex);
+/// English (true) or metric units. Converting keeps the section, materials and loads the same physical
+/// ones (every length, area, stress and load converted); otherwise the numbers stay and the criteria,
+/// material-model and control defaults of the new system are applied.
+bool SelectUnits(ProjectModel& m, bool english, bool convert = false);
+/// Asked before the unit system changes: Yes converts, No keeps the numbers, Cancel changes nothing.
+const char* ConvertUnitsQuestion(bool english);
 /// Concrete model 1 Linear, 2 Simple, 3 Mander, with its defaults.
 bool SelectConcreteModel(ProjectModel& m, int model);
 /// Steel model 1 Bilinear, 2 Park for reinforcing and structural steel together, with the default points.

@@ -11,6 +11,7 @@
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/input_check.h"
+#include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "base/number_format.h"
 
@@ -334,6 +335,9 @@ Status ReadInputText(ProjectModel& model, std::string_view text) {
   SetUnitFactors(m);
   if (!ExchangeSectionAndLoads(io, m)) return failure;
 
+  // The curves start from the defaults of this file's strengths and units, not from whatever the model
+  // held before; what the file's material-model section holds replaces them.
+  ApplyMaterialModelDefaults(m);
   // From here on a missing or broken row only means that the file has no material-model section.
   if (ExchangeMaterialModels(io, m)) {
     m.PerformMomentCurvature = 1;

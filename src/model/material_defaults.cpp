@@ -205,6 +205,42 @@ void DeriveInitialModulus(ProjectModel& m, std::string_view text) {
   m.Eci = InitialModulus(m, m.fc0);
 }
 
+namespace {
+
+// Takes the new default where the value still is the default of the earlier inputs; a value that the
+// engineer or the file set differs from it and is kept.
+void Follow(float& value, float oldDefault, float newDefault) {
+  if (value == oldDefault) value = newDefault;
+}
+
+template <size_t N>
+void FollowTable(std::array<StressStrainPoint, N>& table, const std::array<StressStrainPoint, N>& oldDefaults,
+                 const std::array<StressStrainPoint, N>& newDefaults) {
+  for (size_t p = 1; p < N; ++p) {
+    Follow(table[p].strain, oldDefaults[p].strain, newDefaults[p].strain);
+    Follow(table[p].stress, oldDefaults[p].stress, newDefaults[p].stress);
+  }
+}
+
+}  // namespace
+
+void FollowMaterialDefaults(ProjectModel& m, const ProjectModel& before) {
+  ProjectModel oldDefaults = before;
+  ApplyMaterialModelDefaults(oldDefaults);
+  ProjectModel newDefaults = m;
+  ApplyMaterialModelDefaults(newDefaults);
+  for (float ProjectModel::*value :
+       {&ProjectModel::ec0, &ProjectModel::fc0, &ProjectModel::Eci, &ProjectModel::ecu, &ProjectModel::fcu,
+        &ProjectModel::fcc, &ProjectModel::esp}) {
+    Follow(m.*value, oldDefaults.*value, newDefaults.*value);
+  }
+  FollowTable(m.rpBL, oldDefaults.rpBL, newDefaults.rpBL);
+  FollowTable(m.rpPA, oldDefaults.rpPA, newDefaults.rpPA);
+  FollowTable(m.spBL, oldDefaults.spBL, newDefaults.spBL);
+  FollowTable(m.spPA, oldDefaults.spPA, newDefaults.spPA);
+  m.maxBarArea = newDefaults.maxBarArea;
+}
+
 void ChooseConcreteModel(ProjectModel& m, int model) {
   m.concreteModel = model;
   ApplyConcreteModelDefaults(m);

@@ -23,6 +23,11 @@ void SetMaximumStrain(ProjectModel& m);
 /// Typing fc0: stores it and derives Eci from it.
 void DeriveInitialModulus(ProjectModel& m, std::string_view text);
 
+/// After a change of the inputs the material-model defaults depend on (f'c, fy, fs, the moduli, the units,
+/// the criteria): every concrete-model value and steel point that still holds the default of the inputs
+/// in `before` takes the default of the new inputs; values set by the engineer or the file are kept.
+void FollowMaterialDefaults(ProjectModel& m, const ProjectModel& before);
+
 /// User choices and the defaults they apply: the concrete model (1 Linear, 2 Simple, 3 Mander), the steel
 /// model (1 Bilinear, 2 Park, for reinforcing and structural steel together), the confinement option.
 void ChooseConcreteModel(ProjectModel& m, int model);

@@ -8,23 +8,22 @@
 namespace tarnix {
 namespace {
 
-// Resizes a 1-based record list to n records, keeping the first `keep` ones and blanking the rest.
-template <typename Record>
-void RebuildList(std::vector<Record>& records, int keep, int n) {
-  if (static_cast<int>(records.size()) < n + 1) records.resize(static_cast<size_t>(n) + 1);
-  for (int i = keep + 1; i <= n; ++i) records[static_cast<size_t>(i)] = Record{};
-}
-
+// Sets a 1-based record list to n records. Records beyond the count stay in storage, so that lowering a
+// count and raising it again brings them back as they were; slots never used before start blank.
 template <typename Record>
 bool SetCount(int& count, std::vector<Record>& records, int& current, int n) {
-  if (n > kMaxRecordCount) return false;
+  if (n < 0 || n > kMaxRecordCount) return false;
   if (n >= 1) {
-    const int shown = count < n ? ListSize(count) : n;
-    RebuildList(records, shown, n);
+    if (static_cast<int>(records.size()) < n + 1) records.resize(static_cast<size_t>(n) + 1);
     current = 1;
   }
   count = n;
   return true;
+}
+
+template <typename Record>
+void Trim(std::vector<Record>& records, int count) {
+  records.resize(static_cast<size_t>(ListSize(count)) + 1);
 }
 
 }  // namespace
@@ -73,6 +72,16 @@ bool SetLoadCount(ProjectModel& m, int n) {
   if (!SetCount(m.ns, m.loads, m.currentLoad, n)) return false;
   m.OutputSectionAnalysis = n >= 1 ? 1 : 0;
   return true;
+}
+
+void TrimRecordStorage(ProjectModel& m) {
+  Trim(m.rects, m.nr);
+  Trim(m.circles, m.nc);
+  Trim(m.lines, m.nl);
+  Trim(m.arcs, m.na);
+  Trim(m.steelRects, m.nb);
+  Trim(m.pipes, m.np);
+  Trim(m.loads, m.ns);
 }
 
 bool SetRecordCountText(ProjectModel& m, RecordKind kind, std::string_view text) {

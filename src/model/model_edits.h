@@ -13,13 +13,16 @@ namespace tarnix {
 int& RecordCount(ProjectModel& m, RecordKind kind);
 int RecordCount(const ProjectModel& m, RecordKind kind);
 
-/// Sets the count of a record kind. For n >= 1 the list holds n records afterwards: the records 1..n that
-/// were already shown are kept, the others are blank (all fields 0, rsign / csign +1), and the kind's
-/// current record becomes 1. For n < 1 only the count changes and storage stays as it was.
-/// Returns false and changes nothing when n exceeds kMaxRecordCount.
+/// Sets the count of a record kind. For n >= 1 the list holds n records afterwards: records kept in
+/// storage come back as they were, slots never used are blank (all fields 0, rsign / csign +1), and the
+/// kind's current record becomes 1. For n = 0 only the count changes and storage stays as it was.
+/// Returns false and changes nothing when n is negative or exceeds kMaxRecordCount.
 bool SetRecordCount(ProjectModel& m, RecordKind kind, int n);
 /// The same for the load conditions; also sets OutputSectionAnalysis to 1 when n >= 1, else 0.
 bool SetLoadCount(ProjectModel& m, int n);
+
+/// Drops the records kept in storage beyond each count (after saving: the file holds what the counts show).
+void TrimRecordStorage(ProjectModel& m);
 
 /// A count typed as text (leading number, rounded to the nearest integer, halves to even; not a number
 /// counts 0). Returns false and changes nothing when the value is out of range.

@@ -31,6 +31,7 @@ CalculationWindow::CalculationWindow(ProjectModel& m, QWidget* parent) : QDialog
       auto* close = new QPushButton("Close", title_);
       title_->Form()->addRow(close);
       connect(close, &QPushButton::clicked, title_, &QDialog::hide);
+      connect(title_, &FieldWindow::Edited, this, &CalculationWindow::Edited);
     }
     title_->Refresh();
     title_->show();
@@ -54,7 +55,9 @@ CalculationWindow::CalculationWindow(ProjectModel& m, QWidget* parent) : QDialog
       if (!refusal.empty()) {
         box->setChecked(false);
         QMessageBox::information(this, "TARNIX", Q(refusal));
+        return;
       }
+      emit Edited();
     });
     boxes_.push_back({box, o.option});
   }

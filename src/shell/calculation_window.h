@@ -24,6 +24,8 @@ class CalculationWindow : public QDialog {
  signals:
   void PerformRequested();
   void ControlParametersRequested();
+  /// An output option or the title changed.
+  void Edited();
 
  private:
   ProjectModel& m_;

@@ -4,7 +4,7 @@
 #include <QMetaObject>
 #include <QThread>
 
-#include "run/calculation_run.h"
+#include "editor/calculation_command.h"
 
 namespace tarnix {
 namespace {
@@ -46,7 +46,7 @@ bool CalculationWorker::Start(const ProjectModel& m) {
   auto copy = std::make_shared<ProjectModel>(m);
   thread_ = QThread::create([this, copy] {
     ThreadObserver observer(this, &cancel_);
-    const tarnix::Status status = RunCalculation(*copy, &observer);
+    const tarnix::Status status = RunKeepingEarlierReport(*copy, &observer);
     QMetaObject::invokeMethod(
         this,
         [this, copy, status] {

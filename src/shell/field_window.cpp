@@ -39,8 +39,10 @@ void FieldWindow::AddField(Field field) {
   edit->setObjectName(label);
   edit->setMinimumWidth(field == Field::title ? 420 : 120);
   Form()->addRow(label, edit);
-  connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+  connect(edit, &QLineEdit::textEdited, this, [this, field, index = fields_.size()](const QString& text) {
     const EditEffect effect = EditField(m_, field, text.toStdString());
+    MarkField(fields_[index].first, effect.problem, ToolTip(m_, field));
+    if (!effect.problem.empty()) return;
     for (const auto& [other, f] : fields_) {
       for (Field derived : effect.derived) {
         if (f == derived) other->setText(Q(FieldText(m_, f)));
@@ -68,8 +70,9 @@ QFormLayout* FieldWindow::Form() const { return static_cast<QFormLayout*>(layout
 
 void FieldWindow::Refresh() {
   for (const auto& [edit, field] : fields_) {
-    if (!edit->hasFocus()) edit->setText(Q(FieldText(m_, field)));
-    edit->setToolTip(Q(ToolTip(m_, field)));
+    if (edit->hasFocus()) continue;  // the text being typed stays, marked or not
+    edit->setText(Q(FieldText(m_, field)));
+    MarkField(edit, {}, ToolTip(m_, field));
   }
 }
 

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -23,22 +24,26 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
 
+#include "editor/calculation_command.h"
 #include "editor/enable_rules.h"
 #include "editor/invert_section.h"
 #include "editor/main_window_texts.h"
 #include "editor/menu_actions.h"
+#include "editor/model_history.h"
 #include "editor/option_choices.h"
 #include "editor/view_actions.h"
 #include "editor/window_refresh.h"
-#include "run/calculation_run.h"
 #include "model/defaults.h"
 #include "plot/chart_data.h"
 #include "report/report_writer.h"
+#include "run/calculation_run.h"
 #include "shell/calculation_window.h"
 #include "shell/calculation_worker.h"
 #include "shell/confinement_window.h"
@@ -79,11 +84,48 @@ QString DroppedInputFile(const QMimeData* data) {
                                                                                      : QString();
 }
 
+bool IsCountField(Field field) {
+  const FieldSlot& slot = DescriptorOf(field).slot;
+  return std::holds_alternative<RecordKind>(slot) || std::holds_alternative<LoadCount>(slot);
+}
+
+// A change of the project on the undo stack. Pushing it runs redo(), but the change has then been made.
+class ModelCommand : public QUndoCommand {
+ public:
+  ModelCommand(ModelChange change, ProjectModel& m, std::function<void()> stepped)
+      : change_(std::move(change)), m_(m), stepped_(std::move(stepped)) {}
+  void undo() override {
+    change_.Undo(m_);
+    stepped_();
+  }
+  void redo() override {
+    if (pushed_) {
+      change_.Redo(m_);
+      stepped_();
+    }
+    pushed_ = true;
+  }
+  int id() const override { return change_.MergeKey(); }
+  bool mergeWith(const QUndoCommand* other) override {
+    return change_.Merge(static_cast<const ModelCommand*>(other)->change_);
+  }
+
+ private:
+  ModelChange change_;
+  ProjectModel& m_;
+  std::function<void()> stepped_;
+  bool pushed_ = false;
+};
+
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), worker_(new CalculationWorker(this)) {
-  setWindowTitle(kMainWindowCaption);
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), undo_(new QUndoStack(this)), worker_(new CalculationWorker(this)) {
   ResetProject(model_);
+  connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) {
+    model_.modified = clean ? 0 : 1;
+    UpdateTitle();
+  });
   BuildMenus();
   BuildTabs();
   status1_ = new QLabel(this);
@@ -98,7 +140,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), worker_(new Calcu
   connect(worker_, &CalculationWorker::Finished, this, &MainWindow::CalculationEnded);
   setAcceptDrops(true);
   ShowFileNames();
-  Refresh();
+  StartHistory();
   resize(860, 580);
 }
 
@@ -118,22 +160,50 @@ void MainWindow::AddField(QWidget* form, Field field) {
     row->addWidget(unit);
   }
   static_cast<QFormLayout*>(form->layout())->addRow(label, row);
-  connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-    const EditEffect effect = EditField(model_, field, text.toStdString());
-    if (effect.refreshWindow) {
-      Refresh();
-    } else {
-      ShowFields(effect.derived);
-    }
-    if (!effect.status.empty()) statusBar()->showMessage(Q(effect.status), 5000);
-  });
+  const size_t index = fields_.size();
   fields_.push_back({edit, field, unit});
+  edit->installEventFilter(this);
+  // A count takes effect when it is complete (Enter or leaving the field), never at each key: on its way
+  // from 3 to 10 it would pass through 1.
+  if (IsCountField(field)) {
+    connect(edit, &QLineEdit::editingFinished, this, [this, index] {
+      const FieldControl& control = fields_[index];
+      if (control.edit->text() != Q(FieldText(model_, control.field)))
+        TypeInto(control, control.edit->text());
+    });
+  } else {
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, index](const QString& text) { TypeInto(fields_[index], text); });
+  }
+  connect(edit, &QLineEdit::editingFinished, this, [this] { ++typingSession_; });
+}
+
+void MainWindow::TypeInto(const FieldControl& control, const QString& text) {
+  if (steppingHistory_) return;
+  EditEffect effect;
+  Change(
+      [&] {
+        effect = EditField(model_, control.field, text.toStdString());
+        return effect.problem.empty();
+      },
+      static_cast<int>(control.field) + 1000 * typingSession_);
+  problems_.Set(control.field, effect.problem);
+  MarkField(control.edit, effect.problem, ToolTip(model_, control.field));
+  if (!effect.problem.empty()) return;
+  if (effect.refreshWindow) {
+    Refresh();
+  } else {
+    ShowFields(effect.derived);
+  }
+  if (!effect.status.empty()) statusBar()->showMessage(Q(effect.status), 5000);
 }
 
 void MainWindow::ShowField(const FieldControl& control) {
-  // The field being typed into keeps the user's text ("12." stays "12.").
+  // The field being typed into keeps the user's text ("12." stays "12."); refused text stays until it is
+  // corrected.
+  if (!problems_.Of(control.field).empty()) return;
   if (!control.edit->hasFocus()) control.edit->setText(Q(FieldText(model_, control.field)));
-  control.edit->setToolTip(Q(ToolTip(model_, control.field)));
+  MarkField(control.edit, {}, ToolTip(model_, control.field));
   if (control.unit != nullptr) control.unit->setText(Q(UnitLabel(model_, control.field)));
 }
 
@@ -144,6 +214,8 @@ void MainWindow::ShowFields(const std::vector<Field>& fields) {
 }
 
 void MainWindow::ShowFrame(RecordList list) {
+  // Refused text belonged to the record shown before.
+  for (Field field : FrameFields(list)) problems_.Set(field, {});
   for (const FrameControl& frame : frames_) {
     if (frame.list != list) continue;
     frame.frame->setTitle(Q(FrameCaption(model_, list)));
@@ -161,10 +233,83 @@ void MainWindow::Refresh() {
     frame.frame->setEnabled(FrameEnabled(model_, frame.list));
   }
   for (const auto& refresh : refreshers_) refresh();
+  UpdateTitle();
 }
 
 void MainWindow::Choice(bool refresh) {
   if (refresh) Refresh();
+}
+
+bool MainWindow::Change(const std::function<bool()>& edit, int mergeKey) {
+  if (!edit()) return false;
+  model_.modified = 1;
+  undo_->push(new ModelCommand(ModelChange(std::move(committed_), model_, mergeKey), model_,
+                               [this] { HistoryStepped(); }));
+  committed_ = InputsOf(model_);
+  UpdateTitle();
+  return true;
+}
+
+void MainWindow::SmallWindowEdited(int window) {
+  // The small windows change the project themselves; typing on in one of them is one change.
+  Change([] { return true; }, static_cast<int>(Field::title) + 1 + window + 1000 * typingSession_);
+}
+
+void MainWindow::StartHistory() {
+  undo_->clear();
+  undo_->setClean();
+  committed_ = InputsOf(model_);
+  problems_.Clear();
+  Refresh();
+}
+
+void MainWindow::HistoryStepped() {
+  committed_ = InputsOf(model_);
+  problems_.Clear();
+  steppingHistory_ = true;  // a field losing focus now must not count as typing
+  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();  // show every restored value
+  steppingHistory_ = false;
+  ++typingSession_;
+  Refresh();
+  if (member_ != nullptr) member_->Refresh();
+  if (slender_ != nullptr) slender_->Refresh();
+  if (control_ != nullptr) control_->Refresh();
+  if (confinement_ != nullptr) confinement_->Refresh();
+  if (calculation_ != nullptr) calculation_->Refresh();
+  RedrawView();
+}
+
+void MainWindow::UpdateTitle() {
+  const QString name = model_.inputFileTitle.empty() ? QString("Untitled") : Q(model_.inputFileTitle);
+  setWindowTitle(name + "[*] - " + kMainWindowCaption);
+  setWindowModified(model_.modified != 0);
+}
+
+void MainWindow::ChangeUnits(bool english) {
+  if (model_.refreshing) return;
+  if (model_.unitSystem().IsEnglish() != english) {
+    const auto answer = QMessageBox::question(this, "TARNIX", ConvertUnitsQuestion(english),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer != QMessageBox::Cancel)
+      Change([&] { return SelectUnits(model_, english, answer == QMessageBox::Yes); });
+  }
+  Refresh();  // the option buttons show the units kept
+}
+
+void MainWindow::SaveInput() {
+  if (model_.inputFileName.empty()) {
+    SaveInputAs();
+    return;
+  }
+  const Status complete = RequireCompleteInput(model_);
+  if (!complete.ok()) {
+    ShowMessage(complete);
+    return;
+  }
+  const FileCommandResult result = tarnix::SaveInputAs(model_, model_.inputFileName);
+  ShowMessage(result.status);
+  if (result.status.ok()) undo_->setClean();
+  ShowFileNames();
 }
 
 QGroupBox* MainWindow::Frame(QWidget* parent, RecordList list) {
@@ -216,9 +361,12 @@ QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
     row->addWidget(add);
     row->addWidget(subtract);
     static_cast<QVBoxLayout*>(frame->layout())->insertLayout(1, row);
-    connect(add, &QRadioButton::clicked, this, [this, kind] { SelectConcreteSign(model_, kind, true); });
-    connect(subtract, &QRadioButton::clicked, this,
-            [this, kind] { SelectConcreteSign(model_, kind, false); });
+    connect(add, &QRadioButton::clicked, this, [this, kind] {
+      Change([&] { return !model_.refreshing && (SelectConcreteSign(model_, kind, true), true); });
+    });
+    connect(subtract, &QRadioButton::clicked, this, [this, kind] {
+      Change([&] { return !model_.refreshing && (SelectConcreteSign(model_, kind, false), true); });
+    });
     OnRefresh([this, kind, add, subtract] {
       const bool added = ShownAsAdded(model_, kind);
       add->setChecked(added);
@@ -235,12 +383,22 @@ void MainWindow::BuildMenus() {
     LoadInput(QFileDialog::getOpenFileName(this, "Load input", QString(), DialogFilter(kInputFileFilter)));
   });
   QMenu* save = file->addMenu("&Save");
-  save->addAction("&Input As", QKeySequence::Save, this, &MainWindow::SaveInputAs);
+  save->addAction("&Input", QKeySequence::Save, this, &MainWindow::SaveInput);
+  save->addAction("&Input As", QKeySequence::SaveAs, this, &MainWindow::SaveInputAs);
   save->addAction("&Output As", this, &MainWindow::ChooseOutputFile);
   recentMenu_ = file->addMenu("&Recent input files");
   RebuildRecentMenu();
   file->addSeparator();
   file->addAction("&Exit", QKeySequence::Quit, this, &QWidget::close);
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  undoAction_ = undo_->createUndoAction(this, "&Undo");
+  undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redoAction_ = undo_->createRedoAction(this, "&Redo");
+  redoAction_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  edit->addAction(undoAction_);
+  edit->addAction(redoAction_);
 
   QMenu* define = menuBar()->addMenu("&Define");
   define->addAction("&Control Parameters", this, [this] {
@@ -253,12 +411,21 @@ void MainWindow::BuildMenus() {
 
   QMenu* reset = menuBar()->addMenu("&Reset");
   reset->addAction("&All", this, [this] {
-    ResetProject(model_);
+    if (!MaybeSave()) return;
+    Change([this] {
+      ResetProject(model_);
+      return true;
+    });
+    problems_.Clear();
+    ShowFileNames();
     Refresh();
     RedrawView();
   });
   reset->addAction("&Invert current section", this, [this] {
-    InvertSection(model_);
+    Change([this] {
+      InvertSection(model_);
+      return true;
+    });
     Refresh();
   });
 
@@ -314,8 +481,8 @@ QWidget* MainWindow::CriteriaTab() {
   auto* metric = new QRadioButton("Metric", units);
   unitsLayout->addWidget(english);
   unitsLayout->addWidget(metric);
-  connect(english, &QRadioButton::clicked, this, [this] { Choice(SelectUnits(model_, true)); });
-  connect(metric, &QRadioButton::clicked, this, [this] { Choice(SelectUnits(model_, false)); });
+  connect(english, &QRadioButton::clicked, this, [this] { ChangeUnits(true); });
+  connect(metric, &QRadioButton::clicked, this, [this] { ChangeUnits(false); });
   OnRefresh([this, english, metric] {
     english->setChecked(model_.unitSystem().IsEnglish());
     metric->setChecked(model_.unitSystem().IsMetric());
@@ -327,8 +494,16 @@ QWidget* MainWindow::CriteriaTab() {
   combo->setToolTip("Select Design Criteria");
   for (const CriteriaRules* entry : CriteriaList()) combo->addItem(entry->caption, entry->key);
   criteriaLayout->addWidget(combo);
-  connect(combo, qOverload<int>(&QComboBox::activated), this,
-          [this](int index) { Choice(SelectCriteria(model_, index)); });
+  connect(combo, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+    auto answer = QMessageBox::No;
+    if (CriteriaChangesUnits(model_, index)) {
+      answer = QMessageBox::question(this, "TARNIX", ConvertUnitsQuestion(false),
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    }
+    if (answer != QMessageBox::Cancel)
+      Change([&] { return SelectCriteria(model_, index, answer == QMessageBox::Yes); });
+    Refresh();  // the list shows the criteria kept
+  });
   // Criteria read from older files only have no entry: the list then shows none.
   OnRefresh([this, combo] { combo->setCurrentIndex(combo->findData(Q(model_.criteria))); });
 
@@ -375,7 +550,7 @@ QWidget* MainWindow::LoadsTab() {
     optionsLayout->addWidget(button);
     buttons.push_back(button);
     connect(button, &QRadioButton::clicked, this,
-            [this, option] { Choice(SelectSlendernessOption(model_, option)); });
+            [this, option] { Choice(Change([&] { return SelectSlendernessOption(model_, option); })); });
   }
   auto* parameters = new QPushButton("Set &Slenderness Parameters", options);
   optionsLayout->addWidget(parameters);
@@ -394,8 +569,9 @@ QWidget* MainWindow::StressStrainTab() {
   auto* tab = new QWidget;
   auto* grid = new QGridLayout(tab);
   auto* perform = new QCheckBox("&Perform Moment-Curvature Analysis", tab);
-  connect(perform, &QCheckBox::clicked, this,
-          [this](bool ticked) { Choice(SelectPerformMomentCurvature(model_, ticked)); });
+  connect(perform, &QCheckBox::clicked, this, [this](bool ticked) {
+    Choice(Change([&] { return SelectPerformMomentCurvature(model_, ticked); }));
+  });
   auto* memberButton = new QPushButton("Set &Member Properties", tab);
   connect(memberButton, &QPushButton::clicked, this, &MainWindow::ShowMemberWindow);
   grid->addWidget(perform, 0, 0);
@@ -416,7 +592,7 @@ QWidget* MainWindow::StressStrainTab() {
     models->addWidget(button);
     concreteButtons.push_back(button);
     connect(button, &QRadioButton::clicked, this,
-            [this, model] { Choice(SelectConcreteModel(model_, model)); });
+            [this, model] { Choice(Change([&] { return SelectConcreteModel(model_, model); })); });
   }
   concreteLayout->addLayout(models);
   auto* concreteForm = new QWidget(concrete);
@@ -437,8 +613,10 @@ QWidget* MainWindow::StressStrainTab() {
   steelModels->addWidget(bilinear);
   steelModels->addWidget(park);
   steelLayout->addLayout(steelModels);
-  connect(bilinear, &QRadioButton::clicked, this, [this] { Choice(SelectSteelModel(model_, 1)); });
-  connect(park, &QRadioButton::clicked, this, [this] { Choice(SelectSteelModel(model_, 2)); });
+  connect(bilinear, &QRadioButton::clicked, this,
+          [this] { Choice(Change([&] { return SelectSteelModel(model_, 1); })); });
+  connect(park, &QRadioButton::clicked, this,
+          [this] { Choice(Change([&] { return SelectSteelModel(model_, 2); })); });
   steelLayout->addWidget(Frame(steel, RecordList::ReinforcingPoint));
   steelLayout->addWidget(Frame(steel, RecordList::SteelPoint));
   OnRefresh([this, perform, concreteButtons, calcFcc, bilinear, park] {
@@ -460,6 +638,7 @@ QWidget* MainWindow::StressStrainTab() {
 void MainWindow::ShowMemberWindow() {
   if (member_ == nullptr) {
     member_ = new MemberPropertiesWindow(model_, this);
+    connect(member_, &MemberPropertiesWindow::Edited, this, [this] { SmallWindowEdited(1); });
     connect(member_, &MemberPropertiesWindow::RestraintsChanged, this, [this] {
       if (slender_ != nullptr) slender_->Refresh();
     });
@@ -472,7 +651,10 @@ void MainWindow::ShowMemberWindow() {
 void MainWindow::ShowSlendernessWindows() {
   ShowMemberWindow();
   if (!OpensSlendernessForm(model_)) return;
-  if (slender_ == nullptr) slender_ = new SlendernessParametersWindow(model_, this);
+  if (slender_ == nullptr) {
+    slender_ = new SlendernessParametersWindow(model_, this);
+    connect(slender_, &SlendernessParametersWindow::Edited, this, [this] { SmallWindowEdited(2); });
+  }
   slender_->Refresh();
   slender_->show();
   slender_->raise();
@@ -483,6 +665,7 @@ void MainWindow::ShowSlendernessWindows() {
 void MainWindow::ShowCalculationWindow() {
   if (calculation_ == nullptr) {
     calculation_ = new CalculationWindow(model_, this);
+    connect(calculation_, &CalculationWindow::Edited, this, [this] { SmallWindowEdited(3); });
     connect(calculation_, &CalculationWindow::PerformRequested, this, &MainWindow::PerformCalculations);
     connect(calculation_, &CalculationWindow::ControlParametersRequested, this,
             &MainWindow::ShowControlParameters);
@@ -497,7 +680,10 @@ void MainWindow::ShowCalculationWindow() {
 }
 
 void MainWindow::ShowControlParameters() {
-  if (control_ == nullptr) control_ = new ControlParametersWindow(model_, this);
+  if (control_ == nullptr) {
+    control_ = new ControlParametersWindow(model_, this);
+    connect(control_, &ControlParametersWindow::Edited, this, [this] { SmallWindowEdited(4); });
+  }
   control_->Refresh();
   control_->show();
   control_->raise();
@@ -507,6 +693,7 @@ void MainWindow::ShowConfinementWindow() {
   if (!OpensConfinementWindow(model_)) return;
   if (confinement_ == nullptr) {
     confinement_ = new ConfinementWindow(model_, this);
+    connect(confinement_, &ConfinementWindow::Edited, this, [this] { SmallWindowEdited(5); });
     connect(confinement_, &ConfinementWindow::Computed, this, [this] {
       ShowFields({Field::fcc, Field::ecu});
       activateWindow();
@@ -529,7 +716,10 @@ bool MainWindow::LoadInput(const QString& path) {
   const FileCommandResult result = tarnix::LoadInput(model_, path.toStdString());
   if (result.cancelled) return false;
   ShowMessage(result.status);
-  if (result.status.ok()) AddRecentFile(path);
+  if (result.status.ok()) {
+    AddRecentFile(path);
+    StartHistory();
+  }
   ShowFileNames();
   Refresh();
   RedrawView();
@@ -547,7 +737,10 @@ void MainWindow::SaveInputAs() {
   const FileCommandResult result = tarnix::SaveInputAs(model_, path.toStdString());
   if (result.cancelled) return;
   ShowMessage(result.status);
-  if (result.status.ok()) AddRecentFile(path);
+  if (result.status.ok()) {
+    AddRecentFile(path);
+    undo_->setClean();
+  }
   ShowFileNames();
 }
 
@@ -645,6 +838,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : {undoAction_, redoAction_}) {
+      if (action->shortcuts().contains(pressed)) {
+        event->ignore();  // the field does not take it: the window's action does
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (!CalculationBusy() && !DroppedInputFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
@@ -663,6 +870,7 @@ void MainWindow::ShowStatus(const QString& first, const QString& second) {
 
 void MainWindow::ShowFileNames() {
   ShowStatus(Q(InputFilePanelText(model_)), Q(OutputFilePanelText(model_)));
+  UpdateTitle();
 }
 
 bool MainWindow::CalculationBusy() const { return worker_->Busy(); }
@@ -670,9 +878,17 @@ bool MainWindow::CalculationBusy() const { return worker_->Busy(); }
 bool MainWindow::PerformCalculations() {
   if (CalculationBusy()) return false;
   // The guards are answered at once; the analyses and the report run on the worker thread.
-  if (model_.outputFileName.empty()) {
-    ShowMessage(Status::Failure(kPleaseSaveOutputFilename, true));
+  const Status typed = problems_.RequireNone();
+  if (!typed.ok()) {
+    ShowMessage(typed);
     return false;
+  }
+  if (model_.outputFileName.empty()) {
+    // The first run of a project asks where its report goes, proposing the input file's name.
+    const QString path = QFileDialog::getSaveFileName(this, "Save output as", Q(ProposedOutputName(model_)),
+                                                      DialogFilter(kOutputFileFilter));
+    if (!tarnix::ChooseOutputFile(model_, path.toStdString())) return false;
+    ShowFileNames();
   }
   const Status complete = RequireCompleteInput(model_);
   if (!complete.ok()) {
@@ -695,7 +911,12 @@ void MainWindow::CalculationEnded(std::shared_ptr<ProjectModel> result, Status s
   model_ = *result;
   ShowFileNames();
   RedrawView();
-  ShowMessage(status);
+  // The engineer asked for it: said where the result of a run is said, not as an error.
+  if (status.message == kCalculationCancelled) {
+    statusBar()->showMessage(Q(status.message), 10000);
+  } else {
+    ShowMessage(status);
+  }
   emit CalculationFinished(status);
 }
 

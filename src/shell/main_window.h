@@ -13,12 +13,14 @@
 #include "model/project_model.h"
 #include "base/status.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+class QUndoStack;
 
 namespace tarnix {
 
@@ -49,6 +51,8 @@ class MainWindow : public QMainWindow {
   /// Starts the calculation run; false when it could not start (its message has been shown).
   bool PerformCalculations();
   bool CalculationBusy() const;
+  /// Undo and Redo of the changes of the project.
+  QUndoStack& History() { return *undo_; }
 
  signals:
   /// A calculation run ended with this outcome.
@@ -56,6 +60,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  /// Ctrl+Z and Ctrl+Shift+Z in a field undo and redo changes of the project, not only of the field's text.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -72,7 +78,10 @@ class MainWindow : public QMainWindow {
 
   /// A field with its caption (and its unit beside it) on the form layout of `form`.
   void AddField(QWidget* form, Field field);
+  /// Shows the model's value, unless the field is being typed into or holds refused text.
   void ShowField(const FieldControl& control);
+  /// Hands the typed text to the editor layer, marks the field when it was refused and records the change.
+  void TypeInto(const FieldControl& control, const QString& text);
   void ShowFields(const std::vector<Field>& fields);
   /// The frame of a list's current record with Previous and Next.
   QGroupBox* Frame(QWidget* parent, RecordList list);
@@ -82,6 +91,19 @@ class MainWindow : public QMainWindow {
   void ShowFrame(RecordList list);
   void OnRefresh(std::function<void()> refresh) { refreshers_.push_back(std::move(refresh)); }
   void Choice(bool refresh);
+  /// Runs `edit` on the project and, when it changed something, keeps the change for Undo. Changes made by
+  /// the small windows since the last one are part of it. `mergeKey` >= 0 joins consecutive changes.
+  bool Change(const std::function<bool()>& edit, int mergeKey = -1);
+  /// The project was replaced (start-up, a loaded file): nothing to undo, nothing unsaved, no marks.
+  void StartHistory();
+  /// A small window (1 member, 2 slenderness, 3 calculation, 4 control, 5 confinement) changed the project.
+  void SmallWindowEdited(int window);
+  /// After Undo or Redo: the window shows the restored project.
+  void HistoryStepped();
+  void ChangeUnits(bool english);
+  void UpdateTitle();
+  /// Ctrl+S: saves to the current input file (Save As when there is none).
+  void SaveInput();
 
   void BuildMenus();
   void BuildTabs();
@@ -118,6 +140,13 @@ class MainWindow : public QMainWindow {
   void CalculationEnded(std::shared_ptr<ProjectModel> result, Status status);
 
   ProjectModel model_;
+  ProjectModel committed_;  // the project's inputs after the last change kept for Undo
+  QUndoStack* undo_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
+  FieldProblems problems_;
+  int typingSession_ = 0;  // a field left and typed into again is a new change
+  bool steppingHistory_ = false;
   std::vector<FieldControl> fields_;
   std::vector<FrameControl> frames_;
   std::vector<std::function<void()>> refreshers_;

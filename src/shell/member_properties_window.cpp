@@ -67,10 +67,12 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
     } else {
       form->addRow(label, edit);
     }
-    connect(edit, &QLineEdit::textEdited, this, [this, field = d.id](const QString& text) {
-      EditMemberField(m_, field, text.toStdString());
-      emit Edited();
-    });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, edit, field = d.id, tip = std::string(d.tip)](const QString& text) {
+              const std::string problem = EditMemberField(m_, field, text.toStdString());
+              MarkField(edit, problem, tip);
+              if (problem.empty()) emit Edited();
+            });
     fields_.push_back({edit, d.id});
   }
   layout->addLayout(form);

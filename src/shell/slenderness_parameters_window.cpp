@@ -36,10 +36,12 @@ SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidge
     } else {
       form->addRow(d.caption, edit);
     }
-    connect(edit, &QLineEdit::textEdited, this, [this, field = d.id](const QString& text) {
-      EditSlenderField(m_, field, text.toStdString());
-      emit Edited();
-    });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, edit, field = d.id, tip = std::string(d.tip)](const QString& text) {
+              const std::string problem = EditSlenderField(m_, field, text.toStdString());
+              MarkField(edit, problem, tip);
+              if (problem.empty()) emit Edited();
+            });
     fields_.push_back({edit, d.id});
   }
   transverse_ = new QCheckBox("Check for transverse loads between supports", frame_);

@@ -3,11 +3,13 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QString>
 #include <functional>
+#include <string>
 
 namespace tarnix {
 
@@ -29,6 +31,14 @@ inline QMenuBar* CloseMenu(QDialog* dialog) {
   auto* bar = new QMenuBar(dialog);
   bar->addMenu("&File")->addAction("&Close", dialog, &QDialog::hide);
   return bar;
+}
+
+/// Marks a field whose text was refused: a red frame and a tool-tip saying why; an empty problem takes the
+/// mark away and shows the field's own tool-tip.
+inline void MarkField(QLineEdit* edit, const std::string& problem, const std::string& tip) {
+  edit->setStyleSheet(problem.empty() ? QString() : QString("QLineEdit { border: 2px solid red; }"));
+  edit->setToolTip(problem.empty() ? QString::fromStdString(tip)
+                                   : QString::fromStdString("Not taken: " + problem + "\n" + tip));
 }
 
 /// A field with its unit label beside it.

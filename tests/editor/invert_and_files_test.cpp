@@ -87,12 +87,14 @@ TEST(ModifiedState, EditsOfSavedInputSetItAndOnlyThose) {
       {"a load", [](ProjectModel& p) { EditField(p, Field::P, "120"); }, true},
       {"the title", [](ProjectModel& p) { EditField(p, Field::title, "Pier 3"); }, true},
       {"the criteria", [](ProjectModel& p) { SelectCriteria(p, 1); }, true},
-      {"a concrete sign", [](ProjectModel& p) { SelectConcreteSign(p, RecordKind::ConcreteRect, false); }, true},
+      {"a concrete sign", [](ProjectModel& p) { SelectConcreteSign(p, RecordKind::ConcreteRect, false); },
+       true},
       {"the inversion", [](ProjectModel& p) { InvertSection(p); }, true},
       {"the Park model", [](ProjectModel& p) { SelectParkModel(p, 1); }, true},
-      // Neither the control parameters nor the output options are kept in the input file.
-      {"a control parameter", [](ProjectModel& p) { EditField(p, Field::cinc, "0.1"); }, false},
-      {"an output option", [](ProjectModel& p) { SelectOutputOption(p, OutputOption::InputEcho, false); }, false},
+      {"a control parameter", [](ProjectModel& p) { EditField(p, Field::cinc, "0.1"); }, true},
+      // Neither the output options nor the report name are kept in the input file.
+      {"an output option", [](ProjectModel& p) { SelectOutputOption(p, OutputOption::InputEcho, false); },
+       false},
       {"the output file", [](ProjectModel& p) { ChooseOutputFile(p, "/tmp/x.out"); }, false},
   };
   for (const auto& c : cases) {

@@ -16,7 +16,10 @@ TEST(MemberEditor, FieldsRestraintsAndKeff) {
     const char* typed;
     float stored;
     const char* shown;
-  } cases[] = {{"168", 168, "168"}, {" 0.7 in", 0.7f, "0.7"}, {"abc", 0, "0"}, {".5", 0.5f, "0.5"}};
+  } cases[] = {{"168", 168, "168"},
+               {" 0.7 in", 0.7f, "0.7"},
+               {"abc", 0.7f, "0.7"},
+               {".5", 0.5f, "0.5"}};  // "abc" refused
   for (const auto& c : cases) {
     EditMemberField(m, MemberField::Keff, c.typed);
     EXPECT_FLOAT_EQ(m.Keff, c.stored) << c.typed;

@@ -8,7 +8,7 @@
 namespace tarnix {
 namespace {
 
-TEST(RecordCounts, RaisingKeepsWhatWasTypedAndBlanksTheNewRecords) {
+TEST(RecordCounts, RaisingKeepsWhatWasTypedAndBringsHiddenRecordsBack) {
   ProjectModel m;
   ResetAll(m);
   ASSERT_TRUE(SetRecordCount(m, RecordKind::ConcreteRect, 2));
@@ -24,16 +24,18 @@ TEST(RecordCounts, RaisingKeepsWhatWasTypedAndBlanksTheNewRecords) {
   EXPECT_EQ(m.rects[3].D, 0.0f);
   EXPECT_EQ(m.rects[3].rsign, 1);
 
-  // Lowering hides records; those raised back into view come back blank.
+  // Lowering hides records; raised back into view they are as they were.
   ASSERT_TRUE(SetRecordCount(m, RecordKind::ConcreteRect, 1));
   ASSERT_TRUE(SetRecordCount(m, RecordKind::ConcreteRect, 2));
   EXPECT_EQ(m.rects[1].D, 24.0f);
-  EXPECT_EQ(m.rects[2].W, 0.0f);
+  EXPECT_EQ(m.rects[2].W, 30.0f);
 
-  // A count below 1 keeps storage; after a reset (all counts 0) a new list starts blank.
-  ASSERT_TRUE(SetRecordCount(m, RecordKind::ConcreteRect, -2));
-  EXPECT_EQ(m.nr, -2);
+  // A negative count is refused; 0 keeps storage until it is trimmed (after saving), then lists start blank.
+  EXPECT_FALSE(SetRecordCount(m, RecordKind::ConcreteRect, -2));
+  EXPECT_EQ(m.nr, 2);
+  ASSERT_TRUE(SetRecordCount(m, RecordKind::ConcreteRect, 0));
   EXPECT_EQ(m.rects[1].D, 24.0f);
+  TrimRecordStorage(m);
   ASSERT_TRUE(SetRecordCount(m, RecordKind::ConcreteRect, 1));
   EXPECT_EQ(m.rects[1].D, 0.0f);
 }

@@ -15,7 +15,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QUndoStack>
 #include <filesystem>
+#include <fstream>
 
 #include "editor/menu_actions.h"
 #include "model/input_file.h"
@@ -69,6 +71,7 @@ TEST_F(MainWindowTest, TypingWritesThroughToTheModel) {
   QLineEdit* count = FieldOn(window, 4, "No of loads:");
   count->selectAll();
   QTest::keyClicks(count, "2");
+  QTest::keyClick(count, Qt::Key_Return);  // a count takes effect when it is complete
   EXPECT_EQ(window.Model().ns, 2);
   QLineEdit* axial = FieldOn(window, 4, "Axial load:");
   axial->selectAll();
@@ -119,6 +122,7 @@ TEST_F(MainWindowTest, ASectionBuiltFromScratchIsCalculated) {
     ASSERT_NE(field, nullptr) << label;
     field->selectAll();
     QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
   };
   // A 12 x 20 in column with two layers of three 1 in^2 bars and one load.
   type(1, "No of sections:", "1");
@@ -191,6 +195,88 @@ TEST_F(MainWindowTest, ConfinementCalculationIsAnEditOfTheProject) {
       action->trigger();
   }
   EXPECT_EQ(window.Model().eend, expected.ecu);  // Mander concrete ends at its ultimate strain
+}
+
+// Typed key by key as an engineer retypes a count: nothing happens until the count is complete, lowering
+// it hides lines that come back as they were, and Ctrl+Z undoes the count, not only its text.
+TEST_F(MainWindowTest, CountFieldTypedKeyByKey) {
+  MainWindow window;
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  QLineEdit* count = FieldOn(window, 2, "No of lines:");
+  ASSERT_NE(count, nullptr);
+  count->selectAll();
+  QTest::keyClick(count, Qt::Key_Backspace);
+  QTest::keyClick(count, '1');
+  EXPECT_EQ(window.Model().nl, 3);
+  QTest::keyClick(count, '0');
+  QTest::keyClick(count, Qt::Key_Return);
+  ASSERT_EQ(window.Model().nl, 10);
+  EXPECT_EQ(window.Model().lines[2].Yb, 12.0f);
+  count->selectAll();
+  QTest::keyClicks(count, "1");
+  QTest::keyClick(count, Qt::Key_Return);
+  EXPECT_EQ(window.Model().nl, 1);
+  count->selectAll();
+  QTest::keyClicks(count, "3");
+  QTest::keyClick(count, Qt::Key_Return);
+  EXPECT_EQ(window.Model().lines[3].Yb, 21.5f);
+
+  count->selectAll();
+  QTest::keyClicks(count, "-1");
+  QTest::keyClick(count, Qt::Key_Return);
+  EXPECT_EQ(window.Model().nl, 3);  // refused: the field is marked and keeps the typed text
+  EXPECT_TRUE(count->toolTip().contains("negative"));
+  EXPECT_EQ(count->text(), "-1");
+  SaveScreenshots(window, "refused_count");
+
+  count->selectAll();
+  QTest::keyClicks(count, "1");
+  QTest::keyClick(count, Qt::Key_Return);
+  EXPECT_EQ(window.Model().nl, 1);
+  QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(window.Model().nl, 3);
+  EXPECT_EQ(count->text(), "3");
+  QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(window.Model().nl, 1);
+}
+
+TEST_F(MainWindowTest, ResetIsUndone) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  EXPECT_FALSE(window.isWindowModified());
+  for (QAction* action : window.findChildren<QAction*>()) {
+    if (action->text() == "&All") action->trigger();  // nothing unsaved: no question
+  }
+  EXPECT_EQ(window.Model().nr, 0);
+  EXPECT_TRUE(window.isWindowModified());
+  EXPECT_TRUE(window.windowTitle().startsWith("Untitled"));  // Ctrl+S cannot write the defaults over the file
+  window.History().undo();
+  EXPECT_EQ(window.Model().nr, 1);
+  EXPECT_EQ(window.Model().fpc, 5000.0f);
+  EXPECT_EQ(FieldOn(window, 0, "f'c =")->text(), "5000");
+  EXPECT_FALSE(window.isWindowModified());  // back to what the file holds
+}
+
+TEST_F(MainWindowTest, CancelledRunKeepsTheEarlierReport) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  const std::string report = Path("column.out");
+  { std::ofstream(report) << "earlier report"; }
+  SetOutputFileNames(window.Model(), report);
+  QSignalSpy finished(&window, &MainWindow::CalculationFinished);
+  ASSERT_TRUE(window.PerformCalculations());
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "Cancel" && button->isVisible()) button->click();
+  }
+  ASSERT_TRUE(finished.wait(30000));
+  EXPECT_EQ(finished.takeFirst().at(0).value<Status>().message, "Calculation cancelled");
+  std::ifstream in(report);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "earlier report");
 }
 
 }  // namespace

@@ -1,0 +1,224 @@
+// What the engineer typed is never lost or silently changed: counts, refused text, undo, values that
+// follow their inputs, unit conversion and the report of a run that did not succeed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "editor/calculation_command.h"
+#include "editor/field_edits.h"
+#include "editor/invert_section.h"
+#include "editor/menu_actions.h"
+#include "editor/model_history.h"
+#include "editor/option_choices.h"
+#include "model/defaults.h"
+#include "model/input_file.h"
+#include "model/model_edits.h"
+#include "model/unit_conversion.h"
+#include "temp_folder.h"
+
+namespace tarnix {
+namespace {
+
+ProjectModel RectColumn() {
+  ProjectModel m;
+  ResetProject(m);
+  EXPECT_TRUE(LoadInput(m, TARNIX_EXAMPLES_DIR "/rect_column.in").status.ok());
+  return m;
+}
+
+TEST(Counts, LoweringHidesRecordsAndRaisingBringsThemBack) {
+  ProjectModel m = RectColumn();  // three bar lines: 2.5, 12 and 21.5 in from the top
+  EditField(m, Field::nl, "1");
+  EXPECT_EQ(m.nl, 1);
+  EditField(m, Field::nl, "4");
+  ASSERT_EQ(m.nl, 4);
+  EXPECT_EQ(m.lines[2].Yb, 12.0f);
+  EXPECT_EQ(m.lines[3].Yb, 21.5f);
+  EXPECT_EQ(m.lines[3].Nbl, 4);
+  EXPECT_EQ(m.lines[4].Nbl, 0);  // never used before: blank
+
+  // Refused counts leave the list as it was.
+  for (const char* text : {"-1", "1e9", "", "abc"}) {
+    EXPECT_FALSE(EditField(m, Field::nl, text).problem.empty()) << text;
+    EXPECT_EQ(m.nl, 4) << text;
+  }
+}
+
+TEST_F(TempFolderTest, SavingLetsHiddenRecordsGo) {
+  ProjectModel m = RectColumn();
+  EditField(m, Field::nl, "1");
+  ASSERT_TRUE(SaveInputAs(m, Path("one_line.in")).status.ok());
+  EditField(m, Field::nl, "2");
+  EXPECT_EQ(m.lines[2].Yb, 0.0f);  // the file holds one line, and so does the project now
+}
+
+TEST(Validation, TextTheFieldCannotMeanIsRefusedAndTheValueKept) {
+  const struct {
+    Field field;
+    const char* text;
+    bool refused;
+  } cases[] = {
+      {Field::fpc, "abc", true},   {Field::fpc, "-5000", true},     {Field::fpc, "", true},
+      {Field::fpc, "0", true},     {Field::fpc, "5000 psi", false}, {Field::Es, "0", true},
+      {Field::Abl, "-1", true},    {Field::Abl, "0", false},        {Field::Aba, "-0.5", true},
+      {Field::Nbl, "-2", true},    {Field::nl, "-1", true},         {Field::ns, "10001", true},
+      {Field::ns, "10000", false}, {Field::Yt, "-3", false},        {Field::P, "-40", false},
+      {Field::title, "", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(!FieldProblem(c.field, c.text).empty(), c.refused) << c.text;
+
+  ProjectModel m = RectColumn();
+  const float ec = m.Ec;
+  EXPECT_EQ(EditField(m, Field::fpc, "abc").problem, "not a number");
+  EXPECT_EQ(m.fpc, 5000.0f);
+  EXPECT_EQ(m.Ec, ec);
+
+  FieldProblems problems;
+  EXPECT_TRUE(problems.RequireNone().ok());
+  problems.Set(Field::fpc, "not a number");
+  const Status refused = problems.RequireNone();
+  EXPECT_EQ(refused.message, kFieldNeedsCorrection);
+  EXPECT_EQ(refused.detail, "Concrete compressive strength: not a number");
+  problems.Set(Field::fpc, "");
+  EXPECT_TRUE(problems.RequireNone().ok());
+}
+
+// Each kind of change is undone and redone exactly; the results of the last run stay.
+TEST(Undo, EveryKindOfChangeIsUndoneAndRedone) {
+  const struct {
+    const char* what;
+    std::function<void(ProjectModel&)> change;
+  } cases[] = {
+      {"a field", [](ProjectModel& p) { EditField(p, Field::D, "30"); }},
+      {"a count", [](ProjectModel& p) { EditField(p, Field::nl, "1"); }},
+      {"a load", [](ProjectModel& p) { EditField(p, Field::P, "10"); }},
+      {"the criteria", [](ProjectModel& p) { SelectCriteria(p, 6); }},
+      {"units converted", [](ProjectModel& p) { SelectUnits(p, false, true); }},
+      {"units kept", [](ProjectModel& p) { SelectUnits(p, false, false); }},
+      {"the concrete model", [](ProjectModel& p) { SelectConcreteModel(p, 3); }},
+      {"the inversion", [](ProjectModel& p) { InvertSection(p); }},
+      {"the reset", [](ProjectModel& p) { ResetProject(p); }},
+  };
+  for (const auto& c : cases) {
+    ProjectModel m = RectColumn();
+    const ProjectModel before = m;
+    c.change(m);
+    const ProjectModel after = m;
+    m.interactionDiagram.idCount = 7;  // stands for the results of a run made since
+    const ModelChange change(before, after);
+    change.Undo(m);
+    EXPECT_EQ(FormatInputFile(m), FormatInputFile(before)) << c.what;
+    EXPECT_EQ(m.lines.size(), before.lines.size()) << c.what;
+    EXPECT_EQ(m.interactionDiagram.idCount, 7) << c.what;
+    EXPECT_EQ(m.modified, 1) << c.what;
+    change.Redo(m);
+    EXPECT_EQ(FormatInputFile(m), FormatInputFile(after)) << c.what;
+  }
+
+  // Typing into one field is one change.
+  ProjectModel m = RectColumn();
+  ProjectModel first = m;
+  EditField(m, Field::D, "3");
+  ModelChange typed(first, m, 5);
+  const ProjectModel afterOneKey = m;
+  EditField(m, Field::D, "30");
+  EXPECT_TRUE(typed.Merge(ModelChange(afterOneKey, m, 5)));
+  EXPECT_FALSE(typed.Merge(ModelChange(m, m, 6)));
+  typed.Undo(m);
+  EXPECT_EQ(m.rects[1].D, 24.0f);
+}
+
+// The material-model values follow f'c unless they were set; the file's own values are kept.
+TEST(DerivedValues, MaterialModelFollowsItsInputs) {
+  // The file has no material-model section: Simple concrete from f'c 5000 psi, fc0 = 1.3 x 5000 = 6500,
+  // Eci = 57000 sqrt(6500) = 4595487 psi (ACI 318-19 19.2.2.1 with the unconfined strength).
+  ProjectModel m = RectColumn();
+  EXPECT_EQ(m.fc0, 6500.0f);
+  EXPECT_EQ(m.Eci, 4595487.0f);
+  EXPECT_EQ(m.rpPA[3].stress, -60000.0f);
+
+  EditField(m, Field::fpc, "4000");
+  EXPECT_EQ(m.fc0, 5200.0f);
+  EXPECT_EQ(m.Eci, 4110328.0f);  // 57000 sqrt(5200)
+
+  EditField(m, Field::fc0, "6000");  // set by the engineer: kept from now on
+  EditField(m, Field::fpc, "5000");
+  EXPECT_EQ(m.fc0, 6000.0f);
+
+  EditField(m, Field::fy, "75000");
+  EXPECT_EQ(m.rpPA[3].stress, -75000.0f);
+
+  // A metric file after an English project: the steel points are in MPa.
+  ASSERT_TRUE(LoadInput(m, TARNIX_EXAMPLES_DIR "/circular_spiral.in").status.ok());
+  for (int p = 1; p <= 6; ++p) EXPECT_LT(std::abs(m.rpPA[static_cast<size_t>(p)].stress), 1000.0f) << p;
+}
+
+TEST(UnitConversion, TheSameSectionInOtherUnits) {
+  ProjectModel m = RectColumn();
+  SelectUnits(m, false, true);
+  EXPECT_EQ(m.units, "metric");
+  // 24 in = 609.6 mm; 1 in^2 = 645.16 mm^2; 5000 psi = 34.474 MPa; 450 kip = 2001.7 kN;
+  // 120 k-ft = 162.70 kN-m (1 lbf = 4.4482216 N, 1 in = 25.4 mm).
+  EXPECT_FLOAT_EQ(m.rects[1].D, 609.6f);
+  EXPECT_FLOAT_EQ(m.lines[1].Abl, 645.16f);
+  EXPECT_NEAR(m.fpc, 34.4738f, 1e-4);
+  EXPECT_NEAR(DisplayedLoadValue(m, 1, LoadValue::P), 2001.70f, 0.01);
+  EXPECT_NEAR(DisplayedLoadValue(m, 1, LoadValue::M), 162.698f, 0.001);
+
+  // And back: every number within single precision of what was typed.
+  const ProjectModel english = RectColumn();
+  SelectUnits(m, true, true);
+  EXPECT_FLOAT_EQ(m.rects[1].D, 24.0f);
+  EXPECT_FLOAT_EQ(m.loads[3].M, english.loads[3].M);
+  EXPECT_FLOAT_EQ(m.Es, english.Es);
+  EXPECT_FLOAT_EQ(m.fc0, english.fc0);
+  EXPECT_FLOAT_EQ(m.L, english.L);
+  EXPECT_FLOAT_EQ(m.loads[2].M2s, english.loads[2].M2s);
+
+  // CSA-A23.3 (list entry 6) is metric only: converting first keeps the section the same one.
+  ASSERT_TRUE(CriteriaChangesUnits(m, 6));
+  SelectCriteria(m, 6, true);
+  EXPECT_EQ(m.units, "metric");
+  EXPECT_FLOAT_EQ(m.rects[1].D, 609.6f);
+  EXPECT_FALSE(CriteriaChangesUnits(m, 6));
+}
+
+class Reports : public TempFolderTest {};
+
+class CancellingObserver : public RunObserver {
+ public:
+  void ShowStatus(const std::string&, const std::string&) override {}
+  bool CancelRequested() override { return true; }
+};
+
+std::string Content(const std::string& path) {
+  std::ifstream in(path);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(Reports, OnlyASucceededRunReplacesTheReport) {
+  ProjectModel m = RectColumn();
+  EXPECT_EQ(m.outputFileName, "");
+  EXPECT_EQ(ProposedOutputName(m), std::string(TARNIX_EXAMPLES_DIR) + "/rect_column.out");
+  ChooseOutputFile(m, Path("column.out"));
+  { std::ofstream(Path("column.out")) << "earlier report"; }
+
+  CancellingObserver cancel;
+  EXPECT_EQ(RunKeepingEarlierReport(m, &cancel).message, kCalculationCancelled);
+  EXPECT_EQ(Content(Path("column.out")), "earlier report");
+  EXPECT_FALSE(std::filesystem::exists(Path("column.out.partial")));
+  EXPECT_EQ(m.outputFileName, Path("column.out"));
+
+  ASSERT_TRUE(RunKeepingEarlierReport(m, nullptr).ok());
+  EXPECT_NE(Content(Path("column.out")).find("I N T E R A C T I O N"), std::string::npos);
+
+  // Another project does not write over this one's report.
+  ASSERT_TRUE(LoadInput(m, TARNIX_EXAMPLES_DIR "/circular_spiral.in").status.ok());
+  EXPECT_EQ(m.outputFileName, "");
+}
+
+}  // namespace
+}  // namespace tarnix
