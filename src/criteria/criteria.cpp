@@ -138,7 +138,7 @@ const CriteriaRules kRules[] = {
      0.80, 0.85, PR::AxialLoadTransition, SF::Aashto, KL::Uncapped,  //
      /*swayCmFromEndMoments=*/false, /*minimumMoment=*/false, /*stabilityIndexLimit=*/false,
      /*compositeModifiedProperties=*/true, /*expectedMaterialProperties=*/false, /*revised=*/{}},
-    {"aci02", "ACI 318", "Design Criteria = ACI-318", "SLENDERNESS PER ACI-318:",  //
+    {"aci02", "ACI 318-02", "Design Criteria = ACI-318", "SLENDERNESS PER ACI-318:",  //
      kAciEnglish, kAciMetric, /*metricOnly=*/false, /*userDefined=*/false,        //
      {0.9f, 0.65f, 0.75f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, /*stressBlockFromStrength=*/false, AciConcrete,
      0.80, 0.85, PR::NetTensileStrain, SF::Aci, KL::Capped40,  //
@@ -168,14 +168,14 @@ const CriteriaRules kRules[] = {
      0.80, 0.85, PR::NetTensileStrainFromYield, SF::Aci, KL::Capped40,  //
      /*swayCmFromEndMoments=*/true, /*minimumMoment=*/true, /*stabilityIndexLimit=*/true,
      /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false, kAci19Rules},
-    // Read from older input files only.
-    {"aci", nullptr, "Design Criteria = ACI-318 (1999)", "SLENDERNESS PER ACI-318 (1999):",  //
+    // Older editions, after the others so that the list keeps its order.
+    {"aci", "ACI 318-99", "Design Criteria = ACI-318 (1999)", "SLENDERNESS PER ACI-318 (1999):",  //
      kAciEnglish, kAciMetric, /*metricOnly=*/false, /*userDefined=*/false,                  //
      kWorkingFactors, /*stressBlockFromStrength=*/false, AciConcrete, 0.80, 0.85,           //
      PR::AxialLoadTransition, SF::Aci, KL::Capped40,                                        //
      /*swayCmFromEndMoments=*/true, /*minimumMoment=*/true, /*stabilityIndexLimit=*/true,
      /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false, /*revised=*/{}},
-    {"ohbdc", nullptr, "Design Criteria = OHBDC (1991)", "SLENDERNESS PER OHBDC (1991):",  //
+    {"ohbdc", "OHBDC (1991)", "Design Criteria = OHBDC (1991)", "SLENDERNESS PER OHBDC (1991):",  //
      kOhbdc, kOhbdc, /*metricOnly=*/true, /*userDefined=*/false,                          //
      {1, 1, 1, 0.85f, 0.85f, 0.003f, 0.75f, 0.9f, 0.9f}, /*stressBlockFromStrength=*/false, OhbdcConcrete,
      0.75, 0.80, PR::AxialLoadTransition, SF::Aci, KL::Uncapped,  //

@@ -100,7 +100,7 @@ enum class BracedKlrLimit {
 /// Everything the program knows about one design criteria.
 struct CriteriaRules {
   const char* key;       ///< as stored in the model and the input file
-  const char* caption;   ///< entry of the criteria list; nullptr for keys read from files only
+  const char* caption;   ///< entry of the criteria list (code and edition)
   const char* echoLine;  ///< the report's "Design Criteria = ..." line; nullptr where the report has none
   const char* slendernessHeading;  ///< heading of the report's slenderness section
   CriteriaStrengths english, metric;

@@ -2,10 +2,12 @@
 #include "shell/file_viewer.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -26,8 +28,14 @@ FileViewer::FileViewer(QWidget* parent) : QDialog(parent), text_(new QPlainTextE
   buttons->addStretch(1);
   buttons->addWidget(close);
   layout->addLayout(buttons);
-  connect(external, &QPushButton::clicked, this,
-          [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(path_)); });
+  connect(external, &QPushButton::clicked, this, [this] {
+    // The desktop's default application for the file; without one the engineer is told instead of nothing.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path_))) {
+      QMessageBox::information(this, windowTitle(),
+                               "No application is set up on this desktop to open " + QFileInfo(path_).fileName() +
+                                   ". The file is " + QDir::toNativeSeparators(path_) + ".");
+    }
+  });
   connect(close, &QPushButton::clicked, this, &QDialog::hide);
   resize(860, 640);
 }

@@ -1,6 +1,8 @@
 // The criteria the program offers reach every place that stores or prints them.
 #include "criteria/criteria.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "model/defaults.h"
@@ -36,6 +38,14 @@ TEST(Criteria, ListEntriesRoundTripThroughTheInputFileAndTheEcho) {
         EXPECT_NE(out.Text().find(rules->echoLine), std::string::npos);
       }
     }
+  }
+}
+
+// A file of an older edition shows its entry: the list holds every key an input file may name.
+TEST(Criteria, OlderEditionsHaveTheirListEntries) {
+  const auto& list = CriteriaList();
+  for (const char* key : {"aci", "ohbdc", "aci02"}) {
+    EXPECT_NE(std::find(list.begin(), list.end(), FindCriteria(key)), list.end()) << key;
   }
 }
 
