@@ -9,6 +9,7 @@
 #include "base/number_format.h"
 #include "section/section_properties.h"
 #include "strength/section_analysis.h"
+#include "strength/slender_wall.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -36,6 +37,17 @@ std::string Value(const char* name, double v, const char* unit) {
 std::string SlenderMessageOf(const ProjectModel& m, int i) {
   const auto& outcome = m.slenderness.outcome;
   return static_cast<size_t>(i) < outcome.size() ? SlenderOutcomeText(outcome[static_cast<size_t>(i)]) : "";
+}
+
+// The verdicts of the run for a load with a capacity point: its capacity exceeded, the critical buckling load
+// reached, or a slender wall's moment capacity exceeded.
+bool LoadBeyondCapacity(const ProjectModel& m, int i) {
+  const LoadCapacity& cap = m.interactionDiagram.capacity[static_cast<size_t>(i)];
+  const std::vector<SlenderOutcome>& outcome = m.slenderness.outcome;
+  const bool buckling = m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification &&
+                        static_cast<size_t>(i) < outcome.size() &&
+                        outcome[static_cast<size_t>(i)] == SlenderOutcome::Buckling;
+  return cap.momentExceeded || cap.axialExceeded || buckling || WallMomentExceeded(m, i);
 }
 
 bool Finite(PlotPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
@@ -146,6 +158,8 @@ const char* MarkerColour(MarkerKind kind) {
       return "#000000";
     case MarkerKind::LoadCondition:
       return "#d35400";
+    case MarkerKind::ExceededLoad:
+      return "#d10000";
     case MarkerKind::Event:
       return "#8e44ad";
   }
@@ -256,14 +270,19 @@ Chart InteractionChart(const ProjectModel& m) {
     if (designMoment && *designMoment != load.M)
       tip += "\n" + Value("Design moment", *designMoment / M, u.moment);
     if (!designMoment) tip += "\nNo design moment: " + SlenderMessageOf(m, i);
-    if (static_cast<size_t>(i) < d.capacity.size() && d.capacity[static_cast<size_t>(i)].capFound == 0) {
+    const bool solved =
+        static_cast<size_t>(i) < d.capacity.size() && d.capacity[static_cast<size_t>(i)].capFound == 0;
+    if (solved) {
       const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
       tip += "\n" + Value("phiPn", cap.capAxial / F, u.force) + "\n" +
              Value("phiMn", cap.capMoment / M, u.moment) + "\nphi = " + FormatPlain(cap.capPhi);
     } else {
       tip += "\nNo capacity found on the diagram";
     }
-    chart.markers.push_back({MarkerKind::LoadCondition, at, std::to_string(i), tip});
+    const bool exceeded = !solved || LoadBeyondCapacity(m, i);
+    if (exceeded) tip += "\nBeyond its capacity";
+    chart.markers.push_back(
+        {exceeded ? MarkerKind::ExceededLoad : MarkerKind::LoadCondition, at, std::to_string(i), tip});
   }
   FitAxes(chart);
   return chart;

@@ -30,8 +30,14 @@ struct ChartSeries {
 enum class MarkerKind {
   SpecialPoint,   ///< maximum tension, pure bending, balanced, maximum compression
   LoadCondition,  ///< a load condition on the interaction diagram, labelled with its number
+  /// A load condition beyond its capacity: no capacity found, moment or axial capacity exceeded, beyond the
+  /// critical buckling load, or over a slender wall's moment capacity.
+  ExceededLoad,
   Event,          ///< an event of a moment-curvature curve (first yield, spalling, failure ...)
 };
+
+/// The legend entry of the loads beyond their capacity.
+constexpr const char* kExceededLoadLegend = "Load beyond its capacity";
 
 /// A labelled point with the values shown when the pointer rests on it.
 struct ChartMarker {

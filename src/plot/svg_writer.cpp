@@ -76,6 +76,9 @@ std::string MarkerSymbol(MarkerKind kind, double x, double y, const char* colour
       return "<circle cx=\"" + N(x) + "\" cy=\"" + N(y) + "\" r=\"4.5\" " + fill + "/>";
     case MarkerKind::LoadCondition:
       return "<rect x=\"" + N(x - 4) + "\" y=\"" + N(y - 4) + "\" width=\"8\" height=\"8\" " + fill + "/>";
+    case MarkerKind::ExceededLoad:  // a diamond, larger than the square of a load within its capacity
+      return "<path d=\"M" + N(x) + " " + N(y - 6) + " L" + N(x + 6) + " " + N(y) + " L" + N(x) + " " +
+             N(y + 6) + " L" + N(x - 6) + " " + N(y) + " Z\" " + fill + "/>";
     case MarkerKind::Event:
       return "<path d=\"M" + N(x) + " " + N(y - 5) + " L" + N(x + 5) + " " + N(y + 4) + " L" + N(x - 5) +
              " " + N(y + 4) + " Z\" " + fill + "/>";
@@ -117,11 +120,14 @@ std::string Axes(const ChartMap& map) {
 std::string Legend(const ChartMap& map) {
   const Chart& c = map.chart;
   std::string svg = "<g font-size=\"12\">\n";
-  const double boxHeight = 20.0 * static_cast<double>(c.series.size()) + 6;
+  const bool exceeded = std::any_of(c.markers.begin(), c.markers.end(),
+                                    [](const ChartMarker& m) { return m.kind == MarkerKind::ExceededLoad; });
+  const double rows = static_cast<double>(c.series.size()) + (exceeded ? 1 : 0);
+  const double boxHeight = 20.0 * rows + 6;
   double y = c.legend == LegendPlace::TopRight ? map.f.top + 18 : map.f.top + map.Height() - boxHeight - 4;
   const double x = map.f.left + map.Width() - 230;
   svg += "<rect x=\"" + N(x - 8) + "\" y=\"" + N(y - 14) + "\" width=\"232\" height=\"" +
-         N(20.0 * static_cast<double>(c.series.size()) + 6) +
+         N(boxHeight) +
          "\" fill=\"#ffffff\" fill-opacity=\"0.85\" stroke=\"#bfbfbf\"/>\n";
   for (const ChartSeries& s : c.series) {
     svg += Line(x, y - 4, x + 28, y - 4,
@@ -129,6 +135,10 @@ std::string Legend(const ChartMap& map) {
                     (s.style == SeriesStyle::Dashed ? " stroke-dasharray=\"6 4\"" : ""));
     svg += Text(x + 36, y, s.name);
     y += 20;
+  }
+  if (exceeded) {
+    svg += MarkerSymbol(MarkerKind::ExceededLoad, x + 14, y - 4, MarkerColour(MarkerKind::ExceededLoad));
+    svg += Text(x + 36, y, kExceededLoadLegend);
   }
   return svg + "</g>\n";
 }

@@ -62,6 +62,8 @@ QScatterSeries::MarkerShape Symbol(MarkerKind kind) {
       return QScatterSeries::MarkerShapeCircle;
     case MarkerKind::LoadCondition:
       return QScatterSeries::MarkerShapeRectangle;
+    case MarkerKind::ExceededLoad:
+      return QScatterSeries::MarkerShapeRotatedRectangle;
     case MarkerKind::Event:
       return QScatterSeries::MarkerShapeTriangle;
   }
@@ -234,11 +236,13 @@ void ChartView::Plot() {
     add(line, true);
   }
 
+  bool exceededInLegend = false;
   for (const ChartMarker& marker : chart_.markers) {
+    const bool load = marker.kind == MarkerKind::LoadCondition || marker.kind == MarkerKind::ExceededLoad;
     auto* point = new QScatterSeries;
     point->append(marker.at.x, marker.at.y);
     point->setMarkerShape(Symbol(marker.kind));
-    point->setMarkerSize(marker.kind == MarkerKind::LoadCondition ? 9 : 10);
+    point->setMarkerSize(marker.kind == MarkerKind::ExceededLoad ? 12 : load ? 9 : 10);
     point->setColor(Colour(MarkerColour(marker.kind)));
     point->setBorderColor(Qt::white);
     const QString tip = Q(marker.tip);
@@ -249,11 +253,14 @@ void ChartView::Plot() {
         QToolTip::hideText();
       }
     });
-    add(point, false);
+    // The first load beyond its capacity names the red diamond in the legend.
+    const bool legendEntry = marker.kind == MarkerKind::ExceededLoad && !exceededInLegend;
+    if (legendEntry) point->setName(Q(kExceededLoadLegend)), exceededInLegend = true;
+    add(point, legendEntry);
     // A light backing keeps the text readable where a grid line or a curve runs behind it.
     auto* label = new QGraphicsRectItem(c);
     auto* text = new QGraphicsSimpleTextItem(Q(marker.label), label);
-    text->setFont(Font(9, marker.kind == MarkerKind::LoadCondition));
+    text->setFont(Font(9, load));
     label->setRect(text->boundingRect().adjusted(-1, 0, 1, 0));
     label->setBrush(QColor(255, 255, 255, 235));
     label->setPen(Qt::NoPen);
