@@ -140,6 +140,9 @@ MainWindow::MainWindow(QWidget* parent)
   cancel_->setVisible(false);
   statusBar()->addWidget(status1_, 1);
   statusBar()->addWidget(status2_, 1);
+  calculated_ = new QLabel(this);
+  calculated_->setObjectName("calculationStatus");
+  statusBar()->addPermanentWidget(calculated_);
   statusBar()->addPermanentWidget(cancel_);
   connect(cancel_, &QPushButton::clicked, worker_, &CalculationWorker::Cancel);
   connect(worker_, &CalculationWorker::Status, this, &MainWindow::ShowStatus);
@@ -426,6 +429,7 @@ void MainWindow::BuildMenus() {
     });
     problems_.Clear();
     results_->Clear();
+    calculated_->clear();
     ShowFileNames();
     Refresh();
     RedrawView();
@@ -729,6 +733,7 @@ bool MainWindow::LoadInput(const QString& path) {
     AddRecentFile(path);
     StartHistory();
     results_->Clear();
+    calculated_->clear();
   }
   ShowFileNames();
   Refresh();
@@ -928,12 +933,16 @@ void MainWindow::CalculationEnded(std::shared_ptr<ProjectModel> result, Status s
   } else {
     if (status.ok()) {
       const double seconds = static_cast<double>(QDateTime::currentMSecsSinceEpoch() - calculationStart_) / 1000;
-      statusBar()->showMessage(Q(CalculationCompleteText(seconds)), 15000);
+      calculated_->setText(Q(CalculationCompleteText(seconds)));
     }
     ShowMessage(status);
   }
   // A failed run still shows what it found (the section's problem leaves no capacities).
-  if (status.message != kCalculationCancelled) results_->ShowResults(BuildResultsTable(model_));
+  if (status.message != kCalculationCancelled) {
+    if (!status.ok()) calculated_->clear();
+    results_->ShowResults(BuildResultsTable(model_));
+    resizeDocks({results_}, {std::min(results_->PreferredWidth(), width() * 2 / 3)}, Qt::Horizontal);
+  }
   emit CalculationFinished(status);
 }
 

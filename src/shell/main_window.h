@@ -156,6 +156,7 @@ class MainWindow : public QMainWindow {
   QTabWidget* tabs_ = nullptr;
   QLabel* status1_ = nullptr;
   QLabel* status2_ = nullptr;
+  QLabel* calculated_ = nullptr;  // how the last calculation ended
   QPushButton* cancel_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   CalculationWorker* worker_ = nullptr;

@@ -72,6 +72,10 @@ void ResultsPanel::ShowResults(const ResultsTable& table) {
                                : "Double-click a load for its interaction diagram");
 }
 
+int ResultsPanel::PreferredWidth() const {
+  return grid_->horizontalHeader()->length() + grid_->frameWidth() * 2 + 12;
+}
+
 void ResultsPanel::MarkOutOfDate() {
   if (table_.empty() || outOfDate_) return;
   outOfDate_ = true;

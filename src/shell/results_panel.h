@@ -24,6 +24,8 @@ class ResultsPanel : public QDockWidget {
   void Clear();
   bool OutOfDate() const { return outOfDate_; }
   const ResultsTable& Table() const { return table_; }
+  /// The width that shows every column without scrolling.
+  int PreferredWidth() const;
   /// Puts the table on the clipboard as tab-separated text.
   void CopyTable();
 
