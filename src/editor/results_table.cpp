@@ -11,7 +11,9 @@
 namespace tarnix {
 namespace {
 
-std::string WithUnit(const char* heading, const char* unit) { return std::string(heading) + " (" + unit + ")"; }
+std::string WithUnit(const char* heading, const char* unit) {
+  return std::string(heading) + " (" + unit + ")";
+}
 
 /// The slender wall's verdict replaces the section's when the wall was designed: its moment is the
 /// magnified one, its capacity the one from the effective steel area.
@@ -45,9 +47,12 @@ WallCheck CheckWall(const ProjectModel& m, int i) {
 
 const char* LoadVerdictText(LoadVerdict verdict) {
   switch (verdict) {
-    case LoadVerdict::Ok: return "OK";
-    case LoadVerdict::Exceeded: return "EXCEEDED";
-    case LoadVerdict::NoSolution: return "no solution";
+    case LoadVerdict::Ok:
+      return "OK";
+    case LoadVerdict::Exceeded:
+      return "EXCEEDED";
+    case LoadVerdict::NoSolution:
+      return "no solution";
   }
   return "";
 }
@@ -59,9 +64,10 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
   const UnitSystem units = m.unitSystem();
   const char* force = units.Label(UnitKind::Force);
   const char* momentUnit = units.Label(UnitKind::Moment);
-  const bool magnified = m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification &&
-                         !m.slenderness.outcome.empty();
-  const bool wall = m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall && !m.slenderness.outcome.empty();
+  const bool magnified =
+      m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification && !m.slenderness.outcome.empty();
+  const bool wall =
+      m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall && !m.slenderness.outcome.empty();
   const bool curvature = m.momentCurvature.ran();
 
   table.columns = {"Load",
@@ -104,7 +110,10 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
       phiMn = w.capacity;
       exceeded = exceeded || w.exceeded;
     }
-    if (magnified && k < m.slenderness.outcome.size() && IsSlenderFault(m.slenderness.outcome[k])) exceeded = true;
+    // Buckling, missing member data and excess tension fail the load even without a design moment.
+    if ((magnified || wall) && k < m.slenderness.outcome.size() && IsSlenderFault(m.slenderness.outcome[k])) {
+      exceeded = true;
+    }
 
     row.cells.push_back(design ? FormatFixed(*design / momentFactor, 1) : "");
     row.cells.push_back(found ? FormatFixed(cap.capPhi, 3) : "");
@@ -128,7 +137,8 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
       row.cells.push_back(has && k < s.deltaS.size() ? FormatFixed(s.deltaS[k], 3) : "");
     }
     if (curvature) {
-      const bool usable = k < m.momentCurvature.curves.size() && m.momentCurvature.curves[k].points.size() > 1;
+      const bool usable =
+          k < m.momentCurvature.curves.size() && m.momentCurvature.curves[k].points.size() > 1;
       if (usable) {
         const McIdealization ideal = IdealizeMomentCurvature(m, i);
         const MemberDuctilityResult d = MemberDuctility(m, ideal.phiYi, ideal.phiU);

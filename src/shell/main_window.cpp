@@ -932,7 +932,8 @@ void MainWindow::CalculationEnded(std::shared_ptr<ProjectModel> result, Status s
     statusBar()->showMessage(Q(status.message), 10000);
   } else {
     if (status.ok()) {
-      const double seconds = static_cast<double>(QDateTime::currentMSecsSinceEpoch() - calculationStart_) / 1000;
+      const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - calculationStart_;
+      const double seconds = static_cast<double>(elapsed) / 1000;
       calculated_->setText(Q(CalculationCompleteText(seconds)));
     }
     ShowMessage(status);

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QSignalSpy>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
