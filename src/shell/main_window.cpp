@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -38,6 +39,7 @@
 #include "editor/menu_actions.h"
 #include "editor/model_history.h"
 #include "editor/option_choices.h"
+#include "editor/results_table.h"
 #include "editor/view_actions.h"
 #include "editor/window_refresh.h"
 #include "model/defaults.h"
@@ -52,6 +54,7 @@
 #include "shell/help_window.h"
 #include "shell/member_properties_window.h"
 #include "shell/plot_load_window.h"
+#include "shell/results_panel.h"
 #include "shell/slenderness_parameters_window.h"
 #include "shell/view_window.h"
 #include "shell/widgets.h"
@@ -126,6 +129,9 @@ MainWindow::MainWindow(QWidget* parent)
     model_.modified = clean ? 0 : 1;
     UpdateTitle();
   });
+  results_ = new ResultsPanel(this);
+  addDockWidget(Qt::RightDockWidgetArea, results_);
+  connect(results_, &ResultsPanel::LoadActivated, this, [this](int) { ShowInteractionDiagram(); });
   BuildMenus();
   BuildTabs();
   status1_ = new QLabel(this);
@@ -134,6 +140,9 @@ MainWindow::MainWindow(QWidget* parent)
   cancel_->setVisible(false);
   statusBar()->addWidget(status1_, 1);
   statusBar()->addWidget(status2_, 1);
+  calculated_ = new QLabel(this);
+  calculated_->setObjectName("calculationStatus");
+  statusBar()->addPermanentWidget(calculated_);
   statusBar()->addPermanentWidget(cancel_);
   connect(cancel_, &QPushButton::clicked, worker_, &CalculationWorker::Cancel);
   connect(worker_, &CalculationWorker::Status, this, &MainWindow::ShowStatus);
@@ -247,6 +256,7 @@ bool MainWindow::Change(const std::function<bool()>& edit, int mergeKey) {
                                [this] { HistoryStepped(); }));
   committed_ = InputsOf(model_);
   UpdateTitle();
+  results_->MarkOutOfDate();
   return true;
 }
 
@@ -265,6 +275,7 @@ void MainWindow::StartHistory() {
 
 void MainWindow::HistoryStepped() {
   committed_ = InputsOf(model_);
+  results_->MarkOutOfDate();
   problems_.Clear();
   steppingHistory_ = true;  // a field losing focus now must not count as typing
   if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();  // show every restored value
@@ -417,6 +428,8 @@ void MainWindow::BuildMenus() {
       return true;
     });
     problems_.Clear();
+    results_->Clear();
+    calculated_->clear();
     ShowFileNames();
     Refresh();
     RedrawView();
@@ -719,6 +732,8 @@ bool MainWindow::LoadInput(const QString& path) {
   if (result.status.ok()) {
     AddRecentFile(path);
     StartHistory();
+    results_->Clear();
+    calculated_->clear();
   }
   ShowFileNames();
   Refresh();
@@ -899,6 +914,7 @@ bool MainWindow::PerformCalculations() {
   menuBar()->setEnabled(false);
   cancel_->setVisible(true);
   QApplication::setOverrideCursor(Qt::BusyCursor);
+  calculationStart_ = QDateTime::currentMSecsSinceEpoch();
   return worker_->Start(model_);
 }
 
@@ -915,7 +931,18 @@ void MainWindow::CalculationEnded(std::shared_ptr<ProjectModel> result, Status s
   if (status.message == kCalculationCancelled) {
     statusBar()->showMessage(Q(status.message), 10000);
   } else {
+    if (status.ok()) {
+      const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - calculationStart_;
+      const double seconds = static_cast<double>(elapsed) / 1000;
+      calculated_->setText(Q(CalculationCompleteText(seconds)));
+    }
     ShowMessage(status);
+  }
+  // A failed run still shows what it found (the section's problem leaves no capacities).
+  if (status.message != kCalculationCancelled) {
+    if (!status.ok()) calculated_->clear();
+    results_->ShowResults(BuildResultsTable(model_));
+    resizeDocks({results_}, {std::min(results_->PreferredWidth(), width() * 2 / 3)}, Qt::Horizontal);
   }
   emit CalculationFinished(status);
 }

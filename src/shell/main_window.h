@@ -32,6 +32,7 @@ class FileViewer;
 class HelpWindow;
 class MemberPropertiesWindow;
 class PlotLoadWindow;
+class ResultsPanel;
 class SlendernessParametersWindow;
 class ViewWindow;
 
@@ -53,6 +54,8 @@ class MainWindow : public QMainWindow {
   bool CalculationBusy() const;
   /// Undo and Redo of the changes of the project.
   QUndoStack& History() { return *undo_; }
+  /// The results dock of the last calculation.
+  ResultsPanel& Results() { return *results_; }
 
  signals:
   /// A calculation run ended with this outcome.
@@ -153,6 +156,7 @@ class MainWindow : public QMainWindow {
   QTabWidget* tabs_ = nullptr;
   QLabel* status1_ = nullptr;
   QLabel* status2_ = nullptr;
+  QLabel* calculated_ = nullptr;  // how the last calculation ended
   QPushButton* cancel_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   CalculationWorker* worker_ = nullptr;
@@ -165,6 +169,8 @@ class MainWindow : public QMainWindow {
   FileViewer* viewer_ = nullptr;
   ViewWindow* view_ = nullptr;
   PlotLoadWindow* plotLoad_ = nullptr;
+  ResultsPanel* results_ = nullptr;
+  qint64 calculationStart_ = 0;  // ms since the epoch when the running calculation started
 };
 
 }  // namespace tarnix

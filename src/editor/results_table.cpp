@@ -1,0 +1,175 @@
+// The results table of the last calculation.
+#include "editor/results_table.h"
+
+#include <cmath>
+#include <optional>
+
+#include "base/number_format.h"
+#include "curvature/idealization.h"
+#include "strength/slenderness.h"
+
+namespace tarnix {
+namespace {
+
+std::string WithUnit(const char* heading, const char* unit) {
+  return std::string(heading) + " (" + unit + ")";
+}
+
+/// The slender wall's verdict replaces the section's when the wall was designed: its moment is the
+/// magnified one, its capacity the one from the effective steel area.
+struct WallCheck {
+  std::optional<float> design;
+  float capacity = 0;
+  bool exceeded = false;
+};
+
+WallCheck CheckWall(const ProjectModel& m, int i) {
+  const SlendernessResults& s = m.slenderness;
+  const size_t k = static_cast<size_t>(i);
+  WallCheck wall;
+  if (s.wallRatioExceeded || !s.wallProblem.empty()) {
+    wall.exceeded = s.wallRatioExceeded;
+    return wall;
+  }
+  const bool stress = k < s.wallStressExceeded.size() && s.wallStressExceeded[k];
+  const bool cracking = k < s.wallCrackingGoverns.size() && s.wallCrackingGoverns[k];
+  const bool notTension = k < s.wallNotTensionControlled.size() && s.wallNotTensionControlled[k];
+  const bool moment = k < s.wallMomentExceeded.size() && s.wallMomentExceeded[k];
+  wall.exceeded = stress || cracking || notTension || moment;
+  if (k < s.phiMnAse.size()) wall.capacity = s.phiMnAse[k];
+  if (!stress && !cracking && k < s.Mc.size() && k < s.outcome.size() && HasDesignMoment(s.outcome[k])) {
+    wall.design = s.Mc[k];
+  }
+  return wall;
+}
+
+}  // namespace
+
+const char* LoadVerdictText(LoadVerdict verdict) {
+  switch (verdict) {
+    case LoadVerdict::Ok:
+      return "OK";
+    case LoadVerdict::Exceeded:
+      return "EXCEEDED";
+    case LoadVerdict::NoSolution:
+      return "no solution";
+  }
+  return "";
+}
+
+ResultsTable BuildResultsTable(const ProjectModel& m) {
+  ResultsTable table;
+  const std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
+  if (capacity.size() < 2 || m.ns < 1) return table;
+  const UnitSystem units = m.unitSystem();
+  const char* force = units.Label(UnitKind::Force);
+  const char* momentUnit = units.Label(UnitKind::Moment);
+  const bool magnified =
+      m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification && !m.slenderness.outcome.empty();
+  const bool wall =
+      m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall && !m.slenderness.outcome.empty();
+  const bool curvature = m.momentCurvature.ran();
+
+  table.columns = {"Load",
+                   WithUnit("P", force),
+                   WithUnit("Design M", momentUnit),
+                   "phi",
+                   WithUnit("phi Pn", force),
+                   WithUnit(wall ? "phi Mn (wall)" : "phi Mn", momentUnit),
+                   "M / phi Mn",
+                   "Status"};
+  table.statusColumn = 7;
+  if (magnified) {
+    table.columns.push_back("deltaNs");
+    table.columns.push_back("deltaS");
+  }
+  if (curvature) {
+    table.columns.push_back(WithUnit("phi y", units.Label(UnitKind::Curvature)));
+    table.columns.push_back(WithUnit("phi u", units.Label(UnitKind::Curvature)));
+    table.columns.push_back("Ductility");
+  }
+
+  const double forceFactor = m.ForceUnitFactor;
+  const double momentFactor = m.MomentUnitFactor;
+  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < capacity.size(); ++i) {
+    const size_t k = static_cast<size_t>(i);
+    const LoadCondition& load = m.loads[k];
+    const LoadCapacity& cap = capacity[k];
+    ResultsRow row;
+    row.load = i;
+    row.cells.push_back(std::to_string(i));
+    row.cells.push_back(FormatFixed(load.P / forceFactor, 1));
+
+    const bool found = cap.capFound != 1;
+    std::optional<float> design = DesignMoment(m, i);
+    float phiMn = cap.capMoment;
+    bool exceeded = cap.momentExceeded || cap.axialExceeded;
+    if (wall) {
+      const WallCheck w = CheckWall(m, i);
+      design = w.design;
+      phiMn = w.capacity;
+      exceeded = exceeded || w.exceeded;
+    }
+    // Buckling, missing member data and excess tension fail the load even without a design moment.
+    if ((magnified || wall) && k < m.slenderness.outcome.size() && IsSlenderFault(m.slenderness.outcome[k])) {
+      exceeded = true;
+    }
+
+    row.cells.push_back(design ? FormatFixed(*design / momentFactor, 1) : "");
+    row.cells.push_back(found ? FormatFixed(cap.capPhi, 3) : "");
+    row.cells.push_back(found ? FormatFixed(cap.capAxial / forceFactor, 1) : "");
+    row.cells.push_back(found ? FormatFixed(phiMn / momentFactor, 1) : "");
+    // A negative moment is checked by its size (the diagram is that of compression at the top).
+    row.cells.push_back(found && design && phiMn != 0 ? FormatFixed(std::fabs(*design) / phiMn, 3) : "");
+    if (exceeded) {
+      row.verdict = LoadVerdict::Exceeded;
+    } else if (!found || !design) {
+      row.verdict = LoadVerdict::NoSolution;
+    } else {
+      row.verdict = LoadVerdict::Ok;
+    }
+    row.cells.push_back(LoadVerdictText(row.verdict));
+
+    if (magnified) {
+      const SlendernessResults& s = m.slenderness;
+      const bool has = k < s.outcome.size() && s.outcome[k] == SlenderOutcome::Magnified;
+      row.cells.push_back(has && k < s.deltaNs.size() ? FormatFixed(s.deltaNs[k], 3) : "");
+      row.cells.push_back(has && k < s.deltaS.size() ? FormatFixed(s.deltaS[k], 3) : "");
+    }
+    if (curvature) {
+      const bool usable =
+          k < m.momentCurvature.curves.size() && m.momentCurvature.curves[k].points.size() > 1;
+      if (usable) {
+        const McIdealization ideal = IdealizeMomentCurvature(m, i);
+        const MemberDuctilityResult d = MemberDuctility(m, ideal.phiYi, ideal.phiU);
+        row.cells.push_back(FormatFixedExponent(ideal.phiY, 4));
+        row.cells.push_back(FormatFixedExponent(ideal.phiU, 4));
+        row.cells.push_back(m.L > 0 && d.hasDuctility ? FormatFixed(d.ductility, 1) : "");
+      } else {
+        row.cells.insert(row.cells.end(), 3, "");
+      }
+    }
+    table.rows.push_back(std::move(row));
+  }
+  return table;
+}
+
+std::string ResultsTableText(const ResultsTable& table) {
+  auto line = [](const std::vector<std::string>& cells) {
+    std::string text;
+    for (size_t c = 0; c < cells.size(); ++c) {
+      if (c > 0) text += '\t';
+      text += cells[c];
+    }
+    return text + '\n';
+  };
+  std::string text = line(table.columns);
+  for (const ResultsRow& row : table.rows) text += line(row.cells);
+  return text;
+}
+
+std::string CalculationCompleteText(double seconds) {
+  return "Calculation complete (" + FormatFixed(seconds, 1) + " s)";
+}
+
+}  // namespace tarnix

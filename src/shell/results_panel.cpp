@@ -1,0 +1,96 @@
+#include "shell/results_panel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tarnix {
+
+ResultsPanel::ResultsPanel(QWidget* parent) : QDockWidget("Results", parent) {
+  setObjectName("resultsPanel");
+  auto* body = new QWidget(this);
+  auto* layout = new QVBoxLayout(body);
+  layout->setContentsMargins(4, 4, 4, 4);
+  auto* top = new QHBoxLayout;
+  note_ = new QLabel("No calculation yet (F5 calculates)", body);
+  auto* copy = new QAction("Copy", this);
+  copy->setObjectName("copyResults");
+  copy->setToolTip("Copy the table as tab-separated text, for a spreadsheet");
+  connect(copy, &QAction::triggered, this, &ResultsPanel::CopyTable);
+  auto* copyButton = new QToolButton(body);
+  copyButton->setDefaultAction(copy);
+  top->addWidget(note_, 1);
+  top->addWidget(copyButton);
+  layout->addLayout(top);
+
+  grid_ = new QTableWidget(body);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->verticalHeader()->setVisible(false);
+  grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  grid_->addAction(copy);
+  layout->addWidget(grid_, 1);
+  connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+    if (row >= 0 && static_cast<size_t>(row) < table_.rows.size()) {
+      emit LoadActivated(table_.rows[static_cast<size_t>(row)].load);
+    }
+  });
+  setWidget(body);
+}
+
+void ResultsPanel::ShowResults(const ResultsTable& table) {
+  table_ = table;
+  outOfDate_ = false;
+  grid_->clear();
+  grid_->setColumnCount(static_cast<int>(table.columns.size()));
+  grid_->setRowCount(static_cast<int>(table.rows.size()));
+  QStringList headings;
+  for (const std::string& c : table.columns) headings << QString::fromStdString(c);
+  grid_->setHorizontalHeaderLabels(headings);
+  for (size_t r = 0; r < table.rows.size(); ++r) {
+    const ResultsRow& row = table.rows[r];
+    for (size_t c = 0; c < row.cells.size(); ++c) {
+      auto* item = new QTableWidgetItem(QString::fromStdString(row.cells[c]));
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (static_cast<int>(c) == table.statusColumn) {
+        const bool ok = row.verdict == LoadVerdict::Ok;
+        item->setBackground(ok ? QColor(198, 239, 206) : QColor(255, 199, 206));
+        item->setForeground(ok ? QColor(0, 97, 0) : QColor(156, 0, 6));
+        item->setTextAlignment(Qt::AlignCenter);
+      }
+      grid_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+    }
+  }
+  grid_->resizeColumnsToContents();
+  grid_->setEnabled(true);
+  note_->setText(table.empty() ? "The calculation gave no load capacities"
+                               : "Double-click a load for its interaction diagram");
+}
+
+int ResultsPanel::PreferredWidth() const {
+  return grid_->horizontalHeader()->length() + grid_->frameWidth() * 2 + 12;
+}
+
+void ResultsPanel::MarkOutOfDate() {
+  if (table_.empty() || outOfDate_) return;
+  outOfDate_ = true;
+  grid_->setEnabled(false);
+  note_->setText("<b>Out of date</b>: the project changed after the calculation (F5 calculates again)");
+}
+
+void ResultsPanel::Clear() {
+  ShowResults(ResultsTable());
+  note_->setText("No calculation yet (F5 calculates)");
+}
+
+void ResultsPanel::CopyTable() {
+  if (table_.columns.empty()) return;
+  QApplication::clipboard()->setText(QString::fromStdString(ResultsTableText(table_)));
+}
+
+}  // namespace tarnix

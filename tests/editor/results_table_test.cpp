@@ -1,0 +1,125 @@
+// The results table against the report of the shipped examples.
+#include "editor/results_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/input_file.h"
+#include "editor/menu_actions.h"
+#include "run/calculation_run.h"
+
+namespace tarnix {
+namespace {
+
+ProjectModel Calculated(const std::string& example) {
+  ProjectModel m;
+  ResetProject(m);
+  EXPECT_TRUE(LoadInputFile(m, std::string(TARNIX_EXAMPLES_DIR) + "/" + example).ok());
+  RunAnalyses(m);
+  return m;
+}
+
+// The values are those the report prints for the example ("For Axial load", "Reduction factor",
+// "Moment capacity", "Magnified moment" or "Moment demand"); the ratio is design moment / phi Mn by hand.
+struct RowCase {
+  const char* example;
+  int load;
+  const char* P;
+  const char* design;
+  const char* phi;
+  const char* phiPn;
+  const char* phiMn;
+  const char* ratio;
+  const char* status;
+};
+
+class ResultsTableRows : public ::testing::TestWithParam<RowCase> {};
+
+TEST_P(ResultsTableRows, ShowsTheReportValues) {
+  const RowCase& c = GetParam();
+  const ResultsTable t = BuildResultsTable(Calculated(c.example));
+  ASSERT_GE(t.rows.size(), static_cast<size_t>(c.load));
+  const std::vector<std::string>& cells = t.rows[static_cast<size_t>(c.load - 1)].cells;
+  ASSERT_GE(cells.size(), 8u);
+  EXPECT_EQ(cells[0], std::to_string(c.load));
+  EXPECT_EQ(cells[1], c.P);
+  EXPECT_EQ(cells[2], c.design);
+  EXPECT_EQ(cells[3], c.phi);
+  EXPECT_EQ(cells[4], c.phiPn);
+  EXPECT_EQ(cells[5], c.phiMn);
+  EXPECT_EQ(cells[6], c.ratio);
+  EXPECT_EQ(cells[static_cast<size_t>(t.statusColumn)], c.status);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Examples, ResultsTableRows, ::testing::Values(
+    RowCase{"rect_column.in", 1, "450.0", "162.3", "0.650", "450.0", "496.2", "0.327", "OK"},
+    RowCase{"rect_column.in", 2, "800.0", "84.9", "0.650", "800.0", "393.3", "0.216", "OK"},
+    RowCase{"rect_column.in", 3, "200.0", "242.7", "0.900", "200.0", "578.2", "0.420", "OK"},
+    RowCase{"circular_spiral.in", 1, "3000.0", "500.0", "0.750", "3000.0", "1298.4", "0.385", "OK"},
+    RowCase{"circular_spiral.in", 3, "1500.0", "650.0", "0.774", "1500.0", "1073.7", "0.605", "OK"},
+    RowCase{"composite_encased.in", 2, "600.0", "450.0", "0.650", "600.0", "840.5", "0.535", "OK"}));
+// clang-format on
+
+// A moment of 2000 kN-m on load 3 of the spiral column, whose capacity at 1500 kN is 1073.7 kN-m:
+// 2000 / 1073.7 = 1.863, beyond the 1 % the check allows.
+TEST(ResultsTable, ExceededLoadIsMarked) {
+  ProjectModel m = Calculated("circular_spiral.in");
+  m.loads[3].M = static_cast<float>(2000 * m.MomentUnitFactor);
+  RunAnalyses(m);
+  const ResultsTable t = BuildResultsTable(m);
+  ASSERT_EQ(t.rows.size(), 3u);
+  EXPECT_EQ(t.rows[2].verdict, LoadVerdict::Exceeded);
+  EXPECT_EQ(t.rows[2].cells[6], "1.863");
+  EXPECT_EQ(t.rows[2].cells[7], "EXCEEDED");
+  EXPECT_EQ(t.rows[0].verdict, LoadVerdict::Ok);
+}
+
+// The slender wall of the report tests: load 1 has its magnified moment 2.4 k-ft against 5.8 k-ft from the
+// effective steel area; load 3 exceeds the axial stress limit, load 4 the critical buckling load.
+TEST(ResultsTable, SlenderWallVerdicts) {
+  ProjectModel m;
+  ResetProject(m);
+  ASSERT_TRUE(LoadInputFile(m, std::string(TARNIX_TESTS_DIR) + "/report/golden/slender_wall.in").ok());
+  RunAnalyses(m);
+  const ResultsTable t = BuildResultsTable(m);
+  ASSERT_EQ(t.rows.size(), 4u);
+  EXPECT_EQ(t.rows[0].cells[2], "2.4");
+  EXPECT_EQ(t.rows[0].cells[5], "5.8");
+  EXPECT_EQ(t.rows[0].verdict, LoadVerdict::Ok);
+  EXPECT_EQ(t.rows[2].verdict, LoadVerdict::Exceeded);
+  EXPECT_EQ(t.rows[3].verdict, LoadVerdict::Exceeded);
+}
+
+// The sway column shows its magnifiers (report: non-sway 1.000, sway 1.057 for load 1); the spiral column's
+// moment-curvature results their curvatures (report: 4.4116E-06 and 8.9341E-05 per mm for load 1).
+TEST(ResultsTable, MagnifiersAndCurvaturesAndClipboardText) {
+  const ResultsTable sway = BuildResultsTable(Calculated("rect_column.in"));
+  ASSERT_EQ(sway.columns.size(), 10u);
+  EXPECT_EQ(sway.columns[1], "P (kip)");
+  EXPECT_EQ(sway.columns[2], "Design M (k-ft)");
+  EXPECT_EQ(sway.rows[0].cells[8], "1.000");
+  EXPECT_EQ(sway.rows[0].cells[9], "1.057");
+  const std::string text = ResultsTableText(sway);
+  EXPECT_EQ(text.substr(0, text.find('\n')),
+            "Load\tP (kip)\tDesign M (k-ft)\tphi\tphi Pn (kip)\tphi Mn (k-ft)\tM / phi Mn\tStatus"
+            "\tdeltaNs\tdeltaS");
+  EXPECT_NE(text.find("\n1\t450.0\t162.3\t0.650\t450.0\t496.2\t0.327\tOK\t1.000\t1.057\n"),
+            std::string::npos);
+
+  ProjectModel spiral = Calculated("circular_spiral.in");
+  spiral.PerformMomentCurvature = 1;
+  RunAnalyses(spiral);
+  const ResultsTable mc = BuildResultsTable(spiral);
+  ASSERT_EQ(mc.columns.size(), 11u);
+  EXPECT_EQ(mc.columns[1], "P (kN)");
+  EXPECT_EQ(mc.columns[8], "phi y (1/mm)");
+  EXPECT_EQ(mc.rows[0].cells[8], "4.4116E-06");
+  EXPECT_EQ(mc.rows[0].cells[9], "8.9341E-05");
+
+  EXPECT_TRUE(BuildResultsTable(ProjectModel()).empty());  // nothing calculated
+}
+
+}  // namespace
+}  // namespace tarnix
