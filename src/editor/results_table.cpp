@@ -6,6 +6,7 @@
 
 #include "base/number_format.h"
 #include "curvature/idealization.h"
+#include "strength/section_analysis.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -15,27 +16,20 @@ std::string WithUnit(const char* heading, const char* unit) {
   return std::string(heading) + " (" + unit + ")";
 }
 
-/// The slender wall's verdict replaces the section's when the wall was designed: its moment is the
-/// magnified one, its capacity the one from the effective steel area.
+/// What a designed slender wall shows instead of the section's values: its magnified moment and the
+/// capacity from the effective steel area.
 struct WallCheck {
   std::optional<float> design;
   float capacity = 0;
-  bool exceeded = false;
 };
 
 WallCheck CheckWall(const ProjectModel& m, int i) {
   const SlendernessResults& s = m.slenderness;
   const size_t k = static_cast<size_t>(i);
   WallCheck wall;
-  if (s.wallRatioExceeded || !s.wallProblem.empty()) {
-    wall.exceeded = s.wallRatioExceeded;
-    return wall;
-  }
+  if (s.wallRatioExceeded || !s.wallProblem.empty()) return wall;
   const bool stress = k < s.wallStressExceeded.size() && s.wallStressExceeded[k];
   const bool cracking = k < s.wallCrackingGoverns.size() && s.wallCrackingGoverns[k];
-  const bool notTension = k < s.wallNotTensionControlled.size() && s.wallNotTensionControlled[k];
-  const bool moment = k < s.wallMomentExceeded.size() && s.wallMomentExceeded[k];
-  wall.exceeded = stress || cracking || notTension || moment;
   if (k < s.phiMnAse.size()) wall.capacity = s.phiMnAse[k];
   if (!stress && !cracking && k < s.Mc.size() && k < s.outcome.size() && HasDesignMoment(s.outcome[k])) {
     wall.design = s.Mc[k];
@@ -103,17 +97,12 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
     const bool found = cap.capFound != 1;
     std::optional<float> design = DesignMoment(m, i);
     float phiMn = cap.capMoment;
-    bool exceeded = cap.momentExceeded || cap.axialExceeded;
     if (wall) {
       const WallCheck w = CheckWall(m, i);
       design = w.design;
       phiMn = w.capacity;
-      exceeded = exceeded || w.exceeded;
     }
-    // Buckling, missing member data and excess tension fail the load even without a design moment.
-    if ((magnified || wall) && k < m.slenderness.outcome.size() && IsSlenderFault(m.slenderness.outcome[k])) {
-      exceeded = true;
-    }
+    const bool exceeded = LoadBeyondCapacity(m, i);
 
     row.cells.push_back(design ? FormatFixed(*design / momentFactor, 1) : "");
     row.cells.push_back(found ? FormatFixed(cap.capPhi, 3) : "");

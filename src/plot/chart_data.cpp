@@ -9,7 +9,6 @@
 #include "base/number_format.h"
 #include "section/section_properties.h"
 #include "strength/section_analysis.h"
-#include "strength/slender_wall.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -37,17 +36,6 @@ std::string Value(const char* name, double v, const char* unit) {
 std::string SlenderMessageOf(const ProjectModel& m, int i) {
   const auto& outcome = m.slenderness.outcome;
   return static_cast<size_t>(i) < outcome.size() ? SlenderOutcomeText(outcome[static_cast<size_t>(i)]) : "";
-}
-
-// The verdicts of the run for a load with a capacity point: its capacity exceeded, the critical buckling load
-// reached, or a slender wall's moment capacity exceeded.
-bool LoadBeyondCapacity(const ProjectModel& m, int i) {
-  const LoadCapacity& cap = m.interactionDiagram.capacity[static_cast<size_t>(i)];
-  const std::vector<SlenderOutcome>& outcome = m.slenderness.outcome;
-  const bool buckling = m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification &&
-                        static_cast<size_t>(i) < outcome.size() &&
-                        outcome[static_cast<size_t>(i)] == SlenderOutcome::Buckling;
-  return cap.momentExceeded || cap.axialExceeded || buckling || WallMomentExceeded(m, i);
 }
 
 bool Finite(PlotPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }

@@ -128,4 +128,19 @@ void JudgeLoadConditions(ProjectModel& m) {
   }
 }
 
+bool LoadBeyondCapacity(const ProjectModel& m, int i) {
+  const size_t k = static_cast<size_t>(i);
+  const LoadCapacity& cap = m.interactionDiagram.capacity[k];
+  if (cap.momentExceeded || cap.axialExceeded) return true;
+  const SlendernessResults& s = m.slenderness;
+  const bool magnified = m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification;
+  const bool wall = m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall;
+  if ((magnified || wall) && k < s.outcome.size() && IsSlenderFault(s.outcome[k])) return true;
+  if (!wall || !s.wallProblem.empty()) return false;
+  if (s.wallRatioExceeded) return true;
+  const auto set = [k](const std::vector<bool>& flags) { return k < flags.size() && flags[k]; };
+  return set(s.wallStressExceeded) || set(s.wallCrackingGoverns) || set(s.wallNotTensionControlled) ||
+         set(s.wallMomentExceeded);
+}
+
 }  // namespace tarnix

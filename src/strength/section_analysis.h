@@ -33,6 +33,13 @@ void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k,
 /// phi Mn; a load without moment against phi Pn. Needs the capacities and the slenderness results of the run.
 void JudgeLoadConditions(ProjectModel& m);
 
+/// Load condition i, which has a capacity point, fails a check of the run: its moment or axial capacity is
+/// exceeded; with slenderness effects it reaches the critical buckling load, has no usable member data or
+/// exceeds the tension capacity of the reinforcement; a slender wall exceeds its reinforcing ratio, axial
+/// stress, cracking-moment, tension-control or moment limit. The window's results and charts read this one
+/// verdict.
+bool LoadBeyondCapacity(const ProjectModel& m, int i);
+
 /// A moment demand above the factored capacity by more than 1 % (ratio compared in single precision); a
 /// negative demand is compared by its size. Any demand exceeds a capacity of 0: a load that only the
 /// maximum tension point reaches lies beyond the section's tension strength, with no moment left.
