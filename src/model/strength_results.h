@@ -20,6 +20,12 @@ struct LoadCapacity {
   bool momentExceeded = false;
   /// A load without moment lies beyond its factored axial capacity phi Pn.
   bool axialExceeded = false;
+  /// The load as the last calculation checked it: its axial force and its design moment (the initial
+  /// moment, or the magnified one when the slenderness analysis gives one). `checked` stays false for a
+  /// diagram computed only to be viewed, where the loads sit at their initial moments.
+  bool checked = false;
+  float checkedAxial = 0;
+  float checkedMoment = 0;
 };
 
 /// Result block of ComputeInteractionDiagram. Arrays are indexed by point number 1..idCount (slot 0 and

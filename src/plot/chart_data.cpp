@@ -244,33 +244,46 @@ Chart InteractionChart(const ProjectModel& m) {
                       "\nc = " + FormatPlain(d.idDepth[K]) + " " + u.length + "\n" +
                       Value("Pn", at.y, u.force) + "\n" + Value("Mn", at.x, u.moment) +
                       "\nphi = " + FormatPlain(DesignCurvePhi(m, s.point));
-    chart.markers.push_back({MarkerKind::SpecialPoint, at, s.name, tip});
+    chart.markers.push_back({MarkerKind::SpecialPoint, at, s.name, tip, {}});
   }
 
+  // The loads sit where the last calculation checked them; a diagram computed only to be viewed has
+  // no verdicts yet, and its loads sit at their initial moments.
+  std::vector<std::string> legends;  // the legend entries already named
+  const auto legendOnce = [&legends](const char* entry) {
+    if (std::find(legends.begin(), legends.end(), entry) != legends.end()) return std::string();
+    legends.push_back(entry);
+    return std::string(entry);
+  };
   for (int i = 1; i <= ListSize(m.ns); ++i) {
-    const LoadCondition& load = m.loads[static_cast<size_t>(i)];
-    const std::optional<float> designMoment = DesignMoment(m, i);
-    const float moment = designMoment ? *designMoment : load.M;
-    const PlotPoint at{std::abs(moment) / M, load.P / F};
+    const size_t k = static_cast<size_t>(i);
+    const LoadCondition& load = m.loads[k];
+    const LoadCapacity* cap = k < d.capacity.size() ? &d.capacity[k] : nullptr;
+    const bool checked = cap != nullptr && cap->checked;
+    const float moment = checked ? cap->checkedMoment : load.M;
+    const PlotPoint at{std::abs(moment) / M, (checked ? cap->checkedAxial : load.P) / F};
     if (!Finite(at)) continue;
-    std::string tip = "Load condition " + std::to_string(i) + "\n" + Value("P", at.y, u.force) + "\n" +
-                      Value("M", load.M / M, u.moment);
-    if (designMoment && *designMoment != load.M)
-      tip += "\n" + Value("Design moment", *designMoment / M, u.moment);
-    if (!designMoment) tip += "\nNo design moment: " + SlenderMessageOf(m, i);
-    const bool solved =
-        static_cast<size_t>(i) < d.capacity.size() && d.capacity[static_cast<size_t>(i)].capFound == 0;
+    std::string tip = "Load condition " + std::to_string(i) + "\n" + Value("P", at.y, u.force) + "\n";
+    if (!checked) {
+      tip += Value("Initial moment", load.M / M, u.moment) + "\nNot checked: no calculation yet";
+      chart.markers.push_back(
+          {MarkerKind::LoadCondition, at, std::to_string(i), tip, legendOnce(kInitialMomentLoadLegend)});
+      continue;
+    }
+    tip += Value("Design moment", moment / M, u.moment);
+    if (!DesignMoment(m, i)) tip += "\nNo design moment: " + SlenderMessageOf(m, i);
+    const bool solved = cap->capFound == 0;
     if (solved) {
-      const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
-      tip += "\n" + Value("phiPn", cap.capAxial / F, u.force) + "\n" +
-             Value("phiMn", cap.capMoment / M, u.moment) + "\nphi = " + FormatPlain(cap.capPhi);
+      tip += "\n" + Value("phiPn", cap->capAxial / F, u.force) + "\n" +
+             Value("phiMn", cap->capMoment / M, u.moment) + "\nphi = " + FormatPlain(cap->capPhi);
     } else {
       tip += "\nNo capacity found on the diagram";
     }
     const bool exceeded = !solved || LoadBeyondCapacity(m, i);
     if (exceeded) tip += "\nBeyond its capacity";
-    chart.markers.push_back(
-        {exceeded ? MarkerKind::ExceededLoad : MarkerKind::LoadCondition, at, std::to_string(i), tip});
+    chart.markers.push_back({exceeded ? MarkerKind::ExceededLoad : MarkerKind::LoadCondition, at,
+                             std::to_string(i), tip,
+                             legendOnce(exceeded ? kExceededLoadLegend : kDesignMomentLoadLegend)});
   }
   FitAxes(chart);
   return chart;
@@ -311,7 +324,7 @@ Chart MomentCurvatureChart(const ProjectModel& m, int load) {
                             Value("Moment", at.y, u.moment) +
                             "\nTop strain = " + FormatPlain(points[j].strain) +
                             "\nc = " + FormatPlain(points[j].depth) + " " + u.length;
-    chart.markers.push_back({MarkerKind::Event, at, ideal.labels[j], tip});
+    chart.markers.push_back({MarkerKind::Event, at, ideal.labels[j], tip, {}});
   }
   FitAxes(chart);
   return chart;

@@ -36,8 +36,12 @@ enum class MarkerKind {
   Event,          ///< an event of a moment-curvature curve (first yield, spalling, failure ...)
 };
 
-/// The legend entry of the loads beyond their capacity.
+/// The legend entries of the load conditions on the interaction diagram: checked by the last calculation
+/// at their design moments (within or beyond their capacity), or, on a diagram computed only to be viewed,
+/// placed at their initial moments without a verdict.
 constexpr const char* kExceededLoadLegend = "Load beyond its capacity";
+constexpr const char* kDesignMomentLoadLegend = "Loads at design moments";
+constexpr const char* kInitialMomentLoadLegend = "Loads at initial moments";
 
 /// A labelled point with the values shown when the pointer rests on it.
 struct ChartMarker {
@@ -45,6 +49,7 @@ struct ChartMarker {
   PlotPoint at;
   std::string label;  ///< drawn beside the point
   std::string tip;    ///< hover text, one value per line
+  std::string legend;  ///< the legend entry this marker names (the first of its kind), empty for none
 };
 
 /// A tick of an axis and its label.

@@ -120,9 +120,10 @@ std::string Axes(const ChartMap& map) {
 std::string Legend(const ChartMap& map) {
   const Chart& c = map.chart;
   std::string svg = "<g font-size=\"12\">\n";
-  const bool exceeded = std::any_of(c.markers.begin(), c.markers.end(),
-                                    [](const ChartMarker& m) { return m.kind == MarkerKind::ExceededLoad; });
-  const double rows = static_cast<double>(c.series.size()) + (exceeded ? 1 : 0);
+  std::vector<const ChartMarker*> named;  // the markers that name a legend entry
+  for (const ChartMarker& m : c.markers)
+    if (!m.legend.empty()) named.push_back(&m);
+  const double rows = static_cast<double>(c.series.size() + named.size());
   const double boxHeight = 20.0 * rows + 6;
   double y = c.legend == LegendPlace::TopRight ? map.f.top + 18 : map.f.top + map.Height() - boxHeight - 4;
   const double x = map.f.left + map.Width() - 230;
@@ -136,9 +137,10 @@ std::string Legend(const ChartMap& map) {
     svg += Text(x + 36, y, s.name);
     y += 20;
   }
-  if (exceeded) {
-    svg += MarkerSymbol(MarkerKind::ExceededLoad, x + 14, y - 4, MarkerColour(MarkerKind::ExceededLoad));
-    svg += Text(x + 36, y, kExceededLoadLegend);
+  for (const ChartMarker* m : named) {
+    svg += MarkerSymbol(m->kind, x + 14, y - 4, MarkerColour(m->kind));
+    svg += Text(x + 36, y, m->legend);
+    y += 20;
   }
   return svg + "</g>\n";
 }

@@ -236,7 +236,6 @@ void ChartView::Plot() {
     add(line, true);
   }
 
-  bool exceededInLegend = false;
   for (const ChartMarker& marker : chart_.markers) {
     const bool load = marker.kind == MarkerKind::LoadCondition || marker.kind == MarkerKind::ExceededLoad;
     auto* point = new QScatterSeries;
@@ -253,10 +252,8 @@ void ChartView::Plot() {
         QToolTip::hideText();
       }
     });
-    // The first load beyond its capacity names the red diamond in the legend.
-    const bool legendEntry = marker.kind == MarkerKind::ExceededLoad && !exceededInLegend;
-    if (legendEntry) point->setName(Q(kExceededLoadLegend)), exceededInLegend = true;
-    add(point, legendEntry);
+    point->setName(Q(marker.legend));
+    add(point, !marker.legend.empty());
     // A light backing keeps the text readable where a grid line or a curve runs behind it.
     auto* label = new QGraphicsRectItem(c);
     auto* text = new QGraphicsSimpleTextItem(Q(marker.label), label);

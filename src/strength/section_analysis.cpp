@@ -120,8 +120,11 @@ void JudgeLoadConditions(ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < capacity.size(); ++i) {
     LoadCapacity& cap = capacity[static_cast<size_t>(i)];
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
-    if (cap.capFound == 1) continue;
     const std::optional<float> design = DesignMoment(m, i);
+    cap.checked = true;
+    cap.checkedAxial = load.P;
+    cap.checkedMoment = design ? *design : load.M;
+    if (cap.capFound == 1) continue;
     cap.momentExceeded = MomentCapacityExceeded(load.M, cap.capMoment) ||
                          (design && MomentCapacityExceeded(*design, cap.capMoment));
     cap.axialExceeded = AxialCapacityExceeded(load, cap);

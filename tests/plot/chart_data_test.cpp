@@ -106,6 +106,33 @@ TEST(InteractionChart, DrawsEveryPointOfTheNominalAndDesignCurvesInDisplayedUnit
   EXPECT_EQ(chart.markers.size(), 4u + static_cast<size_t>(loads));
 }
 
+TEST(InteractionChart, LoadsStayWhereTheLastCalculationCheckedThem) {
+  ProjectModel m = Golden("sway_column");
+  const auto legends = [](const Chart& chart) {
+    std::vector<std::string> named;
+    for (const ChartMarker& marker : chart.markers)
+      if (!marker.legend.empty()) named.push_back(marker.legend);
+    return named;
+  };
+  const PlotPoint checked = FindMarker(InteractionChart(m), "1")->at;
+  EXPECT_EQ(legends(InteractionChart(m)),
+            (std::vector<std::string>{kDesignMomentLoadLegend, kExceededLoadLegend}));
+
+  // A load typed after the calculation stays at the point that was checked until the next one.
+  m.loads[1].M *= 3;
+  m.loads[1].P *= 2;
+  EXPECT_DOUBLE_EQ(FindMarker(InteractionChart(m), "1")->at.x, checked.x);
+  EXPECT_DOUBLE_EQ(FindMarker(InteractionChart(m), "1")->at.y, checked.y);
+
+  // A diagram computed only to be viewed has no verdicts: the loads sit at their initial moments.
+  ComputeInteractionDiagram(m);
+  const Chart viewed = InteractionChart(m);
+  EXPECT_EQ(legends(viewed), std::vector<std::string>{kInitialMomentLoadLegend});
+  EXPECT_NEAR(FindMarker(viewed, "1")->at.x, std::abs(m.loads[1].M) / 12000.0, 1e-6);
+  EXPECT_NEAR(FindMarker(viewed, "1")->at.y, m.loads[1].P / 1000.0, 1e-6);
+  for (const ChartMarker& marker : viewed.markers) EXPECT_NE(marker.kind, MarkerKind::ExceededLoad);
+}
+
 TEST(InteractionChart, DesignFactorIsTheFactorOfALoadOnTheDesignCurve) {
   // Outside ACI 318 the factor grows from phiC at the axial limit to phiT at no axial load; a load
   // P = phi Pn on the curve gives phi = phiT / (1 + (phiT - phiC) Pn / limit), at least phiC.
@@ -249,7 +276,7 @@ TEST(ChartCsv, EverySeriesPointAndMarkerOneRowQuotedWhereNeeded) {
   chart.x = {"MOMENT", "k-ft", 0, 1, {}};
   chart.y = {"AXIAL LOAD", "kip", 0, 1, {}};
   chart.series.push_back({"Nominal, strength", SeriesStyle::Solid, 0, {{0, -600.5}, {490.25, 0}}});
-  chart.markers.push_back({MarkerKind::LoadCondition, {162, 450}, "1", "tip"});
+  chart.markers.push_back({MarkerKind::LoadCondition, {162, 450}, "1", "tip", {}});
   EXPECT_EQ(ChartCsv(chart),
             "series,MOMENT (k-ft),AXIAL LOAD (kip)\n"
             "\"Nominal, strength\",0,-600.5\n"
