@@ -37,8 +37,9 @@ void SectionPreview::Redraw() {
   SectionDrawing drawing = DrawSection(model_);
   MarkCurrentRecords(model_, tab_, drawing);
   view_->ShowDrawing(drawing);
-  // "Plot complete" says nothing while typing; the warning about complex shapes does.
-  note_->setText(drawing.Drawable() && drawing.exact ? QString() : QString::fromStdString(drawing.status));
+  // "Plot complete" says nothing while typing, and the view itself says why nothing is drawn; the warning
+  // about complex shapes is worth a line under the drawing.
+  note_->setText(drawing.Drawable() && !drawing.exact ? QString::fromStdString(drawing.status) : QString());
   note_->setVisible(!note_->text().isEmpty());
 }
 
