@@ -39,8 +39,10 @@ struct Box {
   }
 };
 
-DrawShape Rectangle(ShapeRole role, double top, double width, double depth) {
+DrawShape Rectangle(ShapeRole role, double top, double width, double depth, RecordKind source, int record) {
   DrawShape s;
+  s.source = source;
+  s.record = record;
   s.kind = ShapeKind::Rectangle;
   s.role = role;
   s.x = -width / 2;
@@ -50,8 +52,10 @@ DrawShape Rectangle(ShapeRole role, double top, double width, double depth) {
   return s;
 }
 
-DrawShape Circle(ShapeRole role, double x, double y, double r) {
+DrawShape Circle(ShapeRole role, double x, double y, double r, RecordKind source, int record) {
   DrawShape s;
+  s.source = source;
+  s.record = record;
   s.kind = ShapeKind::Circle;
   s.role = role;
   s.x = x;
@@ -82,6 +86,19 @@ Face ConcreteFace(const ProjectModel& m, double depth) {
     face.top = std::min(face.top, static_cast<double>(c.Yc - c.Rc));
   }
   return face;
+}
+
+// A shape that can be drawn: finite, with a positive size. A record just added reads 0 everywhere, and
+// half-typed values may be negative; such records have nothing to show yet.
+bool Drawn(const DrawShape& s) {
+  const bool finite = std::isfinite(s.x) && std::isfinite(s.y) && std::isfinite(s.w) && std::isfinite(s.h) &&
+                      std::isfinite(s.r) && std::isfinite(s.t);
+  switch (s.kind) {
+    case ShapeKind::Rectangle: return finite && s.w > 0 && s.h > 0;
+    case ShapeKind::Circle: return finite && (s.r > 0 || s.role == ShapeRole::Bar);
+    case ShapeKind::Ring: return finite && s.r > 0 && s.t > 0;
+  }
+  return false;
 }
 
 bool IsVertical(const ReinforcingLine& line) {
@@ -165,7 +182,9 @@ SectionDrawing DrawSection(const ProjectModel& m) {
   Box outline;  // concrete and steel: what the dimensions measure
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = At(m.rects, i);
-    const DrawShape s = Rectangle(r.rsign < 0 ? ShapeRole::Hole : ShapeRole::Concrete, r.Yt, r.W, r.D);
+    const DrawShape s =
+        Rectangle(r.rsign < 0 ? ShapeRole::Hole : ShapeRole::Concrete, r.Yt, r.W, r.D, RecordKind::ConcreteRect, i);
+    if (!Drawn(s)) continue;
     if (r.rsign < 0) {
       holes.push_back(s);
       continue;
@@ -175,7 +194,9 @@ SectionDrawing DrawSection(const ProjectModel& m) {
   }
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = At(m.circles, i);
-    const DrawShape s = Circle(c.csign < 0 ? ShapeRole::Hole : ShapeRole::Concrete, 0, c.Yc, c.Rc);
+    const DrawShape s =
+        Circle(c.csign < 0 ? ShapeRole::Hole : ShapeRole::Concrete, 0, c.Yc, c.Rc, RecordKind::ConcreteCircle, i);
+    if (!Drawn(s)) continue;
     if (c.csign < 0) {
       holes.push_back(s);
       continue;
@@ -188,14 +209,17 @@ SectionDrawing DrawSection(const ProjectModel& m) {
 
   for (int i = 1; i <= ListSize(m.nb); ++i) {
     const SteelRect& b = At(m.steelRects, i);
-    drawing.shapes.push_back(Rectangle(ShapeRole::Steel, b.Ytb, b.Wb, b.Db));
-    outline.Add(drawing.shapes.back());
+    const DrawShape s = Rectangle(ShapeRole::Steel, b.Ytb, b.Wb, b.Db, RecordKind::SteelRect, i);
+    if (!Drawn(s)) continue;
+    drawing.shapes.push_back(s);
+    outline.Add(s);
   }
   for (int i = 1; i <= ListSize(m.np); ++i) {
     const SteelPipe& p = At(m.pipes, i);
-    DrawShape s = Circle(ShapeRole::Pipe, 0, p.Ycp, p.Rcp);
+    DrawShape s = Circle(ShapeRole::Pipe, 0, p.Ycp, p.Rcp, RecordKind::SteelPipe, i);
     s.kind = ShapeKind::Ring;
     s.t = p.tp;
+    if (!Drawn(s)) continue;
     drawing.shapes.push_back(s);
     outline.Add(s);
   }
@@ -215,8 +239,9 @@ SectionDrawing DrawSection(const ProjectModel& m) {
     std::vector<double> x = LineBarOffsets(line);
     if (IsVertical(line)) std::fill(x.begin(), x.end(), verticalLines++ % 2 == 0 ? -side : side);
     for (int j = 1; j <= line.Nbl; ++j) {
-      bars.push_back(
-          Circle(ShapeRole::Bar, x[static_cast<size_t>(j - 1)], LineBarDepth(line, j), barRadius(line.Abl)));
+      const DrawShape bar = Circle(ShapeRole::Bar, x[static_cast<size_t>(j - 1)], LineBarDepth(line, j),
+                                   barRadius(line.Abl), RecordKind::ReinforcingLine, i);
+      if (Drawn(bar)) bars.push_back(bar);
     }
   }
   for (int i = 1; i <= ListSize(m.na); ++i) {
@@ -225,8 +250,9 @@ SectionDrawing DrawSection(const ProjectModel& m) {
     for (int j = 1; j <= arc.Nba; ++j) {
       const double angle =
           arc.Nba < 2 ? arc.Abeg : arc.Abeg + static_cast<double>(arc.Atot) * (j - 1) / (arc.Nba - 1);
-      bars.push_back(Circle(ShapeRole::Bar, arc.R0 * std::cos(angle * kDegrees), ArcBarDepth(arc, j),
-                            barRadius(arc.Aba)));
+      const DrawShape bar = Circle(ShapeRole::Bar, arc.R0 * std::cos(angle * kDegrees), ArcBarDepth(arc, j),
+                                   barRadius(arc.Aba), RecordKind::ReinforcingArc, i);
+      if (Drawn(bar)) bars.push_back(bar);
     }
   }
   drawing.shapes.insert(drawing.shapes.end(), bars.begin(), bars.end());
@@ -240,7 +266,7 @@ SectionDrawing DrawSection(const ProjectModel& m) {
     return drawing;
   }
 
-  const char* unit = m.unitSystem().IsMetric() ? "mm" : "in";
+  const char* unit = m.unitSystem().Label(UnitKind::Length);
   const Box& measured = outline.empty ? all : outline;
   const double gap = 0.08 * std::max(all.right - all.left, all.bottom - all.top);
   const double dimTop = all.top - gap, dimLeft = all.left - gap;

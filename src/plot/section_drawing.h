@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace tarnix {
+#include "model/project_model.h"
 
-struct ProjectModel;
+namespace tarnix {
 
 enum class ShapeRole {
   Concrete,  ///< an added concrete rectangle or circle
@@ -22,10 +22,15 @@ enum class ShapeKind { Rectangle, Circle, Ring };
 
 /// One primitive. Rectangle: top-left corner (x, y) and size w by h. Circle: centre (x, y) and radius r.
 /// Ring: centre (x, y), mid-thickness radius r and wall thickness t.
+/// `source` and `record` name the record the shape comes from (a bar: its line or arc); `highlighted`
+/// marks the shapes of the record being edited.
 struct DrawShape {
   ShapeKind kind = ShapeKind::Rectangle;
   ShapeRole role = ShapeRole::Concrete;
   double x = 0, y = 0, w = 0, h = 0, r = 0, t = 0;
+  RecordKind source = RecordKind::ConcreteRect;
+  int record = 0;
+  bool highlighted = false;
 };
 
 /// A dimension line from (x1, y1) to (x2, y2) with its text, drawn outside the section.
@@ -55,7 +60,8 @@ constexpr const char* kComplexShapes = "Plots for complex shapes may not represe
 /// lines stand alternately left and right in line with the outermost bars of the other lines (without
 /// other lines, at the concrete face less the cover of the topmost bar). Subtracted concrete, more than one
 /// pipe and lines that are not horizontal make the drawing inexact. Bars with a non-positive area are drawn
-/// as points of a minimum size.
+/// as points of a minimum size. Records without a size yet (a blank record, a negative width) or with a
+/// position beyond any number are left out, so a section being typed draws what it already has.
 SectionDrawing DrawSection(const ProjectModel& m);
 
 /// The primitives as CSV: header "role,kind,x,y,w,h,r,t" and one row per shape, in length units.

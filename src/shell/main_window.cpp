@@ -55,6 +55,7 @@
 #include "shell/member_properties_window.h"
 #include "shell/plot_load_window.h"
 #include "shell/results_panel.h"
+#include "shell/section_preview.h"
 #include "shell/slenderness_parameters_window.h"
 #include "shell/view_window.h"
 #include "shell/widgets.h"
@@ -132,8 +133,12 @@ MainWindow::MainWindow(QWidget* parent)
   results_ = new ResultsPanel(this);
   addDockWidget(Qt::RightDockWidgetArea, results_);
   connect(results_, &ResultsPanel::LoadActivated, this, [this](int) { ShowInteractionDiagram(); });
+  preview_ = new SectionPreview(model_, this);
+  addDockWidget(Qt::RightDockWidgetArea, preview_);  // below the results
+  OnRefresh([this] { preview_->Redraw(); });          // a loaded file, a new count, Undo, Next, Previous
   BuildMenus();
   BuildTabs();
+  connect(tabs_, &QTabWidget::currentChanged, preview_, [this](int i) { preview_->SetTab(MainTabs()[i]); });
   status1_ = new QLabel(this);
   status2_ = new QLabel(this);
   cancel_ = new QPushButton("Cancel", this);
@@ -257,6 +262,7 @@ bool MainWindow::Change(const std::function<bool()>& edit, int mergeKey) {
   committed_ = InputsOf(model_);
   UpdateTitle();
   results_->MarkOutOfDate();
+  preview_->Redraw();  // a typed value
   return true;
 }
 

@@ -33,6 +33,7 @@ class HelpWindow;
 class MemberPropertiesWindow;
 class PlotLoadWindow;
 class ResultsPanel;
+class SectionPreview;
 class SlendernessParametersWindow;
 class ViewWindow;
 
@@ -170,6 +171,7 @@ class MainWindow : public QMainWindow {
   ViewWindow* view_ = nullptr;
   PlotLoadWindow* plotLoad_ = nullptr;
   ResultsPanel* results_ = nullptr;
+  SectionPreview* preview_ = nullptr;
   qint64 calculationStart_ = 0;  // ms since the epoch when the running calculation started
 };
 

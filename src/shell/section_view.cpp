@@ -16,6 +16,7 @@ const QColor kConcrete(0xd0, 0xd0, 0xd0);
 const QColor kOutline(0x30, 0x30, 0x30);
 const QColor kSteel(0x5b, 0x7f, 0xa6);
 const QColor kBar(0x20, 0x20, 0x20);
+const QColor kHighlight(0xd9, 0x48, 0x1c);  // the record being edited
 
 // Length units of the drawing to widget pixels, one scale both ways; depth runs down as on the page.
 struct DrawingMap {
@@ -78,6 +79,29 @@ void Paint(QPainter& p, const DrawShape& s, const DrawingMap& map) {
       p.drawPath(ring);
       break;
     }
+  }
+}
+
+// The record being edited, drawn over everything else so that no later shape hides it: its bars filled
+// and ringed in the highlight colour, its concrete or steel outlined.
+void PaintHighlight(QPainter& p, const DrawShape& s, const DrawingMap& map) {
+  p.setPen(QPen(kHighlight, 2.5));
+  p.setBrush(Qt::NoBrush);
+  switch (s.kind) {
+    case ShapeKind::Rectangle:
+      p.drawRect(QRectF(map.P(s.x, s.y), QSizeF(map.L(s.w), map.L(s.h))));
+      break;
+    case ShapeKind::Circle:
+      if (s.role == ShapeRole::Bar) {
+        p.setBrush(kHighlight);
+        p.drawEllipse(Disc(map, s, std::max(map.L(s.r), 1.5) + 2));
+      } else {
+        p.drawEllipse(Disc(map, s, map.L(s.r)));
+      }
+      break;
+    case ShapeKind::Ring:
+      p.drawEllipse(Disc(map, s, map.L(s.r) + std::max(map.L(s.t), 1.5) / 2));
+      break;
   }
 }
 
@@ -144,6 +168,9 @@ void SectionView::paintEvent(QPaintEvent*) {
   if (!(drawing_.right > drawing_.left) || !(drawing_.bottom > drawing_.top)) return;  // nothing shown yet
   const DrawingMap map = Fit(drawing_, rect());
   for (const DrawShape& s : drawing_.shapes) Paint(p, s, map);
+  for (const DrawShape& s : drawing_.shapes) {
+    if (s.highlighted) PaintHighlight(p, s, map);
+  }
   for (const Dimension& d : drawing_.dimensions) Paint(p, d, map);
 }
 

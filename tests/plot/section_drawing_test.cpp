@@ -142,6 +142,35 @@ TEST(SectionDrawing, AnEmptySectionSaysSoAndBarsWithoutAreaStayVisible) {
   EXPECT_LT(bars[0].r, 1);
 }
 
+// While a section is typed its records pass through blank (all zero), negative and overflowing values: the
+// drawing leaves such a record out and measures the rest, here the 12 x 20 in column.
+TEST(SectionDrawing, RecordsBeingTypedAreLeftOutAndTheRestIsMeasured) {
+  const struct {
+    const char* what;
+    ConcreteRect second;
+  } cases[] = {
+      {"a blank record after a new count", {0, 0, 0, 1}},
+      {"a negative width", {30, 10, -12, 1}},
+      {"a depth beyond any number", {0, INFINITY, 12, 1}},
+      {"a top that is not a number", {NAN, 10, 12, 1}},
+  };
+  for (const auto& c : cases) {
+    ProjectModel m = TwoLayerColumn("aci02");
+    SetRecordCount(m, RecordKind::ConcreteRect, 2);
+    m.rects[1] = {0, 20, 12, 1};
+    m.rects[2] = c.second;
+    const SectionDrawing d = DrawSection(m);
+    ASSERT_TRUE(d.Drawable()) << c.what;
+    EXPECT_EQ(WithRole(d, ShapeRole::Concrete).size(), 1u) << c.what;
+    ASSERT_EQ(d.dimensions.size(), 2u) << c.what;
+    EXPECT_EQ(d.dimensions[0].text, "12 in") << c.what;
+    EXPECT_EQ(d.dimensions[1].text, "20 in") << c.what;
+    EXPECT_TRUE(std::isfinite(d.left) && std::isfinite(d.top) && std::isfinite(d.right) &&
+                std::isfinite(d.bottom))
+        << c.what;
+  }
+}
+
 TEST(SectionDrawing, CsvListsEveryShape) {
   const SectionDrawing d = DrawSection(TwoLayerColumn("aci02"));
   const std::string csv = SectionCsv(d);

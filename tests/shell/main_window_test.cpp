@@ -23,6 +23,8 @@
 #include "model/input_file.h"
 #include "shell/confinement_window.h"
 #include "shell/help_window.h"
+#include "shell/section_preview.h"
+#include "shell/section_view.h"
 #include "temp_folder.h"
 
 namespace tarnix {
@@ -158,6 +160,56 @@ TEST_F(MainWindowTest, ASectionBuiltFromScratchIsCalculated) {
   EXPECT_TRUE(finished.takeFirst().at(0).value<Status>().ok());
   EXPECT_NE(window.Model().interactionDiagram.capacity.size(), 0u);
   EXPECT_GT(window.Model().interactionDiagram.capacity[1].capMoment, 80 * 12000);  // 80 k-ft is well within
+}
+
+// The Section dock follows the typing: rect_column.in is a 16 x 24 in column with four 1 in^2 bars at 2.5 in
+// (line 1), two at 12 in and four at 21.5 in.
+TEST_F(MainWindowTest, SectionDockRedrawsAsTheSectionIsTyped) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  auto* preview = window.findChild<SectionPreview*>();
+  ASSERT_NE(preview, nullptr);
+  const auto shown = [&] { return preview->View().Shown(); };
+  const auto marked = [&] {
+    std::vector<DrawShape> bars;
+    for (const DrawShape& s : shown().shapes) {
+      if (s.highlighted) bars.push_back(s);
+    }
+    return bars;
+  };
+  const auto type = [&](int tab, const char* label, const char* text) {
+    window.findChild<QTabWidget*>()->setCurrentIndex(tab);
+    QLineEdit* field = FieldOn(window, tab, label);
+    ASSERT_NE(field, nullptr) << label;
+    field->selectAll();
+    QTest::keyClicks(field, text);  // no Enter: each key is a change
+  };
+  ASSERT_EQ(shown().dimensions.size(), 2u);
+  EXPECT_EQ(shown().dimensions[0].text, "16 in");
+  EXPECT_EQ(shown().dimensions[1].text, "24 in");
+  EXPECT_TRUE(marked().empty());  // the criteria tab edits no record
+
+  window.findChild<QTabWidget*>()->setCurrentIndex(2);
+  ASSERT_EQ(marked().size(), 4u);
+  EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 2.5f);
+  type(2, "Ybeg:", "3.5");
+  EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 3.5f);
+  type(2, "Abar:", "2");
+  EXPECT_NEAR(marked()[0].r, std::sqrt(2 / M_PI), 1e-6);  // drawn to its area
+  for (QPushButton* button : window.findChild<QTabWidget*>()->widget(2)->findChildren<QPushButton*>()) {
+    if (button->text() == "Next") {
+      QTest::mouseClick(button, Qt::LeftButton);  // the lines' Next comes first
+      break;
+    }
+  }
+  ASSERT_EQ(marked().size(), 2u);
+  EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 12);
+
+  type(1, "Width:", "20");
+  EXPECT_EQ(shown().dimensions[0].text, "20 in");
+  window.History().undo();
+  EXPECT_EQ(shown().dimensions[0].text, "16 in");
 }
 
 // The confinement window's button goes through the editor's command, so the derived fcc and ecu count as

@@ -1,0 +1,36 @@
+// The record being edited, marked on the section drawing.
+#include "editor/section_highlight.h"
+
+#include "editor/record_navigation.h"
+
+namespace tarnix {
+namespace {
+
+// The list a drawn record belongs to and the tab whose frames show that list.
+struct ListOnTab {
+  RecordList list;
+  MainTab tab;
+};
+
+ListOnTab ListOf(RecordKind kind) {
+  switch (kind) {
+    case RecordKind::ConcreteRect: return {RecordList::ConcreteRect, MainTab::Concrete};
+    case RecordKind::ConcreteCircle: return {RecordList::ConcreteCircle, MainTab::Concrete};
+    case RecordKind::ReinforcingLine: return {RecordList::ReinforcingLine, MainTab::Reinforcing};
+    case RecordKind::ReinforcingArc: return {RecordList::ReinforcingArc, MainTab::Reinforcing};
+    case RecordKind::SteelRect: return {RecordList::SteelRect, MainTab::Steel};
+    case RecordKind::SteelPipe: return {RecordList::SteelPipe, MainTab::Steel};
+  }
+  return {RecordList::ConcreteRect, MainTab::Concrete};
+}
+
+}  // namespace
+
+void MarkCurrentRecords(const ProjectModel& m, MainTab tab, SectionDrawing& drawing) {
+  for (DrawShape& shape : drawing.shapes) {
+    const ListOnTab owner = ListOf(shape.source);
+    shape.highlighted = owner.tab == tab && shape.record == CurrentIndex(m, owner.list);
+  }
+}
+
+}  // namespace tarnix
