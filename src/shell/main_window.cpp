@@ -454,6 +454,14 @@ void MainWindow::BuildMenus() {
   view->addAction("Interaction &Diagram", this, &MainWindow::ShowInteractionDiagram);
   view->addAction("&Moment Curvature", this, &MainWindow::ShowMomentCurvature);
   view->addAction("&Section", this, &MainWindow::ShowSection);
+  // The docks can be closed and brought back.
+  view->addSeparator();
+  QAction* resultsShown = results_->toggleViewAction();
+  resultsShown->setText("&Results Panel");
+  view->addAction(resultsShown);
+  QAction* previewShown = preview_->toggleViewAction();
+  previewShown->setText("Section &Preview");
+  view->addAction(previewShown);
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&About Program TARNIX", this, [this] {

@@ -13,7 +13,6 @@ namespace tarnix {
 SectionPreview::SectionPreview(const ProjectModel& model, QWidget* parent)
     : QDockWidget("Section", parent), model_(model) {
   setObjectName("sectionPreview");
-  setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
   auto* body = new QWidget(this);
   auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(4, 4, 4, 4);
