@@ -56,10 +56,11 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
       text += ",,,,no solution\n";
       continue;
     }
-    // The verdicts of the analysis: the load against its capacity, a slender wall's magnified moment against
-    // the wall's capacity.
+    // The verdict of the analysis, the one the report and the window give: the load against its capacity,
+    // and with slenderness the design moment's own limits (buckling, a slender wall's stress, cracking and
+    // tension-control limits). A load left without a design moment says so unless its own moment fails.
     const std::optional<float> design = DesignMoment(m, i);
-    const bool exceeded = cap.momentExceeded || cap.axialExceeded || WallMomentExceeded(m, i);
+    const bool exceeded = cap.momentExceeded || cap.axialExceeded || (design && LoadBeyondCapacity(m, i));
     text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) +
             "," + FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," +
             std::to_string(cap.capPoint) + "," +
