@@ -57,7 +57,7 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   }
 }
 
-Status RunCalculation(ProjectModel& m, RunObserver* observer) {
+Status RunCalculation(ProjectModel& m, RunObserver* observer, bool onlyWhenComplete) {
   if (m.outputFileName.empty()) return Status::Failure(kPleaseSaveOutputFilename, true);
   if (!CheckInputComplete(m)) return Status::Failure(kInputIncomplete);
   if (!ReportFolderExists(m.outputFileName)) return Status::Failure(kErrorWritingOutput);
@@ -67,18 +67,19 @@ Status RunCalculation(ProjectModel& m, RunObserver* observer) {
   try {
     RunAnalyses(m, observer);
     const SectionProblem problem = m.sectionProperties.problem;
-
-    ReportWriter report;
-    if (AnyOutputOption(m) || problem != SectionProblem::None) {
-      if (IsSet(m.OutputInputEcho)) m.VersionText = BuildVersionText();
-      WriteReport(m, ReportTime(), report);
-    }
-    if (!ReplaceFileContent(m.outputFileName, report.Text())) {
-      result = Status::Failure(kErrorWritingOutput);
-    } else if (problem != SectionProblem::None) {
+    if (problem != SectionProblem::None) {
       result = Status::Failure(kCalculationError, std::string(SectionProblemText(problem)));
     } else if (IsSet(m.OutputMomentCurvature) && !m.momentCurvature.problem.empty()) {
       result = Status::Failure(kCalculationError, m.momentCurvature.problem);
+    }
+    const bool cancelled = observer != nullptr && observer->CancelRequested();
+    if (!onlyWhenComplete || (result.ok() && !cancelled)) {
+      ReportWriter report;
+      if (AnyOutputOption(m) || problem != SectionProblem::None) {
+        if (IsSet(m.OutputInputEcho)) m.VersionText = BuildVersionText();
+        WriteReport(m, ReportTime(), report);
+      }
+      if (!ReplaceFileContent(m.outputFileName, report.Text())) result = Status::Failure(kErrorWritingOutput);
     }
   } catch (const std::exception&) {
     result = Status::Failure(kCalculationError);

@@ -33,6 +33,8 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer = nullptr);
 /// is left as it was. A section that cannot be analysed (a group with no net area) stops the run after the
 /// section properties: the report is written with the reason and "Calculation Error" is returned with the
 /// reason as its detail. With all output options cleared the analyses still run and the report is empty.
-Status RunCalculation(ProjectModel& m, RunObserver* observer = nullptr);
+/// With `onlyWhenComplete` the report file is replaced only by the report of a run that succeeded and was
+/// not cancelled: the window keeps the engineer's earlier report otherwise.
+Status RunCalculation(ProjectModel& m, RunObserver* observer = nullptr, bool onlyWhenComplete = false);
 
 }  // namespace tarnix
