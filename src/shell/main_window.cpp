@@ -131,7 +131,7 @@ MainWindow::MainWindow(QWidget* parent)
   });
   results_ = new ResultsPanel(this);
   addDockWidget(Qt::RightDockWidgetArea, results_);
-  connect(results_, &ResultsPanel::LoadActivated, this, [this](int) { ShowInteractionDiagram(); });
+  connect(results_, &ResultsPanel::LoadActivated, this, &MainWindow::ShowLoadChart);
   BuildMenus();
   BuildTabs();
   status1_ = new QLabel(this);
@@ -159,7 +159,7 @@ void MainWindow::AddField(QWidget* form, Field field) {
   const QString label = DescriptorOf(field).caption;
   auto* edit = new QLineEdit(form);
   edit->setObjectName(label);
-  edit->setMaximumWidth(140);
+  FitNumberField(edit);
   auto* row = new QHBoxLayout;
   row->addWidget(edit);
   QLabel* unit = nullptr;
@@ -168,7 +168,10 @@ void MainWindow::AddField(QWidget* form, Field field) {
     unit->setMinimumWidth(44);
     row->addWidget(unit);
   }
-  static_cast<QFormLayout*>(form->layout())->addRow(label, row);
+  auto* formLayout = static_cast<QFormLayout*>(form->layout());
+  // The fields widen with the window, on every style.
+  formLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  formLayout->addRow(label, row);
   const size_t index = fields_.size();
   fields_.push_back({edit, field, unit});
   edit->installEventFilter(this);
@@ -535,23 +538,24 @@ QWidget* MainWindow::CriteriaTab() {
   grid->addWidget(reduction, 1, 1);
   grid->addWidget(resistance, 2, 1);
   grid->addWidget(block, 1, 2, 2, 1);
+  // The three columns of frames share the width; the spare height stays below them.
+  for (int column = 0; column < 3; ++column) grid->setColumnStretch(column, 1);
   grid->setRowStretch(3, 1);
-  grid->setColumnStretch(3, 1);
   return tab;
 }
 
 QWidget* MainWindow::ListsTab(MainTab which) {
   auto* tab = new QWidget;
   auto* row = new QHBoxLayout(tab);
-  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 0, Qt::AlignTop);
-  row->addStretch(1);
+  // The lists share the width; each keeps its height at the top of the tab.
+  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 1, Qt::AlignTop);
   return tab;
 }
 
 QWidget* MainWindow::LoadsTab() {
   auto* tab = new QWidget;
   auto* row = new QHBoxLayout(tab);
-  row->addWidget(ListFrame(tab, FieldGroup::Loads), 0, Qt::AlignTop);
+  row->addWidget(ListFrame(tab, FieldGroup::Loads), 1, Qt::AlignTop);
 
   auto* options = new QGroupBox("SLENDERNESS OPTIONS", tab);
   auto* optionsLayout = new QVBoxLayout(options);
@@ -573,8 +577,7 @@ QWidget* MainWindow::LoadsTab() {
       buttons[static_cast<size_t>(option - Slenderness::None)]->setChecked(model_.SlendernessOption == option);
     options->setEnabled(SlendernessOptionsEnabled(model_));
   });
-  row->addWidget(options, 0, Qt::AlignTop);
-  row->addStretch(1);
+  row->addWidget(options, 1, Qt::AlignTop);
   return tab;
 }
 
@@ -643,7 +646,8 @@ QWidget* MainWindow::StressStrainTab() {
   });
   grid->addWidget(concrete, 1, 0, Qt::AlignTop);
   grid->addWidget(steel, 1, 1, Qt::AlignTop);
-  grid->setColumnStretch(2, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
   grid->setRowStretch(2, 1);
   return tab;
 }
@@ -776,13 +780,20 @@ void MainWindow::ShowFile(ViewedFile which) {
   if (!viewer_->ShowFile(Q(path))) QMessageBox::warning(this, "TARNIX", UnableToViewText(which));
 }
 
-ViewWindow& MainWindow::View() {
-  if (view_ == nullptr) view_ = new ViewWindow(model_, this);
-  return *view_;
+ViewWindow& MainWindow::View(PlotKind kind) {
+  const PlotKind windowKind = ViewWindow::WindowKind(kind);
+  for (ViewWindow* view : views_) {
+    if (view->Kind() == windowKind) return *view;
+  }
+  auto* view = new ViewWindow(model_, windowKind, this);
+  // Each new view steps down from the main window's corner, clear of the views opened before.
+  view->PlaceInCascade(*this, static_cast<int>(views_.size()));
+  views_.push_back(view);
+  return *view;
 }
 
 void MainWindow::RedrawView() {
-  if (view_ != nullptr) view_->Redraw();
+  for (ViewWindow* view : views_) view->Redraw();
 }
 
 bool MainWindow::ReadyToView(bool needDiagram) {
@@ -792,24 +803,43 @@ bool MainWindow::ReadyToView(bool needDiagram) {
 }
 
 void MainWindow::ShowInteractionDiagram() {
-  if (ReadyToView(true)) View().ShowPlot(PlotKind::InteractionDiagram);
+  if (ReadyToView(true)) View(PlotKind::InteractionDiagram).ShowPlot(PlotKind::InteractionDiagram);
 }
 
 void MainWindow::ShowMomentCurvature() {
   if (!ReadyToView(false)) return;
   if (!StartPlotLoadChoice(model_)) {
     if (plotLoad_ != nullptr) plotLoad_->hide();  // a picker left open for another project
-    View().ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
+    View(PlotKind::MomentCurvature).ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
     return;
   }
-  if (plotLoad_ == nullptr) plotLoad_ = new PlotLoadWindow(model_, View(), this);
+  ViewWindow& chart = View(PlotKind::MomentCurvature);
+  // The picker belongs to its chart: it stays above it, in its top right corner, and goes with it.
+  const bool placed = plotLoad_ != nullptr;
+  if (!placed) plotLoad_ = new PlotLoadWindow(model_, chart, &chart);
+  // The chart comes up with the first load's curve, the picker above it.
+  chart.ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
   plotLoad_->Refresh();
   plotLoad_->show();
+  if (!placed) {
+    plotLoad_->adjustSize();
+    plotLoad_->move(chart.geometry().topRight() - QPoint(plotLoad_->frameGeometry().width() + 24, -24));
+  }
   plotLoad_->raise();
 }
 
+void MainWindow::ShowLoadChart(int load) {
+  if (!PlotChart(model_, PlotKind::MomentCurvature, load).Plottable()) {
+    ShowInteractionDiagram();
+    return;
+  }
+  model_.mcPlotLoad = load;
+  if (plotLoad_ != nullptr) plotLoad_->Refresh();
+  View(PlotKind::MomentCurvature).ShowPlot(PlotKind::MomentCurvature, load);
+}
+
 void MainWindow::ShowSection() {
-  if (ReadyToView(false)) View().ShowPlot(PlotKind::Section);
+  if (ReadyToView(false)) View(PlotKind::Section).ShowPlot(PlotKind::Section);
 }
 
 void MainWindow::AddRecentFile(const QString& path) {

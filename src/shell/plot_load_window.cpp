@@ -20,6 +20,7 @@ PlotLoadWindow::PlotLoadWindow(ProjectModel& m, ViewWindow& view, QWidget* paren
       load_(new QLineEdit(this)),
       all_(new QCheckBox("All load conditions", this)) {
   setWindowTitle("Plot Load Condition");
+  new WholeTitle(this);
   auto* layout = new QVBoxLayout(this);
   // The choice of one load condition, idle while all of them are overlaid.
   auto* single = new QWidget(this);

@@ -81,6 +81,14 @@ QPushButton* Button(QWidget* parent, const QString& text) {
   return nullptr;
 }
 
+// The main window's viewer form of the plots of `kind`, once it has been opened.
+ViewWindow* ViewOf(MainWindow& window, PlotKind kind) {
+  for (ViewWindow* view : window.findChildren<ViewWindow*>()) {
+    if (view->Kind() == kind) return view;
+  }
+  return nullptr;
+}
+
 QAction* WindowAction(QWidget* window, const QString& text) {
   for (QAction* action : window->findChildren<QAction*>()) {
     if (action->text() == text) return action;
@@ -140,14 +148,14 @@ TEST_F(ViewWindowTest, EveryViewOfTwoCalculatedExamplesIsDrawn) {
     ASSERT_TRUE(LoadAndCalculate(window, c.example));
 
     Trigger(window, "Interaction &Diagram");
-    auto* view = window.findChild<ViewWindow*>();
+    ViewWindow* view = ViewOf(window, PlotKind::InteractionDiagram);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());
-    EXPECT_EQ(view->windowTitle(), "Tarnix View Form");
+    EXPECT_EQ(view->windowTitle(), "Tarnix View Form - Interaction Diagram");
     EXPECT_EQ(view->StatusText(), "Plot complete");
-    auto* chartView = qobject_cast<ChartView*>(view->CurrentView());
+    ChartView* chartView = qobject_cast<ChartView*>(view->CurrentView());
     ASSERT_NE(chartView, nullptr);
-    const Chart& diagram = chartView->Shown();
+    const Chart diagram = chartView->Shown();
     ASSERT_TRUE(diagram.Plottable());
     // The axes carry the plot layer's tick labels, not numbers of their own.
     const auto horizontal = chartView->chart()->axes(Qt::Horizontal);
@@ -164,9 +172,11 @@ TEST_F(ViewWindowTest, EveryViewOfTwoCalculatedExamplesIsDrawn) {
     SaveScreenshot(view, name + "_view_window");
 
     Trigger(window, "&Section");
-    auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
+    ViewWindow* drawing = ViewOf(window, PlotKind::Section);
+    ASSERT_NE(drawing, nullptr);
+    auto* sectionView = qobject_cast<SectionView*>(drawing->CurrentView());
     ASSERT_NE(sectionView, nullptr);
-    EXPECT_EQ(view->StatusText(), "Plot complete");
+    EXPECT_EQ(drawing->StatusText(), "Plot complete");
     stats = Stats(sectionView->grab().toImage());
     EXPECT_GT(stats.inkShare, 0.10);
     EXPECT_TRUE(stats.Has(0xd0d0d0));  // concrete
@@ -195,7 +205,10 @@ TEST_F(ViewWindowTest, EveryViewOfTwoCalculatedExamplesIsDrawn) {
     EXPECT_EQ(window.Model().mcPlotLoad, 3);
     Button(picker, "Previous load condition")->click();
     Button(picker, "&Plot")->click();
-    ASSERT_EQ(view->CurrentView(), chartView);
+    view = ViewOf(window, PlotKind::MomentCurvature);
+    ASSERT_NE(view, nullptr);
+    chartView = qobject_cast<ChartView*>(view->CurrentView());
+    ASSERT_NE(chartView, nullptr);
     SaveScreenshot(picker, name + "_load_picker");
     if (!c.momentCurvature) {
       EXPECT_FALSE(chartView->Shown().Plottable());
@@ -237,7 +250,8 @@ TEST_F(ViewWindowTest, AChartWithoutPointsSaysSoInsteadOfDrawingAxes) {
   auto* picker = window.findChild<PlotLoadWindow*>();
   ASSERT_NE(picker, nullptr);
   Button(picker, "&Plot")->click();
-  auto* view = window.findChild<ViewWindow*>();
+  ViewWindow* view = ViewOf(window, PlotKind::MomentCurvature);
+  ASSERT_NE(view, nullptr);
   auto* chartView = qobject_cast<ChartView*>(view->CurrentView());
   ASSERT_NE(chartView, nullptr);
   const Chart& chart = chartView->Shown();
@@ -263,6 +277,9 @@ TEST_F(ViewWindowTest, AChartWithoutPointsSaysSoInsteadOfDrawingAxes) {
 
   // The interaction diagram is computed on demand, so it has its points.
   Trigger(window, "Interaction &Diagram");
+  view = ViewOf(window, PlotKind::InteractionDiagram);
+  ASSERT_NE(view, nullptr);
+  chartView = qobject_cast<ChartView*>(view->CurrentView());
   EXPECT_TRUE(chartView->Shown().Plottable());
   EXPECT_TRUE(chartView->Message().isEmpty());
   EXPECT_EQ(chartView->chart()->axes().size(), 2);
@@ -274,7 +291,7 @@ TEST_F(ViewWindowTest, AnOpenViewFollowsNewResults) {
   window.show();
   ASSERT_TRUE(LoadAndCalculate(window, "rect_column"));
   Trigger(window, "Interaction &Diagram");
-  auto* view = window.findChild<ViewWindow*>();
+  ViewWindow* view = ViewOf(window, PlotKind::InteractionDiagram);
   ASSERT_NE(view, nullptr);
   auto* chartView = qobject_cast<ChartView*>(view->CurrentView());
   ASSERT_NE(chartView, nullptr);
@@ -303,6 +320,8 @@ TEST_F(ViewWindowTest, AnOpenViewFollowsNewResults) {
 
   // The drawing follows the loaded section; a closed window is left closed.
   Trigger(window, "&Section");
+  view = ViewOf(window, PlotKind::Section);
+  ASSERT_NE(view, nullptr);
   auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
   ASSERT_NE(sectionView, nullptr);
   const double circleWidth = sectionView->Shown().right - sectionView->Shown().left;
@@ -318,7 +337,7 @@ TEST_F(ViewWindowTest, TheDrawingShowsSteelShapesPipesAndHoles) {
   window.show();
   ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/composite_encased.in"));
   Trigger(window, "&Section");
-  auto* view = window.findChild<ViewWindow*>();
+  ViewWindow* view = ViewOf(window, PlotKind::Section);
   ASSERT_NE(view, nullptr);
   auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
   ASSERT_NE(sectionView, nullptr);
@@ -366,16 +385,17 @@ TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
   ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
   const struct {
     const char* action;
+    PlotKind kind;
     const char* picture;
     const char* svgStart;
     const char* csvStart;
   } views[] = {
-      {"Interaction &Diagram", "exported_interaction", "<?xml", "series,MOMENT (k-ft),AXIAL LOAD (kip)\n"},
-      {"&Section", "exported_section", "<?xml", "role,kind,x,y,w,h,r,t\n"}};
+      {"Interaction &Diagram", PlotKind::InteractionDiagram, "exported_interaction", "<?xml", "series,MOMENT (k-ft),AXIAL LOAD (kip)\n"},
+      {"&Section", PlotKind::Section, "exported_section", "<?xml", "role,kind,x,y,w,h,r,t\n"}};
   for (const auto& v : views) {
     SCOPED_TRACE(v.action);
     Trigger(window, v.action);
-    auto* view = window.findChild<ViewWindow*>();
+    ViewWindow* view = ViewOf(window, v.kind);
     ASSERT_NE(view, nullptr);
     const QString png = QString::fromStdString(Path("view.png"));
     const QString svg = QString::fromStdString(Path("view.svg"));
