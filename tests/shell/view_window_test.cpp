@@ -15,6 +15,10 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionFrame>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
@@ -31,6 +35,7 @@
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/plot_load_window.h"
+#include "shell/results_panel.h"
 #include "shell/section_view.h"
 #include "temp_folder.h"
 
@@ -428,6 +433,131 @@ TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
     EXPECT_FALSE(view->ExportSvg(nowhere + ".svg"));
     EXPECT_FALSE(view->ExportCsv(nowhere + ".csv"));
   }
+}
+
+// What is wrong with a window's layout as it stands: a visible widget reaching out of its parent, or a
+// line edit too narrow for its text.
+std::vector<std::string> LayoutFaults(QWidget* window) {
+  std::vector<std::string> faults;
+  const auto name = [](const QWidget* w) {
+    return std::string(w->metaObject()->className()) + " '" + w->objectName().toStdString() + "'";
+  };
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->window() != window || !w->isVisibleTo(window)) continue;
+    if (!w->parentWidget()->rect().contains(w->geometry()))
+      faults.push_back(name(w) + " outside " + name(w->parentWidget()));
+    auto* edit = qobject_cast<QLineEdit*>(w);
+    if (edit == nullptr) continue;
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    // QLineEdit keeps 2 pixels beside its text on either side.
+    const int room = contents.marginsRemoved(edit->textMargins()).width() - 2 * 2;
+    if (edit->fontMetrics().horizontalAdvance(edit->text()) > room)
+      faults.push_back(name(edit) + " clips " + edit->text().toStdString());
+  }
+  return faults;
+}
+
+TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(LoadAndCalculate(window, "circular_spiral"));
+  // Every window of the program open at once.
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "Set &Slenderness Parameters" || button->text() == "Calc fcc") button->click();
+  }
+  for (const char* action : {"&Control Parameters", "C&alculations to Output", "Output &Title (optional)",
+                             "Interaction &Diagram", "&Moment Curvature", "&Section"})
+    Trigger(window, action);
+  std::vector<QWidget*> windows{&window};
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (w->isWindow() && w->isVisible()) windows.push_back(w);
+  }
+  // The main window, the three views, the load picker and the six small windows.
+  ASSERT_EQ(windows.size(), 11u);
+
+  QFont titleFont = QApplication::font();
+  titleFont.setBold(true);
+  for (QWidget* w : windows) {
+    SCOPED_TRACE(w->windowTitle().toStdString());
+    // The longest text the number formatter writes: seven digits, a sign and an exponent.
+    for (QLineEdit* edit : w->findChildren<QLineEdit*>()) {
+      if (edit->objectName() != "Title:" && edit->objectName() != "txtloadno") edit->setText("-8.888888E-05");
+    }
+    auto* tabs = w->findChild<QTabWidget*>();
+    const int pages = tabs != nullptr ? tabs->count() : 1;
+    const auto check = [&](const char* size) {
+      for (int page = 0; page < pages; ++page) {
+        if (tabs != nullptr) tabs->setCurrentIndex(page);
+        QApplication::processEvents();
+        EXPECT_EQ(LayoutFaults(w), std::vector<std::string>{}) << size << ", page " << page;
+      }
+    };
+    // The width of the first field, on the first page.
+    const auto fieldWidth = [&] {
+      if (tabs != nullptr) tabs->setCurrentIndex(0);
+      QApplication::processEvents();
+      const auto* edit = w->findChild<QLineEdit*>();
+      return edit != nullptr ? edit->width() : 0;
+    };
+    w->resize(1, 1);  // as small as it goes
+    check("smallest");
+    EXPECT_GT(w->width(), QFontMetrics(titleFont).horizontalAdvance(w->windowTitle()));
+    const int smallest = fieldWidth();
+    w->showMaximized();
+    check("maximised");
+    // The fields widen with the window: the controls do not stay in the top left corner.
+    if (w == &window) EXPECT_GT(fieldWidth(), smallest * 2);
+    w->showNormal();
+  }
+}
+
+TEST_F(ViewWindowTest, TheThreeViewsStayOpenSideBySide) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(LoadAndCalculate(window, "circular_spiral"));
+  for (const char* action : {"Interaction &Diagram", "&Moment Curvature", "&Section"}) Trigger(window, action);
+  ViewWindow* diagram = ViewOf(window, PlotKind::InteractionDiagram);
+  ViewWindow* curves = ViewOf(window, PlotKind::MomentCurvature);
+  ViewWindow* drawing = ViewOf(window, PlotKind::Section);
+  ASSERT_TRUE(diagram && curves && drawing);
+  auto* picker = window.findChild<PlotLoadWindow*>();
+  ASSERT_NE(picker, nullptr);
+  EXPECT_EQ(picker->parentWidget(), curves);  // kept above its chart by the window system
+  const QRect screen = window.screen()->availableGeometry();
+  std::set<std::pair<int, int>> corners;
+  for (QWidget* w : {static_cast<QWidget*>(diagram), static_cast<QWidget*>(curves),
+                     static_cast<QWidget*>(drawing), static_cast<QWidget*>(picker)}) {
+    SCOPED_TRACE(w->windowTitle().toStdString());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(screen.contains(w->geometry()));
+    corners.insert({w->x(), w->y()});
+  }
+  EXPECT_EQ(corners.size(), 4u);  // none hides another completely
+
+  // A double click on the third load's row: its moment-curvature curve, and the picker follows.
+  emit window.Results().findChild<QTableWidget*>()->cellDoubleClicked(2, 0);
+  EXPECT_EQ(picker->findChild<QLineEdit*>("txtloadno")->text(), "3");
+  // Each window keeps its own plot through a new calculation.
+  QSignalSpy finished(&window, &MainWindow::CalculationFinished);
+  ASSERT_TRUE(window.PerformCalculations() && finished.wait(60000));
+  const struct {
+    ViewWindow* view;
+    std::string title;
+  } charts[] = {{diagram, "INTERACTION DIAGRAM"}, {curves, "MOMENT CURVATURE"}};
+  for (const auto& c : charts) {
+    auto* chart = qobject_cast<ChartView*>(c.view->CurrentView());
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->Shown().title, c.title);
+    EXPECT_TRUE(chart->Shown().Plottable());
+    EXPECT_EQ(c.view->StatusText(), "Plot complete");
+  }
+  EXPECT_EQ(qobject_cast<ChartView*>(curves->CurrentView())->Shown().series.front().name, "Load condition 3");
+  auto* section = qobject_cast<SectionView*>(drawing->CurrentView());
+  ASSERT_NE(section, nullptr);
+  EXPECT_TRUE(section->Shown().Drawable());
 }
 
 TEST(ViewHelpTest, TheViewMenuHasItsHelpPage) {
