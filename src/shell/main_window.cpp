@@ -883,6 +883,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (results_->isFloating() || !results_->isVisible()) return;
+  // Up to two fifths of the window: the tabs keep the larger part.
+  const int wanted = std::min(results_->PreferredWidth(), width() * 2 / 5);
+  if (results_->width() < wanted) resizeDocks({results_}, {wanted}, Qt::Horizontal);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(event);

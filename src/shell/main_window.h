@@ -63,6 +63,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  /// A larger window widens the results towards the width of all their columns.
+  void resizeEvent(QResizeEvent* event) override;
   /// Ctrl+Z and Ctrl+Shift+Z in a field undo and redo changes of the project, not only of the field's text.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
