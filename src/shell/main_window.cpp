@@ -829,13 +829,12 @@ void MainWindow::ShowMomentCurvature() {
 }
 
 void MainWindow::ShowLoadChart(int load) {
-  if (!PlotChart(model_, PlotKind::MomentCurvature, load).Plottable()) {
+  if (!PickLoadChart(model_, load)) {
     ShowInteractionDiagram();
     return;
   }
-  model_.mcPlotLoad = load;
   if (plotLoad_ != nullptr) plotLoad_->Refresh();
-  View(PlotKind::MomentCurvature).ShowPlot(PlotKind::MomentCurvature, load);
+  View(PlotKind::MomentCurvature).ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
 }
 
 void MainWindow::ShowSection() {
