@@ -676,7 +676,7 @@ void MainWindow::ShowSlendernessWindows() {
   slender_->show();
   slender_->raise();
   // Beside the member properties window, not on top of it.
-  slender_->move(member_->frameGeometry().topRight() + QPoint(12, 0));
+  PlaceOnScreen(slender_, *member_, member_->frameGeometry().topRight() + QPoint(12, 0));
 }
 
 void MainWindow::ShowCalculationWindow() {
@@ -786,8 +786,9 @@ ViewWindow& MainWindow::View(PlotKind kind) {
     if (view->Kind() == windowKind) return *view;
   }
   auto* view = new ViewWindow(model_, windowKind, this);
-  // Each new view steps down from the main window's corner, clear of the views opened before.
-  view->PlaceInCascade(*this, static_cast<int>(views_.size()));
+  // Each new view steps down from the main window's corner, clear of the title bars of the views before.
+  const int step = static_cast<int>(views_.size()) + 1;
+  PlaceOnScreen(view, *this, frameGeometry().topLeft() + QPoint(48, 48) * step);
   views_.push_back(view);
   return *view;
 }
@@ -823,7 +824,7 @@ void MainWindow::ShowMomentCurvature() {
   plotLoad_->show();
   if (!placed) {
     plotLoad_->adjustSize();
-    plotLoad_->move(chart.geometry().topRight() - QPoint(plotLoad_->frameGeometry().width() + 24, -24));
+    PlaceOnScreen(plotLoad_, chart, chart.geometry().topRight() + QPoint(-plotLoad_->width() - 36, 24));
   }
   plotLoad_->raise();
 }

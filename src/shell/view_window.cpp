@@ -13,10 +13,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-#include <algorithm>
 #include <functional>
 
 #include "model/file_write.h"
@@ -92,20 +90,6 @@ ViewWindow::ViewWindow(const ProjectModel& m, PlotKind kind, QWidget* parent)
 
 PlotKind ViewWindow::WindowKind(PlotKind kind) {
   return kind == PlotKind::AllMomentCurvature ? PlotKind::MomentCurvature : kind;
-}
-
-void ViewWindow::PlaceInCascade(const QWidget& anchor, int step) {
-  const QScreen* screen = anchor.screen();
-  if (screen == nullptr) return;
-  const QRect available = screen->availableGeometry();
-  // The title bar and frame that the window manager adds around the window.
-  const QSize frame = anchor.frameGeometry().size() - anchor.geometry().size();
-  const QSize room = available.size() - frame;
-  resize(size().boundedTo(room));
-  const QPoint wanted = anchor.frameGeometry().topLeft() + QPoint(48, 48) * (step + 1);
-  const int x = std::clamp(wanted.x(), available.left(), available.right() + 1 - width() - frame.width());
-  const int y = std::clamp(wanted.y(), available.top(), available.bottom() + 1 - height() - frame.height());
-  move(x, y);
 }
 
 void ViewWindow::ShowPlot(PlotKind kind, int load) {

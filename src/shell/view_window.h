@@ -32,9 +32,6 @@ class ViewWindow : public QMainWindow {
   /// Shows a plot of the project's current results (the section as it is now) and brings the window up;
   /// `kind` is one this window shows.
   void ShowPlot(PlotKind kind, int load = 0);
-  /// Moves the window `step` places down the cascade that starts at `anchor`'s top left corner, and keeps it
-  /// inside the part of that screen that windows may use (smaller when the screen is).
-  void PlaceInCascade(const QWidget& anchor, int step);
   /// Draws the plot it shows again from the project's current results, when the window is open.
   void Redraw();
 

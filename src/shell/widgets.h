@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QString>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -56,6 +57,21 @@ inline QHBoxLayout* WithUnit(QWidget* field, QWidget* unit) {
   row->addWidget(field);
   row->addWidget(unit);
   return row;
+}
+
+/// Moves the top level `window` as near to `wanted` (its frame's top left corner) as the screen of `anchor`
+/// allows: all of it inside the part of the screen that windows may use, smaller when it does not fit.
+inline void PlaceOnScreen(QWidget* window, const QWidget& anchor, QPoint wanted) {
+  const QScreen* screen = anchor.screen();
+  if (screen == nullptr) return window->move(wanted);
+  const QRect available = screen->availableGeometry();
+  // The title bar and borders the window manager adds, as it adds them to `anchor`.
+  const QSize frame = anchor.frameGeometry().size() - anchor.geometry().size();
+  window->resize(window->size().boundedTo(available.size() - frame));
+  const int right = available.right() + 1 - window->width() - frame.width();
+  const int bottom = available.bottom() + 1 - window->height() - frame.height();
+  window->move(std::max(available.left(), std::min(wanted.x(), right)),
+               std::max(available.top(), std::min(wanted.y(), bottom)));
 }
 
 /// Gives a number field room for the longest text the number formatter writes (seven significant digits

@@ -482,6 +482,7 @@ TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen)
   titleFont.setBold(true);
   for (QWidget* w : windows) {
     SCOPED_TRACE(w->windowTitle().toStdString());
+    EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry()));  // placed on the screen
     // The longest text the number formatter writes: seven digits, a sign and an exponent.
     for (QLineEdit* edit : w->findChildren<QLineEdit*>()) {
       if (edit->objectName() != "Title:" && edit->objectName() != "txtloadno") edit->setText("-8.888888E-05");
