@@ -810,23 +810,16 @@ void MainWindow::ShowInteractionDiagram() {
 void MainWindow::ShowMomentCurvature() {
   if (!ReadyToView(false)) return;
   if (!StartPlotLoadChoice(model_)) {
-    if (plotLoad_ != nullptr) plotLoad_->hide();  // a picker left open for another project
+    if (plotLoad_ != nullptr) plotLoad_->hide();  // one curve: nothing to choose
     View(PlotKind::MomentCurvature).ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
     return;
   }
   ViewWindow& chart = View(PlotKind::MomentCurvature);
-  // The picker belongs to its chart: it stays above it, in its top right corner, and goes with it.
-  const bool placed = plotLoad_ != nullptr;
-  if (!placed) plotLoad_ = new PlotLoadWindow(model_, chart, &chart);
-  // The chart comes up with the first load's curve, the picker above it.
-  chart.ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
+  if (plotLoad_ == nullptr) plotLoad_ = new PlotLoadWindow(model_, chart);
   plotLoad_->Refresh();
   plotLoad_->show();
-  if (!placed) {
-    plotLoad_->adjustSize();
-    PlaceOnScreen(plotLoad_, chart, chart.geometry().topRight() + QPoint(-plotLoad_->width() - 36, 24));
-  }
-  plotLoad_->raise();
+  // The chart comes up with the first load's curve, the picker on it.
+  chart.ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
 }
 
 void MainWindow::ShowLoadChart(int load) {

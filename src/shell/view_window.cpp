@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHideEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
@@ -125,16 +124,6 @@ void ViewWindow::Shown(const std::string& status, bool drawn, bool bringUp) {
   show();
   raise();
   activateWindow();
-}
-
-void ViewWindow::hideEvent(QHideEvent* event) {
-  // A minimised window comes back with its picker: only a closed one takes it away.
-  if (!event->spontaneous()) {
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (child->isWindow()) child->hide();
-    }
-  }
-  QMainWindow::hideEvent(event);
 }
 
 QWidget* ViewWindow::CurrentView() const { return centralWidget(); }

@@ -51,10 +51,6 @@ class ViewWindow : public QMainWindow {
   /// Prints the view scaled to the page of `printer`; false when the printer cannot be started.
   bool Print(QPrinter& printer) const;
 
- protected:
-  /// Closing the window closes the windows that belong to it (the load picker of the curves).
-  void hideEvent(QHideEvent* event) override;
-
  private:
   bool ShowsChart() const;
   void Draw(bool bringUp);
