@@ -510,7 +510,9 @@ TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen)
     w->showMaximized();
     check("maximised");
     // The fields widen with the window: the controls do not stay in the top left corner.
-    if (w == &window) EXPECT_GT(fieldWidth(), smallest * 3 / 2);
+    if (w == &window) {
+      EXPECT_GT(fieldWidth(), smallest * 3 / 2);
+    }
     w->showNormal();
   }
 }
