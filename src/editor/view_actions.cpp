@@ -54,6 +54,12 @@ void TypePlotLoad(ProjectModel& m, const std::string& text) {
 
 std::string PlotLoadText(const ProjectModel& m) { return std::to_string(m.mcPlotLoad); }
 
+bool PickLoadChart(ProjectModel& m, int load) {
+  if (!PlotChart(m, PlotKind::MomentCurvature, load).Plottable()) return false;
+  m.mcPlotLoad = load;
+  return true;
+}
+
 Chart PlotChart(const ProjectModel& m, PlotKind kind, int load) {
   switch (kind) {
     case PlotKind::InteractionDiagram:

@@ -46,5 +46,8 @@ Chart PlotChart(const ProjectModel& m, PlotKind kind, int load);
 void TypePlotLoad(ProjectModel& m, const std::string& text);
 /// The text of the "Load No:" box.
 std::string PlotLoadText(const ProjectModel& m);
+/// A load condition picked in the results: true when the last calculation traced its moment-curvature
+/// curve, which becomes the plotted one; false when its chart is the interaction diagram.
+bool PickLoadChart(ProjectModel& m, int load);
 
 }  // namespace tarnix

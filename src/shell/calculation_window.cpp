@@ -20,6 +20,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 CalculationWindow::CalculationWindow(ProjectModel& m, QWidget* parent) : QDialog(parent), m_(m) {
   setWindowTitle("Define Calculation");
+  new WholeTitle(this);
   auto* layout = new QVBoxLayout(this);
   QMenuBar* bar = CloseMenu(this);
   QMenu* define = bar->addMenu("&Define");

@@ -17,8 +17,10 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 FieldWindow::FieldWindow(ProjectModel& m, const QString& title, QWidget* parent) : QDialog(parent), m_(m) {
   setWindowTitle(title);
+  new WholeTitle(this);
   auto* layout = new QFormLayout(this);
   layout->setLabelAlignment(Qt::AlignRight);
+  layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   layout->setMenuBar(CloseMenu(this));
 }
 
@@ -37,7 +39,11 @@ void FieldWindow::AddField(Field field) {
   const QString label = DescriptorOf(field).caption;
   auto* edit = new QLineEdit(this);
   edit->setObjectName(label);
-  edit->setMinimumWidth(field == Field::title ? 420 : 120);
+  if (field == Field::title) {
+    edit->setMinimumWidth(420);
+  } else {
+    FitNumberField(edit);
+  }
   Form()->addRow(label, edit);
   connect(edit, &QLineEdit::textEdited, this, [this, field, index = fields_.size()](const QString& text) {
     const EditEffect effect = EditField(m_, field, text.toStdString());

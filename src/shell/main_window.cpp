@@ -132,7 +132,7 @@ MainWindow::MainWindow(QWidget* parent)
   });
   results_ = new ResultsPanel(this);
   addDockWidget(Qt::RightDockWidgetArea, results_);
-  connect(results_, &ResultsPanel::LoadActivated, this, [this](int) { ShowInteractionDiagram(); });
+  connect(results_, &ResultsPanel::LoadActivated, this, &MainWindow::ShowLoadChart);
   preview_ = new SectionPreview(model_, this);
   addDockWidget(Qt::RightDockWidgetArea, preview_);  // below the results
   OnRefresh([this] { preview_->Redraw(); });          // a loaded file, a new count, Undo, Next, Previous
@@ -164,7 +164,7 @@ void MainWindow::AddField(QWidget* form, Field field) {
   const QString label = DescriptorOf(field).caption;
   auto* edit = new QLineEdit(form);
   edit->setObjectName(label);
-  edit->setMaximumWidth(140);
+  FitNumberField(edit);
   auto* row = new QHBoxLayout;
   row->addWidget(edit);
   QLabel* unit = nullptr;
@@ -173,7 +173,10 @@ void MainWindow::AddField(QWidget* form, Field field) {
     unit->setMinimumWidth(44);
     row->addWidget(unit);
   }
-  static_cast<QFormLayout*>(form->layout())->addRow(label, row);
+  auto* formLayout = static_cast<QFormLayout*>(form->layout());
+  // The fields widen with the window, on every style.
+  formLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  formLayout->addRow(label, row);
   const size_t index = fields_.size();
   fields_.push_back({edit, field, unit});
   edit->installEventFilter(this);
@@ -549,23 +552,24 @@ QWidget* MainWindow::CriteriaTab() {
   grid->addWidget(reduction, 1, 1);
   grid->addWidget(resistance, 2, 1);
   grid->addWidget(block, 1, 2, 2, 1);
+  // The three columns of frames share the width; the spare height stays below them.
+  for (int column = 0; column < 3; ++column) grid->setColumnStretch(column, 1);
   grid->setRowStretch(3, 1);
-  grid->setColumnStretch(3, 1);
   return tab;
 }
 
 QWidget* MainWindow::ListsTab(MainTab which) {
   auto* tab = new QWidget;
   auto* row = new QHBoxLayout(tab);
-  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 0, Qt::AlignTop);
-  row->addStretch(1);
+  // The lists share the width; each keeps its height at the top of the tab.
+  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 1, Qt::AlignTop);
   return tab;
 }
 
 QWidget* MainWindow::LoadsTab() {
   auto* tab = new QWidget;
   auto* row = new QHBoxLayout(tab);
-  row->addWidget(ListFrame(tab, FieldGroup::Loads), 0, Qt::AlignTop);
+  row->addWidget(ListFrame(tab, FieldGroup::Loads), 1, Qt::AlignTop);
 
   auto* options = new QGroupBox("SLENDERNESS OPTIONS", tab);
   auto* optionsLayout = new QVBoxLayout(options);
@@ -587,8 +591,7 @@ QWidget* MainWindow::LoadsTab() {
       buttons[static_cast<size_t>(option - Slenderness::None)]->setChecked(model_.SlendernessOption == option);
     options->setEnabled(SlendernessOptionsEnabled(model_));
   });
-  row->addWidget(options, 0, Qt::AlignTop);
-  row->addStretch(1);
+  row->addWidget(options, 1, Qt::AlignTop);
   return tab;
 }
 
@@ -657,7 +660,8 @@ QWidget* MainWindow::StressStrainTab() {
   });
   grid->addWidget(concrete, 1, 0, Qt::AlignTop);
   grid->addWidget(steel, 1, 1, Qt::AlignTop);
-  grid->setColumnStretch(2, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
   grid->setRowStretch(2, 1);
   return tab;
 }
@@ -686,7 +690,7 @@ void MainWindow::ShowSlendernessWindows() {
   slender_->show();
   slender_->raise();
   // Beside the member properties window, not on top of it.
-  slender_->move(member_->frameGeometry().topRight() + QPoint(12, 0));
+  PlaceOnScreen(slender_, *member_, member_->frameGeometry().topRight() + QPoint(12, 0));
 }
 
 void MainWindow::ShowCalculationWindow() {
@@ -790,13 +794,21 @@ void MainWindow::ShowFile(ViewedFile which) {
   if (!viewer_->ShowFile(Q(path))) QMessageBox::warning(this, "TARNIX", UnableToViewText(which));
 }
 
-ViewWindow& MainWindow::View() {
-  if (view_ == nullptr) view_ = new ViewWindow(model_, this);
-  return *view_;
+ViewWindow& MainWindow::View(PlotKind kind) {
+  const PlotKind windowKind = ViewWindow::WindowKind(kind);
+  for (ViewWindow* view : views_) {
+    if (view->Kind() == windowKind) return *view;
+  }
+  auto* view = new ViewWindow(model_, windowKind, this);
+  // Each new view steps down from the main window's corner, clear of the title bars of the views before.
+  const int step = static_cast<int>(views_.size()) + 1;
+  PlaceOnScreen(view, *this, frameGeometry().topLeft() + QPoint(48, 48) * step);
+  views_.push_back(view);
+  return *view;
 }
 
 void MainWindow::RedrawView() {
-  if (view_ != nullptr) view_->Redraw();
+  for (ViewWindow* view : views_) view->Redraw();
 }
 
 bool MainWindow::ReadyToView(bool needDiagram) {
@@ -806,24 +818,35 @@ bool MainWindow::ReadyToView(bool needDiagram) {
 }
 
 void MainWindow::ShowInteractionDiagram() {
-  if (ReadyToView(true)) View().ShowPlot(PlotKind::InteractionDiagram);
+  if (ReadyToView(true)) View(PlotKind::InteractionDiagram).ShowPlot(PlotKind::InteractionDiagram);
 }
 
 void MainWindow::ShowMomentCurvature() {
   if (!ReadyToView(false)) return;
   if (!StartPlotLoadChoice(model_)) {
-    if (plotLoad_ != nullptr) plotLoad_->hide();  // a picker left open for another project
-    View().ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
+    if (plotLoad_ != nullptr) plotLoad_->hide();  // one curve: nothing to choose
+    View(PlotKind::MomentCurvature).ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
     return;
   }
-  if (plotLoad_ == nullptr) plotLoad_ = new PlotLoadWindow(model_, View(), this);
+  ViewWindow& chart = View(PlotKind::MomentCurvature);
+  if (plotLoad_ == nullptr) plotLoad_ = new PlotLoadWindow(model_, chart);
   plotLoad_->Refresh();
   plotLoad_->show();
-  plotLoad_->raise();
+  // The chart comes up with the first load's curve, the picker on it.
+  chart.ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
+}
+
+void MainWindow::ShowLoadChart(int load) {
+  if (!PickLoadChart(model_, load)) {
+    ShowInteractionDiagram();
+    return;
+  }
+  if (plotLoad_ != nullptr) plotLoad_->Refresh();
+  View(PlotKind::MomentCurvature).ShowPlot(PlotKind::MomentCurvature, model_.mcPlotLoad);
 }
 
 void MainWindow::ShowSection() {
-  if (ReadyToView(false)) View().ShowPlot(PlotKind::Section);
+  if (ReadyToView(false)) View(PlotKind::Section).ShowPlot(PlotKind::Section);
 }
 
 void MainWindow::AddRecentFile(const QString& path) {
@@ -865,6 +888,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (results_->isFloating() || !results_->isVisible()) return;
+  // Up to two fifths of the window: the tabs keep the larger part.
+  const int wanted = std::min(results_->PreferredWidth(), width() * 2 / 5);
+  if (results_->width() < wanted) resizeDocks({results_}, {wanted}, Qt::Horizontal);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  /// A larger window widens the results towards the width of all their columns.
+  void resizeEvent(QResizeEvent* event) override;
   /// Ctrl+Z and Ctrl+Shift+Z in a field undo and redo changes of the project, not only of the field's text.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -127,14 +129,17 @@ class MainWindow : public QMainWindow {
   void SaveInputAs();
   void ChooseOutputFile();
   void ShowFile(ViewedFile which);
-  /// The viewer form of the charts and the drawing, made on first use.
-  ViewWindow& View();
-  /// The open viewer form draws its plot again from the project's current results.
+  /// The viewer form of the plots of `kind`, made on first use and placed in the cascade of the views.
+  ViewWindow& View(PlotKind kind);
+  /// The open viewer forms draw their plots again from the project's current results.
   void RedrawView();
   /// The guard of the charts and the drawing; false after showing why nothing can be shown.
   bool ReadyToView(bool needDiagram);
   void ShowInteractionDiagram();
   void ShowMomentCurvature();
+  /// A double click on a row of the results: the moment-curvature curve of the load when the last
+  /// calculation traced it, else the interaction diagram with the load's point.
+  void ShowLoadChart(int load);
   void ShowSection();
   void AddRecentFile(const QString& path);
   void RebuildRecentMenu();
@@ -168,7 +173,7 @@ class MainWindow : public QMainWindow {
   ControlParametersWindow* control_ = nullptr;
   ConfinementWindow* confinement_ = nullptr;
   FileViewer* viewer_ = nullptr;
-  ViewWindow* view_ = nullptr;
+  std::vector<ViewWindow*> views_;  // made so far, in the order they were first opened
   PlotLoadWindow* plotLoad_ = nullptr;
   ResultsPanel* results_ = nullptr;
   SectionPreview* preview_ = nullptr;

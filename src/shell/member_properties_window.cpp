@@ -40,14 +40,16 @@ class ClickLabel : public QLabel {
 MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
     : QDialog(parent), m_(m) {
   setWindowTitle("MEMBER PROPERTIES");
+  new WholeTitle(this);
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(CloseMenu(this));
   auto* form = new QFormLayout;
   form->setLabelAlignment(Qt::AlignRight);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   for (const MemberFieldDescriptor& d : MemberFieldDescriptors()) {
     auto* edit = new QLineEdit(this);
     edit->setToolTip(d.tip);
-    edit->setMaximumWidth(120);
+    FitNumberField(edit);
     QLabel* label = nullptr;
     if (d.id == MemberField::Keff) {
       auto* keffLabel = new ClickLabel(d.caption, this);

@@ -2,10 +2,10 @@
 #include "shell/plot_load_window.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "editor/view_actions.h"
 #include "shell/view_window.h"
@@ -13,24 +13,22 @@
 
 namespace tarnix {
 
-PlotLoadWindow::PlotLoadWindow(ProjectModel& m, ViewWindow& view, QWidget* parent)
-    : QDialog(parent),
+PlotLoadWindow::PlotLoadWindow(ProjectModel& m, ViewWindow& view)
+    : QToolBar("Plot Load Condition", &view),
       m_(m),
       view_(view),
       load_(new QLineEdit(this)),
       all_(new QCheckBox("All load conditions", this)) {
-  setWindowTitle("Plot Load Condition");
-  auto* layout = new QVBoxLayout(this);
+  setMovable(false);
   // The choice of one load condition, idle while all of them are overlaid.
   auto* single = new QWidget(this);
-  auto* singleLayout = new QVBoxLayout(single);
-  singleLayout->setContentsMargins(0, 0, 0, 0);
-  auto* form = new QFormLayout;
+  auto* row = new QHBoxLayout(single);
+  row->setContentsMargins(0, 0, 0, 0);
   load_->setObjectName("txtloadno");
   load_->setMaximumWidth(80);
-  form->addRow("Load No:", load_);
-  singleLayout->addLayout(form);
-  singleLayout->addLayout(PreviousNextRow(
+  row->addWidget(new QLabel("Load No:", single));
+  row->addWidget(load_);
+  row->addLayout(PreviousNextRow(
       single, "Previous load condition", "Next load condition",
       [this] {
         if (PreviousPlotLoad(m_)) Refresh();
@@ -38,26 +36,24 @@ PlotLoadWindow::PlotLoadWindow(ProjectModel& m, ViewWindow& view, QWidget* paren
       [this] {
         if (NextPlotLoad(m_)) Refresh();
       }));
-  layout->addWidget(single);
-  layout->addWidget(all_);
-  auto* buttons = new QHBoxLayout;
+  addWidget(single);
+  addSeparator();
+  addWidget(all_);
   auto* plot = new QPushButton("&Plot", this);
-  auto* close = new QPushButton("&Close", this);
-  plot->setDefault(true);
-  buttons->addWidget(plot);
-  buttons->addStretch(1);
-  buttons->addWidget(close);
-  layout->addLayout(buttons);
+  addWidget(plot);
 
   connect(load_, &QLineEdit::textEdited, this,
           [this](const QString& text) { TypePlotLoad(m_, text.toStdString()); });
   connect(load_, &QLineEdit::editingFinished, this, &PlotLoadWindow::Refresh);
+  // Enter in the load number plots it, as the Plot button does.
+  connect(load_, &QLineEdit::returnPressed, plot, &QPushButton::click);
   connect(all_, &QCheckBox::toggled, single, &QWidget::setDisabled);
   connect(plot, &QPushButton::clicked, this, [this] {
     view_.ShowPlot(all_->isChecked() ? PlotKind::AllMomentCurvature : PlotKind::MomentCurvature,
                    m_.mcPlotLoad);
   });
-  connect(close, &QPushButton::clicked, this, &QDialog::hide);
+  view.addToolBarBreak();
+  view.addToolBar(this);
 }
 
 void PlotLoadWindow::Refresh() { load_->setText(QString::fromStdString(PlotLoadText(m_))); }

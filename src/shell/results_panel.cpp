@@ -69,7 +69,7 @@ void ResultsPanel::ShowResults(const ResultsTable& table) {
   grid_->resizeColumnsToContents();
   grid_->setEnabled(true);
   note_->setText(table.empty() ? "The calculation gave no load capacities"
-                               : "Double-click a load for its interaction diagram");
+                               : "Double-click a load for its chart");
 }
 
 int ResultsPanel::PreferredWidth() const {

@@ -21,14 +21,16 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidget* parent)
     : QDialog(parent), m_(m), frame_(new QGroupBox(this)), transverse_(nullptr) {
   setWindowTitle("SLENDERNESS PARAMETERS");
+  new WholeTitle(this);
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(CloseMenu(this));
   auto* form = new QFormLayout(frame_);
   form->setLabelAlignment(Qt::AlignRight);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   for (const SlenderFieldDescriptor& d : SlenderFieldDescriptors()) {
     auto* edit = new QLineEdit(frame_);
     edit->setToolTip(d.tip);
-    edit->setMaximumWidth(120);
+    FitNumberField(edit);
     if (d.unit != UnitKind::None) {
       auto* unit = new QLabel(frame_);
       units_.push_back({unit, d.unit});

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <functional>
@@ -22,11 +21,20 @@
 #include "plot/svg_writer.h"
 #include "shell/chart_view.h"
 #include "shell/section_view.h"
+#include "shell/widgets.h"
 
 namespace tarnix {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QString KindCaption(PlotKind kind) {
+  switch (ViewWindow::WindowKind(kind)) {
+    case PlotKind::InteractionDiagram: return "Interaction Diagram";
+    case PlotKind::Section: return "Section";
+    default: return "Moment Curvature";
+  }
+}
 
 // Replaces the file only once all of `content` is written: a failed export leaves an older file as it was.
 bool WriteFile(const QString& path, std::string_view content) {
@@ -44,19 +52,19 @@ QImage Picture(QWidget* view, qreal scale) {
 
 }  // namespace
 
-ViewWindow::ViewWindow(const ProjectModel& m, QWidget* parent)
-    : QMainWindow(parent),
-      m_(m),
-      stack_(new QStackedWidget(this)),
-      chart_(new ChartView(stack_)),
-      section_(new SectionView(stack_)),
-      status_(new QLabel(this)) {
-  setWindowTitle("Tarnix View Form");
-  stack_->addWidget(chart_);
-  stack_->addWidget(section_);
-  setCentralWidget(stack_);
+ViewWindow::ViewWindow(const ProjectModel& m, PlotKind kind, QWidget* parent)
+    : QMainWindow(parent), m_(m), status_(new QLabel(this)), kind_(WindowKind(kind)) {
+  setWindowTitle("Tarnix View Form - " + KindCaption(kind));
+  new WholeTitle(this);
+  if (kind_ == PlotKind::Section) {
+    section_ = new SectionView(this);
+    setCentralWidget(section_);
+    connect(section_, &SectionView::RedrawRequested, this, [this] { ShowPlot(PlotKind::Section); });
+  } else {
+    chart_ = new ChartView(this);
+    setCentralWidget(chart_);
+  }
   statusBar()->addWidget(status_, 1);
-  connect(section_, &SectionView::RedrawRequested, this, [this] { ShowPlot(PlotKind::Section); });
 
   QMenu* file = menuBar()->addMenu("&File");
   QToolBar* bar = addToolBar("Export");
@@ -79,7 +87,13 @@ ViewWindow::ViewWindow(const ProjectModel& m, QWidget* parent)
   resize(860, 660);
 }
 
+PlotKind ViewWindow::WindowKind(PlotKind kind) {
+  return kind == PlotKind::AllMomentCurvature ? PlotKind::MomentCurvature : kind;
+}
+
 void ViewWindow::ShowPlot(PlotKind kind, int load) {
+  // A plot of another window's kind is left alone rather than drawn in the wrong window.
+  if (WindowKind(kind) != WindowKind(kind_)) return;
   kind_ = kind;
   load_ = load;
   Draw(true);
@@ -94,13 +108,11 @@ void ViewWindow::Draw(bool bringUp) {
   if (kind_ == PlotKind::Section) {
     const SectionDrawing drawing = DrawSection(m_);
     section_->ShowDrawing(drawing);
-    stack_->setCurrentWidget(section_);
     Shown(drawing.status, drawing.Drawable(), bringUp);
     return;
   }
   const Chart chart = PlotChart(m_, kind_, load_);
   chart_->ShowChart(chart);
-  stack_->setCurrentWidget(chart_);
   Shown(chart.Plottable() ? kPlotComplete : chart.message, chart.Plottable(), bringUp);
 }
 
@@ -114,11 +126,11 @@ void ViewWindow::Shown(const std::string& status, bool drawn, bool bringUp) {
   activateWindow();
 }
 
-QWidget* ViewWindow::CurrentView() const { return stack_->currentWidget(); }
+QWidget* ViewWindow::CurrentView() const { return centralWidget(); }
 
 QString ViewWindow::StatusText() const { return status_->text(); }
 
-bool ViewWindow::ShowsChart() const { return stack_->currentWidget() == chart_; }
+bool ViewWindow::ShowsChart() const { return chart_ != nullptr; }
 
 bool ViewWindow::ExportPng(const QString& path) const {
   QByteArray png;

@@ -1,5 +1,6 @@
-// The viewer form of the charts and the section drawing ("Tarnix View Form"): one view at a time, its
-// status, and the exports of what it shows.
+// A viewer form ("Tarnix View Form") of one kind of view: the interaction diagram, the moment-curvature
+// curves or the section drawing, its status and the exports of what it shows. Each kind has its own window,
+// so the engineer can keep the diagram, a curve and the section open side by side.
 #pragma once
 
 #include <QMainWindow>
@@ -12,7 +13,6 @@
 class QAction;
 class QLabel;
 class QPrinter;
-class QStackedWidget;
 
 namespace tarnix {
 
@@ -23,16 +23,21 @@ class ViewWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  /// The window draws the section of `m` and suggests export files beside its input file; it changes
-  /// nothing of `m`.
-  ViewWindow(const ProjectModel& m, QWidget* parent);
+  /// The window of the views of `kind` (the moment-curvature window shows one curve or all of them) of
+  /// the project `m`; it suggests export files beside the input file and changes nothing of `m`.
+  ViewWindow(const ProjectModel& m, PlotKind kind, QWidget* parent);
 
-  /// Shows a plot of the project's current results (the section as it is now) and brings the window up.
+  /// The kind of window that shows a plot of `kind`.
+  static PlotKind WindowKind(PlotKind kind);
+  /// Shows a plot of the project's current results (the section as it is now) and brings the window up;
+  /// `kind` is one this window shows.
   void ShowPlot(PlotKind kind, int load = 0);
   /// Draws the plot it shows again from the project's current results, when the window is open.
   void Redraw();
 
-  /// The view in front: the chart or the section drawing.
+  /// The kind of plots the window shows (MomentCurvature for the curves, one or all).
+  PlotKind Kind() const { return WindowKind(kind_); }
+  /// The view: the chart or the section drawing.
   QWidget* CurrentView() const;
   /// The text of the status bar.
   QString StatusText() const;
@@ -55,12 +60,11 @@ class ViewWindow : public QMainWindow {
   void PrintWithDialog();
 
   const ProjectModel& m_;
-  QStackedWidget* stack_;
-  ChartView* chart_;
-  SectionView* section_;
+  ChartView* chart_ = nullptr;      // the chart windows' view
+  SectionView* section_ = nullptr;  // the section window's view
   QLabel* status_;
   std::vector<QAction*> exports_;
-  PlotKind kind_ = PlotKind::Section;
+  PlotKind kind_;
   int load_ = 0;
 };
 

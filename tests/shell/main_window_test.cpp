@@ -335,7 +335,11 @@ TEST_F(MainWindowTest, CancelledRunKeepsTheEarlierReport) {
 }  // namespace tarnix
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  // Offscreen, on a desktop-sized screen of 1600 x 1000 (the plain offscreen screen is 800 x 800) so that
+  // a maximised window is larger than the smallest one.
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.isEmpty() || platform == "offscreen")
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TARNIX_OFFSCREEN_SCREEN);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -57,11 +57,12 @@ TEST_F(ResultsPanelTest, ShowsEveryLoadAfterACalculation) {
   window.Results().CopyTable();
   EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Load\tP (kip)\tDesign M (k-ft)"));
 
-  // Double-clicking a load opens the interaction diagram.
+  // Double-clicking a load without a moment-curvature curve opens the interaction diagram with its point.
   emit grid->cellDoubleClicked(1, 0);
   auto* view = window.findChild<ViewWindow*>();
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(view->isVisible());
+  EXPECT_EQ(view->Kind(), PlotKind::InteractionDiagram);
 
   // An edit leaves the rows, marked out of date; Reset All clears them.
   QLineEdit* moment = window.findChild<QTabWidget*>()->widget(4)->findChild<QLineEdit*>("Moment:");

@@ -15,6 +15,10 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionFrame>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
@@ -31,6 +35,7 @@
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/plot_load_window.h"
+#include "shell/results_panel.h"
 #include "shell/section_view.h"
 #include "temp_folder.h"
 
@@ -77,6 +82,14 @@ void Trigger(MainWindow& window, const QString& text) {
 QPushButton* Button(QWidget* parent, const QString& text) {
   for (QPushButton* button : parent->findChildren<QPushButton*>()) {
     if (button->text() == text) return button;
+  }
+  return nullptr;
+}
+
+// The main window's viewer form of the plots of `kind`, once it has been opened.
+ViewWindow* ViewOf(MainWindow& window, PlotKind kind) {
+  for (ViewWindow* view : window.findChildren<ViewWindow*>()) {
+    if (view->Kind() == kind) return view;
   }
   return nullptr;
 }
@@ -140,14 +153,14 @@ TEST_F(ViewWindowTest, EveryViewOfTwoCalculatedExamplesIsDrawn) {
     ASSERT_TRUE(LoadAndCalculate(window, c.example));
 
     Trigger(window, "Interaction &Diagram");
-    auto* view = window.findChild<ViewWindow*>();
+    ViewWindow* view = ViewOf(window, PlotKind::InteractionDiagram);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());
-    EXPECT_EQ(view->windowTitle(), "Tarnix View Form");
+    EXPECT_EQ(view->windowTitle(), "Tarnix View Form - Interaction Diagram");
     EXPECT_EQ(view->StatusText(), "Plot complete");
-    auto* chartView = qobject_cast<ChartView*>(view->CurrentView());
+    ChartView* chartView = qobject_cast<ChartView*>(view->CurrentView());
     ASSERT_NE(chartView, nullptr);
-    const Chart& diagram = chartView->Shown();
+    const Chart diagram = chartView->Shown();
     ASSERT_TRUE(diagram.Plottable());
     // The axes carry the plot layer's tick labels, not numbers of their own.
     const auto horizontal = chartView->chart()->axes(Qt::Horizontal);
@@ -164,9 +177,11 @@ TEST_F(ViewWindowTest, EveryViewOfTwoCalculatedExamplesIsDrawn) {
     SaveScreenshot(view, name + "_view_window");
 
     Trigger(window, "&Section");
-    auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
+    ViewWindow* drawing = ViewOf(window, PlotKind::Section);
+    ASSERT_NE(drawing, nullptr);
+    auto* sectionView = qobject_cast<SectionView*>(drawing->CurrentView());
     ASSERT_NE(sectionView, nullptr);
-    EXPECT_EQ(view->StatusText(), "Plot complete");
+    EXPECT_EQ(drawing->StatusText(), "Plot complete");
     stats = Stats(sectionView->grab().toImage());
     EXPECT_GT(stats.inkShare, 0.10);
     EXPECT_TRUE(stats.Has(0xd0d0d0));  // concrete
@@ -195,7 +210,10 @@ TEST_F(ViewWindowTest, EveryViewOfTwoCalculatedExamplesIsDrawn) {
     EXPECT_EQ(window.Model().mcPlotLoad, 3);
     Button(picker, "Previous load condition")->click();
     Button(picker, "&Plot")->click();
-    ASSERT_EQ(view->CurrentView(), chartView);
+    view = ViewOf(window, PlotKind::MomentCurvature);
+    ASSERT_NE(view, nullptr);
+    chartView = qobject_cast<ChartView*>(view->CurrentView());
+    ASSERT_NE(chartView, nullptr);
     SaveScreenshot(picker, name + "_load_picker");
     if (!c.momentCurvature) {
       EXPECT_FALSE(chartView->Shown().Plottable());
@@ -237,7 +255,8 @@ TEST_F(ViewWindowTest, AChartWithoutPointsSaysSoInsteadOfDrawingAxes) {
   auto* picker = window.findChild<PlotLoadWindow*>();
   ASSERT_NE(picker, nullptr);
   Button(picker, "&Plot")->click();
-  auto* view = window.findChild<ViewWindow*>();
+  ViewWindow* view = ViewOf(window, PlotKind::MomentCurvature);
+  ASSERT_NE(view, nullptr);
   auto* chartView = qobject_cast<ChartView*>(view->CurrentView());
   ASSERT_NE(chartView, nullptr);
   const Chart& chart = chartView->Shown();
@@ -263,6 +282,9 @@ TEST_F(ViewWindowTest, AChartWithoutPointsSaysSoInsteadOfDrawingAxes) {
 
   // The interaction diagram is computed on demand, so it has its points.
   Trigger(window, "Interaction &Diagram");
+  view = ViewOf(window, PlotKind::InteractionDiagram);
+  ASSERT_NE(view, nullptr);
+  chartView = qobject_cast<ChartView*>(view->CurrentView());
   EXPECT_TRUE(chartView->Shown().Plottable());
   EXPECT_TRUE(chartView->Message().isEmpty());
   EXPECT_EQ(chartView->chart()->axes().size(), 2);
@@ -274,7 +296,7 @@ TEST_F(ViewWindowTest, AnOpenViewFollowsNewResults) {
   window.show();
   ASSERT_TRUE(LoadAndCalculate(window, "rect_column"));
   Trigger(window, "Interaction &Diagram");
-  auto* view = window.findChild<ViewWindow*>();
+  ViewWindow* view = ViewOf(window, PlotKind::InteractionDiagram);
   ASSERT_NE(view, nullptr);
   auto* chartView = qobject_cast<ChartView*>(view->CurrentView());
   ASSERT_NE(chartView, nullptr);
@@ -303,6 +325,8 @@ TEST_F(ViewWindowTest, AnOpenViewFollowsNewResults) {
 
   // The drawing follows the loaded section; a closed window is left closed.
   Trigger(window, "&Section");
+  view = ViewOf(window, PlotKind::Section);
+  ASSERT_NE(view, nullptr);
   auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
   ASSERT_NE(sectionView, nullptr);
   const double circleWidth = sectionView->Shown().right - sectionView->Shown().left;
@@ -318,7 +342,7 @@ TEST_F(ViewWindowTest, TheDrawingShowsSteelShapesPipesAndHoles) {
   window.show();
   ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/composite_encased.in"));
   Trigger(window, "&Section");
-  auto* view = window.findChild<ViewWindow*>();
+  ViewWindow* view = ViewOf(window, PlotKind::Section);
   ASSERT_NE(view, nullptr);
   auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
   ASSERT_NE(sectionView, nullptr);
@@ -366,16 +390,17 @@ TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
   ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
   const struct {
     const char* action;
+    PlotKind kind;
     const char* picture;
     const char* svgStart;
     const char* csvStart;
   } views[] = {
-      {"Interaction &Diagram", "exported_interaction", "<?xml", "series,MOMENT (k-ft),AXIAL LOAD (kip)\n"},
-      {"&Section", "exported_section", "<?xml", "role,kind,x,y,w,h,r,t\n"}};
+      {"Interaction &Diagram", PlotKind::InteractionDiagram, "exported_interaction", "<?xml", "series,MOMENT (k-ft),AXIAL LOAD (kip)\n"},
+      {"&Section", PlotKind::Section, "exported_section", "<?xml", "role,kind,x,y,w,h,r,t\n"}};
   for (const auto& v : views) {
     SCOPED_TRACE(v.action);
     Trigger(window, v.action);
-    auto* view = window.findChild<ViewWindow*>();
+    ViewWindow* view = ViewOf(window, v.kind);
     ASSERT_NE(view, nullptr);
     const QString png = QString::fromStdString(Path("view.png"));
     const QString svg = QString::fromStdString(Path("view.svg"));
@@ -408,6 +433,138 @@ TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
     EXPECT_FALSE(view->ExportSvg(nowhere + ".svg"));
     EXPECT_FALSE(view->ExportCsv(nowhere + ".csv"));
   }
+}
+
+// What is wrong with a window's layout as it stands: a visible widget reaching out of its parent, or a
+// line edit too narrow for its text.
+std::vector<std::string> LayoutFaults(QWidget* window) {
+  std::vector<std::string> faults;
+  const auto name = [](const QWidget* w) {
+    return std::string(w->metaObject()->className()) + " '" + w->objectName().toStdString() + "'";
+  };
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->window() != window || !w->isVisibleTo(window)) continue;
+    if (!w->parentWidget()->rect().contains(w->geometry()))
+      faults.push_back(name(w) + " outside " + name(w->parentWidget()));
+    auto* edit = qobject_cast<QLineEdit*>(w);
+    if (edit == nullptr) continue;
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    // QLineEdit keeps 2 pixels beside its text on either side.
+    const int room = contents.marginsRemoved(edit->textMargins()).width() - 2 * 2;
+    if (edit->fontMetrics().horizontalAdvance(edit->text()) > room)
+      faults.push_back(name(edit) + " clips " + edit->text().toStdString());
+  }
+  return faults;
+}
+
+TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(LoadAndCalculate(window, "circular_spiral"));
+  // Every window of the program open at once.
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "Set &Slenderness Parameters" || button->text() == "Calc fcc") button->click();
+  }
+  for (const char* action : {"&Control Parameters", "C&alculations to Output", "Output &Title (optional)",
+                             "Interaction &Diagram", "&Moment Curvature", "&Section"})
+    Trigger(window, action);
+  std::vector<QWidget*> windows{&window};
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (w->isWindow() && w->isVisible()) windows.push_back(w);
+  }
+  // The main window, the three views and the six small windows.
+  ASSERT_EQ(windows.size(), 10u);
+
+  QFont titleFont = QApplication::font();
+  titleFont.setBold(true);
+  for (QWidget* w : windows) {
+    SCOPED_TRACE(w->windowTitle().toStdString());
+    EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry()));  // placed on the screen
+    // The longest text the number formatter writes: seven digits, a sign and an exponent.
+    for (QLineEdit* edit : w->findChildren<QLineEdit*>()) {
+      if (edit->objectName() != "Title:" && edit->objectName() != "txtloadno") edit->setText("-8.888888E-05");
+    }
+    auto* tabs = w->findChild<QTabWidget*>();
+    const int pages = tabs != nullptr ? tabs->count() : 1;
+    const auto check = [&](const char* size) {
+      for (int page = 0; page < pages; ++page) {
+        if (tabs != nullptr) tabs->setCurrentIndex(page);
+        QApplication::processEvents();
+        EXPECT_EQ(LayoutFaults(w), std::vector<std::string>{}) << size << ", page " << page;
+      }
+    };
+    // The width of the first field, on the first page.
+    const auto fieldWidth = [&] {
+      if (tabs != nullptr) tabs->setCurrentIndex(0);
+      QApplication::processEvents();
+      const auto* edit = w->findChild<QLineEdit*>();
+      return edit != nullptr ? edit->width() : 0;
+    };
+    w->resize(1, 1);  // as small as it goes
+    check("smallest");
+    EXPECT_GT(w->width(), QFontMetrics(titleFont).horizontalAdvance(w->windowTitle()));
+    const int smallest = fieldWidth();
+    w->showMaximized();
+    check("maximised");
+    // The fields widen with the window: the controls do not stay in the top left corner.
+    if (w == &window) {
+      EXPECT_GT(fieldWidth(), smallest * 3 / 2);
+    }
+    w->showNormal();
+  }
+}
+
+TEST_F(ViewWindowTest, TheThreeViewsStayOpenSideBySide) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(LoadAndCalculate(window, "circular_spiral"));
+  for (const char* action : {"Interaction &Diagram", "&Moment Curvature", "&Section"}) Trigger(window, action);
+  ViewWindow* diagram = ViewOf(window, PlotKind::InteractionDiagram);
+  ViewWindow* curves = ViewOf(window, PlotKind::MomentCurvature);
+  ViewWindow* drawing = ViewOf(window, PlotKind::Section);
+  ASSERT_TRUE(diagram && curves && drawing);
+  auto* picker = window.findChild<PlotLoadWindow*>();
+  ASSERT_NE(picker, nullptr);
+  EXPECT_TRUE(picker->isVisible());
+  EXPECT_EQ(picker->parentWidget(), curves);  // a toolbar of its chart
+  const QRect screen = window.screen()->availableGeometry();
+  std::set<std::pair<int, int>> corners;
+  for (QWidget* w : {static_cast<QWidget*>(diagram), static_cast<QWidget*>(curves),
+                     static_cast<QWidget*>(drawing)}) {
+    SCOPED_TRACE(w->windowTitle().toStdString());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(screen.contains(w->geometry()));
+    corners.insert({w->x(), w->y()});
+  }
+  EXPECT_EQ(corners.size(), 3u);  // none hides another completely
+
+  // A double click on the third load's row: its moment-curvature curve, and the picker follows.
+  emit window.Results().findChild<QTableWidget*>()->cellDoubleClicked(2, 0);
+  EXPECT_EQ(picker->findChild<QLineEdit*>("txtloadno")->text(), "3");
+  // Each window keeps its own plot through a new calculation.
+  QSignalSpy finished(&window, &MainWindow::CalculationFinished);
+  ASSERT_TRUE(window.PerformCalculations() && finished.wait(60000));
+  const struct {
+    ViewWindow* view;
+    std::string title;
+  } charts[] = {{diagram, "INTERACTION DIAGRAM"}, {curves, "MOMENT CURVATURE"}};
+  for (const auto& c : charts) {
+    auto* chart = qobject_cast<ChartView*>(c.view->CurrentView());
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->Shown().title, c.title);
+    EXPECT_TRUE(chart->Shown().Plottable());
+    EXPECT_EQ(c.view->StatusText(), "Plot complete");
+  }
+  EXPECT_EQ(qobject_cast<ChartView*>(curves->CurrentView())->Shown().series.front().name, "Load condition 3");
+  auto* section = qobject_cast<SectionView*>(drawing->CurrentView());
+  ASSERT_NE(section, nullptr);
+  EXPECT_TRUE(section->Shown().Drawable());
+  // Closing the curves leaves the other views open.
+  WindowAction(curves, "&Close")->trigger();
+  EXPECT_TRUE(diagram->isVisible() && drawing->isVisible());
 }
 
 TEST(ViewHelpTest, TheViewMenuHasItsHelpPage) {
