@@ -405,7 +405,7 @@ TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
     const QString png = QString::fromStdString(Path("view.png"));
     const QString svg = QString::fromStdString(Path("view.svg"));
     const QString csv = QString::fromStdString(Path("view.csv"));
-    ASSERT_TRUE(view->ExportPng(png));
+    ASSERT_TRUE(view->ExportPng(png)) << view->CurrentView()->width() << " x " << view->CurrentView()->height();
     ASSERT_TRUE(view->ExportSvg(svg));
     ASSERT_TRUE(view->ExportCsv(csv));
     const QImage image(png);
