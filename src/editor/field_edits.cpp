@@ -1,6 +1,7 @@
 // Write-through of the text fields.
 #include "editor/field_edits.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -200,23 +201,26 @@ const std::vector<Field>& MainWindowFields() {
   return fields;
 }
 
-void FieldProblems::Set(Field field, std::string problem) {
-  if (problem.empty()) {
-    problems_.erase(field);
-  } else {
-    problems_[field] = std::move(problem);
-  }
+void FieldProblems::Set(Field field, std::string problem) { Set(DescriptorOf(field).tip, std::move(problem)); }
+
+void FieldProblems::Set(const std::string& name, std::string problem) {
+  const auto found = std::find_if(problems_.begin(), problems_.end(),
+                                  [&name](const auto& entry) { return entry.first == name; });
+  if (found != problems_.end()) problems_.erase(found);
+  if (!problem.empty()) problems_.emplace_back(name, std::move(problem));
 }
 
 std::string FieldProblems::Of(Field field) const {
-  const auto found = problems_.find(field);
-  return found == problems_.end() ? std::string() : found->second;
+  const std::string name = DescriptorOf(field).tip;
+  for (const auto& [refused, problem] : problems_)
+    if (refused == name) return problem;
+  return {};
 }
 
 Status FieldProblems::RequireNone() const {
   if (problems_.empty()) return Status::Success();
-  const auto& [field, problem] = *problems_.begin();
-  return Status::Failure(kFieldNeedsCorrection, std::string(DescriptorOf(field).tip) + ": " + problem);
+  const auto& [name, problem] = problems_.front();
+  return Status::Failure(kFieldNeedsCorrection, name + ": " + problem);
 }
 
 std::string StrainIncrementsText(const ProjectModel& m) {

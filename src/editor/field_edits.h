@@ -3,7 +3,6 @@
 // each field shows.
 #pragma once
 
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,18 +34,19 @@ std::string FieldProblem(Field field, std::string_view text);
 constexpr const char* kFieldNeedsCorrection = "Please correct the marked field first";
 
 /// The fields of the windows whose text was refused, with the reason; the calculation does not start
-/// while there is one.
+/// while there is one. The fields of the small windows (member, slenderness) are named by their tool-tip.
 class FieldProblems {
  public:
   /// Records the problem of the field's text, or forgets it when `problem` is empty.
   void Set(Field field, std::string problem);
+  void Set(const std::string& name, std::string problem);
   std::string Of(Field field) const;
   void Clear() { problems_.clear(); }
-  /// Fails with kFieldNeedsCorrection naming the first field and its problem.
+  /// Fails with kFieldNeedsCorrection naming the first field refused and its problem.
   Status RequireNone() const;
 
  private:
-  std::map<Field, std::string> problems_;
+  std::vector<std::pair<std::string, std::string>> problems_;  // field name, problem; oldest first
 };
 
 /// Stores the typed text in the field's model value: the leading number of the text, else 0; counts and

@@ -48,6 +48,7 @@ void FieldWindow::AddField(Field field) {
   connect(edit, &QLineEdit::textEdited, this, [this, field, index = fields_.size()](const QString& text) {
     const EditEffect effect = EditField(m_, field, text.toStdString());
     MarkField(fields_[index].first, effect.problem, ToolTip(m_, field));
+    emit FieldChecked(DescriptorOf(field).tip, Q(effect.problem));
     if (!effect.problem.empty()) return;
     for (const auto& [other, f] : fields_) {
       for (Field derived : effect.derived) {
@@ -79,6 +80,7 @@ void FieldWindow::Refresh() {
     if (edit->hasFocus()) continue;  // the text being typed stays, marked or not
     edit->setText(Q(FieldText(m_, field)));
     MarkField(edit, {}, ToolTip(m_, field));
+    emit FieldChecked(DescriptorOf(field).tip, {});
   }
 }
 

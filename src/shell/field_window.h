@@ -26,6 +26,8 @@ class FieldWindow : public QDialog {
 
  signals:
   void Edited();
+  /// The text typed into the field named `name` was taken (`problem` empty) or refused for `problem`.
+  void FieldChecked(const QString& name, const QString& problem);
 
  protected:
   ProjectModel& m_;

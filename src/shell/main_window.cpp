@@ -121,6 +121,15 @@ class ModelCommand : public QUndoCommand {
   bool pushed_ = false;
 };
 
+// A small window's refused text keeps the calculation from starting, as the main window's does.
+template <class Window>
+void CollectRefusals(QObject* owner, Window* window, FieldProblems& problems) {
+  QObject::connect(window, &Window::FieldChecked, owner,
+                   [&problems](const QString& name, const QString& problem) {
+                     problems.Set(name.toStdString(), problem.toStdString());
+                   });
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -670,6 +679,7 @@ void MainWindow::ShowMemberWindow() {
   if (member_ == nullptr) {
     member_ = new MemberPropertiesWindow(model_, this);
     connect(member_, &MemberPropertiesWindow::Edited, this, [this] { SmallWindowEdited(1); });
+    CollectRefusals(this, member_, problems_);
     connect(member_, &MemberPropertiesWindow::RestraintsChanged, this, [this] {
       if (slender_ != nullptr) slender_->Refresh();
     });
@@ -685,6 +695,7 @@ void MainWindow::ShowSlendernessWindows() {
   if (slender_ == nullptr) {
     slender_ = new SlendernessParametersWindow(model_, this);
     connect(slender_, &SlendernessParametersWindow::Edited, this, [this] { SmallWindowEdited(2); });
+    CollectRefusals(this, slender_, problems_);
   }
   slender_->Refresh();
   slender_->show();
@@ -714,6 +725,7 @@ void MainWindow::ShowControlParameters() {
   if (control_ == nullptr) {
     control_ = new ControlParametersWindow(model_, this);
     connect(control_, &ControlParametersWindow::Edited, this, [this] { SmallWindowEdited(4); });
+    CollectRefusals(this, control_, problems_);
   }
   control_->Refresh();
   control_->show();
@@ -725,6 +737,7 @@ void MainWindow::ShowConfinementWindow() {
   if (confinement_ == nullptr) {
     confinement_ = new ConfinementWindow(model_, this);
     connect(confinement_, &ConfinementWindow::Edited, this, [this] { SmallWindowEdited(5); });
+    CollectRefusals(this, confinement_, problems_);
     connect(confinement_, &ConfinementWindow::Computed, this, [this] {
       ShowFields({Field::fcc, Field::ecu});
       activateWindow();

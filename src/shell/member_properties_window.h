@@ -27,6 +27,8 @@ class MemberPropertiesWindow : public QDialog {
   /// A restraint changed (the slenderness window enables its end i deflection by it).
   void RestraintsChanged();
   void Edited();
+  /// The text typed into the field named `name` was taken (`problem` empty) or refused for `problem`.
+  void FieldChecked(const QString& name, const QString& problem);
 
  private:
   ProjectModel& m_;

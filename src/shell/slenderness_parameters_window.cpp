@@ -42,6 +42,7 @@ SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidge
             [this, edit, field = d.id, tip = std::string(d.tip)](const QString& text) {
               const std::string problem = EditSlenderField(m_, field, text.toStdString());
               MarkField(edit, problem, tip);
+              emit FieldChecked(Q(tip), Q(problem));
               if (problem.empty()) emit Edited();
             });
     fields_.push_back({edit, d.id});
@@ -68,6 +69,9 @@ void SlendernessParametersWindow::Refresh() {
   for (const auto& [label, unit] : units_) label->setText(m_.unitSystem().Label(unit));
   for (const auto& [edit, field] : fields_) {
     edit->setText(Q(SlenderFieldText(m_, field)));
+    const char* tip = TipOf(SlenderFieldDescriptors(), field);
+    MarkField(edit, {}, tip);  // the model's value (of the load shown) replaces refused text
+    emit FieldChecked(tip, {});
     if (field == SlenderField::di) edit->setEnabled(InitialDeflectionIEnabled(m_));
   }
   const int load = CurrentSlenderLoad(m_);

@@ -25,6 +25,8 @@ class SlendernessParametersWindow : public QDialog {
 
  signals:
   void Edited();
+  /// The text typed into the field named `name` was taken (`problem` empty) or refused for `problem`.
+  void FieldChecked(const QString& name, const QString& problem);
 
  private:
   ProjectModel& m_;

@@ -51,6 +51,14 @@ inline void MarkField(QLineEdit* edit, const std::string& problem, const std::st
                                    : QString::fromStdString("Not taken: " + problem + "\n" + tip));
 }
 
+/// The tool-tip of the descriptor of `id` in a descriptor table.
+template <class Descriptors, class Id>
+const char* TipOf(const Descriptors& descriptors, Id id) {
+  for (const auto& d : descriptors)
+    if (d.id == id) return d.tip;
+  return "";
+}
+
 /// A field with its unit label beside it.
 inline QHBoxLayout* WithUnit(QWidget* field, QWidget* unit) {
   auto* row = new QHBoxLayout;

@@ -517,6 +517,35 @@ TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen)
   }
 }
 
+// Text a small window refused holds the calculation as the main window's does, until it is corrected.
+TEST_F(ViewWindowTest, RefusedTextInASmallWindowHoldsTheCalculation) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(LoadAndCalculate(window, "rect_column"));
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "Set &Member Properties") button->click();
+  }
+  QLineEdit* field = nullptr;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (w->isWindow() && w->isVisible() && w != &window) field = w->findChild<QLineEdit*>();
+  }
+  ASSERT_NE(field, nullptr);
+  const QString kept = field->text();
+  field->selectAll();
+  QTest::keyClicks(field, "abc");
+  EXPECT_FALSE(window.PerformCalculations());
+  QTest::qWait(300);
+  const std::vector<std::string> shown = TakeMessages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].rfind("Please correct the marked field first", 0), 0u) << shown[0];
+
+  field->selectAll();
+  QTest::keyClicks(field, kept);
+  QSignalSpy finished(&window, &MainWindow::CalculationFinished);
+  ASSERT_TRUE(window.PerformCalculations());
+  ASSERT_TRUE(finished.wait(60000));
+}
+
 TEST_F(ViewWindowTest, TheThreeViewsStayOpenSideBySide) {
   MainWindow window;
   window.show();
