@@ -64,15 +64,16 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
       m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall && !m.slenderness.outcome.empty();
   const bool curvature = m.momentCurvature.ran();
 
+  // The verdict next to the load number, where a narrow panel still shows it.
   table.columns = {"Load",
+                   "Status",
                    WithUnit("P", force),
                    WithUnit("Design M", momentUnit),
                    "phi",
                    WithUnit("phi Pn", force),
                    WithUnit(wall ? "phi Mn (wall)" : "phi Mn", momentUnit),
-                   "M / phi Mn",
-                   "Status"};
-  table.statusColumn = 7;
+                   "M / phi Mn"};
+  table.statusColumn = 1;
   if (magnified) {
     table.columns.push_back("deltaNs");
     table.columns.push_back("deltaS");
@@ -117,7 +118,7 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
     } else {
       row.verdict = LoadVerdict::Ok;
     }
-    row.cells.push_back(LoadVerdictText(row.verdict));
+    row.cells.insert(row.cells.begin() + table.statusColumn, LoadVerdictText(row.verdict));
 
     if (magnified) {
       const SlendernessResults& s = m.slenderness;

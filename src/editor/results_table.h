@@ -18,7 +18,7 @@ const char* LoadVerdictText(LoadVerdict verdict);
 struct ResultsRow {
   int load = 0;  ///< load condition number, 1-based
   LoadVerdict verdict = LoadVerdict::NoSolution;
-  std::vector<std::string> cells;  ///< one text per column, the verdict's text last of the fixed columns
+  std::vector<std::string> cells;  ///< one text per column
 };
 
 struct ResultsTable {

@@ -43,13 +43,13 @@ TEST_P(ResultsTableRows, ShowsTheReportValues) {
   const std::vector<std::string>& cells = t.rows[static_cast<size_t>(c.load - 1)].cells;
   ASSERT_GE(cells.size(), 8u);
   EXPECT_EQ(cells[0], std::to_string(c.load));
-  EXPECT_EQ(cells[1], c.P);
-  EXPECT_EQ(cells[2], c.design);
-  EXPECT_EQ(cells[3], c.phi);
-  EXPECT_EQ(cells[4], c.phiPn);
-  EXPECT_EQ(cells[5], c.phiMn);
-  EXPECT_EQ(cells[6], c.ratio);
-  EXPECT_EQ(cells[static_cast<size_t>(t.statusColumn)], c.status);
+  EXPECT_EQ(cells[1], c.status);
+  EXPECT_EQ(cells[2], c.P);
+  EXPECT_EQ(cells[3], c.design);
+  EXPECT_EQ(cells[4], c.phi);
+  EXPECT_EQ(cells[5], c.phiPn);
+  EXPECT_EQ(cells[6], c.phiMn);
+  EXPECT_EQ(cells[7], c.ratio);
 }
 
 // clang-format off
@@ -71,8 +71,8 @@ TEST(ResultsTable, ExceededLoadIsMarked) {
   const ResultsTable t = BuildResultsTable(m);
   ASSERT_EQ(t.rows.size(), 3u);
   EXPECT_EQ(t.rows[2].verdict, LoadVerdict::Exceeded);
-  EXPECT_EQ(t.rows[2].cells[6], "1.863");
-  EXPECT_EQ(t.rows[2].cells[7], "EXCEEDED");
+  EXPECT_EQ(t.rows[2].cells[7], "1.863");
+  EXPECT_EQ(t.rows[2].cells[1], "EXCEEDED");
   EXPECT_EQ(t.rows[0].verdict, LoadVerdict::Ok);
 }
 
@@ -85,8 +85,8 @@ TEST(ResultsTable, SlenderWallVerdicts) {
   RunAnalyses(m);
   const ResultsTable t = BuildResultsTable(m);
   ASSERT_EQ(t.rows.size(), 4u);
-  EXPECT_EQ(t.rows[0].cells[2], "2.4");
-  EXPECT_EQ(t.rows[0].cells[5], "5.8");
+  EXPECT_EQ(t.rows[0].cells[3], "2.4");
+  EXPECT_EQ(t.rows[0].cells[6], "5.8");
   EXPECT_EQ(t.rows[0].verdict, LoadVerdict::Ok);
   EXPECT_EQ(t.rows[2].verdict, LoadVerdict::Exceeded);
   EXPECT_EQ(t.rows[3].verdict, LoadVerdict::Exceeded);
@@ -97,15 +97,15 @@ TEST(ResultsTable, SlenderWallVerdicts) {
 TEST(ResultsTable, MagnifiersAndCurvaturesAndClipboardText) {
   const ResultsTable sway = BuildResultsTable(Calculated("rect_column.in"));
   ASSERT_EQ(sway.columns.size(), 10u);
-  EXPECT_EQ(sway.columns[1], "P (kip)");
-  EXPECT_EQ(sway.columns[2], "Design M (k-ft)");
+  EXPECT_EQ(sway.columns[2], "P (kip)");
+  EXPECT_EQ(sway.columns[3], "Design M (k-ft)");
   EXPECT_EQ(sway.rows[0].cells[8], "1.000");
   EXPECT_EQ(sway.rows[0].cells[9], "1.057");
   const std::string text = ResultsTableText(sway);
   EXPECT_EQ(text.substr(0, text.find('\n')),
-            "Load\tP (kip)\tDesign M (k-ft)\tphi\tphi Pn (kip)\tphi Mn (k-ft)\tM / phi Mn\tStatus"
+            "Load\tStatus\tP (kip)\tDesign M (k-ft)\tphi\tphi Pn (kip)\tphi Mn (k-ft)\tM / phi Mn"
             "\tdeltaNs\tdeltaS");
-  EXPECT_NE(text.find("\n1\t450.0\t162.3\t0.650\t450.0\t496.2\t0.327\tOK\t1.000\t1.057\n"),
+  EXPECT_NE(text.find("\n1\tOK\t450.0\t162.3\t0.650\t450.0\t496.2\t0.327\t1.000\t1.057\n"),
             std::string::npos);
 
   ProjectModel spiral = Calculated("circular_spiral.in");
@@ -113,7 +113,7 @@ TEST(ResultsTable, MagnifiersAndCurvaturesAndClipboardText) {
   RunAnalyses(spiral);
   const ResultsTable mc = BuildResultsTable(spiral);
   ASSERT_EQ(mc.columns.size(), 11u);
-  EXPECT_EQ(mc.columns[1], "P (kN)");
+  EXPECT_EQ(mc.columns[2], "P (kN)");
   EXPECT_EQ(mc.columns[8], "phi y (1/mm)");
   EXPECT_EQ(mc.rows[0].cells[8], "4.4116E-06");
   EXPECT_EQ(mc.rows[0].cells[9], "8.9341E-05");
