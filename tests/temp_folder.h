@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace tarnix {
@@ -12,8 +13,10 @@ class TempFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tarnix_" + std::string(info->test_suite_name()) + "_" + info->name());
+    // Named by the test and by a random number: test runs of other builds at the same time on the same
+    // machine must not share (and remove) each other's folders.
+    dir_ = std::filesystem::temp_directory_path() / ("tarnix_" + std::string(info->test_suite_name()) + "_" +
+                                                     info->name() + "_" + std::to_string(std::random_device()()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }

@@ -1,83 +1,47 @@
 // The desktop window driven as a user would: typing into fields, loading a file, running a calculation.
 #include "shell/main_window.h"
 
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTabWidget>
-#include <QTest>
 #include <QTextBrowser>
 #include <QUndoStack>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
 #include "editor/menu_actions.h"
-#include "model/input_file.h"
 #include "shell/confinement_window.h"
 #include "shell/help_window.h"
 #include "shell/section_preview.h"
 #include "shell/section_view.h"
-#include "temp_folder.h"
+#include "window_test_support.h"
 
 namespace tarnix {
 namespace {
 
-QLineEdit* FieldOn(MainWindow& window, int tab, const char* label) {
+// Saves a picture of every tab and of the slenderness windows when TARNIX_SCREENSHOTS names a folder.
+void SaveScreenshots(MainWindow& window, const QString& name) {
   auto* tabs = window.findChild<QTabWidget*>();
-  return tabs->widget(tab)->findChild<QLineEdit*>(label);
-}
-
-// Saves a picture of every tab when TARNIX_SCREENSHOTS names a folder (for looking at the window).
-void SaveScreenshots(MainWindow& window, const std::string& name) {
-  const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
-  if (folder.isEmpty()) return;
-  auto* tabs = window.findChild<QTabWidget*>();
-  const auto file = [&](const QString& part) {
-    return QDir(folder).filePath(QString::fromStdString(name) + "_" + part + ".png");
-  };
   for (int i = 0; i < tabs->count(); ++i) {
     tabs->setCurrentIndex(i);
-    window.grab().save(file(QString::number(i)));
+    SaveScreenshot(&window, name + "_" + QString::number(i));
   }
-  for (QPushButton* button : window.findChildren<QPushButton*>()) {
-    if (button->text() == "Set &Slenderness Parameters") button->click();
-  }
+  if (QPushButton* slenderness = Button(&window, "Set &Slenderness Parameters")) slenderness->click();
   for (QDialog* dialog : window.findChildren<QDialog*>()) {
-    if (dialog->isVisible()) dialog->grab().save(file(dialog->windowTitle()));
+    if (dialog->isVisible()) SaveScreenshot(dialog, name + "_" + dialog->windowTitle());
   }
-  HelpWindow help;
-  help.ShowPage("introduction");
-  help.grab().save(file("help"));
 }
 
-class MainWindowTest : public TempFolderTest {};
+class MainWindowTest : public WindowTest {};
 
 TEST_F(MainWindowTest, TypingWritesThroughToTheModel) {
   MainWindow window;
   window.show();
-  QLineEdit* fpc = FieldOn(window, 0, "f'c =");
-  ASSERT_NE(fpc, nullptr);
-  fpc->clear();
-  QTest::keyClicks(fpc, "5000 psi");
+  Type(window, 0, "f'c =", "5000 psi");
   EXPECT_FLOAT_EQ(window.Model().fpc, 5000);
   EXPECT_GT(window.Model().Ec, 0);  // derived from f'c
-
-  QLineEdit* count = FieldOn(window, 4, "No of loads:");
-  count->selectAll();
-  QTest::keyClicks(count, "2");
-  QTest::keyClick(count, Qt::Key_Return);  // a count takes effect when it is complete
+  Type(window, 4, "No of loads:", "2", true);  // a count takes effect when it is complete
   EXPECT_EQ(window.Model().ns, 2);
-  QLineEdit* axial = FieldOn(window, 4, "Axial load:");
-  axial->selectAll();
-  QTest::keyClicks(axial, "450");
+  Type(window, 4, "Axial load:", "450");
   EXPECT_FLOAT_EQ(window.Model().loads[1].P, 450000);  // kip typed, pounds stored
 }
 
@@ -85,131 +49,77 @@ TEST_F(MainWindowTest, LoadedFileFillsTheControlsAndTheCalculationWritesTheRepor
   MainWindow window;
   window.show();
   EXPECT_FALSE(window.LoadInput(""));  // a cancelled dialog changes nothing
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  ASSERT_TRUE(Load(window, "rect_column"));
   EXPECT_EQ(FieldOn(window, 0, "f'c =")->text(), "5000");
   EXPECT_EQ(FieldOn(window, 4, "No of loads:")->text(), "3");
   EXPECT_EQ(FieldOn(window, 4, "Axial load:")->text(), "450.0");
-
-  // The help pages are part of the program.
-  HelpWindow help;
-  help.ShowPage("introduction");
-  EXPECT_FALSE(help.findChild<QTextBrowser*>()->toPlainText().isEmpty());
   SaveScreenshots(window, "rect_column");
 
-  const std::string report = Path("rect_column.out");
-  SetOutputFileNames(window.Model(), report);
-  QSignalSpy finished(&window, &MainWindow::CalculationFinished);
-  ASSERT_TRUE(window.PerformCalculations());
-  ASSERT_TRUE(finished.wait(30000));
-  EXPECT_TRUE(std::filesystem::exists(report));
+  ASSERT_TRUE(Calculate(window));
+  EXPECT_TRUE(std::filesystem::exists(Path("report.out")));
   EXPECT_FALSE(window.CalculationBusy());
   EXPECT_GT(window.Model().interactionDiagram.idCount, 0);  // the results came back to the window's project
 
   // View, Output file: the report in the program's own viewer.
-  for (QAction* action : window.findChildren<QAction*>()) {
-    if (action->text() == "&Output file") action->trigger();
-  }
+  Trigger(window, "&Output file");
   auto* viewer = window.findChild<QPlainTextEdit*>();
   ASSERT_NE(viewer, nullptr);
   EXPECT_TRUE(viewer->toPlainText().contains("S L E N D E R N E S S   E F F E C T S"));
-  const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
-  if (!folder.isEmpty()) viewer->window()->grab().save(QDir(folder).filePath("report_viewer.png"));
+  SaveScreenshot(viewer->window(), "report_viewer");
+  // The help pages are part of the program.
+  HelpWindow help;
+  help.ShowPage("introduction");
+  EXPECT_FALSE(help.findChild<QTextBrowser*>()->toPlainText().isEmpty());
 }
 
-TEST_F(MainWindowTest, ASectionBuiltFromScratchIsCalculated) {
+// A 12 x 20 in column with two layers of three 1 in^2 bars, typed from nothing: the Section dock follows
+// every key with the line being edited marked, Undo takes a change back, and the column is calculated.
+TEST_F(MainWindowTest, ASectionTypedFromScratchIsDrawnAsTypedAndCalculated) {
   MainWindow window;
   window.show();
-  const auto type = [&](int tab, const char* label, const char* text) {
-    QLineEdit* field = FieldOn(window, tab, label);
-    ASSERT_NE(field, nullptr) << label;
-    field->selectAll();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-  };
-  // A 12 x 20 in column with two layers of three 1 in^2 bars and one load.
-  type(1, "No of sections:", "1");
-  type(1, "Depth:", "20");
-  type(1, "Width:", "12");
-  type(2, "No of lines:", "2");
-  type(2, "Ybeg:", "2.5");
-  type(2, "Length:", "7");
-  type(2, "Nbar:", "3");
-  type(2, "Abar:", "1");
-  window.findChild<QTabWidget*>()->setCurrentIndex(2);
-  for (QPushButton* button : window.findChild<QTabWidget*>()->widget(2)->findChildren<QPushButton*>()) {
-    if (button->text() == "Next") {
-      QTest::mouseClick(button, Qt::LeftButton);  // the lines' Next comes first
-      break;
-    }
-  }
-  EXPECT_EQ(window.Model().currentLine, 2);
-  type(2, "Ybeg:", "17.5");
-  type(2, "Length:", "7");
-  type(2, "Nbar:", "3");
-  type(2, "Abar:", "1");
-  type(4, "No of loads:", "1");
-  type(4, "Axial load:", "100");
-  type(4, "Moment:", "80");
-  EXPECT_EQ(window.Model().lines[2].Nbl, 3);
-  EXPECT_EQ(window.Model().modified, 1);
-
-  SetOutputFileNames(window.Model(), Path("scratch.out"));
-  QSignalSpy finished(&window, &MainWindow::CalculationFinished);
-  ASSERT_TRUE(window.PerformCalculations());
-  ASSERT_TRUE(finished.wait(30000));
-  EXPECT_TRUE(finished.takeFirst().at(0).value<Status>().ok());
-  EXPECT_NE(window.Model().interactionDiagram.capacity.size(), 0u);
-  EXPECT_GT(window.Model().interactionDiagram.capacity[1].capMoment, 80 * 12000);  // 80 k-ft is well within
-}
-
-// The Section dock follows the typing: rect_column.in is a 16 x 24 in column with four 1 in^2 bars at 2.5 in
-// (line 1), two at 12 in and four at 21.5 in.
-TEST_F(MainWindowTest, SectionDockRedrawsAsTheSectionIsTyped) {
-  MainWindow window;
-  window.show();
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
   auto* preview = window.findChild<SectionPreview*>();
   ASSERT_NE(preview, nullptr);
   const auto shown = [&] { return preview->View().Shown(); };
   const auto marked = [&] {
     std::vector<DrawShape> bars;
     for (const DrawShape& s : shown().shapes) {
-      if (s.highlighted) bars.push_back(s);
+      if (s.highlighted && s.source == RecordKind::ReinforcingLine) bars.push_back(s);
     }
     return bars;
   };
-  const auto type = [&](int tab, const char* label, const char* text) {
-    window.findChild<QTabWidget*>()->setCurrentIndex(tab);
-    QLineEdit* field = FieldOn(window, tab, label);
-    ASSERT_NE(field, nullptr) << label;
-    field->selectAll();
-    QTest::keyClicks(field, text);  // no Enter: each key is a change
-  };
+  Type(window, 1, "No of sections:", "1", true);
+  Type(window, 1, "Depth:", "20");
+  Type(window, 1, "Width:", "12");
   ASSERT_EQ(shown().dimensions.size(), 2u);
-  EXPECT_EQ(shown().dimensions[0].text, "16 in");
-  EXPECT_EQ(shown().dimensions[1].text, "24 in");
-  EXPECT_TRUE(marked().empty());  // the criteria tab edits no record
+  EXPECT_EQ(shown().dimensions[0].text, "12 in");
+  EXPECT_EQ(shown().dimensions[1].text, "20 in");
+  EXPECT_TRUE(marked().empty());
 
-  window.findChild<QTabWidget*>()->setCurrentIndex(2);
-  ASSERT_EQ(marked().size(), 4u);
+  Type(window, 2, "No of lines:", "2", true);
+  for (const auto& [label, text] : {std::pair{"Ybeg:", "2.5"}, {"Length:", "7"}, {"Nbar:", "3"}, {"Abar:", "2"}})
+    Type(window, 2, label, text);
+  ASSERT_EQ(marked().size(), 3u);
   EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 2.5f);
-  type(2, "Ybeg:", "3.5");
-  EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 3.5f);
-  type(2, "Abar:", "2");
   EXPECT_NEAR(marked()[0].r, std::sqrt(2 / M_PI), 1e-6);  // drawn to its area
-  for (QPushButton* button : window.findChild<QTabWidget*>()->widget(2)->findChildren<QPushButton*>()) {
-    if (button->text() == "Next") {
-      QTest::mouseClick(button, Qt::LeftButton);  // the lines' Next comes first
-      break;
-    }
-  }
-  ASSERT_EQ(marked().size(), 2u);
-  EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 12);
+  Type(window, 2, "Abar:", "1");
+  QTest::mouseClick(Button(window.findChild<QTabWidget*>()->widget(2), "Next"), Qt::LeftButton);  // the lines'
+  EXPECT_EQ(window.Model().currentLine, 2);
+  for (const auto& [label, text] : {std::pair{"Ybeg:", "17.5"}, {"Length:", "7"}, {"Nbar:", "3"}, {"Abar:", "1"}})
+    Type(window, 2, label, text);
+  ASSERT_EQ(marked().size(), 3u);
+  EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 17.5f);
 
-  type(1, "Width:", "20");
-  EXPECT_EQ(shown().dimensions[0].text, "20 in");
-  window.History().undo();
+  Type(window, 1, "Width:", "16");
   EXPECT_EQ(shown().dimensions[0].text, "16 in");
+  window.History().undo();
+  EXPECT_EQ(shown().dimensions[0].text, "12 in");
+
+  Type(window, 4, "No of loads:", "1", true);
+  Type(window, 4, "Axial load:", "100");
+  Type(window, 4, "Moment:", "80");
+  EXPECT_EQ(window.Model().modified, 1);
+  ASSERT_TRUE(Calculate(window));
+  EXPECT_GT(window.Model().interactionDiagram.capacity[1].capMoment, 80 * 12000);  // 80 k-ft is well within
 }
 
 // The confinement window's button goes through the editor's command, so the derived fcc and ecu count as
@@ -217,23 +127,18 @@ TEST_F(MainWindowTest, SectionDockRedrawsAsTheSectionIsTyped) {
 TEST_F(MainWindowTest, ConfinementCalculationIsAnEditOfTheProject) {
   MainWindow window;
   window.show();
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in"));  // Mander, spirals
+  ASSERT_TRUE(Load(window, "circular_spiral"));  // Mander, spirals
   ASSERT_EQ(window.Model().modified, 0);
   ProjectModel expected = window.Model();
   ASSERT_EQ(CalculateConfinement(expected), "");  // a refusal would stop the test at its message box
   ASSERT_NE(expected.fcc, window.Model().fcc);
 
-  auto* tabs = window.findChild<QTabWidget*>();
-  tabs->setCurrentIndex(5);
-  for (QPushButton* button : tabs->widget(5)->findChildren<QPushButton*>()) {
-    if (button->text() == "Calc fcc") QTest::mouseClick(button, Qt::LeftButton);
-  }
+  window.findChild<QTabWidget*>()->setCurrentIndex(5);
+  QTest::mouseClick(Button(&window, "Calc fcc"), Qt::LeftButton);
   auto* confinement = window.findChild<ConfinementWindow*>();
   ASSERT_NE(confinement, nullptr);
   ASSERT_TRUE(confinement->isVisible());
-  for (QPushButton* button : confinement->findChildren<QPushButton*>()) {
-    if (button->text() == "&Calc confined stress and strain") QTest::mouseClick(button, Qt::LeftButton);
-  }
+  QTest::mouseClick(Button(confinement, "&Calc confined stress and strain"), Qt::LeftButton);
   EXPECT_FALSE(confinement->isVisible());
   EXPECT_EQ(window.Model().fcc, expected.fcc);
   EXPECT_EQ(window.Model().ecu, expected.ecu);
@@ -241,11 +146,7 @@ TEST_F(MainWindowTest, ConfinementCalculationIsAnEditOfTheProject) {
   EXPECT_EQ(FieldOn(window, 5, "fcc:")->text(), QString::fromStdString(FieldText(expected, Field::fcc)));
 
   window.Model().eend = 1;
-  for (QAction* action : window.findChildren<QAction*>()) {
-    if (action->text() == "&Control Parameters" && action->parent() != nullptr &&
-        action->parent()->parent() == window.menuBar())
-      action->trigger();
-  }
+  Trigger(window, "&Control Parameters");
   EXPECT_EQ(window.Model().eend, expected.ecu);  // Mander concrete ends at its ultimate strain
 }
 
@@ -256,7 +157,7 @@ TEST_F(MainWindowTest, CountFieldTypedKeyByKey) {
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  ASSERT_TRUE(Load(window, "rect_column"));
   QLineEdit* count = FieldOn(window, 2, "No of lines:");
   ASSERT_NE(count, nullptr);
   count->selectAll();
@@ -298,11 +199,9 @@ TEST_F(MainWindowTest, CountFieldTypedKeyByKey) {
 TEST_F(MainWindowTest, ResetIsUndone) {
   MainWindow window;
   window.show();
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  ASSERT_TRUE(Load(window, "rect_column"));
   EXPECT_FALSE(window.isWindowModified());
-  for (QAction* action : window.findChildren<QAction*>()) {
-    if (action->text() == "&All") action->trigger();  // nothing unsaved: no question
-  }
+  Trigger(window, "&All");  // nothing unsaved: no question
   EXPECT_EQ(window.Model().nr, 0);
   EXPECT_TRUE(window.isWindowModified());
   EXPECT_TRUE(window.windowTitle().startsWith("Untitled"));  // Ctrl+S cannot write the defaults over the file
@@ -316,19 +215,42 @@ TEST_F(MainWindowTest, ResetIsUndone) {
 TEST_F(MainWindowTest, CancelledRunKeepsTheEarlierReport) {
   MainWindow window;
   window.show();
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  ASSERT_TRUE(Load(window, "rect_column"));
   const std::string report = Path("column.out");
   { std::ofstream(report) << "earlier report"; }
   SetOutputFileNames(window.Model(), report);
   QSignalSpy finished(&window, &MainWindow::CalculationFinished);
   ASSERT_TRUE(window.PerformCalculations());
-  for (QPushButton* button : window.findChildren<QPushButton*>()) {
-    if (button->text() == "Cancel" && button->isVisible()) button->click();
-  }
+  Button(&window, "Cancel")->click();
   ASSERT_TRUE(finished.wait(30000));
   EXPECT_EQ(finished.takeFirst().at(0).value<Status>().message, "Calculation cancelled");
   std::ifstream in(report);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "earlier report");
+}
+
+// Text a small window refused holds the calculation as the main window's does, until it is corrected.
+TEST_F(MainWindowTest, RefusedTextInASmallWindowHoldsTheCalculation) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(LoadAndCalculate(window, "rect_column"));
+  Button(&window, "Set &Member Properties")->click();
+  QLineEdit* field = nullptr;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (w->isWindow() && w->isVisible() && w != &window) field = w->findChild<QLineEdit*>();
+  }
+  ASSERT_NE(field, nullptr);
+  const QString kept = field->text();
+  field->selectAll();
+  QTest::keyClicks(field, "abc");
+  EXPECT_FALSE(window.PerformCalculations());
+  QTest::qWait(300);
+  const std::vector<std::string> shown = TakeMessages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].rfind("Please correct the marked field first", 0), 0u) << shown[0];
+
+  field->selectAll();
+  QTest::keyClicks(field, kept);
+  EXPECT_TRUE(Calculate(window));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@
 #include "shell/plot_load_window.h"
 #include "shell/results_panel.h"
 #include "shell/section_view.h"
-#include "temp_folder.h"
+#include "window_test_support.h"
 
 namespace tarnix {
 namespace {
@@ -72,73 +72,7 @@ PixelStats Stats(const QImage& picture) {
   return stats;
 }
 
-void Trigger(MainWindow& window, const QString& text) {
-  for (QAction* action : window.findChildren<QAction*>()) {
-    if (action->text() == text) return action->trigger();
-  }
-  FAIL() << "no action " << text.toStdString();
-}
-
-QPushButton* Button(QWidget* parent, const QString& text) {
-  for (QPushButton* button : parent->findChildren<QPushButton*>()) {
-    if (button->text() == text) return button;
-  }
-  return nullptr;
-}
-
-// The main window's viewer form of the plots of `kind`, once it has been opened.
-ViewWindow* ViewOf(MainWindow& window, PlotKind kind) {
-  for (ViewWindow* view : window.findChildren<ViewWindow*>()) {
-    if (view->Kind() == kind) return view;
-  }
-  return nullptr;
-}
-
-QAction* WindowAction(QWidget* window, const QString& text) {
-  for (QAction* action : window->findChildren<QAction*>()) {
-    if (action->text() == text) return action;
-  }
-  return nullptr;
-}
-
-// Saves a view when TARNIX_SCREENSHOTS names a folder (for looking at the charts and drawings).
-void SaveScreenshot(const QImage& image, const QString& name) {
-  const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
-  if (!folder.isEmpty()) image.save(QDir(folder).filePath(name + ".png"));
-}
-void SaveScreenshot(QWidget* widget, const QString& name) { SaveScreenshot(widget->grab().toImage(), name); }
-
-class ViewWindowTest : public TempFolderTest {
- protected:
-  // A message box would wait for a click for ever: it is closed and its text kept, and a test that does
-  // not take the texts it expects fails.
-  void SetUp() override {
-    TempFolderTest::SetUp();
-    QObject::connect(&watch_, &QTimer::timeout, [this] {
-      if (QWidget* box = QApplication::activeModalWidget()) {
-        const auto* message = qobject_cast<QMessageBox*>(box);
-        shown_.push_back((message ? message->text() : box->windowTitle()).toStdString());
-        box->close();
-      }
-    });
-    watch_.start(100);
-  }
-  void TearDown() override {
-    EXPECT_TRUE(shown_.empty()) << "unexpected message: " << shown_.front();
-    TempFolderTest::TearDown();
-  }
-  std::vector<std::string> TakeMessages() { return std::exchange(shown_, {}); }
-
-  QTimer watch_;
-  std::vector<std::string> shown_;
-
-  bool LoadAndCalculate(MainWindow& window, const char* example) {
-    if (!window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/" + example + ".in")) return false;
-    SetOutputFileNames(window.Model(), Path(std::string(example) + ".out"));
-    QSignalSpy finished(&window, &MainWindow::CalculationFinished);
-    return window.PerformCalculations() && finished.wait(60000);
-  }
-};
+class ViewWindowTest : public WindowTest {};
 
 TEST_F(ViewWindowTest, EveryViewOfTwoCalculatedExamplesIsDrawn) {
   const struct {
@@ -249,7 +183,7 @@ TEST_F(ViewWindowTest, EveryViewOfTwoCalculatedExamplesIsDrawn) {
 TEST_F(ViewWindowTest, AChartWithoutPointsSaysSoInsteadOfDrawingAxes) {
   MainWindow window;
   window.show();
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  ASSERT_TRUE(Load(window, "rect_column"));
   // Before any calculation: no moment-curvature results.
   Trigger(window, "&Moment Curvature");
   auto* picker = window.findChild<PlotLoadWindow*>();
@@ -318,7 +252,7 @@ TEST_F(ViewWindowTest, AnOpenViewFollowsNewResults) {
   EXPECT_EQ(view->StatusText(), "Plot complete");
 
   // Another project clears the results: the window says so instead of showing the old diagram.
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in"));
+  ASSERT_TRUE(Load(window, "circular_spiral"));
   EXPECT_FALSE(chartView->Shown().Plottable());
   EXPECT_NE(view->StatusText(), "Plot complete");
   EXPECT_FALSE(WindowAction(view, "Export &CSV...")->isEnabled());
@@ -330,17 +264,17 @@ TEST_F(ViewWindowTest, AnOpenViewFollowsNewResults) {
   auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
   ASSERT_NE(sectionView, nullptr);
   const double circleWidth = sectionView->Shown().right - sectionView->Shown().left;
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  ASSERT_TRUE(Load(window, "rect_column"));
   EXPECT_NE(sectionView->Shown().right - sectionView->Shown().left, circleWidth);
   view->hide();
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in"));
+  ASSERT_TRUE(Load(window, "circular_spiral"));
   EXPECT_FALSE(view->isVisible());
 }
 
 TEST_F(ViewWindowTest, TheDrawingShowsSteelShapesPipesAndHoles) {
   MainWindow window;
   window.show();
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/composite_encased.in"));
+  ASSERT_TRUE(Load(window, "composite_encased"));
   Trigger(window, "&Section");
   ViewWindow* view = ViewOf(window, PlotKind::Section);
   ASSERT_NE(view, nullptr);
@@ -375,7 +309,7 @@ TEST_F(ViewWindowTest, TheFileViewsSayWhyTheyCannotShowAFile) {
   Trigger(window, "&Output file");
   EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"Please save input file", "Please save output file"}));
 
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  ASSERT_TRUE(Load(window, "rect_column"));
   Trigger(window, "&Input file");
   EXPECT_TRUE(TakeMessages().empty());
   EXPECT_TRUE(window.findChild<QPlainTextEdit*>()->toPlainText().startsWith("\"Column C-4"));
@@ -387,7 +321,7 @@ TEST_F(ViewWindowTest, TheFileViewsSayWhyTheyCannotShowAFile) {
 TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
   MainWindow window;
   window.show();
-  ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR) + "/rect_column.in"));
+  ASSERT_TRUE(Load(window, "rect_column"));
   const struct {
     const char* action;
     PlotKind kind;
@@ -515,35 +449,6 @@ TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen)
     }
     w->showNormal();
   }
-}
-
-// Text a small window refused holds the calculation as the main window's does, until it is corrected.
-TEST_F(ViewWindowTest, RefusedTextInASmallWindowHoldsTheCalculation) {
-  MainWindow window;
-  window.show();
-  ASSERT_TRUE(LoadAndCalculate(window, "rect_column"));
-  for (QPushButton* button : window.findChildren<QPushButton*>()) {
-    if (button->text() == "Set &Member Properties") button->click();
-  }
-  QLineEdit* field = nullptr;
-  for (QWidget* w : window.findChildren<QWidget*>()) {
-    if (w->isWindow() && w->isVisible() && w != &window) field = w->findChild<QLineEdit*>();
-  }
-  ASSERT_NE(field, nullptr);
-  const QString kept = field->text();
-  field->selectAll();
-  QTest::keyClicks(field, "abc");
-  EXPECT_FALSE(window.PerformCalculations());
-  QTest::qWait(300);
-  const std::vector<std::string> shown = TakeMessages();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].rfind("Please correct the marked field first", 0), 0u) << shown[0];
-
-  field->selectAll();
-  QTest::keyClicks(field, kept);
-  QSignalSpy finished(&window, &MainWindow::CalculationFinished);
-  ASSERT_TRUE(window.PerformCalculations());
-  ASSERT_TRUE(finished.wait(60000));
 }
 
 TEST_F(ViewWindowTest, TheThreeViewsStayOpenSideBySide) {
