@@ -48,17 +48,12 @@ TEST(WorstCapacity, SlenderWallUsesTheMagnifiedMomentAndTheWallCapacity) {
   ASSERT_GT(s.Mc[1], 24000);  // the axial load magnifies the first load's moment
   const double r1 = s.Mc[1] / s.phiMnAse[1], r2 = s.Mc[2] / s.phiMnAse[2];
   EXPECT_EQ(WorstCapacityText(m), RatioLine(std::max(r1, r2), r1 >= r2 ? 1 : 2));
-  // Not the unmagnified moment against the diagram's capacity, which the wall design does not check.
-  EXPECT_NE(WorstCapacityText(m), RatioLine(24000 / m.interactionDiagram.capacity[1].capMoment, 1));
 
   // A load that fails one of the wall's limits is named instead of a ratio.
   m = SlenderPanel({{2000, 24000}, {20000, 12000}});
   RunAnalyses(m);
   ASSERT_EQ(m.slenderness.outcome[2], SlenderOutcome::Buckling);
   EXPECT_EQ(WorstCapacityText(m), "no design moment for load condition 2");
-  m = SlenderPanel({{-20000, 12000}});
-  RunAnalyses(m);
-  EXPECT_EQ(WorstCapacityText(m), "no design moment for load condition 1");
   m = SlenderPanel({{2000, 24000}, {2000, 66000}});  // the second load's magnified moment is too large
   RunAnalyses(m);
   EXPECT_EQ(WorstCapacityText(m), "magnified moment exceeds the moment capacity for load condition 2");
@@ -70,16 +65,6 @@ TEST(WorstCapacity, SlenderWallUsesTheMagnifiedMomentAndTheWallCapacity) {
   RunAnalyses(m);
   ASSERT_LT(m.slenderness.phiMnAse[1], m.slenderness.Mcr);
   EXPECT_EQ(WorstCapacityText(m), "cracking moment exceeds the moment capacity for load condition 1");
-  m = SlenderPanel({{0, 1000}});
-  m.lines[1].Abl = 2;
-  RunAnalyses(m);
-  EXPECT_EQ(WorstCapacityText(m), "maximum reinforcing ratio exceeded");
-  m = SlenderPanel({{0, 1000}});
-  SetRecordCount(m, RecordKind::ReinforcingLine, 0);
-  SetRecordCount(m, RecordKind::ReinforcingArc, 1);
-  m.arcs[1] = {4, 2, 0, 360, 4, 0.2f};
-  RunAnalyses(m);
-  EXPECT_EQ(WorstCapacityText(m), "no slender wall design");
 }
 
 }  // namespace
