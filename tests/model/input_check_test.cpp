@@ -59,11 +59,8 @@ TEST(InputCheck, LoadsMemberAndMomentCurvature) {
   } cases[] = {
       {"as built", [](ProjectModel&) {}, true},
       {"load without P or M", [](ProjectModel& m) { m.loads[2] = {}; m.loads[2].V = 10000; }, false},
-      {"same with moment-curvature", [](ProjectModel& m) { m.loads[2] = {}; m.loads[2].V = 10000;
-                                                            SetPerformMomentCurvature(m, 1); }, true},
       {"slender, no length", [](ProjectModel& m) { SetSlendernessOption(m, 2); }, false},
       {"slender wall", [](ProjectModel& m) { SetSlendernessOption(m, 3); m.L = 120; }, true},
-      {"general P-delta, negative length", [](ProjectModel& m) { SetSlendernessOption(m, 4); m.L = -1; }, false},
       {"MC without loads", [](ProjectModel& m) { SetLoadCount(m, 0); SetPerformMomentCurvature(m, 1); }, false},
       {"MC Simple, no spalling strain", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.esp = 0; }, false},
       {"MC Linear complete", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 1;

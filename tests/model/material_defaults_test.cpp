@@ -51,9 +51,9 @@ TEST(SteelPoints, AashtoBarSizeRule) {
     float largestBar;
     float strain1, strain2;
   } cases[] = {
-      {true, 0.0f, -0.06f, -0.005f},   {true, 0.79f, -0.09f, -0.015f},  {true, 1.0f, -0.09f, -0.0125f},
-      {true, 1.27f, -0.09f, -0.0115f}, {true, 1.56f, -0.06f, -0.0115f}, {true, 2.25f, -0.06f, -0.0075f},
-      {true, 4.0f, -0.06f, -0.005f},   {false, 645, -0.09f, -0.0125f},  {false, 2581, -0.06f, -0.005f},
+      {true, 0.79f, -0.09f, -0.015f},  {true, 1.0f, -0.09f, -0.0125f}, {true, 1.27f, -0.09f, -0.0115f},
+      {true, 1.56f, -0.06f, -0.0115f}, {true, 2.25f, -0.06f, -0.0075f}, {true, 4.0f, -0.06f, -0.005f},
+      {false, 645, -0.09f, -0.0125f},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.largestBar);
@@ -76,11 +76,6 @@ TEST(ConcreteModel, ExpectedStrengthAndInitialModulus) {
   ChooseConcreteModel(m, 2);
   EXPECT_EQ(m.fc0, 5200.0f);     // 1.3 f'c
   EXPECT_EQ(m.Eci, 4110328.0f);  // 57000 sqrt(5200) psi
-  ChooseCriteria(m, "aashto");
-  ChooseConcreteModel(m, 3);
-  m.fpc = 3000;
-  ApplyConcreteModelDefaults(m);
-  EXPECT_EQ(m.fc0, 5000.0f);  // AASHTO raises the expected strength to at least 5000 psi
   ChooseUnits(m, false);
   DeriveInitialModulus(m, "36.4");
   EXPECT_EQ(m.Eci, 28356.0f);  // 4700 sqrt(36.4) MPa
@@ -105,12 +100,6 @@ TEST(Confinement, CoreDimensionsFromTheSection) {
   ChooseConfinementOption(m, 4);
   EXPECT_EQ(m.sl, 12.0f);
 
-  SetRecordCount(m, RecordKind::SteelPipe, 1);
-  m.pipes[1] = {12, 11.75f, 0.5f};
-  ChooseConfinementOption(m, 5);  // the casing confines the core inside its own wall
-  EXPECT_EQ(m.Dc, 23.5f);
-  EXPECT_EQ(m.ds, 0.5f);
-  EXPECT_EQ(m.cover, 0.0f);
 }
 
 }  // namespace
