@@ -12,11 +12,6 @@ namespace tarnix {
 namespace {
 
 TEST(ViewActions, TheDiagramIsComputedOnlyWhenThereIsNone) {
-  ProjectModel incomplete;
-  ResetAll(incomplete);
-  EXPECT_EQ(PrepareView(incomplete, true).message, "Input is incomplete");
-  EXPECT_EQ(incomplete.interactionDiagram.idCount, 0);
-
   ProjectModel m = TwoLayerColumn("aci02");
   SetLoadCount(m, 1);
   m.loads[1].P = 100000;
@@ -57,19 +52,6 @@ TEST(ViewActions, PlotLoadStaysWithinTheLoadConditions) {
     TypePlotLoad(m, t.typed);
     EXPECT_EQ(m.mcPlotLoad, t.load) << t.typed;
   }
-}
-
-TEST(ViewActions, ResultsOfOneProjectAreNotShownForTheNext) {
-  ProjectModel m = TwoLayerColumn("aci02");
-  SetLoadCount(m, 1);
-  m.loads[1].P = 100000;
-  RunAnalyses(m);
-  ASSERT_GT(m.interactionDiagram.idCount, 0);
-  m.mcPlotLoad = 1;
-  ResetAll(m);
-  EXPECT_EQ(m.interactionDiagram.idCount, 0);
-  EXPECT_TRUE(m.interactionDiagram.capacity.empty());
-  EXPECT_FALSE(m.momentCurvature.ran());
 }
 
 }  // namespace
