@@ -67,22 +67,6 @@ TEST_F(CalculationRun, WritesTheReportAndShowsProgress) {
                                                       "Input file = pipe.in | Output file = pipe.out"}));
 }
 
-TEST_F(CalculationRun, SectionWithoutNetAreaStopsWithTheReason) {
-  SetRecordCount(model_, RecordKind::ConcreteRect, 2);
-  model_.rects[1] = {0, 20, 10, 1};
-  model_.rects[2] = {0, 20, 10, -1};
-  SetOutputFileNames(model_, Path("void.out"));
-  const Status status = RunCalculation(model_);
-  EXPECT_EQ(status.message, "Calculation Error");
-  EXPECT_EQ(status.detail, "The concrete records have no net area");
-  const std::string report = ReadFileContent(Path("void.out"), 1 << 20).value_or("");
-  EXPECT_NE(report.find("S E C T I O N   P R O P E R T I E S\r\n     ====="
-                        "================================================\r\n\r\n"
-                        "     *** The concrete records have no net area\r\n"),
-            std::string::npos)
-      << report;
-}
-
 TEST_F(CalculationRun, MaterialCurvesThatCannotBeEvaluatedStopTheMomentCurvature) {
   SetRecordCount(model_, RecordKind::ConcreteRect, 1);
   model_.rects[1] = {0, 20, 10, 1};
