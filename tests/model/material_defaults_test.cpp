@@ -71,16 +71,6 @@ TEST(SteelPoints, AashtoBarSizeRule) {
   }
 }
 
-TEST(ConcreteModel, ExpectedStrengthAndInitialModulus) {
-  ProjectModel m = Reset();
-  ChooseConcreteModel(m, 2);
-  EXPECT_EQ(m.fc0, 5200.0f);     // 1.3 f'c
-  EXPECT_EQ(m.Eci, 4110328.0f);  // 57000 sqrt(5200) psi
-  ChooseUnits(m, false);
-  DeriveInitialModulus(m, "36.4");
-  EXPECT_EQ(m.Eci, 28356.0f);  // 4700 sqrt(36.4) MPa
-}
-
 TEST(Confinement, CoreDimensionsFromTheSection) {
   ProjectModel m = Reset();
   SetRecordCount(m, RecordKind::ConcreteCircle, 1);

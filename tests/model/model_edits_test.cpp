@@ -36,27 +36,6 @@ TEST(RecordCounts, RaisingKeepsWhatWasTypedAndBringsHiddenRecordsBack) {
   EXPECT_EQ(m.rects[1].D, 0.0f);
 }
 
-TEST(RecordCounts, TypedCountsRoundAndAbsurdOnesAreRefused) {
-  ProjectModel m;
-  ResetAll(m);
-  const struct {
-    RecordKind kind;
-    const char* text;
-    bool accepted;
-    int count;
-  } cases[] = {
-      {RecordKind::ReinforcingLine, "2.5", true, 2}, {RecordKind::ReinforcingArc, "3.5", true, 4},
-      {RecordKind::SteelRect, "abc", true, 0},      {RecordKind::SteelPipe, "1 pipe", true, 1},
-      {RecordKind::ConcreteCircle, "10001", false, 0}, {RecordKind::ConcreteCircle, "1e12", false, 0},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(SetRecordCountText(m, c.kind, c.text), c.accepted) << c.text;
-    EXPECT_EQ(RecordCount(m, c.kind), c.count) << c.text;
-    EXPECT_GE(static_cast<int>(m.lines.size()), ListSize(m.nl) + 1);
-  }
-  EXPECT_EQ(m.circles.size(), 1u);  // nothing allocated for the refused counts
-}
-
 TEST(StressStrainPoints, WriteTheTableOfTheSelectedModelAndIgnoreText) {
   ProjectModel m;
   ResetAll(m);
