@@ -59,10 +59,8 @@ TEST(InputCheck, LoadsMemberAndMomentCurvature) {
   } cases[] = {
       {"as built", [](ProjectModel&) {}, true},
       {"load without P or M", [](ProjectModel& m) { m.loads[2] = {}; m.loads[2].V = 10000; }, false},
-      {"slender, no length", [](ProjectModel& m) { SetSlendernessOption(m, 2); }, false},
       {"slender wall", [](ProjectModel& m) { SetSlendernessOption(m, 3); m.L = 120; }, true},
       {"MC Simple, no spalling strain", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.esp = 0; }, false},
-      {"MC Mander needs fcc", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3; }, false},
       {"MC Mander spirals need ds", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3;
                                                           m.fcc = 7000; m.confinementOption = 2; m.ds = 0; m.st = 3;
                                                           m.fyh = 60000; m.esf = 0.09f; }, false},

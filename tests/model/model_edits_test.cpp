@@ -36,34 +36,10 @@ TEST(RecordCounts, RaisingKeepsWhatWasTypedAndBringsHiddenRecordsBack) {
   EXPECT_EQ(m.rects[1].D, 0.0f);
 }
 
-TEST(StressStrainPoints, WriteTheTableOfTheSelectedModelAndIgnoreText) {
-  ProjectModel m;
-  ResetAll(m);
-  m.reinfModel = 1;
-  m.currentRPoint = 2;
-  const StressStrainPoint parkBefore = m.rpPA[2];
-  EditStressStrainPoint(m, SteelCurve::Reinforcing, PointPart::Strain, "-.00207");
-  EditStressStrainPoint(m, SteelCurve::Reinforcing, PointPart::Stress, "-60000");
-  EditStressStrainPoint(m, SteelCurve::Reinforcing, PointPart::Stress, "abc");
-  EXPECT_EQ(m.rpBL[2].strain, -0.00207f);
-  EXPECT_EQ(m.rpBL[2].stress, -60000.0f);
-  EXPECT_EQ(m.rpPA[2].strain, parkBefore.strain);  // the Park table is not the one selected
-
-  m.steelModel = 1;  // point 6 does not exist in a Bilinear table
-  m.currentSPoint = 6;
-  const StressStrainPoint sixth = m.spPA[6];
-  EditStressStrainPoint(m, SteelCurve::Structural, PointPart::Strain, "0.3");
-  EXPECT_EQ(m.spPA[6].strain, sixth.strain);
-}
-
 TEST(CoupledOptions, MomentCurvatureSlendernessAndDerivedOutputs) {
   ProjectModel m;
   ResetAll(m);
-  m.criteria = "ud";
-  EXPECT_EQ(SetOutputSlenderness(m, 1), "Slenderness effects not available for user defined criteria");
-  EXPECT_EQ(m.OutputSlenderness, 0);
-  m.criteria = "aci02";
-
+  ChooseCriteria(m, "aci02");
   m.Vri = 0;
   SetLoadCount(m, 2);
   SetSlendernessOption(m, 3);

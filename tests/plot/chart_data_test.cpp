@@ -99,24 +99,6 @@ TEST(InteractionChart, DesignFactorIsTheFactorOfALoadOnTheDesignCurve) {
   EXPECT_FLOAT_EQ(DesignCurvePhi(m, 1), m.phiT);
 }
 
-TEST(InteractionChart, MetricUnitsAndWhatCannotBePlotted) {
-  const ProjectModel metric = Example("circular_spiral.in");
-  const Chart chart = InteractionChart(metric);
-  EXPECT_EQ(chart.x.Caption(), "MOMENT (kN-m)");
-  EXPECT_NEAR(chart.series[0].points.back().y, metric.interactionDiagram.PnMax / 1000.0, 1e-3);  // N to kN
-
-  ProjectModel fresh;
-  ResetAll(fresh);
-  EXPECT_FALSE(InteractionChart(fresh).Plottable());
-  // A section whose reinforcement has no area is refused with the report's reason, without its flag.
-  ProjectModel noBars = TwoLayerColumn("aci02");
-  noBars.lines[1].Abl = noBars.lines[2].Abl = 0;
-  RunAnalyses(noBars);
-  const Chart refused = InteractionChart(noBars);
-  EXPECT_FALSE(refused.Plottable());
-  EXPECT_EQ(refused.message.find("***"), std::string::npos) << refused.message;
-}
-
 TEST(MomentCurvatureChart, CurveFromTheOriginInDisplayedUnitsWithTheBilinearIdealisation) {
   ProjectModel m = Example("circular_spiral.in");
   ASSERT_TRUE(m.momentCurvature.ran());

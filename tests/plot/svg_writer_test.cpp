@@ -93,24 +93,6 @@ TEST(ChartSvg, SeriesCoordinatesAreTheDataMappedIntoThePlotArea) {
   }
 }
 
-TEST(ChartSvg, MessageChartsAndMarkupInTexts) {
-  Chart chart;
-  chart.message = "Load condition 2 has no moment-curvature points";
-  std::string svg = ChartSvg(chart);
-  EXPECT_EQ(XmlProblem(svg), "");
-  EXPECT_NE(svg.find(chart.message), std::string::npos);
-  EXPECT_EQ(svg.find("<polyline"), std::string::npos);
-
-  chart.message.clear();
-  chart.x.title = "M & N <kN>";
-  SetNiceRange(chart.x, 0, 1);
-  SetNiceRange(chart.y, 0, 1);
-  chart.series.push_back({"\"quoted\"", SeriesStyle::Dashed, 0, {{0, 0}, {1, 1}}});
-  svg = ChartSvg(chart);
-  EXPECT_EQ(XmlProblem(svg), "");
-  EXPECT_NE(svg.find("M &amp; N &lt;kN&gt;"), std::string::npos);
-}
-
 class SvgFiles : public TempFolderTest {};
 
 TEST_F(SvgFiles, OneFilePerViewAndACurvePerLoadWithResults) {

@@ -6,7 +6,6 @@
 #include "temp_folder.h"
 
 #include <filesystem>
-#include <vector>
 
 #include "model/defaults.h"
 #include "model/file_write.h"
@@ -16,13 +15,6 @@
 
 namespace tarnix {
 namespace {
-
-struct RecordingObserver : RunObserver {
-  void ShowStatus(const std::string& first, const std::string& second) override {
-    shown.push_back(first + " | " + second);
-  }
-  std::vector<std::string> shown;
-};
 
 class CalculationRun : public TempFolderTest {
  protected:
@@ -52,19 +44,6 @@ TEST_F(CalculationRun, GuardsTouchNoFile) {
   SetRecordCount(model_, RecordKind::ReinforcingLine, 0);
   SetOutputFileNames(model_, Path("missing/pipe.out"));
   EXPECT_EQ(RunCalculation(model_).message, "Error writing output file");
-}
-
-TEST_F(CalculationRun, WritesTheReportAndShowsProgress) {
-  SetOutputFileNames(model_, Path("pipe.out"));
-  ASSERT_TRUE(ReplaceFileContent(Path("pipe.out"), "old report"));
-  model_.OutputInputEcho = model_.OutputSectionProperties = model_.OutputInteractionDiagram = 0;
-  RecordingObserver observer;
-  ASSERT_TRUE(RunCalculation(model_, &observer).ok());
-  EXPECT_EQ(model_.inputComplete, 1);
-  // With every output option cleared the report is replaced by an empty file.
-  EXPECT_EQ(ReadFileContent(Path("pipe.out"), 1 << 20).value_or("missing"), "");
-  EXPECT_EQ(observer.shown, (std::vector<std::string>{"Calculations in progress | Please wait",
-                                                      "Input file = pipe.in | Output file = pipe.out"}));
 }
 
 TEST_F(CalculationRun, MaterialCurvesThatCannotBeEvaluatedStopTheMomentCurvature) {

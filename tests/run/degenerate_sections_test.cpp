@@ -51,7 +51,6 @@ struct Case {
 
 TEST(DegenerateSections, EveryModelEndsWithResultsOrAMessage) {
   const Case cases[] = {
-      {"zero width", [](ProjectModel& m) { m.rects[1].W = 0; }},
       {"bars outside the concrete", [](ProjectModel& m) { m.lines[1].Yb = 60, m.lines[2].Yb = -30; }},
       {"everything subtracted", [](ProjectModel& m) { m.rects[1].rsign = -1; },
        "The concrete records have no net area"},
@@ -68,8 +67,6 @@ TEST(DegenerateSections, EveryModelEndsWithResultsOrAMessage) {
       {"huge dimensions", [](ProjectModel& m) { m.rects[1].W = m.rects[1].D = 1e30f; },
        "An input value is too large to analyse"},
       {"increment 0", [](ProjectModel& m) { m.inc = 0; },
-       "The neutral axis increment does not fit the section depth"},
-      {"increment larger than the section", [](ProjectModel& m) { m.inc = 500; },
        "The neutral axis increment does not fit the section depth"},
       {"strain increment 1e-30", [](ProjectModel& m) { m.einc = 1e-30f; }, "too many steps"},
       {"depth increment 1e-30", [](ProjectModel& m) { m.cinc = 1e-30f; },
