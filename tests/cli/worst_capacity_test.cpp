@@ -36,9 +36,6 @@ TEST(WorstCapacity, ColumnMomentsAndAxialLoads) {
   RunAnalyses(m);
   ASSERT_EQ(m.interactionDiagram.capacity[2].capMoment, 0);
   EXPECT_EQ(WorstCapacityText(m), RatioLine(-2000000 / m.interactionDiagram.capacity[2].capAxial, 2));
-  // A capacity point with neither axial nor moment capacity is exceeded by any load.
-  m.interactionDiagram.capacity[2] = {0.9f, 0, 0, 1, 0};
-  EXPECT_EQ(WorstCapacityText(m), "capacity exceeded for load condition 2");
 }
 
 TEST(WorstCapacity, SlenderWallUsesTheMagnifiedMomentAndTheWallCapacity) {
@@ -57,9 +54,6 @@ TEST(WorstCapacity, SlenderWallUsesTheMagnifiedMomentAndTheWallCapacity) {
   m = SlenderPanel({{2000, 24000}, {2000, 66000}});  // the second load's magnified moment is too large
   RunAnalyses(m);
   EXPECT_EQ(WorstCapacityText(m), "magnified moment exceeds the moment capacity for load condition 2");
-  m = SlenderPanel({{30000, 12000}});  // P / A = 312 psi above 0.06 f'c = 240 psi
-  RunAnalyses(m);
-  EXPECT_EQ(WorstCapacityText(m), "maximum axial stress exceeded for load condition 1");
   m = SlenderPanel({{0, 1000}});
   m.lines[1].Abl = 0.05f;  // so little steel that the cracking moment exceeds the capacity
   RunAnalyses(m);

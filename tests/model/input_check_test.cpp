@@ -61,14 +61,9 @@ TEST(InputCheck, LoadsMemberAndMomentCurvature) {
       {"load without P or M", [](ProjectModel& m) { m.loads[2] = {}; m.loads[2].V = 10000; }, false},
       {"slender wall", [](ProjectModel& m) { SetSlendernessOption(m, 3); m.L = 120; }, true},
       {"MC Simple, no spalling strain", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.esp = 0; }, false},
-      {"MC Mander spirals need ds", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3;
-                                                          m.fcc = 7000; m.confinementOption = 2; m.ds = 0; m.st = 3;
-                                                          m.fyh = 60000; m.esf = 0.09f; }, false},
       {"MC Mander casing", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.concreteModel = 3;
                                                  m.fcc = 7000; m.confinementOption = 5; m.fyh = 36000;
                                                  m.esf = 0.2f; }, true},
-      {"MC reinforcing curve missing", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);
-                                                             m.rpPA[1].strain = 0; }, false},
       // A plain reinforced-concrete section needs no structural steel curve: a file the program saved
       // without steel shapes carries none, and must run when loaded again.
       {"MC no steel shapes, no steel curve", [](ProjectModel& m) { SetPerformMomentCurvature(m, 1);

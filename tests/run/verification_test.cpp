@@ -40,7 +40,6 @@ TEST(Verification, MalformedExpectedTextIsRefusedWithTheLineAndTheReason) {
       {"# only notes\n\n", "no checks"},
       {"PnMax 1316160 1e-5\n", "line 1: expected \"quantity = value tolerance\""},
       {"PnMax = 1316160\n", "line 1: expected a value and a tolerance after '='"},
-      {"PnMax = 1,316,160 1e-5\n", "line 1: value and tolerance must be numbers"},
       {"PnMax = 1316160 -0.01\n", "line 1: the tolerance must not be negative"},
       {"capMoment 1.5 = 1 0.01\n", "line 1: unknown quantity capMoment 1.5"},
       {"mcMoment 1 at strain -0.003 = 1 0.01\n", "line 1: unknown quantity mcMoment 1 at strain -0.003"},
@@ -103,13 +102,8 @@ TEST_F(VerificationFiles, AWrongExpectedValueFailsWithItsDeviation) {
 }
 
 TEST_F(VerificationFiles, AnExampleThatCannotRunIsOneFailingRowWithTheReason) {
-  std::vector<VerificationRow> rows = Verify("PnMax = oops 0.01\n");
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_FALSE(rows[0].pass);
-  EXPECT_EQ(rows[0].problem, "column.expected, line 1: value and tolerance must be numbers");
-
   fs::remove(Path("column.in"));
-  rows = Verify("PnMax = 1316160 1e-5\n");
+  std::vector<VerificationRow> rows = Verify("PnMax = 1316160 1e-5\n");
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].problem, "Error reading input file: column.in");
 
