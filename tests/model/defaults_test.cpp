@@ -46,10 +46,6 @@ TEST(ConcreteStrength, DerivedStressBlockAndModulus) {
     EXPECT_EQ(m.Ec, c.Ec);
   }
 
-  ProjectModel ud = Chosen("ud", true);
-  EditConcreteStrength(ud, "6000");
-  EXPECT_EQ(ud.b1, 0.85f);  // user-defined criteria derive nothing
-
   ProjectModel negative = Chosen("aci02", true);
   EditConcreteStrength(negative, "-4000");  // no modulus, but no value that is not a number either
   EXPECT_EQ(negative.Ec, 0.0f);

@@ -86,9 +86,6 @@ TEST(Confinement, CoreDimensionsFromTheSection) {
   EXPECT_EQ(m.xcl, 11.0f);  // 16 - 2 x 2.5
   EXPECT_EQ(m.ycl, 19.0f);  // 24 - 2 x 2.5
   EXPECT_EQ(m.sl, 3.67f);   // four bars over 11 in: three spaces
-  m.lines[1].Nbl = 1;       // one bar has no spacing: the tie spacing stands
-  ChooseConfinementOption(m, 4);
-  EXPECT_EQ(m.sl, 12.0f);
 
 }
 

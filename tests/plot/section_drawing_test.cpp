@@ -59,9 +59,7 @@ TEST(SectionDrawing, ArcBarsKeepTheirExactPlacesAndFullCirclesDoNotDoubleABar) {
     EXPECT_NEAR(bars[j].x, 21 * std::cos(angle), 1e-4) << j;
     EXPECT_NEAR(bars[j].y, 24 - 21 * std::sin(angle), 1e-3) << j;
   }
-  const auto pipes = WithRole(d, ShapeRole::Pipe);
-  ASSERT_EQ(pipes.size(), 1u);
-  EXPECT_EQ(pipes[0].kind, ShapeKind::Ring);
+  EXPECT_EQ(WithRole(d, ShapeRole::Pipe).size(), 1u);
 }
 
 TEST(SectionDrawing, ComplexArrangementsAreDrawnButFlagged) {
