@@ -110,9 +110,8 @@ TEST_F(TarnixRun, EveryExampleRunsAndSavesBackByteForByte) {
     // A curve file for every load condition whose curve the report carries.
     EXPECT_EQ(fs::exists(Path(name + "/mc_1.svg")), fs::exists(Path(name + "/mc_1.csv"))) << name;
     EXPECT_EQ(ReadFileContent(Path(name + "/loads.csv"), 1 << 20).value_or("").rfind("load,P,M,phi", 0), 0u);
-    const std::string report = ReadFileContent(Path(name + ".out"), 1 << 20).value_or("");
-    EXPECT_NE(report.find("Maximum compression"), std::string::npos) << name;
-    EXPECT_NE(report.find("LOAD CONDITION NO 1"), std::string::npos) << name;
+    EXPECT_NE(ReadFileContent(Path(name + ".out"), 1 << 20).value_or("").find("LOAD CONDITION NO 1"),
+              std::string::npos) << name;
   }
   EXPECT_GE(examples, 3);
 }

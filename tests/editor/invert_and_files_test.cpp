@@ -70,7 +70,6 @@ TEST(ModifiedState, EditsOfSavedInputSetItAndOnlyThose) {
   } cases[] = {
       {"a load", [](ProjectModel& p) { EditField(p, Field::P, "120"); }, true},
       {"the criteria", [](ProjectModel& p) { SelectCriteria(p, 1); }, true},
-      {"a control parameter", [](ProjectModel& p) { EditField(p, Field::cinc, "0.1"); }, true},
       // Neither the output options nor the report name are kept in the input file.
       {"an output option", [](ProjectModel& p) { SelectOutputOption(p, OutputOption::InputEcho, false); },
        false},

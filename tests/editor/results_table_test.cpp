@@ -25,13 +25,7 @@ ProjectModel Calculated(const std::string& example) {
 struct RowCase {
   const char* example;
   int load;
-  const char* P;
-  const char* design;
-  const char* phi;
-  const char* phiPn;
-  const char* phiMn;
-  const char* ratio;
-  const char* status;
+  const char *P, *design, *phi, *phiPn, *phiMn, *ratio, *status;
 };
 
 class ResultsTableRows : public ::testing::TestWithParam<RowCase> {};

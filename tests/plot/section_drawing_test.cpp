@@ -89,18 +89,6 @@ TEST(SectionDrawing, ComplexArrangementsAreDrawnButFlagged) {
 
 }
 
-TEST(SectionDrawing, AnEmptySectionSaysSoAndBarsWithoutAreaStayVisible) {
-  ProjectModel empty;
-  ResetAll(empty);
-  const SectionDrawing none = DrawSection(empty);
-  EXPECT_FALSE(none.Drawable());
-  EXPECT_TRUE(none.shapes.empty());
-
-  ProjectModel m = TwoLayerColumn("aci02");
-  m.lines[1].Abl = 0;
-  EXPECT_GT(WithRole(DrawSection(m), ShapeRole::Bar)[0].r, 0);
-}
-
 TEST(SectionDrawing, CsvListsEveryShape) {
   const SectionDrawing d = DrawSection(TwoLayerColumn("aci02"));
   const std::string csv = SectionCsv(d);
