@@ -20,7 +20,6 @@ std::string RatioLine(double ratio, int load) {
 TEST(WorstCapacity, ColumnMomentsAndAxialLoads) {
   ProjectModel m = TwoLayerColumn("aci02");
   SetLoadCount(m, 3);
-  m.loads[1] = {};
   m.loads[1].P = 100000, m.loads[1].M = 600000;
   m.loads[2].P = 300000, m.loads[2].M = 1200000;
   m.loads[3].P = 400000;  // no moment: measured by its axial force

@@ -31,8 +31,7 @@ TEST(InputCheck, SectionNeedsConcreteOrSteelAloneAndBarsNeedConcrete) {
   } cases[] = {
       {0, 0, 0, 0, 0, 0, false}, {0, 1, 0, 0, 0, 0, true},  {0, 0, 0, 0, 1, 0, true},
       {0, 0, 1, 0, 0, 1, false}, {0, 0, 0, 1, 0, 0, false}, {0, 1, 0, 3, 1, 1, true},
-      {-2, 0, 0, 0, 0, 0, false},  // a negative count is an empty list, not a section
-      {0, -1, 1, 0, 0, 0, false},
+      {-2, 0, 0, 0, 0, 0, false}, {0, -1, 1, 0, 0, 0, false},  // negative counts are empty lists
   };
   for (const auto& c : cases) {
     ProjectModel m = WithCounts(c.nr, c.nc, c.nl, c.na, c.nb, c.np, 0);

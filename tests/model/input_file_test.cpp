@@ -70,10 +70,9 @@ TEST(InputFile, LoadsKeepOneDecimalInDisplayedUnits) {
   EXPECT_NE(text.find("\r\n12.3,56.8,0,0\r\n"), std::string::npos);
   EXPECT_EQ(Read(text).loads[1].M, 681600.0f);  // 56.8 k-ft
 
-  // Metric files scale moments by 1e6 (kN-m to N-mm).
   std::string metric = kExample;
   metric.replace(metric.find("english"), 7, "metric");
-  EXPECT_EQ(Read(metric).loads[1].M, 5e7f);
+  EXPECT_EQ(Read(metric).loads[1].M, 5e7f);  // 50 kN-m in N-mm
 }
 
 TEST(InputFile, TitlesOfOldFilesKeysAndQuotes) {
