@@ -1,4 +1,4 @@
-// tarnix-run: command line, exit codes, messages and the files it leaves.
+// tarnix-run: command line, exit codes, messages, the files it leaves and parallel runs.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,5 +1,5 @@
-// The field table: every field described once and placed where the windows can build it, and tool-tips
-// and unit labels in the units of the model's system.
+// The field table: every field described once, no caption twice in one frame, and tool-tips in the units
+// of the model's system.
 #include "editor/field_descriptors.h"
 
 #include <gtest/gtest.h>

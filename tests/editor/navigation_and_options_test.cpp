@@ -1,4 +1,4 @@
-// Record navigation and captions, option choices with the refresh guard, enable rules and the refresh.
+// Record navigation and captions, and option clicks raised by a refresh.
 #include <gtest/gtest.h>
 
 #include "editor/field_edits.h"

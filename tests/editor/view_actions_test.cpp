@@ -1,4 +1,4 @@
-// The View menu: file names to show, the diagram computed on demand, and the plotted load condition.
+// The View menu: the diagram computed on demand, and the plotted load condition.
 #include "editor/view_actions.h"
 
 #include <gtest/gtest.h>

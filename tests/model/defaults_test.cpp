@@ -1,4 +1,4 @@
-// Reset, criteria defaults and the values derived from f'c. Expected values are worked by hand from the
+// The values derived from f'c. Expected values are worked by hand from the
 // criteria formulas (ACI 318 22.2.2.4.3 and 19.2.2.1, CSA A23.3 10.1.7 and 8.6.2.3, AASHTO LRFD 5.4.2.4).
 #include "model/defaults.h"
 

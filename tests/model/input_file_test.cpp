@@ -23,9 +23,10 @@ std::string Lines(std::initializer_list<const char*> lines) {
 }
 
 // The reset model with one rectangle, one line of three bars and one load of 100 kip and 50 k-ft.
-const std::string kExample = Lines({"\"\"", "\"arema\"", "\"english\"", "4000,60000,36000,3605000,2.9E+07,2.9E+07",
-                                    ".85,.85,.003", ".9,.7,.85", "1,1,1", "1", "0,24,12,1", "0", "1", "2.5,7,0,3,.79",
-                                    "0", "0", "0", "1", "100,50,0,0", "0,1,1", "1,1,0,0", "1"});
+const std::string kExample =
+    Lines({"\"\"", "\"arema\"", "\"english\"", "4000,60000,36000,3605000,2.9E+07,2.9E+07", ".85,.85,.003",
+           ".9,.7,.85", "1,1,1", "1", "0,24,12,1", "0", "1", "2.5,7,0,3,.79", "0", "0", "0", "1",
+           "100,50,0,0", "0,1,1", "1,1,0,0", "1"});
 
 ProjectModel ExampleModel() {
   ProjectModel m;

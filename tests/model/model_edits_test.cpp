@@ -1,4 +1,4 @@
-// Field-edit rules: record counts, load unit factors, user stress-strain points, coupled options.
+// Model edits: record counts that hide and bring back records, and coupled options.
 #include "model/model_edits.h"
 
 #include <gtest/gtest.h>

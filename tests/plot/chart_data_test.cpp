@@ -77,7 +77,8 @@ TEST(MomentCurvatureChart, CurveFromTheOriginInDisplayedUnitsWithTheBilinearIdea
   const auto& points = m.momentCurvature.curves[1].points;
   ASSERT_EQ(chart.series[0].points.size(), points.size() + 1);
   EXPECT_EQ(chart.series[0].points[0].y, 0);  // from the origin
-  EXPECT_NEAR(chart.series[0].points[1].y, points[0].moment / 1e6, 1e-9 + 1e-6 * std::abs(points[0].moment / 1e6));
+  const double first = points[0].moment / 1e6;  // N-mm to kN-m
+  EXPECT_NEAR(chart.series[0].points[1].y, first, 1e-9 + 1e-6 * std::abs(first));
   ASSERT_EQ(chart.series.size(), 2u);  // and the bilinear idealisation
 
   // Where there is no curve the chart says why instead of drawing the origin.

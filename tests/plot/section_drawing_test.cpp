@@ -73,7 +73,8 @@ TEST(SectionDrawing, ComplexArrangementsAreDrawnButFlagged) {
   ASSERT_EQ(WithRole(d, ShapeRole::Hole).size(), 1u);
   const auto hole = std::find_if(d.shapes.begin(), d.shapes.end(),
                                  [](const DrawShape& s) { return s.role == ShapeRole::Hole; });
-  EXPECT_TRUE(std::all_of(d.shapes.begin(), hole, [](const DrawShape& s) { return s.role == ShapeRole::Concrete; }));
+  EXPECT_TRUE(
+      std::all_of(d.shapes.begin(), hole, [](const DrawShape& s) { return s.role == ShapeRole::Concrete; }));
   EXPECT_EQ(d.dimensions[1].text, "20 in");  // holes do not change the outline
 
   // Side bars on vertical lines (depths 15 and 5) stand in line with the corner bars, left then right.

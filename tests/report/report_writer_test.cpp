@@ -1,4 +1,4 @@
-// Report primitives, report number forms, and golden reports of the input echo.
+// Report number forms, golden reports, and the blocks the output options decide.
 #include "report/report_writer.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,6 @@ TEST(ReportWriterLines, DateAndVersion) {
   ::setenv("SOURCE_DATE_EPOCH", "1796583900", 1);
   EXPECT_EQ(FormatReportTime(ReportTime()), "12/06/26, 7:05 pm");
   ::unsetenv("SOURCE_DATE_EPOCH");
-  EXPECT_EQ(BuildVersionText().find('.'), 1u);
 }
 
 std::tm FixedTime() {
