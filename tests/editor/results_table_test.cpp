@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, ResultsTableRows, ::testing::Values(
 // 2000 / 1073.7 = 1.863, beyond the 1 % the check allows.
 TEST(ResultsTable, ExceededLoadIsMarked) {
   ProjectModel m = Calculated("circular_spiral.in");
+  ASSERT_EQ(m.ns, 3);
   m.loads[3].M = static_cast<float>(2000 * m.MomentUnitFactor);
   RunAnalyses(m);
   const ResultsTable t = BuildResultsTable(m);
@@ -81,6 +82,7 @@ TEST(ResultsTable, MagnifiersAndCurvaturesAndClipboardText) {
   spiral.PerformMomentCurvature = 1;
   RunAnalyses(spiral);
   const ResultsTable mc = BuildResultsTable(spiral);
+  ASSERT_FALSE(mc.rows.empty());
   EXPECT_EQ(mc.rows[0].cells[8], "4.4116E-06");
   EXPECT_EQ(mc.rows[0].cells[9], "8.9341E-05");
 
