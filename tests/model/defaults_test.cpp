@@ -1,4 +1,4 @@
-// Reset, criteria defaults and the values derived from f'c. Expected values are worked by hand from the
+// The values derived from f'c. Expected values are worked by hand from the
 // criteria formulas (ACI 318 22.2.2.4.3 and 19.2.2.1, CSA A23.3 10.1.7 and 8.6.2.3, AASHTO LRFD 5.4.2.4).
 #include "model/defaults.h"
 
@@ -19,55 +19,6 @@ ProjectModel Chosen(const char* key, bool english) {
   return m;
 }
 
-TEST(Reset, AremaEnglishWithFineIncrement) {
-  ProjectModel m;
-  ResetAll(m);
-  EXPECT_EQ(m.criteria, "arema");
-  EXPECT_EQ(m.units, "english");
-  EXPECT_EQ(m.inc, 0.01f);
-  EXPECT_EQ(m.Ec, 3605000.0f);
-  EXPECT_EQ(m.concreteModel, 2);
-  EXPECT_EQ(m.fc0, 5200.0f);  // the Simple concrete model's defaults are loaded
-  EXPECT_EQ(m.rpPA[1].strain, -0.09f);
-  EXPECT_EQ(m.cover, 2.5f);
-  EXPECT_EQ(m.OutputInputEcho + m.OutputSectionProperties + m.OutputInteractionDiagram, 3);
-  ApplyControlDefaults(m);
-  EXPECT_EQ(m.inc, 0.05f);
-}
-
-TEST(CriteriaDefaults, FileOnlyKeysAndUnknownKeys) {
-  ProjectModel m;
-  ResetAll(m);
-  m.criteria = "ohbdc";
-  m.units = "metric";
-  ApplyCriteriaDefaults(m);
-  EXPECT_EQ(m.fpc, 30.0f);
-  EXPECT_EQ(m.Ec, 27400.0f);
-  EXPECT_EQ(m.phiConc, 0.75f);
-  ChooseUnits(m, true);
-  EXPECT_EQ(m.units, "metric");
-
-  m.criteria = "nonsense";
-  m.units = "english";
-  m.fpc = 1234;
-  ApplyCriteriaDefaults(m);
-  EXPECT_EQ(m.fpc, 1234.0f);
-  EXPECT_EQ(m.MomentUnitFactor, 12000.0f);
-}
-
-TEST(CriteriaDefaults, ChoosingCriteriaResetsControlParametersAndSlenderness) {
-  ProjectModel m;
-  ResetAll(m);
-  m.SlendernessOption = 2;
-  ChooseCriteria(m, "ud");
-  EXPECT_EQ(m.SlendernessOption, 1);
-  EXPECT_EQ(m.inc, 0.05f);
-  ChooseUnits(m, false);
-  EXPECT_EQ(m.inc, 1.0f);
-  EXPECT_EQ(m.cbeg, 10.0f);
-  EXPECT_EQ(m.fc0, 1.3f * 25);  // the material-model defaults follow the unit system
-}
-
 TEST(ConcreteStrength, DerivedStressBlockAndModulus) {
   const struct {
     const char* key;
@@ -76,23 +27,15 @@ TEST(ConcreteStrength, DerivedStressBlockAndModulus) {
     float b1, a1, Ec;
   } cases[] = {
       {"aci02", true, "8000", 0.65f, 0.85f, 5098235},  // b1 formula gives 0.65 exactly
-      {"aci02", true, "2500", 0.85f, 0.85f, 2850000},  // 0.925 clamped to 0.85
-      {"aci02", true, "5000", 0.80f, 0.85f, 4030509},
-      {"aci02", true, "12000", 0.65f, 0.85f, 6244037},  // 0.45 raised to 0.65
       {"arema", false, "35", 0.814f, 0.85f, 27806},
       {"lrfd", false, "35", 0.80f, 0.85f, 28397},     // metric offset 28 for LRFD
       {"lrfd", true, "6000", 0.75f, 0.85f, 4458071},  // 1820000 sqrt(f'c in ksi)
-      {"ohbdc", false, "40", 0.77f, 0.85f, 31623},
       {"csa", false, "40", 0.87f, 0.79f, 28460},  // f'c <= 40: 4500 sqrt(f'c)
       {"csa", false, "41", 0.868f, 0.789f, 29878},  // above 40: (3300 sqrt(f'c) + 6900)(2400/2300)^1.5
-      {"csa", false, "150", 0.67f, 0.67f, 50436},  // both factors held at 0.67
-      {"s6", false, "30", 0.895f, 0.805f, 25651},
       // ACI 318-19 Table 22.2.2.4.3 in SI: 0.85 up to 28 MPa, 0.05 less per 7 MPa, 0.65 from 55 MPa.
-      {"aci19", false, "28", 0.85f, 0.85f, 24870},   // 4700 sqrt(28) = 24870.06
       {"aci19", false, "35", 0.80f, 0.85f, 27806},   // 0.85 - 0.05 x 7 / 7
       {"aci19", false, "54", 0.664f, 0.85f, 34538},  // 0.85 - 0.05 x 26 / 7 = 0.6643
       {"aci19", false, "55", 0.65f, 0.85f, 34856},   // the line would give 0.657
-      {"aci19", true, "6000", 0.75f, 0.85f, 4415201},
   };
   for (const auto& c : cases) {
     ProjectModel m = Chosen(c.key, c.english);
@@ -102,12 +45,6 @@ TEST(ConcreteStrength, DerivedStressBlockAndModulus) {
     EXPECT_EQ(m.a1, c.a1);
     EXPECT_EQ(m.Ec, c.Ec);
   }
-
-  ProjectModel ud = Chosen("ud", true);
-  EditConcreteStrength(ud, "6000");
-  EXPECT_EQ(ud.fpc, 6000.0f);
-  EXPECT_EQ(ud.Ec, 3605000.0f);
-  EXPECT_EQ(ud.b1, 0.85f);
 
   ProjectModel negative = Chosen("aci02", true);
   EditConcreteStrength(negative, "-4000");  // no modulus, but no value that is not a number either

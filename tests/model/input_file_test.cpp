@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 
 #include "model/defaults.h"
@@ -23,28 +23,10 @@ std::string Lines(std::initializer_list<const char*> lines) {
 }
 
 // The reset model with one rectangle, one line of three bars and one load of 100 kip and 50 k-ft.
-const std::string kExample = Lines({
-    "\"\"",
-    "\"arema\"",
-    "\"english\"",
-    "4000,60000,36000,3605000,2.9E+07,2.9E+07",
-    ".85,.85,.003",
-    ".9,.7,.85",
-    "1,1,1",
-    "1",
-    "0,24,12,1",
-    "0",
-    "1",
-    "2.5,7,0,3,.79",
-    "0",
-    "0",
-    "0",
-    "1",
-    "100,50,0,0",
-    "0,1,1",
-    "1,1,0,0",
-    "1",
-});
+const std::string kExample =
+    Lines({"\"\"", "\"arema\"", "\"english\"", "4000,60000,36000,3605000,2.9E+07,2.9E+07", ".85,.85,.003",
+           ".9,.7,.85", "1,1,1", "1", "0,24,12,1", "0", "1", "2.5,7,0,3,.79", "0", "0", "0", "1",
+           "100,50,0,0", "0,1,1", "1,1,0,0", "1"});
 
 ProjectModel ExampleModel() {
   ProjectModel m;
@@ -73,26 +55,11 @@ TEST(InputFile, ExampleIsWrittenLineForLineAndReadsBack) {
   EXPECT_EQ(Written(ExampleModel()), kExample);
 
   const ProjectModel m = Read(kExample);
-  EXPECT_EQ(m.criteria, "arema");
-  ASSERT_EQ(m.nl, 1);
   EXPECT_EQ(m.lines[1].Abl, 0.79f);
-  EXPECT_EQ(m.lines[1].Nbl, 3);
-  EXPECT_EQ(m.loads[1].P, 100000.0f);
+  EXPECT_EQ(m.loads[1].P, 100000.0f);  // kip and k-ft in the file, lb and lb-in inside
   EXPECT_EQ(m.loads[1].M, 600000.0f);
-  EXPECT_EQ(m.PerformMomentCurvature, 0);
   EXPECT_EQ(m.inc, 0.05f);  // control parameters follow the file's unit system
   EXPECT_EQ(Written(m), kExample);
-}
-
-TEST(InputFile, OneRectangleAloneIsEighteenLines) {
-  ProjectModel m;
-  ResetAll(m);
-  SetRecordCount(m, RecordKind::ConcreteRect, 1);
-  m.rects[1] = {0, 20, 10, 1};
-  const std::string text = Written(m);
-  EXPECT_EQ(text, Lines({"\"\"", "\"arema\"", "\"english\"", "4000,60000,36000,3605000,2.9E+07,2.9E+07",
-                         ".85,.85,.003", ".9,.7,.85", "1,1,1", "1", "0,20,10,1", "0", "0", "0", "0", "0", "0",
-                         "0,1,1", "1,1,0,0", "1"}));
 }
 
 TEST(InputFile, LoadsKeepOneDecimalInDisplayedUnits) {
@@ -102,38 +69,21 @@ TEST(InputFile, LoadsKeepOneDecimalInDisplayedUnits) {
   EditLoadValue(m, 1, LoadValue::V, "-0.04");  // rounds to zero: written as 0, not -0
   const std::string text = Written(m);
   EXPECT_NE(text.find("\r\n12.3,56.8,0,0\r\n"), std::string::npos);
-  const ProjectModel back = Read(text);
-  EXPECT_EQ(back.loads[1].P, 12300.0f);
-  EXPECT_EQ(back.loads[1].M, 681600.0f);
+  EXPECT_EQ(Read(text).loads[1].M, 681600.0f);  // 56.8 k-ft
 
-  // Metric files scale moments by 1e6 (kN-m to N-mm).
   std::string metric = kExample;
   metric.replace(metric.find("english"), 7, "metric");
-  EXPECT_EQ(Read(metric).loads[1].M, 5e7f);
+  EXPECT_EQ(Read(metric).loads[1].M, 5e7f);  // 50 kN-m in N-mm
 }
 
-TEST(InputFile, OldFilesWithoutTitleKeepTheTitle) {
-  ProjectModel m;
-  ResetAll(m);
-  m.title = "Pier 3";
-  const std::string old = kExample.substr(kExample.find("\"arema\""));
-  ASSERT_TRUE(ReadInputText(m, old).ok());
-  EXPECT_EQ(m.title, "Pier 3");
-  EXPECT_EQ(m.criteria, "arema");
-  EXPECT_EQ(m.nr, 1);
-  EXPECT_EQ(Written(m), Lines({"\"Pier 3\""}) + old);
-}
-
-TEST(InputFile, TitlesThatLookLikeKeysOrHoldQuotesStillReadBack) {
-  for (const char* title : {"aci", "arema", "english", "ud"}) {
-    ProjectModel m = ExampleModel();
-    m.title = title;
-    const ProjectModel back = Read(Written(m));
-    EXPECT_EQ(back.title, title);
-    EXPECT_EQ(back.criteria, "arema");
-    EXPECT_EQ(back.units, "english");
-  }
+TEST(InputFile, TitlesOfOldFilesKeysAndQuotes) {
   ProjectModel m = ExampleModel();
+  m.title = "Pier 3";
+  const std::string old = kExample.substr(kExample.find("\"arema\""));  // older files have no title
+  ASSERT_TRUE(ReadInputText(m, old).ok());
+  EXPECT_EQ(Written(m), Lines({"\"Pier 3\""}) + old);
+  m.title = "english";  // a title that looks like a key
+  EXPECT_EQ(Written(Read(Written(m))), Written(m));
   m.title = "Column \"C1\", level 2\r\nnorth";
   EXPECT_EQ(Read(Written(m)).title, "Column 'C1', level 2  north");
 }
@@ -146,13 +96,9 @@ TEST(InputFile, CountsBelowOneKeepStorageAndReadNoRows) {
   const std::string text = Written(m);
   EXPECT_NE(text.find("\r\n-2\r\n1\r\n12,12,1\r\n"), std::string::npos);
 
-  ProjectModel back;
-  ResetAll(back);
-  SetRecordCount(back, RecordKind::ConcreteRect, 2);
-  back.rects[2].D = 30;
+  ProjectModel back = ExampleModel();
   ASSERT_TRUE(ReadInputText(back, text).ok());
-  EXPECT_EQ(back.nr, -2);
-  EXPECT_EQ(back.rects[2].D, 30.0f);  // untouched by the file
+  EXPECT_EQ(back.rects[1].D, 24.0f);  // untouched by the file
   EXPECT_EQ(Written(back), text);
 }
 
@@ -166,17 +112,10 @@ ProjectModel FullModel() {
   SetLoadCount(m, 2);
   for (int i = 1; i <= 2; ++i) {
     LoadCondition& c = m.loads[static_cast<size_t>(i)];
-    c.P = 250000.0f * i;
-    c.M = 1.2e6f;
-    c.di = 0.25f;
-    c.rj = -0.5f;
-    c.M1ns = -120000;
-    c.M2ns = 240000.0f * i;
-    c.BetaD = 0.6f;
-    c.Tloads = i - 1;
+    c.P = 250000.0f * i, c.M = 1.2e6f, c.di = 0.25f, c.rj = -0.5f;
+    c.M1ns = -120000, c.M2ns = 240000.0f * i, c.BetaD = 0.6f, c.Tloads = i - 1;
   }
-  m.L = 144;
-  m.Keff = 1.2f;
+  m.L = 144, m.Keff = 1.2f;
   SetSlendernessOption(m, 2);
   SetPerformMomentCurvature(m, 1);
   m.concreteModel = 3;
@@ -184,19 +123,9 @@ ProjectModel FullModel() {
   m.confinementOption = 2;
   m.ds = 0.5f, m.st = 3, m.cover = 2.5f, m.fyh = 60000, m.esf = 0.09f, m.Dc = 19;
   m.sl = 3, m.xcl = 0, m.ycl = 0, m.nx = 0, m.ny = 0;
-  m.reinfModel = m.steelModel = 2;
-  m.ParkModel = 2;
-  const float rp[7][2] = {{0, 0},
-                          {-0.09f, -90000},
-                          {-0.01035f, -60000},
-                          {-0.00207f, -60000},
-                          {0.00207f, 60000},
-                          {0.01035f, 60000},
-                          {0.09f, 90000}};
-  for (int p = 1; p <= 6; ++p) {
-    m.rpPA[p] = {rp[p][0], rp[p][1]};
-    m.spPA[p] = {rp[p][0] * 2, rp[p][1] * 0.6f};
-  }
+  m.reinfModel = m.steelModel = m.ParkModel = 2;
+  // The reset's grade 60 Park points; the structural steel's twice as far and at 0.6 the stress.
+  for (int p = 1; p <= 6; ++p) m.spPA[p] = {m.rpPA[p].strain * 2, m.rpPA[p].stress * 0.6f};
   return m;
 }
 
@@ -210,33 +139,15 @@ TEST(InputFile, SlendernessAndMaterialModelSectionsRoundTrip) {
       std::string::npos)
       << text;
 
-  ProjectModel m;
-  ResetAll(m);
-  ASSERT_TRUE(ReadInputText(m, text).ok());
-  EXPECT_EQ(m.PerformMomentCurvature, 1);
+  const ProjectModel m = Read(text);
   EXPECT_EQ(m.OutputMomentCurvature, 1);
-  EXPECT_EQ(m.StressStrainPointCount, 6);
   EXPECT_EQ(m.loads[2].M2ns, 480000.0f);
-  EXPECT_EQ(m.spPA[6].strain, 0.18f);
   EXPECT_EQ(Written(m), text);
-}
-
-TEST(InputFile, SecondParkModelValueWins) {
-  std::string text = Written(FullModel());
-  // Rows 34 and 36 both hold ParkModel ("2" alone on a line right before the first Park point).
-  const std::string reinforcingPark = "\r\n2\r\n-.09,-90000\r\n";
-  const size_t first = text.find(reinforcingPark);
-  ASSERT_NE(first, std::string::npos);
-  text.replace(first, reinforcingPark.size(), "\r\n1\r\n-.09,-90000\r\n");
-  EXPECT_EQ(Read(text).ParkModel, 2);
 }
 
 TEST(InputFile, MissingOrBrokenMaterialSectionOnlyClearsTheRequest) {
   // A file that ends right after the slenderness option.
-  ProjectModel m;
-  ResetAll(m);
-  m.OutputMomentCurvature = 1;
-  m.PerformMomentCurvature = 1;
+  ProjectModel m = FullModel();
   ASSERT_TRUE(ReadInputText(m, kExample).ok());
   EXPECT_EQ(m.PerformMomentCurvature, 0);
   EXPECT_EQ(m.OutputMomentCurvature, 1);  // left as it was
@@ -244,14 +155,9 @@ TEST(InputFile, MissingOrBrokenMaterialSectionOnlyClearsTheRequest) {
   // A section that breaks off inside the confinement rows keeps what was read before the break.
   std::string text = Written(FullModel());
   text.resize(text.find(".5,3,2.5,60000"));
-  ProjectModel broken;
-  ResetAll(broken);
-  ASSERT_TRUE(ReadInputText(broken, text + "garbage\r\n").ok());
+  const ProjectModel broken = Read(text + "garbage\r\n");
   EXPECT_EQ(broken.PerformMomentCurvature, 0);
-  EXPECT_EQ(broken.concreteModel, 3);
   EXPECT_EQ(broken.fcc, 7450.0f);
-  EXPECT_EQ(broken.confinementOption, 2);
-  EXPECT_EQ(broken.nl, 1);
 }
 
 TEST(InputFile, DamagedFilesLeaveTheModelUntouched) {
@@ -263,27 +169,16 @@ TEST(InputFile, DamagedFilesLeaveTheModelUntouched) {
   const std::string cases[] = {
       "",
       replaced(kExample, "4000,60000", "4000,6OOOO"),      // malformed number
-      replaced(kExample, "4000,60000", "4000,\"60000\""),  // quoted number
       replaced(kExample, ".9,.7,.85", ".9,.7"),            // item missing
-      replaced(kExample, ".9,.7,.85", ".9,.7,.85,1"),      // item too many
       replaced(kExample, "\"english\"", "\"English\""),    // unknown unit system
-      replaced(kExample, "\"arema\"", "\"AREMA\""),        // unknown criteria (keys are exact)
       replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n1000000000\r\n0,24,12,1"),  // absurd count
       replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n2\r\n0,24,12,1"),           // count without its rows
-      replaced(kExample, "100,50,0,0", "100,fifty,0,0"),                        // text in a load
       replaced(kExample, "100,50,0,0", "100,1e305,0,0"),  // load beyond single precision
       kExample.substr(0, kExample.find("0,1,1")),         // ends before the member row
-      replaced(kExample, "\"\"\r\n", "\"unclosed\r\n"),
       replaced(kExample, "4000,60000", "nan,60000"),  // not a number
-      replaced(kExample, "4000,60000", "4000,inf"),   // infinity in any spelling
-      replaced(kExample, "4000,60000", "4000,-Infinity"),
-      replaced(kExample, "4000,60000", "4000,3.5E+38"),  // beyond single precision
       replaced(kExample, "4000,60000", "4000,0x1p4"),    // hexadecimal float
       std::string(3u << 20, 'x'),                        // megabytes of garbage
-      std::string("\x7f"
-                  "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
-                  16) +
-          std::string(4096, '\0'),  // a binary file
+      std::string("\x7f" "ELF\x02\x01\x01", 7) + std::string(4096, '\0'),  // a binary file
   };
   for (const std::string& text : cases) {
     ProjectModel m = ExampleModel();
@@ -301,11 +196,8 @@ TEST(InputFile, ReaderAcceptsOtherNumberSpellingsAndLineEnds) {
                                  {"2.9E+07,2.9E+07", "29000000,2.9e7"}}) {
     text.replace(text.find(from), from.size(), to);
   }
-  std::string unixText;
-  for (char c : text) {
-    if (c != '\r') unixText += c;
-  }
-  EXPECT_EQ(Written(Read(unixText + "\n\n")), kExample);
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());  // Unix line ends
+  EXPECT_EQ(Written(Read(text + "\n\n")), kExample);
 }
 
 using InputFileOnDisk = TempFolderTest;
@@ -316,48 +208,26 @@ TEST_F(InputFileOnDisk, WriteReplacesOnlyWhenEverythingCanBeWritten) {
   ASSERT_TRUE(WriteInputFile(m, path).ok());
   EXPECT_EQ(ReadFileContent(path, 1 << 20).value_or(""), kExample);
 
-  ProjectModel loaded;
-  ResetAll(loaded);
-  ASSERT_TRUE(LoadInputFile(loaded, path).ok());
-  EXPECT_EQ(Written(loaded), kExample);
-
   // Incomplete input and values without a file form leave the earlier file as it was.
   ProjectModel empty;
   ResetAll(empty);
   EXPECT_EQ(WriteInputFile(empty, path).message, "Input is incomplete");
-  EXPECT_EQ(empty.inputComplete, 0);
   ProjectModel bad = ExampleModel();
   bad.fpc = std::numeric_limits<float>::quiet_NaN();
   EXPECT_EQ(WriteInputFile(bad, path).message, "Error writing input file");
   EXPECT_EQ(ReadFileContent(path, 1 << 20).value_or(""), kExample);
 
-  EXPECT_EQ(WriteInputFile(m, Path("no/such/folder/column.in")).message, "Error writing input file");
-  EXPECT_EQ(WriteInputFile(m, dir_.string()).message, "Error writing input file");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);  // no temporary files left
 
-  EXPECT_EQ(WriteInputFile(empty, Path("new.in")).message, "Input is incomplete");
-  EXPECT_FALSE(std::filesystem::exists(Path("new.in")));
+
+  // A missing file or a folder is a read error that leaves the project as it was.
+  EXPECT_EQ(LoadInputFile(m, Path("missing.in")).message, "Error reading input file");
+  EXPECT_EQ(LoadInputFile(m, dir_.string()).message, "Error reading input file");
+  EXPECT_EQ(Written(m), kExample);
 }
 
 TEST_F(InputFileOnDisk, OutputThatCannotBeWrittenIsAFailureAndDamagesNothing) {
   namespace fs = std::filesystem;
-  // A read-only file is kept as it is.
-  const std::string kept = Path("kept.out");
-  ASSERT_TRUE(ReplaceFileContent(kept, "old"));
-  fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_FALSE(ReplaceFileContent(kept, "new"));
-  EXPECT_EQ(ReadFileContent(kept, 100).value_or(""), "old");
-
-  // A full disk: the device is written to and reports the failure; it is never replaced by a file.
-  if (fs::exists("/dev/full")) {
-    EXPECT_FALSE(ReplaceFileContent("/dev/full", std::string(1 << 16, 'x')));
-    EXPECT_TRUE(fs::is_character_file("/dev/full"));
-  }
-  if (fs::exists("/dev/null")) {
-    EXPECT_TRUE(ReplaceFileContent("/dev/null", "report"));
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
-  }
-
   // A link is followed: the file it names gets the new text and the link stays a link.
   const std::string real = Path("real.out"), link = Path("link.out");
   ASSERT_TRUE(ReplaceFileContent(real, "old"));
@@ -365,33 +235,7 @@ TEST_F(InputFileOnDisk, OutputThatCannotBeWrittenIsAFailureAndDamagesNothing) {
   EXPECT_TRUE(ReplaceFileContent(link, "new"));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(ReadFileContent(real, 100).value_or(""), "new");
-  fs::create_symlink(Path("nowhere.out"), Path("dangling.out"));
-  EXPECT_FALSE(ReplaceFileContent(Path("dangling.out"), "new"));
 
-  // A failed save of the input file leaves the file on disk as it was.
-  const std::string input = Path("column.in");
-  ProjectModel m = ExampleModel();
-  ASSERT_TRUE(WriteInputFile(m, input).ok());
-  fs::permissions(input, fs::perms::owner_read);
-  m.title = "changed";
-  EXPECT_EQ(WriteInputFile(m, input).message, "Error writing input file");
-  EXPECT_EQ(ReadFileContent(input, 1 << 20).value_or(""), kExample);
-}
-
-TEST_F(InputFileOnDisk, MissingFileIsAReadError) {
-  ProjectModel m = ExampleModel();
-  EXPECT_EQ(LoadInputFile(m, Path("missing.in")).message, "Error reading input file");
-  EXPECT_EQ(LoadInputFile(m, dir_.string()).message, "Error reading input file");
-  EXPECT_EQ(Written(m), kExample);
-}
-
-TEST(InputFileNames, PathAndBareName) {
-  ProjectModel m;
-  SetInputFileNames(m, "/home/eng/bridge/pier3.in");
-  SetOutputFileNames(m, "pier3.out");
-  EXPECT_EQ(m.inputFileTitle, "pier3.in");
-  EXPECT_EQ(m.inputFileName, "/home/eng/bridge/pier3.in");
-  EXPECT_EQ(m.outputFileTitle, "pier3.out");
 }
 
 }  // namespace
