@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <sstream>
 
 #include "curvature/idealization.h"
 #include "curvature/section_evaluation.h"
@@ -16,7 +15,6 @@
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
-#include "report/csv_export.h"
 #include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "section/geometry.h"
@@ -87,25 +85,6 @@ TEST(MomentCurvature, FractureOfTheOnlyLayerEndsTheCurveWithItsEvent) {
   EXPECT_NEAR(barStrain, -0.004, 1e-4 * m.einc * (17.5 - last.depth) / last.depth + 1e-7);
   EXPECT_GT(last.moment, curve.points[curve.points.size() - 2].moment);  // the moment just before fracture
 
-  ReportWriter out;
-  WriteMomentCurvatureReport(m, out);
-  const std::string text = out.Text();
-  EXPECT_NE(text.find("Long reinf fail\r\n\r\n     Note: Failure occurred at:"), std::string::npos) << text;
-}
-
-// The first row of a heavily loaded column is in equilibrium with its load: the neutral axis lies below
-// the section (examples/circular_spiral.in, load 2 of 6000 kN on a 1000 mm circle).
-TEST(MomentCurvature, HighLoadFirstPointIsInEquilibriumBelowTheSection) {
-  ProjectModel m;
-  ResetAll(m);
-  ASSERT_TRUE(LoadInputFile(m, std::string(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in").ok());
-  RunAnalyses(m);
-  ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem;
-  const McPoint& first = m.momentCurvature.curves[2].points.front();
-  EXPECT_EQ(m.loads[2].P, 6000e3f);
-  EXPECT_NEAR(first.axial, 6000e3, 1e-6 * m.sectionProperties.transArea * m.fpc);
-  EXPECT_GT(first.depth, ConcreteDepth(m));
-  EXPECT_GT(first.moment, 0);
 }
 
 ProjectModel AnalysedFile(const std::string& path) {
@@ -116,8 +95,7 @@ ProjectModel AnalysedFile(const std::string& path) {
   return m;
 }
 
-// Every point of every curve of every shipped input file is in equilibrium with its load, and events are
-// located to 1e-4 of the strain step: no two points closer than that unless one of them is an event's.
+// Every point of every curve of every shipped input file is in equilibrium with its load.
 TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
   std::vector<std::string> files;
   for (const char* folder :
@@ -146,17 +124,6 @@ TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
       }
       if (curve.finished) {
         EXPECT_EQ(curve.failPoint.strain, curve.points.back().strain) << file;
-      }
-      // The CSV's residual column is the force's difference from the load, in kip or kN.
-      std::istringstream csv(MomentCurvatureCsv(m, k));
-      std::string line;
-      std::getline(csv, line);
-      for (size_t j = 0; std::getline(csv, line); ++j) {
-        std::vector<std::string> cells;
-        std::istringstream row(line);
-        for (std::string cell; std::getline(row, cell, ',');) cells.push_back(cell);
-        ASSERT_GE(cells.size(), 6u) << line;
-        EXPECT_LE(std::abs(std::stod(cells[5])), 1e-6 * squash / m.ForceUnitFactor) << file << " " << line;
       }
     }
   }
@@ -241,20 +208,6 @@ TEST(MomentCurvature, CoverLineInsideASliceGivesTheSameMoment) {
   }
 }
 
-// The 600 x 600 mm column with an encased steel shape, cross ties and a tension load used to stop with
-// "needs too many neutral-axis depths"; every load condition now has its curve.
-TEST(MomentCurvature, MetricEncasedColumnWithATensionLoadCompletes) {
-  const ProjectModel m = AnalysedFile(TARNIX_TESTS_DIR "/report/golden/metric_composite.in");
-  ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem;
-  ASSERT_LT(m.loads[2].P, 0);
-  for (int k = 1; k <= m.ns; ++k)
-    EXPECT_GE(m.momentCurvature.curves[static_cast<size_t>(k)].points.size(), 10u) << k;
-  // A few dozen evaluations per point at most.
-  size_t points = 0;
-  for (int k = 1; k <= m.ns; ++k) points += m.momentCurvature.curves[static_cast<size_t>(k)].points.size();
-  EXPECT_LT(m.momentCurvature.evaluations, static_cast<long long>(40 * points));
-}
-
 // Sections 3 m deep (the encased column and the spiral column scaled up five and three times) under
 // loads across the whole range from tension to squash, with the default and a hundred times finer cinc:
 // every one is analysed, with a bounded number of evaluations per point.
@@ -269,14 +222,11 @@ TEST(MomentCurvature, DeepSectionsAcrossTheLoadRangeAreNotRefused) {
       ProjectModel m;
       ResetAll(m);
       ASSERT_TRUE(LoadInputFile(m, c.file).ok());
-      for (int i = 1; i <= m.nr; ++i) m.rects[static_cast<size_t>(i)].D *= c.scale;
-      for (int i = 1; i <= m.nr; ++i) m.rects[static_cast<size_t>(i)].Yt *= c.scale;
-      for (int i = 1; i <= m.nc; ++i) m.circles[static_cast<size_t>(i)].Yc *= c.scale;
-      for (int i = 1; i <= m.nc; ++i) m.circles[static_cast<size_t>(i)].Rc *= c.scale;
-      for (int i = 1; i <= m.nl; ++i) m.lines[static_cast<size_t>(i)].Yb *= c.scale;
-      for (int i = 1; i <= m.na; ++i) m.arcs[static_cast<size_t>(i)].Y0 *= c.scale;
-      for (int i = 1; i <= m.na; ++i) m.arcs[static_cast<size_t>(i)].R0 *= c.scale;
-      for (int i = 1; i <= m.nb; ++i) m.steelRects[static_cast<size_t>(i)].Ytb *= c.scale;
+      for (ConcreteRect& r : m.rects) r.D *= c.scale, r.Yt *= c.scale;
+      for (ConcreteCircle& circle : m.circles) circle.Yc *= c.scale, circle.Rc *= c.scale;
+      for (ReinforcingLine& l : m.lines) l.Yb *= c.scale;
+      for (ReinforcingArc& a : m.arcs) a.Y0 *= c.scale, a.R0 *= c.scale;
+      for (SteelRect& s : m.steelRects) s.Ytb *= c.scale;
       m.cinc *= refine;
       ComputeSectionProperties(m);
       const double squash = m.sectionProperties.transArea * m.fpc;
@@ -312,10 +262,7 @@ TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
 
   ReportWriter out;
   WriteReport(m, std::tm{}, out);
-  const std::string text = out.Text();
-  EXPECT_EQ(text.find("     Load condition 1 is too low for MC analysis\r\n"), 0u);
-  EXPECT_NE(text.find("M O M E N T   C U R V A T U R E", 10), std::string::npos);
-  EXPECT_NE(text.find("Load condition 1 is too low", 10), std::string::npos);
+  EXPECT_EQ(out.Text().find("     Load condition 1 is too low for MC analysis\r\n"), 0u);
 
   m.ebeg = 0.0001f;  // raised to einc
   m.loads[1].P = 0;
@@ -404,48 +351,6 @@ TEST(MomentCurvature, PeakMomentOfALightlyLoadedColumnNearItsStressBlockCapacity
   EXPECT_GT(peak, 0.95f * nominal);  // strain hardening and the stronger fc0 only add to it
   EXPECT_LT(peak, 1.4f * nominal);
 
-  ReportWriter out;
-  WriteMomentCurvatureReport(m, out);
-  const std::string text = out.Text();
-  EXPECT_NE(text.find("     Load Condition Number 1\r\n     Axial Load = 50.0\r\n"), std::string::npos)
-      << text;
-  EXPECT_NE(text.find("Reinf tens yield"), std::string::npos);
-  EXPECT_NE(text.find("     LOCAL MEMBER DUCTILITY:"), std::string::npos);
-  EXPECT_EQ(text.find("nan"), std::string::npos);
-}
-
-TEST(MomentCurvatureReport, FailureNoteAndSinglePointAdvice) {
-  ProjectModel m;
-  ResetAll(m);
-  SetRecordCount(m, RecordKind::ConcreteRect, 1);
-  SetLoadCount(m, 2);
-  McCurve failed;
-  failed.points = {{0.001f, 5, 1000, 120000, {}}, {0.0025f, 3.5f, 1000, 60000, {}}};
-  failed.points.back().events.Raise(McEvent::LongReinfFail);
-  failed.failRecorded = true;
-  failed.failPoint = failed.points.back();
-  m.loads[1].P = 1000;
-  McCurve single;
-  single.points = {{0.001f, 5, 1000, 120000, {}}};
-  m.momentCurvature.stepCount = 2;
-  m.momentCurvature.curves = {McCurve{}, failed, single};
-  ReportWriter out;
-  WriteMomentCurvatureReport(m, out);
-  const std::string text = out.Text();
-  EXPECT_NE(
-      text.find(
-          "     0.00250       3.50           1.0            0.000714       5.0            Long reinf fail\r\n"
-          "\r\n"
-          "     Note: Failure occurred at:\r\n"
-          "\r\n"
-          "          Strain               = 0.00250\r\n"
-          "          c                    = 3.50\r\n"
-          "          Axial load           = 1.0\r\n"
-          "          Moment               = 5.0\r\n"),
-      std::string::npos)
-      << text;
-  EXPECT_NE(text.find("     *** Try using a smaller strain increment to get more steps ***"),
-            std::string::npos);
 }
 
 }  // namespace
