@@ -5,10 +5,6 @@
 
 #include <cmath>
 
-#include "model/defaults.h"
-#include "model/material_defaults.h"
-#include "model/model_edits.h"
-#include "section/section_properties.h"
 #include "test_sections.h"
 
 namespace tarnix {

@@ -3,10 +3,7 @@
 // the input file.
 #include <gtest/gtest.h>
 
-#include "model/defaults.h"
 #include "model/input_file.h"
-#include "model/model_edits.h"
-#include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
 #include "strength/slenderness.h"
 #include "test_sections.h"
@@ -14,20 +11,9 @@
 namespace tarnix {
 namespace {
 
-// The 16 x 24 in (400 x 600 mm) member of sheet 4.1 with 8 in^2 (5000 mm^2) in two layers, braced,
-// lu = 240 in (6000 mm), k = 1.
+// The column of sheet 4.1 as a braced member, lu = 240 in (6000 mm), k = 1.
 ProjectModel Member(bool english, float P, float M1, float M2) {
-  ProjectModel m;
-  ResetAll(m);
-  ChooseCriteria(m, "aci19");
-  ChooseUnits(m, english);
-  const float b = english ? 16 : 400, h = english ? 24 : 600, cover = english ? 2.5f : 60;
-  const float bar = english ? 2 : 1250;
-  SetRecordCount(m, RecordKind::ConcreteRect, 1);
-  m.rects[1] = {0, h, b, 1};
-  SetRecordCount(m, RecordKind::ReinforcingLine, 2);
-  m.lines[1] = {cover, b - 2 * cover, 0, 2, bar};
-  m.lines[2] = {h - cover, b - 2 * cover, 0, 2, bar};
+  ProjectModel m = Aci19Column(english);
   m.Ec = english ? 3604997 : 24870;
   m.L = english ? 240 : 6000, m.Keff = 1;
   m.Vri = 1, m.Vrj = 1;

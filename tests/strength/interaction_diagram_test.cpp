@@ -6,9 +6,6 @@
 
 #include <cmath>
 
-#include "model/defaults.h"
-#include "model/model_edits.h"
-#include "section/section_properties.h"
 #include "strength/hand_strength.h"
 #include "test_sections.h"
 

@@ -8,13 +8,10 @@
 #include <sstream>
 #include <string>
 
-#include "model/defaults.h"
-#include "model/model_edits.h"
 #include "report/csv_export.h"
 #include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "run/calculation_run.h"
-#include "section/section_properties.h"
 #include "strength/hand_strength.h"
 #include "strength/interaction_diagram.h"
 #include "test_sections.h"
@@ -22,19 +19,10 @@
 namespace tarnix {
 namespace {
 
-// The columns of the ACI 318-19 provision sheet: 16 x 24 in with 8 in^2 (400 x 600 mm with 5000 mm^2) in
-// two layers 2.5 in (60 mm) from the faces. Other criteria: the 12 x 20 in two-layer column.
+// The column of the ACI 318-19 provision sheet, or for other criteria the 12 x 20 in two-layer column.
 ProjectModel Column(const std::string& criteria, bool english, bool spiral, float fy) {
-  ProjectModel m = TwoLayerColumn(criteria.c_str());
-  if (criteria == "aci19") {
-    ChooseUnits(m, english);
-    const float b = english ? 16 : 400, h = english ? 24 : 600, cover = english ? 2.5f : 60;
-    const float bar = english ? 2 : 1250;
-    m.rects[1] = {0, h, b, 1};
-    m.lines[1] = {cover, b - 2 * cover, 0, 2, bar};
-    m.lines[2] = {h - cover, b - 2 * cover, 0, 2, bar};
-    m.inc = english ? 0.05f : 1;
-  }
+  ProjectModel m = criteria == "aci19" ? Aci19Column(english) : TwoLayerColumn(criteria.c_str());
+  if (criteria == "aci19") m.inc = english ? 0.05f : 1;
   m.fy = fy;
   if (spiral) {  // spiral confinement of Mander concrete, the only place the input file keeps it
     m.PerformMomentCurvature = 1;

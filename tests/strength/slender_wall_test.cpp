@@ -6,8 +6,6 @@
 
 #include <cmath>
 
-#include "model/defaults.h"
-#include "model/model_edits.h"
 #include "report/section_writers.h"
 #include "run/calculation_run.h"
 #include "strength/slenderness.h"
