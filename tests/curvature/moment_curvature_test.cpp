@@ -76,7 +76,6 @@ TEST(MomentCurvature, FractureOfTheOnlyLayerEndsTheCurveWithItsEvent) {
   const double barStrain = (last.depth - 17.5) * last.strain / last.depth;
   EXPECT_NEAR(barStrain, -0.004, 1e-4 * m.einc * (17.5 - last.depth) / last.depth + 1e-7);
   EXPECT_GT(last.moment, curve.points[curve.points.size() - 2].moment);  // the moment just before fracture
-
 }
 
 ProjectModel AnalysedFile(const std::string& path) {

@@ -126,23 +126,5 @@ TEST(SteelCurves, BilinearAndParkWithTheirEvents) {
                 {0.0006f, 0.0006 * 36000 / 0.00124, {}}, {0.00124f, 36000, {SC}}, {0.21f, 0, {SF}}});
 }
 
-// Curves that would divide by zero are refused before the analysis.
-TEST(MaterialProblems, RefusedBeforeTheAnalysis) {
-  ProjectModel m;
-  ResetAll(m);
-  m.nr = 1, m.nl = 1;
-  ChooseConcreteModel(m, 3);
-  m.fcc = 7000;
-  EXPECT_EQ(MaterialModelProblem(m), "");
-  m.Eci = 1000;  // below the secant modulus fc0 / ec0
-  EXPECT_EQ(MaterialModelProblem(m), "Mander concrete model: the modulus Eci must be greater than fc0 / ec0");
-  ChooseConcreteModel(m, 2);
-  m.ecu = m.ec0;
-  EXPECT_EQ(MaterialModelProblem(m), "Simple concrete model: the ultimate strain ecu must differ from ec0");
-  ChooseConcreteModel(m, 2);
-  m.rpPA[3].stress = 0;
-  EXPECT_EQ(MaterialModelProblem(m), "Park reinforcing model: the yield stress of points 3 and 4 must not be 0");
-}
-
 }  // namespace
 }  // namespace tarnix
