@@ -77,7 +77,6 @@ TEST(SlenderWall, LimitsAndRefusals) {
   WriteSlenderWallReport(m, over);
   EXPECT_NE(over.Text().find("               *** The maximum reinforcing ratio is exceeded\r\n"), std::string::npos);
   EXPECT_EQ(over.Text().find("LOAD CONDITION"), std::string::npos);
-
 }
 
 }  // namespace
