@@ -1,4 +1,4 @@
-// Section properties of hand-computed sections, the embedded-steel rule, the balanced depth, and sections
+// Section properties of hand-computed sections, the embedded-steel rule, and sections
 // whose records leave a group without area.
 #include "section/section_properties.h"
 
@@ -68,23 +68,6 @@ TEST(SectionProperties, ConcreteShapes) {
     ExpectClose(p.concIo, s.Io);
     EXPECT_EQ(p.transArea, p.concArea);  // no steel: the transformed section is the concrete
   }
-}
-
-TEST(SectionProperties, CircleWithAnArcOfBars) {
-  ProjectModel m = Reset();
-  SetRecordCount(m, RecordKind::ConcreteCircle, 1);
-  m.circles[1] = {10, 10, 1};
-  SetRecordCount(m, RecordKind::ReinforcingArc, 1);
-  m.arcs[1] = {10, 7, 0, 360, 8, 0.5f};
-  const SectionProperties& p = Computed(m);
-  EXPECT_FLOAT_EQ(m.arcs[1].Atot, 315);  // the full-circle rule stays in the model
-  ExpectClose(p.reinfArea, 4);
-  EXPECT_NEAR(p.reinfYbar, 10, 1e-5);
-  // Eight bars 45 degrees apart: the sum of sin^2 is 4, so Io = 0.5 * 49 * 4.
-  EXPECT_NEAR(p.reinfIo, 98, 1e-3);
-  const double nR = 29000000.0 / 3605000.0;
-  EXPECT_NEAR(p.transArea, 314.16 + (nR - 1) * 4, 1e-3);
-  EXPECT_NEAR(p.transI, 3.1416 * 10000 / 4 + (nR - 1) * 98, 0.05);
 }
 
 TEST(SectionProperties, SteelShapeFlushWithTheBottomDisplacesNoConcrete) {

@@ -1,5 +1,5 @@
-// Slender wall design (ACI 318 11.8) against a hand calculation of a tilt-up panel, its limits, and its
-// refusals.
+// Slender wall design (ACI 318-02 14.8, ACI 318-19 11.8) against a hand calculation of a tilt-up panel, its
+// limits and its refusals.
 #include "strength/slender_wall.h"
 
 #include <gtest/gtest.h>

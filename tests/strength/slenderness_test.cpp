@@ -147,20 +147,6 @@ TEST(SlendernessAci318, SwayColumnMagnifiesTheSwayMoments) {
   EXPECT_FALSE(DesignMomentKnown(s, 1));
 }
 
-// L/r = 41.57 exceeds 35 / sqrt(750000 / (4000 x 240)) = 39.6: the magnified sway moments are magnified
-// again between the ends with Cm from them (ACI 318-02 10.13.5).
-TEST(SlendernessAci318, SecondaryMagnificationOfAVerySlenderSwayColumn) {
-  ProjectModel m = Member("aci02", false, 240, 1.5f);
-  const double amplification = 1 / (1 - 750000 / (0.75 * Pc(360)));
-  const double M1 = 100000 + amplification * 150000, M2 = 200000 + amplification * 300000;
-  const double Cm2 = 0.6 + 0.4 * M1 / M2;
-  const SlendernessResults& s = Magnified(m, {750000, 100000, 100000, 200000, 150000, 300000});
-  EXPECT_NEAR(s.LrMax[1], 35 / std::sqrt(750000 / (kFc * kAg)), 1e-4);
-  EXPECT_NEAR(s.deltaS[1], amplification, 1e-4);
-  EXPECT_NEAR(s.Cm2[1], Cm2, 1e-6);
-  EXPECT_NEAR(s.Mc[1], Cm2 * amplification * M2, M2 * 1e-5);
-}
-
 // AASHTO-type codes: stiffness factor phiC, limit 34 - 12 M1/M2 uncapped; sway: Cm = 1, both magnifiers
 // from the critical load, no stability index.
 TEST(SlendernessAashto, BracedAndSwayColumns) {
