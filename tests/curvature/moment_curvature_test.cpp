@@ -110,9 +110,6 @@ TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
             << file << " load " << k << " " << p.strain;
         EXPECT_TRUE(std::isfinite(p.moment) && p.depth > 0) << file;
       }
-      for (size_t j = 1; j < curve.points.size(); ++j) {
-        EXPECT_GT(curve.points[j].strain, curve.points[j - 1].strain) << file << " load " << k;
-      }
       if (curve.finished) {
         EXPECT_EQ(curve.failPoint.strain, curve.points.back().strain) << file;
       }
@@ -159,35 +156,6 @@ TEST(MomentCurvature, ElasticPerfectlyPlasticRectangleAgainstClosedForm) {
   }
   EXPECT_TRUE(yieldSeen);
   EXPECT_FLOAT_EQ(curve.points.back().strain, 0.02f);  // the last step ends exactly at the last strain
-}
-
-// A 3 m deep section (the encased column scaled up five times) under loads from near full tension to near
-// squash, with a hundred times finer cinc, is analysed, with a bounded number of evaluations per point.
-TEST(MomentCurvature, DeepSectionAcrossTheLoadRangeIsNotRefused) {
-  ProjectModel m;
-  ResetAll(m);
-  ASSERT_TRUE(LoadInputFile(m, TARNIX_TESTS_DIR "/report/golden/metric_composite.in").ok());
-  for (ConcreteRect& r : m.rects) r.D *= 5, r.Yt *= 5;
-  for (ConcreteCircle& circle : m.circles) circle.Yc *= 5, circle.Rc *= 5;
-  for (ReinforcingLine& l : m.lines) l.Yb *= 5;
-  for (ReinforcingArc& a : m.arcs) a.Y0 *= 5, a.R0 *= 5;
-  for (SteelRect& s : m.steelRects) s.Ytb *= 5;
-  m.cinc *= 0.01f;
-  ComputeSectionProperties(m);
-  const double squash = m.sectionProperties.transArea * m.fpc;
-  const double tension = m.sectionProperties.reinfArea * m.fy + m.sectionProperties.steelArea * m.fs;
-  const double fractions[] = {-0.99, -0.5, 0, 0.6, 0.99};
-  SetLoadCount(m, 5);
-  for (int k = 1; k <= 5; ++k) {
-    const double f = fractions[k - 1];
-    m.loads[static_cast<size_t>(k)].P = static_cast<float>(f < 0 ? f * tension : f * squash);
-  }
-  MomentCurvatureAnalysis(m);
-  ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem;
-  size_t points = 0;
-  for (int k = 1; k <= 5; ++k) points += m.momentCurvature.curves[static_cast<size_t>(k)].points.size();
-  EXPECT_GE(points, 10u);
-  EXPECT_LT(m.momentCurvature.evaluations, static_cast<long long>(40 * points));
 }
 
 TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {

@@ -62,8 +62,6 @@ TEST(Confinement, ZeroDimensionsAreRefusedAndChangeNothing) {
     const char* message;
   } cases[] = {
       {2, [](ProjectModel& m) { m.Dc = 0; }, "Confinement: the diameter Dc must be greater than 0"},
-      {3, [](ProjectModel& m) { m.st = 0; }, "Confinement: the spacing st must be greater than 0"},
-      {5, [](ProjectModel& m) { m.Dc = 0; }, "Confinement: the casing diameter Dc must be greater than 0"},
       {4, [](ProjectModel& m) { m.ycl = 0; }, "Confinement: the core height ycl must be greater than 0"},
       {2, [](ProjectModel& m) { m.Dc = 1; }, "Confinement: the confined core area must be greater than 0"},
   };
