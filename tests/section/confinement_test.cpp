@@ -1,5 +1,6 @@
-// Mander confinement from the confinement steel, worked by hand from Mander, Priestley and Park (1988):
-// f'cc = f'co (2.254 sqrt(1 + 7.94 fl / f'co) - 2 fl / f'co - 1.254), ecu = 0.004 + 1.4 rho fyh esm / f'cc.
+// Mander confinement from the confinement steel, worked by hand: f'cc = f'co (2.254 sqrt(1 + 7.94 fl / f'co)
+// - 2 fl / f'co - 1.254) (Mander, Priestley and Park 1988), ecu = 0.004 + 1.4 rho fyh esm / f'cc (Priestley,
+// Seible and Calvi 1996).
 #include "section/confinement.h"
 
 #include <gtest/gtest.h>

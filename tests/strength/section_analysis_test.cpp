@@ -37,7 +37,7 @@ ProjectModel Column(const std::string& criteria, bool english, bool spiral, floa
 // - aci02, ACI 318-02 9.3.2: 0.65 up to ey = fy / Es, 0.90 from 0.005, linear between;
 // - aci19, provision sheet 4.1 A1 (Table 21.2.2): phiC up to ety, 0.90 from ety + 0.003, linear between;
 //   "ety = 0.002" with fy = 58000 psi;
-// - aci (the 1989 edition): 0.9 - 0.2 P / (0.1 f'c Ag), from 0.9 down to 0.7; 0.1 f'c Ag = 96000 lb.
+// - aci (ACI 318-99 9.3.2.2): 0.9 - 0.2 P / (0.1 f'c Ag), from 0.9 down to 0.7; 0.1 f'c Ag = 96000 lb.
 TEST(LoadPhi, ByStrainOrAxialLoadPerCriteria) {
   const struct {
     const char* criteria;
