@@ -26,6 +26,22 @@ inline ProjectModel TwoLayerColumn(const char* criteria) {
   return m;
 }
 
+/// The column of the ACI 318-19 provision sheet: 16 x 24 in with 8 in^2 (400 x 600 mm with 5000 mm^2) in two
+/// layers of two bars 2.5 in (60 mm) from the faces, ACI 318-19 defaults.
+inline ProjectModel Aci19Column(bool english) {
+  ProjectModel m;
+  ResetAll(m);
+  ChooseCriteria(m, "aci19");
+  ChooseUnits(m, english);
+  const float b = english ? 16 : 400, h = english ? 24 : 600, cover = english ? 2.5f : 60, bar = english ? 2 : 1250;
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, h, b, 1};
+  SetRecordCount(m, RecordKind::ReinforcingLine, 2);
+  m.lines[1] = {cover, b - 2 * cover, 0, 2, bar};
+  m.lines[2] = {h - cover, b - 2 * cover, 0, 2, bar};
+  return m;
+}
+
 /// A heavy section: a 48 in circle of Mander concrete confined by spirals, 24 bars of 1.56 in^2 on a full
 /// arc and a steel pipe at its centre, with its section properties computed.
 inline ProjectModel HeavySection() {

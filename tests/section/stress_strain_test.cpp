@@ -28,27 +28,19 @@ void Check(Fn stress, std::initializer_list<Expect> table) {
   }
 }
 
-TEST(ConcreteCurves, LinearAndSimple) {
+// The Simple curve (ec0 0.002, fc0 5200, ecu = esp = 0.005): Hognestad's parabola fc0 (2 x - x^2), x = e / ec0,
+// then a straight line falling towards 0.8 fc0 at ecu, where the concrete crushes; no tension.
+TEST(ConcreteCurves, Simple) {
   ProjectModel m;
   ResetAll(m);
-  ChooseConcreteModel(m, 1);  // ecu = em = 0.003, fcu = f'c = 4000
-  MaterialModels mm = MaterialModelsOf(m);
-  const auto linear = [&](float e, McEvents& ev) { return ConcreteStress(mm, e, ev); };
-  Check(linear, {{-0.001f, 0, {}}, {0, 0, {}}, {0.0015f, 2000, {}}, {0.003f, 4000, {}},
-                 {0.0031f, 0, {McEvent::ConcCompFail}}});
-
-  ChooseConcreteModel(m, 2);  // ec0 0.002, fc0 5200, ecu = esp = 0.005
-  mm = MaterialModelsOf(m);
+  ChooseConcreteModel(m, 2);
+  const MaterialModels mm = MaterialModelsOf(m);
   const auto simple = [&](float e, McEvents& ev) { return ConcreteStress(mm, e, ev); };
   Check(simple, {{-0.001f, 0, {}},
                  {0.001f, 5200 * (2 * 0.5 - 0.25), {}},
                  {0.002f, 5200, {}},
                  {0.0035f, 5200 * (1 - 0.2 * 0.5), {}},  // halfway down the descending line
                  {0.005f, 0, {McEvent::ConcCompFail}}});
-  MaterialModels mander = mm;
-  mander.concreteModel = 3;  // Mander stresses come from ManderStress
-  McEvents none;
-  EXPECT_EQ(ConcreteStress(mander, 0.002f, none), 0.0f);
 }
 
 TEST(ConcreteCurves, ManderConfinedAndCover) {
@@ -85,14 +77,6 @@ TEST(ConcreteCurves, ManderConfinedAndCover) {
     EXPECT_NEAR(s.unconfined, row.unconfined, 1e-4 * row.unconfined + 1e-3) << row.e;
     EXPECT_EQ(events.Has(McEvent::ConcSpalling), row.spalling) << row.e;
     EXPECT_EQ(events.Has(McEvent::ConfReinfFail), row.crushing) << row.e;
-    // Asking for one of the two stresses gives that one unchanged and still raises the events of both.
-    for (const ManderParts part : {ManderParts::Confined, ManderParts::Unconfined}) {
-      McEvents partEvents;
-      const ManderStresses one = ManderStress(mm, row.e, partEvents, part);
-      EXPECT_EQ(one.confined, part == ManderParts::Confined ? s.confined : 0.0f) << row.e;
-      EXPECT_EQ(one.unconfined, part == ManderParts::Unconfined ? s.unconfined : 0.0f) << row.e;
-      EXPECT_EQ(partEvents, events) << row.e;
-    }
   }
   // The curves are read from a table built once: it must agree with the closed form everywhere, far
   // below the single precision of a stress.
@@ -108,12 +92,6 @@ TEST(ConcreteCurves, ManderConfinedAndCover) {
   }
   EXPECT_LT(worst, 1e-9);
   EXPECT_GT(mm.confinedCurve.value.size(), 1000u);
-
-  MaterialModels casing = mm;
-  casing.confinementOption = 5;  // a casing holds the cover: no spalling
-  McEvents events;
-  EXPECT_EQ(ManderStress(casing, 0.006f, events).unconfined, 0.0f);
-  EXPECT_FALSE(events.Has(McEvent::ConcSpalling));
 }
 
 TEST(SteelCurves, BilinearAndParkWithTheirEvents) {
@@ -128,20 +106,10 @@ TEST(SteelCurves, BilinearAndParkWithTheirEvents) {
   const auto hardening = [&](double x) {
     return 60000 * ((mk * x + 2) / (60 * x + 2) + x * (60 - mk) / (2 * std::pow(30 * r + 1, 2)));
   };
-  Check(park, {{-0.0901f, 0, {F}},
-               {-0.09f, -hardening(0.09 - 0.01035), {T}},
-               {-0.05f, -hardening(0.05 - 0.01035), {T}},
-               {-0.01035f, -60000, {T}},
-               {-0.005f, -60000, {T}},
-               {-0.00207f, -60000, {T}},  // the plateau end belongs to the plateau
-               {-0.001f, -0.001 * 60000 / 0.00207, {}},
-               {0, 0, {}},
-               {0.001f, 0.001 * 60000 / 0.00207, {}},
-               {0.00207f, 60000, {C}},
-               {0.01035f, 60000, {C}},
-               {0.05f, hardening(0.05 - 0.01035), {C}},
-               {0.09f, hardening(0.09 - 0.01035), {C}},
-               {0.0901f, 0, {F}}});
+  Check(park, {{-0.0901f, 0, {F}},  {-0.09f, -hardening(0.09 - 0.01035), {T}},  {-0.05f, -hardening(0.05 - 0.01035), {T}},
+               {-0.01035f, -60000, {T}},  {-0.00207f, -60000, {T}},  // the plateau end belongs to the plateau
+               {-0.001f, -0.001 * 60000 / 0.00207, {}},  {0, 0, {}},  {0.00207f, 60000, {C}},
+               {0.05f, hardening(0.05 - 0.01035), {C}},  {0.09f, hardening(0.09 - 0.01035), {C}},  {0.0901f, 0, {F}}});
   EXPECT_NEAR(hardening(r), 90000, 1);  // Park's curve reaches fu at the last point
 
   m.ParkModel = 1;  // parabolic hardening with its vertex at the plateau end
@@ -154,40 +122,8 @@ TEST(SteelCurves, BilinearAndParkWithTheirEvents) {
   const auto shape = [&](float e, McEvents& ev) { return SteelShapeStress(mm, e, ev); };
   const McEvent ST = McEvent::StrSteelTensYield, SC = McEvent::StrSteelCompYield, SF = McEvent::StrSteelFail;
   const double slope = (57600.0 - 36000) / (0.2 - 0.00124);
-  Check(shape, {{-0.2f, -57600, {ST}},
-                {-0.1f, -36000 - slope * (0.1 - 0.00124), {ST}},
-                {-0.00124f, -36000, {ST}},
-                {0.0006f, 0.0006 * 36000 / 0.00124, {}},
-                {0.00124f, 36000, {SC}},
-                {0.2f, 57600, {SC}},
-                {0.21f, 0, {SF}}});
-}
-
-TEST(MaterialProblems, RefusedBeforeTheAnalysis) {
-  ProjectModel m;
-  ResetAll(m);
-  m.nr = 1;
-  EXPECT_EQ(MaterialModelProblem(m), "");
-  ChooseConcreteModel(m, 3);
-  m.fcc = 7000;
-  EXPECT_EQ(MaterialModelProblem(m), "");
-  m.Eci = 1000;  // below the secant modulus fc0 / ec0
-  EXPECT_EQ(MaterialModelProblem(m), "Mander concrete model: the modulus Eci must be greater than fc0 / ec0");
-  m.Eci = 4e6f;
-  m.fc0 = 0;
-  EXPECT_EQ(MaterialModelProblem(m), "Mander concrete model: the unconfined stress fc0 must be greater than 0");
-  m.fc0 = 5200;
-  m.fcc = 0;
-  EXPECT_EQ(MaterialModelProblem(m), "Mander concrete model: the confined stress fcc must be greater than 0");
-  ChooseConcreteModel(m, 2);
-  m.ecu = m.ec0;
-  EXPECT_EQ(MaterialModelProblem(m), "Simple concrete model: the ultimate strain ecu must differ from ec0");
-  ChooseConcreteModel(m, 2);
-  m.nl = 1;
-  m.rpPA[3].stress = 0;
-  EXPECT_EQ(MaterialModelProblem(m), "Park reinforcing model: the yield stress of points 3 and 4 must not be 0");
-  m.ParkModel = 1;
-  EXPECT_EQ(MaterialModelProblem(m), "");
+  Check(shape, {{-0.2f, -57600, {ST}}, {-0.1f, -36000 - slope * (0.1 - 0.00124), {ST}}, {-0.00124f, -36000, {ST}},
+                {0.0006f, 0.0006 * 36000 / 0.00124, {}}, {0.00124f, 36000, {SC}}, {0.21f, 0, {SF}}});
 }
 
 }  // namespace

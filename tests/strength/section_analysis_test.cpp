@@ -1,179 +1,189 @@
-// Strength reduction factors, the capacity search of the load conditions, and their report rows.
+// Strength reduction factors, the capacity of each load solved at the load itself against hand strain
+// compatibility, and the verdicts of the report and the exported table.
 #include "strength/section_analysis.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
+#include <string>
 
-#include "run/calculation_run.h"
-#include "model/defaults.h"
-#include "model/model_edits.h"
-#include "model/project_model.h"
 #include "report/csv_export.h"
 #include "report/report_writer.h"
 #include "report/section_writers.h"
+#include "run/calculation_run.h"
+#include "strength/hand_strength.h"
+#include "strength/interaction_diagram.h"
 #include "test_sections.h"
 
 namespace tarnix {
 namespace {
 
-TEST(LoadPhi, StrainRuleOfAci318) {
-  ProjectModel m = TwoLayerColumn("aci02");  // phiT 0.9, phiC 0.65
-  InteractionDiagram d;
-  const float ey = 60000.0f / 29e6f;
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, 1000, -0.001f), 0.65f);
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, 1000, -ey), 0.65f);
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, 1000, -0.005f), 0.9f);
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, 1000, -0.02f), 0.9f);
-  EXPECT_NEAR(LoadPhi(m, d, 1000, -0.0035f), 0.9 - 0.25 * 0.0015 / (0.005 - 60000 / 29e6), 1e-6);
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, -1000, -0.001f), 0.9f);  // tension
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, 0, -0.0035f), LoadPhi(m, d, 1, -0.0035f));  // no axial load: as compression
-  SetRecordCount(m, RecordKind::SteelPipe, 1);  // any steel shape fixes phiC for compression
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, 1000, -0.02f), 0.65f);
+// The column of the ACI 318-19 provision sheet, or for other criteria the 12 x 20 in two-layer column.
+ProjectModel Column(const std::string& criteria, bool english, bool spiral, float fy) {
+  ProjectModel m = criteria == "aci19" ? Aci19Column(english) : TwoLayerColumn(criteria.c_str());
+  if (criteria == "aci19") m.inc = english ? 0.05f : 1;
+  m.fy = fy;
+  if (spiral) {  // spiral confinement of Mander concrete, the only place the input file keeps it
+    m.PerformMomentCurvature = 1;
+    m.concreteModel = ConcreteModel::Mander;
+    m.confinementOption = Confinement::Spirals;
+  }
+  ComputeSectionProperties(m);
+  return m;
 }
 
-TEST(LoadPhi, AxialLoadRuleOfTheOtherCriteria) {
-  ProjectModel m = TwoLayerColumn("aci");  // phiT 0.9, phiC 0.7
-  m.sectionProperties.concArea = 240;
+// phi against the net tensile strain et (positive) or the axial load, per criteria:
+// - aci02, ACI 318-02 9.3.2: 0.65 up to ey = fy / Es, 0.90 from 0.005, linear between;
+// - aci19, provision sheet 4.1 A1 (Table 21.2.2): phiC up to ety, 0.90 from ety + 0.003, linear between;
+//   "ety = 0.002" with fy = 58000 psi;
+// - aci (ACI 318-99 9.3.2.2): 0.9 - 0.2 P / (0.1 f'c Ag), from 0.9 down to 0.7; 0.1 f'c Ag = 96000 lb.
+TEST(LoadPhi, ByStrainOrAxialLoadPerCriteria) {
+  const struct {
+    const char* criteria;
+    bool english, spiral;
+    float fy, P, strain;
+    double phi;
+  } rows[] = {
+      {"aci02", true, false, 60000, 1000, 0.001f, 0.65},  {"aci02", true, false, 60000, 1000, 60000 / 29e6f, 0.65},
+      {"aci02", true, false, 60000, 1000, 0.005f, 0.9},   {"aci02", true, false, 60000, 1000, 0.02f, 0.9},
+      {"aci02", true, false, 60000, 1000, 0.0035f, 0.772059},  // 0.65 + 0.25 (0.0035 - ey) / (0.005 - ey)
+      {"aci02", true, false, 60000, -1000, 0.001f, 0.9},  // tension
+      {"aci19", true, false, 60000, 1000, 0.0010f, 0.6500}, {"aci19", true, false, 60000, 1000, 0.0035f, 0.7693},
+      {"aci19", true, false, 60000, 1000, 0.0050f, 0.8943}, {"aci19", true, false, 60000, 1000, 0.0050690f, 0.9},
+      {"aci19", true, false, 58000, 1000, 0.0035f, 0.7750}, {"aci19", true, false, 58000, 1000, 0.0050f, 0.9},
+      {"aci19", true, true, 60000, 1000, 0.0010f, 0.7500},  {"aci19", true, true, 60000, 1000, 0.0035f, 0.8216},
+      {"aci19", true, true, 60000, 1000, 0.0050f, 0.8966},  {"aci19", true, true, 60000, 1000, 0.0050690f, 0.9},
+      {"aci19", false, false, 420, 1000, 0.0035f, 0.7667},  {"aci19", false, false, 420, 1000, 0.0050f, 0.8917},
+      {"aci", true, false, 60000, 96000, 0, 0.7},           {"aci", true, false, 60000, 192000, 0, 0.7},
+      {"aci", true, false, 60000, 48000, 0, 0.8},           {"aci", true, false, 60000, 0, 0, 0.9},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.criteria << (row.spiral ? " spiral " : " tied ") << row.fy << " P "
+                                    << row.P << " et " << row.strain);
+    const ProjectModel m = Column(row.criteria, row.english, row.spiral, row.fy);
+    EXPECT_NEAR(LoadPhi(m, InteractionDiagram{}, row.P, -row.strain), row.phi, 5e-5);
+  }
+  // A balanced point with phiC Pb below 0.1 f'c Ag lowers the limit of the axial-load rule.
+  ProjectModel m = Column("aci", true, false, 60000);
   InteractionDiagram d;
-  const float limit = 0.1f * 4000 * 240;
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, limit, 0), 0.7f);
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, 2 * limit, 0), 0.7f);
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, limit / 2, 0), 0.8f);
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, 0, 0), 0.9f);
-  // A balanced point found so far with phiC Pb below 0.1 f'c Ag lowers the limit.
   d.idBalanced = 3;
   d.idAxial = {0, 0, 0, 50000};
   EXPECT_FLOAT_EQ(LoadPhi(m, d, 0.7f * 50000 / 2, 0), 0.8f);
-  m.fpc = 0;  // no limit at all: compression takes phiC
-  d.idBalanced = 1;
-  EXPECT_FLOAT_EQ(LoadPhi(m, d, 10, 0), 0.7f);
+  // Any steel shape keeps phiC for compression whatever the strain.
+  m = Column("aci02", true, false, 60000);
+  SetRecordCount(m, RecordKind::SteelPipe, 1);
+  EXPECT_FLOAT_EQ(LoadPhi(m, InteractionDiagram{}, 1000, -0.02f), 0.65f);
+}
+
+// The capacity of a load is solved at the load: phi and phi Mn at the neutral-axis depth where phi Pn
+// equals it, against the hand strain compatibility, with phi by the rules above. The compression cap is
+// 0.80 Po tied, 0.85 Po spiral, with fy at most 80 ksi (550 MPa) in Po (ACI 318-19 22.4.2.1).
+TEST(CapacityAtLoad, SolvedAtTheLoadAgainstStrainCompatibility) {
+  const struct {
+    const char* criteria;
+    bool english, spiral;
+    float fy, load;
+  } rows[] = {
+      {"aci", true, false, 60000, -200000}, {"aci", true, false, 60000, -20000}, {"aci", true, false, 60000, 50000},
+      {"aci", true, false, 60000, 100000},  {"aci", true, false, 60000, 600000}, {"aci02", true, false, 60000, 150000},
+      {"aci02", true, false, 60000, -100000}, {"aci19", true, false, 60000, 300000},  // transition zone
+      {"aci19", true, true, 60000, 300000},  {"aci19", true, false, 90000, 600000},  // fy above the cap in Po
+      {"aci19", false, false, 420, 1.5e6f},  {"aci19", false, true, 420, 1.5e6f}, {"aci19", false, true, 600, 2.0e6f},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.criteria << (row.spiral ? " spiral " : " tied ") << row.fy << " "
+                                    << row.load);
+    ProjectModel m = Column(row.criteria, row.english, row.spiral, row.fy);
+    SetLoadCount(m, 1);
+    m.loads[1].P = row.load, m.loads[1].M = 1;
+    ComputeInteractionDiagram(m);
+    const HandRectangle hand = HandSectionOf(m);
+    const std::string key = row.criteria;
+    const auto phiOf = [&](const HandPoint& p) {
+      if (row.load < 0) return 0.9;
+      if (key == "aci") return std::max(0.7, 0.9 - 0.2 * row.load / 96000);
+      const double ey = hand.fy / hand.Es, et = p.tensileStrain;
+      if (key == "aci02") return std::clamp(0.65 + 0.25 * (et - ey) / (0.005 - ey), 0.65, 0.9);
+      const double phiC = row.spiral ? 0.75 : 0.65;
+      return std::clamp(phiC + (0.9 - phiC) * (et - ey) / 0.003, phiC, 0.9);
+    };
+    const HandCapacity expected = HandCapacityAt(hand, row.load, phiOf);
+    const bool revised = key == "aci19";
+    const InteractionDiagram& d = m.interactionDiagram;
+    const LoadCapacity& cap = d.capacity[1];
+    ASSERT_EQ(cap.capFound, 0);
+    EXPECT_EQ(cap.capAxial, row.load);
+    EXPECT_NEAR(cap.capPhi, expected.phi, revised ? 2e-4 : 1e-5);
+    EXPECT_NEAR(cap.capMoment, expected.phiMn, (revised ? 1e-3 : 2e-5) * std::abs(expected.phiMn) + 1);
+    // The load's point is the first of the walk at or past the solved depth.
+    EXPECT_GE(d.idDepth[static_cast<size_t>(cap.capPoint)], expected.c - 1e-4);
+    EXPECT_LT(d.idDepth[static_cast<size_t>(cap.capPoint - 1)], expected.c);
+
+    double Ast = 0;
+    for (const HandLayer& layer : hand.layers) Ast += layer.area;
+    const double fyPo = std::min<double>(m.fy, row.english ? 80000 : 550);
+    const double Po = 0.85 * m.fpc * (hand.b * hand.h - Ast) + fyPo * Ast;
+    EXPECT_NEAR(d.PnMax / ((row.spiral ? 0.85 : 0.80) * Po), 1.0, 1e-5);
+    EXPECT_EQ(d.spiralColumn, row.spiral);
+  }
 }
 
 ProjectModel Analysed(ProjectModel m, std::initializer_list<std::pair<float, float>> loads) {
   SetLoadCount(m, static_cast<int>(loads.size()));
   int i = 1;
-  for (const auto& [P, M] : loads) {
-    m.loads[static_cast<size_t>(i)].P = P;
-    m.loads[static_cast<size_t>(i)].M = M;
-    ++i;
-  }
+  for (const auto& [P, M] : loads) m.loads[static_cast<size_t>(i)].P = P, m.loads[static_cast<size_t>(i++)].M = M;
   RunAnalyses(m);
   return m;
 }
 
-TEST(CapacitySearch, FirstPointReachingTheLoadAndTheFixedCases) {
-  const ProjectModel m = Analysed(TwoLayerColumn("aci"), {{100000, 600000},  // ordinary compression with moment
-                                                  {-200000, 100000},  // tension with moment
-                                                  {0, 0},             // nothing: pure bending capacity
-                                                  {300000, 0},        // pure compression
-                                                  {-100000, 0},       // pure tension
-                                                  {5e6f, 100000}});   // beyond the diagram
-  const InteractionDiagram& d = m.interactionDiagram;
-  const LoadCapacity& c1 = d.capacity[1];
-  ASSERT_EQ(c1.capFound, 0);
-  // The capacity is taken at the load itself; its point is the first that reaches the load.
-  EXPECT_EQ(c1.capAxial, 100000);
-  EXPECT_LT(c1.capPhi * d.idAxial[static_cast<size_t>(c1.capPoint - 1)], 100000);
-  EXPECT_GE(c1.capPhi * d.idAxial[static_cast<size_t>(c1.capPoint)], 100000);
-
-  EXPECT_FLOAT_EQ(d.capacity[2].capPhi, 0.9f);
-  EXPECT_EQ(d.capacity[2].capAxial, -200000);
-
-  EXPECT_EQ(d.capacity[3].capPoint, d.idPureBending);
-  EXPECT_FLOAT_EQ(d.capacity[3].capMoment, 0.9f * d.idMoment[static_cast<size_t>(d.idPureBending)]);
-
-  EXPECT_EQ(d.capacity[4].capPoint, d.idCount);
-  EXPECT_FLOAT_EQ(d.capacity[4].capAxial, 0.7f * d.PnMax);
-
-  EXPECT_EQ(d.capacity[5].capPoint, 1);
-  EXPECT_FLOAT_EQ(d.capacity[5].capAxial, 0.9f * -360000);
-
-  EXPECT_EQ(d.capacity[6].capFound, 1);
-}
-
-std::string AnalysisReport(const ProjectModel& m) {
-  ReportWriter out;
-  WriteSectionAnalysisReport(m, out);
-  return out.Text();
-}
-
-TEST(SectionAnalysisReport, DemandsNegativeMomentsAndMissingSolutions) {
-  ProjectModel probe = Analysed(TwoLayerColumn("aci"), {{100000, 1}});
-  const float capacity = probe.interactionDiagram.capacity[1].capMoment;
-  const ProjectModel m = Analysed(TwoLayerColumn("aci"), {{100000, 1.01f * capacity},
-                                                          {100000, 1.02f * capacity},
+// Loads without moment take fixed capacities; the report and the exported table give each load its
+// verdict, and a load beyond the diagram has no solution.
+TEST(CapacitySearch, FixedCasesAndTheVerdictsOfReportAndTable) {
+  const float capacity = Analysed(TwoLayerColumn("aci"), {{100000, 1}}).interactionDiagram.capacity[1].capMoment;
+  const ProjectModel m = Analysed(TwoLayerColumn("aci"), {{100000, 1.02f * capacity},
                                                           {100000, -1.5f * capacity},
                                                           {5e6f, -100000},
                                                           {300000, 0},
                                                           {-5e6f, 100000},  // far beyond the tension strength
                                                           {-5e6f, 0},
-                                                          {5e6f, 0}});
-  const std::string text = AnalysisReport(m);
+                                                          {0, 0},
+                                                          {-100000, 0}});
+  const InteractionDiagram& d = m.interactionDiagram;
+  EXPECT_EQ(d.capacity[3].capFound, 1);
+  EXPECT_EQ(d.capacity[4].capPoint, d.idCount);
+  EXPECT_FLOAT_EQ(d.capacity[4].capAxial, 0.7f * d.PnMax);
+  EXPECT_EQ(d.capacity[7].capPoint, d.idPureBending);
+  EXPECT_FLOAT_EQ(d.capacity[7].capMoment, 0.9f * d.idMoment[static_cast<size_t>(d.idPureBending)]);
+  EXPECT_EQ(d.capacity[8].capPoint, 1);
+  EXPECT_FLOAT_EQ(d.capacity[8].capAxial, 0.9f * -360000);
+
+  ReportWriter out;
+  WriteSectionAnalysisReport(m, out);
+  const std::string text = out.Text();
   const auto block = [&](int i) {
     const size_t from = text.find("LOAD CONDITION NO " + std::to_string(i));
     const size_t to = text.find("LOAD CONDITION NO " + std::to_string(i + 1));
     return text.substr(from, to == std::string::npos ? std::string::npos : to - from);
   };
-  EXPECT_EQ(block(1).find("exceeded"), std::string::npos) << block(1);
-  EXPECT_NE(block(2).find("*** Moment capacity is exceeded"), std::string::npos) << block(2);
   // A negative demand larger than the capacity is exceeded too, and its face needs the inverted section.
-  EXPECT_NE(block(3).find("*** Moment capacity is exceeded"), std::string::npos) << block(3);
-  EXPECT_NE(block(3).find("invert the section"), std::string::npos);
-  EXPECT_NE(block(4).find("*** Solution not found"), std::string::npos) << block(4);
-  EXPECT_EQ(block(4).find("Moment capacity"), std::string::npos);
-  EXPECT_NE(block(5).find("          Axial load          = 300.0\r\n"
-                          "          Reduction factor    = 0.700\r\n"),
-            std::string::npos)
-      << block(5);
-  EXPECT_EQ(block(5).find("Moment demand"), std::string::npos);
-  EXPECT_EQ(block(5).find("exceeded"), std::string::npos) << block(5);
+  EXPECT_NE(block(2).find("*** Moment capacity is exceeded"), std::string::npos) << block(2);
+  EXPECT_NE(block(2).find("invert the section"), std::string::npos);
+  EXPECT_NE(block(3).find("*** Solution not found"), std::string::npos) << block(3);
   // Only the maximum tension point reaches the tension load: no moment capacity is left for its moment.
-  EXPECT_NE(block(6).find("          Moment capacity     = 0.0\r\n"
+  EXPECT_NE(block(5).find("          Moment capacity     = 0.0\r\n"
                           "          Moment demand       = 8.3\r\n"
                           "          *** Moment capacity is exceeded\r\n"),
             std::string::npos)
-      << block(6);
-  // Loads without moment beyond the axial capacity of their sign.
-  for (int i : {7, 8}) {
-    EXPECT_NE(block(i).find("          *** Axial load capacity is exceeded\r\n"), std::string::npos)
-        << block(i);
-    EXPECT_EQ(block(i).find("Moment capacity is exceeded"), std::string::npos) << block(i);
-  }
-  // The exported table agrees with the report.
+      << block(5);
+  EXPECT_NE(block(6).find("          *** Axial load capacity is exceeded\r\n"), std::string::npos) << block(6);
   std::istringstream csv(LoadCapacityCsv(m));
   std::string row;
   std::getline(csv, row);  // the header
-  for (const char* expected : {"no", "yes", "yes", "no solution", "no", "yes", "yes", "yes"}) {
+  for (const char* expected : {"yes", "yes", "no solution", "no", "yes", "yes", "no", "no"}) {
     ASSERT_TRUE(std::getline(csv, row));
     EXPECT_EQ(row.substr(row.rfind(',') + 1), expected) << row;
   }
-  EXPECT_NE(block(1).find("          Reduction factor    = "), std::string::npos);
-}
-
-TEST(InteractionDiagramReport, LabelledRowsAndPlainRows) {
-  ProjectModel m = Analysed(TwoLayerColumn("aci"), {{-360000, 1000}, {100000, 600000}});
-  m.inc = 0.01f;
-  m = Analysed(m, {{-360000, 1000}, {100000, 600000}});
-  ReportWriter out;
-  WriteInteractionDiagramReport(m, out);
-  const std::string text = out.Text();
-  const InteractionDiagram& d = m.interactionDiagram;
-  ASSERT_EQ(d.idCount, 2000);
-  // The tension load takes point 1, whose row then shows its depth and the load's label.
-  EXPECT_EQ(d.capacity[1].capPoint, 1);
-  EXPECT_NE(text.find("     0.01          0.0            -360.0         Load condition no 1\r\n"), std::string::npos)
-      << text;
-  EXPECT_EQ(text.find("Maximum tension"), std::string::npos);
-  EXPECT_NE(text.find("Pure bending"), std::string::npos);
-  EXPECT_NE(text.find("Balanced strain"), std::string::npos);
-  EXPECT_NE(text.find("Load condition no 2"), std::string::npos);
-  EXPECT_NE(text.find("                   0.0            924.5          Maximum compression\r\n"), std::string::npos);
-  // Five heading lines, five labelled rows, and a plain row every 100 points: 19 or 20 of them.
-  int lines = 0;
-  for (size_t at = text.find("\r\n     "); at != std::string::npos; at = text.find("\r\n     ", at + 1)) ++lines;
-  EXPECT_GE(lines, 5 + 5 + 19);
-  EXPECT_LE(lines, 5 + 5 + 20);
 }
 
 }  // namespace
