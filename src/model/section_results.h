@@ -15,6 +15,7 @@ enum class SectionProblem {
   ValueOutOfRange,  ///< an input value lies beyond what single-precision results can carry
   TooManyBars,      ///< more bars than kMaxBarCount
   TopOffReference,  ///< the section's top lies below the reference line
+  TopAboveReference,  ///< part of the section lies above the reference line
 };
 
 /// Result block of ComputeSectionProperties. Lengths, areas and inertias in the model's units (in, in^2,

@@ -127,6 +127,8 @@ const char* SectionProblemText(SectionProblem problem) {
       return "The section has more than 100000 reinforcing bars";
     case SectionProblem::TopOffReference:
       return "The top of the section lies below the reference line: it must be at depth 0";
+    case SectionProblem::TopAboveReference:
+      return "Part of the section lies above the reference line: its top must be at depth 0";
   }
   return "";
 }
@@ -146,8 +148,11 @@ void ComputeSectionProperties(ProjectModel& m) {
   // Strains are measured from the reference line: a section whose top lies below it would be analysed
   // with its extreme compression fibre in the air, and every result would be too small. A top within a
   // thousandth of the depth is a rounding of the same section.
-  if (SectionTop(m) > 1e-3 * std::abs(p.sectionDepth)) {
-    p.problem = SectionProblem::TopOffReference;
+  // Concrete or steel above the line (a circle whose radius exceeds the depth of its centre) would be
+  // left out of the strain walk, which starts at the line: no diagram worth the name comes out of it.
+  const float top = SectionTop(m);
+  if (std::abs(top) > 1e-3 * std::abs(p.sectionDepth)) {
+    p.problem = top > 0 ? SectionProblem::TopOffReference : SectionProblem::TopAboveReference;
     m.sectionProperties = p;
     return;
   }

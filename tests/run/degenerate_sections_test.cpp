@@ -60,6 +60,16 @@ TEST(DegenerateSections, EveryModelEndsWithResultsOrAMessage) {
          m.rects[1] = {0, 20, 12, 1};
          m.rects[2] = {-5, 40, 30, -1};
        }},
+      // The strain walk starts at the reference line: the top of the section must lie on it.
+      {"top below the reference line", [](ProjectModel& m) { m.rects[1].Yt = 5; },
+       "The top of the section lies below the reference line"},
+      {"circle reaching above the reference line",
+       [](ProjectModel& m) {
+         SetRecordCount(m, RecordKind::ConcreteRect, 0);
+         SetRecordCount(m, RecordKind::ConcreteCircle, 1);
+         m.circles[1] = {9, 12, 1};
+       },
+       "Part of the section lies above the reference line"},
       {"no concrete modulus", [](ProjectModel& m) { m.Ec = 0; },
        "The concrete modulus of elasticity must be greater than 0"},
       {"huge dimensions", [](ProjectModel& m) { m.rects[1].W = m.rects[1].D = 1e30f; },
