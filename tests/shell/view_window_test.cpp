@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -256,50 +257,36 @@ TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
   MainWindow window;
   window.show();
   ASSERT_TRUE(Load(window, "rect_column"));
-  const struct {
-    const char* action;
-    PlotKind kind;
-    const char* picture;
-    const char* svgStart;
-    const char* csvStart;
-  } views[] = {
-      {"Interaction &Diagram", PlotKind::InteractionDiagram, "exported_interaction", "<?xml", "series,MOMENT (k-ft),AXIAL LOAD (kip)\n"},
-      {"&Section", PlotKind::Section, "exported_section", "<?xml", "role,kind,x,y,w,h,r,t\n"}};
-  for (const auto& v : views) {
-    SCOPED_TRACE(v.action);
-    Trigger(window, v.action);
-    ViewWindow* view = ViewOf(window, v.kind);
+  const auto text = [this](const char* name) {
+    QFile file(QString::fromStdString(Path(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  for (const auto& [action, kind, csvStart] :
+       {std::tuple{"Interaction &Diagram", PlotKind::InteractionDiagram, "series,MOMENT (k-ft),AXIAL LOAD (kip)\n"},
+        {"&Section", PlotKind::Section, "role,kind,x,y,w,h,r,t\n"}}) {
+    SCOPED_TRACE(action);
+    Trigger(window, action);
+    ViewWindow* view = ViewOf(window, kind);
     ASSERT_NE(view, nullptr);
-    const QString png = QString::fromStdString(Path("view.png"));
-    const QString svg = QString::fromStdString(Path("view.svg"));
-    const QString csv = QString::fromStdString(Path("view.csv"));
-    ASSERT_TRUE(view->ExportPng(png)) << view->CurrentView()->width() << " x " << view->CurrentView()->height();
-    ASSERT_TRUE(view->ExportSvg(svg));
-    ASSERT_TRUE(view->ExportCsv(csv));
-    const QImage image(png);
+    // The picture at twice the size on the screen, the engine's SVG, the plotted data; then a folder that
+    // does not exist: reported, nothing written.
+    for (const QString& folder : {QString::fromStdString(Path("")), QString::fromStdString(Path("missing/"))}) {
+      const bool exists = !folder.endsWith("missing/");
+      EXPECT_EQ(view->ExportPng(folder + "view.png"), exists);
+      EXPECT_EQ(view->ExportSvg(folder + "view.svg"), exists);
+      EXPECT_EQ(view->ExportCsv(folder + "view.csv"), exists);
+    }
+    const QImage image(QString::fromStdString(Path("view.png")));
     EXPECT_EQ(image.size(), view->CurrentView()->size() * 2);
     EXPECT_GT(Stats(image).inkShare, 0.02);
-    SaveScreenshot(image, v.picture);
-    QFile svgFile(svg), csvFile(csv);
-    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
-    const QByteArray svgText = svgFile.readAll(), csvText = csvFile.readAll();
-    EXPECT_TRUE(svgText.startsWith(v.svgStart));
-    EXPECT_TRUE(svgText.contains("</svg>"));
-    EXPECT_TRUE(csvText.startsWith(v.csvStart));
-    EXPECT_GT(csvText.count('\n'), 10);
+    EXPECT_TRUE(text("view.svg").startsWith("<?xml") && text("view.svg").contains("</svg>"));
+    EXPECT_TRUE(text("view.csv").startsWith(csvStart));
 
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(Path("view.pdf")));
     ASSERT_TRUE(view->Print(printer));
     EXPECT_GT(QFile(printer.outputFileName()).size(), 1000);
-
-    // A folder that does not exist: reported, nothing written.
-    const QString nowhere = QString::fromStdString(Path("missing/view"));
-    EXPECT_FALSE(view->ExportPng(nowhere + ".png"));
-    EXPECT_FALSE(view->ExportSvg(nowhere + ".svg"));
-    EXPECT_FALSE(view->ExportCsv(nowhere + ".csv"));
   }
 }
 
