@@ -43,7 +43,10 @@ std::vector<Strip> SteelPieces(const ProjectModel& m) {
 // Po with the bars yielding at fy, or at a lower stress where the criteria limits fy in Po.
 double NominalSquashLoad(const ProjectModel& m, double fy) {
   const SectionProperties& p = m.sectionProperties;
-  return static_cast<double>(m.phiConc) * m.a1 * m.fpc * (p.concArea - p.reinfArea - p.steelArea) +
+  // The concrete that the bars, and steel shapes inside the concrete, take the place of carries nothing;
+  // a shape outside the concrete (a tube around its fill, a bare shape) displaces none, as in the walk.
+  const float net = p.concArea - p.reinfArea - (p.steelEmbedded ? p.steelArea : 0.0f);
+  return static_cast<double>(m.phiConc) * m.a1 * m.fpc * net +
          fy * m.phiReinf * p.reinfArea + static_cast<double>(m.fs) * m.phiStl * p.steelArea;
 }
 double NominalSquashLoad(const ProjectModel& m) { return NominalSquashLoad(m, m.fy); }

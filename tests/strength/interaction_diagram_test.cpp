@@ -111,7 +111,7 @@ TEST(InteractionDiagram, SteelPipeAloneAndTheCapPerCriteria) {
   SetRecordCount(m, RecordKind::SteelPipe, 1);
   m.pipes[1] = {6, 5.75f, 0.5f};
   const double steel = 6.2832 * 5.75 * 0.5;
-  const double po = -0.85 * 4000 * steel + 36000 * steel;  // no concrete: the formula's area is negative
+  const double po = 36000 * steel;  // a bare pipe displaces no concrete: Po = fs As
   const struct {
     const char* criteria;
     bool lines;
