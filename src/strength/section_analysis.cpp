@@ -59,10 +59,11 @@ float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float
   }
   if (rule == PhiRule::NetTensileStrain) {
     const float yieldStrain = m.Er != 0 ? m.phiReinf * m.fy / m.Er : 0.0f;
-    if (tensileStrain >= -yieldStrain) return m.phiC;
+    // The compression-controlled factor is the member's: a spiral column's where the criteria give one.
+    if (tensileStrain >= -yieldStrain) return phiC;
     if (tensileStrain <= -0.005f) return m.phiT;
     // Between yield and 0.005 only when the yield strain is below 0.005, so the divisor is not zero.
-    return m.phiT - (m.phiT - m.phiC) * (-0.005f - tensileStrain) / (yieldStrain - 0.005f);
+    return m.phiT - (m.phiT - phiC) * (-0.005f - tensileStrain) / (yieldStrain - 0.005f);
   }
   float limit = 0.1f * m.fpc * m.sectionProperties.concArea;
   if (d.idBalanced > 1 && m.phiC * d.idAxial[static_cast<size_t>(d.idBalanced)] < limit) {
