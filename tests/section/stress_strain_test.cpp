@@ -28,21 +28,6 @@ void Check(Fn stress, std::initializer_list<Expect> table) {
   }
 }
 
-// The Simple curve (ec0 0.002, fc0 5200, ecu = esp = 0.005): Hognestad's parabola fc0 (2 x - x^2), x = e / ec0,
-// then a straight line falling towards 0.8 fc0 at ecu, where the concrete crushes; no tension.
-TEST(ConcreteCurves, Simple) {
-  ProjectModel m;
-  ResetAll(m);
-  ChooseConcreteModel(m, 2);
-  const MaterialModels mm = MaterialModelsOf(m);
-  const auto simple = [&](float e, McEvents& ev) { return ConcreteStress(mm, e, ev); };
-  Check(simple, {{-0.001f, 0, {}},
-                 {0.001f, 5200 * (2 * 0.5 - 0.25), {}},
-                 {0.002f, 5200, {}},
-                 {0.0035f, 5200 * (1 - 0.2 * 0.5), {}},  // halfway down the descending line
-                 {0.005f, 0, {McEvent::ConcCompFail}}});
-}
-
 TEST(ConcreteCurves, ManderConfinedAndCover) {
   ProjectModel m;
   ResetAll(m);
@@ -94,7 +79,7 @@ TEST(ConcreteCurves, ManderConfinedAndCover) {
   EXPECT_GT(mm.confinedCurve.value.size(), 1000u);
 }
 
-TEST(SteelCurves, BilinearAndParkWithTheirEvents) {
+TEST(SteelCurves, ParkHardeningWithItsEvents) {
   ProjectModel m;
   ResetAll(m);  // English, fy 60000, Park reinforcing (-0.09, -90000) (-0.01035, -60000) (-0.00207, -60000)
   MaterialModels mm = MaterialModelsOf(m);
@@ -116,14 +101,6 @@ TEST(SteelCurves, BilinearAndParkWithTheirEvents) {
   mm = MaterialModelsOf(m);
   const double t = (0.05 - 0.01035) / r;
   Check(park, {{0.05f, 60000 + 30000 * t * t, {C}}, {0.09f, 90000, {C}}, {-0.0104f, -60000 - 30000 * std::pow(0.00005 / r, 2), {T}}});
-
-  ChooseSteelModel(m, 1);  // Bilinear structural steel: (-0.2, -57600) (-0.00124, -36000) ...
-  mm = MaterialModelsOf(m);
-  const auto shape = [&](float e, McEvents& ev) { return SteelShapeStress(mm, e, ev); };
-  const McEvent ST = McEvent::StrSteelTensYield, SC = McEvent::StrSteelCompYield, SF = McEvent::StrSteelFail;
-  const double slope = (57600.0 - 36000) / (0.2 - 0.00124);
-  Check(shape, {{-0.2f, -57600, {ST}}, {-0.1f, -36000 - slope * (0.1 - 0.00124), {ST}}, {-0.00124f, -36000, {ST}},
-                {0.0006f, 0.0006 * 36000 / 0.00124, {}}, {0.00124f, 36000, {SC}}, {0.21f, 0, {SF}}});
 }
 
 }  // namespace

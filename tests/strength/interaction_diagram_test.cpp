@@ -1,5 +1,5 @@
-// The interaction diagram walk against strain compatibility worked by hand, the axial cap per criteria,
-// and the end rules.
+// The interaction diagram walk against strain compatibility worked by hand, for bar layers, an arc of bars
+// and an embedded steel plate, and the end rules.
 #include "strength/interaction_diagram.h"
 
 #include <gtest/gtest.h>
@@ -101,32 +101,6 @@ TEST(InteractionDiagram, CircleWithAnArcOfBars) {
     EXPECT_NEAR(d.idAxial[static_cast<size_t>(k)], P, 2e-4 * std::abs(P) + 5) << k;
     EXPECT_NEAR(d.idMoment[static_cast<size_t>(k)], M, 2e-4 * std::abs(M) + 50) << k;
   }
-}
-
-// A steel pipe alone: the compression cap of each criteria (tied when the section has bar lines), and
-// the full tension yield at the first point.
-TEST(InteractionDiagram, SteelPipeAloneAndTheCapPerCriteria) {
-  ProjectModel m;
-  ResetAll(m);
-  SetRecordCount(m, RecordKind::SteelPipe, 1);
-  m.pipes[1] = {6, 5.75f, 0.5f};
-  const double steel = 6.2832 * 5.75 * 0.5;
-  const double po = -0.85 * 4000 * steel + 36000 * steel;  // no concrete: the formula's area is negative
-  const struct {
-    const char* criteria;
-    bool lines;
-    float factor;
-  } caps[] = {{"aci", false, 0.85f}, {"aci02", true, 0.80f}, {"lrfd", false, 0.85f}, {"csa", true, 0.80f},
-              {"s6", false, 0.80f},  {"ohbdc", true, 0.75f},  {"ud", true, 1.0f}};
-  for (const auto& c : caps) {
-    m.criteria = c.criteria;
-    SetRecordCount(m, RecordKind::ReinforcingLine, c.lines ? 1 : 0);
-    if (c.lines) m.lines[1] = {1, 0, 0, 0, 0};
-    ComputeSectionProperties(m);
-    EXPECT_NEAR(MaximumAxialCapacity(m), c.factor * po, 1) << c.criteria;
-  }
-  SetRecordCount(m, RecordKind::ReinforcingLine, 0);
-  EXPECT_NEAR(Walk(m).idAxial[1], -36000 * steel, 1);
 }
 
 }  // namespace
