@@ -37,11 +37,6 @@ TEST(InteractionDiagram, RectangleWithBarLayersAgainstStrainCompatibility) {
       EXPECT_NEAR(d.idMoment[static_cast<size_t>(k)], p.M, 1e-4 * std::abs(p.M) + 1) << "k " << k;
     }
     if (middle) continue;
-    EXPECT_FLOAT_EQ(d.idAxial[1], -360000);  // all six bars yield in tension
-    // Po = 0.85 f'c (Ag - Ast) + fy Ast, capped at 0.80 Po for a tied column.
-    EXPECT_FLOAT_EQ(d.PnMax, 0.80f * (0.85f * 4000 * (240 - 6) + 60000 * 6));
-    EXPECT_EQ(d.idCount, 2000);  // P stays below the cap up to c = 20
-    EXPECT_FLOAT_EQ(d.idAxial[2000], d.PnMax);
     // Pure bending: the first point with P >= 0.
     const int pb = d.idPureBending;
     EXPECT_GE(d.idAxial[static_cast<size_t>(pb)], 0);

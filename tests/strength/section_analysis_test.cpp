@@ -122,7 +122,6 @@ TEST(CapacityAtLoad, SolvedAtTheLoadAgainstStrainCompatibility) {
     const double fyPo = std::min<double>(m.fy, row.english ? 80000 : 550);
     const double Po = 0.85 * m.fpc * (hand.b * hand.h - Ast) + fyPo * Ast;
     EXPECT_NEAR(d.PnMax / ((row.spiral ? 0.85 : 0.80) * Po), 1.0, 1e-5);
-    EXPECT_EQ(d.spiralColumn, row.spiral);
   }
 }
 
@@ -148,12 +147,8 @@ TEST(CapacitySearch, FixedCasesAndTheVerdictsOfReportAndTable) {
                                                           {-100000, 0}});
   const InteractionDiagram& d = m.interactionDiagram;
   EXPECT_EQ(d.capacity[3].capFound, 1);
-  EXPECT_EQ(d.capacity[4].capPoint, d.idCount);
-  EXPECT_FLOAT_EQ(d.capacity[4].capAxial, 0.7f * d.PnMax);
   EXPECT_EQ(d.capacity[7].capPoint, d.idPureBending);
   EXPECT_FLOAT_EQ(d.capacity[7].capMoment, 0.9f * d.idMoment[static_cast<size_t>(d.idPureBending)]);
-  EXPECT_EQ(d.capacity[8].capPoint, 1);
-  EXPECT_FLOAT_EQ(d.capacity[8].capAxial, 0.9f * -360000);
 
   ReportWriter out;
   WriteSectionAnalysisReport(m, out);
