@@ -61,19 +61,6 @@ inline ProjectModel HeavySection() {
   return m;
 }
 
-/// Asks for the moment-curvature analysis of the heavy section with the default control parameters, its
-/// Mander confined concrete crushing at a strain of 0.03 with f'cc 7500 psi.
-inline void AskHeavyMomentCurvature(ProjectModel& m) {
-  m.ecu = 0.03f;
-  m.fcc = 7500;
-  ApplyControlDefaults(m);
-  SetPerformMomentCurvature(m, 1);
-  // Asking for the analysis applies the material model defaults: the heavy section's own values again.
-  m.concreteModel = 3;
-  m.ecu = 0.03f;
-  m.fcc = 7500;
-}
-
 /// A 12 in strip of an 8 in wall, 20 ft high, one #5 bar (0.31 in^2) at mid-thickness (d = 4 in), designed
 /// as a slender wall for the given (P, M) loads; f'c 4000 psi, fy 60000 psi, Ec 3604997 psi, Es 29e6 psi,
 /// stress block 0.85 / 0.85, ecu 0.003. Not yet analysed.

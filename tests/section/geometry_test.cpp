@@ -1,14 +1,12 @@
-// Section geometry: bar placement, the full-circle rule, compression zones, strips and fibres.
+// Section geometry: bar placement, the full-circle rule and the strips of a steel shape.
 #include "section/geometry.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <vector>
 
 namespace tarnix {
 namespace {
-
-constexpr double kExactPi = 3.14159265358979323846;
 
 // Bars along a line inclined at Ab degrees down from the first bar at Yb; bars on an arc from angle A0,
 // measured counter-clockwise from the horizontal, so that 90 degrees is the top of the circle.
@@ -22,10 +20,6 @@ TEST(Bars, LinesArcsAndTheFullCircleRule) {
       {{20, 10, -90, 3, 1}, 3, 30}, {{5, 40, 45, 1, 1}, 1, 5},  // one bar sits at Yb whatever the line
   };
   for (const auto& c : lines) EXPECT_NEAR(LineBarDepth(c.line, c.bar), c.depth, 2e-4) << c.line.Ab << " " << c.bar;
-  const ReinforcingArc half{10, 5, 90, 180, 3, 1};
-  EXPECT_NEAR(ArcBarDepth(half, 1), 5, 1e-4);
-  EXPECT_NEAR(ArcBarDepth(half, 2), 10, 1e-3);
-  EXPECT_NEAR(ArcBarDepth(half, 3), 15, 1e-4);
 
   // A full circle of n bars spans 360 (n - 1) / n degrees, so that no bar is doubled at 360.
   const struct {
@@ -40,7 +34,7 @@ TEST(Bars, LinesArcsAndTheFullCircleRule) {
   }
 }
 
-TEST(Strips, SteelRectanglesAndPipes) {
+TEST(Strips, SteelRectangleWiderThanDeep) {
   // A shape wider than deep is also cut across its depth, so its own inertia is kept.
   const std::vector<Strip> wide = SteelRectStrips({4, 2, 10}, 20);
   ASSERT_EQ(wide.size(), 20u);
@@ -49,11 +43,6 @@ TEST(Strips, SteelRectanglesAndPipes) {
   EXPECT_NEAR(area, 20, 1e-4);
   EXPECT_NEAR(moment / area, 5, 1e-5);
   EXPECT_NEAR(inertia, 10 * 8 / 12.0 * (1 - 1.0 / 400), 1e-3);  // strips lose only (1/n^2) of W D^3 / 12
-
-  const std::vector<Strip> fibres = PipeFibres({12, 4, 0.5f}, 4);
-  ASSERT_EQ(fibres.size(), 4u);
-  EXPECT_FLOAT_EQ(fibres[0].area, 4 * 6.2832f * 0.5f / 4);
-  EXPECT_NEAR(fibres[0].depth, 12 + 4 * std::sin(6.2832 / 8), 1e-5);  // first fibre at half a step
 }
 
 }  // namespace

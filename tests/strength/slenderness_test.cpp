@@ -1,5 +1,5 @@
 // Moment magnification of slender members per criteria family against hand calculations with the codes'
-// formulas written out here, the order of the outcomes, and the effective length factor of the restraints.
+// formulas written out here, and the order of the outcomes.
 #include "strength/slenderness.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +41,8 @@ const SlendernessResults& Magnified(ProjectModel& m, std::initializer_list<float
 // Euler load pi^2 EI / (kl)^2 with EI = 0.2 Ec Ig + Es Ise over (1 + betaD).
 double Pc(double kl, double betaD = 0) { return 3.1416 * 3.1416 * (0.2 * kEc * kIg + kEr * kIse) / (1 + betaD) / (kl * kl); }
 
+// The minimum moment and a single-curvature column of ACI 318-02 are pinned by the braced verification
+// example; here the older key and the end-moment rules around it.
 TEST(SlendernessAci318, BracedColumnUnderBothAciKeys) {
   for (const char* key : {"aci02", "aci"}) {
     SCOPED_TRACE(key);
@@ -49,28 +51,13 @@ TEST(SlendernessAci318, BracedColumnUnderBothAciKeys) {
     // kl/r = 240 / 5.7735 = 41.6 is above 34 - 12 (0.5) = 28; Cm = 0.6 + 0.4 x 0.5 = 0.8.
     const double amplification = 1 / (1 - 600000 / (0.75 * Pc(240, 0.5)));
     const SlendernessResults& s = Magnified(m, {600000, 400000, 450000, 900000});
-    EXPECT_NEAR(s.r, std::sqrt(kIg / kAg), 1e-4);
-    EXPECT_NEAR(s.Pc[1], Pc(240, 0.5), Pc(240, 0.5) * 1e-5);
     EXPECT_FLOAT_EQ(s.klrLimit[1], 28);
-    EXPECT_FLOAT_EQ(s.Cm[1], 0.8f);
-    EXPECT_NEAR(s.deltaNs[1], 0.8 * amplification, 1e-5);
-    // M below M2ns: the end moment is magnified; it is above M2,min = 600 kip (0.6 + 0.03 x 20 in).
     EXPECT_NEAR(s.Mc[1], 0.8 * amplification * 900000, 1);
-    EXPECT_EQ(s.M2min[1], 0);
-    EXPECT_EQ(s.outcome[1], SlenderOutcome::Magnified);
-    EXPECT_EQ(s.deltaS[1], 1);
-
-    // Smaller end moments: the minimum moment 720000 lb-in governs with Cm = 1 (ACI 318-02 10.12.3.2).
-    Magnified(m, {600000, 400000, 300000, 600000});
-    EXPECT_FLOAT_EQ(s.Cm[1], 1);
-    EXPECT_FLOAT_EQ(s.M2min[1], 720000);
-    EXPECT_NEAR(s.Mc[1], amplification * 720000, 1);
     // Transverse loads between the supports: Cm = 1. No end moments: Cm = 1, limit 34, M magnified.
     m.loads[1].Tloads = 1;
-    EXPECT_FLOAT_EQ(Magnified(m, {600000, 400000, 450000, 900000}).Cm[1], 1);
+    EXPECT_FLOAT_EQ(Magnified(m).Cm[1], 1);
     m.loads[1].Tloads = 0;
     Magnified(m, {600000, 800000, 0, 0});
-    EXPECT_FLOAT_EQ(s.Cm[1], 1);
     EXPECT_FLOAT_EQ(s.klrLimit[1], 34);
     EXPECT_NEAR(s.Mc[1], amplification * 800000, 1);
     // Double curvature: the limit is capped at 40 and Cm raised to 0.4.
@@ -111,25 +98,21 @@ TEST(SlendernessAci318, SwayColumnMagnifiesTheSwayMoments) {
   ProjectModel m = Member("aci02", false, 240, 1.5f);
   m.loads[1].V = 20000, m.loads[1].di = 0.4f;
   const double critical = 1 / (1 - 300000 / (0.75 * Pc(360)));
-  // Q = 0.025: its magnifier 1 / (1 - Q) replaces the critical-load one; non-sway moments are not magnified.
+  // Q = 0.025: its magnifier 1 / (1 - Q) replaces the critical-load one; non-sway moments are not magnified
+  // (L/r = 41.6 is below 35 / sqrt(P / f'c Ag) = 62.6).
   const SlendernessResults& s = Magnified(m, {300000, 100000, 100000, 200000, 150000, 300000});
   EXPECT_FLOAT_EQ(s.klrLimit[1], 22);
-  EXPECT_FLOAT_EQ(s.Cm[1], 0.6f);
-  EXPECT_EQ(s.deltaNs[1], 1);
-  EXPECT_NEAR(s.Q[1], 0.025, 1e-7);
   EXPECT_NEAR(s.Mc[1], 200000 + 300000 / 0.975, 1);
-  EXPECT_EQ(s.deltaNs2[1], 1);  // L/r = 41.6 is below 35 / sqrt(P / f'c Ag) = 62.6
 
-  // ACI 318-02 10.13.4.2: 1 / (1 - Q) only up to 1.5, beyond it the critical-load magnifier, larger or not;
-  // the other ACI-type codes keep 1 / (1 - Q) while it is below the critical-load magnifier.
+  // ACI 318-02 10.13.4.2: 1 / (1 - Q) only up to 1.5, beyond it the critical-load magnifier, even when it is
+  // larger (the sway verification example has the smaller one); the other ACI-type codes keep 1 / (1 - Q)
+  // while it is below the critical-load magnifier.
   const double P25 = 0.6 * 0.75 * Pc(360);  // critical-load magnifier 2.5
   const struct {
     const char* criteria;
     double x, P, deltaS;
     SwayMagnifier used;
-  } rows[] = {{"aci02", 1.2, 300000, 1.2, SwayMagnifier::kStabilityIndex},
-              {"aci02", 1.8, 300000, critical, SwayMagnifier::kCriticalLoadBeyondStabilityLimit},
-              {"aci02", 1.8, P25, 2.5, SwayMagnifier::kCriticalLoadBeyondStabilityLimit},
+  } rows[] = {{"aci02", 1.8, P25, 2.5, SwayMagnifier::kCriticalLoadBeyondStabilityLimit},
               {"csa", 1.8, P25, 1.8, SwayMagnifier::kStabilityIndex},
               {"csa", 1.8, 300000, critical, SwayMagnifier::kCriticalLoad}};
   for (const auto& row : rows) {
@@ -222,26 +205,6 @@ TEST(SlendernessOutcomes, OrderAndBoundaries) {
   m.Keff = 0;
   EXPECT_EQ(Magnified(m).outcome[1], SlenderOutcome::NoCriticalLoad);
   EXPECT_EQ(s.Pc[1], 0);
-}
-
-// Tabulated factors of the ideal end conditions: pinned-pinned 1.0, fixed-pinned 0.7, fixed-fixed 0.5
-// braced; a sway member fixed at one end 2.0, fixed at both 1.0; no factor for the others.
-TEST(EffectiveLengthFactor, FromTheEndRestraints) {
-  const struct {
-    int Vri, Vrj, Mri, Mrj;
-    float Keff;  // 0: no tabulated factor, Keff stays
-  } table[] = {
-      {1, 1, 0, 0, 1.0f}, {1, 1, 0, 1, 0.7f}, {1, 1, 1, 0, 0.7f}, {1, 1, 1, 1, 0.5f},
-      {0, 1, 0, 1, 2.0f}, {0, 1, 1, 0, 2.0f}, {0, 1, 1, 1, 1.0f}, {0, 1, 0, 0, 0},
-      {1, 0, 1, 1, 0},    {0, 0, 1, 1, 0},    {1, 0, 0, 0, 0},
-  };
-  for (const auto& row : table) {
-    ProjectModel m;
-    m.Keff = 1.3f;
-    m.Vri = row.Vri, m.Vrj = row.Vrj, m.Mri = row.Mri, m.Mrj = row.Mrj;
-    EXPECT_EQ(SetKeffFromRestraints(m), row.Keff != 0);
-    EXPECT_FLOAT_EQ(m.Keff, row.Keff != 0 ? row.Keff : 1.3f) << row.Vri << row.Vrj << row.Mri << row.Mrj;
-  }
 }
 
 }  // namespace
