@@ -9,8 +9,9 @@ namespace tarnix {
 
 constexpr const char* kCalculationCancelled = "Calculation cancelled";
 
-/// Runs the calculation; the report replaces `outputFileName` only when the run succeeded. A run the observer cancelled returns "Calculation cancelled"; a
-/// failed one its own message; in both cases the earlier report is left as it was.
+/// Runs the calculation; the report replaces `outputFileName` only when the run succeeded. A run the
+/// observer cancelled returns "Calculation cancelled", a failed one its own message; in both cases the
+/// earlier report is left as it was.
 Status RunKeepingEarlierReport(ProjectModel& m, RunObserver* observer);
 
 }  // namespace tarnix

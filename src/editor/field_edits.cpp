@@ -201,7 +201,9 @@ const std::vector<Field>& MainWindowFields() {
   return fields;
 }
 
-void FieldProblems::Set(Field field, std::string problem) { Set(DescriptorOf(field).tip, std::move(problem)); }
+void FieldProblems::Set(Field field, std::string problem) {
+  Set(DescriptorOf(field).tip, std::move(problem));
+}
 
 void FieldProblems::Set(const std::string& name, std::string problem) {
   const auto found = std::find_if(problems_.begin(), problems_.end(),

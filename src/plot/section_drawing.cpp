@@ -182,8 +182,8 @@ SectionDrawing DrawSection(const ProjectModel& m) {
   Box outline;  // concrete and steel: what the dimensions measure
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = At(m.rects, i);
-    const DrawShape s =
-        Rectangle(r.rsign < 0 ? ShapeRole::Hole : ShapeRole::Concrete, r.Yt, r.W, r.D, RecordKind::ConcreteRect, i);
+    const ShapeRole role = r.rsign < 0 ? ShapeRole::Hole : ShapeRole::Concrete;
+    const DrawShape s = Rectangle(role, r.Yt, r.W, r.D, RecordKind::ConcreteRect, i);
     if (!Drawn(s)) continue;
     if (r.rsign < 0) {
       holes.push_back(s);
@@ -194,8 +194,8 @@ SectionDrawing DrawSection(const ProjectModel& m) {
   }
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = At(m.circles, i);
-    const DrawShape s =
-        Circle(c.csign < 0 ? ShapeRole::Hole : ShapeRole::Concrete, 0, c.Yc, c.Rc, RecordKind::ConcreteCircle, i);
+    const ShapeRole role = c.csign < 0 ? ShapeRole::Hole : ShapeRole::Concrete;
+    const DrawShape s = Circle(role, 0, c.Yc, c.Rc, RecordKind::ConcreteCircle, i);
     if (!Drawn(s)) continue;
     if (c.csign < 0) {
       holes.push_back(s);
