@@ -5,9 +5,11 @@
 #include <utility>
 
 #include "model/defaults.h"
+#include "model/input_file.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
+#include "run/calculation_run.h"
 #include "section/section_properties.h"
 
 namespace tarnix {
@@ -81,6 +83,15 @@ inline ProjectModel SlenderPanel(std::initializer_list<std::pair<float, float>> 
   }
   m.L = 240;
   SetSlendernessOption(m, 3);
+  return m;
+}
+
+/// The project of an input file with every analysis of the calculation run made (no report written).
+inline ProjectModel AnalysedInput(const std::string& path) {
+  ProjectModel m;
+  ResetAll(m);
+  EXPECT_TRUE(LoadInputFile(m, path).ok()) << path;
+  RunAnalyses(m);
   return m;
 }
 

@@ -58,13 +58,6 @@ TEST(MomentCurvature, FractureOfTheOnlyLayerEndsTheCurveWithItsEvent) {
   EXPECT_GT(last.moment, curve.points[curve.points.size() - 2].moment);  // the moment just before fracture
 }
 
-ProjectModel AnalysedFile(const std::string& path) {
-  ProjectModel m;
-  ResetAll(m);
-  EXPECT_TRUE(LoadInputFile(m, path).ok()) << path;
-  RunAnalyses(m);
-  return m;
-}
 
 // Every point of every curve of every shipped input file is in equilibrium with its load.
 TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
@@ -78,7 +71,7 @@ TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
   ASSERT_GE(files.size(), 12u);
   int curves = 0;
   for (const std::string& file : files) {
-    const ProjectModel m = AnalysedFile(file);
+    const ProjectModel m = AnalysedInput(file);
     if (!m.momentCurvature.ran()) continue;
     const double squash = m.sectionProperties.transArea * m.fpc;
     for (int k = 1; k <= m.ns; ++k) {

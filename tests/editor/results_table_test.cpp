@@ -5,19 +5,13 @@
 
 #include <string>
 
-#include "model/input_file.h"
-#include "editor/menu_actions.h"
-#include "run/calculation_run.h"
+#include "test_sections.h"
 
 namespace tarnix {
 namespace {
 
 ProjectModel Calculated(const std::string& example) {
-  ProjectModel m;
-  ResetProject(m);
-  EXPECT_TRUE(LoadInputFile(m, std::string(TARNIX_EXAMPLES_DIR) + "/" + example).ok());
-  RunAnalyses(m);
-  return m;
+  return AnalysedInput(std::string(TARNIX_EXAMPLES_DIR) + "/" + example);
 }
 
 // The values are those the report prints for the example ("For Axial load", "Reduction factor",
@@ -64,11 +58,8 @@ TEST(ResultsTable, ExceededLoadIsMarked) {
 // The slender wall of the report tests: load 1 has its magnified moment 2.4 k-ft against 5.8 k-ft from the
 // effective steel area; load 3 exceeds the axial stress limit, load 4 the critical buckling load.
 TEST(ResultsTable, SlenderWallVerdicts) {
-  ProjectModel m;
-  ResetProject(m);
-  ASSERT_TRUE(LoadInputFile(m, std::string(TARNIX_TESTS_DIR) + "/report/golden/slender_wall.in").ok());
-  RunAnalyses(m);
-  const ResultsTable t = BuildResultsTable(m);
+  const ResultsTable t =
+      BuildResultsTable(AnalysedInput(std::string(TARNIX_TESTS_DIR) + "/report/golden/slender_wall.in"));
   ASSERT_EQ(t.rows.size(), 4u);
   EXPECT_EQ(t.rows[0].cells[3], "2.4");
   EXPECT_EQ(t.rows[0].cells[6], "5.8");

@@ -17,13 +17,6 @@
 namespace tarnix {
 namespace {
 
-ProjectModel Analysed(const std::string& path) {
-  ProjectModel m;
-  ResetAll(m);
-  EXPECT_TRUE(LoadInputFile(m, path).ok()) << path;
-  RunAnalyses(m);
-  return m;
-}
 
 
 const ChartMarker* FindMarker(const Chart& chart, const std::string& label) {
@@ -35,7 +28,7 @@ const ChartMarker* FindMarker(const Chart& chart, const std::string& label) {
 
 
 TEST(InteractionChart, CurvesInDisplayedUnitsWithSpecialPointsAndLoadVerdicts) {
-  const ProjectModel m = Analysed(std::string(TARNIX_TESTS_DIR) + "/report/golden/sway_column.in");
+  const ProjectModel m = AnalysedInput(std::string(TARNIX_TESTS_DIR) + "/report/golden/sway_column.in");
   const InteractionDiagram& d = m.interactionDiagram;
   const Chart chart = InteractionChart(m);
   ASSERT_TRUE(chart.Plottable()) << chart.message;
@@ -71,7 +64,7 @@ TEST(InteractionChart, CurvesInDisplayedUnitsWithSpecialPointsAndLoadVerdicts) {
 }
 
 TEST(InteractionChart, LoadsStayWhereTheLastCalculationCheckedThem) {
-  ProjectModel m = Analysed(std::string(TARNIX_TESTS_DIR) + "/report/golden/sway_column.in");
+  ProjectModel m = AnalysedInput(std::string(TARNIX_TESTS_DIR) + "/report/golden/sway_column.in");
   const auto legends = [](const Chart& chart) {
     std::vector<std::string> named;
     for (const ChartMarker& marker : chart.markers)
@@ -99,7 +92,7 @@ TEST(InteractionChart, LoadsStayWhereTheLastCalculationCheckedThem) {
 }
 
 TEST(MomentCurvatureChart, CurveFromTheOriginInDisplayedUnitsWithTheBilinearIdealisation) {
-  ProjectModel m = Analysed(std::string(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in");
+  ProjectModel m = AnalysedInput(std::string(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in");
   ASSERT_TRUE(m.momentCurvature.ran());
   const Chart chart = MomentCurvatureChart(m, 1);
   ASSERT_TRUE(chart.Plottable()) << chart.message;

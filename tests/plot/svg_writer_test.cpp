@@ -13,6 +13,7 @@
 #include "model/input_file.h"
 #include "temp_folder.h"
 #include "test_sections.h"
+#include "test_sections.h"
 
 namespace tarnix {
 namespace {
@@ -94,10 +95,7 @@ TEST(ChartSvg, SeriesCoordinatesAreTheDataMappedIntoThePlotArea) {
 class SvgFiles : public TempFolderTest {};
 
 TEST_F(SvgFiles, OneFilePerViewAndACurvePerLoadWithResults) {
-  ProjectModel m;
-  ResetAll(m);
-  ASSERT_TRUE(LoadInputFile(m, std::string(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in").ok());
-  RunAnalyses(m);
+  const ProjectModel m = AnalysedInput(std::string(TARNIX_EXAMPLES_DIR) + "/circular_spiral.in");
   ASSERT_TRUE(WriteSvgFiles(m, dir_.string()));
   for (const char* name : {"section.svg", "interaction.svg", "mc_1.svg", "mc_2.svg", "mc_3.svg"}) {
     EXPECT_EQ(XmlProblem(ReadFileContent(Path(name), 1 << 22).value_or("")), "") << name;

@@ -23,7 +23,8 @@ ProjectModel Member(bool english, float P, float M1, float M2) {
 }
 
 // Sheet 4.1, A2 (magnifier with (EI)eff = 0.4 EcIg / (1 + betadns)) and A3 (minimum moment) in metric
-// units and beyond the second-order limit; in English units the aci19 verification example pins them. End moments are entered positive in single curvature; the code's ratio is then -0.8.
+// units and beyond the second-order limit; in English units the aci19 verification example pins them.
+// End moments are entered positive in single curvature; the code's ratio is then -0.8.
 TEST(Aci19, MagnifiedMomentWorkedChecksA2A3) {
   const struct {
     const char* source;
