@@ -69,13 +69,8 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
     } else {
       form->addRow(label, edit);
     }
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, edit, field = d.id, tip = std::string(d.tip)](const QString& text) {
-              const std::string problem = EditMemberField(m_, field, text.toStdString());
-              MarkField(edit, problem, tip);
-              emit FieldChecked(Q(tip), Q(problem));
-              if (problem.empty()) emit Edited();
-            });
+    TakeTypedText(this, edit, d.tip,
+                  [this, field = d.id](const std::string& text) { return EditMemberField(m_, field, text); });
     fields_.push_back({edit, d.id});
   }
   layout->addLayout(form);
@@ -109,12 +104,8 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
 
 void MemberPropertiesWindow::Refresh() {
   for (const auto& [label, unit] : units_) label->setText(m_.unitSystem().Label(unit));
-  for (const auto& [edit, field] : fields_) {
-    edit->setText(Q(MemberFieldText(m_, field)));
-    const char* tip = TipOf(MemberFieldDescriptors(), field);
-    MarkField(edit, {}, tip);  // the model's value replaces refused text
-    emit FieldChecked(tip, {});
-  }
+  for (const auto& [edit, field] : fields_)
+    ShowModelValue(this, edit, MemberFieldText(m_, field), TipOf(MemberFieldDescriptors(), field));
   const int flags[] = {m_.Vri, m_.Vrj, m_.Mri, m_.Mrj};
   for (const auto& [box, which] : boxes_) box->setChecked(flags[static_cast<int>(which)] == 1);
 }

@@ -38,13 +38,8 @@ SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidge
     } else {
       form->addRow(d.caption, edit);
     }
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, edit, field = d.id, tip = std::string(d.tip)](const QString& text) {
-              const std::string problem = EditSlenderField(m_, field, text.toStdString());
-              MarkField(edit, problem, tip);
-              emit FieldChecked(Q(tip), Q(problem));
-              if (problem.empty()) emit Edited();
-            });
+    TakeTypedText(this, edit, d.tip,
+                  [this, field = d.id](const std::string& text) { return EditSlenderField(m_, field, text); });
     fields_.push_back({edit, d.id});
   }
   transverse_ = new QCheckBox("Check for transverse loads between supports", frame_);
@@ -68,10 +63,8 @@ void SlendernessParametersWindow::Refresh() {
   frame_->setTitle(Q(SlenderLoadCaption(m_)));
   for (const auto& [label, unit] : units_) label->setText(m_.unitSystem().Label(unit));
   for (const auto& [edit, field] : fields_) {
-    edit->setText(Q(SlenderFieldText(m_, field)));
-    const char* tip = TipOf(SlenderFieldDescriptors(), field);
-    MarkField(edit, {}, tip);  // the model's value (of the load shown) replaces refused text
-    emit FieldChecked(tip, {});
+    // The values of the load shown replace any refused text.
+    ShowModelValue(this, edit, SlenderFieldText(m_, field), TipOf(SlenderFieldDescriptors(), field));
     if (field == SlenderField::di) edit->setEnabled(InitialDeflectionIEnabled(m_));
   }
   const int load = CurrentSlenderLoad(m_);

@@ -59,6 +59,26 @@ const char* TipOf(const Descriptors& descriptors, Id id) {
   return "";
 }
 
+/// Sends each text typed into `edit` through `take` (an editing rule: the reason it refused the text, or
+/// nothing), marks the field, and tells `window`: FieldChecked always, Edited when the text was taken.
+template <class Window, class Take>
+void TakeTypedText(Window* window, QLineEdit* edit, const char* tip, Take take) {
+  QObject::connect(edit, &QLineEdit::textEdited, window, [window, edit, tip, take](const QString& text) {
+    const std::string problem = take(text.toStdString());
+    MarkField(edit, problem, tip);
+    emit window->FieldChecked(tip, QString::fromStdString(problem));
+    if (problem.empty()) emit window->Edited();
+  });
+}
+
+/// Shows the model's value in `edit` in place of any refused text and its mark, and tells `window`.
+template <class Window>
+void ShowModelValue(Window* window, QLineEdit* edit, const std::string& value, const char* tip) {
+  edit->setText(QString::fromStdString(value));
+  MarkField(edit, {}, tip);
+  emit window->FieldChecked(tip, {});
+}
+
 /// A field with its unit label beside it.
 inline QHBoxLayout* WithUnit(QWidget* field, QWidget* unit) {
   auto* row = new QHBoxLayout;
