@@ -11,7 +11,7 @@
 #include "model/model_edits.h"
 #include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
-#include "test_sections.h"
+#include "heavy_section.h"
 
 namespace {
 

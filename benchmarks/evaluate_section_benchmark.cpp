@@ -8,7 +8,7 @@
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
 #include "section/section_properties.h"
-#include "test_sections.h"
+#include "heavy_section.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ namespace {
 void BM_MomentCurvatureAnalysis(benchmark::State& state) {
   tarnix::ProjectModel base = HeavySection();
   tarnix::SetLoadCount(base, 10);
-  for (int i = 1; i <= 10; ++i) base.loads[static_cast<size_t>(i)].P = 100000.0f * i;
+  for (int i = 1; i <= 10; ++i) base.loads[static_cast<size_t>(i)].P = 100000.0f * static_cast<float>(i);
   tarnix::AskHeavyMomentCurvature(base);
   size_t points = 0;
   long long evaluations = 0;

@@ -17,7 +17,27 @@ install(TARGETS tarnix-run)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${TARNIX_DATA_DIR}/examples
   FILES_MATCHING PATTERN "*.in" PATTERN verification EXCLUDE)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/verification/ DESTINATION ${TARNIX_DATA_DIR}/verification)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${TARNIX_DOC_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${TARNIX_DOC_DIR})
+
+# Debian's machine-readable copyright file, made from LICENSE so that the two cannot differ: the licence text
+# follows its short name, every line indented by one space and blank lines written as " .".
+set(TARNIX_COPYRIGHT_HOLDER "TARNIX developers")
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
+string(REGEX REPLACE "^\n+" "" licence_text "${licence_text}")
+string(REGEX REPLACE "\n+$" "" licence_text "${licence_text}")
+string(REPLACE "\n" "\n " licence_text " ${licence_text}")
+string(REGEX REPLACE "\n +\n" "\n .\n" licence_text "${licence_text}")
+string(REGEX REPLACE "\n +\n" "\n .\n" licence_text "${licence_text}")
+file(WRITE ${PROJECT_BINARY_DIR}/copyright
+"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
+Upstream-Name: TARNIX
+
+Files: *
+Copyright: 2026 ${TARNIX_COPYRIGHT_HOLDER}
+License: Apache-2.0
+${licence_text}
+")
+install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${TARNIX_DOC_DIR})
 
 if(TARGET tarnix)
   install(TARGETS tarnix)
@@ -45,7 +65,8 @@ else()
 endif()
 
 # The Debian package: tarnix_<version>_<arch>.deb, its library dependencies read from the binaries.
-set(TARNIX_PACKAGE_MAINTAINER "TARNIX maintainers <maintainers@tarnix.invalid>"
+# A packager sets the address with -DTARNIX_PACKAGE_MAINTAINER="TARNIX developers <name@example.org>".
+set(TARNIX_PACKAGE_MAINTAINER "TARNIX developers <developers@tarnix.invalid>"
   CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarnix)

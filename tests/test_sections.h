@@ -1,4 +1,4 @@
-// Sections used by several tests.
+// Sections used by several tests and by the benchmarks (so no test macros here).
 #pragma once
 
 #include <initializer_list>
@@ -83,15 +83,6 @@ inline ProjectModel SlenderPanel(std::initializer_list<std::pair<float, float>> 
   }
   m.L = 240;
   SetSlendernessOption(m, 3);
-  return m;
-}
-
-/// The project of an input file with every analysis of the calculation run made (no report written).
-inline ProjectModel AnalysedInput(const std::string& path) {
-  ProjectModel m;
-  ResetAll(m);
-  EXPECT_TRUE(LoadInputFile(m, path).ok()) << path;
-  RunAnalyses(m);
   return m;
 }
 

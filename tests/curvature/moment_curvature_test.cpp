@@ -11,7 +11,7 @@
 #include "run/calculation_run.h"
 #include "model/input_file.h"
 #include "report/report_writer.h"
-#include "test_sections.h"
+#include "analysed_input.h"
 
 namespace tarnix {
 namespace {

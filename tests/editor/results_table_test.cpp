@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "test_sections.h"
+#include "analysed_input.h"
 
 namespace tarnix {
 namespace {

@@ -24,7 +24,8 @@ if(NOT code EQUAL 0)
 endif()
 
 foreach(file bin/tarnix-run share/tarnix/examples/rect_column.in share/tarnix/verification/rect_balanced.in
-    share/tarnix/verification/rect_balanced.expected share/doc/tarnix/README.md)
+    share/tarnix/verification/rect_balanced.expected share/doc/tarnix/README.md
+    share/doc/tarnix/LICENSE share/doc/tarnix/copyright)
   if(NOT EXISTS ${prefix}/${file})
     fail("${file} is not installed")
   endif()

@@ -12,7 +12,7 @@
 #include "model/model_edits.h"
 #include "strength/interaction_diagram.h"
 #include "strength/slenderness.h"
-#include "test_sections.h"
+#include "analysed_input.h"
 
 namespace tarnix {
 namespace {

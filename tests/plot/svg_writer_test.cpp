@@ -12,8 +12,7 @@
 #include "model/file_write.h"
 #include "model/input_file.h"
 #include "temp_folder.h"
-#include "test_sections.h"
-#include "test_sections.h"
+#include "analysed_input.h"
 
 namespace tarnix {
 namespace {
