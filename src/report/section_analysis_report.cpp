@@ -65,7 +65,9 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
         const float magnified = s.Mc[static_cast<size_t>(i)];
         ValueLine(out, "Magnified moment    = ", magnified / moment, 1);
         // Where the first-order moment is the larger, it is the moment the load is checked with.
-        if (cap.checkedMoment != magnified) ValueLine(out, "Design moment       = ", cap.checkedMoment / moment, 1);
+        if (cap.checkedMoment != magnified) {
+          ValueLine(out, "Design moment       = ", cap.checkedMoment / moment, 1);
+        }
       } else if (static_cast<size_t>(i) < s.outcome.size()) {
         // At buckling, or beyond the reach of moment magnification, there is no design moment to show.
         Message(out, std::string("*** ") + SlenderOutcomeText(s.outcome[static_cast<size_t>(i)]));

@@ -178,7 +178,8 @@ void JudgeLoadConditions(ProjectModel& m) {
     cap.designKnown = demand.known;
     // A magnified moment below the first-order moment (end moments that describe only part of the load's
     // moment, or a slender wall under tension) never lowers the demand.
-    cap.checkedMoment = demand.magnified ? LargerBySize(demand.firstOrder, *demand.magnified) : demand.firstOrder;
+    cap.checkedMoment =
+        demand.magnified ? LargerBySize(demand.firstOrder, *demand.magnified) : demand.firstOrder;
     cap.secondOrderRatio =
         demand.magnified && demand.firstOrder != 0 ? std::fabs(cap.checkedMoment / demand.firstOrder) : 0.0f;
     cap.secondOrderExceeded = demand.limited && limit > 0 && cap.secondOrderRatio > limit;
@@ -187,7 +188,9 @@ void JudgeLoadConditions(ProjectModel& m) {
     if (cap.capFound == 1) continue;
     cap.momentExceeded = MomentCapacityExceeded(cap.checkedMoment, cap.capMoment);
     // A designed slender wall is measured against its own moment capacity as well.
-    if (demand.wall) cap.momentExceeded |= MomentCapacityExceeded(cap.checkedMoment, WallMomentCapacity(m, i));
+    if (demand.wall) {
+      cap.momentExceeded |= MomentCapacityExceeded(cap.checkedMoment, WallMomentCapacity(m, i));
+    }
     cap.axialExceeded = AxialCapacityExceeded(load, cap);
   }
 }
