@@ -60,6 +60,7 @@ TEST(Aci19, MagnifiedMomentWorkedChecksA2A3) {
     EXPECT_NEAR(s.M2min[1] / moment, row.M2min, 0.01);
     EXPECT_NEAR(cap.secondOrderRatio, row.ratio, 1e-3);
     EXPECT_EQ(cap.secondOrderExceeded, row.exceeded);
+    EXPECT_EQ(LoadBeyondCapacity(m, 1), row.exceeded);  // the verdict of the report, table and chart
     if (row.M1 != 0) {
       EXPECT_NEAR(EndMomentRatio(m, m.loads[1].M1ns, m.loads[1].M2ns), -0.8, 1e-6);
       EXPECT_NEAR(s.klrLimit[1], 34 + 12 * -0.8, 1e-5);  // 24.4 < kl/r = 34.64: slender
