@@ -233,6 +233,10 @@ TEST(DesignMoment, OverloadedSwayColumnIsCheckedWithItsFirstOrderMoment) {
       EXPECT_NE(block.find(row.designLine), std::string::npos) << block;
     }
     EXPECT_EQ(block.find("*** Moment capacity is exceeded") != std::string::npos, row.exceeded) << block;
+    ReportWriter slenderness;
+    WriteSlendernessReport(m, slenderness);
+    EXPECT_EQ(slenderness.Text().find("Design moment (first-order)    = 900.0\r\n") != std::string::npos,
+              row.designLine != nullptr);
 
     std::istringstream csv(LoadCapacityCsv(m));
     std::string header, first;
