@@ -265,7 +265,9 @@ std::string WorstWallText(const ProjectModel& m) {
     const float capacity = WallMomentCapacity(m, i);
     if (!(capacity > 0)) return "no capacity" + load;
     if (s.wallMomentExceeded[n]) return "magnified moment exceeds the moment capacity" + load;
-    const double ratio = std::abs(s.Mc[n] / static_cast<double>(capacity));
+    const std::vector<LoadCapacity>& checked = m.interactionDiagram.capacity;
+    if (n >= checked.size() || !checked[n].designKnown) return "no design moment" + load;
+    const double ratio = std::abs(checked[n].checkedMoment / static_cast<double>(capacity));
     if (ratio > worst) worst = ratio, worstLoad = i;
   }
   return RatioText(worst, worstLoad);
@@ -282,19 +284,17 @@ std::string WorstCapacityText(const ProjectModel& m) {
     const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
     if (cap.capFound == 1) return "no capacity for load condition " + std::to_string(i);
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
-    const std::optional<float> design = DesignMoment(m, i);
-    if (!design) return "no design moment for load condition " + std::to_string(i);
-    const std::vector<bool>& secondOrder = m.slenderness.secondOrderExceeded;
-    if (m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification &&
-        static_cast<size_t>(i) < secondOrder.size() && secondOrder[static_cast<size_t>(i)]) {
+    if (!cap.designKnown) return "no design moment for load condition " + std::to_string(i);
+    if (cap.secondOrderExceeded) {
       return "second-order moment beyond its limit for load condition " + std::to_string(i);
     }
+    const float design = cap.checkedMoment;
     // Loads without moment capacity are measured by their axial force; a capacity point with neither
     // axial nor moment capacity is exceeded by any load.
-    if (cap.capMoment == 0 && cap.capAxial == 0 && (*design != 0 || load.P != 0)) {
+    if (cap.capMoment == 0 && cap.capAxial == 0 && (design != 0 || load.P != 0)) {
       return "capacity exceeded for load condition " + std::to_string(i);
     }
-    const double ratio = cap.capMoment != 0  ? std::abs(*design / static_cast<double>(cap.capMoment))
+    const double ratio = cap.capMoment != 0  ? std::abs(design / static_cast<double>(cap.capMoment))
                          : cap.capAxial != 0 ? std::abs(load.P / static_cast<double>(cap.capAxial))
                                              : 0.0;
     if (ratio > worst) worst = ratio, worstLoad = i;

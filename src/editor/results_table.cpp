@@ -2,39 +2,17 @@
 #include "editor/results_table.h"
 
 #include <cmath>
-#include <optional>
 
 #include "base/number_format.h"
 #include "curvature/idealization.h"
 #include "strength/section_analysis.h"
-#include "strength/slenderness.h"
+#include "strength/slender_wall.h"
 
 namespace tarnix {
 namespace {
 
 std::string WithUnit(const char* heading, const char* unit) {
   return std::string(heading) + " (" + unit + ")";
-}
-
-/// What a designed slender wall shows instead of the section's values: its magnified moment and the
-/// capacity from the effective steel area.
-struct WallCheck {
-  std::optional<float> design;
-  float capacity = 0;
-};
-
-WallCheck CheckWall(const ProjectModel& m, int i) {
-  const SlendernessResults& s = m.slenderness;
-  const size_t k = static_cast<size_t>(i);
-  WallCheck wall;
-  if (s.wallRatioExceeded || !s.wallProblem.empty()) return wall;
-  const bool stress = k < s.wallStressExceeded.size() && s.wallStressExceeded[k];
-  const bool cracking = k < s.wallCrackingGoverns.size() && s.wallCrackingGoverns[k];
-  if (k < s.phiMnAse.size()) wall.capacity = s.phiMnAse[k];
-  if (!stress && !cracking && k < s.Mc.size() && k < s.outcome.size() && HasDesignMoment(s.outcome[k])) {
-    wall.design = s.Mc[k];
-  }
-  return wall;
 }
 
 }  // namespace
@@ -96,21 +74,20 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
     row.cells.push_back(FormatFixed(load.P / forceFactor, 1));
 
     const bool found = cap.capFound != 1;
-    std::optional<float> design = DesignMoment(m, i);
-    float phiMn = cap.capMoment;
-    if (wall) {
-      const WallCheck w = CheckWall(m, i);
-      design = w.design;
-      phiMn = w.capacity;
-    }
+    // The design moment the verdict used; a slender wall is measured against its own moment capacity.
+    const bool design = cap.designKnown;
+    const float demand = cap.checkedMoment;
+    const SlendernessResults& s = m.slenderness;
+    const bool wallDesigned = s.wallProblem.empty() && !s.wallRatioExceeded;
+    const float phiMn = !wall ? cap.capMoment : wallDesigned ? WallMomentCapacity(m, i) : 0.0f;
     const bool exceeded = LoadBeyondCapacity(m, i);
 
-    row.cells.push_back(design ? FormatFixed(*design / momentFactor, 1) : "");
+    row.cells.push_back(design ? FormatFixed(demand / momentFactor, 1) : "");
     row.cells.push_back(found ? FormatFixed(cap.capPhi, 3) : "");
     row.cells.push_back(found ? FormatFixed(cap.capAxial / forceFactor, 1) : "");
     row.cells.push_back(found ? FormatFixed(phiMn / momentFactor, 1) : "");
     // A negative moment is checked by its size (the diagram is that of compression at the top).
-    row.cells.push_back(found && design && phiMn != 0 ? FormatFixed(std::fabs(*design) / phiMn, 3) : "");
+    row.cells.push_back(found && design && phiMn != 0 ? FormatFixed(std::fabs(demand) / phiMn, 3) : "");
     if (exceeded) {
       row.verdict = LoadVerdict::Exceeded;
     } else if (!found || !design) {
@@ -121,7 +98,6 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
     row.cells.insert(row.cells.begin() + table.statusColumn, LoadVerdictText(row.verdict));
 
     if (magnified) {
-      const SlendernessResults& s = m.slenderness;
       const bool has = k < s.outcome.size() && s.outcome[k] == SlenderOutcome::Magnified;
       row.cells.push_back(has && k < s.deltaNs.size() ? FormatFixed(s.deltaNs[k], 3) : "");
       row.cells.push_back(has && k < s.deltaS.size() ? FormatFixed(s.deltaS[k], 3) : "");

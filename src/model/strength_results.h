@@ -15,17 +15,28 @@ struct LoadCapacity {
   float capMoment = 0;  ///< factored moment capacity phi Mn
   int capPoint = 1;     ///< diagram point used
   int capFound = 1;     ///< 1 while no point has been taken (the load has no capacity)
-  /// The load's moment, or with slenderness effects its design moment, exceeds phi Mn (decided once the
-  /// slenderness effects are known).
+  /// The load's design moment exceeds phi Mn (decided once the slenderness effects are known).
   bool momentExceeded = false;
   /// A load without moment lies beyond its factored axial capacity phi Pn.
   bool axialExceeded = false;
-  /// The load as the last calculation checked it: its axial force and its design moment (the initial
-  /// moment, or the magnified one when the slenderness analysis gives one). `checked` stays false for a
-  /// diagram computed only to be viewed, where the loads sit at their initial moments.
+  /// The load as the last calculation checked it. `checked` stays false for a diagram computed only to be
+  /// viewed, where the loads sit at their initial moments.
   bool checked = false;
   float checkedAxial = 0;
+  /// The one design moment of the load, which the verdict, the report, the tables and the chart all use:
+  /// the larger (by size) of its first-order moment and its magnified moment. Without slenderness effects
+  /// the first-order moment is the load's moment M; with moment magnification it is the larger of M, the
+  /// end moments M2ns + M2s and a governing minimum moment. Where the second-order analysis gives no design
+  /// moment (`designKnown` false) it holds the first-order moment.
   float checkedMoment = 0;
+  /// The second-order analysis of the run gave the load a design moment (false at buckling, beyond the reach
+  /// of moment magnification, or where a slender wall's method does not apply).
+  bool designKnown = false;
+  /// The design moment over the first-order moment where a second-order analysis (moment magnification or
+  /// the slender wall) gave the design moment; 0 otherwise. Never below 1.
+  float secondOrderRatio = 0;
+  /// secondOrderRatio exceeds the criteria's limit on second-order moments (1.4 by ACI 318-19 6.2.5.3).
+  bool secondOrderExceeded = false;
 };
 
 /// Result block of ComputeInteractionDiagram. Arrays are indexed by point number 1..idCount (slot 0 and
@@ -107,11 +118,6 @@ struct SlendernessResults {
   std::vector<float> M2min;
   /// Which method gave the sway magnification factor, for loads whose stability index was computed.
   std::vector<SwayMagnifier> swayMagnifier;
-  /// The magnified moment over the first-order moment (the larger of the initial moment and a governing
-  /// minimum moment), where the criteria limits it; 0 otherwise.
-  std::vector<float> secondOrderRatio;
-  /// secondOrderRatio exceeds the criteria's limit (1.4 by ACI 318-19 6.2.5.3).
-  std::vector<bool> secondOrderExceeded;
   /// False for a load whose kl/r limit has no value (CSA with no compression); the report then omits it.
   std::vector<bool> klrLimitKnown;
 

@@ -271,7 +271,10 @@ Chart InteractionChart(const ProjectModel& m) {
       continue;
     }
     tip += Value("Design moment", moment / M, u.moment);
-    if (!DesignMoment(m, i)) tip += "\nNo design moment: " + SlenderMessageOf(m, i);
+    if (!cap->designKnown) {
+      const std::string why = SlenderMessageOf(m, i);
+      tip += "\nNo design moment" + (why.empty() ? std::string() : ": " + why);
+    }
     const bool solved = cap->capFound == 0;
     if (solved) {
       tip += "\n" + Value("phiPn", cap->capAxial / F, u.force) + "\n" +

@@ -90,8 +90,8 @@ const char* MarkerColour(MarkerKind kind);
 
 /// The interaction diagram of the last calculation: the nominal curve through every point, the design
 /// curve (each point times the strength reduction factor that a load lying on it would take), the four
-/// special points and every load condition at its design moment (the initial moment, or the magnified
-/// moment when a slenderness analysis gives one) by size. Needs a computed diagram (idCount > 1).
+/// special points and every load condition at the one design moment its verdict used (by size), marked
+/// by that verdict. Needs a computed diagram (idCount > 1).
 Chart InteractionChart(const ProjectModel& m);
 
 /// The moment-curvature curve of load condition `load` (1-based) from the origin, with its events marked

@@ -46,28 +46,31 @@ std::string InteractionDiagramCsv(const ProjectModel& m) {
 
 std::string LoadCapacityCsv(const ProjectModel& m) {
   const InteractionDiagram& d = m.interactionDiagram;
-  std::string text = "load,P,M,phi,phiPn,phiMn,point,exceeded\n";
+  std::string text = "load,P,M,phi,phiPn,phiMn,point,exceeded,Mu,second_order_ratio\n";
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < d.capacity.size(); ++i) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
     text += std::to_string(i) + "," + FormatFullPrecision(load.P / m.ForceUnitFactor) + "," +
             FormatFullPrecision(load.M / m.MomentUnitFactor) + ",";
     if (cap.capFound == 1) {
-      text += ",,,,no solution\n";
-      continue;
+      text += ",,,,no solution,";
+    } else {
+      // The verdict of the analysis, the one the report, the window and the summary give. A load that the
+      // slenderness analysis left without a design moment, and that fails no check, says so.
+      const bool exceeded = LoadBeyondCapacity(m, i);
+      text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) +
+              "," + FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," +
+              std::to_string(cap.capPoint) + "," +
+              (exceeded             ? "yes,"
+               : cap.designKnown ? "no,"
+                                    : "no design moment,");
     }
-    // The verdict of the analysis, the one the report and the window give: the load against its capacity,
-    // and with slenderness the design moment's own limits (buckling, a slender wall's stress, cracking and
-    // tension-control limits). A load left without a design moment says so unless its own moment fails.
-    const std::optional<float> design = DesignMoment(m, i);
-    const bool exceeded = cap.momentExceeded || cap.axialExceeded || (design && LoadBeyondCapacity(m, i));
-    text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) +
-            "," + FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," +
-            std::to_string(cap.capPoint) + "," +
-            (exceeded ? "yes"
-             : design ? "no"
-                      : "no design moment") +
-            "\n";
+    // The design moment the verdict used, and its ratio to the first-order moment where a second-order
+    // analysis gave it.
+    if (cap.checked && cap.designKnown) text += FormatFullPrecision(cap.checkedMoment / m.MomentUnitFactor);
+    text += ",";
+    if (cap.secondOrderRatio > 0) text += FormatFullPrecision(cap.secondOrderRatio);
+    text += "\n";
   }
   return text;
 }

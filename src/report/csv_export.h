@@ -15,9 +15,11 @@ std::string SectionPropertiesCsv(const SectionProperties& p);
 /// (in or mm, k-ft or kN-m, kip or kN); et is the most tensile bar strain of the point.
 std::string InteractionDiagramCsv(const ProjectModel& m);
 
-/// loads.csv: header "load,P,M,phi,phiPn,phiMn,point,exceeded" and one row per load condition in
-/// displayed units; phi, phiPn, phiMn and point are empty and exceeded is "no solution" for a load that
-/// found no capacity on the diagram.
+/// loads.csv: header "load,P,M,phi,phiPn,phiMn,point,exceeded,Mu,second_order_ratio" and one row per
+/// load condition in displayed units; phi, phiPn, phiMn and point are empty and exceeded is "no solution"
+/// for a load that found no capacity on the diagram. Mu is the design moment the verdict used (empty where
+/// the slenderness analysis gave none); second_order_ratio is Mu over the first-order moment where a
+/// second-order analysis gave Mu, empty otherwise.
 std::string LoadCapacityCsv(const ProjectModel& m);
 
 /// mc_<i>.csv of load condition `load`: header "curvature,moment,strain,c,axial,residual,event" and one

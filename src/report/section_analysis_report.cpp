@@ -1,9 +1,7 @@
 // Section analysis section of the report: the capacity of every load condition against its demand.
-#include <optional>
 #include <string>
 
 #include "report/section_writers.h"
-#include "strength/section_analysis.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -60,9 +58,16 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
       const bool general = m.SlendernessOption == Slenderness::GeneralPDelta;
       // No second-order analysis of the member exists for the general option: the initial moment is the
       // design moment.
-      if (general) Message(out, "*** General P-delta analysis is not performed by the program");
-      if (const std::optional<float> design = DesignMoment(m, i)) {
-        ValueLine(out, general ? "Design moment       = " : "Magnified moment    = ", *design / moment, 1);
+      if (general) {
+        Message(out, "*** General P-delta analysis is not performed by the program");
+        ValueLine(out, "Design moment       = ", cap.checkedMoment / moment, 1);
+      } else if (cap.designKnown && static_cast<size_t>(i) < s.Mc.size()) {
+        const float magnified = s.Mc[static_cast<size_t>(i)];
+        ValueLine(out, "Magnified moment    = ", magnified / moment, 1);
+        // Where the first-order moment is the larger, it is the moment the load is checked with.
+        if (cap.checkedMoment != magnified) {
+          ValueLine(out, "Design moment       = ", cap.checkedMoment / moment, 1);
+        }
       } else if (static_cast<size_t>(i) < s.outcome.size()) {
         // At buckling, or beyond the reach of moment magnification, there is no design moment to show.
         Message(out, std::string("*** ") + SlenderOutcomeText(s.outcome[static_cast<size_t>(i)]));

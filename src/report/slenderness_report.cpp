@@ -136,9 +136,15 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
       Value(out, "Secondary magnification factor = ", s.deltaNs2[n], 3);
     }
     Value(out, "Magnified moment               = ", s.Mc[n] / m.MomentUnitFactor, 1);
-    if (n < s.secondOrderRatio.size() && s.secondOrderRatio[n] > 0) {
-      out.Blanks(15).Text(s.secondOrderExceeded[n] ? "*** " : "").Text("Second-order / first-order     = ");
-      out.Fixed(s.secondOrderRatio[n], 3).Text(s.secondOrderExceeded[n] ? " exceeds " : " within ");
+    const std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
+    // The end moments may describe less than the load's own moment, which then stays the design moment.
+    if (n < capacity.size() && capacity[n].checked && capacity[n].checkedMoment != s.Mc[n]) {
+      Value(out, "Design moment (first-order)    = ", capacity[n].checkedMoment / m.MomentUnitFactor, 1);
+    }
+    if (rules.revised.secondOrderLimit > 0 && n < capacity.size() && capacity[n].secondOrderRatio > 0) {
+      const LoadCapacity& cap = capacity[n];
+      out.Blanks(15).Text(cap.secondOrderExceeded ? "*** " : "").Text("Second-order / first-order     = ");
+      out.Fixed(cap.secondOrderRatio, 3).Text(cap.secondOrderExceeded ? " exceeds " : " within ");
       out.Fixed(rules.revised.secondOrderLimit, 2).EndLine();
     }
   }

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "criteria/criteria.h"
 #include "model/project_model.h"
+#include "strength/slender_wall.h"
 #include "strength/slenderness.h"
 
 namespace tarnix {
@@ -39,6 +41,54 @@ LoadCapacity CapacityAtLoad(const ProjectModel& m, const InteractionDiagram& d, 
     if (std::fabs(excess) <= tolerance) break;
   }
   return {phi, load, phi * at.moment, k, 0};
+}
+
+float LargerBySize(float a, float b) { return std::fabs(b) > std::fabs(a) ? b : a; }
+
+// The moments of a load as the slenderness analysis of the run leaves them.
+struct Demand {
+  float firstOrder = 0;
+  std::optional<float> magnified;  // from the second-order analysis, where it gave one
+  bool known = true;               // false where the second-order analysis gave no design moment
+  bool limited = false;            // a magnified load of moment magnification, to which the criteria's
+                                   // limit on second-order moments applies
+  bool wall = false;               // a load designed by the slender wall method
+};
+
+// A slender wall designed by its method: the load is within the axial stress limit, its capacity reaches
+// the cracking moment, its section is tension-controlled where that is required, and it was magnified.
+bool WallDesigned(const SlendernessResults& s, size_t n) {
+  const auto set = [n](const std::vector<bool>& flags) { return n < flags.size() && flags[n]; };
+  return s.wallProblem.empty() && !s.wallRatioExceeded && n < s.outcome.size() && n < s.Mc.size() &&
+         s.outcome[n] == SlenderOutcome::Magnified && !set(s.wallStressExceeded) &&
+         !set(s.wallCrackingGoverns) && !set(s.wallNotTensionControlled);
+}
+
+Demand DemandOf(const ProjectModel& m, int i) {
+  const size_t n = static_cast<size_t>(i);
+  const LoadCondition& load = m.loads[n];
+  const SlendernessResults& s = m.slenderness;
+  Demand demand;
+  demand.firstOrder = load.M;
+  if (!(m.L > 0)) return demand;
+  if (m.SlendernessOption == Slenderness::SlenderWall) {
+    demand.known = WallDesigned(s, n);
+    demand.wall = demand.known;
+    if (demand.known) demand.magnified = s.Mc[n];
+    return demand;
+  }
+  if (!Slenderness::Magnifies(m.SlendernessOption)) return demand;
+  // The end moments are first-order moments of the member too.
+  demand.firstOrder = LargerBySize(load.M, InitialMoment(load));
+  // No second-order analysis exists for the general option: the first-order moment is the design moment.
+  if (m.SlendernessOption == Slenderness::GeneralPDelta) return demand;
+  demand.known = DesignMomentKnown(s, i);
+  if (!demand.known) return demand;
+  // A governing minimum moment counts as first-order moment.
+  if (n < s.M2min.size()) demand.firstOrder = LargerBySize(demand.firstOrder, s.M2min[n]);
+  demand.magnified = s.Mc[n];
+  demand.limited = s.outcome[n] == SlenderOutcome::Magnified;
+  return demand;
 }
 
 }  // namespace
@@ -118,16 +168,29 @@ bool AxialCapacityExceeded(const LoadCondition& load, const LoadCapacity& cap) {
 
 void JudgeLoadConditions(ProjectModel& m) {
   std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
+  const float limit = CriteriaFor(m.criteria).revised.secondOrderLimit;
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < capacity.size(); ++i) {
     LoadCapacity& cap = capacity[static_cast<size_t>(i)];
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
-    const std::optional<float> design = DesignMoment(m, i);
+    const Demand demand = DemandOf(m, i);
     cap.checked = true;
     cap.checkedAxial = load.P;
-    cap.checkedMoment = design ? *design : load.M;
+    cap.designKnown = demand.known;
+    // A magnified moment below the first-order moment (end moments that describe only part of the load's
+    // moment, or a slender wall under tension) never lowers the demand.
+    cap.checkedMoment =
+        demand.magnified ? LargerBySize(demand.firstOrder, *demand.magnified) : demand.firstOrder;
+    cap.secondOrderRatio =
+        demand.magnified && demand.firstOrder != 0 ? std::fabs(cap.checkedMoment / demand.firstOrder) : 0.0f;
+    cap.secondOrderExceeded = demand.limited && limit > 0 && cap.secondOrderRatio > limit;
+    cap.momentExceeded = false;
+    cap.axialExceeded = false;
     if (cap.capFound == 1) continue;
-    cap.momentExceeded = MomentCapacityExceeded(load.M, cap.capMoment) ||
-                         (design && MomentCapacityExceeded(*design, cap.capMoment));
+    cap.momentExceeded = MomentCapacityExceeded(cap.checkedMoment, cap.capMoment);
+    // A designed slender wall is measured against its own moment capacity as well.
+    if (demand.wall) {
+      cap.momentExceeded |= MomentCapacityExceeded(cap.checkedMoment, WallMomentCapacity(m, i));
+    }
     cap.axialExceeded = AxialCapacityExceeded(load, cap);
   }
 }
@@ -135,7 +198,7 @@ void JudgeLoadConditions(ProjectModel& m) {
 bool LoadBeyondCapacity(const ProjectModel& m, int i) {
   const size_t k = static_cast<size_t>(i);
   const LoadCapacity& cap = m.interactionDiagram.capacity[k];
-  if (cap.momentExceeded || cap.axialExceeded) return true;
+  if (cap.momentExceeded || cap.axialExceeded || cap.secondOrderExceeded) return true;
   const SlendernessResults& s = m.slenderness;
   const bool magnified = m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification;
   const bool wall = m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall;

@@ -28,16 +28,18 @@ using SectionAtDepth = std::function<SectionPoint(float c)>;
 void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k, float tensileStrain,
                             const SectionAtDepth& sectionAt);
 
-/// Decides for every load condition with a capacity whether it is exceeded (`momentExceeded`,
-/// `axialExceeded` of its capacity): its own moment and, with slenderness effects, its design moment against
-/// phi Mn; a load without moment against phi Pn. Needs the capacities and the slenderness results of the run.
+/// Judges every load condition once the slenderness effects of the run are known: sets its one design
+/// moment (`checkedMoment`, the larger by size of its first-order and its magnified moment), its
+/// second-order ratio and, for a load with a capacity, whether the design moment exceeds phi Mn
+/// (`momentExceeded`) or a load without moment exceeds phi Pn (`axialExceeded`). Every reader of a load's
+/// demand takes these stored values.
 void JudgeLoadConditions(ProjectModel& m);
 
 /// Load condition i, which has a capacity point, fails a check of the run: its moment or axial capacity is
-/// exceeded; with slenderness effects it reaches the critical buckling load, has no usable member data or
-/// exceeds the tension capacity of the reinforcement; a slender wall exceeds its reinforcing ratio, axial
-/// stress, cracking-moment, tension-control or moment limit. The window's results and charts read this one
-/// verdict.
+/// exceeded, or its second-order moment passes the criteria's limit; with slenderness effects it reaches
+/// the critical buckling load, has no usable member data or exceeds the tension capacity of the
+/// reinforcement; a slender wall exceeds its reinforcing ratio, axial stress, cracking-moment,
+/// tension-control or moment limit. The report, the tables, the summary and the charts read this one verdict.
 bool LoadBeyondCapacity(const ProjectModel& m, int i);
 
 /// A moment demand above the factored capacity by more than 1 % (ratio compared in single precision); a

@@ -227,15 +227,6 @@ float InitialMoment(const LoadCondition& load) {
   return load.M2ns + load.M2s > load.M ? load.M2ns + load.M2s : load.M;
 }
 
-std::optional<float> DesignMoment(const ProjectModel& m, int i) {
-  const LoadCondition& load = m.loads[static_cast<size_t>(i)];
-  const bool slender = m.L > 0 && Slenderness::Magnifies(m.SlendernessOption);
-  if (!slender) return load.M;
-  if (m.SlendernessOption == Slenderness::GeneralPDelta) return InitialMoment(load);
-  if (!DesignMomentKnown(m.slenderness, i)) return std::nullopt;
-  return m.slenderness.Mc[static_cast<size_t>(i)];
-}
-
 bool HasSteelShapes(const ProjectModel& m) { return m.np > 0 || m.nb > 0; }
 
 double EndMomentRatio(const ProjectModel& m, double M1, double M2) {
@@ -268,9 +259,6 @@ void ComputeSlenderness(ProjectModel& m) {
   s.outcome.assign(size, SlenderOutcome::Magnified);
   s.M2min.assign(size, 0.0f);
   s.swayMagnifier.assign(size, SwayMagnifier::kNone);
-  s.secondOrderRatio.assign(size, 0.0f);
-  s.secondOrderExceeded.assign(size, false);
-  const float secondOrderLimit = CriteriaFor(m.criteria).revised.secondOrderLimit;
 
   const bool braced = m.Vri == 1 && m.Vrj == 1;
   const float klr = s.r > 0 ? m.L * m.Keff / s.r : 0.0f;
@@ -309,14 +297,6 @@ void ComputeSlenderness(ProjectModel& m) {
       outcome = SlenderOutcome::PDeltaRequired;
     } else {
       outcome = Magnify(m, s, i, braced, Lr);
-      if (outcome == SlenderOutcome::Magnified && secondOrderLimit > 0) {
-        // The limit on second-order moments: a governing minimum moment counts as first-order moment.
-        const float firstOrder = std::max(initial, s.M2min[n]);
-        if (firstOrder > 0) {
-          s.secondOrderRatio[n] = s.Mc[n] / firstOrder;
-          s.secondOrderExceeded[n] = s.secondOrderRatio[n] > secondOrderLimit;
-        }
-      }
       if (outcome != SlenderOutcome::Magnified) {
         // Back to the initial moment and unit factors: no magnified moment exists for this load.
         s.Mc[n] = initial;

@@ -2,7 +2,6 @@
 // method of the design criteria, and the effective length factor from the end restraints.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,12 +24,6 @@ float InitialMoment(const LoadCondition& load);
 /// (tension, no axial load, kl/r below the limit). False for a load at buckling, one that needs a P-delta
 /// analysis, member data without a critical load, and a load the analysis did not reach.
 bool DesignMomentKnown(const SlendernessResults& s, int i);
-
-/// The moment a load condition's capacity is checked against: its own moment M without slenderness effects,
-/// its magnified moment Mc with moment magnification, its initial moment (the larger of M and M2ns + M2s)
-/// for a general P-delta option, which the program does not analyse. Empty when the load has no design
-/// moment (at buckling, beyond the reach of moment magnification, or not analysed).
-std::optional<float> DesignMoment(const ProjectModel& m, int i);
 
 /// The minimum end moment of a braced column under axial load P (lb / N) with section depth h (in / mm):
 /// P (0.6 + 0.03 h) lb-in in English units, P (15 + 0.03 h) N-mm in metric units.

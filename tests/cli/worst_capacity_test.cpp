@@ -35,6 +35,15 @@ TEST(WorstCapacity, ColumnMomentsAndAxialLoads) {
   EXPECT_EQ(WorstCapacityText(m), RatioLine(-2000000 / m.interactionDiagram.capacity[2].capAxial, 2));
 }
 
+// Load 1 of the sway column example raised to 900 k-ft: its end moments magnify to only 162.3 k-ft, and the
+// summary measures the load by its moment of 900 k-ft, as the report and the window do.
+TEST(WorstCapacity, OverloadedSwayColumnByItsDesignMoment) {
+  ProjectModel m = AnalysedInput(std::string(TARNIX_EXAMPLES_DIR) + "/rect_column.in");
+  m.loads[1].M = 900 * 12000.0f;
+  RunAnalyses(m);
+  EXPECT_EQ(WorstCapacityText(m), RatioLine(900 * 12000.0 / m.interactionDiagram.capacity[1].capMoment, 1));
+}
+
 TEST(WorstCapacity, SlenderWallUsesTheMagnifiedMomentAndTheWallCapacity) {
   ProjectModel m = SlenderPanel({{2000, 24000}, {0, 18000}});
   RunAnalyses(m);

@@ -8,12 +8,16 @@
 #include <sstream>
 #include <string>
 
+#include "base/number_format.h"
+#include "editor/results_table.h"
+#include "plot/chart_data.h"
 #include "report/csv_export.h"
 #include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "run/calculation_run.h"
 #include "strength/hand_strength.h"
 #include "strength/interaction_diagram.h"
+#include "strength/slenderness.h"
 #include "test_sections.h"
 
 namespace tarnix {
@@ -174,7 +178,118 @@ TEST(CapacitySearch, FixedCasesAndTheVerdictsOfReportAndTable) {
   std::getline(csv, row);  // the header
   for (const char* expected : {"yes", "yes", "no solution", "no", "yes", "yes", "no", "no"}) {
     ASSERT_TRUE(std::getline(csv, row));
-    EXPECT_EQ(row.substr(row.rfind(',') + 1), expected) << row;
+    // The eighth column: load,P,M,phi,phiPn,phiMn,point,exceeded,...
+    size_t at = 0;
+    for (int comma = 0; comma < 7; ++comma) at = row.find(',', at) + 1;
+    EXPECT_EQ(row.substr(at, row.find(',', at) - at), expected) << row;
+  }
+}
+
+// Field `column` (0-based) of a CSV row.
+std::string CsvField(const std::string& row, int column) {
+  size_t at = 0;
+  for (int comma = 0; comma < column; ++comma) at = row.find(',', at) + 1;
+  return row.substr(at, row.find_first_of(",\n", at) - at);
+}
+
+// Load 1 of the sway column example (P = 450 kip, end moments M2ns = 120, M2s = 40 k-ft, di = 0.3 in,
+// V = 15 kip, L = 168 in): Q = 450 x 0.3 / (168 x 15) = 0.0535714, deltaS = 1 / (1 - Q) = 1.056604, so
+// the magnified moment is 120 + 1.056604 x 40 = 162.26 k-ft. Its own moment of 120 lies below the end
+// moments' 160, which the magnifier raises by 162.26 / 160 = 1.0141. Raised to 900 k-ft, the moment is
+// larger than anything the end moments give: the load is checked with 900, a ratio of 1, and exceeds its
+// capacity; the report, the CSV, the results table and the chart all show that one moment.
+TEST(DesignMoment, OverloadedSwayColumnIsCheckedWithItsFirstOrderMoment) {
+  const double magnified = 120 + 40 / (1 - 450 * 0.3 / (168 * 15.0));
+  const struct {
+    float M;  // k-ft
+    double design, ratio;
+    bool exceeded;
+    const char *designLine, *csvDesign;
+  } rows[] = {
+      {120, magnified, magnified / 160, false, nullptr, "162.26"},
+      {900, 900, 1, true, "          Design moment       = 900.0\r\n", "900"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.M);
+    ProjectModel m;
+    ResetAll(m);
+    ASSERT_TRUE(LoadInputFile(m, std::string(TARNIX_EXAMPLES_DIR) + "/rect_column.in").ok());
+    m.loads[1].M = row.M * 12000;
+    RunAnalyses(m);
+    const LoadCapacity& cap = m.interactionDiagram.capacity[1];
+    EXPECT_NEAR(m.slenderness.Mc[1] / 12000, magnified, 0.01);
+    EXPECT_NEAR(cap.checkedMoment / 12000, row.design, 0.01);
+    EXPECT_NEAR(cap.secondOrderRatio, row.ratio, 1e-4);
+    ASSERT_EQ(cap.checkedMoment / cap.capMoment > 1.01f, row.exceeded);  // phi Mn at 450 kip is 496 k-ft
+
+    ReportWriter out;
+    WriteSectionAnalysisReport(m, out);
+    const std::string text = out.Text();
+    const size_t from = text.find("LOAD CONDITION NO 1");
+    const std::string block = text.substr(from, text.find("LOAD CONDITION NO 2") - from);
+    EXPECT_NE(block.find("          Magnified moment    = 162.3\r\n"), std::string::npos) << block;
+    EXPECT_EQ(block.find("Design moment") != std::string::npos, row.designLine != nullptr) << block;
+    if (row.designLine) {
+      EXPECT_NE(block.find(row.designLine), std::string::npos) << block;
+    }
+    EXPECT_EQ(block.find("*** Moment capacity is exceeded") != std::string::npos, row.exceeded) << block;
+    ReportWriter slenderness;
+    WriteSlendernessReport(m, slenderness);
+    EXPECT_EQ(slenderness.Text().find("Design moment (first-order)    = 900.0\r\n") != std::string::npos,
+              row.designLine != nullptr);
+
+    std::istringstream csv(LoadCapacityCsv(m));
+    std::string header, first;
+    std::getline(csv, header);
+    std::getline(csv, first);
+    EXPECT_EQ(CsvField(header, 8) + "," + CsvField(header, 9), "Mu,second_order_ratio");
+    EXPECT_EQ(CsvField(first, 7), row.exceeded ? "yes" : "no") << first;
+    EXPECT_EQ(CsvField(first, 8).substr(0, std::string(row.csvDesign).size()), row.csvDesign) << first;
+    EXPECT_NEAR(std::stod(CsvField(first, 9)), row.ratio, 1e-4) << first;
+
+    const ResultsTable table = BuildResultsTable(m);
+    const std::vector<std::string>& cells = table.rows[0].cells;
+    EXPECT_EQ(cells[1], row.exceeded ? "EXCEEDED" : "OK");
+    EXPECT_EQ(cells[3], FormatFixed(row.design, 1));
+    EXPECT_EQ(cells[7], FormatFixed(cap.checkedMoment / cap.capMoment, 3));
+
+    const Chart chart = InteractionChart(m);
+    const auto marker = std::find_if(chart.markers.begin(), chart.markers.end(),
+                                     [](const ChartMarker& k) { return k.label == "1"; });
+    ASSERT_NE(marker, chart.markers.end());
+    EXPECT_NEAR(marker->at.x, row.design, 0.01);
+    EXPECT_NEAR(marker->at.y, 450, 1e-3);
+    EXPECT_EQ(marker->kind == MarkerKind::ExceededLoad, row.exceeded);
+  }
+}
+
+// Over the shipped examples and the golden inputs, every load is plotted at the design moment the results
+// table shows, and is marked beyond its capacity exactly when the table says so.
+TEST(DesignMoment, VerdictRatioAndPlottedPointAgree) {
+  const std::string examples = TARNIX_EXAMPLES_DIR, golden = std::string(TARNIX_TESTS_DIR) + "/report/golden";
+  for (const std::string& path :
+       {examples + "/rect_column.in", examples + "/circular_spiral.in", examples + "/composite_encased.in",
+        golden + "/sway_column.in", golden + "/english_column.in", golden + "/metric_composite.in",
+        golden + "/slender_wall.in"}) {
+    SCOPED_TRACE(path);
+    const ProjectModel m = AnalysedInput(path);
+    const ResultsTable table = BuildResultsTable(m);
+    const Chart chart = InteractionChart(m);
+    for (const ResultsRow& row : table.rows) {
+      SCOPED_TRACE(row.load);
+      const std::string label = std::to_string(row.load);
+      const auto marker = std::find_if(chart.markers.begin(), chart.markers.end(),
+                                       [&](const ChartMarker& k) { return k.label == label; });
+      ASSERT_NE(marker, chart.markers.end());
+      if (row.verdict != LoadVerdict::NoSolution) {
+        EXPECT_EQ(marker->kind == MarkerKind::ExceededLoad, row.verdict == LoadVerdict::Exceeded);
+      }
+      // The chart plots the design moment by its size.
+      const std::string& design = row.cells[3];
+      if (!design.empty()) {
+        EXPECT_EQ(FormatFixed(marker->at.x, 1), design.substr(design[0] == '-' ? 1 : 0));
+      }
+    }
   }
 }
 

@@ -41,6 +41,8 @@ TEST(SlenderWall, TiltUpPanelByHand) {
       for (int n = 0; n < 100; ++n) Mu = load.M + load.P * 5 * Mu * 240 * 240 / (stiffness * 48 * 3604997 * Icr);
       EXPECT_NEAR(s.Mc[i], Mu, 1) << "load " << i;
       const LoadCapacity& cap = m.interactionDiagram.capacity[static_cast<size_t>(i)];
+      ASSERT_TRUE(cap.designKnown) << "load " << i;
+      EXPECT_NEAR(cap.checkedMoment, Mu, 1) << "load " << i;  // the moment the verdict and the chart use
       EXPECT_FLOAT_EQ(cap.capPhi, 0.9f);  // c / d = 0.15: tension-controlled
       EXPECT_NEAR(s.phiMnAse[i], 0.9 * Ase * 60000 * (4 - a / 2), 1) << "load " << i;
       EXPECT_FALSE(s.wallNotTensionControlled[i]);
