@@ -8,7 +8,7 @@
 #include "run/calculation_run.h"
 #include "base/number_format.h"
 #include "strength/slenderness.h"
-#include "test_sections.h"
+#include "analysed_input.h"
 
 namespace tarnix {
 namespace {

@@ -18,7 +18,7 @@
 #include "strength/hand_strength.h"
 #include "strength/interaction_diagram.h"
 #include "strength/slenderness.h"
-#include "test_sections.h"
+#include "analysed_input.h"
 
 namespace tarnix {
 namespace {
