@@ -48,8 +48,8 @@ void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out) {
   }
   ColumnKindLines(m, out);
   if (d.compressionCapUnreached) {
-    out.Blanks(5).Text("*** The section does not reach Pn,max at the ultimate concrete strain: the maximum").EndLine();
-    out.Blanks(5).Text("    compression point is the cap alone").EndLine();
+    out.Blanks(5).Text("*** The section does not reach Pn,max at the ultimate concrete strain: the maximum");
+    out.EndLine().Blanks(5).Text("    compression point is the cap alone").EndLine();
   }
   out.EmptyLine();
   out.Column(6).Text("c").Column(20).Text("Mn").Column(35).Text("Pn").EndLine();

@@ -128,7 +128,8 @@ TEST(SectionEvaluation, SteelDisplacesConcreteOnlyWhereItLiesInIt) {
   } sections[] = {
       {"embedded plate flush with the top", true, 0, 0, 200, 10, 10 * 8000 / 12.0, 8, 2, 2 * 64 / 12.0, 8, 2,
        2 * 64 / 12.0},
-      {"tube around its fill", false, 0, 5.75f, fill, 6.25, fill * 5.75 * 5.75 / 4, tube, 6.25, tubeI, 0, 0, 0},
+      {"tube around its fill", false, 0, 5.75f, fill, 6.25, fill * 5.75 * 5.75 / 4, tube, 6.25, tubeI, 0, 0,
+       0},
       {"plate half above the concrete", true, 2, 0, 200, 12, 10 * 8000 / 12.0, 8, 2, 2 * 64 / 12.0, 4, 3,
        2 * 8 / 12.0},
       {"tube inside a larger circle", false, 0, 12, 3.1416 * 144, 12, 3.1416 * 144 * 144 / 4, tube, 12, tubeI,
