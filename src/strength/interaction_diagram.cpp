@@ -166,8 +166,9 @@ void ComputeInteractionDiagram(ProjectModel& m) {
     return;
   }
   // Past the section depth the neutral axis goes on down, the block capped at the section and every bar
-  // in compression, until the nominal axial force reaches Pn,max. Po exceeds Pn,max, so this ends long
-  // before the bound, where the strains differ from em by 1 % at most.
+  // in compression, until the nominal axial force reaches Pn,max: Pn tends to Po > Pn,max as the strains
+  // tend to em. The bound (100 section depths, at most a million steps past the section) is met only by
+  // steel whose yield strain exceeds em under a cap of Po itself, and is reported.
   const int limit = static_cast<int>(std::min(kDeepestAxisOverDepth * steps, steps + kMaxDiagramSteps));
   const auto append = [&d](float depth, float axial, float moment, float strain) {
     d.idDepth.push_back(depth);
