@@ -1,5 +1,5 @@
-// The interaction diagram walk against strain compatibility worked by hand, for bar layers, an arc of bars
-// and an embedded steel plate, and the end rules.
+// The interaction diagram walk against strain compatibility worked by hand, for bar layers and an arc of
+// bars, and the end rules (steel shapes: with the moment-curvature section, which follows the same rule).
 #include "strength/interaction_diagram.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,9 @@ TEST(InteractionDiagram, RectangleWithBarLayersAgainstStrainCompatibility) {
     m.inc = 0.01f;
     const InteractionDiagram& d = Walk(m);
     const HandRectangle hand = HandSectionOf(m);
-    for (int k : {20, 150, 400, 700, 1000, 1300, 1700, 1999}) {
+    // c = h at k = 2000; the walk goes on to Pn,max = 924480 lb near c = 20.85 (two layers).
+    ASSERT_GT(d.idCount, 2071);
+    for (int k : {20, 150, 400, 700, 1000, 1300, 1700, 1999, 2040, 2070}) {
       if (k >= d.idCount) continue;
       const HandPoint p = HandAt(hand, d.idDepth[static_cast<size_t>(k)]);
       EXPECT_NEAR(d.idAxial[static_cast<size_t>(k)], p.P, 1e-4 * std::abs(p.P) + 1) << "k " << k;
@@ -72,27 +74,6 @@ TEST(InteractionDiagram, WalkPastTheSectionToPnMaxOrItsBound) {
     EXPECT_EQ(d.idMoment[last], 0);
     EXPECT_NEAR(d.idDepth[last], row.lastDepth, 1e-3 * row.lastDepth);  // depths summed step by step
   }
-}
-
-// A 4 x 2 in steel plate 2 in below the top of plain concrete, embedded: at c = 10 every strip yields at
-// 36 ksi and displaces block concrete, 8 (36000 - 3400) = 260800 lb at depth 3.
-TEST(InteractionDiagram, EmbeddedSteelPlateDisplacesTheBlock) {
-  ProjectModel s;
-  ResetAll(s);
-  s.criteria = "aci";
-  SetRecordCount(s, RecordKind::ConcreteRect, 1);
-  s.rects[1] = {0, 20, 12, 1};
-  SetRecordCount(s, RecordKind::SteelRect, 1);
-  s.steelRects[1] = {2, 2, 4};
-  s.inc = 0.05f;
-  const InteractionDiagram& d = Walk(s);
-  int k10 = 1;
-  while (d.idDepth[static_cast<size_t>(k10)] < 9.999f) ++k10;
-  ASSERT_LT(k10, d.idCount);
-  const double c = d.idDepth[static_cast<size_t>(k10)];
-  const double concrete = 0.85 * 4000 * 0.85 * c * 12;
-  EXPECT_NEAR(d.idAxial[static_cast<size_t>(k10)], concrete + 260800, 5);
-  EXPECT_NEAR(d.idMoment[static_cast<size_t>(k10)], concrete * (10 - 0.85 * c / 2) + 260800 * 7, 50);
 }
 
 // A 24 in circle with eight 0.79 in^2 bars on a 9.5 in radius: the segment above a with exact trigonometry.
