@@ -16,7 +16,8 @@ struct SectionPoint {
   float tensileStrain = 0;
 };
 
-/// Largest usable number of neutral-axis steps; a smaller increment is refused rather than allocated.
+/// Largest usable number of neutral-axis steps down to the section depth; a smaller increment is refused
+/// rather than allocated. The walk past the section takes at most as many again.
 constexpr int kMaxDiagramSteps = 1000000;
 
 /// Computes the model's InteractionDiagram, evaluating every load condition as the walk goes. The neutral
