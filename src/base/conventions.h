@@ -1,7 +1,9 @@
 // Conventions shared by every part of the program, stated once.
 //
 // - Depth coordinate: every position in the section is a depth y measured downward from a horizontal
-//   reference line at the top; there is no horizontal coordinate.
+//   reference line at the top; there is no horizontal coordinate. Only to tell whether steel lies in the
+//   concrete are the records taken as centred on one vertical axis: steel displaces concrete (carries its
+//   stress less the concrete's, and counts n - 1 times in the transformed section) only where it does.
 // - Signs: strains, stresses and axial forces are positive in compression; the strain at depth y for a
 //   top-fibre strain e and neutral-axis depth c is (c - y) e / c; moments are taken about the centroid of
 //   the gross concrete section.

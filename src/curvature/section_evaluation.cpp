@@ -53,33 +53,6 @@ void AddBand(std::vector<ConcreteSlice>& out, double top, double bottom, int n, 
   }
 }
 
-// Whether a point (x across the section from the common vertical axis on which the records are centred, y
-// its depth) lies in the concrete: inside an added record and in no subtracted one.
-bool InsideConcrete(const ProjectModel& m, double x, double y) {
-  const auto inRect = [&](const ConcreteRect& r) {
-    return std::abs(x) <= r.W / 2.0 && y >= r.Yt && y <= r.Yt + r.D;
-  };
-  const auto inCircle = [&](const ConcreteCircle& c) {
-    return x * x + (y - c.Yc) * (y - c.Yc) <= double(c.Rc) * c.Rc;
-  };
-  bool inside = false;
-  for (int i = 1; i <= ListSize(m.nr); ++i) {
-    const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
-    if (inRect(r)) {
-      if (r.rsign <= 0) return false;
-      inside = true;
-    }
-  }
-  for (int i = 1; i <= ListSize(m.nc); ++i) {
-    const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
-    if (inCircle(c)) {
-      if (c.csign <= 0) return false;
-      inside = true;
-    }
-  }
-  return inside;
-}
-
 }  // namespace
 
 SectionSlices SliceSection(ProjectModel& m) {
@@ -166,20 +139,8 @@ SectionSlices SliceSection(ProjectModel& m) {
   NormalizeFullArcs(m);
   for (const Bar& bar : AllBars(m)) s.bars.push_back({bar.area, bar.depth, true});
 
-  // A steel division displaces the concrete it lies in; the rectangles' strips are judged at their middle.
-  for (int i = 1; i <= ListSize(m.nb); ++i) {
-    for (const Strip& strip : SteelRectStrips(m.steelRects[static_cast<size_t>(i)], m.bsinc)) {
-      s.steel.push_back({strip.area, strip.depth, InsideConcrete(m, 0, strip.depth)});
-    }
-  }
-  for (int i = 1; i <= ListSize(m.np); ++i) {
-    const SteelPipe& pipe = m.pipes[static_cast<size_t>(i)];
-    const std::vector<Strip> fibres = PipeFibres(pipe, m.psinc);
-    const double step = kTwoPi / static_cast<double>(fibres.size());
-    for (size_t j = 0; j < fibres.size(); ++j) {
-      const double x = pipe.Rcp * std::cos(step / 2 + static_cast<double>(j) * step);
-      s.steel.push_back({fibres[j].area, fibres[j].depth, InsideConcrete(m, x, fibres[j].depth)});
-    }
+  for (const Strip& piece : SteelShapePieces(m, m.bsinc, m.psinc)) {
+    s.steel.push_back({piece.area, piece.depth, piece.displacesConcrete});
   }
   AssignLevels(s.bars, s.barLevels);
   AssignLevels(s.steel, s.steelLevels);

@@ -30,7 +30,9 @@ struct SectionProperties {
   float reinfArea = 0, reinfYbar = 0, reinfIo = 0, reinfI = 0;  ///< bars as points
   float steelArea = 0, steelYbar = 0, steelIo = 0, steelI = 0;
   float transArea = 0, transYbar = 0, transI = 0;  ///< in concrete units
-  bool steelEmbedded = false;  ///< the steel shapes lie inside the concrete and displace it
+  /// Area of the steel shapes that lies in the concrete and takes its place (the whole steel area of an
+  /// embedded shape, none of a bare shape or of a tube around its fill).
+  float steelDisplacedArea = 0;
   SectionProblem problem = SectionProblem::None;  ///< when not None, only the extents are valid
 };
 

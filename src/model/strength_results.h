@@ -53,6 +53,9 @@ struct InteractionDiagram {
   float PnMax = 0;  ///< cap on the nominal axial compression
   bool spiralColumn = false;  ///< the cap and phi are those of a spiral column, not a tied one
   bool incrementTooSmall = false;  ///< the walk was refused: sectionDepth / inc is not a usable count
+  /// Strain compatibility never reached PnMax (steel whose yield strain exceeds the ultimate concrete
+  /// strain): the walk stopped at its deepest neutral axis and the last point is PnMax by the cap alone.
+  bool compressionCapUnreached = false;
   std::vector<LoadCapacity> capacity;  ///< per load condition 1..ns
 };
 

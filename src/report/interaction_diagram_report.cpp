@@ -47,6 +47,10 @@ void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out) {
     return;
   }
   ColumnKindLines(m, out);
+  if (d.compressionCapUnreached) {
+    out.Blanks(5).Text("*** The section does not reach Pn,max at the ultimate concrete strain: the maximum");
+    out.EndLine().Blanks(5).Text("    compression point is the cap alone").EndLine();
+  }
   out.EmptyLine();
   out.Column(6).Text("c").Column(20).Text("Mn").Column(35).Text("Pn").EndLine();
 
@@ -73,7 +77,9 @@ void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out) {
     } else if (k == d.idBalanced) {
       row(k, true, "Balanced strain");
     } else if (k < d.idCount) {
-      if (interval >= 1 && sincePlainRow >= interval) {
+      // The depth at which Pn reaches Pn,max, where the flat top of the diagram begins, is always shown.
+      const bool topBegins = k == d.idCount - 1 && d.idAxial[static_cast<size_t>(k)] == d.PnMax;
+      if ((interval >= 1 && sincePlainRow >= interval) || topBegins) {
         row(k, true, "");
         sincePlainRow = 0;
       }

@@ -108,6 +108,68 @@ std::vector<Strip> PipeFibres(const SteelPipe& pipe, int n) {
   return fibres;
 }
 
+bool InsideConcrete(const ProjectModel& m, double x, double y) {
+  // Faces are found to a millionth of the record's size, so that a fibre set on a face by trigonometry
+  // counts the same whichever way its last bit rounds; a steel fibre on the face of the concrete is taken
+  // as displacing it, the side of the lower strength and stiffness.
+  constexpr double kFace = 1e-6;
+  const auto inRect = [&](const ConcreteRect& r, double grow) {
+    const double half = r.W / 2.0, bottom = static_cast<double>(r.Yt) + r.D;
+    const double dx = grow * half, dy = grow * r.D;
+    return std::abs(x) <= half + dx && y >= r.Yt - dy && y <= bottom + dy;
+  };
+  const auto inCircle = [&](const ConcreteCircle& c, double grow) {
+    const double radius = c.Rc * (1 + grow);
+    return x * x + (y - c.Yc) * (y - c.Yc) <= radius * radius;
+  };
+  bool inside = false;
+  for (int i = 1; i <= ListSize(m.nr); ++i) {
+    const ConcreteRect& r = At(m.rects, i);
+    if (r.rsign <= 0 ? inRect(r, -kFace) : inRect(r, kFace)) {
+      if (r.rsign <= 0) return false;
+      inside = true;
+    }
+  }
+  for (int i = 1; i <= ListSize(m.nc); ++i) {
+    const ConcreteCircle& c = At(m.circles, i);
+    if (c.csign <= 0 ? inCircle(c, -kFace) : inCircle(c, kFace)) {
+      if (c.csign <= 0) return false;
+      inside = true;
+    }
+  }
+  return inside;
+}
+
+std::vector<Strip> SteelRectPieces(const ProjectModel& m, int i, int n) {
+  std::vector<Strip> strips = SteelRectStrips(At(m.steelRects, i), n);
+  for (Strip& strip : strips) strip.displacesConcrete = InsideConcrete(m, 0, strip.depth);
+  return strips;
+}
+
+std::vector<Strip> PipePieces(const ProjectModel& m, int i, int n) {
+  const SteelPipe& pipe = At(m.pipes, i);
+  std::vector<Strip> fibres = PipeFibres(pipe, n);
+  const double step = kTwoPi / static_cast<double>(fibres.size());
+  for (size_t j = 0; j < fibres.size(); ++j) {
+    const double x = pipe.Rcp * std::cos(step / 2 + static_cast<double>(j) * step);
+    fibres[j].displacesConcrete = InsideConcrete(m, x, fibres[j].depth);
+  }
+  return fibres;
+}
+
+std::vector<Strip> SteelShapePieces(const ProjectModel& m, int rectStrips, int pipeFibres) {
+  std::vector<Strip> pieces;
+  for (int i = 1; i <= ListSize(m.nb); ++i) {
+    const std::vector<Strip> strips = SteelRectPieces(m, i, rectStrips);
+    pieces.insert(pieces.end(), strips.begin(), strips.end());
+  }
+  for (int i = 1; i <= ListSize(m.np); ++i) {
+    const std::vector<Strip> fibres = PipePieces(m, i, pipeFibres);
+    pieces.insert(pieces.end(), fibres.begin(), fibres.end());
+  }
+  return pieces;
+}
+
 float SectionTop(const ProjectModel& m) {
   float top = 0;
   bool any = false;

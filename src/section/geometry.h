@@ -44,15 +44,30 @@ Zone RectZone(const ConcreteRect& rect, float a);
 /// The part of a circle above depth a: a circular segment (sign not applied).
 Zone CircleZone(const ConcreteCircle& circle, float a);
 
-/// A strip or fibre of a steel shape: its area and the depth of its centroid.
+/// A strip or fibre of a steel shape: its area, the depth of its centroid and whether it lies in the
+/// concrete, taking the place of concrete that then carries no stress.
 struct Strip {
   float area = 0;
   float depth = 0;
+  bool displacesConcrete = false;
 };
 /// A steel rectangle cut across its depth into n strips of equal thickness (n below 1 counts as 1).
 std::vector<Strip> SteelRectStrips(const SteelRect& shape, int n);
 /// A pipe cut into n fibres of equal arc length around its mid-thickness circle (n below 1 counts as 1).
 std::vector<Strip> PipeFibres(const SteelPipe& pipe, int n);
+
+/// Whether a point lies in the concrete: in an added record, its faces included, and not strictly inside
+/// a subtracted one. x is measured across the section from the vertical axis on which every record is
+/// centred, y is the depth.
+bool InsideConcrete(const ProjectModel& m, double x, double y);
+/// The strips of steel rectangle i (1..nb) and the fibres of pipe i (1..np) with `displacesConcrete` set
+/// where they lie in the concrete: a strip judged at its middle, a fibre at its place on the wall. A shape
+/// embedded in the concrete displaces it, a bare shape or a tube around its fill does not.
+std::vector<Strip> SteelRectPieces(const ProjectModel& m, int i, int n);
+std::vector<Strip> PipePieces(const ProjectModel& m, int i, int n);
+/// Every steel rectangle cut into `rectStrips` strips, then every pipe into `pipeFibres` fibres, marked as
+/// by SteelRectPieces and PipePieces.
+std::vector<Strip> SteelShapePieces(const ProjectModel& m, int rectStrips, int pipeFibres);
 
 /// Smallest top depth of the added concrete records, the steel rectangles and the pipes' outer faces (0
 /// when there are none).

@@ -96,6 +96,20 @@ void Centroid(const std::vector<Piece>& pieces, bool hasRecords, float& area, fl
   io = static_cast<float>(inertia);
 }
 
+// The part of a steel shape that takes the place of concrete: the whole shape when every piece of it lies
+// in the concrete, nothing when none does, else the pieces that do, each with its own inertia `pieceIo`.
+void AddDisplaced(const std::vector<Strip>& pieces, const Piece& whole, double pieceIo,
+                  std::vector<Piece>& displaced) {
+  const auto in = [](const Strip& s) { return s.displacesConcrete; };
+  if (std::all_of(pieces.begin(), pieces.end(), in)) {
+    displaced.push_back(whole);
+    return;
+  }
+  for (const Strip& s : pieces) {
+    if (in(s)) displaced.push_back({s.area, s.depth, pieceIo});
+  }
+}
+
 // The depth at which the extreme fibre reaches em while steel at `depth` reaches its yield strain.
 // A modulus of 0 is taken as a yield strain of 0 rather than divided by.
 double BalancedDepth(float depth, float em, float yield, float factor, float modulus) {
@@ -144,7 +158,6 @@ void ComputeSectionProperties(ProjectModel& m) {
 
   p.steelDepth = SteelShapesDepth(m);
   p.sectionDepth = std::max(ConcreteDepth(m), p.steelDepth);
-  p.steelEmbedded = p.steelDepth != p.sectionDepth;
   // Strains are measured from the reference line: a section whose top lies below it would be analysed
   // with its extreme compression fibre in the air, and every result would be too small. A top within a
   // thousandth of the depth is a rounding of the same section.
@@ -175,18 +188,29 @@ void ComputeSectionProperties(ProjectModel& m) {
     p.reinfDepth = std::max(p.reinfDepth, bar.depth);
   }
 
-  std::vector<Piece> steel;
+  // The steel shapes, and the part of them that lies in the concrete, cut as the strength walk cuts them.
+  std::vector<Piece> steel, displaced;
   for (int i = 1; i <= ListSize(m.nb); ++i) {
     const SteelRect& b = m.steelRects[static_cast<size_t>(i)];
     const double area = static_cast<double>(b.Wb) * b.Db;
     steel.push_back({area, b.Ytb + b.Db / 2.0, area * b.Db * b.Db / 12.0});
+    const std::vector<Strip> strips = SteelRectPieces(m, i, m.binc);
+    const double thickness = static_cast<double>(b.Db) / static_cast<double>(strips.size());
+    AddDisplaced(strips, steel.back(), strips.front().area * thickness * thickness / 12.0, displaced);
   }
   for (int i = 1; i <= ListSize(m.np); ++i) {
     const SteelPipe& pipe = m.pipes[static_cast<size_t>(i)];
     const double outer = pipe.Rcp + pipe.tp / 2.0, inner = pipe.Rcp - pipe.tp / 2.0;
     steel.push_back({kTwoPi * pipe.Rcp * pipe.tp, static_cast<double>(pipe.Ycp),
                      kPi * (outer * outer * outer * outer - inner * inner * inner * inner) / 4.0});
+    AddDisplaced(PipePieces(m, i, m.pinc), steel.back(), 0.0, displaced);
   }
+  double displacedArea = 0, displacedMoment = 0;
+  for (const Piece& piece : displaced) {
+    displacedArea += piece.area;
+    displacedMoment += piece.area * piece.depth;
+  }
+  p.steelDisplacedArea = static_cast<float>(displacedArea);
 
   const bool hasConcrete = m.nr >= 1 || m.nc >= 1;
   const bool hasBars = m.nl >= 1 || m.na >= 1;
@@ -211,14 +235,15 @@ void ComputeSectionProperties(ProjectModel& m) {
   if (p.problem == SectionProblem::None) {
     const double nR = hasBars ? static_cast<double>(m.Er) / m.Ec : 1.0;
     const double nS = hasSteel ? static_cast<double>(m.Es) / m.Ec : 1.0;
-    const double kS = p.steelEmbedded ? nS - 1 : nS;
-    const double transArea = (nR - 1) * p.reinfArea + p.concArea + kS * p.steelArea;
+    // Steel in the concrete replaces concrete of the gross section: it adds nS - 1 times its area, steel
+    // outside the concrete nS times.
+    const double transArea = (nR - 1) * p.reinfArea + p.concArea + nS * p.steelArea - displacedArea;
     if (!(transArea > 0)) {
       p.problem = SectionProblem::NoMaterial;
     } else {
       p.transArea = static_cast<float>(transArea);
       const double yt = ((nR - 1) * p.reinfArea * p.reinfYbar + static_cast<double>(p.concArea) * p.concYbar +
-                         kS * p.steelArea * p.steelYbar) /
+                         nS * p.steelArea * p.steelYbar - displacedMoment) /
                         transArea;
       p.transYbar = static_cast<float>(yt);
       const auto about = [yt](float io, float area, float ybar) {
@@ -227,7 +252,11 @@ void ComputeSectionProperties(ProjectModel& m) {
       p.concI = about(p.concIo, p.concArea, p.concYbar);
       p.reinfI = about(p.reinfIo, p.reinfArea, p.reinfYbar);
       p.steelI = about(p.steelIo, p.steelArea, p.steelYbar);
-      p.transI = static_cast<float>(p.concI + (nR - 1) * p.reinfI + kS * p.steelI);
+      double displacedI = 0;
+      for (const Piece& piece : displaced) {
+        displacedI += piece.ownInertia + piece.area * (yt - piece.depth) * (yt - piece.depth);
+      }
+      p.transI = static_cast<float>(p.concI + (nR - 1) * p.reinfI + nS * p.steelI - displacedI);
     }
   }
 

@@ -15,6 +15,10 @@
 namespace tarnix {
 namespace {
 
+// The walk's bound past the section: a neutral axis 100 section depths down, where no strain of the
+// section is more than 1 % below the top fibre's.
+constexpr double kDeepestAxisOverDepth = 100;
+
 // A force group: total force and first moment of the forces about the top reference line. Carrying the
 // first moment instead of a force-weighted depth needs no division when a group's total is zero.
 struct ForceGroup {
@@ -26,26 +30,12 @@ struct ForceGroup {
   }
 };
 
-// The steel strips and fibres of every shape, cut once for the whole walk.
-std::vector<Strip> SteelPieces(const ProjectModel& m) {
-  std::vector<Strip> pieces;
-  for (int i = 1; i <= ListSize(m.nb); ++i) {
-    const auto strips = SteelRectStrips(m.steelRects[static_cast<size_t>(i)], m.binc);
-    pieces.insert(pieces.end(), strips.begin(), strips.end());
-  }
-  for (int i = 1; i <= ListSize(m.np); ++i) {
-    const auto fibres = PipeFibres(m.pipes[static_cast<size_t>(i)], m.pinc);
-    pieces.insert(pieces.end(), fibres.begin(), fibres.end());
-  }
-  return pieces;
-}
-
 // Po with the bars yielding at fy, or at a lower stress where the criteria limits fy in Po.
 double NominalSquashLoad(const ProjectModel& m, double fy) {
   const SectionProperties& p = m.sectionProperties;
-  // The concrete that the bars, and steel shapes inside the concrete, take the place of carries nothing;
-  // a shape outside the concrete (a tube around its fill, a bare shape) displaces none, as in the walk.
-  const float net = p.concArea - p.reinfArea - (p.steelEmbedded ? p.steelArea : 0.0f);
+  // The concrete that the bars, and the steel lying in the concrete, take the place of carries nothing; a
+  // shape outside the concrete (a tube around its fill, a bare shape) displaces none, as in the walk.
+  const double net = static_cast<double>(p.concArea) - p.reinfArea - p.steelDisplacedArea;
   return static_cast<double>(m.phiConc) * m.a1 * m.fpc * net +
          fy * m.phiReinf * p.reinfArea + static_cast<double>(m.fs) * m.phiStl * p.steelArea;
 }
@@ -67,11 +57,10 @@ class StrainCompatibility {
   explicit StrainCompatibility(const ProjectModel& m)
       : m_(m),
         bars_(AllBars(m)),
-        steel_(SteelPieces(m)),
+        steel_(SteelShapePieces(m, m.binc, m.pinc)),
         blockStress_(static_cast<double>(m.phiConc) * m.a1 * m.fpc),
         barYield_(static_cast<double>(m.phiReinf) * m.fy),
-        steelYield_(static_cast<double>(m.phiStl) * m.fs),
-        steelDisplacesConcrete_(m.sectionProperties.steelDepth != m.sectionProperties.sectionDepth) {}
+        steelYield_(static_cast<double>(m.phiStl) * m.fs) {}
 
   StepForces At(float c) const {
     const ProjectModel& m = m_;
@@ -109,7 +98,7 @@ class StrainCompatibility {
       double stress = (c - piece.depth) * m.Es * strainPerDepth;
       if (piece.depth <= c) {
         stress = std::min(stress, steelYield_);
-        const double f = piece.depth <= a && steelDisplacesConcrete_
+        const double f = piece.depth <= a && piece.displacesConcrete
                              ? std::max(0.0, (stress - blockStress_) * piece.area)
                              : stress * piece.area;
         steelCompression.Add(f, piece.depth);
@@ -138,7 +127,6 @@ class StrainCompatibility {
   std::vector<Bar> bars_;
   std::vector<Strip> steel_;
   double blockStress_, barYield_, steelYield_;
-  bool steelDisplacesConcrete_;
 };
 
 }  // namespace
@@ -177,50 +165,70 @@ void ComputeInteractionDiagram(ProjectModel& m) {
     m.interactionDiagram = std::move(d);
     return;
   }
-  const int n = static_cast<int>(steps);
-  d.idDepth.assign(static_cast<size_t>(n) + 1, 0.0f);
-  d.idAxial.assign(static_cast<size_t>(n) + 1, 0.0f);
-  d.idMoment.assign(static_cast<size_t>(n) + 1, 0.0f);
-  d.idTensileStrain.assign(static_cast<size_t>(n) + 1, 0.0f);
+  // Past the section depth the neutral axis goes on down, the block capped at the section and every bar
+  // in compression, until the nominal axial force reaches Pn,max: Pn tends to Po > Pn,max as the strains
+  // tend to em. The bound (100 section depths, at most a million steps past the section) is met only by
+  // steel whose yield strain exceeds em under a cap of Po itself, and is reported.
+  const int limit = static_cast<int>(std::min(kDeepestAxisOverDepth * steps, steps + kMaxDiagramSteps));
+  const auto append = [&d](float depth, float axial, float moment, float strain) {
+    d.idDepth.push_back(depth);
+    d.idAxial.push_back(axial);
+    d.idMoment.push_back(moment);
+    d.idTensileStrain.push_back(strain);
+  };
+  append(0, 0, 0, 0);  // slot 0 is not a point
   d.PnMax = MaximumAxialCapacity(m);
   d.spiralColumn = IsSpiralColumn(m);
   d.capacity.assign(static_cast<size_t>(ListSize(m.ns)) + 1, LoadCapacity{CompressionPhi(m), 0, 0, 1, 1});
+  // Pn,max counts as reached within a millionth of Po: under the user-defined criteria it is Po itself,
+  // which the yielded section meets only up to the rounding of its sums.
+  const double reached = d.PnMax - 1e-6 * std::fabs(static_cast<double>(SquashLoad(m)));
 
   NormalizeFullArcs(m);
   const StrainCompatibility section(m);
   const SectionAtDepth pointAt = [&section](float c) { return section.PointAt(c); };
   bool searchingPureBending = true;
   bool searchingBalanced = true;
-  for (int k = 1; k <= n; ++k) {
+  for (int k = 1;; ++k) {
     const size_t K = static_cast<size_t>(k);
-    d.idDepth[K] = k == 1 ? m.inc : d.idDepth[K - 1] + m.inc;
-    const StepForces f = section.At(d.idDepth[K]);
-    const double P = f.axial;
-
-    if (P >= d.PnMax || k == n) {
+    float c = k == 1 ? m.inc : d.idDepth[K - 1] + m.inc;
+    StepForces f = section.At(c);
+    const bool top = f.axial >= reached;
+    if (top && k > 1) {
+      // The top of the diagram: the depth between this step and the last at which Pn reaches Pn,max.
+      float below = d.idDepth[K - 1];
+      for (int halving = 0; halving < 60; ++halving) {
+        const float mid = below + (c - below) / 2;
+        if (!(mid > below && mid < c)) break;
+        const StepForces at = section.At(mid);
+        if (at.axial >= reached) {
+          c = mid, f = at;
+        } else {
+          below = mid;
+        }
+      }
+    }
+    if ((top && k == 1) || (!top && k == limit)) {
+      d.compressionCapUnreached = !top;
+      append(c, d.PnMax, 0, 0);
       d.idCount = k;
-      d.idAxial[K] = d.PnMax;
-      d.idMoment[K] = 0;
       break;
     }
+    const double P = top ? static_cast<double>(d.PnMax) : f.axial;
 
     // Mn = e P with e = concYbar - sum(F y) / P, the resultant's height above the gross centroid; the
     // resultant lies at or below the centroid (e <= 0) when Mn and P do not have the same sign.
     bool resultantBelowCentroid;
     if (k == 1) {
-      d.idAxial[K] = static_cast<float>(f.tensionAxial);
-      d.idMoment[K] = 0;
+      append(c, static_cast<float>(f.tensionAxial), 0, static_cast<float>(f.tensileStrain));
       resultantBelowCentroid = true;  // e is taken as 0 at the maximum tension point
     } else {
-      const double mn = props.concYbar * P - f.firstMoment;
-      d.idAxial[K] = static_cast<float>(P);
-      d.idMoment[K] = static_cast<float>(mn);
+      const double mn = props.concYbar * f.axial - f.firstMoment;
+      append(c, static_cast<float>(P), static_cast<float>(mn), static_cast<float>(f.tensileStrain));
       resultantBelowCentroid = (P > 0 && mn <= 0) || (P < 0 && mn >= 0);
     }
-    d.idTensileStrain[K] = static_cast<float>(f.tensileStrain);
 
     if (P >= 0 && searchingPureBending) {
-      d.idMoment[K] = static_cast<float>(std::abs(f.firstMoment));
       d.idPureBending = k;
       searchingPureBending = false;
     }
@@ -228,11 +236,17 @@ void ComputeInteractionDiagram(ProjectModel& m) {
       d.idCount = k;
       break;
     }
-    if (d.idDepth[K] >= props.cBalanced && searchingBalanced) {
+    if (c >= props.cBalanced && searchingBalanced) {
       d.idBalanced = k;
       searchingBalanced = false;
     }
     EvaluateLoadConditions(m, d, k, static_cast<float>(f.tensileStrain), pointAt);
+    if (top) {
+      // The flat top of the diagram runs from this point to the axis at Pn,max.
+      append(c, d.PnMax, 0, 0);
+      d.idCount = k + 1;
+      break;
+    }
   }
 
   // A pure compression load takes the last point, known only now.

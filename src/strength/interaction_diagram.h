@@ -16,11 +16,14 @@ struct SectionPoint {
   float tensileStrain = 0;
 };
 
-/// Largest usable number of neutral-axis steps; a smaller increment is refused rather than allocated.
+/// Largest usable number of neutral-axis steps down to the section depth; a smaller increment is refused
+/// rather than allocated. The walk past the section takes at most as many again.
 constexpr int kMaxDiagramSteps = 1000000;
 
-/// Computes the model's InteractionDiagram, evaluating every load condition as the walk goes. Needs the
-/// section properties of the same model.
+/// Computes the model's InteractionDiagram, evaluating every load condition as the walk goes. The neutral
+/// axis moves down by inc from the top, on past the section, until Pn reaches Pn,max; that depth is a point
+/// of its own, followed by the maximum compression point (Pn,max, 0). Needs the section properties of the
+/// same model.
 void ComputeInteractionDiagram(ProjectModel& m);
 
 /// Po, the nominal axial strength of the section in pure compression (resistance factors applied).

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "strength/interaction_diagram.h"
 #include "test_sections.h"
 
 namespace tarnix {
@@ -108,24 +109,82 @@ TEST(SectionEvaluation, CoreAndCoverAreasFollowTheCoverLines) {
   }
 }
 
-// Steel displaces concrete only where it lies in it: a pipe around a concrete core (a filled tube)
-// displaces none, a pipe or a plate inside the concrete all of theirs.
-TEST(SectionEvaluation, SteelDisplacesOnlyTheConcreteItLiesIn) {
+// One rule for the concrete that steel takes the place of, only where the steel lies in the concrete, in
+// the section properties, the strength walk and the moment-curvature evaluation. Per section, worked by
+// hand: the concrete (area Ac at yc, own inertia Ic), the steel (As at ys, Is) and the part of the steel
+// that lies in the concrete (Ad at yd, Id):
+// - plate 2 x 4 flush with the top of a 10 x 20 rectangle: all of it, Is = Id = 2 (4^3) / 12;
+// - tube (mid-line radius 6, wall 0.5) around its fill of radius 5.75: none, As = 6.2832 (6) (0.5);
+// - plate 2 x 4 reaching 2 above the rectangle (from 2 to 22): its lower half, 2 x 2 at 3, Id = 2 (2^3) / 12;
+// - the same tube inside a 24 in circle: all of it, Is = 3.1416 (6.25^4 - 5.75^4) / 4.
+TEST(SectionEvaluation, SteelDisplacesConcreteOnlyWhereItLiesInIt) {
+  const double tube = 6.2832 * 6 * 0.5, tubeI = 3.1416 * (std::pow(6.25, 4) - std::pow(5.75, 4)) / 4;
+  const double fill = 3.1416 * 5.75 * 5.75;
   const struct {
-    float pipeRadius;
-    bool displaces;
-  } cases[] = {{8, true}, {24.5f, false}};
-  for (const auto& c : cases) {
-    ProjectModel m = HeavySection();  // circle of radius 24 centred 24 below the top
-    m.pipes[1] = {24, c.pipeRadius, 0.5f};
-    SetRecordCount(m, RecordKind::SteelRect, 1);
-    m.steelRects[1] = {20, 8, 1};
-    ComputeSectionProperties(m);
-    const SectionSlices s = SliceSection(m);
-    for (const SteelDivision& fibre : s.steel) {
-      const bool pipe = &fibre >= &s.steel[static_cast<size_t>(m.bsinc)];
-      EXPECT_EQ(fibre.displacesConcrete, pipe ? c.displaces : true) << fibre.depth;
+    const char* what;
+    bool plate;
+    float concreteTop, circleRadius;  // the rectangle's top; the circle's radius (0: no circle)
+    double Ac, yc, Ic, As, ys, Is, Ad, yd, Id;
+  } sections[] = {
+      {"embedded plate flush with the top", true, 0, 0, 200, 10, 10 * 8000 / 12.0, 8, 2, 2 * 64 / 12.0, 8, 2,
+       2 * 64 / 12.0},
+      {"tube around its fill", false, 0, 5.75f, fill, 6.25, fill * 5.75 * 5.75 / 4, tube, 6.25, tubeI, 0, 0,
+       0},
+      {"plate half above the concrete", true, 2, 0, 200, 12, 10 * 8000 / 12.0, 8, 2, 2 * 64 / 12.0, 4, 3,
+       2 * 8 / 12.0},
+      {"tube inside a larger circle", false, 0, 12, 3.1416 * 144, 12, 3.1416 * 144 * 144 / 4, tube, 12, tubeI,
+       tube, 12, tubeI},
+  };
+  for (const auto& s : sections) {
+    SCOPED_TRACE(s.what);
+    ProjectModel m = Elastic(false);
+    m.criteria = "ud";  // Pn,max = Po
+    m.phiConc = m.phiReinf = m.phiStl = 1, m.a1 = m.b1 = 0.85f, m.fpc = 4000, m.fs = 36000, m.Es = 29e6f;
+    m.spBL = m.rpBL;  // elastic up to a strain of 0.05 in the moment-curvature analysis
+    if (s.plate) {
+      m.rects[1] = {s.concreteTop, 20, 10, 1};
+      SetRecordCount(m, RecordKind::SteelRect, 1);
+      m.steelRects[1] = {0, 4, 2};
+    } else {
+      SetRecordCount(m, RecordKind::ConcreteRect, 0);
+      SetRecordCount(m, RecordKind::ConcreteCircle, 1);
+      m.circles[1] = {s.circleRadius + 0.5f, s.circleRadius, 1};
+      SetRecordCount(m, RecordKind::SteelPipe, 1);
+      m.pipes[1] = {s.circleRadius + 0.5f, 6, 0.5f};
+      if (s.circleRadius > 6) m.circles[1] = {12, 12, 1}, m.pipes[1].Ycp = 12;
     }
+    ComputeSectionProperties(m);
+    const SectionProperties& p = m.sectionProperties;
+    ASSERT_EQ(p.problem, SectionProblem::None);
+
+    // Transformed section: the steel at n = Es / Ec times its area less the concrete it takes the place of.
+    const double n = 29e6 / 3605000.0;
+    const double area = s.Ac + n * s.As - s.Ad;
+    const double yt = (s.Ac * s.yc + n * s.As * s.ys - s.Ad * s.yd) / area;
+    const auto about = [yt](double I, double A, double y) { return I + A * (yt - y) * (yt - y); };
+    EXPECT_NEAR(p.transArea, area, 1e-5 * area);
+    EXPECT_NEAR(p.transYbar, yt, 1e-5 * yt);
+    const double I = about(s.Ic, s.Ac, s.yc) + n * about(s.Is, s.As, s.ys) - about(s.Id, s.Ad, s.yd);
+    EXPECT_NEAR(p.transI, I, 1e-5 * I);
+
+    // Strength: with em = 0.02 every piece yields before the block covers the section, so the top of the
+    // diagram is the plastic section, Po = 0.85 f'c (Ac - Ad) + fs As, its moment about the concrete's
+    // centroid from the displaced concrete and the steel alone.
+    m.em = 0.02f;
+    ComputeInteractionDiagram(m);
+    const InteractionDiagram& d = m.interactionDiagram;
+    const double Po = 3400 * (s.Ac - s.Ad) + 36000 * s.As;
+    EXPECT_NEAR(d.PnMax, Po, 1e-6 * Po);
+    size_t top = 1;  // the first point at Pn,max
+    while (top < static_cast<size_t>(d.idCount) && d.idAxial[top] != d.PnMax) ++top;
+    const double Mn = -3400 * s.Ad * (s.yc - s.yd) + 36000 * s.As * (s.yc - s.ys);
+    EXPECT_NEAR(d.idMoment[top], Mn, 1e-5 * Po * s.yc);
+
+    // Moment-curvature: a uniform strain of 0.001 stresses the concrete to 4000 psi, the steel to 29000.
+    const SectionForces f = Evaluate(m, 0.001f, 1e7f);
+    const double P = 4000 * (s.Ac - s.Ad) + 29000 * s.As;
+    EXPECT_NEAR(f.P, P, 1e-4 * P);
+    EXPECT_NEAR(f.M, -4000 * s.Ad * (s.yc - s.yd) + 29000 * s.As * (s.yc - s.ys), 1e-5 * P * s.yc);
   }
 }
 

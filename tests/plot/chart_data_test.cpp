@@ -49,6 +49,14 @@ TEST(InteractionChart, CurvesInDisplayedUnitsWithSpecialPointsAndLoadVerdicts) {
       EXPECT_TRUE(phi >= m.phiC - 1e-4 && phi <= m.phiT + 1e-4) << k;
     }
   }
+  // A flat top from the depth where Pn reaches Pn,max (Mn 339.2 k-ft, the golden report) to the axis: the
+  // nominal curve at Pn,max = 1751.6 kip, the design curve at phiC Pn,max = 0.65 (1751.6) = 1138.5 kip.
+  const size_t corner = nominal.points.size() - 2;
+  EXPECT_NEAR(nominal.points[corner].x, 339.2, 0.05);
+  for (const size_t k : {corner, corner + 1}) {
+    EXPECT_NEAR(nominal.points[k].y, 1751.6, 0.05);
+    EXPECT_NEAR(chart.series[1].points[k].y, 1138.5, 0.05);
+  }
   const ChartMarker* balanced = FindMarker(chart, "Balanced");
   ASSERT_NE(balanced, nullptr);
   EXPECT_DOUBLE_EQ(balanced->at.y, nominal.points[static_cast<size_t>(d.idBalanced - 1)].y);

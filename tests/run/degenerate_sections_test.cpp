@@ -76,6 +76,9 @@ TEST(DegenerateSections, EveryModelEndsWithResultsOrAMessage) {
        "An input value is too large to analyse"},
       {"increment 0", [](ProjectModel& m) { m.inc = 0; },
        "The neutral axis increment does not fit the section depth"},
+      // Under a cap of Po, bars whose yield strain exceeds em keep Pn below the cap at every depth.
+      {"cap beyond strain compatibility", [](ProjectModel& m) { m.criteria = "ud", m.fy = 100000; },
+       "*** The section does not reach Pn,max at the ultimate concrete strain"},
       {"strain increment 1e-30", [](ProjectModel& m) { m.einc = 1e-30f; }, "too many steps"},
       {"depth increment 1e-30", [](ProjectModel& m) { m.cinc = 1e-30f; },
        "needs too many neutral-axis depths"},

@@ -51,13 +51,14 @@ inline HandPoint HandAt(const HandRectangle& s, double c) {
   return p;
 }
 
-/// The depth c at which phi(point) Pn equals the load, by bisection, and phi and phi Mn there.
+/// The depth c at which phi(point) Pn equals the load, by bisection, and phi and phi Mn there; c may lie
+/// beyond the section (up to ten times its depth), where every bar is in compression.
 struct HandCapacity {
   double c, phi, phiMn;
 };
 inline HandCapacity HandCapacityAt(const HandRectangle& s, double load,
                                    const std::function<double(const HandPoint&)>& phiOf) {
-  double below = 1e-6 * s.h, above = s.h;
+  double below = 1e-6 * s.h, above = 10 * s.h;
   for (int i = 0; i < 200; ++i) {
     const double c = (below + above) / 2;
     const HandPoint p = HandAt(s, c);

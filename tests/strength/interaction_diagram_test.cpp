@@ -1,5 +1,5 @@
-// The interaction diagram walk against strain compatibility worked by hand, for bar layers, an arc of bars
-// and an embedded steel plate, and the end rules.
+// The interaction diagram walk against strain compatibility worked by hand, for bar layers and an arc of
+// bars, and the end rules (steel shapes: with the moment-curvature section, which follows the same rule).
 #include "strength/interaction_diagram.h"
 
 #include <gtest/gtest.h>
@@ -30,17 +30,21 @@ TEST(InteractionDiagram, RectangleWithBarLayersAgainstStrainCompatibility) {
     m.inc = 0.01f;
     const InteractionDiagram& d = Walk(m);
     const HandRectangle hand = HandSectionOf(m);
-    for (int k : {20, 150, 400, 700, 1000, 1300, 1700, 1999}) {
-      if (k >= d.idCount || k == d.idPureBending) continue;
+    // c = h at k = 2000; the walk goes on to Pn,max = 924480 lb near c = 20.85 (two layers).
+    ASSERT_GT(d.idCount, 2071);
+    for (int k : {20, 150, 400, 700, 1000, 1300, 1700, 1999, 2040, 2070}) {
+      if (k >= d.idCount) continue;
       const HandPoint p = HandAt(hand, d.idDepth[static_cast<size_t>(k)]);
       EXPECT_NEAR(d.idAxial[static_cast<size_t>(k)], p.P, 1e-4 * std::abs(p.P) + 1) << "k " << k;
       EXPECT_NEAR(d.idMoment[static_cast<size_t>(k)], p.M, 1e-4 * std::abs(p.M) + 1) << "k " << k;
     }
     if (middle) continue;
-    // Pure bending: the first point with P >= 0.
-    const int pb = d.idPureBending;
-    EXPECT_GE(d.idAxial[static_cast<size_t>(pb)], 0);
-    EXPECT_LT(HandAt(hand, d.idDepth[static_cast<size_t>(pb - 1)]).P, 0);
+    // Pure bending: the first point with P >= 0, its moment about mid-depth like every other point.
+    const size_t pb = static_cast<size_t>(d.idPureBending);
+    EXPECT_GE(d.idAxial[pb], 0);
+    EXPECT_LT(HandAt(hand, d.idDepth[pb - 1]).P, 0);
+    const double Mpb = HandAt(hand, d.idDepth[pb]).M;
+    EXPECT_NEAR(d.idMoment[pb], Mpb, 1e-4 * Mpb);
     // The balanced point: the first depth at or past 17.5 x 0.003 / (fy / Es + 0.003).
     const double cb = 17.5 * 0.003 / (60000 / 29e6 + 0.003);
     EXPECT_GE(d.idDepth[static_cast<size_t>(d.idBalanced)], cb - 1e-4);
@@ -48,25 +52,28 @@ TEST(InteractionDiagram, RectangleWithBarLayersAgainstStrainCompatibility) {
   }
 }
 
-// A 4 x 2 in steel plate 2 in below the top of plain concrete, embedded: at c = 10 every strip yields at
-// 36 ksi and displaces block concrete, 8 (36000 - 3400) = 260800 lb at depth 3.
-TEST(InteractionDiagram, EmbeddedSteelPlateDisplacesTheBlock) {
-  ProjectModel s;
-  ResetAll(s);
-  s.criteria = "aci";
-  SetRecordCount(s, RecordKind::ConcreteRect, 1);
-  s.rects[1] = {0, 20, 12, 1};
-  SetRecordCount(s, RecordKind::SteelRect, 1);
-  s.steelRects[1] = {2, 2, 4};
-  s.inc = 0.05f;
-  const InteractionDiagram& d = Walk(s);
-  int k10 = 1;
-  while (d.idDepth[static_cast<size_t>(k10)] < 9.999f) ++k10;
-  ASSERT_LT(k10, d.idCount);
-  const double c = d.idDepth[static_cast<size_t>(k10)];
-  const double concrete = 0.85 * 4000 * 0.85 * c * 12;
-  EXPECT_NEAR(d.idAxial[static_cast<size_t>(k10)], concrete + 260800, 5);
-  EXPECT_NEAR(d.idMoment[static_cast<size_t>(k10)], concrete * (10 - 0.85 * c / 2) + 260800 * 7, 50);
+// The walk goes on past the section to Pn,max. Bars yielding at 100 ksi never yield at em = 0.003 (Es em =
+// 87 ksi): under the user-defined cap of Po itself, Pn can only approach 0.85 (4000) (234) + 87000 (6) =
+// 1317600 lb < Po = 1395600 lb, and the walk stops at its bound, 100 section depths down, flagged. With
+// fy = 60 ksi it reaches Po at the depth where the bars 17.5 in down yield, 17.5 / (1 - 60 / 87) = 56.4 in.
+TEST(InteractionDiagram, WalkPastTheSectionToPnMaxOrItsBound) {
+  const struct {
+    float fy;
+    bool reached;
+    double lastDepth;
+  } rows[] = {{60000, true, 17.5 / (1 - 60000 / (29e6 * 0.003))}, {100000, false, 100 * 20}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.fy);
+    ProjectModel m = TwoLayerColumn("ud");
+    m.fy = row.fy, m.inc = 0.05f;
+    const InteractionDiagram& d = Walk(m);
+    EXPECT_EQ(d.compressionCapUnreached, !row.reached);
+    EXPECT_NEAR(d.PnMax, 0.85 * 4000 * 234 + row.fy * 6, 1);
+    const size_t last = static_cast<size_t>(d.idCount);
+    EXPECT_EQ(d.idAxial[last], d.PnMax);
+    EXPECT_EQ(d.idMoment[last], 0);
+    EXPECT_NEAR(d.idDepth[last], row.lastDepth, 1e-3 * row.lastDepth);  // depths summed step by step
+  }
 }
 
 // A 24 in circle with eight 0.79 in^2 bars on a 9.5 in radius: the segment above a with exact trigonometry.
@@ -80,7 +87,7 @@ TEST(InteractionDiagram, CircleWithAnArcOfBars) {
   m.arcs[1] = {12, 9.5f, 90, 360, 8, 0.79f};
   const InteractionDiagram& d = Walk(m);
   for (int k : {60, 150, 240, 330, 420}) {
-    if (k >= d.idCount || k == d.idPureBending) continue;
+    if (k >= d.idCount) continue;
     const double c = d.idDepth[static_cast<size_t>(k)], a = 0.85 * c;
     const double t = std::acos((12 - a) / 12);
     const double area = 144 * (t - std::sin(t) * std::cos(t));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -126,6 +127,40 @@ TEST(CapacityAtLoad, SolvedAtTheLoadAgainstStrainCompatibility) {
     const double fyPo = std::min<double>(m.fy, row.english ? 80000 : 550);
     const double Po = 0.85 * m.fpc * (hand.b * hand.h - Ast) + fyPo * Ast;
     EXPECT_NEAR(d.PnMax / ((row.spiral ? 0.85 : 0.80) * Po), 1.0, 1e-5);
+  }
+}
+
+// A 12 x 20 in column of 10 ksi concrete (beta1 0.65) with six #8 bars (0.79 in^2) 2.5 in from each face:
+// Po = 0.85 (10000) (240 - 9.48) + 60000 (9.48) = 2528220 lb, phi Pn,max = 0.65 (0.80) Po = 1314674 lb. At
+// c = h = 20 the block is 13 deep and Pn = 1326000 + 4.74 (60000 - 8500) + 4.74 (29e6) (0.003) (2.5 / 20) =
+// 1621657 lb, phi Pn = 1054077 lb: every load between that and phi Pn,max is solved with the neutral axis
+// beyond the section, all the way up to phi Pn,max itself; a load above phi Pn,max has no capacity.
+TEST(CapacityAtLoad, HighStrengthColumnUpToPhiPnMax) {
+  ProjectModel m = TwoLayerColumn("aci19");
+  m.fpc = 10000, m.b1 = 0.65f, m.a1 = 0.85f;
+  m.lines[1].Nbl = m.lines[2].Nbl = 6, m.lines[1].Abl = m.lines[2].Abl = 0.79f;
+  ComputeSectionProperties(m);
+  const float phiPnMax = 0.65f * MaximumAxialCapacity(m);
+  EXPECT_NEAR(phiPnMax, 0.65 * 0.80 * 2528220, 1);
+  const float loads[] = {1.0e6f, 1.2e6f, 1.3e6f, 1.314e6f, phiPnMax, 1.001f * phiPnMax};
+  SetLoadCount(m, static_cast<int>(std::size(loads)));
+  for (size_t i = 0; i < std::size(loads); ++i) m.loads[i + 1].P = loads[i], m.loads[i + 1].M = 1;
+  ComputeInteractionDiagram(m);
+  const HandRectangle hand = HandSectionOf(m);
+  for (size_t i = 0; i < std::size(loads); ++i) {
+    SCOPED_TRACE(testing::Message() << "load " << loads[i]);
+    const LoadCapacity& cap = m.interactionDiagram.capacity[i + 1];
+    if (loads[i] > phiPnMax) {
+      EXPECT_EQ(cap.capFound, 1);
+      continue;
+    }
+    ASSERT_EQ(cap.capFound, 0);
+    const HandCapacity expected = HandCapacityAt(hand, loads[i], [](const HandPoint&) { return 0.65; });
+    EXPECT_EQ(cap.capPhi, 0.65f);
+    EXPECT_NEAR(cap.capMoment, expected.phiMn, 2e-5 * expected.phiMn);
+    if (loads[i] == 1.3e6f) {
+      EXPECT_NEAR(expected.c, 24.68, 0.01);  // phi Mn = 225.96 k-ft
+    }
   }
 }
 
