@@ -131,7 +131,6 @@ class DepthSolver {
       }
     }
     const bool down = g0 > 0;
-    bool secantAllowed = true;
     while (!bracketed) {
       const float from = down ? hi : lo;
       const float limit = down ? lowest_ : highest_;
@@ -141,7 +140,7 @@ class DepthSolver {
       const double gFrom = (down ? fhi : flo).P - load;
       double distance = step;
       bool secant = false;
-      if (hasPrevious && secantAllowed && std::abs(gFrom) < std::abs(gPrevious)) {
+      if (hasPrevious && std::abs(gFrom) < std::abs(gPrevious)) {
         const double change = -gFrom * (static_cast<double>(from) - previous) / (gFrom - gPrevious);
         if ((change < 0) == down && std::abs(change) <= 4 * step) distance = std::abs(change), secant = true;
       }
@@ -151,16 +150,47 @@ class DepthSolver {
       const SectionForces f = At(e, c, q);
       const double g = f.P - load;
       if (std::abs(g) <= tolerance_) return Found(q, c, f);
-      // A long step may leap over the crossing into a state where something has failed and the force
-      // turns back (a fractured layer): the step into such a state is retried as one of cinc, as a sweep
-      // would make it; from a failed state on the steps grow again.
-      if (distance > increment_ && NewEvents(f.events, (down ? fhi : flo).events, true).Any() &&
-          (g > 0) == down) {
+      // A step into a state where something has newly failed, still on the same side of the load, may
+      // have passed over the crossing: the force can turn back where an element gives way (crushed
+      // concrete beyond the extreme fibre). The failure depth between the two is isolated; the crossing
+      // lies on its intact side when the force there has passed the load, and otherwise the search goes
+      // on from its failed side, where every state has failed.
+      const SectionForces& fFrom = down ? fhi : flo;
+      if ((g > 0) == down && NewEvents(f.events, fFrom.events, true).Any()) {
+        float intact = from, failed = c;
+        SectionForces fIntact = fFrom, fFailed = f;
+        bool crossed = false;
+        while (!exhausted) {
+          const float middle = static_cast<float>(intact + (static_cast<double>(failed) - intact) / 2);
+          if (middle == intact || middle == failed) break;
+          const SectionForces fMiddle = At(e, middle, q);
+          const double gMiddle = fMiddle.P - load;
+          if (std::abs(gMiddle) <= tolerance_) return Found(q, middle, fMiddle);
+          if (NewEvents(fMiddle.events, fFrom.events, true).Any()) {
+            failed = middle, fFailed = fMiddle;
+          } else if ((gMiddle > 0) != down) {
+            // The force has passed the load on the intact side: the crossing is between there and intact.
+            if (down)
+              lo = middle, flo = fMiddle, hi = intact, fhi = fIntact;
+            else
+              lo = intact, flo = fIntact, hi = middle, fhi = fMiddle;
+            crossed = true;
+            break;
+          } else {
+            intact = middle, fIntact = fMiddle;
+          }
+        }
+        if (exhausted) return q;
+        if (crossed) {
+          bracketed = true;
+          break;
+        }
+        (down ? hi : lo) = failed;
+        (down ? fhi : flo) = fFailed;
+        hasPrevious = false;
         step = increment_;
-        secantAllowed = false;
         continue;
       }
-      secantAllowed = true;
       if (down && g < 0) {
         lo = c, flo = f;
         bracketed = true;
@@ -218,7 +248,7 @@ class DepthSolver {
   SectionForces At(float e, float c, Equilibrium& q) {
     if (++used_ > kMaxEvaluationsPerSolve) exhausted = true;
     ++evaluations;
-    SectionForces f = EvaluateSection(slices_, models_, e, c, scratch_);
+    SectionForces f = EvaluateSection(slices_, models_, e, c, scratch_, SteelBeyondEnds::Held);
     q.seen |= f.events;
     previous_ = last_;
     last_ = {c, f.P};
@@ -307,7 +337,15 @@ Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const 
       side = 1;
     }
   }
-  if (upper.found) return upper;
+  if (upper.found) {
+    // A failure is stored at the last state before it, every element within its limit, and marked with
+    // what fails just past it (with the held steel of the search, the state beyond has a fibre past its
+    // limit).
+    const McEvents added = NewEvents(upper.f.events, from.events);
+    if (!HasFailure(added)) return upper;
+    lower.f.events |= added;
+    return lower;
+  }
   // The failure just past the last state in equilibrium, at the same depth; failing that, the one met by
   // the search that found no depth.
   McEvents failures = NewEvents(solver.Evaluate(upper.e, lower.c).events, lower.f.events, true);
@@ -408,6 +446,11 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
                                                   std::to_string(result.stepCount) + " converged");
         }
       };
+      // An event located at the strain of the stored point is that point: it is stored again with it.
+      const auto storeLocated = [&](const Equilibrium& state) {
+        if (!curve.points.empty() && state.e == curve.points.back().strain) curve.points.pop_back();
+        store(state);
+      };
       // The depth of the last point, carried on along the line through the last two points.
       float guess = start[static_cast<size_t>(k)];
       const size_t n = curve.points.size();
@@ -427,12 +470,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
           const Equilibrium last =
               LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
           if (solver.exhausted) return finish(kTooManyEvaluations);
-          if (HasFailure(last.f.events)) {
-            if (last.e == curve.points.back().strain) {
-              curve.points.pop_back();  // the stored point is where it fails: it is stored again as such
-            }
-            store(last);
-          }
+          if (HasFailure(last.f.events)) storeLocated(last);
         }
         continue;
       }
@@ -444,7 +482,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
             LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
         if (solver.exhausted) return finish(kTooManyEvaluations);
         if (first.e >= q.e) break;  // the event is at the step's own strain
-        store(first);
+        storeLocated(first);
         if (curve.finished) break;
       }
       if (!curve.finished) store(q);
