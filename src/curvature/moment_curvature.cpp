@@ -338,11 +338,12 @@ Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const 
     }
   }
   if (upper.found) {
-    // A failure is stored at the last state before it, every element within its limit, and marked with
-    // what fails just past it (with the held steel of the search, the state beyond has a fibre past its
-    // limit).
+    // A steel fibre is still on its curve at the curve's end point and fractures only beyond it: the
+    // state found past it carries the held stress, so the point is the last state before it, the fibre
+    // at its limit, marked with the fracture. Concrete fails at its limit strain itself, judged at the
+    // extreme fibre with every slice below still on its curve: that first state is the point.
     const McEvents added = NewEvents(upper.f.events, from.events);
-    if (!HasFailure(added)) return upper;
+    if (!added.Has(McEvent::LongReinfFail) && !added.Has(McEvent::StrSteelFail)) return upper;
     lower.f.events |= added;
     return lower;
   }
