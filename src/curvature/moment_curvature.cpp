@@ -47,6 +47,14 @@ McEvents NewEvents(McEvents now, McEvents before, bool failuresOnly = false) {
   return added;
 }
 
+// Whether `now` has concrete failed that `before` had not. Past its limit at the extreme fibre the slices
+// that reach it one by one lose their stress, and the force may turn back. (The solver holds a fractured
+// steel fibre at its end stress: a fracture never turns it.)
+bool NewlyCrushed(McEvents now, McEvents before) {
+  return (now.Has(McEvent::ConcCompFail) && !before.Has(McEvent::ConcCompFail)) ||
+         (now.Has(McEvent::ConfReinfFail) && !before.Has(McEvent::ConfReinfFail));
+}
+
 bool HasFailure(McEvents events) {
   return std::any_of(std::begin(kAllEvents), std::end(kAllEvents),
                      [&](McEvent e) { return IsFailure(e) && events.Has(e); });
@@ -122,7 +130,7 @@ class DepthSolver {
             lo = c0, flo = f0, hi = c1, fhi = f1;
           else
             lo = c1, flo = f1, hi = c0, fhi = f0;
-        } else if (!NewEvents(f1.events, f0.events, true).Any()) {
+        } else if (!NewlyCrushed(f1.events, f0.events)) {
           hasPrevious = true;
           previous = c0, gPrevious = g0;
           c0 = c1, f0 = f1, g0 = g1, lo = hi = c1, flo = fhi = f1;
@@ -150,13 +158,12 @@ class DepthSolver {
       const SectionForces f = At(e, c, q);
       const double g = f.P - load;
       if (std::abs(g) <= tolerance_) return Found(q, c, f);
-      // A step into a state where something has newly failed, still on the same side of the load, may
-      // have passed over the crossing: the force can turn back where an element gives way (crushed
-      // concrete beyond the extreme fibre). The failure depth between the two is isolated; the crossing
-      // lies on its intact side when the force there has passed the load, and otherwise the search goes
-      // on from its failed side, where every state has failed.
+      // A step into a state where concrete has newly failed, still on the same side of the load, may
+      // have passed over the crossing and the force turned back. The failure depth between the two is
+      // isolated; the crossing lies on its intact side when the force there has passed the load, and
+      // otherwise the search goes on from its failed side, where every state has failed.
       const SectionForces& fFrom = down ? fhi : flo;
-      if ((g > 0) == down && NewEvents(f.events, fFrom.events, true).Any()) {
+      if ((g > 0) == down && NewlyCrushed(f.events, fFrom.events)) {
         float intact = from, failed = c;
         SectionForces fIntact = fFrom, fFailed = f;
         bool crossed = false;
@@ -166,7 +173,7 @@ class DepthSolver {
           const SectionForces fMiddle = At(e, middle, q);
           const double gMiddle = fMiddle.P - load;
           if (std::abs(gMiddle) <= tolerance_) return Found(q, middle, fMiddle);
-          if (NewEvents(fMiddle.events, fFrom.events, true).Any()) {
+          if (NewlyCrushed(fMiddle.events, fFrom.events)) {
             failed = middle, fFailed = fMiddle;
           } else if ((gMiddle > 0) != down) {
             // The force has passed the load on the intact side: the crossing is between there and intact.
