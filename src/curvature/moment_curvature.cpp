@@ -83,6 +83,9 @@ struct Equilibrium {
 // (and a Newton step when the slope of the last solution is known) the load is bracketed by the secant
 // through the last two depths or by steps growing from cinc, then closed in on by the Illinois variant of
 // regula falsi, bisecting when it stalls.
+// Steel strained past the end of its curve keeps the end stress here (raising its fracture event): near a
+// fracture the force then stays continuous in the depth, so the solution is the one continuous with the
+// curve so far, not a depth at which a fractured layer has left the rest to balance the load.
 class DepthSolver {
  public:
   DepthSolver(const SectionSlices& slices, const MaterialModels& models, float lowest, float highest,
@@ -294,8 +297,8 @@ McPoint PointOf(const Equilibrium& q) {
 // Each trial keeps the bracket [no new event, new event]; the next strain is where the margin of the new
 // events (the strain still left to their limits) runs out on the secant between the bracket's ends,
 // probed just below and just above, and the middle when that does not shrink the bracket.
-// When the curve loses equilibrium at a failure (a fracture leaves nothing to balance the load) the point
-// is the last state in equilibrium, marked with the failure that ends it.
+// When the curve loses equilibrium at a failure (crushed concrete leaves too little to carry the load)
+// the point is the last state in equilibrium, marked with the failure that ends it.
 Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const MaterialModels& models,
                         const McPoint& from, Equilibrium upper, double load, float width, double& slope) {
   Equilibrium lower;
