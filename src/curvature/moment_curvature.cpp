@@ -485,6 +485,26 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
         }
         continue;
       }
+      if (curve.points.empty() && HasFailure(q.f.events)) {
+        // Failed before the first step: the failure is located from the unloaded section (taken to have
+        // the step's other events, which are not located), and a curve that fails before any strain at
+        // all gets no point.
+        McEvents before;
+        for (McEvent event : kAllEvents) {
+          if (q.f.events.Has(event) && !IsFailure(event)) before.Raise(event);
+        }
+        const McPoint unloaded{0, q.c, static_cast<float>(load), 0, before};
+        const Equilibrium first =
+            LocateEvent(solver, slices, models, unloaded, q, load, eventWidth, slope);
+        if (solver.exhausted) return finish(kTooManyEvaluations);
+        if (first.e > 0 && HasFailure(first.f.events)) {
+          store(first);
+        } else {
+          curve.finished = true;
+          ++finishedCount;
+        }
+        continue;
+      }
       // Every event that the last point did not have gets a point at the strain where it first occurs.
       for (int located = 0; located < kMcEventCount && !curve.points.empty() &&
                             NewEvents(q.f.events, curve.points.back().events).Any();

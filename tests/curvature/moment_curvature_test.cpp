@@ -56,16 +56,20 @@ TEST(MomentCurvature, CurveEndsAtTheFirstLimitOnItsOwnBranch) {
     int layers;
     float load, esu, ecu;
     McEvent failure;
+    float firstStrain;
   } cases[] = {
-      {"two layers, lower fractures", 2, 0, 0.006f, 0.009f, McEvent::LongReinfFail},
-      {"two layers under 100 kip", 2, 100000, 0.004f, 0.009f, McEvent::LongReinfFail},
-      {"one layer, fractures", 1, 0, 0.008f, 0.009f, McEvent::LongReinfFail},
-      {"one layer under 20 kip tension", 1, -20000, 0.005f, 0.009f, McEvent::LongReinfFail},
-      {"two layers, concrete crushes", 2, 0, 0.09f, 0.003f, McEvent::ConcCompFail},
+      {"two layers, lower fractures", 2, 0, 0.006f, 0.009f, McEvent::LongReinfFail, 0.0005f},
+      {"two layers under 100 kip", 2, 100000, 0.004f, 0.009f, McEvent::LongReinfFail, 0.0005f},
+      {"one layer, fractures", 1, 0, 0.008f, 0.009f, McEvent::LongReinfFail, 0.0005f},
+      {"one layer under 20 kip tension", 1, -20000, 0.005f, 0.009f, McEvent::LongReinfFail, 0.0005f},
+      {"two layers, concrete crushes", 2, 0, 0.09f, 0.003f, McEvent::ConcCompFail, 0.0005f},
+      // The first step (emin) lies past the fracture: the one point is the fracture.
+      {"fractured before the first step", 1, 0, 0.008f, 0.009f, McEvent::LongReinfFail, 0.0075f},
   };
   for (const auto& t : cases) {
     SCOPED_TRACE(t.name);
     ProjectModel m = Beam(t.layers, t.load, t.esu, t.ecu);
+    m.ebeg = t.firstStrain;
     const double Ec = 4000 / 0.003, b = 12, esu = t.esu;
     const bool fracture = t.failure == McEvent::LongReinfFail;
     const auto steel = [&](double strain) {  // tension branch of the bars' curve
@@ -106,7 +110,9 @@ TEST(MomentCurvature, CurveEndsAtTheFirstLimitOnItsOwnBranch) {
       EXPECT_NEAR(barStrain, -esu, 1e-4 * m.einc * (17.5 - c) / c + 1e-9);
     }
     // The idealisation and the member's ductility take their ultimate curvature from this point.
-    EXPECT_NEAR(IdealizeMomentCurvature(m, 1).phiU, e / c, 2e-4 * e / c);
+    if (curve.points.size() >= 2) {
+      EXPECT_NEAR(IdealizeMomentCurvature(m, 1).phiU, e / c, 2e-4 * e / c);
+    }
   }
 }
 
