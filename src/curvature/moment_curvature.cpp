@@ -291,6 +291,28 @@ McPoint PointOf(const Equilibrium& q) {
   return {q.e, q.c, static_cast<float>(q.f.P), static_cast<float>(q.f.M), q.f.events};
 }
 
+// The state of a stored point (its tension force is not kept).
+Equilibrium StateOf(const McPoint& point) {
+  Equilibrium q;
+  q.found = true;
+  q.e = point.strain;
+  q.c = point.depth;
+  q.f.P = point.axial;
+  q.f.M = point.moment;
+  q.f.events = point.events;
+  return q;
+}
+
+// The steel fractures of `now` that `before` had not: a state the solver found with them carries the end
+// stress in place of the fractured fibres, and is no state of the section.
+McEvents NewFractures(McEvents now, McEvents before) {
+  McEvents added;
+  for (McEvent e : {McEvent::LongReinfFail, McEvent::StrSteelFail}) {
+    if (now.Has(e) && !before.Has(e)) added.Raise(e);
+  }
+  return added;
+}
+
 // The first state between a stored point and a later strain at which an event appears that the point did
 // not have, located to `width` on the top-fibre strain with every trial in equilibrium. `upper` is the
 // state at the later strain: in equilibrium with a new event, or not in equilibrium after a failure.
@@ -301,13 +323,7 @@ McPoint PointOf(const Equilibrium& q) {
 // the point is the last state in equilibrium, marked with the failure that ends it.
 Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const MaterialModels& models,
                         const McPoint& from, Equilibrium upper, double load, float width, double& slope) {
-  Equilibrium lower;
-  lower.found = true;
-  lower.e = from.strain;
-  lower.c = from.depth;
-  lower.f.P = from.axial;
-  lower.f.M = from.moment;
-  lower.f.events = from.events;
+  Equilibrium lower = StateOf(from);
   const McEvents target = upper.found ? NewEvents(upper.f.events, from.events) : McEvents{};
   const auto margin = [&](const Equilibrium& q) {
     double least = 1e30;
@@ -353,7 +369,7 @@ Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const 
     // at its limit, marked with the fracture. Concrete fails at its limit strain itself, judged at the
     // extreme fibre with every slice below still on its curve: that first state is the point.
     const McEvents added = NewEvents(upper.f.events, from.events);
-    if (!added.Has(McEvent::LongReinfFail) && !added.Has(McEvent::StrSteelFail)) return upper;
+    if (!NewFractures(upper.f.events, from.events).Any()) return upper;
     lower.f.events |= added;
     return lower;
   }
@@ -516,7 +532,19 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
         storeLocated(first);
         if (curve.finished) break;
       }
-      if (!curve.finished) store(q);
+      if (!curve.finished) {
+        const McEvents fractures =
+            curve.points.empty() ? McEvents{} : NewFractures(q.f.events, curve.points.back().events);
+        if (fractures.Any()) {
+          // The search found no state at the fracture (a steel curve that rises almost vertically can
+          // leave no depth in equilibrium near it): the last point found before it ends the curve.
+          Equilibrium last = StateOf(curve.points.back());
+          last.f.events |= fractures;
+          storeLocated(last);
+        } else {
+          store(q);
+        }
+      }
       start[static_cast<size_t>(k)] = curve.points.back().depth;
     }
     if (finishedCount == loads) break;
