@@ -510,8 +510,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
           if (q.f.events.Has(event) && !IsFailure(event)) before.Raise(event);
         }
         const McPoint unloaded{0, q.c, static_cast<float>(load), 0, before};
-        const Equilibrium first =
-            LocateEvent(solver, slices, models, unloaded, q, load, eventWidth, slope);
+        const Equilibrium first = LocateEvent(solver, slices, models, unloaded, q, load, eventWidth, slope);
         if (solver.exhausted) return finish(kTooManyEvaluations);
         if (first.e > 0 && HasFailure(first.f.events)) {
           store(first);
