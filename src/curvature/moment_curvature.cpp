@@ -47,6 +47,14 @@ McEvents NewEvents(McEvents now, McEvents before, bool failuresOnly = false) {
   return added;
 }
 
+// Whether `now` has concrete failed that `before` had not. Past its limit at the extreme fibre the slices
+// that reach it one by one lose their stress, and the force may turn back. (The solver holds a fractured
+// steel fibre at its end stress: a fracture never turns it.)
+bool NewlyCrushed(McEvents now, McEvents before) {
+  return (now.Has(McEvent::ConcCompFail) && !before.Has(McEvent::ConcCompFail)) ||
+         (now.Has(McEvent::ConfReinfFail) && !before.Has(McEvent::ConfReinfFail));
+}
+
 bool HasFailure(McEvents events) {
   return std::any_of(std::begin(kAllEvents), std::end(kAllEvents),
                      [&](McEvent e) { return IsFailure(e) && events.Has(e); });
@@ -75,6 +83,9 @@ struct Equilibrium {
 // (and a Newton step when the slope of the last solution is known) the load is bracketed by the secant
 // through the last two depths or by steps growing from cinc, then closed in on by the Illinois variant of
 // regula falsi, bisecting when it stalls.
+// Steel strained past the end of its curve keeps the end stress here (raising its fracture event): near a
+// fracture the force then stays continuous in the depth, so the solution is the one continuous with the
+// curve so far, not a depth at which a fractured layer has left the rest to balance the load.
 class DepthSolver {
  public:
   DepthSolver(const SectionSlices& slices, const MaterialModels& models, float lowest, float highest,
@@ -122,7 +133,7 @@ class DepthSolver {
             lo = c0, flo = f0, hi = c1, fhi = f1;
           else
             lo = c1, flo = f1, hi = c0, fhi = f0;
-        } else if (!NewEvents(f1.events, f0.events, true).Any()) {
+        } else if (!NewlyCrushed(f1.events, f0.events)) {
           hasPrevious = true;
           previous = c0, gPrevious = g0;
           c0 = c1, f0 = f1, g0 = g1, lo = hi = c1, flo = fhi = f1;
@@ -131,7 +142,6 @@ class DepthSolver {
       }
     }
     const bool down = g0 > 0;
-    bool secantAllowed = true;
     while (!bracketed) {
       const float from = down ? hi : lo;
       const float limit = down ? lowest_ : highest_;
@@ -141,7 +151,7 @@ class DepthSolver {
       const double gFrom = (down ? fhi : flo).P - load;
       double distance = step;
       bool secant = false;
-      if (hasPrevious && secantAllowed && std::abs(gFrom) < std::abs(gPrevious)) {
+      if (hasPrevious && std::abs(gFrom) < std::abs(gPrevious)) {
         const double change = -gFrom * (static_cast<double>(from) - previous) / (gFrom - gPrevious);
         if ((change < 0) == down && std::abs(change) <= 4 * step) distance = std::abs(change), secant = true;
       }
@@ -151,16 +161,46 @@ class DepthSolver {
       const SectionForces f = At(e, c, q);
       const double g = f.P - load;
       if (std::abs(g) <= tolerance_) return Found(q, c, f);
-      // A long step may leap over the crossing into a state where something has failed and the force
-      // turns back (a fractured layer): the step into such a state is retried as one of cinc, as a sweep
-      // would make it; from a failed state on the steps grow again.
-      if (distance > increment_ && NewEvents(f.events, (down ? fhi : flo).events, true).Any() &&
-          (g > 0) == down) {
+      // A step into a state where concrete has newly failed, still on the same side of the load, may
+      // have passed over the crossing and the force turned back. The failure depth between the two is
+      // isolated; the crossing lies on its intact side when the force there has passed the load, and
+      // otherwise the search goes on from its failed side, where every state has failed.
+      const SectionForces& fFrom = down ? fhi : flo;
+      if ((g > 0) == down && NewlyCrushed(f.events, fFrom.events)) {
+        float intact = from, failed = c;
+        SectionForces fIntact = fFrom, fFailed = f;
+        bool crossed = false;
+        while (!exhausted) {
+          const float middle = static_cast<float>(intact + (static_cast<double>(failed) - intact) / 2);
+          if (middle == intact || middle == failed) break;
+          const SectionForces fMiddle = At(e, middle, q);
+          const double gMiddle = fMiddle.P - load;
+          if (std::abs(gMiddle) <= tolerance_) return Found(q, middle, fMiddle);
+          if (NewlyCrushed(fMiddle.events, fFrom.events)) {
+            failed = middle, fFailed = fMiddle;
+          } else if ((gMiddle > 0) != down) {
+            // The force has passed the load on the intact side: the crossing is between there and intact.
+            if (down)
+              lo = middle, flo = fMiddle, hi = intact, fhi = fIntact;
+            else
+              lo = intact, flo = fIntact, hi = middle, fhi = fMiddle;
+            crossed = true;
+            break;
+          } else {
+            intact = middle, fIntact = fMiddle;
+          }
+        }
+        if (exhausted) return q;
+        if (crossed) {
+          bracketed = true;
+          break;
+        }
+        (down ? hi : lo) = failed;
+        (down ? fhi : flo) = fFailed;
+        hasPrevious = false;
         step = increment_;
-        secantAllowed = false;
         continue;
       }
-      secantAllowed = true;
       if (down && g < 0) {
         lo = c, flo = f;
         bracketed = true;
@@ -218,7 +258,7 @@ class DepthSolver {
   SectionForces At(float e, float c, Equilibrium& q) {
     if (++used_ > kMaxEvaluationsPerSolve) exhausted = true;
     ++evaluations;
-    SectionForces f = EvaluateSection(slices_, models_, e, c, scratch_);
+    SectionForces f = EvaluateSection(slices_, models_, e, c, scratch_, SteelBeyondEnds::Held);
     q.seen |= f.events;
     previous_ = last_;
     last_ = {c, f.P};
@@ -251,23 +291,39 @@ McPoint PointOf(const Equilibrium& q) {
   return {q.e, q.c, static_cast<float>(q.f.P), static_cast<float>(q.f.M), q.f.events};
 }
 
+// The state of a stored point (its tension force is not kept).
+Equilibrium StateOf(const McPoint& point) {
+  Equilibrium q;
+  q.found = true;
+  q.e = point.strain;
+  q.c = point.depth;
+  q.f.P = point.axial;
+  q.f.M = point.moment;
+  q.f.events = point.events;
+  return q;
+}
+
+// The steel fractures of `now` that `before` had not: a state the solver found with them carries the end
+// stress in place of the fractured fibres, and is no state of the section.
+McEvents NewFractures(McEvents now, McEvents before) {
+  McEvents added;
+  for (McEvent e : {McEvent::LongReinfFail, McEvent::StrSteelFail}) {
+    if (now.Has(e) && !before.Has(e)) added.Raise(e);
+  }
+  return added;
+}
+
 // The first state between a stored point and a later strain at which an event appears that the point did
 // not have, located to `width` on the top-fibre strain with every trial in equilibrium. `upper` is the
 // state at the later strain: in equilibrium with a new event, or not in equilibrium after a failure.
 // Each trial keeps the bracket [no new event, new event]; the next strain is where the margin of the new
 // events (the strain still left to their limits) runs out on the secant between the bracket's ends,
 // probed just below and just above, and the middle when that does not shrink the bracket.
-// When the curve loses equilibrium at a failure (a fracture leaves nothing to balance the load) the point
-// is the last state in equilibrium, marked with the failure that ends it.
+// When the curve loses equilibrium at a failure (crushed concrete leaves too little to carry the load)
+// the point is the last state in equilibrium, marked with the failure that ends it.
 Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const MaterialModels& models,
                         const McPoint& from, Equilibrium upper, double load, float width, double& slope) {
-  Equilibrium lower;
-  lower.found = true;
-  lower.e = from.strain;
-  lower.c = from.depth;
-  lower.f.P = from.axial;
-  lower.f.M = from.moment;
-  lower.f.events = from.events;
+  Equilibrium lower = StateOf(from);
   const McEvents target = upper.found ? NewEvents(upper.f.events, from.events) : McEvents{};
   const auto margin = [&](const Equilibrium& q) {
     double least = 1e30;
@@ -307,7 +363,16 @@ Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const 
       side = 1;
     }
   }
-  if (upper.found) return upper;
+  if (upper.found) {
+    // A steel fibre is still on its curve at the curve's end point and fractures only beyond it: the
+    // state found past it carries the held stress, so the point is the last state before it, the fibre
+    // at its limit, marked with the fracture. Concrete fails at its limit strain itself, judged at the
+    // extreme fibre with every slice below still on its curve: that first state is the point.
+    const McEvents added = NewEvents(upper.f.events, from.events);
+    if (!NewFractures(upper.f.events, from.events).Any()) return upper;
+    lower.f.events |= added;
+    return lower;
+  }
   // The failure just past the last state in equilibrium, at the same depth; failing that, the one met by
   // the search that found no depth.
   McEvents failures = NewEvents(solver.Evaluate(upper.e, lower.c).events, lower.f.events, true);
@@ -408,6 +473,11 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
                                                   std::to_string(result.stepCount) + " converged");
         }
       };
+      // An event located at the strain of the stored point is that point: it is stored again with it.
+      const auto storeLocated = [&](const Equilibrium& state) {
+        if (!curve.points.empty() && state.e == curve.points.back().strain) curve.points.pop_back();
+        store(state);
+      };
       // The depth of the last point, carried on along the line through the last two points.
       float guess = start[static_cast<size_t>(k)];
       const size_t n = curve.points.size();
@@ -427,12 +497,26 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
           const Equilibrium last =
               LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
           if (solver.exhausted) return finish(kTooManyEvaluations);
-          if (HasFailure(last.f.events)) {
-            if (last.e == curve.points.back().strain) {
-              curve.points.pop_back();  // the stored point is where it fails: it is stored again as such
-            }
-            store(last);
-          }
+          if (HasFailure(last.f.events)) storeLocated(last);
+        }
+        continue;
+      }
+      if (curve.points.empty() && HasFailure(q.f.events)) {
+        // Failed before the first step: the failure is located from the unloaded section (taken to have
+        // the step's other events, which are not located), and a curve that fails before any strain at
+        // all gets no point.
+        McEvents before;
+        for (McEvent event : kAllEvents) {
+          if (q.f.events.Has(event) && !IsFailure(event)) before.Raise(event);
+        }
+        const McPoint unloaded{0, q.c, static_cast<float>(load), 0, before};
+        const Equilibrium first = LocateEvent(solver, slices, models, unloaded, q, load, eventWidth, slope);
+        if (solver.exhausted) return finish(kTooManyEvaluations);
+        if (first.e > 0 && HasFailure(first.f.events)) {
+          store(first);
+        } else {
+          curve.finished = true;
+          ++finishedCount;
         }
         continue;
       }
@@ -444,10 +528,22 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
             LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
         if (solver.exhausted) return finish(kTooManyEvaluations);
         if (first.e >= q.e) break;  // the event is at the step's own strain
-        store(first);
+        storeLocated(first);
         if (curve.finished) break;
       }
-      if (!curve.finished) store(q);
+      if (!curve.finished) {
+        const McEvents fractures =
+            curve.points.empty() ? McEvents{} : NewFractures(q.f.events, curve.points.back().events);
+        if (fractures.Any()) {
+          // The search found no state at the fracture (a steel curve that rises almost vertically can
+          // leave no depth in equilibrium near it): the last point found before it ends the curve.
+          Equilibrium last = StateOf(curve.points.back());
+          last.f.events |= fractures;
+          storeLocated(last);
+        } else {
+          store(q);
+        }
+      }
       start[static_cast<size_t>(k)] = curve.points.back().depth;
     }
     if (finishedCount == loads) break;

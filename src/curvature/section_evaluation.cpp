@@ -195,7 +195,7 @@ double EventMargin(const SectionSlices& s, const MaterialModels& mm, McEvent eve
 }
 
 SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
-                              EvaluationScratch& scratch) {
+                              EvaluationScratch& scratch, SteelBeyondEnds beyond) {
   SectionForces out;
   if (!(c > 0)) return out;
   const double strainPerDepth = static_cast<double>(e) / c;
@@ -265,9 +265,15 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
                             std::vector<float>& concrete) {
     stress.resize(levels.size());
     concrete.resize(levels.size());
+    const float first = curve.points[1].strain, last = curve.points[curve.pointCount].strain;
     for (size_t i = 0; i < levels.size(); ++i) {
       const float strain = strainAt(levels[i].depth);
-      stress[i] = SteelCurveStress(curve, strain, out.events);
+      if (beyond == SteelBeyondEnds::Held && (strain < first || strain > last)) {
+        out.events.Raise(curve.fail);
+        stress[i] = SteelCurveStress(curve, std::min(std::max(strain, first), last), out.events);
+      } else {
+        stress[i] = SteelCurveStress(curve, strain, out.events);
+      }
       concrete[i] = levels[i].displacesConcrete && levels[i].depth <= c ? coreStress(strain) : 0.0f;
     }
     for (const SteelDivision& fibre : fibres) {
@@ -292,9 +298,10 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
   return out;
 }
 
-SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c) {
+SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
+                              SteelBeyondEnds beyond) {
   EvaluationScratch scratch;
-  return EvaluateSection(s, mm, e, c, scratch);
+  return EvaluateSection(s, mm, e, c, scratch, beyond);
 }
 
 }  // namespace tarnix

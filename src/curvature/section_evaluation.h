@@ -76,14 +76,22 @@ struct SectionForces {
   McEvents events;
 };
 
+/// What a steel fibre strained beyond the first or last point of its curve carries: nothing (it has
+/// fractured), or the stress of that end point, as if it were still intact. Its fracture event is raised
+/// either way. The held stress continues the intact section past a fracture, so that the depth in
+/// equilibrium moves on continuously and the state where the fibre reaches its limit can be found.
+enum class SteelBeyondEnds { Fractured, Held };
+
 /// Integrates the section for top-fibre strain e and neutral-axis depth c > 0 (strain at depth y is
 /// (c - y) e / c); c may lie below the section. The concrete events are judged at the extreme fibres:
 /// crushing (Linear, Simple, unconfined Mander) and spalling at the top of the concrete, the failure of
 /// confined concrete at the top of the confined core, where Mander's ultimate strain is defined.
 SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
-                              EvaluationScratch& scratch);
+                              EvaluationScratch& scratch,
+                              SteelBeyondEnds beyond = SteelBeyondEnds::Fractured);
 /// The same with scratch room of its own.
-SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c);
+SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, float e, float c,
+                              SteelBeyondEnds beyond = SteelBeyondEnds::Fractured);
 
 /// How far the section at (e, c) is from raising an event, as a strain: the distance of the extreme fibre
 /// that raises it from the limit of its curve, positive before the limit and not positive beyond it (only

@@ -1,5 +1,6 @@
 // Moment-curvature analysis: equilibrium of every shipped curve, a plastic steel rectangle in closed form,
-// the failure drop, the load limits, and the idealisation and member ductility of a hand-made curve.
+// failures at the limit on the curve's own branch, the load limits, and the idealisation and member
+// ductility of a hand-made curve.
 #include "curvature/moment_curvature.h"
 
 #include <gtest/gtest.h>
@@ -16,48 +17,129 @@
 namespace tarnix {
 namespace {
 
-// 12 x 20 in rectangle, linear concrete E = 4e6 psi without tension, three 1 in^2 bars at d = 17.5 with
-// elastic Bilinear steel (E = 29e6 psi) that fractures at a strain of `fracture`.
-ProjectModel SinglyReinforced(float fracture) {
+// 12 x 20 in beam of linear concrete without tension, E = 4000 / 0.003 psi up to the crushing strain
+// `ecu`; three 1 in^2 bars at d = 17.5 (or, with `plate`, a 3 x 1 in steel plate from 17 to 18 in, cut
+// into 20 strips across its depth) and, with two layers, two more at d = 15; Bilinear bars and steel
+// yielding at 60 ksi (0.00207) and hardening to 90 ksi at the fracture strain `esu`. 1000 slices make the
+// concrete triangle exact to far below the tolerances.
+ProjectModel Beam(int layers, float load, float esu, float ecu, bool plate = false) {
   ProjectModel m;
   ResetAll(m);
   SetRecordCount(m, RecordKind::ConcreteRect, 1);
   m.rects[1] = {0, 20, 12, 1};
-  SetRecordCount(m, RecordKind::ReinforcingLine, 1);
+  m.rcinc = 1000;
+  SetRecordCount(m, RecordKind::ReinforcingLine, layers);
   m.lines[1] = {17.5f, 7, 0, 3, 1};
+  if (layers == 2) m.lines[2] = {15, 7, 0, 2, 1};
+  if (plate) {
+    m.lines[1] = m.lines[layers];
+    SetRecordCount(m, RecordKind::ReinforcingLine, layers - 1);
+    SetRecordCount(m, RecordKind::SteelRect, 1);
+    m.steelRects[1] = {17, 1, 3};
+  }
   SetLoadCount(m, 1);
+  m.loads[1].P = load;
   SetPerformMomentCurvature(m, 1);
   ChooseConcreteModel(m, 1);
-  m.ecu = 0.05f, m.fcu = 0.05f * 4e6f, m.esp = 0.002f;
+  m.ecu = ecu, m.fcu = 4000 / 0.003f * ecu, m.esp = 0.01f;
   ChooseSteelModel(m, 1);
-  m.rpBL[1] = {-fracture, -29e6f * fracture};
-  m.rpBL[2] = {-fracture / 2, -29e6f * fracture / 2};
-  m.rpBL[3] = {fracture / 2, 29e6f * fracture / 2};
-  m.rpBL[4] = {fracture, 29e6f * fracture};
-  m.cinc = 0.01f;
+  m.rpBL[1] = {-esu, -90000};
+  m.rpBL[2] = {-0.00207f, -60000};
+  m.rpBL[3] = {0.00207f, 60000};
+  m.rpBL[4] = {0.09f, 90000};
+  m.spBL = m.rpBL;
   ComputeSectionProperties(m);
   return m;
 }
 
-TEST(MomentCurvature, FractureOfTheOnlyLayerEndsTheCurveWithItsEvent) {
-  // After its one layer of bars fractures a beam has nothing to balance the concrete: the curve ends at the
-  // last state in equilibrium, the bars at their fracture strain 0.004, marked and noted as the failure.
-  ProjectModel m = SinglyReinforced(0.004f);
-  m.esp = 0.01f;
-  m.cinc = 0.05f;
-  MomentCurvatureAnalysis(m);
-  const McCurve& curve = m.momentCurvature.curves[1];
-  ASSERT_TRUE(curve.finished);
-  ASSERT_GE(curve.points.size(), 2u);
-  const McPoint& last = curve.points.back();
-  EXPECT_TRUE(last.events.Has(McEvent::LongReinfFail));
-  EXPECT_TRUE(curve.failRecorded);
-  EXPECT_EQ(curve.failPoint.strain, last.strain);
-  const double barStrain = (last.depth - 17.5) * last.strain / last.depth;
-  EXPECT_NEAR(barStrain, -0.004, 1e-4 * m.einc * (17.5 - last.depth) / last.depth + 1e-7);
-  EXPECT_GT(last.moment, curve.points[curve.points.size() - 2].moment);  // the moment just before fracture
-}
+// The curve ends where the first element reaches its limit, on the branch the curve is on: the lowest
+// bars (or plate strip) at their fracture strain (no further: a fractured layer leaves another depth in
+// equilibrium, with the upper layer alone in tension), or the top fibre at the crushing strain. The state
+// is solved by hand: with the limit fixing the top strain e for each depth c, the bisection below finds
+// the c at which
+//   C + sum As fs = P,  C = Ec e b c / 2 (triangle),  fs from the bar strain (c - d) e / c,
+// and the moment about the centroid at 10 in is M = C (10 - c / 3) + sum As fs (10 - d).
+TEST(MomentCurvature, CurveEndsAtTheFirstLimitOnItsOwnBranch) {
+  const struct {
+    const char* name;
+    int layers;
+    float load, esu, ecu;
+    McEvent failure;
+    float firstStrain;
+  } cases[] = {
+      {"two layers, lower fractures", 2, 0, 0.006f, 0.009f, McEvent::LongReinfFail, 0.0005f},
+      {"two layers under 100 kip", 2, 100000, 0.004f, 0.009f, McEvent::LongReinfFail, 0.0005f},
+      {"one layer, fractures", 1, 0, 0.008f, 0.009f, McEvent::LongReinfFail, 0.0005f},
+      {"one layer under 20 kip tension", 1, -20000, 0.005f, 0.009f, McEvent::LongReinfFail, 0.0005f},
+      {"two layers, concrete crushes", 2, 0, 0.09f, 0.003f, McEvent::ConcCompFail, 0.0005f},
+      // The first step (emin) lies past the fracture: the one point is the fracture.
+      {"fractured before the first step", 1, 0, 0.008f, 0.009f, McEvent::LongReinfFail, 0.0075f},
+      {"steel plate under 100 kip", 2, 100000, 0.004f, 0.009f, McEvent::StrSteelFail, 0.0005f},
+  };
+  for (const auto& t : cases) {
+    SCOPED_TRACE(t.name);
+    ProjectModel m = Beam(t.layers, t.load, t.esu, t.ecu, t.failure == McEvent::StrSteelFail);
+    m.ebeg = t.firstStrain;
+    const double Ec = 4000 / 0.003, b = 12, esu = t.esu;
+    const bool fracture = t.failure != McEvent::ConcCompFail;
+    const auto steel = [&](double strain) {  // tension branch of the bars' curve
+      if (strain >= -0.00207) return strain / 0.00207 * 60000;
+      return -60000 - 30000 * (-0.00207 - strain) / (esu - 0.00207);
+    };
+    // Depth and area of the bars, or of the plate's strips (0.15 in^2 at 17.025, 17.075, ... 17.975).
+    std::vector<std::pair<double, double>> bars = {{15, t.layers == 2 ? 2 : 0}};
+    const bool plate = t.failure == McEvent::StrSteelFail;
+    for (int j = 0; j < (plate ? 20 : 1); ++j) {
+      bars.push_back(plate ? std::make_pair(17.025 + 0.05 * j, 0.15) : std::make_pair(17.5, 3.0));
+    }
+    const double lowest = bars.back().first;
+    const auto topStrain = [&](double c) { return fracture ? esu * c / (lowest - c) : t.ecu; };
+    const auto forces = [&](double e, double c, double& M) {
+      const double C = Ec * e * b * c / 2;
+      double P = C;
+      M = C * (10 - c / 3);
+      for (const auto& [d, As] : bars) {
+        P += As * steel((c - d) * e / c);
+        M += As * steel((c - d) * e / c) * (10 - d);
+      }
+      return P;
+    };
+    double lo = 0.5, hi = 14.9, M = 0;  // force rises with c; bisection to 1e-9 in
+    while (hi - lo > 1e-9) {
+      const double middle = (lo + hi) / 2;
+      (forces(topStrain(middle), middle, M) > t.load ? hi : lo) = middle;
+    }
+    const double c = lo, e = topStrain(c);
+    forces(e, c, M);
+    const double C = Ec * e * b * c / 2;  // the concrete force, the scale of the forces
 
+    MomentCurvatureAnalysis(m);
+    if (!m.momentCurvature.ran() || m.momentCurvature.curves[1].points.empty()) {
+      ADD_FAILURE() << "no curve: " << m.momentCurvature.problem;
+      continue;
+    }
+    const McCurve& curve = m.momentCurvature.curves[1];
+    EXPECT_TRUE(curve.finished && curve.failRecorded);
+    const McPoint& last = curve.points.back();
+    EXPECT_TRUE(last.events.Has(t.failure));
+    EXPECT_EQ(curve.failPoint.strain, last.strain);
+    // Located to 1e-4 of the strain step on the top strain; the depth and moment follow.
+    EXPECT_NEAR(last.strain, e, 1e-4 * m.einc);
+    EXPECT_NEAR(last.depth, c, 1e-4 * c);
+    EXPECT_NEAR(last.moment, M, 1e-4 * M);
+    // The stored state itself, every element on its curve (the lowest bars not past their fracture
+    // strain), balances the load.
+    double stored = 0;
+    if (fracture) {
+      EXPECT_GE((static_cast<double>(last.depth) - lowest) * last.strain / last.depth, -esu - 1e-9);
+    }
+    EXPECT_NEAR(forces(last.strain, last.depth, stored), t.load, 1e-4 * C);
+    // The idealisation and the member's ductility take their ultimate curvature from this point.
+    if (curve.points.size() >= 2) {
+      EXPECT_NEAR(IdealizeMomentCurvature(m, 1).phiU, e / c, 2e-4 * e / c);
+    }
+  }
+}
 
 // Every point of every curve of every shipped input file is in equilibrium with its load.
 TEST(MomentCurvature, EveryPointOfEveryFileIsInEquilibrium) {
@@ -132,7 +214,7 @@ TEST(MomentCurvature, ElasticPerfectlyPlasticRectangleAgainstClosedForm) {
 }
 
 TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
-  ProjectModel m = SinglyReinforced(0.05f);
+  ProjectModel m = Beam(1, 0, 0.05f, 0.003f);
   m.loads[1].P = 1.001f * m.sectionProperties.transArea * m.fpc;
   MomentCurvatureAnalysis(m);
   EXPECT_EQ(m.momentCurvature.rejection, "Load condition 1 is too high for MC analysis");
