@@ -27,6 +27,10 @@ constexpr double kEventTolerance = 1e-4;
 // Deepest neutral axis searched, in section depths: there the strain varies across the section by a
 // thousandth of itself, and the load that needs a deeper axis is the squash load at this strain.
 constexpr float kDeepestAxis = 1000;
+// Shallowest neutral axis searched, in section depths. A lightly reinforced wall under a small load has
+// its axis close to the top at large curvatures; any steel a tenth of the depth down is then strained by
+// a thousand times the top strain, far beyond its fracture, so no real state lies above this depth.
+constexpr float kShallowestAxis = 1e-4f;
 
 const McEvent kAllEvents[] = {
     McEvent::LongReinfFail,  McEvent::ConcCompFail,      McEvent::ConfReinfFail,
@@ -438,7 +442,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
 
   const MaterialModels models = MaterialModelsOf(m);
   const double squash = pMax > 0 ? pMax : -pMin;
-  const float lowest = m.cbeg > 0 ? m.cbeg : std::min(m.cinc, m.cend) / 1000;
+  const float lowest = kShallowestAxis * m.cend;
   const float highest = std::max(kDeepestAxis * m.cend, lowest);
   if (m.cend - m.cinc == m.cend) return finish(kTooManyEvaluations);  // cinc below a depth's resolution
   DepthSolver solver(slices, models, lowest, highest, m.cinc, std::max(kSolverTolerance * squash, 1e-9));
