@@ -73,14 +73,13 @@ float MaximumStrain(const ProjectModel& m) {
   return 0;
 }
 
-// The section in equilibrium with a load at one top-fibre strain, or the events met while no depth was
-// found.
+// The section in equilibrium with a load at one top-fibre strain, when a depth was found.
 struct Equilibrium {
   bool found = false;
   float e = 0;
   float c = 0;
   SectionForces f;
-  McEvents seen;  ///< events of every depth tried, for a search that found none
+  bool lost = false;  ///< a located state just past which no depth balances the load
 };
 
 // Solves the neutral-axis depth at which the section's axial force equals the load: from a starting depth
@@ -112,7 +111,7 @@ class DepthSolver {
     used_ = 0;
     slope_ = slope;
     float c0 = std::clamp(start, lowest_, highest_);
-    SectionForces f0 = At(e, c0, q);
+    SectionForces f0 = At(e, c0);
     double g0 = f0.P - load;
     if (std::abs(g0) <= tolerance_) return Found(q, c0, f0);
     // lo has too little compression for the load (P below it), hi too much; the axis is between.
@@ -128,7 +127,7 @@ class DepthSolver {
       const double change = std::clamp(-g0 / *slope, -64.0 * increment_, 64.0 * increment_);
       const float c1 = static_cast<float>(std::clamp<double>(c0 + change, lowest_, highest_));
       if (c1 != c0) {
-        const SectionForces f1 = At(e, c1, q);
+        const SectionForces f1 = At(e, c1);
         const double g1 = f1.P - load;
         if (std::abs(g1) <= tolerance_) return Found(q, c1, f1);
         if ((g1 > 0) != (g0 > 0)) {
@@ -162,7 +161,7 @@ class DepthSolver {
       float c = static_cast<float>(down ? std::max<double>(from - distance, limit)
                                         : std::min<double>(from + distance, limit));
       if (c == from) c = std::nextafter(from, limit);
-      const SectionForces f = At(e, c, q);
+      const SectionForces f = At(e, c);
       const double g = f.P - load;
       if (std::abs(g) <= tolerance_) return Found(q, c, f);
       // A step into a state where concrete has newly failed, still on the same side of the load, may
@@ -177,7 +176,7 @@ class DepthSolver {
         while (!exhausted) {
           const float middle = static_cast<float>(intact + (static_cast<double>(failed) - intact) / 2);
           if (middle == intact || middle == failed) break;
-          const SectionForces fMiddle = At(e, middle, q);
+          const SectionForces fMiddle = At(e, middle);
           const double gMiddle = fMiddle.P - load;
           if (std::abs(gMiddle) <= tolerance_) return Found(q, middle, fMiddle);
           if (NewlyCrushed(fMiddle.events, fFrom.events)) {
@@ -232,7 +231,7 @@ class DepthSolver {
       float c = static_cast<float>(bisect ? lo + width / 2 : lo + width * ga / (ga - gb));
       if (!(c > lo && c < hi)) c = static_cast<float>(lo + width / 2);
       if (!(c > lo && c < hi)) break;  // neighbouring depths: the single-precision limit
-      const SectionForces f = At(e, c, q);
+      const SectionForces f = At(e, c);
       const double g = f.P - load;
       if (std::abs(g) <= tolerance_) return Found(q, c, f);
       if (g > 0) {
@@ -259,11 +258,10 @@ class DepthSolver {
   }
 
  private:
-  SectionForces At(float e, float c, Equilibrium& q) {
+  SectionForces At(float e, float c) {
     if (++used_ > kMaxEvaluationsPerSolve) exhausted = true;
     ++evaluations;
     SectionForces f = EvaluateSection(slices_, models_, e, c, scratch_, SteelBeyondEnds::Held);
-    q.seen |= f.events;
     previous_ = last_;
     last_ = {c, f.P};
     return f;
@@ -323,8 +321,9 @@ McEvents NewFractures(McEvents now, McEvents before) {
 // Each trial keeps the bracket [no new event, new event]; the next strain is where the margin of the new
 // events (the strain still left to their limits) runs out on the secant between the bracket's ends,
 // probed just below and just above, and the middle when that does not shrink the bracket.
-// When the curve loses equilibrium at a failure (crushed concrete leaves too little to carry the load)
-// the point is the last state in equilibrium, marked with the failure that ends it.
+// When no depth balances the load at the later strain, the point is the last state in equilibrium, with
+// the failures at whose limits it stands, or marked as lost: a failure is never taken from a state that
+// is not in equilibrium.
 Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const MaterialModels& models,
                         const McPoint& from, Equilibrium upper, double load, float width, double& slope) {
   Equilibrium lower = StateOf(from);
@@ -377,12 +376,22 @@ Equilibrium LocateEvent(DepthSolver& solver, const SectionSlices& slices, const 
     lower.f.events |= added;
     return lower;
   }
-  // The failure just past the last state in equilibrium, at the same depth; failing that, the one met by
-  // the search that found no depth.
-  McEvents failures = NewEvents(solver.Evaluate(upper.e, lower.c).events, lower.f.events, true);
-  if (!failures.Any()) failures = NewEvents(upper.seen, lower.f.events, true);
+  // No depth balances the load just past the last state in equilibrium. That state fails when its own
+  // extreme fibre is at a failure's limit to the width to which events are located: its margin, used up
+  // at the rate at which the curve has been using it since the stored point, is gone within the bracket.
+  // (A force that jumps as the limit is passed, as where concrete displaced by a bar at the top of the
+  // core loses its stress, leaves no state in equilibrium beyond it.) Otherwise the curve ends there
+  // without a failure.
+  const double run = static_cast<double>(lower.e) - from.strain;
+  McEvents failures;
+  for (McEvent event : kAllEvents) {
+    if (!IsFailure(event) || lower.f.events.Has(event) || !(run > 0)) continue;
+    const double now = EventMargin(slices, models, event, lower.e, lower.c);
+    const double rate = (EventMargin(slices, models, event, from.strain, from.depth) - now) / run;
+    if (rate > 0 && now <= 2 * rate * (static_cast<double>(upper.e) - lower.e)) failures.Raise(event);
+  }
   lower.f.events |= failures;
-  lower.seen = failures;
+  lower.lost = !failures.Any();
   return lower;
 }
 
@@ -468,6 +477,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
         }
         if (HasFailure(point.events)) {
           curve.finished = true;
+          curve.end = McCurveEnd::Failure;
           curve.failRecorded = true;
           curve.failPoint = point;
           ++finishedCount;
@@ -477,10 +487,19 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
                                                   std::to_string(result.stepCount) + " converged");
         }
       };
+      // Past its last point the section no longer carries the load: the curve ends there, short of any
+      // failure.
+      const auto endUnbalanced = [&] {
+        if (curve.finished) return;
+        curve.finished = true;
+        curve.end = McCurveEnd::NoEquilibrium;
+        ++finishedCount;
+      };
       // An event located at the strain of the stored point is that point: it is stored again with it.
       const auto storeLocated = [&](const Equilibrium& state) {
         if (!curve.points.empty() && state.e == curve.points.back().strain) curve.points.pop_back();
         store(state);
+        if (state.lost) endUnbalanced();
       };
       // The depth of the last point, carried on along the line through the last two points.
       float guess = start[static_cast<size_t>(k)];
@@ -496,13 +515,18 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
       Equilibrium q = solver.Solve(e, load, guess, &slope);
       if (solver.exhausted) return finish(kTooManyEvaluations);
       if (!q.found) {
-        // No depth reaches the load: the next strain tries again, unless a failure has ended the curve.
-        if (!curve.points.empty() && NewEvents(q.seen, curve.points.back().events, true).Any()) {
-          const Equilibrium last =
-              LocateEvent(solver, slices, models, curve.points.back(), q, load, eventWidth, slope);
+        // No depth reaches the load. Before the first point a larger strain may carry it; after it, the
+        // curve ends at its last state in equilibrium, with the events met on the way there.
+        if (curve.points.empty()) continue;
+        for (int located = 0; located <= kMcEventCount && !curve.finished; ++located) {
+          const McPoint& back = curve.points.back();
+          const Equilibrium next = LocateEvent(solver, slices, models, back, q, load, eventWidth, slope);
           if (solver.exhausted) return finish(kTooManyEvaluations);
-          if (HasFailure(last.f.events)) storeLocated(last);
+          const bool moved = next.e > back.strain || NewEvents(next.f.events, back.events).Any();
+          if (moved) storeLocated(next);
+          if (next.lost || !moved) break;
         }
+        endUnbalanced();
         continue;
       }
       if (curve.points.empty() && HasFailure(q.f.events)) {
@@ -516,8 +540,8 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
         const McPoint unloaded{0, q.c, static_cast<float>(load), 0, before};
         const Equilibrium first = LocateEvent(solver, slices, models, unloaded, q, load, eventWidth, slope);
         if (solver.exhausted) return finish(kTooManyEvaluations);
-        if (first.e > 0 && HasFailure(first.f.events)) {
-          store(first);
+        if (first.e > 0 && (HasFailure(first.f.events) || first.lost)) {
+          storeLocated(first);
         } else {
           curve.finished = true;
           ++finishedCount;

@@ -50,6 +50,13 @@ struct McPoint {
   McEvents events;
 };
 
+/// Why a curve ends where it does.
+enum class McCurveEnd {
+  LastStrain,     ///< it reached the last strain of the analysis (or never found a point)
+  Failure,        ///< a failure event of its last point
+  NoEquilibrium,  ///< past its last point no neutral-axis depth balances the load
+};
+
 /// The curve of one load condition.
 struct McCurve {
   std::vector<McPoint> points;
@@ -57,7 +64,8 @@ struct McCurve {
   McPoint failPoint;
   float maxTension = 0;        ///< most negative total tension force among the stored points
   float maxTensionMoment = 0;  ///< moment of the point that set it
-  bool finished = false;       ///< ended by a failure event
+  bool finished = false;       ///< ended before the last strain, by a failure or a loss of equilibrium
+  McCurveEnd end = McCurveEnd::LastStrain;
 };
 
 /// Result block of MomentCurvatureAnalysis.
