@@ -13,6 +13,9 @@ void Line(ReportWriter& out, int column, const std::string& text) { out.Column(c
 
 std::string Exponent(double value) { return FormatFixedExponent(value, 4); }
 
+// What a curve that ended short of a failure prints in place of the values that need an ultimate point.
+const char* const kNotUltimate = "not available (the curve ended without a failure)";
+
 }  // namespace
 
 void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
@@ -63,6 +66,13 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
       Line(out, 6, "     Axial load           = " + FormatFixed(f.axial / force, 1));
       Line(out, 6, "     Moment               = " + FormatFixed(f.moment / moment, 1));
     }
+    // Without a failure at its last point the curve has no ultimate point: the idealisation from first
+    // yield to that point, and the ductility built on it, would be read as the member's.
+    const bool ultimate = curve.end != McCurveEnd::NoEquilibrium;
+    if (!ultimate) {
+      out.EmptyLine();
+      Line(out, 6, "*** Curve ended: no neutral-axis depth balances the load at a larger strain");
+    }
     if (curve.points.empty()) {
       out.EmptyLine();
       Line(out, 6, "*** No point found for this load condition");
@@ -75,8 +85,9 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
     }
     out.EmptyLine();
     Line(out, 6, "Yield curvature           = " + Exponent(ideal.phiY));
-    Line(out, 6, "Ultimate curvature        = " + Exponent(ideal.phiU));
-    Line(out, 6, "Idealized plastic moment  = " + (ideal.hasMp ? FormatFixed(ideal.Mp / moment, 1) : "not available"));
+    Line(out, 6, "Ultimate curvature        = " + (ultimate ? Exponent(ideal.phiU) : kNotUltimate));
+    Line(out, 6, "Idealized plastic moment  = " +
+                     (ultimate && ideal.hasMp ? FormatFixed(ideal.Mp / moment, 1) : "not available"));
     Line(out, 6, "Maximum tension           = " + FormatFixed(curve.maxTension / force, 0) + ". At moment = " +
                      FormatFixed(curve.maxTensionMoment / moment, 1));
     if (!concrete) continue;
@@ -90,9 +101,11 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
     out.EmptyLine();
     Line(out, 6, "LOCAL MEMBER DUCTILITY:");
     out.EmptyLine();
-    Line(out, 10, "Idealized yield curvature = " + Exponent(ideal.phiYi));
+    Line(out, 10, "Idealized yield curvature = " + (ultimate ? Exponent(ideal.phiYi) : "not available"));
     Line(out, 10, "Plastic hinge length      = " + FormatFixed(d.Lp, 1));
-    if (m.L > 0) {
+    if (m.L > 0 && !ultimate) {
+      Line(out, 10, std::string("Local member ductility    = ") + kNotUltimate);
+    } else if (m.L > 0) {
       Line(out, 10, "Yield deflection          = " + FormatFixed(d.deltaY, 3));
       Line(out, 10, "Ultimate deflection       = " + FormatFixed(d.deltaU, 3));
       if (d.hasDuctility) Line(out, 10, "Local member ductility    = " + FormatFixed(d.ductility, 1));
