@@ -12,6 +12,7 @@
 #include "run/calculation_run.h"
 #include "model/input_file.h"
 #include "report/report_writer.h"
+#include "report/section_writers.h"
 #include "analysed_input.h"
 
 namespace tarnix {
@@ -139,6 +140,125 @@ TEST(MomentCurvature, CurveEndsAtTheFirstLimitOnItsOwnBranch) {
       EXPECT_NEAR(IdealizeMomentCurvature(m, 1).phiU, e / c, 2e-4 * e / c);
     }
   }
+}
+
+// The tilt-up wall panel of the report examples (12 in strip, 8 in thick, one 0.31 in^2 bar at mid-depth)
+// under 2 kip and under no load: its neutral axis rises close to the top and the curve runs on to the
+// crushing of the Simple concrete at esp = 0.005 (fc0 6500 psi, ec0 0.002, falling by 0.2 fc0 to ecu =
+// 0.005), with the bar on its parabolic hardening (60 ksi at 0.01035 to 90 ksi at 0.09). By hand, with
+// e = 0.005 at the top and the axis at c:
+//   concrete C = b c / e * (integral of the stress from 0 to e)
+//              = 12 c / 0.005 * 6500 (0.002 * 2/3 + 0.003 * 0.9) = 62920 c,
+//   first moment of C about the top = b c^2 / e^2 * (integral of stress * (e - strain)),
+//   bar strain (c - 4) e / c, tension As fs = 0.31 (60000 + 30000 t^2), t = (-strain - 0.01035) / 0.07965,
+// C - As fs = P solved by bisection; the bar lies at the centroid, so M = C (4 - depth of C).
+TEST(MomentCurvature, SlenderWallRunsOnToCrushing) {
+  ProjectModel m;
+  ResetAll(m);
+  ASSERT_TRUE(LoadInputFile(m, TARNIX_TESTS_DIR "/report/golden/slender_wall.in").ok());
+  m.rcinc = 8000;  // 0.001 in slices: the hand integral to far below the tolerances
+  ComputeSectionProperties(m);
+  MomentCurvatureAnalysis(m);
+  ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem;
+  ASSERT_EQ(m.ParkModel, StrainHardening::Parabolic);
+
+  const double b = 12, e = 0.005, fc0 = 6500;
+  // Integrals of the stress, and of the stress times the strain, over the parabola 0..0.002 and the
+  // falling line 0.002..0.005 (6500 to 5200 psi).
+  const double force = fc0 * (0.002 * 2 / 3 + 0.003 * 0.9);
+  const double parabola = fc0 * 0.002 * 0.002 * 5 / 12;  // int fc0 (2 r - r^2) x dx, r = x / 0.002
+  const double line = fc0 * ((0.005 * 0.005 - 0.002 * 0.002) / 2 -
+                             0.2 / 0.003 * ((0.005 * 0.005 * 0.005 - 0.002 * 0.002 * 0.002) / 3 -
+                                            0.002 * (0.005 * 0.005 - 0.002 * 0.002) / 2));
+  const double strainMoment = parabola + line;
+  for (int k : {1, 2}) {
+    SCOPED_TRACE(k);
+    const double P = m.loads[static_cast<size_t>(k)].P;
+    const auto net = [&](double c) {
+      const double t = (-(c - 4) * e / c - 0.01035) / 0.07965;
+      return b * c / e * force - 0.31 * (60000 + 30000 * t * t) - P;
+    };
+    double lo = 0.1, hi = 1;  // net rises with c
+    while (hi - lo > 1e-9) ((net((lo + hi) / 2) > 0) ? hi : lo) = (lo + hi) / 2;
+    const double c = lo, C = b * c / e * force;
+    const double depthOfC = b * c * c / (e * e) * (e * force - strainMoment) / C;
+    const double M = C * (4 - depthOfC);
+
+    const McCurve& curve = m.momentCurvature.curves[static_cast<size_t>(k)];
+    ASSERT_FALSE(curve.points.empty());
+    const McPoint& last = curve.points.back();
+    EXPECT_EQ(curve.end, McCurveEnd::Failure);
+    EXPECT_TRUE(last.events.Has(McEvent::ConcCompFail));
+    EXPECT_FLOAT_EQ(last.strain, 0.005f);
+    EXPECT_NEAR(last.depth, c, 1e-4 * c);
+    EXPECT_NEAR(last.moment, M, 1e-4 * M);
+  }
+}
+
+// A 12 x 20 in plain concrete column of Simple concrete (fc0 4000 psi at 0.002, falling by 800 psi to
+// ecu = 0.004, crushing only at esp = 0.006) under loads near its 960 kip squash load. Past the peak the
+// section can carry less and less: at some strain no depth balances the load, and the curve ends there,
+// short of crushing, saying so, with no ultimate curvature or ductility. By hand, the largest force at
+// top strain e is the best of b c / e (F(e) - F(bottom strain)) over the depths c, F being the integral of
+// the stress: F(x) = fc0 (x^2 / 0.002 - x^3 / (3 0.002^2)) up to 0.002, then
+// F(0.002) + fc0 ((x - 0.002) - 0.1 (x - 0.002)^2 / 0.002).
+TEST(MomentCurvature, CurveThatNoDepthBalancesEndsWithTheReason) {
+  const double b = 12, h = 20, fc0 = 4000;
+  const auto F = [&](double x) {
+    if (x <= 0.002) return fc0 * (x * x / 0.002 - x * x * x / (3 * 0.002 * 0.002));
+    return fc0 * (0.002 - 0.002 / 3) + fc0 * ((x - 0.002) - 0.1 * (x - 0.002) * (x - 0.002) / 0.002);
+  };
+  const auto largest = [&](double e) {
+    double best = 0;
+    for (double c = 0.5; c < 1000 * h; c *= 1.0005) {
+      best = std::max(best, b * c / e * (F(e) - F(std::max(0.0, e * (1 - h / c)))));
+    }
+    return best;
+  };
+  const double loads[] = {880000, 850000};
+  ProjectModel m;
+  ResetAll(m);
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, 20, 12, 1};
+  m.rcinc = 2000;
+  SetLoadCount(m, 2);
+  m.loads[1].P = static_cast<float>(loads[0]);
+  m.loads[2].P = static_cast<float>(loads[1]);
+  m.L = 120;
+  SetPerformMomentCurvature(m, 1);
+  ChooseConcreteModel(m, 2);
+  m.fc0 = 4000, m.ec0 = 0.002f, m.ecu = 0.004f, m.esp = 0.006f;
+  ComputeSectionProperties(m);
+  MomentCurvatureAnalysis(m);
+  ASSERT_TRUE(m.momentCurvature.ran()) << m.momentCurvature.problem << m.momentCurvature.rejection;
+  for (int k : {1, 2}) {
+    SCOPED_TRACE(loads[k - 1]);
+    const McCurve& curve = m.momentCurvature.curves[static_cast<size_t>(k)];
+    ASSERT_GE(curve.points.size(), 2u);
+    const McPoint& last = curve.points.back();
+    EXPECT_EQ(curve.end, McCurveEnd::NoEquilibrium);
+    EXPECT_TRUE(curve.finished);
+    EXPECT_FALSE(curve.failRecorded);
+    EXPECT_FALSE(last.events.Has(McEvent::ConcCompFail));
+    EXPECT_LT(last.strain, 0.006f);
+    // The last point carries the load (within the equilibrium tolerance) and a fiftieth of a strain
+    // step further nothing does.
+    EXPECT_GE(largest(last.strain), loads[k - 1] - 1);
+    EXPECT_LT(largest(last.strain + 1e-5), loads[k - 1]);
+  }
+  ReportWriter out;
+  WriteMomentCurvatureReport(m, out);
+  const std::string text = out.Text();
+  const auto count = [&](const std::string& line) {
+    int n = 0;
+    for (size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("     *** Curve ended: no neutral-axis depth balances the load at a larger strain\r\n"), 2);
+  EXPECT_EQ(count("     Ultimate curvature        = not available (the curve ended without a failure)\r\n"), 2);
+  EXPECT_EQ(count("         Local member ductility    = not available (the curve ended without a failure)\r\n"),
+            2);
+  EXPECT_EQ(count("Failure occurred"), 0);
 }
 
 // Every point of every curve of every shipped input file is in equilibrium with its load.
