@@ -45,8 +45,10 @@ std::vector<const char*> EventLabels(const std::vector<McPoint>& points) {
 
 McIdealization IdealizeMomentCurvature(const ProjectModel& m, int load) {
   McIdealization r;
-  const std::vector<McPoint>& points = m.momentCurvature.curves[static_cast<size_t>(load)].points;
+  const McCurve& curve = m.momentCurvature.curves[static_cast<size_t>(load)];
+  const std::vector<McPoint>& points = curve.points;
   r.labels = EventLabels(points);
+  r.hasUltimate = curve.end != McCurveEnd::NoEquilibrium;
   const std::string reinfYield = McEventText(McEvent::ReinfTensYield);
   const std::string steelYield = McEventText(McEvent::StrSteelTensYield);
   for (size_t j = 0; j < points.size(); ++j) {

@@ -27,6 +27,9 @@ struct McIdealization {
   float Mp = 0;                 ///< idealised plastic moment
   float phiU = 0;               ///< ultimate curvature (last point)
   float phiYi = 0;              ///< idealised yield curvature
+  /// Whether the last point is an ultimate point. A curve that ended because no depth balances its load
+  /// past that point has none: phiU, Mp and phiYi, measured to it, are then not the section's.
+  bool hasUltimate = true;
 };
 
 /// The idealisation of the curve of load condition `load`.

@@ -27,9 +27,9 @@ constexpr double kEventTolerance = 1e-4;
 // Deepest neutral axis searched, in section depths: there the strain varies across the section by a
 // thousandth of itself, and the load that needs a deeper axis is the squash load at this strain.
 constexpr float kDeepestAxis = 1000;
-// Shallowest neutral axis searched, in section depths. A lightly reinforced wall under a small load has
-// its axis close to the top at large curvatures; any steel a tenth of the depth down is then strained by
-// a thousand times the top strain, far beyond its fracture, so no real state lies above this depth.
+// Shallowest neutral axis searched, in section depths (the strain needs a positive depth). A lightly
+// reinforced wall under a small load has its axis close to the top at large curvatures; there, steel a
+// tenth of the depth down is strained by a thousand times the top strain, far past its fracture.
 constexpr float kShallowestAxis = 1e-4f;
 
 const McEvent kAllEvents[] = {

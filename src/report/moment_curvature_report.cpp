@@ -66,9 +66,9 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
       Line(out, 6, "     Axial load           = " + FormatFixed(f.axial / force, 1));
       Line(out, 6, "     Moment               = " + FormatFixed(f.moment / moment, 1));
     }
-    // Without a failure at its last point the curve has no ultimate point: the idealisation from first
-    // yield to that point, and the ductility built on it, would be read as the member's.
-    const bool ultimate = curve.end != McCurveEnd::NoEquilibrium;
+    // A curve without an ultimate point prints the reason in place of the values measured to its last
+    // point, which would be read as the member's.
+    const bool ultimate = ideal.hasUltimate;
     if (!ultimate) {
       out.EmptyLine();
       Line(out, 6, "*** Curve ended: no neutral-axis depth balances the load at a larger strain");
