@@ -22,7 +22,8 @@ struct McProgress {
 };
 
 /// Traces the moment-curvature curve of every load condition and stores it in the model's result block.
-/// Needs the section properties. Raises ebeg to einc when it is smaller and sets cend to the depth at which
+/// A curve ends at its first failure, at the last strain, or at the last state in equilibrium when no
+/// neutral-axis depth balances its load at a larger strain (McCurve::end). Needs the section properties. Raises ebeg to einc when it is smaller and sets cend to the depth at which
 /// the first search starts.
 void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress = {});
 
