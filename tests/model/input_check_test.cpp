@@ -30,6 +30,13 @@ ProjectModel WithCounts(int nr, int nc, int nl, int na, int nb, int np, int ns) 
   return m;
 }
 
+// An edit of a model and the problem the check finds after it ("" for none).
+struct EditCase {
+  const char* what;
+  std::function<void(ProjectModel&)> edit;
+  const char* problem;
+};
+
 TEST(InputCheck, SectionNeedsConcreteOrSteelAloneAndBarsNeedConcrete) {
   const struct {
     int nr, nc, nl, na, nb, np;
@@ -55,7 +62,6 @@ TEST(InputCheck, SectionNeedsConcreteOrSteelAloneAndBarsNeedConcrete) {
 }
 
 TEST(InputCheck, FirstProblemOfOptionsLoadsMemberAndMomentCurvature) {
-  using Edit = std::function<void(ProjectModel&)>;
   // A concrete rectangle with two lines of bars, two loads, and curve parameters that a moment-curvature
   // analysis with the Simple concrete model and Park steel needs.
   const auto base = [] {
@@ -63,11 +69,7 @@ TEST(InputCheck, FirstProblemOfOptionsLoadsMemberAndMomentCurvature) {
     m.ec0 = 0.002f, m.fc0 = 5200, m.ecu = 0.005f, m.esp = 0.005f;
     return m;
   };
-  const struct {
-    const char* what;
-    Edit edit;
-    const char* problem;
-  } cases[] = {
+  const EditCase cases[] = {
       {"as built", [](ProjectModel&) {}, ""},
       {"line without bars", [](ProjectModel& m) { m.lines[2].Nbl = 0; }, "reinforcing line 2: no bars"},
       {"arc without bars",
@@ -133,13 +135,8 @@ TEST(InputCheck, FirstProblemOfOptionsLoadsMemberAndMomentCurvature) {
 // fractures at once. The reset's grade 60 points: Park (-0.09, -90000) (-0.01035, -60000) (-0.00207,
 // -60000) and their mirror images; Bilinear (-0.09, -90000) (-0.00207, -60000) and mirrored.
 TEST(InputCheck, SteelCurvesRiseThroughTheOriginOnce) {
-  using Edit = std::function<void(ProjectModel&)>;
   const float nan = std::numeric_limits<float>::quiet_NaN();
-  const struct {
-    const char* what;
-    Edit edit;
-    const char* problem;
-  } cases[] = {
+  const EditCase cases[] = {
       {"default Park points", [](ProjectModel&) {}, ""},
       {"point 1 at a strain of 35", [](ProjectModel& m) { m.rpPA[1] = {35, -90000}; },
        "reinforcing Park curve, point 1: strain 35 lies on the compression side; points 1 to 3 are in tension"},
