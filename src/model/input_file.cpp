@@ -430,12 +430,14 @@ std::string ReadHeading(RowReader& io, ProjectModel& m) {
   // A row that is there but is no single item means the file is something else.
   const auto broken = [&io] { return io.ended() ? io.problem() : std::string(kNotAnInputFile); };
   std::string first, second;
-  if (!io.Row({"", "title"}, first) || !io.Row({"", "design criteria"}, second)) return broken();
+  if (!io.Row({"", "title"}, first)) return broken();
+  const int firstLine = io.line();
+  if (!io.Row({"", "design criteria"}, second)) return broken();
   const int secondLine = io.line();
   // A title may itself equal a criteria key, so an old file is recognised only when the item after the key
   // is a unit system.
   if (IsUnitsKey(second)) {
-    if (!IsCriteriaKey(first)) return "line 1: " + UnknownKey("design criteria", first);
+    if (!IsCriteriaKey(first)) return "line " + std::to_string(firstLine) + ": " + UnknownKey("design criteria", first);
     m.criteria = first;
     m.units = second;
     return {};
