@@ -122,8 +122,8 @@ std::string CurveProblem(const std::string& name, const std::array<StressStrainP
     }
     const float before = table[static_cast<size_t>(p - 1)].strain;
     if (p > 1 && !(point.strain > before)) {
-      return at + "strain " + FormatPlain(point.strain) + " does not rise above point " + std::to_string(p - 1) +
-             " (" + FormatPlain(before) + ")";
+      return at + "strain " + FormatPlain(point.strain) + " does not rise above point " +
+             std::to_string(p - 1) + " (" + FormatPlain(before) + ")";
     }
   }
   return {};
@@ -133,7 +133,8 @@ std::string CurveProblem(const std::string& name, const std::array<StressStrainP
 // where the analysis uses it, the whole curve must make sense.
 std::string SteelCurveProblem(const char* material, int model, const BilinearPoints& bilinear,
                               const ParkPoints& park, bool used) {
-  const std::string name = std::string(material) + (model == SteelModel::Bilinear ? " Bilinear" : " Park") + " curve";
+  const std::string name =
+      std::string(material) + (model == SteelModel::Bilinear ? " Bilinear" : " Park") + " curve";
   const float first = model == SteelModel::Bilinear ? bilinear[1].strain : park[1].strain;
   if (first == 0) return name + ", point 1: no strain";
   if (!used) return {};
@@ -157,16 +158,20 @@ std::string MomentCurvatureProblem(const ProjectModel& m) {
                                                          {"spalling strain esp", m.esp}});
         break;
       default:  // Mander
-        missing = FirstMissing("Mander concrete model",
-                               {{"unconfined strain ec0", m.ec0}, {"unconfined stress fc0", m.fc0},
-                                {"ultimate strain ecu", m.ecu}, {"spalling strain esp", m.esp},
-                                {"confined stress fcc", m.fcc}});
+        missing = FirstMissing("Mander concrete model", {{"unconfined strain ec0", m.ec0},
+                                                         {"unconfined stress fc0", m.fc0},
+                                                         {"ultimate strain ecu", m.ecu},
+                                                         {"spalling strain esp", m.esp},
+                                                         {"confined stress fcc", m.fcc}});
         if (missing.empty() && Confinement::TransverseBars(m.confinementOption)) {
-          missing = FirstMissing("confinement", {{"bar diameter ds", m.ds}, {"spacing st", m.st},
-                                                 {"yield strength fyh", m.fyh}, {"ultimate strain esf", m.esf}});
+          missing = FirstMissing("confinement", {{"bar diameter ds", m.ds},
+                                                 {"spacing st", m.st},
+                                                 {"yield strength fyh", m.fyh},
+                                                 {"ultimate strain esf", m.esf}});
         }
         if (missing.empty() && m.confinementOption == Confinement::SteelCasing) {
-          missing = FirstMissing("confinement", {{"yield strength fyh", m.fyh}, {"ultimate strain esf", m.esf}});
+          missing =
+              FirstMissing("confinement", {{"yield strength fyh", m.fyh}, {"ultimate strain esf", m.esf}});
         }
         break;
     }

@@ -301,8 +301,8 @@ bool ExchangeSectionAndLoads(Io& io, ProjectModel& m) {
                       return io.Row(label, c.Yc, c.Rc, Option{c.csign, kSigns});
                     }))
     return false;
-  if (!ExchangeList(io, {"reinforcing lines", "reinforcing line", "nl", "Yb, Lb, Ab, Nbl, Abl"}, m.nl, m.lines,
-                    m.currentLine, [&](ReinforcingLine& l, const Label& label) {
+  if (!ExchangeList(io, {"reinforcing lines", "reinforcing line", "nl", "Yb, Lb, Ab, Nbl, Abl"}, m.nl,
+                    m.lines, m.currentLine, [&](ReinforcingLine& l, const Label& label) {
                       return io.Row(label, l.Yb, l.Lb, l.Ab, l.Nbl, l.Abl);
                     }))
     return false;
@@ -311,7 +311,8 @@ bool ExchangeSectionAndLoads(Io& io, ProjectModel& m) {
                       return io.Row(label, a.Y0, a.R0, a.Abeg, a.Atot, a.Nba, a.Aba);
                     }))
     return false;
-  if (!ExchangeList(io, {"steel shapes", "steel shape", "nb", "Ytb, Db, Wb"}, m.nb, m.steelRects, m.currentBar,
+  if (!ExchangeList(io, {"steel shapes", "steel shape", "nb", "Ytb, Db, Wb"}, m.nb, m.steelRects,
+                    m.currentBar,
                     [&](SteelRect& b, const Label& label) { return io.Row(label, b.Ytb, b.Db, b.Wb); }))
     return false;
   if (!ExchangeList(io, {"steel pipes", "steel pipe", "np", "Ycp, Rcp, tp"}, m.np, m.pipes, m.currentPipe,
@@ -321,8 +322,8 @@ bool ExchangeSectionAndLoads(Io& io, ProjectModel& m) {
   const float force = m.ForceUnitFactor;
   const float moment = m.MomentUnitFactor;
   // Note the file order of a load: axial load, moment, shear, torsion.
-  if (!ExchangeList(io, {"load conditions", "load condition", "ns", "P, M, V, T"}, m.ns, m.loads, m.currentLoad,
-                    [&](LoadCondition& c, const Label& label) {
+  if (!ExchangeList(io, {"load conditions", "load condition", "ns", "P, M, V, T"}, m.ns, m.loads,
+                    m.currentLoad, [&](LoadCondition& c, const Label& label) {
                       return io.Row(label, Scaled{c.P, force}, Scaled{c.M, moment}, Scaled{c.V, force},
                                     Scaled{c.T, moment});
                     }))
@@ -351,7 +352,8 @@ bool ExchangeSectionAndLoads(Io& io, ProjectModel& m) {
     }
     for (int i = 1; i <= m.ns; ++i) {
       LoadCondition& c = m.loads[static_cast<size_t>(i)];
-      if (!io.Row(label(i, "BetaD, BetaDs, Tloads"), c.BetaD, c.BetaDs, Option{c.Tloads, kFlags})) return false;
+      if (!io.Row(label(i, "BetaD, BetaDs, Tloads"), c.BetaD, c.BetaDs, Option{c.Tloads, kFlags}))
+        return false;
     }
   }
   return true;
@@ -362,7 +364,8 @@ template <typename Io>
 bool ExchangeCurve(Io& io, ProjectModel& m, const char* material, int model, BilinearPoints& bilinear,
                    ParkPoints& park) {
   const auto point = [&](const char* curve, int p) {
-    return Label{std::string(material) + " " + curve + " curve, point " + std::to_string(p), "strain, stress"};
+    return Label{std::string(material) + " " + curve + " curve, point " + std::to_string(p),
+                 "strain, stress"};
   };
   if (model == SteelModel::Bilinear) {
     if constexpr (Io::kReading) m.StressStrainPointCount = 4;
@@ -382,8 +385,9 @@ bool ExchangeCurve(Io& io, ProjectModel& m, const char* material, int model, Bil
 // The material-model section, present only when a moment-curvature analysis is requested.
 template <typename Io>
 bool ExchangeMaterialModels(Io& io, ProjectModel& m) {
-  if (!io.Row({"", "concrete model, reinforcing model, steel model"}, Option{m.concreteModel, kConcreteModels},
-              Option{m.reinfModel, kSteelModels}, Option{m.steelModel, kSteelModels}))
+  if (!io.Row({"", "concrete model, reinforcing model, steel model"},
+              Option{m.concreteModel, kConcreteModels}, Option{m.reinfModel, kSteelModels},
+              Option{m.steelModel, kSteelModels}))
     return false;
   if (m.nr >= 1 || m.nc >= 1) {
     if (!io.Row({"concrete", "ec0, fc0, ecu, fcu, esp, fcc, Eci"}, m.ec0, m.fc0, m.ecu, m.fcu, m.esp, m.fcc,
@@ -422,7 +426,8 @@ int BinaryLine(std::string_view text) {
   return 1 + static_cast<int>(std::count(text.begin(), at, '\n'));
 }
 
-constexpr const char* kNotAnInputFile = "not an input file: the first lines hold no design criteria and unit system";
+constexpr const char* kNotAnInputFile =
+    "not an input file: the first lines hold no design criteria and unit system";
 
 // The first lines: the title (absent from files of older versions), the criteria and the unit system.
 // Returns the reason when they are not those of an input file.
@@ -437,7 +442,8 @@ std::string ReadHeading(RowReader& io, ProjectModel& m) {
   // A title may itself equal a criteria key, so an old file is recognised only when the item after the key
   // is a unit system.
   if (IsUnitsKey(second)) {
-    if (!IsCriteriaKey(first)) return "line " + std::to_string(firstLine) + ": " + UnknownKey("design criteria", first);
+    if (!IsCriteriaKey(first))
+      return "line " + std::to_string(firstLine) + ": " + UnknownKey("design criteria", first);
     m.criteria = first;
     m.units = second;
     return {};
@@ -450,8 +456,9 @@ std::string ReadHeading(RowReader& io, ProjectModel& m) {
   // Every load and every unit-dependent rule depends on the unit system and the criteria: unknown keys are
   // not guessed.
   if (!IsCriteriaKey(m.criteria)) {
-    return unitsKnown ? "line " + std::to_string(secondLine) + ": " + UnknownKey("design criteria", m.criteria)
-                      : std::string(kNotAnInputFile);
+    return unitsKnown
+               ? "line " + std::to_string(secondLine) + ": " + UnknownKey("design criteria", m.criteria)
+               : std::string(kNotAnInputFile);
   }
   if (!unitsRead) return io.problem();
   if (!unitsKnown) return "line " + std::to_string(io.line()) + ": " + UnknownKey("unit system", m.units);

@@ -139,7 +139,8 @@ TEST(InputCheck, SteelCurvesRiseThroughTheOriginOnce) {
   const EditCase cases[] = {
       {"default Park points", [](ProjectModel&) {}, ""},
       {"point 1 at a strain of 35", [](ProjectModel& m) { m.rpPA[1] = {35, -90000}; },
-       "reinforcing Park curve, point 1: strain 35 lies on the compression side; points 1 to 3 are in tension"},
+       "reinforcing Park curve, point 1: strain 35 lies on the compression side; points 1 to 3 are in "
+       "tension"},
       {"yield plateau of no length", [](ProjectModel& m) { m.rpPA[2].strain = -0.00207f; },
        "reinforcing Park curve, point 3: strain -0.00207 does not rise above point 2 (-0.00207)"},
       {"hardening points swapped", [](ProjectModel& m) { std::swap(m.rpPA[5], m.rpPA[6]); },

@@ -177,9 +177,11 @@ TEST(InputFile, DamagedFilesAreRefusedWithTheLineAndLeaveTheModelUntouched) {
       {"", "the file is empty"},
       {kExample.substr(0, kExample.find("0,1,1")),  // ends before the member row
        "line 18: expected 3 items (member: L, Keff, Ieff), the file ends here"},
-      {kExample.substr(0, kExample.find("\"english\"")), "line 3: expected 1 item (unit system), the file ends here"},
+      {kExample.substr(0, kExample.find("\"english\"")),
+       "line 3: expected 1 item (unit system), the file ends here"},
       {png, "not an input file: line 2 holds binary data"},
-      {std::string("\x7f" "ELF\x02\x01\x01", 7) + std::string(4096, '\0'), "not an input file: line 1 holds binary data"},
+      {std::string("\x7f" "ELF\x02\x01\x01", 7) + std::string(4096, '\0'),
+       "not an input file: line 1 holds binary data"},
       {"Dear engineer,\r\nplease find the column attached.\r\n",
        "not an input file: the first lines hold no design criteria and unit system"},
       {"\"T\"\r\n\"aci2025\"\r\n\"english\"\r\n", "line 2: unknown design criteria \"aci2025\""},
@@ -193,11 +195,13 @@ TEST(InputFile, DamagedFilesAreRefusedWithTheLineAndLeaveTheModelUntouched) {
        "line 8: nr 1000000000 is more than 10000 concrete rectangles"},
       {replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n2\r\n0,24,12,1"),  // count without its rows
        "line 10: expected 4 items (concrete rectangle 2: Yt, D, W, rsign), found 1"},
-      {replaced(kExample, "100,50,0,0", "100,1e305,0,0"), "line 17: load condition 1: M \"1e305\" is not a number"},
+      {replaced(kExample, "100,50,0,0", "100,1e305,0,0"),
+       "line 17: load condition 1: M \"1e305\" is not a number"},
       // Option numbers outside their range, the slenderness option that crashed the report's echo first.
       {replaced(kExample, "1,1,0,0\r\n1\r\n", "1,1,0,0\r\n-1\r\n"),
        "line 20: slenderness option -1 is not one of 1, 2, 3, 4"},
-      {replaced(kExample, "0,24,12,1", "0,24,12,0"), "line 9: concrete rectangle 1: rsign 0 is not one of 1, -1"},
+      {replaced(kExample, "0,24,12,1", "0,24,12,0"),
+       "line 9: concrete rectangle 1: rsign 0 is not one of 1, -1"},
       {replaced(kExample, "1,1,0,0", "1,2,0,0"), "line 19: restraints: Vrj 2 is not one of 0, 1"},
       {std::string(3u << 20, 'x'), "line 2: expected 1 item (design criteria), the file ends here"},
   };
@@ -223,8 +227,10 @@ TEST(InputFile, MaterialSectionOptionsOutOfRangeAreRefused) {
   } cases[] = {
       {"4,2,2\r\n", "line 21: concrete model 4 is not one of 1, 2, 3"},
       {"2,0,2\r\n", "line 21: reinforcing model 0 is not one of 1, 2"},
-      {"3,2,2\r\n.002,5200,.018,0,.005,7450,4110328\r\n-1\r\n", "line 23: confinement option -1 is not one of 1, 2, 3, 4, 5"},
-      {"2,2,2\r\n.002,5200,.005,0,.005,0,4110328\r\n3\r\n" + park, "line 23: Park model 3 is not one of 1, 2"},
+      {"3,2,2\r\n.002,5200,.018,0,.005,7450,4110328\r\n-1\r\n",
+       "line 23: confinement option -1 is not one of 1, 2, 3, 4, 5"},
+      {"2,2,2\r\n.002,5200,.005,0,.005,0,4110328\r\n3\r\n" + park,
+       "line 23: Park model 3 is not one of 1, 2"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.section);

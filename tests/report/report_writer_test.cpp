@@ -131,7 +131,8 @@ TEST(ReportBlocks, EchoOfOptionsOutsideTheirRangeHasNoCaption) {
     m.SlendernessOption = m.confinementOption = m.ParkModel = option;
     ReportWriter out;
     WriteInputEcho(m, FixedTime(), out);
-    for (const char* caption : {"General P-delta analysis\r\n", "Cross tie confinement:", "strain hardening)"}) {
+    for (const char* caption :
+         {"General P-delta analysis\r\n", "Cross tie confinement:", "strain hardening)"}) {
       EXPECT_EQ(out.Text().find(caption), std::string::npos) << caption;
     }
     EXPECT_NE(out.Text().find("Mander concrete model"), std::string::npos);
