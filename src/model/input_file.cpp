@@ -201,9 +201,12 @@ class RowReader {
     return label.owner.empty() ? name : label.owner + ": " + name;
   }
 
+  // A number the field cannot hold (beyond single precision, a count beyond the 32-bit integers) is named
+  // as such; anything else is not a number at all.
   bool NotANumber(const Label& label, size_t index, const Item& item) {
+    const bool number = !item.quoted && ParseFileDouble(item.text).has_value();
     problem_ = "line " + std::to_string(line_) + ": " + ItemName(label, index) + " " + Shown(item.text) +
-               " is not a number";
+               (number ? " is out of range" : " is not a number");
     return false;
   }
 

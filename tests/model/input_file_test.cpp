@@ -196,7 +196,7 @@ TEST(InputFile, DamagedFilesAreRefusedWithTheLineAndLeaveTheModelUntouched) {
       {replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n2\r\n0,24,12,1"),  // count without its rows
        "line 10: expected 4 items (concrete rectangle 2: Yt, D, W, rsign), found 1"},
       {replaced(kExample, "100,50,0,0", "100,1e305,0,0"),
-       "line 17: load condition 1: M \"1e305\" is not a number"},
+       "line 17: load condition 1: M \"1e305\" is out of range"},
       // Option numbers outside their range, the slenderness option that crashed the report's echo first.
       {replaced(kExample, "1,1,0,0\r\n1\r\n", "1,1,0,0\r\n-1\r\n"),
        "line 20: slenderness option -1 is not one of 1, 2, 3, 4"},
