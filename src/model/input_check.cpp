@@ -141,6 +141,19 @@ std::string SteelCurveProblem(const char* material, int model, const BilinearPoi
   return model == SteelModel::Bilinear ? CurveProblem(name, bilinear) : CurveProblem(name, park);
 }
 
+// The Simple concrete curve falls on a straight line from fc0 at ec0, by 0.2 fc0 per (ecu - ec0), and ends at
+// the spalling strain esp. Beyond ec0 + 5 (ecu - ec0) that line would give compressed concrete a tensile
+// stress, so esp must not lie beyond it.
+std::string SimpleDescentProblem(const ProjectModel& m) {
+  if (m.concreteModel != ConcreteModel::Simple || !(m.ecu > m.ec0)) return {};
+  const double zeroStress = m.ec0 + 5.0 * (static_cast<double>(m.ecu) - m.ec0);
+  const double stressAtEsp =
+      1 - 0.2 * (static_cast<double>(m.esp) - m.ec0) / (static_cast<double>(m.ecu) - m.ec0);
+  if (stressAtEsp >= -1e-5) return {};
+  return "Simple concrete model: spalling strain esp " + FormatPlain(m.esp) + " lies beyond " +
+         FormatPlain(zeroStress) + ", where the stress falls to 0";
+}
+
 std::string MomentCurvatureProblem(const ProjectModel& m) {
   if (m.ns < 1) return "moment-curvature analysis: no load conditions";
   const bool concrete = m.nr >= 1 || m.nc >= 1;
@@ -176,6 +189,8 @@ std::string MomentCurvatureProblem(const ProjectModel& m) {
         break;
     }
     if (!missing.empty()) return missing;
+    std::string descent = SimpleDescentProblem(m);
+    if (!descent.empty()) return descent;
     const bool bars = m.nl >= 1 || m.na >= 1;
     std::string curve = SteelCurveProblem("reinforcing", m.reinfModel, m.rpBL, m.rpPA, bars);
     if (!curve.empty()) return curve;

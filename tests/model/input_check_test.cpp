@@ -94,6 +94,13 @@ TEST(InputCheck, FirstProblemOfOptionsLoadsMemberAndMomentCurvature) {
       {"MC Simple, no spalling strain",
        [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.esp = 0; },
        "Simple concrete model: no spalling strain esp"},
+      // The descending line 5200 (1 - 0.2 (e - 0.002) / (0.005 - 0.002)) reaches 0 at e = 0.002 + 5 x 0.003.
+      {"MC Simple, spalling at the end of the line",
+       [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.esp = 0.017f; },
+       ""},
+      {"MC Simple, spalling beyond the end of the line",
+       [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); m.esp = 5; },
+       "Simple concrete model: spalling strain esp 5 lies beyond 0.017, where the stress falls to 0"},
       {"MC without loads",
        [](ProjectModel& m) { SetPerformMomentCurvature(m, 1); SetLoadCount(m, 0); },
        "moment-curvature analysis: no load conditions"},
