@@ -25,7 +25,7 @@ float ClampedBeta(float fpc, double offset, double slope, double step) {
 float CsaAlpha1(float fpc) { return std::max(Round(0.85 - 0.0015 * fpc, 3), 0.67f); }
 float CsaBeta1(float fpc) { return std::max(Round(0.97 - 0.0025 * fpc, 3), 0.67f); }
 
-// ACI 318 (and AASHTO, AREMA): b1 falls by 0.05 per 1000 psi above 4000 psi (per 7 MPa above 30 MPa);
+// ACI 318-99 (and AASHTO, AREMA): b1 falls by 0.05 per 1000 psi above 4000 psi (per 7 MPa above 30 MPa);
 // Ec = 57000 sqrt(f'c) psi or 4700 sqrt(f'c) MPa.
 DerivedConcrete AciConcrete(float fpc, UnitSystem units) {
   const bool english = units.IsEnglish();
@@ -33,15 +33,21 @@ DerivedConcrete AciConcrete(float fpc, UnitSystem units) {
           Round((english ? 57000 : 4700) * RootOf(fpc), 0)};
 }
 
-// ACI 318-19: b1 by Table 22.2.2.4.3, falling by 0.05 per 1000 psi above 4000 psi (per 7 MPa above
-// 28 MPa) to 0.65; 0.85 below the table's lowest strength as well. Ec = 57000 sqrt(f'c) psi or
-// 4700 sqrt(f'c) MPa (19.2.2.1(b), normalweight concrete).
-// The SI table holds 0.65 from 55 MPa on, where its line still gives 0.657.
+// ACI 318-02: as above, but in SI units b1 falls from 28 MPa (ACI 318M-02 10.2.7.3: 0.85 up to 28 MPa,
+// 0.05 less per 7 MPa above, at least 0.65).
+DerivedConcrete Aci02Concrete(float fpc, UnitSystem units) {
+  DerivedConcrete derived = AciConcrete(fpc, units);
+  if (units.IsMetric()) derived.b1 = ClampedBeta(fpc, 28, 0.05, 7);
+  return derived;
+}
+
+// ACI 318-19: b1 by Table 22.2.2.4.3, as ACI 318-02 (per 7 MPa above 28 MPa in SI) with 0.85 below the
+// table's lowest strength as well; the SI table holds 0.65 from 55 MPa on, where its line still gives 0.657.
+// Ec = 57000 sqrt(f'c) psi or 4700 sqrt(f'c) MPa (19.2.2.1(b), normalweight concrete).
 DerivedConcrete Aci19Concrete(float fpc, UnitSystem units) {
-  const bool english = units.IsEnglish();
-  float b1 = english ? ClampedBeta(fpc, 4000, 0.05, 1000) : ClampedBeta(fpc, 28, 0.05, 7);
-  if (!english && fpc >= 55) b1 = 0.65f;
-  return {b1, std::nullopt, Round((english ? 57000 : 4700) * RootOf(fpc), 0)};
+  DerivedConcrete derived = Aci02Concrete(fpc, units);
+  if (units.IsMetric() && fpc >= 55) derived.b1 = 0.65f;
+  return derived;
 }
 
 // AASHTO LRFD: b1 as ACI 318 but from 28 MPa in metric; Ec = 1820 sqrt(f'c ksi) ksi or 4800 sqrt(f'c) MPa.
@@ -140,7 +146,7 @@ const CriteriaRules kRules[] = {
      /*compositeModifiedProperties=*/true, /*expectedMaterialProperties=*/false, /*revised=*/{}},
     {"aci02", "ACI 318-02", "Design Criteria = ACI-318", "SLENDERNESS PER ACI-318:",  //
      kAciEnglish, kAciMetric, /*metricOnly=*/false, /*userDefined=*/false,        //
-     {0.9f, 0.65f, 0.75f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, /*stressBlockFromStrength=*/false, AciConcrete,
+     {0.9f, 0.65f, 0.75f, 0.85f, 0.85f, 0.003f, 1, 1, 1}, /*stressBlockFromStrength=*/false, Aci02Concrete,
      0.80, 0.85, PR::NetTensileStrain, SF::Aci, KL::Capped40,  //
      /*swayCmFromEndMoments=*/true, /*minimumMoment=*/true, /*stabilityIndexLimit=*/true,
      /*compositeModifiedProperties=*/false, /*expectedMaterialProperties=*/false, /*revised=*/{}},

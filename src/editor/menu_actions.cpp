@@ -39,7 +39,7 @@ FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
 }
 
 Status RequireCompleteInput(ProjectModel& m) {
-  return CheckInputComplete(m) ? Status::Success() : Status::Failure(kInputIncomplete);
+  return RequireCompleteModel(m);
 }
 
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {

@@ -36,7 +36,7 @@ struct FileCommandResult {
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
 
 /// The guard of the commands that need complete input (save input, the plots, the section drawing):
-/// fails with "Input is incomplete" when the completeness check fails.
+/// fails with "Input is incomplete" and the first problem when the completeness check fails.
 Status RequireCompleteInput(ProjectModel& m);
 
 /// "Input As": writes the model to `path` (the command checks completeness before its dialog opens,

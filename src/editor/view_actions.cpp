@@ -22,7 +22,7 @@ const char* UnableToViewText(ViewedFile which) {
 }
 
 Status PrepareView(ProjectModel& m, bool needDiagram) {
-  if (!CheckInputComplete(m)) return Status::Failure(kInputIncomplete);
+  if (Status complete = RequireCompleteModel(m); !complete.ok()) return complete;
   if (needDiagram && m.interactionDiagram.idCount == 0) {
     ComputeSectionProperties(m);
     if (m.sectionProperties.problem == SectionProblem::None) ComputeInteractionDiagram(m);

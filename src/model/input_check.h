@@ -1,18 +1,36 @@
 // The completeness check that guards a calculation run and saving the input file.
 #pragma once
 
+#include <string>
+
+#include "base/status.h"
+#include "model/options.h"
 #include "model/project_model.h"
 
 namespace tarnix {
 
-/// True when the model describes a section, loads and member that the analyses can work with: the criteria
-/// is one the program knows, there is a section (concrete, or structural steel alone; reinforcing needs
-/// concrete), every load has an axial load or a moment unless a moment-curvature analysis is made, a slender
-/// member has a length and an effective length factor, and a moment-curvature analysis has loads and the
-/// curve parameters it needs.
+constexpr const char* kInputIncomplete = "Input is incomplete";
+
+/// The first thing that keeps the analyses from working with the model, as the user is told it ("no
+/// concrete section", "reinforcing line 2: no bars"); empty when the model is complete. The model is
+/// complete when the criteria and unit system are ones the program knows, every coded option holds one of
+/// its numbers, there is a section (concrete, or structural steel alone; reinforcing needs concrete) whose
+/// bar lines and arcs have bars, every load has an axial load or a moment unless a moment-curvature
+/// analysis is made, a slender member has a length and an effective length factor, and a moment-curvature
+/// analysis has loads, the parameters of its concrete model and steel curves that are finite, rise strictly
+/// from the tension end to the compression end and change sign once, at the origin.
+std::string FindInputProblem(const ProjectModel& m);
+
+/// FindInputProblem finds nothing.
 bool IsInputComplete(const ProjectModel& m);
 
 /// Stores IsInputComplete in m.inputComplete and returns it.
 bool CheckInputComplete(ProjectModel& m);
+
+/// CheckInputComplete as the user is told it: success, or "Input is incomplete" with the problem.
+Status RequireCompleteModel(ProjectModel& m);
+
+/// "slenderness option -1 is not one of 1, 2, 3, 4"; empty when `value` is one of `allowed`.
+std::string OptionProblem(const std::string& name, int value, const OptionValues& allowed);
 
 }  // namespace tarnix

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/input_check.h"
 #include "model/project_model.h"
 #include "base/status.h"
 
@@ -12,7 +13,6 @@ namespace tarnix {
 
 constexpr const char* kErrorReadingInput = "Error reading input file";
 constexpr const char* kErrorWritingInput = "Error writing input file";
-constexpr const char* kInputIncomplete = "Input is incomplete";
 
 /// The file text of the model (CR LF lines), without the completeness check. Empty when the model holds
 /// a value the file cannot represent (a non-finite number, a count without its records).
@@ -23,10 +23,12 @@ std::optional<std::string> FormatInputFile(const ProjectModel& m);
 Status WriteInputFile(ProjectModel& m, const std::string& path);
 
 /// Reads the file text into the model. Rows up to the slenderness data must all be present and valid, or
-/// the model is left exactly as it was and "Error reading input file" is returned. The material-model rows
+/// the model is left exactly as it was and "Error reading input file" is returned with the reason: the
+/// line and what it should have held, or that the text is not an input file at all. The material-model rows
 /// that may follow are optional: when they are complete, PerformMomentCurvature and OutputMomentCurvature
 /// become 1; when they are absent or break off, PerformMomentCurvature becomes 0 and the values read so
-/// far stay. Either way the control parameters are reset for the file's unit system.
+/// far stay; an option number outside its range is refused there as well. Either way the control
+/// parameters are reset for the file's unit system.
 Status ReadInputText(ProjectModel& m, std::string_view text);
 
 /// Reads the file at `path` (see ReadInputText).

@@ -38,4 +38,26 @@ struct Slenderness {
 /// A 0/1 flag of the model (output options, `PerformMomentCurvature`, `Tloads`) is set.
 constexpr bool IsSet(int flag) { return flag == 1; }
 
+/// The numbers a coded option may hold, in the order they are named to the user.
+struct OptionValues {
+  int values[5];
+  int count;
+  constexpr bool Holds(int value) const {
+    for (int i = 0; i < count; ++i) {
+      if (values[i] == value) return true;
+    }
+    return false;
+  }
+};
+
+inline constexpr OptionValues kConcreteModels{{1, 2, 3}, 3};
+inline constexpr OptionValues kSteelModels{{1, 2}, 2};
+inline constexpr OptionValues kStrainHardenings{{1, 2}, 2};
+inline constexpr OptionValues kConfinements{{1, 2, 3, 4, 5}, 5};
+inline constexpr OptionValues kSlendernessOptions{{1, 2, 3, 4}, 4};
+/// 0/1 flags: restraints and transverse loads.
+inline constexpr OptionValues kFlags{{0, 1}, 2};
+/// Add (+1) or subtract (-1) a concrete rectangle or circle.
+inline constexpr OptionValues kSigns{{1, -1}, 2};
+
 }  // namespace tarnix

@@ -16,6 +16,14 @@ SectionParts PartsOf(const ProjectModel& m) {
   return {m.nr >= 1 || m.nc >= 1, m.nl >= 1 || m.na >= 1, m.nb >= 1 || m.np >= 1};
 }
 
+// The caption of a coded option numbered from `first`, or nothing for a number outside the table: a model
+// edited in memory may hold any number, and the echo never reads beyond its captions.
+template <size_t N>
+const char* Caption(const char* const (&names)[N], int option, int first) {
+  const long index = static_cast<long>(option) - first;
+  return index >= 0 && index < static_cast<long>(N) ? names[index] : nullptr;
+}
+
 // Each value on a line of its own: `indent` blanks, then the label and the value.
 void LabelledLines(ReportWriter& out, int indent,
                    std::initializer_list<std::pair<const char*, double>> values) {
@@ -78,8 +86,7 @@ void ConfinementEcho(const ProjectModel& m, ReportWriter& out) {
   const char* names[] = {"Neglect confinement", "Spiral confinement:", "Circular hoop confinement:",
                          "Cross tie confinement:", "Cylindrical steel casing confinement:"};
   out.EmptyLine();
-  if (option >= Confinement::None && option <= Confinement::SteelCasing)
-    out.Blanks(15).Text(names[option - Confinement::None]).EndLine();
+  if (const char* name = Caption(names, option, Confinement::None)) out.Blanks(15).Text(name).EndLine();
   if (!Confinement::Confined(option)) return;
   out.EmptyLine();
   if (Confinement::TransverseBars(option)) {
@@ -115,7 +122,8 @@ void SteelCurve(const ProjectModel& m, int model, const char* bilinearName, cons
   if (model != SteelModel::Bilinear && model != SteelModel::Park) return;
   out.Column(10).Text(model == SteelModel::Bilinear ? bilinearName : parkName);
   if (model == SteelModel::Park && showParkVariant) {
-    out.Column(10).Text(m.ParkModel == StrainHardening::Parabolic ? "(with parabolic strain hardening)" : "(with complex strain hardening)");
+    const char* names[] = {"(with parabolic strain hardening)", "(with complex strain hardening)"};
+    if (const char* name = Caption(names, m.ParkModel, StrainHardening::Parabolic)) out.Column(10).Text(name);
   }
   out.EndLine();
   out.EmptyLine();
@@ -134,7 +142,9 @@ void StressStrain(const ProjectModel& m, const SectionParts& parts, ReportWriter
     out.SubHeading("CONCRETE MODEL:");
     out.EmptyLine();
     const char* names[] = {"Linear concrete model", "Simple concrete model", "Mander concrete model"};
-    if (m.concreteModel >= ConcreteModel::Linear && m.concreteModel <= ConcreteModel::Mander) out.Blanks(10).Text(names[m.concreteModel - ConcreteModel::Linear]).EndLine();
+    if (const char* name = Caption(names, m.concreteModel, ConcreteModel::Linear)) {
+      out.Blanks(10).Text(name).EndLine();
+    }
     out.EmptyLine();
     LabelledLines(out, 15, {{"Unconfined strain     = ", m.ec0}, {"Unconfined stress     = ", m.fc0},
                             {"Modulus of elasticity = ", m.Eci}, {"Ultimate strain       = ", m.ecu},
@@ -271,7 +281,9 @@ void SlendernessEcho(const ProjectModel& m, ReportWriter& out) {
   out.EmptyLine();
   const char* names[] = {"Moment magnification per design criteria", "Slender wall design per ACI 318",
                          "General P-delta analysis"};
-  if (m.SlendernessOption <= Slenderness::GeneralPDelta) out.Blanks(5).Text(names[m.SlendernessOption - Slenderness::MomentMagnification]).EndLine();
+  if (const char* name = Caption(names, m.SlendernessOption, Slenderness::MomentMagnification)) {
+    out.Blanks(5).Text(name).EndLine();
+  }
   if (m.SlendernessOption != Slenderness::MomentMagnification && m.SlendernessOption != Slenderness::GeneralPDelta) return;
   if (m.ns < 1) return;
 

@@ -59,7 +59,7 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer) {
 
 Status RunCalculation(ProjectModel& m, RunObserver* observer, bool onlyWhenComplete) {
   if (m.outputFileName.empty()) return Status::Failure(kPleaseSaveOutputFilename, true);
-  if (!CheckInputComplete(m)) return Status::Failure(kInputIncomplete);
+  if (Status complete = RequireCompleteModel(m); !complete.ok()) return complete;
   if (!ReportFolderExists(m.outputFileName)) return Status::Failure(kErrorWritingOutput);
 
   Show(observer, "Calculations in progress", "Please wait");

@@ -62,13 +62,24 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
   voidSection.replace(voidSection.find(rectangle), rectangle.size(), "\r\n2\r\n0,24,12,1\r\n0,24,12,-1\r\n");
   ASSERT_TRUE(ReplaceFileContent(Path("bars_only.in"), barsOnly));
   ASSERT_TRUE(ReplaceFileContent(Path("void.in"), voidSection));
+  const std::string kColumnText = kColumn;
+  ASSERT_TRUE(ReplaceFileContent(Path("cut.in"), kColumnText.substr(0, kColumnText.find("0,1,1"))));
   const struct {
     std::vector<std::string> args;
     int code;
     std::string message;
   } cases[] = {
-      {{Path("missing.in")}, 1, "tarnix-run: Error reading input file: " + Path("missing.in") + "\n"},
-      {{Path("bars_only.in")}, 1, "tarnix-run: Input is incomplete: " + Path("bars_only.in") + "\n"},
+      {{Path("missing.in")},
+       1,
+       "tarnix-run: Error reading input file: the file does not exist: " + Path("missing.in") + "\n"},
+      {{Path("cut.in")},
+       1,
+       "tarnix-run: Error reading input file: line 19: expected 3 items (member: L, Keff, Ieff), the file "
+       "ends here: " + Path("cut.in") + "\n"},
+      {{Path("bars_only.in")},
+       1,
+       "tarnix-run: Input is incomplete: no concrete section around the reinforcing: " +
+           Path("bars_only.in") + "\n"},
       {{Path("void.in")},
        1,
        "tarnix-run: Calculation Error: The concrete records have no net area: " + Path("void.out") + "\n"},
@@ -132,7 +143,8 @@ TEST_F(TarnixRun, SeveralInputsRunInParallelWithTheResultsOfSingleRuns) {
   std::vector<std::string> args = inputs;
   args.insert(args.end(), {"-j", "3"});
   EXPECT_EQ(Run(args), 1);  // the worst of the files
-  EXPECT_EQ(err_, "tarnix-run: Error reading input file: " + Path("missing.in") + "\n");
+  EXPECT_EQ(err_,
+            "tarnix-run: Error reading input file: the file does not exist: " + Path("missing.in") + "\n");
   // One line per file in command-line order; each report equals that of a run of the file alone.
   std::istringstream lines(out_);
   std::string line;

@@ -40,15 +40,5 @@ TEST(Criteria, ListEntriesRoundTripThroughTheInputFileAndTheEcho) {
   }
 }
 
-// A file with a criteria the program does not know is refused and says which key it was, instead of
-// being analysed without an axial capacity.
-TEST(Criteria, UnknownKeyInAFileIsRefusedByName) {
-  ProjectModel m;
-  const Status read = ReadInputText(m, "title\naci2025\nenglish\n");
-  EXPECT_EQ(read.message, kErrorReadingInput);
-  EXPECT_EQ(read.detail, "unknown design criteria \"aci2025\"");
-  EXPECT_EQ(FindCriteria("aci2025"), nullptr);
-}
-
 }  // namespace
 }  // namespace tarnix

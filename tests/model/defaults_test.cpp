@@ -27,7 +27,12 @@ TEST(ConcreteStrength, DerivedStressBlockAndModulus) {
     float b1, a1, Ec;
   } cases[] = {
       {"aci02", true, "8000", 0.65f, 0.85f, 5098235},  // b1 formula gives 0.65 exactly
-      {"arema", false, "35", 0.814f, 0.85f, 27806},
+      {"arema", false, "35", 0.814f, 0.85f, 27806},   // 0.85 - 0.05 x (35 - 30) / 7 = 0.8143
+      // ACI 318-02 in SI (ACI 318M-02 10.2.7.3): 0.85 up to 28 MPa, 0.05 less per 7 MPa above; the
+      // ACI 318-99 key keeps the offset of 30 MPa.
+      {"aci02", false, "35", 0.80f, 0.85f, 27806},  // 0.85 - 0.05 x 7 / 7
+      {"aci02", false, "42", 0.75f, 0.85f, 30459},  // 0.85 - 0.05 x 14 / 7
+      {"aci", false, "35", 0.814f, 0.85f, 27806},
       {"lrfd", false, "35", 0.80f, 0.85f, 28397},     // metric offset 28 for LRFD
       {"lrfd", true, "6000", 0.75f, 0.85f, 4458071},  // 1820000 sqrt(f'c in ksi)
       {"csa", false, "40", 0.87f, 0.79f, 28460},  // f'c <= 40: 4500 sqrt(f'c)
@@ -50,6 +55,14 @@ TEST(ConcreteStrength, DerivedStressBlockAndModulus) {
   EditConcreteStrength(negative, "-4000");  // no modulus, but no value that is not a number either
   EXPECT_EQ(negative.Ec, 0.0f);
   EXPECT_TRUE(FormatInputFile(negative).has_value());
+
+  // A file keeps the b1 it stores, whatever the criteria would derive from its f'c.
+  ProjectModel saved = Chosen("aci02", false);
+  EditConcreteStrength(saved, "35");
+  saved.b1 = 0.814f;
+  ProjectModel loaded;
+  ASSERT_TRUE(ReadInputText(loaded, FormatInputFile(saved).value_or("")).ok());
+  EXPECT_EQ(loaded.b1, 0.814f);
 }
 
 }  // namespace

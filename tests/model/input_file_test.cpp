@@ -45,7 +45,7 @@ ProjectModel Read(const std::string& text) {
   ProjectModel m;
   ResetAll(m);
   const Status status = ReadInputText(m, text);
-  EXPECT_TRUE(status.ok()) << status.message;
+  EXPECT_TRUE(status.ok()) << status.message << ": " << status.detail;
   return m;
 }
 
@@ -160,33 +160,84 @@ TEST(InputFile, MissingOrBrokenMaterialSectionOnlyClearsTheRequest) {
   EXPECT_EQ(broken.fcc, 7450.0f);
 }
 
-TEST(InputFile, DamagedFilesLeaveTheModelUntouched) {
+// Each damaged file is refused with the line and what the line should have held, or as no input file at
+// all, and leaves the model as it was. Lines of kExample: 4 strengths, 6 phi factors, 8 nr, 9 the rectangle,
+// 17 the load, 18 the member, 19 the restraints, 20 the slenderness option.
+TEST(InputFile, DamagedFilesAreRefusedWithTheLineAndLeaveTheModelUntouched) {
   const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
     const size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
     return text.replace(at, from.size(), to);
   };
-  const std::string cases[] = {
-      "",
-      replaced(kExample, "4000,60000", "4000,6OOOO"),      // malformed number
-      replaced(kExample, ".9,.7,.85", ".9,.7"),            // item missing
-      replaced(kExample, "\"english\"", "\"English\""),    // unknown unit system
-      replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n1000000000\r\n0,24,12,1"),  // absurd count
-      replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n2\r\n0,24,12,1"),           // count without its rows
-      replaced(kExample, "100,50,0,0", "100,1e305,0,0"),  // load beyond single precision
-      kExample.substr(0, kExample.find("0,1,1")),         // ends before the member row
-      replaced(kExample, "4000,60000", "nan,60000"),  // not a number
-      replaced(kExample, "4000,60000", "4000,0x1p4"),    // hexadecimal float
-      std::string(3u << 20, 'x'),                        // megabytes of garbage
-      std::string("\x7f" "ELF\x02\x01\x01", 7) + std::string(4096, '\0'),  // a binary file
+  const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20);
+  const struct {
+    std::string text;
+    const char* reason;
+  } cases[] = {
+      {"", "the file is empty"},
+      {kExample.substr(0, kExample.find("0,1,1")),  // ends before the member row
+       "line 18: expected 3 items (member: L, Keff, Ieff), the file ends here"},
+      {kExample.substr(0, kExample.find("\"english\"")),
+       "line 3: expected 1 item (unit system), the file ends here"},
+      {png, "not an input file: line 2 holds binary data"},
+      {std::string("\x7f" "ELF\x02\x01\x01", 7) + std::string(4096, '\0'),
+       "not an input file: line 1 holds binary data"},
+      {"Dear engineer,\r\nplease find the column attached.\r\n",
+       "not an input file: the first lines hold no design criteria and unit system"},
+      {"\"T\"\r\n\"aci2025\"\r\n\"english\"\r\n", "line 2: unknown design criteria \"aci2025\""},
+      {"aci2025\r\nmetric\r\n", "line 1: unknown design criteria \"aci2025\""},  // older file, no title
+      {replaced(kExample, "\"english\"", "\"English\""), "line 3: unknown unit system \"English\""},
+      {replaced(kExample, "4000,60000", "4000,6OOOO"), "line 4: fy \"6OOOO\" is not a number"},
+      {replaced(kExample, "4000,60000", "nan,60000"), "line 4: fpc \"nan\" is not a number"},
+      {replaced(kExample, "4000,60000", "4000,0x1p4"), "line 4: fy \"0x1p4\" is not a number"},
+      {replaced(kExample, ".9,.7,.85", ".9,.7"), "line 6: expected 3 items (phiT, phiC, phiS), found 2"},
+      {replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n1000000000\r\n0,24,12,1"),
+       "line 8: nr 1000000000 is more than 10000 concrete rectangles"},
+      {replaced(kExample, "\r\n1\r\n0,24,12,1", "\r\n2\r\n0,24,12,1"),  // count without its rows
+       "line 10: expected 4 items (concrete rectangle 2: Yt, D, W, rsign), found 1"},
+      {replaced(kExample, "100,50,0,0", "100,1e305,0,0"),
+       "line 17: load condition 1: M \"1e305\" is out of range"},
+      // Option numbers outside their range, the slenderness option that crashed the report's echo first.
+      {replaced(kExample, "1,1,0,0\r\n1\r\n", "1,1,0,0\r\n-1\r\n"),
+       "line 20: slenderness option -1 is not one of 1, 2, 3, 4"},
+      {replaced(kExample, "0,24,12,1", "0,24,12,0"),
+       "line 9: concrete rectangle 1: rsign 0 is not one of 1, -1"},
+      {replaced(kExample, "1,1,0,0", "1,2,0,0"), "line 19: restraints: Vrj 2 is not one of 0, 1"},
+      {std::string(3u << 20, 'x'), "line 2: expected 1 item (design criteria), the file ends here"},
   };
-  for (const std::string& text : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 200));
     ProjectModel m = ExampleModel();
     m.title = "before";
     const std::string before = Written(m);
-    const Status status = ReadInputText(m, text);
-    EXPECT_EQ(status.message, "Error reading input file") << text;
-    EXPECT_EQ(Written(m), before) << text;
+    const Status status = ReadInputText(m, c.text);
+    EXPECT_EQ(status.message, "Error reading input file");
+    EXPECT_EQ(status.detail, c.reason);
+    EXPECT_EQ(Written(m), before);
+  }
+}
+
+// In the material-model section a file may end anywhere, but an option number outside its range is a
+// damaged file as well. Lines 21 to 24 follow kExample: the models, then the Park model and points.
+TEST(InputFile, MaterialSectionOptionsOutOfRangeAreRefused) {
+  const std::string park = "-.09,-90000\r\n-.01035,-60000\r\n-.00207,-60000\r\n";
+  const struct {
+    std::string section;
+    const char* reason;
+  } cases[] = {
+      {"4,2,2\r\n", "line 21: concrete model 4 is not one of 1, 2, 3"},
+      {"2,0,2\r\n", "line 21: reinforcing model 0 is not one of 1, 2"},
+      {"3,2,2\r\n.002,5200,.018,0,.005,7450,4110328\r\n-1\r\n",
+       "line 23: confinement option -1 is not one of 1, 2, 3, 4, 5"},
+      {"2,2,2\r\n.002,5200,.005,0,.005,0,4110328\r\n3\r\n" + park,
+       "line 23: Park model 3 is not one of 1, 2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.section);
+    ProjectModel m = ExampleModel();
+    const Status status = ReadInputText(m, kExample + c.section);
+    EXPECT_EQ(status.detail, c.reason);
+    EXPECT_EQ(Written(m), Written(ExampleModel()));
   }
 }
 
@@ -221,8 +272,8 @@ TEST_F(InputFileOnDisk, WriteReplacesOnlyWhenEverythingCanBeWritten) {
 
 
   // A missing file or a folder is a read error that leaves the project as it was.
-  EXPECT_EQ(LoadInputFile(m, Path("missing.in")).message, "Error reading input file");
-  EXPECT_EQ(LoadInputFile(m, dir_.string()).message, "Error reading input file");
+  EXPECT_EQ(LoadInputFile(m, Path("missing.in")).detail, "the file does not exist");
+  EXPECT_EQ(LoadInputFile(m, dir_.string()).detail, "a folder, not a file");
   EXPECT_EQ(Written(m), kExample);
 }
 

@@ -11,6 +11,7 @@
 #include "model/file_write.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
+#include "report/input_echo.h"
 #include "base/number_format.h"
 
 namespace tarnix {
@@ -118,6 +119,28 @@ TEST(ReportBlocks, OptionsDecideWhatIsWritten) {
   text = report(m);
   EXPECT_EQ(text.find("D E S I G N"), std::string::npos);
   EXPECT_NE(text.find("C O N C R E T E   C O N F I G U R A T I O N"), std::string::npos);
+}
+
+// A model edited in memory may hold any option number: the echo writes the captions of the numbers it
+// knows and nothing for the others, and never reads beyond its caption tables.
+TEST(ReportBlocks, EchoOfOptionsOutsideTheirRangeHasNoCaption) {
+  ProjectModel m = GoldenModel("metric_composite");  // Mander concrete with cross ties, general P-delta
+  m.reinfModel = 2;
+  for (const int option : {-1, 0, 6, std::numeric_limits<int>::min()}) {
+    SCOPED_TRACE(option);
+    m.SlendernessOption = m.confinementOption = m.ParkModel = option;
+    ReportWriter out;
+    WriteInputEcho(m, FixedTime(), out);
+    for (const char* caption :
+         {"General P-delta analysis\r\n", "Cross tie confinement:", "strain hardening)"}) {
+      EXPECT_EQ(out.Text().find(caption), std::string::npos) << caption;
+    }
+    EXPECT_NE(out.Text().find("Mander concrete model"), std::string::npos);
+  }
+  m.concreteModel = 0;
+  ReportWriter out;
+  WriteInputEcho(m, FixedTime(), out);
+  EXPECT_EQ(out.Text().find("concrete model\r\n"), std::string::npos);
 }
 
 // A 10 x 20 in rectangle alone: A = 200 in^2, ybar = 10 in, I = 10 (20)^3 / 12 = 6666.7 in^4, transformed
