@@ -14,6 +14,8 @@ struct Status {
   static Status Success() { return {}; }
   static Status Failure(std::string text, bool withBeep = false) { return {std::move(text), withBeep, {}}; }
   static Status Failure(std::string text, std::string reason) { return {std::move(text), false, std::move(reason)}; }
+  // A reason given as a literal must not turn into the beep flag (a pointer converts to bool first).
+  static Status Failure(std::string text, const char* reason) { return Failure(std::move(text), std::string(reason)); }
 };
 
 }  // namespace tarnix

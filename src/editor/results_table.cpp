@@ -109,8 +109,9 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
         const McIdealization ideal = IdealizeMomentCurvature(m, i);
         const MemberDuctilityResult d = MemberDuctility(m, ideal.phiYi, ideal.phiU);
         row.cells.push_back(FormatFixedExponent(ideal.phiY, 4));
-        row.cells.push_back(FormatFixedExponent(ideal.phiU, 4));
-        row.cells.push_back(m.L > 0 && d.hasDuctility ? FormatFixed(d.ductility, 1) : "");
+        // A curve that ended without a failure has no ultimate curvature and so no ductility.
+        row.cells.push_back(ideal.hasUltimate ? FormatFixedExponent(ideal.phiU, 4) : "");
+        row.cells.push_back(ideal.hasUltimate && m.L > 0 && d.hasDuctility ? FormatFixed(d.ductility, 1) : "");
       } else {
         row.cells.insert(row.cells.end(), 3, "");
       }

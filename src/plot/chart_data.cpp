@@ -308,7 +308,8 @@ Chart MomentCurvatureChart(const ProjectModel& m, int load) {
   chart.series.push_back(CurveSeries(m, load, 0));
 
   const McIdealization ideal = IdealizeMomentCurvature(m, load);
-  if (ideal.hasFirstYield && ideal.hasMp) {
+  // The bilinear line runs to the ultimate curvature, which a curve ended without a failure does not have.
+  if (ideal.hasFirstYield && ideal.hasMp && ideal.hasUltimate) {
     ChartSeries bilinear{"Bilinear idealisation", SeriesStyle::Dashed, 1, {}};
     const double Mp = ideal.Mp / static_cast<double>(m.MomentUnitFactor);
     Add(bilinear, {0, 0});

@@ -257,14 +257,17 @@ std::vector<VerificationRow> VerifyCase(const std::string& expectedPath) {
   ProjectModel m;
   ResetAll(m);
   const Status loaded = LoadInputFile(m, input.string());
-  if (!loaded.ok()) return Refused(caseName, loaded.message + ": " + input.filename().string());
+  // The message and its reason, then the file, as the batch tool says them.
+  const auto refusal = [&](const Status& status) {
+    const std::string reason = status.detail.empty() ? "" : ": " + status.detail;
+    return Refused(caseName, status.message + reason + ": " + input.filename().string());
+  };
+  if (!loaded.ok()) return refusal(loaded);
   // Every analysis on, as the batch tool runs a file.
   m.OutputInputEcho = m.OutputSectionProperties = m.OutputInteractionDiagram = 1;
   m.OutputSectionAnalysis = 1;
   SetOutputSlenderness(m, 1);
-  if (!CheckInputComplete(m)) {
-    return Refused(caseName, std::string(kInputIncomplete) + ": " + input.filename().string());
-  }
+  if (const Status complete = RequireCompleteModel(m); !complete.ok()) return refusal(complete);
   RunAnalyses(m);
   if (m.sectionProperties.problem != SectionProblem::None) {
     return Refused(caseName, SectionProblemText(m.sectionProperties.problem));

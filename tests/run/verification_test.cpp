@@ -99,7 +99,7 @@ TEST_F(VerificationFiles, AnExampleThatCannotRunIsOneFailingRowWithTheReason) {
   fs::remove(Path("column.in"));
   std::vector<VerificationRow> rows = Verify("PnMax = 1316160 1e-5\n");
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].problem, "Error reading input file: column.in");
+  EXPECT_EQ(rows[0].problem, "Error reading input file: the file does not exist: column.in");
 
   fs::remove(Path("column.expected"));
   rows = VerifyFolder(dir_.string());
