@@ -1,6 +1,8 @@
 // Menu commands on the project as a whole.
 #include "editor/menu_actions.h"
 
+#include <utility>
+
 #include "model/defaults.h"
 #include "model/input_check.h"
 #include "model/input_file.h"
@@ -32,9 +34,13 @@ FileCommandResult InputFileCommand(ProjectModel& m, const std::string& path,
 }  // namespace
 
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
-  FileCommandResult result = InputFileCommand(m, path, LoadInputFile);
-  // Another project's report is never written over: the next run proposes this file's report name.
-  if (!result.cancelled && result.status.ok()) SetOutputFileNames(m, "");
+  // A file is read into a fresh project: whatever the file does not hold (material-model choices, the
+  // moment-curvature switch, control parameters, output options) is the default, never a leftover of the
+  // project open before. The same file then always gives the same project and the same results.
+  ProjectModel fresh;
+  ResetProject(fresh);  // also names no report: another project's report is never written over
+  FileCommandResult result = InputFileCommand(fresh, path, LoadInputFile);
+  if (!result.cancelled && result.status.ok()) m = std::move(fresh);
   return result;
 }
 

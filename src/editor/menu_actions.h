@@ -30,9 +30,9 @@ struct FileCommandResult {
   bool refreshWindow() const { return !cancelled; }
 };
 
-/// "Load input": reads the file at `path` into the model. On success the input file names become those
-/// of `path`, no report file is chosen any more and the model counts as saved; on failure the model and the
-/// file names stay as they were.
+/// "Load input": the project becomes a fresh start (ResetProject) followed by the file at `path`. On
+/// success the input file names become those of `path`, no report file is chosen and the model counts as
+/// saved; on failure the model and the file names stay as they were.
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
 
 /// The guard of the commands that need complete input (save input, the plots, the section drawing):

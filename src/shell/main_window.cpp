@@ -176,12 +176,10 @@ void MainWindow::AddField(QWidget* form, Field field) {
   FitNumberField(edit);
   auto* row = new QHBoxLayout;
   row->addWidget(edit);
-  QLabel* unit = nullptr;
-  if (DescriptorOf(field).unit != UnitKind::None) {
-    unit = new QLabel(form);
-    unit->setMinimumWidth(44);
-    row->addWidget(unit);
-  }
+  // The unit, or a second value the field stands beside (the spiral-column factor).
+  auto* unit = new QLabel(form);
+  unit->setMinimumWidth(44);
+  row->addWidget(unit);
   auto* formLayout = static_cast<QFormLayout*>(form->layout());
   // The fields widen with the window, on every style.
   formLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -230,7 +228,7 @@ void MainWindow::ShowField(const FieldControl& control) {
   if (!problems_.Of(control.field).empty()) return;
   if (!control.edit->hasFocus()) control.edit->setText(Q(FieldText(model_, control.field)));
   MarkField(control.edit, {}, ToolTip(model_, control.field));
-  if (control.unit != nullptr) control.unit->setText(Q(UnitLabel(model_, control.field)));
+  control.unit->setText(Q(FieldNote(model_, control.field)));
 }
 
 void MainWindow::ShowFields(const std::vector<Field>& fields) {
@@ -253,13 +251,29 @@ void MainWindow::ShowFrame(RecordList list) {
 
 void MainWindow::Refresh() {
   RefreshScope scope(model_);
+  ShowModel();
+  UpdateTitle();
+}
+
+void MainWindow::ShowModel() {
+  FillingGuard guard(model_);
   for (const FieldControl& control : fields_) ShowField(control);
   for (const FrameControl& frame : frames_) {
     frame.frame->setTitle(Q(FrameCaption(model_, frame.list)));
     frame.frame->setEnabled(FrameEnabled(model_, frame.list));
   }
   for (const auto& refresh : refreshers_) refresh();
-  UpdateTitle();
+}
+
+void MainWindow::RefreshWindows() {
+  Refresh();
+  if (member_ != nullptr) member_->Refresh();
+  if (slender_ != nullptr) slender_->Refresh();
+  if (control_ != nullptr) control_->Refresh();
+  if (confinement_ != nullptr) confinement_->Refresh();
+  if (calculation_ != nullptr) calculation_->Refresh();
+  if (plotLoad_ != nullptr) plotLoad_->Refresh();
+  RedrawView();
 }
 
 void MainWindow::Choice(bool refresh) {
@@ -299,13 +313,7 @@ void MainWindow::HistoryStepped() {
   if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();  // show every restored value
   steppingHistory_ = false;
   ++typingSession_;
-  Refresh();
-  if (member_ != nullptr) member_->Refresh();
-  if (slender_ != nullptr) slender_->Refresh();
-  if (control_ != nullptr) control_->Refresh();
-  if (confinement_ != nullptr) confinement_->Refresh();
-  if (calculation_ != nullptr) calculation_->Refresh();
-  RedrawView();
+  RefreshWindows();
 }
 
 void MainWindow::UpdateTitle() {
@@ -323,6 +331,38 @@ void MainWindow::ChangeUnits(bool english) {
       Change([&] { return SelectUnits(model_, english, answer == QMessageBox::Yes); });
   }
   Refresh();  // the option buttons show the units kept
+}
+
+void MainWindow::ChangeCriteria(int index) {
+  if (model_.refreshing || IsCurrentCriteria(model_, index)) return;
+  auto convert = QMessageBox::No;
+  if (CriteriaChangesUnits(model_, index)) {
+    convert = QMessageBox::question(this, "TARNIX", ConvertUnitsQuestion(false),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  }
+  auto defaults = QMessageBox::Cancel;
+  if (convert != QMessageBox::Cancel) {
+    defaults = QMessageBox::question(this, "TARNIX", Q(CriteriaDefaultsQuestion(index)),
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  }
+  if (defaults == QMessageBox::Cancel) {
+    Refresh();  // the list shows the criteria kept
+    return;
+  }
+  const ProjectModel before = model_;
+  const NewCriteriaStrengths strengths =
+      defaults == QMessageBox::Yes ? NewCriteriaStrengths::UseDefaults : NewCriteriaStrengths::KeepStrengths;
+  Change([&] { return SelectCriteria(model_, index, convert == QMessageBox::Yes, strengths); });
+  Refresh();
+  // Nothing changes unsaid: the values the criteria set are listed.
+  const std::vector<std::string> changed = ChangedValues(before, model_);
+  QStringList lines;
+  for (const std::string& line : changed) lines << Q(line);
+  if (strengths == NewCriteriaStrengths::KeepStrengths && !lines.isEmpty()) {
+    QMessageBox::information(this, "TARNIX", "Changed by the design criteria:\n\n" + lines.join("\n"));
+  } else if (!lines.isEmpty()) {
+    statusBar()->showMessage("Design criteria defaults applied: " + lines.join(", "), 15000);
+  }
 }
 
 void MainWindow::SaveInput() {
@@ -449,8 +489,7 @@ void MainWindow::BuildMenus() {
     results_->Clear();
     calculated_->clear();
     ShowFileNames();
-    Refresh();
-    RedrawView();
+    RefreshWindows();
   });
   reset->addAction("&Invert current section", this, [this] {
     Change([this] {
@@ -533,16 +572,7 @@ QWidget* MainWindow::CriteriaTab() {
   combo->setToolTip("Select Design Criteria");
   for (const CriteriaRules* entry : CriteriaList()) combo->addItem(entry->caption, entry->key);
   criteriaLayout->addWidget(combo);
-  connect(combo, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-    auto answer = QMessageBox::No;
-    if (CriteriaChangesUnits(model_, index)) {
-      answer = QMessageBox::question(this, "TARNIX", ConvertUnitsQuestion(false),
-                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    }
-    if (answer != QMessageBox::Cancel)
-      Change([&] { return SelectCriteria(model_, index, answer == QMessageBox::Yes); });
-    Refresh();  // the list shows the criteria kept
-  });
+  connect(combo, qOverload<int>(&QComboBox::activated), this, &MainWindow::ChangeCriteria);
   // Criteria read from older files only have no entry: the list then shows none.
   OnRefresh([this, combo] { combo->setCurrentIndex(combo->findData(Q(model_.criteria))); });
 
@@ -610,6 +640,7 @@ QWidget* MainWindow::StressStrainTab() {
   auto* perform = new QCheckBox("&Perform Moment-Curvature Analysis", tab);
   connect(perform, &QCheckBox::clicked, this, [this](bool ticked) {
     Choice(Change([&] { return SelectPerformMomentCurvature(model_, ticked); }));
+    if (calculation_ != nullptr) calculation_->Refresh();  // its moment-curvature box is the same switch
   });
   auto* memberButton = new QPushButton("Set &Member Properties", tab);
   connect(memberButton, &QPushButton::clicked, this, &MainWindow::ShowMemberWindow);
@@ -707,7 +738,12 @@ void MainWindow::ShowSlendernessWindows() {
 void MainWindow::ShowCalculationWindow() {
   if (calculation_ == nullptr) {
     calculation_ = new CalculationWindow(model_, this);
-    connect(calculation_, &CalculationWindow::Edited, this, [this] { SmallWindowEdited(3); });
+    connect(calculation_, &CalculationWindow::Edited, this, [this] {
+      SmallWindowEdited(3);
+      // Its moment-curvature box is the main window's switch (and ticking it loads the model defaults);
+      // the output options just ticked are not derived again.
+      ShowModel();
+    });
     connect(calculation_, &CalculationWindow::PerformRequested, this, &MainWindow::PerformCalculations);
     connect(calculation_, &CalculationWindow::ControlParametersRequested, this,
             &MainWindow::ShowControlParameters);
@@ -767,8 +803,7 @@ bool MainWindow::LoadInput(const QString& path) {
     calculated_->clear();
   }
   ShowFileNames();
-  Refresh();
-  RedrawView();
+  RefreshWindows();  // the small windows open show the loaded project too
   return result.status.ok();
 }
 
@@ -981,27 +1016,22 @@ void MainWindow::CalculationEnded(std::shared_ptr<ProjectModel> result, Status s
   cancel_->setVisible(false);
   centralWidget()->setEnabled(true);
   menuBar()->setEnabled(true);
-  // The run wrote its result blocks and run state into its copy; nothing else could change meanwhile.
+  // The run wrote its result blocks and run state into its copy; nothing else could change meanwhile. A run
+  // that failed or was cancelled left no results in it.
   model_ = *result;
+  const double seconds = static_cast<double>(QDateTime::currentMSecsSinceEpoch() - calculationStart_) / 1000;
+  const RunOutcome outcome = DescribeRun(status, seconds);
+  // One place says how the last run ended; the file panels show the file names again.
+  calculated_->setText(Q(outcome.text));
   ShowFileNames();
   RedrawView();
-  // The engineer asked for it: said where the result of a run is said, not as an error.
-  if (status.message == kCalculationCancelled) {
-    statusBar()->showMessage(Q(status.message), 10000);
-  } else {
-    if (status.ok()) {
-      const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - calculationStart_;
-      const double seconds = static_cast<double>(elapsed) / 1000;
-      calculated_->setText(Q(CalculationCompleteText(seconds)));
-    }
-    ShowMessage(status);
-  }
-  // A failed run still shows what it found (the section's problem leaves no capacities).
-  if (status.message != kCalculationCancelled) {
-    if (!status.ok()) calculated_->clear();
+  if (outcome.succeeded) {
     results_->ShowResults(BuildResultsTable(model_));
-    resizeDocks({results_}, {std::min(results_->PreferredWidth(), width() * 2 / 3)}, Qt::Horizontal);
+  } else {
+    results_->ShowFailure(Q(outcome.text));
   }
+  // The engineer asked for a cancel: nothing to explain.
+  if (status.message != kCalculationCancelled) ShowMessage(status);
   emit CalculationFinished(status);
 }
 

@@ -48,8 +48,10 @@ class MainWindow : public QMainWindow {
   ProjectModel& Model() { return model_; }
   /// Reads an input file into the project and shows it; an empty path (a cancelled dialog) changes nothing.
   bool LoadInput(const QString& path);
-  /// Fills every control from the project.
+  /// Fills every control of the main window from the project (the derived output options worked out again).
   void Refresh();
+  /// Refresh, and the small windows and views that are open show the project too.
+  void RefreshWindows();
   /// Starts the calculation run; false when it could not start (its message has been shown).
   bool PerformCalculations();
   bool CalculationBusy() const;
@@ -75,7 +77,7 @@ class MainWindow : public QMainWindow {
   struct FieldControl {
     QLineEdit* edit;
     Field field;
-    QLabel* unit;  // the unit beside the field, or none
+    QLabel* unit;  // the unit beside the field, or the spiral-column factor
   };
   struct FrameControl {
     QGroupBox* frame;
@@ -95,6 +97,8 @@ class MainWindow : public QMainWindow {
   /// the concrete kinds).
   QGroupBox* ListFrame(QWidget* tab, FieldGroup group);
   void ShowFrame(RecordList list);
+  /// Writes every model value into the main window's controls, changing nothing in the model.
+  void ShowModel();
   void OnRefresh(std::function<void()> refresh) { refreshers_.push_back(std::move(refresh)); }
   void Choice(bool refresh);
   /// Runs `edit` on the project and, when it changed something, keeps the change for Undo. Changes made by
@@ -107,6 +111,9 @@ class MainWindow : public QMainWindow {
   /// After Undo or Redo: the window shows the restored project.
   void HistoryStepped();
   void ChangeUnits(bool english);
+  /// The criteria list's entry `index` chosen: asks whether its default strengths replace the engineer's
+  /// and says what changed.
+  void ChangeCriteria(int index);
   void UpdateTitle();
   /// Ctrl+S: saves to the current input file (Save As when there is none).
   void SaveInput();

@@ -88,6 +88,11 @@ void ResultsPanel::Clear() {
   note_->setText("No calculation yet (F5 calculates)");
 }
 
+void ResultsPanel::ShowFailure(const QString& outcome) {
+  ShowResults(ResultsTable());
+  note_->setText(outcome);
+}
+
 void ResultsPanel::CopyTable() {
   if (table_.columns.empty()) return;
   QApplication::clipboard()->setText(QString::fromStdString(ResultsTableText(table_)));

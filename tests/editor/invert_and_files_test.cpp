@@ -119,6 +119,37 @@ TEST_F(FileCommands, SaveAndLoadClearTheModifiedStateAndNameTheFile) {
   EXPECT_FALSE(AskToSaveOnExit(other));  // the edit before loading is gone with its project
 }
 
+// What a file does not hold comes from a fresh start, never from the project open before: a Mander
+// project with its moment-curvature run, fine control steps and a report, then a file without curves.
+TEST_F(FileCommands, LoadingIsAFreshStartFollowedByTheFile) {
+  ProjectModel saved = MixedSection();
+  ASSERT_TRUE(SaveInputAs(saved, Path("plain.in")).status.ok());  // no moment-curvature rows
+  ProjectModel fresh;
+  ResetProject(fresh);
+  ASSERT_TRUE(LoadInput(fresh, Path("plain.in")).status.ok());
+
+  ProjectModel m = MixedSection();
+  SelectPerformMomentCurvature(m, true);
+  SelectConcreteModel(m, ConcreteModel::Mander);
+  m.fcc = 0;
+  m.einc = 0.0001f;
+  m.OutputInputEcho = 0;
+  m.ParkModel = StrainHardening::Parabolic;
+  ChooseOutputFile(m, Path("earlier.out"));
+  ASSERT_TRUE(LoadInput(m, Path("plain.in")).status.ok());
+  EXPECT_EQ(m.PerformMomentCurvature, 0);
+  EXPECT_EQ(m.OutputMomentCurvature, 0);  // the two never disagree
+  EXPECT_EQ(m.concreteModel, ConcreteModel::Simple);
+  EXPECT_EQ(m.einc, fresh.einc);
+  EXPECT_EQ(m.fcc, fresh.fcc);
+  EXPECT_EQ(m.OutputInputEcho, 1);
+  EXPECT_EQ(m.ParkModel, fresh.ParkModel);
+  EXPECT_EQ(m.outputFileName, "");  // the earlier project's report is not written over
+  ProjectModel curves = m, freshCurves = fresh;
+  curves.PerformMomentCurvature = freshCurves.PerformMomentCurvature = 1;  // the material rows written too
+  EXPECT_EQ(*FormatInputFile(curves), *FormatInputFile(freshCurves));
+}
+
 TEST_F(FileCommands, CancelledAndFailedCommandsLeaveModelAndNamesAlone) {
   ProjectModel m = MixedSection();
   ASSERT_TRUE(SaveInputAs(m, Path("first.in")).status.ok());

@@ -90,5 +90,18 @@ TEST(OptionChoices, ClicksRaisedByTheRefreshChangeNothing) {
   EXPECT_EQ(m.modified, 0);
 }
 
+// The calculation window's moment-curvature box and "Perform Moment-Curvature Analysis" are one switch:
+// whichever sets it, both read it, and the run follows it.
+TEST(OptionChoices, MomentCurvatureIsOneSwitch) {
+  ProjectModel m;
+  ResetAll(m);
+  SelectOutputOption(m, OutputOption::MomentCurvature, true);
+  EXPECT_EQ(m.PerformMomentCurvature, 1);
+  EXPECT_EQ(m.OutputMomentCurvature, 1);
+  SelectPerformMomentCurvature(m, false);
+  EXPECT_EQ(OutputOptionValue(m, OutputOption::MomentCurvature), 0);
+  EXPECT_EQ(m.OutputMomentCurvature, 0);
+}
+
 }  // namespace
 }  // namespace tarnix

@@ -1,16 +1,24 @@
 // The desktop window driven as a user would: typing into fields, loading a file, running a calculation.
 #include "shell/main_window.h"
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QUndoStack>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "editor/menu_actions.h"
 #include "shell/confinement_window.h"
 #include "shell/help_window.h"
+#include "shell/results_panel.h"
 #include "shell/section_preview.h"
 #include "shell/section_view.h"
 #include "window_test_support.h"
@@ -32,6 +40,88 @@ void SaveScreenshots(MainWindow& window, const QString& name) {
 }
 
 class MainWindowTest : public WindowTest {};
+
+// Everything the project holds besides the results, and every control the window and its open small
+// windows show, as text: two windows in the same state give the same text.
+std::string StateOf(MainWindow& window) {
+  ProjectModel m = window.Model();
+  std::ostringstream out;
+  ProjectModel withCurves = m;
+  withCurves.PerformMomentCurvature = 1;  // the input file then holds the material-model rows as well
+  out << FormatInputFile(withCurves).value_or("(incomplete)") << "\n";
+  out << m.concreteModel << ' ' << m.reinfModel << ' ' << m.steelModel << ' ' << m.ParkModel << ' '
+      << m.StressStrainPointCount << ' ' << m.maxBarArea << '\n';
+  for (float v : {m.ec0, m.fc0, m.Eci, m.ecu, m.fcu, m.fcc, m.esp}) out << v << ' ';
+  out << m.confinementOption << ' ' << m.nx << ' ' << m.ny << '\n';
+  for (float v : {m.cover, m.ds, m.Dc, m.st, m.sl, m.xcl, m.ycl, m.fyh, m.esf}) out << v << ' ';
+  for (const auto* points : {&m.rpBL, &m.spBL})
+    for (const StressStrainPoint& p : *points) out << p.strain << ':' << p.stress << ' ';
+  for (const auto* points : {&m.rpPA, &m.spPA})
+    for (const StressStrainPoint& p : *points) out << p.strain << ':' << p.stress << ' ';
+  out << '\n' << m.inc << ' ' << m.binc << ' ' << m.pinc << ' ' << m.cbeg << ' ' << m.cend << ' ' << m.cinc
+      << ' ' << m.ebeg << ' ' << m.eend << ' ' << m.einc << ' ' << m.rcinc << ' ' << m.ccinc << ' ' << m.bsinc
+      << ' ' << m.psinc << '\n';
+  for (int flag : {m.OutputInputEcho, m.OutputSectionProperties, m.OutputInteractionDiagram,
+                   m.OutputSlenderness, m.OutputSectionAnalysis, m.OutputMomentCurvature,
+                   m.PerformMomentCurvature, m.currentSlenderLoad, m.mcPlotLoad, m.modified})
+    out << flag << ' ';
+  out << m.outputFileName << '\n';
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->window()->isVisible()) continue;
+    const std::string where = w->window()->windowTitle().toStdString() + " / " + w->objectName().toStdString();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) out << where << " = " << edit->text().toStdString() << '\n';
+    if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
+      out << where << button->text().toStdString() << (button->isChecked() ? " [x]\n" : " [ ]\n");
+    if (auto* combo = qobject_cast<QComboBox*>(w)) out << where << " #" << combo->currentIndex() << '\n';
+    if (auto* frame = qobject_cast<QGroupBox*>(w))
+      out << frame->title().toStdString() << (frame->isEnabled() ? " on\n" : " off\n");
+  }
+  return out.str();
+}
+
+// An input file gives the same project and the same window whatever was open before it: each example is
+// opened after every other one (the small windows open) and compared with a fresh start that opened it.
+TEST_F(MainWindowTest, EveryExampleAfterEveryOtherIsAFreshStartWithIt) {
+  std::vector<std::string> files;
+  for (const char* folder : {TARNIX_EXAMPLES_DIR, TARNIX_EXAMPLES_DIR "/verification"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+      if (entry.path().extension() == ".in") files.push_back(entry.path().string());
+  }
+  std::sort(files.begin(), files.end());
+  ASSERT_GE(files.size(), 3u);
+  const auto openSmallWindows = [](MainWindow& window) {
+    Trigger(window, "C&alculations to Output");
+    Trigger(window, "&Control Parameters");
+  };
+  std::vector<std::string> fresh;
+  for (const std::string& file : files) {
+    MainWindow window;
+    window.show();
+    openSmallWindows(window);
+    EXPECT_TRUE(Load(window, file)) << file;
+    fresh.push_back(StateOf(window));
+  }
+  // The first line that differs, rather than two pages of state.
+  const auto difference = [](const std::string& got, const std::string& expected) {
+    std::istringstream a(got), b(expected);
+    std::string x, y;
+    while (std::getline(a, x) && std::getline(b, y)) {
+      if (x != y) return "got \"" + x + "\", fresh start \"" + y + "\"";
+    }
+    return got == expected ? std::string() : std::string("lengths differ");
+  };
+  MainWindow window;
+  window.show();
+  openSmallWindows(window);
+  for (const std::string& before : files) {
+    for (size_t i = 0; i < files.size(); ++i) {
+      SCOPED_TRACE(before + " then " + files[i]);
+      ASSERT_TRUE(Load(window, before));
+      ASSERT_TRUE(Load(window, files[i]));
+      EXPECT_EQ(difference(StateOf(window), fresh[i]), "");
+    }
+  }
+}
 
 TEST_F(MainWindowTest, TypingWritesThroughToTheModel) {
   MainWindow window;
@@ -227,6 +317,32 @@ TEST_F(MainWindowTest, CancelledRunKeepsTheEarlierReport) {
   EXPECT_EQ(finished.takeFirst().at(0).value<Status>().message, "Calculation cancelled");
   std::ifstream in(report);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "earlier report");
+  // One state in the status bar, and no curve of the unfinished run.
+  EXPECT_EQ(window.findChild<QLabel*>("calculationStatus")->text(), "Calculation cancelled");
+  EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
+  EXPECT_FALSE(window.Model().momentCurvature.ran());
+}
+
+// After a good run, a run that fails: the verdicts of the good one are gone, from the panel and from the
+// project that the charts read, and the panel says why.
+TEST_F(MainWindowTest, AFailedRunAfterAGoodOneLeavesNoVerdict) {
+  MainWindow window;
+  window.show();
+  auto* grid = window.Results().findChild<QTableWidget*>();
+  ASSERT_TRUE(LoadAndCalculate(window, "rect_column"));
+  ASSERT_EQ(grid->rowCount(), 3);
+  SetOutputFileNames(window.Model(), Path("no/such/folder/report.out"));
+  EXPECT_FALSE(Calculate(window));
+  QTest::qWait(300);
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Error writing output file"});
+  const QString said = "Calculation failed: Error writing output file";
+  EXPECT_EQ(window.findChild<QLabel*>("calculationStatus")->text(), said);
+  EXPECT_EQ(grid->rowCount(), 0);
+  bool panelSays = false;
+  for (QLabel* label : window.Results().findChildren<QLabel*>()) panelSays |= label->text() == said;
+  EXPECT_TRUE(panelSays);
+  EXPECT_EQ(window.Model().interactionDiagram.idCount, 0);
+  EXPECT_TRUE(window.Model().interactionDiagram.capacity.empty());
 }
 
 // Text a small window refused holds the calculation as the main window's does, until it is corrected.
