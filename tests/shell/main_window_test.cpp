@@ -345,6 +345,41 @@ TEST_F(MainWindowTest, AFailedRunAfterAGoodOneLeavesNoVerdict) {
   EXPECT_TRUE(window.Model().interactionDiagram.capacity.empty());
 }
 
+// Choosing another criteria asks about the strengths. The column of 5000 psi concrete under ACI 318-02
+// taken to AASHTO LRFD: Yes loads LRFD's 4000 psi and Ec = 3640000 psi; No keeps 5000 psi and Ec and
+// changes the factors LRFD fixes (compression 0.65 to 0.75, shear 0.75 to 0.9), and says so.
+TEST_F(MainWindowTest, AnotherCriteriaAsksAboutTheStrengths) {
+  const struct {
+    QMessageBox::StandardButton answer;
+    float fpc, Ec, phiC;
+    std::vector<std::string> messages;
+  } cases[] = {
+      {QMessageBox::Yes, 4000, 3640000, 0.75f, {"Use the default strengths and factors of AASHTO LRFD?"}},
+      {QMessageBox::No, 5000, 4030509, 0.75f,
+       {"Use the default strengths and factors of AASHTO LRFD?",
+        "Changed by the design criteria:\n\nCompression: 0.65 to 0.75\nShear and torsion: 0.75 to 0.9"}},
+      {QMessageBox::Cancel, 5000, 4030509, 0.65f, {"Use the default strengths and factors of AASHTO LRFD?"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(Load(window, "rect_column"));
+    auto* combo = window.findChild<QTabWidget*>()->widget(0)->findChild<QComboBox*>();
+    Answer({c.answer, QMessageBox::Ok});
+    const int lrfd = combo->findData("lrfd");
+    combo->setCurrentIndex(lrfd);
+    emit combo->activated(lrfd);
+    QTest::qWait(300);
+    EXPECT_EQ(TakeMessages(), c.messages);
+    EXPECT_EQ(window.Model().criteria, c.answer == QMessageBox::Cancel ? "aci02" : "lrfd");
+    EXPECT_EQ(window.Model().fpc, c.fpc);
+    EXPECT_EQ(window.Model().Ec, c.Ec);
+    EXPECT_EQ(window.Model().phiC, c.phiC);
+    EXPECT_EQ(FieldOn(window, 0, "f'c =")->text(), QString::number(c.fpc));
+  }
+}
+
 // Text a small window refused holds the calculation as the main window's does, until it is corrected.
 TEST_F(MainWindowTest, RefusedTextInASmallWindowHoldsTheCalculation) {
   MainWindow window;

@@ -85,9 +85,14 @@ class WindowTest : public TempFolderTest {
     TempFolderTest::SetUp();
     QObject::connect(&watch_, &QTimer::timeout, [this] {
       if (QWidget* box = QApplication::activeModalWidget()) {
-        const auto* message = qobject_cast<QMessageBox*>(box);
+        auto* message = qobject_cast<QMessageBox*>(box);
         shown_.push_back((message ? message->text() : box->windowTitle()).toStdString());
-        box->close();
+        if (message != nullptr && !answers_.empty()) {
+          message->button(answers_.front())->click();
+          answers_.erase(answers_.begin());
+        } else {
+          box->close();
+        }
       }
     });
     watch_.start(100);
@@ -97,6 +102,8 @@ class WindowTest : public TempFolderTest {
     TempFolderTest::TearDown();
   }
   std::vector<std::string> TakeMessages() { return std::exchange(shown_, {}); }
+  /// The next message boxes are answered by these buttons, in order (the others are closed).
+  void Answer(std::vector<QMessageBox::StandardButton> buttons) { answers_ = std::move(buttons); }
 
   /// Opens an input file (an example by its name, or a path ending in ".in").
   static bool Load(MainWindow& window, const std::string& example) {
@@ -117,6 +124,7 @@ class WindowTest : public TempFolderTest {
  private:
   QTimer watch_;
   std::vector<std::string> shown_;
+  std::vector<QMessageBox::StandardButton> answers_;
 };
 
 }  // namespace tarnix
