@@ -31,6 +31,14 @@ FileCommandResult InputFileCommand(ProjectModel& m, const std::string& path,
   return result;
 }
 
+// A name typed without an extension gets the one of its kind of file.
+std::string WithExtension(const std::string& path, const char* extension) {
+  const size_t slash = path.find_last_of("/\\");
+  const size_t dot = path.rfind('.');
+  const bool has = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+  return path.empty() || has ? path : path + extension;
+}
+
 }  // namespace
 
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
@@ -49,7 +57,7 @@ Status RequireCompleteInput(ProjectModel& m) {
 }
 
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {
-  FileCommandResult result = InputFileCommand(m, path, WriteInputFile);
+  FileCommandResult result = InputFileCommand(m, WithExtension(path, ".in"), WriteInputFile);
   // The file holds the records the counts show; records hidden by a lowered count are let go now.
   if (!result.cancelled && result.status.ok()) TrimRecordStorage(m);
   return result;
@@ -65,7 +73,7 @@ std::string ProposedOutputName(const ProjectModel& m) {
 
 bool ChooseOutputFile(ProjectModel& m, const std::string& path) {
   if (path.empty()) return false;
-  SetOutputFileNames(m, path);
+  SetOutputFileNames(m, WithExtension(path, ".out"));
   return true;
 }
 

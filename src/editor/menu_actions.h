@@ -11,9 +11,8 @@
 namespace tarnix {
 
 /// Filter lists of the file dialogs.
-constexpr const char* kInputFileFilter = "All Files (*.*)|*.*|Input Files (*.in)|*.in|Text Files (*.txt)|*.txt";
-constexpr const char* kOutputFileFilter =
-    "All Files (*.*)|*.*|Output Files (*.out)|*.out|Text Files (*.txt)|*.txt";
+constexpr const char* kInputFileFilter = "TARNIX input (*.in)|*.in|All Files (*.*)|*.*";
+constexpr const char* kOutputFileFilter = "TARNIX report (*.out)|*.out|Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
 
 /// Shown, after a beep, when a file dialog itself fails.
 constexpr const char* kErrorLoadingInput = "Error loading input file";
@@ -39,7 +38,7 @@ FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
 /// fails with "Input is incomplete" when the completeness check fails.
 Status RequireCompleteInput(ProjectModel& m);
 
-/// "Input As": writes the model to `path` (the command checks completeness before its dialog opens,
+/// "Input As": writes the model to `path`, ".in" added to a name without an extension (the command checks completeness before its dialog opens,
 /// with RequireCompleteInput). On success the file names become those of `path` and the model counts as
 /// saved, and records kept beyond the counts are let go; on failure the file names stay as they were.
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path);
@@ -48,7 +47,8 @@ FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path);
 /// instead of its extension; empty without an input file.
 std::string ProposedOutputName(const ProjectModel& m);
 
-/// "Output As": the report file the next calculation writes; nothing is written yet. Returns false, and
+/// "Output As": the report file the next calculation writes (".out" added to a name without an
+/// extension); nothing is written yet. Returns false, and
 /// changes nothing, when the dialog returned no path.
 bool ChooseOutputFile(ProjectModel& m, const std::string& path);
 

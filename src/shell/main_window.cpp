@@ -10,6 +10,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -44,7 +45,6 @@
 #include "editor/window_refresh.h"
 #include "model/defaults.h"
 #include "plot/chart_data.h"
-#include "report/report_writer.h"
 #include "run/calculation_run.h"
 #include "shell/calculation_window.h"
 #include "shell/calculation_worker.h"
@@ -447,14 +447,14 @@ QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
 
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  file->addAction("&Load input", QKeySequence::Open, this, [this] {
+  file->addAction("&Save", QKeySequence(Qt::CTRL | Qt::Key_S), this, &MainWindow::SaveInput);
+  file->addAction("Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, &MainWindow::SaveInputAs);
+  file->addSeparator();
+  file->addAction("&Load input...", QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] {
     if (!MaybeSave()) return;
     LoadInput(QFileDialog::getOpenFileName(this, "Load input", QString(), DialogFilter(kInputFileFilter)));
   });
-  QMenu* save = file->addMenu("&Save");
-  save->addAction("&Input", QKeySequence::Save, this, &MainWindow::SaveInput);
-  save->addAction("&Input As", QKeySequence::SaveAs, this, &MainWindow::SaveInputAs);
-  save->addAction("&Output As", this, &MainWindow::ChooseOutputFile);
+  file->addAction("Report &file...", this, &MainWindow::ChooseOutputFile);
   recentMenu_ = file->addMenu("&Recent input files");
   RebuildRecentMenu();
   file->addSeparator();
@@ -516,14 +516,7 @@ void MainWindow::BuildMenus() {
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&About Program TARNIX", this, [this] {
-    QMessageBox box(this);
-    box.setWindowTitle("About Program TARNIX");
-    box.setText("Program TARNIX Version " + Q(BuildVersionText()));
-    box.setInformativeText(
-        "Program TARNIX may be used to analyze a reinforced concrete member for axial load and moment with "
-        "or "
-        "without an embedded steel shape.");
-    box.exec();
+    QMessageBox::about(this, "About Program TARNIX", Q(AboutText(TARNIX_BUILD_DATE)));
   });
   help->addAction("&Contents", QKeySequence::HelpContents, this, [this] {
     if (help_ == nullptr) help_ = new HelpWindow(this);
@@ -819,7 +812,7 @@ void MainWindow::SaveInputAs() {
   if (result.cancelled) return;
   ShowMessage(result.status);
   if (result.status.ok()) {
-    AddRecentFile(path);
+    AddRecentFile(Q(model_.inputFileName));
     undo_->setClean();
   }
   ShowFileNames();
@@ -897,11 +890,28 @@ void MainWindow::ShowSection() {
   if (ReadyToView(false)) View(PlotKind::Section).ShowPlot(PlotKind::Section);
 }
 
+namespace {
+
+// One name per file, whichever way it was reached ("../examples/x.in", a link): the canonical path, or the
+// absolute one of a file that is gone.
+QString RecentName(const QString& path) {
+  const QFileInfo info(path);
+  const QString canonical = info.canonicalFilePath();
+  return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+}  // namespace
+
 void MainWindow::AddRecentFile(const QString& path) {
   QSettings settings;
-  QStringList files = settings.value("recentInputFiles").toStringList();
-  files.removeAll(path);
-  files.prepend(path);
+  QStringList files;
+  for (const QString& kept : settings.value("recentInputFiles").toStringList()) {
+    const QString name = RecentName(kept);
+    if (!files.contains(name)) files << name;
+  }
+  const QString name = RecentName(path);
+  files.removeAll(name);
+  files.prepend(name);
   while (files.size() > 8) files.removeLast();
   settings.setValue("recentInputFiles", files);
   RebuildRecentMenu();

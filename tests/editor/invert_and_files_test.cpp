@@ -112,6 +112,14 @@ TEST_F(FileCommands, SaveAndLoadClearTheModifiedStateAndNameTheFile) {
   ASSERT_TRUE(SaveInputAs(m, Path("pier.in")).status.ok());
   EXPECT_EQ(InputFilePanelText(m), "Input file = pier.in");
 
+  // A name typed without an extension gets the one of its kind.
+  ASSERT_TRUE(SaveInputAs(m, Path("pier")).status.ok());
+  EXPECT_EQ(m.inputFileTitle, "pier.in");
+  ASSERT_TRUE(ChooseOutputFile(m, Path("v1.2/pier")));
+  EXPECT_EQ(m.outputFileTitle, "pier.out");
+  ASSERT_TRUE(ChooseOutputFile(m, Path("pier.txt")));
+  EXPECT_EQ(m.outputFileTitle, "pier.txt");
+
   ProjectModel other;
   ResetProject(other);
   EditField(other, Field::fpc, "5000");

@@ -2,11 +2,15 @@
 #include "shell/main_window.h"
 
 #include <QComboBox>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QSettings>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QUndoStack>
 #include <algorithm>
@@ -15,6 +19,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/version.h"
 #include "editor/menu_actions.h"
 #include "shell/confinement_window.h"
 #include "shell/help_window.h"
@@ -380,6 +385,32 @@ TEST_F(MainWindowTest, AnotherCriteriaAsksAboutTheStrengths) {
   }
 }
 
+// The File menu starts with Save and Save As; a file reached by two paths is one recent file; About names
+// the version, the build date and the licence.
+TEST_F(MainWindowTest, FileMenuRecentFilesAndAbout) {
+  MainWindow window;
+  window.show();
+  const QList<QAction*> items = window.menuBar()->actions().first()->menu()->actions();
+  ASSERT_GE(items.size(), 2);
+  EXPECT_EQ(items[0]->text(), "&Save");
+  EXPECT_EQ(items[0]->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(items[1]->text(), "Save &As...");
+  EXPECT_EQ(items[1]->shortcut(), QKeySequence("Ctrl+Shift+S"));
+
+  ASSERT_TRUE(Load(window, "rect_column"));
+  ASSERT_TRUE(Load(window, TARNIX_EXAMPLES_DIR "/verification/../rect_column.in"));
+  const QStringList recent = QSettings().value("recentInputFiles").toStringList();
+  EXPECT_EQ(recent.count(QFileInfo(TARNIX_EXAMPLES_DIR "/rect_column.in").canonicalFilePath()), 1);
+  EXPECT_EQ(recent.filter("rect_column.in").size(), 1);
+
+  Trigger(window, "&About Program TARNIX");
+  QTest::qWait(300);
+  const std::vector<std::string> shown = TakeMessages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find(std::string("version ") + kTarnixVersion + ", built 20"), std::string::npos) << shown[0];
+  EXPECT_NE(shown[0].find("Apache License, Version 2.0"), std::string::npos);
+}
+
 // Text a small window refused holds the calculation as the main window's does, until it is corrected.
 TEST_F(MainWindowTest, RefusedTextInASmallWindowHoldsTheCalculation) {
   MainWindow window;
@@ -414,6 +445,9 @@ int main(int argc, char** argv) {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   if (platform.isEmpty() || platform == "offscreen")
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TARNIX_OFFSCREEN_SCREEN);
+  // The recent files and the window geometry go to a settings file of the test's own, not the user's.
+  QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
