@@ -194,7 +194,7 @@ std::string FieldNote(const ProjectModel& m, Field field) {
   const float spiral = CriteriaFor(m.criteria).revised.phiSpiral;
   // The field holds the tied-column value; the code fixes the spiral one.
   if (field == Field::phiC && spiral > 0) return "spiral " + FormatPlain(spiral);
-  return UnitLabel(m, field);
+  return {};
 }
 
 const std::vector<Field>& MainWindowFields() {

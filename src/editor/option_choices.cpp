@@ -110,9 +110,7 @@ std::vector<std::string> ChangedValues(const ProjectModel& before, const Project
     for (Field field : FieldsOf(group)) {
       const std::string was = FieldText(before, field), is = FieldText(after, field);
       if (was == is) continue;
-      std::string caption = DescriptorOf(field).caption;
-      while (!caption.empty() && (caption.back() == ':' || caption.back() == '=' || caption.back() == ' '))
-        caption.pop_back();
+      const std::string caption = DescriptorOf(field).caption;
       const std::string unit = UnitLabel(after, field);
       changed.push_back(caption + ": " + was + " to " + is + (unit.empty() ? "" : " " + unit));
     }

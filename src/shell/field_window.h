@@ -38,6 +38,7 @@ class FieldWindow : public QDialog {
   void AddHeading(const QString& caption);
 
   std::vector<std::pair<QLineEdit*, Field>> fields_;
+  std::vector<QLabel*> captions_;  // the words and unit of each field
   QLabel* status_ = nullptr;
 };
 

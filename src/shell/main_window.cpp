@@ -170,22 +170,23 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::AddField(QWidget* form, Field field) {
-  const QString label = DescriptorOf(field).caption;
+  auto* label = new QLabel(form);
   auto* edit = new QLineEdit(form);
-  edit->setObjectName(label);
+  edit->setObjectName(DescriptorOf(field).name);
+  label->setBuddy(edit);
   FitNumberField(edit);
   auto* row = new QHBoxLayout;
   row->addWidget(edit);
-  // The unit, or a second value the field stands beside (the spiral-column factor).
+  // A second value the field stands beside (the spiral-column factor).
   auto* unit = new QLabel(form);
-  unit->setMinimumWidth(44);
+  unit->setVisible(false);
   row->addWidget(unit);
   auto* formLayout = static_cast<QFormLayout*>(form->layout());
   // The fields widen with the window, on every style.
   formLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   formLayout->addRow(label, row);
   const size_t index = fields_.size();
-  fields_.push_back({edit, field, unit});
+  fields_.push_back({edit, field, label, unit});
   edit->installEventFilter(this);
   // A count takes effect when it is complete (Enter or leaving the field), never at each key: on its way
   // from 3 to 10 it would pass through 1.
@@ -225,10 +226,12 @@ void MainWindow::TypeInto(const FieldControl& control, const QString& text) {
 void MainWindow::ShowField(const FieldControl& control) {
   // The field being typed into keeps the user's text ("12." stays "12."); refused text stays until it is
   // corrected.
+  control.caption->setText(Q(FieldCaption(model_, control.field)));
+  control.unit->setText(Q(FieldNote(model_, control.field)));
+  control.unit->setVisible(!control.unit->text().isEmpty());
   if (!problems_.Of(control.field).empty()) return;
   if (!control.edit->hasFocus()) control.edit->setText(Q(FieldText(model_, control.field)));
   MarkField(control.edit, {}, ToolTip(model_, control.field));
-  control.unit->setText(Q(FieldNote(model_, control.field)));
 }
 
 void MainWindow::ShowFields(const std::vector<Field>& fields) {

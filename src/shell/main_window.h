@@ -77,7 +77,8 @@ class MainWindow : public QMainWindow {
   struct FieldControl {
     QLineEdit* edit;
     Field field;
-    QLabel* unit;  // the unit beside the field, or the spiral-column factor
+    QLabel* caption;  // the words and the unit
+    QLabel* unit;     // the spiral-column factor beside the field, or nothing
   };
   struct FrameControl {
     QGroupBox* frame;

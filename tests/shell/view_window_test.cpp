@@ -340,7 +340,7 @@ TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen)
     EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry()));  // placed on the screen
     // The longest text the number formatter writes: seven digits, a sign and an exponent.
     for (QLineEdit* edit : w->findChildren<QLineEdit*>()) {
-      if (edit->objectName() != "Title:" && edit->objectName() != "txtloadno") edit->setText("-8.888888E-05");
+      if (edit->objectName() != "title" && edit->objectName() != "txtloadno") edit->setText("-8.888888E-05");
     }
     auto* tabs = w->findChild<QTabWidget*>();
     const int pages = tabs != nullptr ? tabs->count() : 1;
