@@ -15,13 +15,14 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-FieldWindow::FieldWindow(ProjectModel& m, const QString& title, QWidget* parent) : QDialog(parent), m_(m) {
+FieldWindow::FieldWindow(ProjectModel& m, const QString& title, QWidget* parent, bool closeMenu)
+    : QDialog(parent), m_(m) {
   setWindowTitle(title);
   new WholeTitle(this);
   auto* layout = new QFormLayout(this);
   layout->setLabelAlignment(Qt::AlignRight);
   layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  layout->setMenuBar(CloseMenu(this));
+  if (closeMenu) layout->setMenuBar(CloseMenu(this));
 }
 
 void FieldWindow::AddFields(FieldForm form) {

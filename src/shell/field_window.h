@@ -18,7 +18,8 @@ class FieldWindow : public QDialog {
   Q_OBJECT
 
  public:
-  FieldWindow(ProjectModel& m, const QString& title, QWidget* parent);
+  /// `closeMenu`: a File menu with Close (a dialog with its own buttons has none).
+  FieldWindow(ProjectModel& m, const QString& title, QWidget* parent, bool closeMenu = true);
   /// The fields of `form` in the order of the field table, each group under its heading.
   void AddFields(FieldForm form);
   QFormLayout* Form() const;

@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -46,10 +47,9 @@
 #include "model/defaults.h"
 #include "plot/chart_data.h"
 #include "run/calculation_run.h"
-#include "shell/calculation_window.h"
+#include "shell/analysis_settings_dialog.h"
 #include "shell/calculation_worker.h"
 #include "shell/confinement_window.h"
-#include "shell/control_parameters_window.h"
 #include "shell/file_viewer.h"
 #include "shell/help_window.h"
 #include "shell/member_properties_window.h"
@@ -164,7 +164,23 @@ MainWindow::MainWindow(QWidget* parent)
   setAcceptDrops(true);
   ShowFileNames();
   StartHistory();
-  resize(860, 580);
+  // Where the engineer left the window and the docks; else the whole of a 1280 x 800 screen, or of a
+  // smaller one, with the results wide enough for their columns.
+  const QSettings settings;
+  if (!restoreGeometry(settings.value("mainWindow/geometry").toByteArray())) {
+    const QRect screen = QApplication::primaryScreen() != nullptr ? QApplication::primaryScreen()->availableGeometry()
+                                                                 : QRect(0, 0, 1280, 800);
+    // Room for the title bar and the frame.
+    resize(QSize(1280, 800).boundedTo(screen.size()) - QSize(0, 40));
+  }
+  placeDocks_ = !restoreState(settings.value("mainWindow/docks").toByteArray());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The docks take their width once the window has its own; later only the engineer moves the split.
+  if (placeDocks_) resizeDocks({results_}, {results_->PreferredWidth()}, Qt::Horizontal);
+  placeDocks_ = false;
 }
 
 MainWindow::~MainWindow() = default;
@@ -272,9 +288,7 @@ void MainWindow::RefreshWindows() {
   Refresh();
   if (member_ != nullptr) member_->Refresh();
   if (slender_ != nullptr) slender_->Refresh();
-  if (control_ != nullptr) control_->Refresh();
   if (confinement_ != nullptr) confinement_->Refresh();
-  if (calculation_ != nullptr) calculation_->Refresh();
   if (plotLoad_ != nullptr) plotLoad_->Refresh();
   RedrawView();
 }
@@ -473,11 +487,7 @@ void MainWindow::BuildMenus() {
   edit->addAction(redoAction_);
 
   QMenu* define = menuBar()->addMenu("&Define");
-  define->addAction("&Control Parameters", this, [this] {
-    OpenControlParameters(model_);
-    ShowControlParameters();
-  });
-  define->addAction("C&alculations to Output", this, &MainWindow::ShowCalculationWindow);
+  define->addAction("Analysis &Settings...", this, &MainWindow::ShowAnalysisSettings);
   define->addAction("&Perform Calculations", QKeySequence(Qt::Key_F5), this,
                     &MainWindow::PerformCalculations);
 
@@ -581,15 +591,16 @@ QWidget* MainWindow::CriteriaTab() {
   QGroupBox* reduction = fieldFrame(FieldGroup::ReductionFactors);
   QGroupBox* resistance = fieldFrame(FieldGroup::ResistanceFactors);
   QGroupBox* block = fieldFrame(FieldGroup::StressBlock);
+  // Two columns, so that the tabs leave the results their width on a 1280 px screen.
   grid->addWidget(units, 0, 0);
   grid->addWidget(criteria, 0, 1);
   grid->addWidget(strength, 1, 0, 2, 1);
   grid->addWidget(reduction, 1, 1);
   grid->addWidget(resistance, 2, 1);
-  grid->addWidget(block, 1, 2, 2, 1);
-  // The three columns of frames share the width; the spare height stays below them.
-  for (int column = 0; column < 3; ++column) grid->setColumnStretch(column, 1);
-  grid->setRowStretch(3, 1);
+  grid->addWidget(block, 3, 0);
+  // The columns share the width; the spare height stays below them.
+  for (int column = 0; column < 2; ++column) grid->setColumnStretch(column, 1);
+  grid->setRowStretch(4, 1);
   return tab;
 }
 
@@ -636,7 +647,6 @@ QWidget* MainWindow::StressStrainTab() {
   auto* perform = new QCheckBox("&Perform Moment-Curvature Analysis", tab);
   connect(perform, &QCheckBox::clicked, this, [this](bool ticked) {
     Choice(Change([&] { return SelectPerformMomentCurvature(model_, ticked); }));
-    if (calculation_ != nullptr) calculation_->Refresh();  // its moment-curvature box is the same switch
   });
   auto* memberButton = new QPushButton("Set &Member Properties", tab);
   connect(memberButton, &QPushButton::clicked, this, &MainWindow::ShowMemberWindow);
@@ -731,37 +741,26 @@ void MainWindow::ShowSlendernessWindows() {
   PlaceOnScreen(slender_, *member_, member_->frameGeometry().topRight() + QPoint(12, 0));
 }
 
-void MainWindow::ShowCalculationWindow() {
-  if (calculation_ == nullptr) {
-    calculation_ = new CalculationWindow(model_, this);
-    connect(calculation_, &CalculationWindow::Edited, this, [this] {
-      SmallWindowEdited(3);
-      // Its moment-curvature box is the main window's switch (and ticking it loads the model defaults);
-      // the output options just ticked are not derived again.
-      ShowModel();
+void MainWindow::ShowAnalysisSettings() {
+  if (settings_ == nullptr) {
+    settings_ = new AnalysisSettingsDialog(model_, this);
+    CollectRefusals(this, settings_, problems_);
+    connect(settings_, &QDialog::finished, this, [this](int result) {
+      if (result == QDialog::Accepted) {
+        // One change for Undo; the report parts just chosen are shown, not derived again.
+        Change([] { return true; });
+        ShowModel();
+      } else {
+        model_ = std::move(settingsBefore_);
+        settings_->Refresh();  // takes back the marks of refused text
+      }
     });
-    connect(calculation_, &CalculationWindow::PerformRequested, this, &MainWindow::PerformCalculations);
-    connect(calculation_, &CalculationWindow::ControlParametersRequested, this,
-            &MainWindow::ShowControlParameters);
   }
-  {
-    RefreshScope scope(model_);  // the derived output options, as the window shows them
-  }
-  Refresh();
-  calculation_->Refresh();
-  calculation_->show();
-  calculation_->raise();
-}
-
-void MainWindow::ShowControlParameters() {
-  if (control_ == nullptr) {
-    control_ = new ControlParametersWindow(model_, this);
-    connect(control_, &ControlParametersWindow::Edited, this, [this] { SmallWindowEdited(4); });
-    CollectRefusals(this, control_, problems_);
-  }
-  control_->Refresh();
-  control_->show();
-  control_->raise();
+  settingsBefore_ = model_;
+  // The last strain of the moment-curvature analysis follows the section and the material models.
+  OpenControlParameters(model_);
+  settings_->Refresh();
+  settings_->open();
 }
 
 void MainWindow::ShowConfinementWindow() {
@@ -948,15 +947,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  QSettings settings;
+  settings.setValue("mainWindow/geometry", saveGeometry());
+  settings.setValue("mainWindow/docks", saveState());
   event->accept();
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  if (results_->isFloating() || !results_->isVisible()) return;
-  // Up to two fifths of the window: the tabs keep the larger part.
-  const int wanted = std::min(results_->PreferredWidth(), width() * 2 / 5);
-  if (results_->width() < wanted) resizeDocks({results_}, {wanted}, Qt::Horizontal);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -24,10 +24,9 @@ class QUndoStack;
 
 namespace tarnix {
 
-class CalculationWindow;
+class AnalysisSettingsDialog;
 class CalculationWorker;
 class ConfinementWindow;
-class ControlParametersWindow;
 class FileViewer;
 class HelpWindow;
 class MemberPropertiesWindow;
@@ -66,8 +65,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  /// A larger window widens the results towards the width of all their columns.
-  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   /// Ctrl+Z and Ctrl+Shift+Z in a field undo and redo changes of the project, not only of the field's text.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -107,7 +105,7 @@ class MainWindow : public QMainWindow {
   bool Change(const std::function<bool()>& edit, int mergeKey = -1);
   /// The project was replaced (start-up, a loaded file): nothing to undo, nothing unsaved, no marks.
   void StartHistory();
-  /// A small window (1 member, 2 slenderness, 3 calculation, 4 control, 5 confinement) changed the project.
+  /// A small window (1 member, 2 slenderness, 5 confinement) changed the project.
   void SmallWindowEdited(int window);
   /// After Undo or Redo: the window shows the restored project.
   void HistoryStepped();
@@ -131,8 +129,8 @@ class MainWindow : public QMainWindow {
   void ShowMessage(const Status& status);
   void ShowSlendernessWindows();
   void ShowMemberWindow();
-  void ShowCalculationWindow();
-  void ShowControlParameters();
+  /// The analysis settings, from the project as it is now; Cancel puts the project back.
+  void ShowAnalysisSettings();
   void ShowConfinementWindow();
   void SaveInputAs();
   void ChooseOutputFile();
@@ -177,15 +175,16 @@ class MainWindow : public QMainWindow {
   HelpWindow* help_ = nullptr;
   MemberPropertiesWindow* member_ = nullptr;
   SlendernessParametersWindow* slender_ = nullptr;
-  CalculationWindow* calculation_ = nullptr;
-  ControlParametersWindow* control_ = nullptr;
+  AnalysisSettingsDialog* settings_ = nullptr;
+  ProjectModel settingsBefore_;  // the project when the analysis settings opened
   ConfinementWindow* confinement_ = nullptr;
   FileViewer* viewer_ = nullptr;
   std::vector<ViewWindow*> views_;  // made so far, in the order they were first opened
   PlotLoadWindow* plotLoad_ = nullptr;
   ResultsPanel* results_ = nullptr;
   SectionPreview* preview_ = nullptr;
-  qint64 calculationStart_ = 0;  // ms since the epoch when the running calculation started
+  qint64 calculationStart_ = 0;
+  bool placeDocks_ = true;  // no split kept from an earlier session: the results get their width at first show  // ms since the epoch when the running calculation started
 };
 
 }  // namespace tarnix

@@ -1,6 +1,7 @@
 // The desktop window driven as a user would: typing into fields, loading a file, running a calculation.
 #include "shell/main_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -94,10 +95,7 @@ TEST_F(MainWindowTest, EveryExampleAfterEveryOtherIsAFreshStartWithIt) {
   }
   std::sort(files.begin(), files.end());
   ASSERT_GE(files.size(), 3u);
-  const auto openSmallWindows = [](MainWindow& window) {
-    Trigger(window, "C&alculations to Output");
-    Trigger(window, "&Control Parameters");
-  };
+  const auto openSmallWindows = [](MainWindow& window) { Button(&window, "Set &Member Properties")->click(); };
   std::vector<std::string> fresh;
   for (const std::string& file : files) {
     MainWindow window;
@@ -241,8 +239,10 @@ TEST_F(MainWindowTest, ConfinementCalculationIsAnEditOfTheProject) {
   EXPECT_EQ(FieldOn(window, 5, "fcc")->text(), QString::fromStdString(FieldText(expected, Field::fcc)));
 
   window.Model().eend = 1;
-  Trigger(window, "&Control Parameters");
+  Trigger(window, "Analysis &Settings...");
   EXPECT_EQ(window.Model().eend, expected.ecu);  // Mander concrete ends at its ultimate strain
+  window.findChild<QDialog*>("analysisSettings")->accept();
+  EXPECT_EQ(window.Model().eend, expected.ecu);
 }
 
 // Typed key by key as an engineer retypes a count: nothing happens until the count is complete, lowering
@@ -409,6 +409,43 @@ TEST_F(MainWindowTest, FileMenuRecentFilesAndAbout) {
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_NE(shown[0].find(std::string("version ") + kTarnixVersion + ", built 20"), std::string::npos) << shown[0];
   EXPECT_NE(shown[0].find("Apache License, Version 2.0"), std::string::npos);
+}
+
+// The analysis settings change the project on OK only, as one change for Undo; Restore defaults puts back
+// the control parameters of English units (neutral axis step 0.05 in) and the input echo.
+TEST_F(MainWindowTest, AnalysisSettingsTakeEffectOnOk) {
+  const struct {
+    const char* what;
+    bool restore;
+    bool ok;
+    float inc, einc;
+    int echo, undoSteps;
+  } cases[] = {
+      {"typed, cancelled", false, false, 0.05f, 0.0005f, 1, 0},
+      {"typed, OK", false, true, 0.2f, 0.001f, 0, 1},
+      {"typed, restored, OK", true, true, 0.05f, 0.0005f, 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(Load(window, "rect_column"));
+    Trigger(window, "Analysis &Settings...");
+    auto* dialog = window.findChild<QDialog*>("analysisSettings");
+    ASSERT_NE(dialog, nullptr);
+    for (const auto& [name, text] : {std::pair{"inc", "0.2"}, {"einc", "0.001"}}) {
+      QLineEdit* field = dialog->findChild<QLineEdit*>(name);
+      field->selectAll();
+      QTest::keyClicks(field, text);
+    }
+    dialog->findChild<QCheckBox*>()->click();  // the input echo, off
+    if (c.restore) Button(dialog, "Restore Defaults")->click();
+    c.ok ? dialog->accept() : dialog->reject();
+    EXPECT_EQ(window.Model().inc, c.inc);
+    EXPECT_EQ(window.Model().einc, c.einc);
+    EXPECT_EQ(window.Model().OutputInputEcho, c.echo);
+    EXPECT_EQ(window.History().count(), c.undoSteps);
+  }
 }
 
 // Text a small window refused holds the calculation as the main window's does, until it is corrected.

@@ -4,7 +4,9 @@
 
 #include <QChart>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QScatterSeries>
 #include <QTableWidget>
 
@@ -69,6 +71,32 @@ TEST_F(ResultsPanelTest, EveryLoadWithTheReportsValuesAndVerdict) {
     }
     EXPECT_EQ(diamonds, 2);  // loads 2 and 3
   }
+}
+
+// The window opens at 1280 x 800 less its title bar (the test screen is larger), and there the results
+// show the load, its verdict, P, the design moment, phi Mn and the ratio without scrolling; the split
+// between the tabs and the results stays where it was through a calculation.
+TEST_F(ResultsPanelTest, At1280x800TheMainColumnsShowWithoutScrolling) {
+  MainWindow window;
+  window.show();
+  EXPECT_EQ(window.size(), QSize(1280, 760));
+  QApplication::processEvents();
+  const int split = window.Results().width();
+  ASSERT_TRUE(LoadAndCalculate(window, "rect_column"));
+  QApplication::processEvents();
+  EXPECT_EQ(window.Results().width(), split);
+  SaveScreenshot(&window, "main_window_1280");
+
+  auto* grid = window.Results().findChild<QTableWidget*>();
+  QStringList shown;
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    if (grid->isColumnHidden(c)) continue;
+    shown << grid->horizontalHeaderItem(c)->text();
+    const int right = grid->horizontalHeader()->sectionViewportPosition(c) + grid->horizontalHeader()->sectionSize(c);
+    EXPECT_LE(right, grid->viewport()->width()) << grid->horizontalHeaderItem(c)->text().toStdString();
+  }
+  EXPECT_EQ(shown, (QStringList{"Load", "Status", "P (kip)", "Design M (k-ft)", "phi Mn (k-ft)", "M / phi Mn"}));
+  EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(ResultsPanelTest, CopiedAsTextAndMarkedOutOfDateByAnEdit) {

@@ -323,15 +323,15 @@ TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen)
   for (QPushButton* button : window.findChildren<QPushButton*>()) {
     if (button->text() == "Set &Slenderness Parameters" || button->text() == "Calc fcc") button->click();
   }
-  for (const char* action : {"&Control Parameters", "C&alculations to Output", "Output &Title (optional)",
-                             "Interaction &Diagram", "&Moment Curvature", "&Section"})
+  for (const char* action : {"Interaction &Diagram", "&Moment Curvature", "&Section", "Analysis &Settings..."})
     Trigger(window, action);
   std::vector<QWidget*> windows{&window};
   for (QWidget* w : window.findChildren<QWidget*>()) {
     if (w->isWindow() && w->isVisible()) windows.push_back(w);
   }
-  // The main window, the three views and the six small windows.
-  ASSERT_EQ(windows.size(), 10u);
+  // The main window, the three views, the member, slenderness and confinement windows and the analysis
+  // settings.
+  ASSERT_EQ(windows.size(), 8u);
 
   QFont titleFont = QApplication::font();
   titleFont.setBold(true);
