@@ -346,6 +346,7 @@ TEST_F(MainWindowTest, AFailedRunAfterAGoodOneLeavesNoVerdict) {
   bool panelSays = false;
   for (QLabel* label : window.Results().findChildren<QLabel*>()) panelSays |= label->text() == said;
   EXPECT_TRUE(panelSays);
+  SaveScreenshot(&window, "failed_run");
   EXPECT_EQ(window.Model().interactionDiagram.idCount, 0);
   EXPECT_TRUE(window.Model().interactionDiagram.capacity.empty());
 }
@@ -372,6 +373,7 @@ TEST_F(MainWindowTest, AnotherCriteriaAsksAboutTheStrengths) {
     ASSERT_TRUE(Load(window, "rect_column"));
     auto* combo = window.findChild<QTabWidget*>()->widget(0)->findChild<QComboBox*>();
     Answer({c.answer, QMessageBox::Ok});
+    if (c.answer == QMessageBox::Yes) PictureNextMessage("criteria_question");
     const int lrfd = combo->findData("lrfd");
     combo->setCurrentIndex(lrfd);
     emit combo->activated(lrfd);
@@ -439,6 +441,7 @@ TEST_F(MainWindowTest, AnalysisSettingsTakeEffectOnOk) {
       QTest::keyClicks(field, text);
     }
     dialog->findChild<QCheckBox*>()->click();  // the input echo, off
+    if (c.restore) SaveScreenshot(dialog, "analysis_settings");
     if (c.restore) Button(dialog, "Restore Defaults")->click();
     c.ok ? dialog->accept() : dialog->reject();
     EXPECT_EQ(window.Model().inc, c.inc);

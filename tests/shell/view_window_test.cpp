@@ -360,10 +360,12 @@ TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen)
     };
     w->resize(1, 1);  // as small as it goes
     check("smallest");
+    if (w == &window) SaveScreenshot(w, "main_window_smallest");
     EXPECT_GT(w->width(), QFontMetrics(titleFont).horizontalAdvance(w->windowTitle()));
     const int smallest = fieldWidth();
     w->showMaximized();
     check("maximised");
+    if (w == &window) SaveScreenshot(w, "main_window_maximised");
     // The fields widen with the window: the controls do not stay in the top left corner.
     if (w == &window) {
       EXPECT_GT(fieldWidth(), smallest * 3 / 2);
