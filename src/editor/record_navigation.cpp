@@ -6,21 +6,6 @@
 namespace tarnix {
 namespace {
 
-int& Current(ProjectModel& m, RecordList list) {
-  switch (list) {
-    case RecordList::ConcreteRect: return m.currentRect;
-    case RecordList::ConcreteCircle: return m.currentCirc;
-    case RecordList::ReinforcingLine: return m.currentLine;
-    case RecordList::ReinforcingArc: return m.currentArc;
-    case RecordList::SteelPipe: return m.currentPipe;
-    case RecordList::SteelRect: return m.currentBar;
-    case RecordList::Load: return m.currentLoad;
-    case RecordList::ReinforcingPoint: return m.currentRPoint;
-    case RecordList::SteelPoint: return m.currentSPoint;
-  }
-  return m.currentRect;
-}
-
 const char* CaptionPrefix(RecordList list) {
   switch (list) {
     case RecordList::ConcreteRect:
@@ -38,8 +23,23 @@ const char* CaptionPrefix(RecordList list) {
 
 }  // namespace
 
+int& CurrentRecord(ProjectModel& m, RecordList list) {
+  switch (list) {
+    case RecordList::ConcreteRect: return m.currentRect;
+    case RecordList::ConcreteCircle: return m.currentCirc;
+    case RecordList::ReinforcingLine: return m.currentLine;
+    case RecordList::ReinforcingArc: return m.currentArc;
+    case RecordList::SteelPipe: return m.currentPipe;
+    case RecordList::SteelRect: return m.currentBar;
+    case RecordList::Load: return m.currentLoad;
+    case RecordList::ReinforcingPoint: return m.currentRPoint;
+    case RecordList::SteelPoint: return m.currentSPoint;
+  }
+  return m.currentRect;
+}
+
 int CurrentIndex(const ProjectModel& m, RecordList list) {
-  return Current(const_cast<ProjectModel&>(m), list);
+  return CurrentRecord(const_cast<ProjectModel&>(m), list);
 }
 
 int ListLength(const ProjectModel& m, RecordList list) {
@@ -58,14 +58,14 @@ int ListLength(const ProjectModel& m, RecordList list) {
 }
 
 bool ShowNext(ProjectModel& m, RecordList list) {
-  int& current = Current(m, list);
+  int& current = CurrentRecord(m, list);
   if (current >= ListLength(m, list)) return false;
   ++current;
   return true;
 }
 
 bool ShowPrevious(ProjectModel& m, RecordList list) {
-  int& current = Current(m, list);
+  int& current = CurrentRecord(m, list);
   if (current <= 1) return false;
   --current;
   return true;

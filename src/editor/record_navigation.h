@@ -12,6 +12,8 @@ namespace tarnix {
 
 /// Number of the record or point shown (1-based).
 int CurrentIndex(const ProjectModel& m, RecordList list);
+/// The model's current index of the list, to move it.
+int& CurrentRecord(ProjectModel& m, RecordList list);
 /// Number of records in the list (0 for a count below 1); for the point lists StressStrainPointCount.
 int ListLength(const ProjectModel& m, RecordList list);
 
