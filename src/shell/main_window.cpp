@@ -27,6 +27,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QTableView>
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <QUrl>
@@ -54,6 +56,7 @@
 #include "shell/help_window.h"
 #include "shell/member_properties_window.h"
 #include "shell/plot_load_window.h"
+#include "shell/record_table_view.h"
 #include "shell/results_panel.h"
 #include "shell/section_preview.h"
 #include "shell/slenderness_parameters_window.h"
@@ -86,6 +89,22 @@ QString DroppedInputFile(const QMimeData* data) {
   const QUrl url = data->urls().first();
   return url.isLocalFile() && url.toLocalFile().endsWith(".in", Qt::CaseInsensitive) ? url.toLocalFile()
                                                                                      : QString();
+}
+
+// The object name of a list's table.
+const char* TableName(RecordList list) {
+  switch (list) {
+    case RecordList::ConcreteRect: return "rects";
+    case RecordList::ConcreteCircle: return "circles";
+    case RecordList::ReinforcingLine: return "lines";
+    case RecordList::ReinforcingArc: return "arcs";
+    case RecordList::SteelPipe: return "pipes";
+    case RecordList::SteelRect: return "shapes";
+    case RecordList::Load: return "loads";
+    case RecordList::ReinforcingPoint: return "reinforcingPoints";
+    case RecordList::SteelPoint: return "steelPoints";
+  }
+  return "";
 }
 
 bool IsCountField(Field field) {
@@ -178,8 +197,11 @@ MainWindow::MainWindow(QWidget* parent)
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  // The docks take their width once the window has its own; later only the engineer moves the split.
-  if (placeDocks_) resizeDocks({results_}, {results_->PreferredWidth()}, Qt::Horizontal);
+  // The docks take their width once the window is laid out at its own; later only the engineer moves the
+  // split.
+  if (placeDocks_) {
+    QTimer::singleShot(0, this, [this] { resizeDocks({results_}, {results_->PreferredWidth()}, Qt::Horizontal); });
+  }
   placeDocks_ = false;
 }
 
@@ -256,18 +278,6 @@ void MainWindow::ShowFields(const std::vector<Field>& fields) {
   }
 }
 
-void MainWindow::ShowFrame(RecordList list) {
-  // Refused text belonged to the record shown before.
-  for (Field field : FrameFields(list)) problems_.Set(field, {});
-  for (const FrameControl& frame : frames_) {
-    if (frame.list != list) continue;
-    frame.frame->setTitle(Q(FrameCaption(model_, list)));
-    frame.frame->setEnabled(FrameEnabled(model_, list));
-  }
-  ShowFields(FrameFields(list));
-  for (const auto& refresh : refreshers_) refresh();
-}
-
 void MainWindow::Refresh() {
   RefreshScope scope(model_);
   ShowModel();
@@ -277,10 +287,6 @@ void MainWindow::Refresh() {
 void MainWindow::ShowModel() {
   FillingGuard guard(model_);
   for (const FieldControl& control : fields_) ShowField(control);
-  for (const FrameControl& frame : frames_) {
-    frame.frame->setTitle(Q(FrameCaption(model_, frame.list)));
-    frame.frame->setEnabled(FrameEnabled(model_, frame.list));
-  }
   for (const auto& refresh : refreshers_) refresh();
 }
 
@@ -398,66 +404,31 @@ void MainWindow::SaveInput() {
   ShowFileNames();
 }
 
-QGroupBox* MainWindow::Frame(QWidget* parent, RecordList list) {
-  auto* frame = new QGroupBox(parent);
-  auto* layout = new QVBoxLayout(frame);
-  auto* form = new QWidget(frame);
-  auto* formLayout = new QFormLayout(form);
-  formLayout->setLabelAlignment(Qt::AlignRight);
-  formLayout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(form);
-  for (Field field : FrameFields(list)) AddField(form, field);
-  layout->addLayout(PreviousNextRow(
-      frame, "Previous", "Next",
-      [this, list] {
-        if (ShowPrevious(model_, list)) ShowFrame(list);
-      },
-      [this, list] {
-        if (ShowNext(model_, list)) ShowFrame(list);
-      }));
-  frames_.push_back({frame, list});
-  return frame;
+RecordTable* MainWindow::Table(QWidget* parent, RecordList list) {
+  auto* table = new RecordTable(
+      model_, list, [this](const std::function<bool()>& edit) { return Change(edit); }, parent);
+  table->View().setObjectName(TableName(list));
+  // Rows added, deleted or pasted: counts, captions and the section drawing follow.
+  connect(table, &RecordTable::RowsChanged, this, &MainWindow::Refresh);
+  // The drawing marks the record selected.
+  connect(table, &RecordTable::RowSelected, this, [this, list](int row) {
+    if (row < 1) return;
+    CurrentRecord(model_, list) = row;
+    preview_->Redraw();
+  });
+  connect(table, &RecordTable::Refused, this, [this](const QString& why) { QMessageBox::warning(this, "TARNIX", why); });
+  OnRefresh([table] { table->Reload(); });
+  return table;
 }
 
 QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
   auto* outer = new QGroupBox(DescriptorOf(group).caption, tab);
   auto* layout = new QVBoxLayout(outer);
-  auto* countForm = new QWidget(outer);
-  new QFormLayout(countForm);
-  layout->addWidget(countForm);
-  // The group holds the list's count and the fields of its records.
-  std::optional<RecordList> list;
   for (Field field : FieldsOf(group)) {
-    const FieldDescriptor& d = DescriptorOf(field);
-    if (d.record) {
-      list = d.record;
-    } else {
-      AddField(countForm, field);
+    if (const auto list = DescriptorOf(field).record) {
+      layout->addWidget(Table(outer, *list));
+      break;
     }
-  }
-  QGroupBox* frame = Frame(outer, *list);
-  layout->addWidget(frame);
-  // Concrete rectangles and circles are added to the section or cut out of it.
-  if (list == RecordList::ConcreteRect || list == RecordList::ConcreteCircle) {
-    const RecordKind kind =
-        list == RecordList::ConcreteRect ? RecordKind::ConcreteRect : RecordKind::ConcreteCircle;
-    auto* add = new QRadioButton("Add", frame);
-    auto* subtract = new QRadioButton("Subtract", frame);
-    auto* row = new QHBoxLayout;
-    row->addWidget(add);
-    row->addWidget(subtract);
-    static_cast<QVBoxLayout*>(frame->layout())->insertLayout(1, row);
-    connect(add, &QRadioButton::clicked, this, [this, kind] {
-      Change([&] { return !model_.refreshing && (SelectConcreteSign(model_, kind, true), true); });
-    });
-    connect(subtract, &QRadioButton::clicked, this, [this, kind] {
-      Change([&] { return !model_.refreshing && (SelectConcreteSign(model_, kind, false), true); });
-    });
-    OnRefresh([this, kind, add, subtract] {
-      const bool added = ShownAsAdded(model_, kind);
-      add->setChecked(added);
-      subtract->setChecked(!added);
-    });
   }
   return outer;
 }
@@ -608,14 +579,14 @@ QWidget* MainWindow::ListsTab(MainTab which) {
   auto* tab = new QWidget;
   auto* row = new QHBoxLayout(tab);
   // The lists share the width; each keeps its height at the top of the tab.
-  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 1, Qt::AlignTop);
+  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 1);
   return tab;
 }
 
 QWidget* MainWindow::LoadsTab() {
   auto* tab = new QWidget;
   auto* row = new QHBoxLayout(tab);
-  row->addWidget(ListFrame(tab, FieldGroup::Loads), 1, Qt::AlignTop);
+  row->addWidget(ListFrame(tab, FieldGroup::Loads), 2);
 
   auto* options = new QGroupBox("SLENDERNESS OPTIONS", tab);
   auto* optionsLayout = new QVBoxLayout(options);
@@ -693,8 +664,12 @@ QWidget* MainWindow::StressStrainTab() {
           [this] { Choice(Change([&] { return SelectSteelModel(model_, 1); })); });
   connect(park, &QRadioButton::clicked, this,
           [this] { Choice(Change([&] { return SelectSteelModel(model_, 2); })); });
-  steelLayout->addWidget(Frame(steel, RecordList::ReinforcingPoint));
-  steelLayout->addWidget(Frame(steel, RecordList::SteelPoint));
+  for (const auto& [caption, list] : {std::pair{"REINFORCING STEEL POINTS", RecordList::ReinforcingPoint},
+                                      std::pair{"STRUCTURAL STEEL POINTS", RecordList::SteelPoint}}) {
+    auto* points = new QGroupBox(caption, steel);
+    (new QVBoxLayout(points))->addWidget(Table(points, list));
+    steelLayout->addWidget(points);
+  }
   OnRefresh([this, perform, concreteButtons, calcFcc, bilinear, park] {
     perform->setChecked(IsSet(model_.PerformMomentCurvature));
     for (int model = ConcreteModel::Linear; model <= ConcreteModel::Mander; ++model)

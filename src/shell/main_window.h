@@ -31,6 +31,7 @@ class FileViewer;
 class HelpWindow;
 class MemberPropertiesWindow;
 class PlotLoadWindow;
+class RecordTable;
 class ResultsPanel;
 class SectionPreview;
 class SlendernessParametersWindow;
@@ -78,10 +79,6 @@ class MainWindow : public QMainWindow {
     QLabel* caption;  // the words and the unit
     QLabel* unit;     // the spiral-column factor beside the field, or nothing
   };
-  struct FrameControl {
-    QGroupBox* frame;
-    RecordList list;
-  };
 
   /// A field with its caption (and its unit beside it) on the form layout of `form`.
   void AddField(QWidget* form, Field field);
@@ -90,12 +87,10 @@ class MainWindow : public QMainWindow {
   /// Hands the typed text to the editor layer, marks the field when it was refused and records the change.
   void TypeInto(const FieldControl& control, const QString& text);
   void ShowFields(const std::vector<Field>& fields);
-  /// The frame of a list's current record with Previous and Next.
-  QGroupBox* Frame(QWidget* parent, RecordList list);
-  /// A list's group: its count field and the frame of its current record (with add / subtract options for
-  /// the concrete kinds).
+  /// The table of a list: each edit one change for Undo, rows added, deleted and pasted.
+  RecordTable* Table(QWidget* parent, RecordList list);
+  /// A list's group: its table.
   QGroupBox* ListFrame(QWidget* tab, FieldGroup group);
-  void ShowFrame(RecordList list);
   /// Writes every model value into the main window's controls, changing nothing in the model.
   void ShowModel();
   void OnRefresh(std::function<void()> refresh) { refreshers_.push_back(std::move(refresh)); }
@@ -163,7 +158,6 @@ class MainWindow : public QMainWindow {
   int typingSession_ = 0;  // a field left and typed into again is a new change
   bool steppingHistory_ = false;
   std::vector<FieldControl> fields_;
-  std::vector<FrameControl> frames_;
   std::vector<std::function<void()>> refreshers_;
   QTabWidget* tabs_ = nullptr;
   QLabel* status1_ = nullptr;

@@ -2,6 +2,7 @@
 #include "shell/main_window.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -79,6 +80,15 @@ std::string StateOf(MainWindow& window) {
     if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
       out << where << button->text().toStdString() << (button->isChecked() ? " [x]\n" : " [ ]\n");
     if (auto* combo = qobject_cast<QComboBox*>(w)) out << where << " #" << combo->currentIndex() << '\n';
+    if (auto* table = qobject_cast<QTableView*>(w)) {
+      for (int row = 0; row < table->model()->rowCount(); ++row) {
+        for (int column = 0; column < table->model()->columnCount(); ++column) {
+          const QModelIndex cell = table->model()->index(row, column);
+          out << cell.data().toString().toStdString() << ' ' << cell.data(Qt::CheckStateRole).toInt() << '\t';
+        }
+        out << table->objectName().toStdString() << '\n';
+      }
+    }
     if (auto* frame = qobject_cast<QGroupBox*>(w))
       out << frame->title().toStdString() << (frame->isEnabled() ? " on\n" : " off\n");
   }
@@ -132,9 +142,10 @@ TEST_F(MainWindowTest, TypingWritesThroughToTheModel) {
   Type(window, 0, "fpc", "5000 psi");
   EXPECT_FLOAT_EQ(window.Model().fpc, 5000);
   EXPECT_GT(window.Model().Ec, 0);  // derived from f'c
-  Type(window, 4, "ns", "2", true);  // a count takes effect when it is complete
+  PressTableButton(window, "loads", "Add");
+  PressTableButton(window, "loads", "Add");
   EXPECT_EQ(window.Model().ns, 2);
-  Type(window, 4, "P", "450");
+  EXPECT_TRUE(SetCell(window, 4, "loads", 0, 0, "450"));
   EXPECT_FLOAT_EQ(window.Model().loads[1].P, 450000);  // kip typed, pounds stored
 }
 
@@ -144,8 +155,8 @@ TEST_F(MainWindowTest, LoadedFileFillsTheControlsAndTheCalculationWritesTheRepor
   EXPECT_FALSE(window.LoadInput(""));  // a cancelled dialog changes nothing
   ASSERT_TRUE(Load(window, "rect_column"));
   EXPECT_EQ(FieldOn(window, 0, "fpc")->text(), "5000");
-  EXPECT_EQ(FieldOn(window, 4, "ns")->text(), "3");
-  EXPECT_EQ(FieldOn(window, 4, "P")->text(), "450.0");
+  EXPECT_EQ(TableOf(window, "loads")->model()->rowCount(), 3);
+  EXPECT_EQ(CellOf(window, "loads", 0, 0), "450.0");
   SaveScreenshots(window, "rect_column");
 
   ASSERT_TRUE(Calculate(window));
@@ -180,36 +191,38 @@ TEST_F(MainWindowTest, ASectionTypedFromScratchIsDrawnAsTypedAndCalculated) {
     }
     return bars;
   };
-  Type(window, 1, "nr", "1", true);
-  Type(window, 1, "D", "20");
-  Type(window, 1, "W", "12");
+  PressTableButton(window, "rects", "Add");
+  SetCell(window, 1, "rects", 0, 1, "20");  // depth
+  SetCell(window, 1, "rects", 0, 2, "12");  // width
   ASSERT_EQ(shown().dimensions.size(), 2u);
   EXPECT_EQ(shown().dimensions[0].text, "12 in");
   EXPECT_EQ(shown().dimensions[1].text, "20 in");
   EXPECT_TRUE(marked().empty());
 
-  Type(window, 2, "nl", "2", true);
-  for (const auto& [label, text] : {std::pair{"Yb", "2.5"}, {"Lb", "7"}, {"Nbl", "3"}, {"Abl", "2"}})
-    Type(window, 2, label, text);
+  PressTableButton(window, "lines", "Add");
+  PressTableButton(window, "lines", "Add");
+  // Columns: depth to the first bar, angle, length, number of bars, area of each bar.
+  for (const auto& [column, text] : {std::pair{0, "2.5"}, {2, "7"}, {3, "3"}, {4, "2"}})
+    SetCell(window, 2, "lines", 0, column, text);
   ASSERT_EQ(marked().size(), 3u);
   EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 2.5f);
   EXPECT_NEAR(marked()[0].r, std::sqrt(2 / M_PI), 1e-6);  // drawn to its area
-  Type(window, 2, "Abl", "1");
-  QTest::mouseClick(Button(window.findChild<QTabWidget*>()->widget(2), "Next"), Qt::LeftButton);  // the lines'
+  SetCell(window, 2, "lines", 0, 4, "1");
+  TableOf(window, "lines")->selectRow(1);
   EXPECT_EQ(window.Model().currentLine, 2);
-  for (const auto& [label, text] : {std::pair{"Yb", "17.5"}, {"Lb", "7"}, {"Nbl", "3"}, {"Abl", "1"}})
-    Type(window, 2, label, text);
+  for (const auto& [column, text] : {std::pair{0, "17.5"}, {2, "7"}, {3, "3"}, {4, "1"}})
+    SetCell(window, 2, "lines", 1, column, text);
   ASSERT_EQ(marked().size(), 3u);
   EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 17.5f);
 
-  Type(window, 1, "W", "16");
+  SetCell(window, 1, "rects", 0, 2, "16");
   EXPECT_EQ(shown().dimensions[0].text, "16 in");
   window.History().undo();
   EXPECT_EQ(shown().dimensions[0].text, "12 in");
 
-  Type(window, 4, "ns", "1", true);
-  Type(window, 4, "P", "100");
-  Type(window, 4, "M", "80");
+  PressTableButton(window, "loads", "Add");
+  SetCell(window, 4, "loads", 0, 0, "100");
+  SetCell(window, 4, "loads", 0, 1, "80");
   EXPECT_EQ(window.Model().modified, 1);
   ASSERT_TRUE(Calculate(window));
   EXPECT_GT(window.Model().interactionDiagram.capacity[1].capMoment, 80 * 12000);  // 80 k-ft is well within
@@ -245,50 +258,49 @@ TEST_F(MainWindowTest, ConfinementCalculationIsAnEditOfTheProject) {
   EXPECT_EQ(window.Model().eend, expected.ecu);
 }
 
-// Typed key by key as an engineer retypes a count: nothing happens until the count is complete, lowering
-// it hides lines that come back as they were, and Ctrl+Z undoes the count, not only its text.
-TEST_F(MainWindowTest, CountFieldTypedKeyByKey) {
+// The loads of a column as a table: a cell typed, three rows pasted from a spreadsheet, a refused cell marked,
+// rows deleted; Undo takes back each of them in turn.
+TEST_F(MainWindowTest, LoadTableEditPasteAndUndo) {
   MainWindow window;
   window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  ASSERT_TRUE(Load(window, "rect_column"));
-  QLineEdit* count = FieldOn(window, 2, "nl");
-  ASSERT_NE(count, nullptr);
-  count->selectAll();
-  QTest::keyClick(count, Qt::Key_Backspace);
-  QTest::keyClick(count, '1');
-  EXPECT_EQ(window.Model().nl, 3);
-  QTest::keyClick(count, '0');
-  QTest::keyClick(count, Qt::Key_Return);
-  ASSERT_EQ(window.Model().nl, 10);
-  EXPECT_EQ(window.Model().lines[2].Yb, 12.0f);
-  count->selectAll();
-  QTest::keyClicks(count, "1");
-  QTest::keyClick(count, Qt::Key_Return);
-  EXPECT_EQ(window.Model().nl, 1);
-  count->selectAll();
-  QTest::keyClicks(count, "3");
-  QTest::keyClick(count, Qt::Key_Return);
-  EXPECT_EQ(window.Model().lines[3].Yb, 21.5f);
+  ASSERT_TRUE(Load(window, "rect_column"));  // three loads, the first 450 kip
+  QTableView* loads = TableOf(window, "loads");
+  const float firstMoment = window.Model().loads[1].M;
+  EXPECT_TRUE(SetCell(window, 4, "loads", 0, 1, "500"));
+  EXPECT_EQ(window.Model().loads[1].M, 500 * 12000);  // k-ft typed, lb-in stored
 
-  count->selectAll();
-  QTest::keyClicks(count, "-1");
-  QTest::keyClick(count, Qt::Key_Return);
-  EXPECT_EQ(window.Model().nl, 3);  // refused: the field is marked and keeps the typed text
-  EXPECT_TRUE(count->toolTip().contains("negative"));
-  EXPECT_EQ(count->text(), "-1");
-  SaveScreenshots(window, "refused_count");
+  QApplication::clipboard()->setText("100\t10\n200\t20\t5\n300\t30\n");
+  loads->clearSelection();  // after the last row
+  for (QAction* action : loads->actions()) {
+    if (action->text() == "Paste rows") action->trigger();
+  }
+  ASSERT_EQ(window.Model().ns, 6);
+  EXPECT_EQ(window.Model().loads[5].P, 200000);
+  EXPECT_EQ(window.Model().loads[5].M, 20 * 12000);
+  EXPECT_EQ(window.Model().loads[5].V, 5000);
+  EXPECT_EQ(CellOf(window, "loads", 5, 0), "300.0");
 
-  count->selectAll();
-  QTest::keyClicks(count, "1");
-  QTest::keyClick(count, Qt::Key_Return);
-  EXPECT_EQ(window.Model().nl, 1);
-  QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(window.Model().nl, 3);
-  EXPECT_EQ(count->text(), "3");
-  QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(window.Model().nl, 1);
+  EXPECT_FALSE(SetCell(window, 4, "loads", 0, 0, "abc"));
+  const QModelIndex refused = loads->model()->index(0, 0);
+  EXPECT_EQ(refused.data().toString(), "abc");
+  EXPECT_TRUE(refused.data(Qt::ToolTipRole).toString().startsWith("Not taken: not a number"));
+  EXPECT_EQ(window.Model().loads[1].P, 450000);
+
+  loads->selectRow(0);
+  PressTableButton(window, "loads", "Delete");
+  EXPECT_EQ(window.Model().ns, 5);
+  EXPECT_EQ(window.Model().loads[1].P, 800000);  // the second load moved up
+
+  window.History().undo();  // the delete
+  EXPECT_EQ(window.Model().ns, 6);
+  window.History().undo();  // the paste
+  EXPECT_EQ(window.Model().ns, 3);
+  window.History().undo();  // the typed moment
+  EXPECT_EQ(window.Model().loads[1].M, firstMoment);
+  EXPECT_EQ(CellOf(window, "loads", 0, 0), "450.0");
+  window.History().redo();
+  window.History().redo();
+  EXPECT_EQ(window.Model().ns, 6);
 }
 
 TEST_F(MainWindowTest, ResetIsUndone) {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <string>
@@ -41,11 +42,33 @@ inline void Type(MainWindow& window, int tab, const char* label, const QString& 
   if (enter) QTest::keyClick(field, Qt::Key_Return);
 }
 
+/// The table of a list ("rects", "circles", "lines", "arcs", "pipes", "shapes", "loads", "reinforcingPoints",
+/// "steelPoints").
+inline QTableView* TableOf(MainWindow& window, const char* name) { return window.findChild<QTableView*>(name); }
+
+/// Brings `tab` to the front and hands `text` to a cell (0-based row and column) as the cell's editor does;
+/// false when the text was refused.
+inline bool SetCell(MainWindow& window, int tab, const char* table, int row, int column, const QString& text) {
+  window.findChild<QTabWidget*>()->setCurrentIndex(tab);
+  QAbstractItemModel* model = TableOf(window, table)->model();
+  return model->setData(model->index(row, column), text, Qt::EditRole);
+}
+
+inline QString CellOf(MainWindow& window, const char* table, int row, int column) {
+  QAbstractItemModel* model = TableOf(window, table)->model();
+  return model->data(model->index(row, column), Qt::DisplayRole).toString();
+}
+
 inline QPushButton* Button(QWidget* parent, const QString& text) {
   for (QPushButton* button : parent->findChildren<QPushButton*>()) {
     if (button->text() == text) return button;
   }
   return nullptr;
+}
+
+/// Presses a button of a list's table ("Add", "Insert", "Delete").
+inline void PressTableButton(MainWindow& window, const char* table, const QString& text) {
+  Button(TableOf(window, table)->parentWidget(), text)->click();
 }
 
 inline QAction* WindowAction(QWidget* window, const QString& text) {
