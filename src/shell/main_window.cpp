@@ -577,9 +577,9 @@ QWidget* MainWindow::CriteriaTab() {
 
 QWidget* MainWindow::ListsTab(MainTab which) {
   auto* tab = new QWidget;
-  auto* row = new QHBoxLayout(tab);
-  // The lists share the width; each keeps its height at the top of the tab.
-  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 1);
+  auto* column = new QVBoxLayout(tab);
+  // The lists one above the other, each table as wide as the tab so that its columns show whole.
+  for (FieldGroup group : GroupsOn(which)) column->addWidget(ListFrame(tab, group), 1);
   return tab;
 }
 

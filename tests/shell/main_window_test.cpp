@@ -214,6 +214,7 @@ TEST_F(MainWindowTest, ASectionTypedFromScratchIsDrawnAsTypedAndCalculated) {
     SetCell(window, 2, "lines", 1, column, text);
   ASSERT_EQ(marked().size(), 3u);
   EXPECT_FLOAT_EQ(static_cast<float>(marked()[0].y), 17.5f);
+  SaveScreenshot(&window, "section_tables");
 
   SetCell(window, 1, "rects", 0, 2, "16");
   EXPECT_EQ(shown().dimensions[0].text, "16 in");
@@ -279,6 +280,7 @@ TEST_F(MainWindowTest, LoadTableEditPasteAndUndo) {
   EXPECT_EQ(window.Model().loads[5].M, 20 * 12000);
   EXPECT_EQ(window.Model().loads[5].V, 5000);
   EXPECT_EQ(CellOf(window, "loads", 5, 0), "300.0");
+  SaveScreenshot(&window, "load_table");
 
   EXPECT_FALSE(SetCell(window, 4, "loads", 0, 0, "abc"));
   const QModelIndex refused = loads->model()->index(0, 0);
