@@ -1,4 +1,4 @@
-// Record navigation and captions, and option clicks raised by a refresh.
+// The record marked in the drawing, option clicks raised by a refresh, the criteria choice.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,7 +41,7 @@ TEST(Navigation, TheDrawingMarksTheRecordShownOnTheTabInFront) {
     ProjectModel m = TwoLayerColumn("aci02");
     SetRecordCount(m, RecordKind::SteelRect, 1);
     m.steelRects[1] = {8, 4, 2};
-    if (c.currentLine == 2) ShowNext(m, RecordList::ReinforcingLine);
+    if (c.currentLine == 2) CurrentRecord(m, RecordList::ReinforcingLine) = 2;
     SectionDrawing drawing = DrawSection(m);
     MarkCurrentRecords(m, c.tab, drawing);
     std::vector<std::pair<ShapeRole, double>> marked;
@@ -62,18 +62,6 @@ TEST(Navigation, TheDrawingMarksTheRecordShownOnTheTabInFront) {
   EXPECT_EQ(std::count_if(drawing.shapes.begin(), drawing.shapes.end(),
                           [](const DrawShape& s) { return s.highlighted; }),
             1);
-}
-
-TEST(Navigation, MovesStayWithinTheListAndNameTheRecordShown) {
-  ProjectModel m;
-  ResetAll(m);
-  SetRecordCount(m, RecordKind::ConcreteCircle, 3);
-  EXPECT_FALSE(ShowPrevious(m, RecordList::ConcreteCircle));  // Previous on record 1 changes nothing
-  while (ShowNext(m, RecordList::ConcreteCircle)) {
-  }
-  EXPECT_EQ(FrameCaption(m, RecordList::ConcreteCircle), "SECTION NO 3");
-  EXPECT_FALSE(ShowNext(m, RecordList::ReinforcingLine));  // an empty list: nowhere to go
-  EXPECT_EQ(FrameCaption(m, RecordList::SteelPoint), "STEEL POINT NO 1");
 }
 
 TEST(OptionChoices, ClicksRaisedByTheRefreshChangeNothing) {
