@@ -12,7 +12,8 @@ namespace tarnix {
 
 /// Filter lists of the file dialogs.
 constexpr const char* kInputFileFilter = "TARNIX input (*.in)|*.in|All Files (*.*)|*.*";
-constexpr const char* kOutputFileFilter = "TARNIX report (*.out)|*.out|Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
+constexpr const char* kOutputFileFilter =
+    "TARNIX report (*.out)|*.out|Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
 
 /// Shown, after a beep, when a file dialog itself fails.
 constexpr const char* kErrorLoadingInput = "Error loading input file";
@@ -38,9 +39,10 @@ FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
 /// fails with "Input is incomplete" when the completeness check fails.
 Status RequireCompleteInput(ProjectModel& m);
 
-/// "Input As": writes the model to `path`, ".in" added to a name without an extension (the command checks completeness before its dialog opens,
-/// with RequireCompleteInput). On success the file names become those of `path` and the model counts as
-/// saved, and records kept beyond the counts are let go; on failure the file names stay as they were.
+/// "Input As": writes the model to `path`, ".in" added to a name without an extension (the command checks
+/// completeness before its dialog opens, with RequireCompleteInput). On success the file names become those
+/// of `path` and the model counts as saved, and records kept beyond the counts are let go; on failure the
+/// file names stay as they were.
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path);
 
 /// The report name the first calculation proposes when none was chosen: the input file's name with ".out"

@@ -28,7 +28,8 @@ int& OutputFlag(ProjectModel& m, OutputOption option) {
     case OutputOption::InteractionDiagram: return m.OutputInteractionDiagram;
     case OutputOption::Slenderness: return m.OutputSlenderness;
     case OutputOption::SectionAnalysis: return m.OutputSectionAnalysis;
-    case OutputOption::MomentCurvature: return m.PerformMomentCurvature;
+    case OutputOption::MomentCurvature:
+      return m.PerformMomentCurvature;
   }
   return m.OutputInputEcho;
 }
@@ -90,8 +91,8 @@ bool SelectCriteria(ProjectModel& m, int listIndex, bool convert, NewCriteriaStr
 std::string CriteriaDefaultsQuestion(int listIndex) {
   const auto& list = CriteriaList();
   if (listIndex < 0 || listIndex >= static_cast<int>(list.size())) return {};
-  return std::string("Use the default strengths and factors of ") + list[static_cast<size_t>(listIndex)]->caption +
-         "?";
+  return std::string("Use the default strengths and factors of ") +
+         list[static_cast<size_t>(listIndex)]->caption + "?";
 }
 
 bool IsCurrentCriteria(const ProjectModel& m, int listIndex) {
@@ -103,10 +104,11 @@ bool IsCurrentCriteria(const ProjectModel& m, int listIndex) {
 std::vector<std::string> ChangedValues(const ProjectModel& before, const ProjectModel& after) {
   std::vector<std::string> changed;
   if (before.units != after.units)
-    changed.push_back(std::string("Units: ") + (before.unitSystem().IsEnglish() ? "English" : "metric") + " to " +
-                      (after.unitSystem().IsEnglish() ? "English" : "metric"));
-  for (FieldGroup group : {FieldGroup::MaterialStrength, FieldGroup::ReductionFactors, FieldGroup::ResistanceFactors,
-                           FieldGroup::StressBlock, FieldGroup::InteractionDiagram, FieldGroup::MomentCurvature}) {
+    changed.push_back(std::string("Units: ") + (before.unitSystem().IsEnglish() ? "English" : "metric") +
+                      " to " + (after.unitSystem().IsEnglish() ? "English" : "metric"));
+  for (FieldGroup group :
+       {FieldGroup::MaterialStrength, FieldGroup::ReductionFactors, FieldGroup::ResistanceFactors,
+        FieldGroup::StressBlock, FieldGroup::InteractionDiagram, FieldGroup::MomentCurvature}) {
     for (Field field : FieldsOf(group)) {
       const std::string was = FieldText(before, field), is = FieldText(after, field);
       if (was == is) continue;

@@ -12,15 +12,23 @@ namespace {
 template <typename Change>
 bool ChangeList(ProjectModel& m, RecordList list, Change change) {
   switch (list) {
-    case RecordList::ConcreteRect: return change(m.rects, m.nr);
-    case RecordList::ConcreteCircle: return change(m.circles, m.nc);
-    case RecordList::ReinforcingLine: return change(m.lines, m.nl);
-    case RecordList::ReinforcingArc: return change(m.arcs, m.na);
-    case RecordList::SteelPipe: return change(m.pipes, m.np);
-    case RecordList::SteelRect: return change(m.steelRects, m.nb);
-    case RecordList::Load: return change(m.loads, m.ns);
+    case RecordList::ConcreteRect:
+      return change(m.rects, m.nr);
+    case RecordList::ConcreteCircle:
+      return change(m.circles, m.nc);
+    case RecordList::ReinforcingLine:
+      return change(m.lines, m.nl);
+    case RecordList::ReinforcingArc:
+      return change(m.arcs, m.na);
+    case RecordList::SteelPipe:
+      return change(m.pipes, m.np);
+    case RecordList::SteelRect:
+      return change(m.steelRects, m.nb);
+    case RecordList::Load:
+      return change(m.loads, m.ns);
     case RecordList::ReinforcingPoint:
-    case RecordList::SteelPoint: return false;
+    case RecordList::SteelPoint:
+      return false;
   }
   return false;
 }
@@ -106,8 +114,8 @@ PasteOutcome PasteRows(ProjectModel& m, RecordList list, int row, const std::str
     for (size_t c = 0; c < columns.size() && std::getline(cells, cell, '\t'); ++c) {
       const EditEffect effect = EditCell(m, list, row, columns[c], cell);
       if (!effect.problem.empty())
-        outcome.refused.push_back("row " + std::to_string(row) + ", " + DescriptorOf(columns[c]).caption + ": " +
-                                  effect.problem);
+        outcome.refused.push_back("row " + std::to_string(row) + ", " + DescriptorOf(columns[c]).caption +
+                                  ": " + effect.problem);
     }
     ++outcome.rows;
     ++row;

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -27,8 +27,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <QUrl>
@@ -94,15 +94,24 @@ QString DroppedInputFile(const QMimeData* data) {
 // The object name of a list's table.
 const char* TableName(RecordList list) {
   switch (list) {
-    case RecordList::ConcreteRect: return "rects";
-    case RecordList::ConcreteCircle: return "circles";
-    case RecordList::ReinforcingLine: return "lines";
-    case RecordList::ReinforcingArc: return "arcs";
-    case RecordList::SteelPipe: return "pipes";
-    case RecordList::SteelRect: return "shapes";
-    case RecordList::Load: return "loads";
-    case RecordList::ReinforcingPoint: return "reinforcingPoints";
-    case RecordList::SteelPoint: return "steelPoints";
+    case RecordList::ConcreteRect:
+      return "rects";
+    case RecordList::ConcreteCircle:
+      return "circles";
+    case RecordList::ReinforcingLine:
+      return "lines";
+    case RecordList::ReinforcingArc:
+      return "arcs";
+    case RecordList::SteelPipe:
+      return "pipes";
+    case RecordList::SteelRect:
+      return "shapes";
+    case RecordList::Load:
+      return "loads";
+    case RecordList::ReinforcingPoint:
+      return "reinforcingPoints";
+    case RecordList::SteelPoint:
+      return "steelPoints";
   }
   return "";
 }
@@ -187,8 +196,9 @@ MainWindow::MainWindow(QWidget* parent)
   // smaller one, with the results wide enough for their columns.
   const QSettings settings;
   if (!restoreGeometry(settings.value("mainWindow/geometry").toByteArray())) {
-    const QRect screen = QApplication::primaryScreen() != nullptr ? QApplication::primaryScreen()->availableGeometry()
-                                                                 : QRect(0, 0, 1280, 800);
+    const QRect screen = QApplication::primaryScreen() != nullptr
+                             ? QApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1280, 800);
     // Room for the title bar and the frame.
     resize(QSize(1280, 800).boundedTo(screen.size()) - QSize(0, 40));
   }
@@ -200,7 +210,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   // The docks take their width once the window is laid out at its own; later only the engineer moves the
   // split.
   if (placeDocks_) {
-    QTimer::singleShot(0, this, [this] { resizeDocks({results_}, {results_->PreferredWidth()}, Qt::Horizontal); });
+    QTimer::singleShot(0, this,
+                       [this] { resizeDocks({results_}, {results_->PreferredWidth()}, Qt::Horizontal); });
   }
   placeDocks_ = false;
 }
@@ -416,7 +427,8 @@ RecordTable* MainWindow::Table(QWidget* parent, RecordList list) {
     CurrentRecord(model_, list) = row;
     preview_->Redraw();
   });
-  connect(table, &RecordTable::Refused, this, [this](const QString& why) { QMessageBox::warning(this, "TARNIX", why); });
+  connect(table, &RecordTable::Refused, this,
+          [this](const QString& why) { QMessageBox::warning(this, "TARNIX", why); });
   OnRefresh([table] { table->Reload(); });
   return table;
 }
@@ -436,7 +448,8 @@ QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("&Save", QKeySequence(Qt::CTRL | Qt::Key_S), this, &MainWindow::SaveInput);
-  file->addAction("Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, &MainWindow::SaveInputAs);
+  file->addAction("Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                  &MainWindow::SaveInputAs);
   file->addSeparator();
   file->addAction("&Load input...", QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] {
     if (!MaybeSave()) return;

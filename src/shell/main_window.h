@@ -178,7 +178,8 @@ class MainWindow : public QMainWindow {
   ResultsPanel* results_ = nullptr;
   SectionPreview* preview_ = nullptr;
   qint64 calculationStart_ = 0;
-  bool placeDocks_ = true;  // no split kept from an earlier session: the results get their width at first show  // ms since the epoch when the running calculation started
+  bool placeDocks_ = true;  // no split kept from an earlier session: the results get their width at first
+                            // show  // ms since the epoch when the running calculation started
 };
 
 }  // namespace tarnix

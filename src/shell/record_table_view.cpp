@@ -21,7 +21,9 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-bool HasSign(RecordList list) { return list == RecordList::ConcreteRect || list == RecordList::ConcreteCircle; }
+bool HasSign(RecordList list) {
+  return list == RecordList::ConcreteRect || list == RecordList::ConcreteCircle;
+}
 
 RecordKind SignedKind(RecordList list) {
   return list == RecordList::ConcreteRect ? RecordKind::ConcreteRect : RecordKind::ConcreteCircle;
@@ -30,7 +32,11 @@ RecordKind SignedKind(RecordList list) {
 }  // namespace
 
 RecordTableModel::RecordTableModel(ProjectModel& m, RecordList list, ProjectChange change, QObject* parent)
-    : QAbstractTableModel(parent), m_(m), list_(list), columns_(TableColumns(list)), change_(std::move(change)) {}
+    : QAbstractTableModel(parent),
+      m_(m),
+      list_(list),
+      columns_(TableColumns(list)),
+      change_(std::move(change)) {}
 
 bool RecordTableModel::SignColumn(int column) const {
   return HasSign(list_) && column == static_cast<int>(columns_.size());
@@ -67,8 +73,10 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::BackgroundRole:
       return refused != refused_.end() ? QBrush(QColor(255, 199, 206)) : QVariant();
-    case Qt::TextAlignmentRole: return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    default: return {};
+    case Qt::TextAlignmentRole:
+      return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+      return {};
   }
 }
 
@@ -127,8 +135,12 @@ void RecordTableModel::Reload() {
 }
 
 RecordTable::RecordTable(ProjectModel& m, RecordList list, ProjectChange change, QWidget* parent)
-    : QWidget(parent), m_(m), list_(list), change_(change),
-      model_(new RecordTableModel(m, list, change, this)), view_(new QTableView(this)) {
+    : QWidget(parent),
+      m_(m),
+      list_(list),
+      change_(change),
+      model_(new RecordTableModel(m, list, change, this)),
+      view_(new QTableView(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   view_->setModel(model_);
@@ -155,7 +167,8 @@ RecordTable::RecordTable(ProjectModel& m, RecordList list, ProjectChange change,
   connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
     const QModelIndexList rows = view_->selectionModel()->selectedRows();
     int first = 0;
-    for (const QModelIndex& index : rows) first = first == 0 ? index.row() + 1 : std::min(first, index.row() + 1);
+    for (const QModelIndex& index : rows)
+      first = first == 0 ? index.row() + 1 : std::min(first, index.row() + 1);
     emit RowSelected(first);
   });
   if (!RowsCanChange(list)) return;
@@ -176,7 +189,8 @@ RecordTable::RecordTable(ProjectModel& m, RecordList list, ProjectChange change,
       if (change_(edit)) emit RowsChanged();
     });
   };
-  button("Add", "A blank row after the last", [this] { return InsertRows(m_, list_, TableRows(m_, list_) + 1, 1); });
+  button("Add", "A blank row after the last",
+         [this] { return InsertRows(m_, list_, TableRows(m_, list_) + 1, 1); });
   button("Insert", "A blank row before the first selected one", [this, selected] {
     const std::vector<int> rows = selected();
     return InsertRows(m_, list_, rows.empty() ? TableRows(m_, list_) + 1 : rows.front(), 1);

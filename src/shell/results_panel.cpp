@@ -129,7 +129,8 @@ int ResultsPanel::PreferredWidth() const {
   int columns = grid_->horizontalHeader()->length();
   if (grid_->columnCount() == 0) {
     const QFontMetrics metrics(grid_->horizontalHeader()->font());
-    for (const char* widest : {"Load", "EXCEEDED", "P (kip)", "Design M (kN-m)", "phi Mn (kN-m)", "M / phi Mn"})
+    for (const char* widest :
+         {"Load", "EXCEEDED", "P (kip)", "Design M (kN-m)", "phi Mn (kN-m)", "M / phi Mn"})
       columns += metrics.horizontalAdvance(widest) + 3 * metrics.averageCharWidth();
   }
   // The frame, a vertical scroll bar for a long list of loads, and the margins of the dock.

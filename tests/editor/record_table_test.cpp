@@ -79,8 +79,9 @@ TEST(RecordTable, RowsInsertedAndDeleted) {
 // Copied rows pasted into another project give the same table.
 TEST(RecordTable, CopiedRowsPasteBackTheSame) {
   ProjectModel m = Fresh();
-  ASSERT_EQ(PasteRows(m, RecordList::ReinforcingArc, 1, "10\t7.5\t90\t360\t8\t0.79\n12\t9\t0\t180\t5\t0.6\n").rows,
-            2);
+  ASSERT_EQ(
+      PasteRows(m, RecordList::ReinforcingArc, 1, "10\t7.5\t90\t360\t8\t0.79\n12\t9\t0\t180\t5\t0.6\n").rows,
+      2);
   const std::string copied = RowsText(m, RecordList::ReinforcingArc, 1, 2);
   EXPECT_EQ(copied, "10\t7.5\t90\t360\t8\t0.79\n12\t9\t0\t180\t5\t0.6\n");
   ProjectModel other = Fresh();

@@ -5,11 +5,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QMenuBar>
-#include <QSettings>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -65,9 +65,10 @@ std::string StateOf(MainWindow& window) {
     for (const StressStrainPoint& p : *points) out << p.strain << ':' << p.stress << ' ';
   for (const auto* points : {&m.rpPA, &m.spPA})
     for (const StressStrainPoint& p : *points) out << p.strain << ':' << p.stress << ' ';
-  out << '\n' << m.inc << ' ' << m.binc << ' ' << m.pinc << ' ' << m.cbeg << ' ' << m.cend << ' ' << m.cinc
-      << ' ' << m.ebeg << ' ' << m.eend << ' ' << m.einc << ' ' << m.rcinc << ' ' << m.ccinc << ' ' << m.bsinc
-      << ' ' << m.psinc << '\n';
+  out << '\n'
+      << m.inc << ' ' << m.binc << ' ' << m.pinc << ' ' << m.cbeg << ' ' << m.cend << ' ' << m.cinc << ' '
+      << m.ebeg << ' ' << m.eend << ' ' << m.einc << ' ' << m.rcinc << ' ' << m.ccinc << ' ' << m.bsinc << ' '
+      << m.psinc << '\n';
   for (int flag : {m.OutputInputEcho, m.OutputSectionProperties, m.OutputInteractionDiagram,
                    m.OutputSlenderness, m.OutputSectionAnalysis, m.OutputMomentCurvature,
                    m.PerformMomentCurvature, m.currentSlenderLoad, m.mcPlotLoad, m.modified})
@@ -75,7 +76,8 @@ std::string StateOf(MainWindow& window) {
   out << m.outputFileName << '\n';
   for (QWidget* w : window.findChildren<QWidget*>()) {
     if (!w->window()->isVisible()) continue;
-    const std::string where = w->window()->windowTitle().toStdString() + " / " + w->objectName().toStdString();
+    const std::string where =
+        w->window()->windowTitle().toStdString() + " / " + w->objectName().toStdString();
     if (auto* edit = qobject_cast<QLineEdit*>(w)) out << where << " = " << edit->text().toStdString() << '\n';
     if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
       out << where << button->text().toStdString() << (button->isChecked() ? " [x]\n" : " [ ]\n");
@@ -105,7 +107,9 @@ TEST_F(MainWindowTest, EveryExampleAfterEveryOtherIsAFreshStartWithIt) {
   }
   std::sort(files.begin(), files.end());
   ASSERT_GE(files.size(), 3u);
-  const auto openSmallWindows = [](MainWindow& window) { Button(&window, "Set &Member Properties")->click(); };
+  const auto openSmallWindows = [](MainWindow& window) {
+    Button(&window, "Set &Member Properties")->click();
+  };
   std::vector<std::string> fresh;
   for (const std::string& file : files) {
     MainWindow window;
@@ -259,8 +263,8 @@ TEST_F(MainWindowTest, ConfinementCalculationIsAnEditOfTheProject) {
   EXPECT_EQ(window.Model().eend, expected.ecu);
 }
 
-// The loads of a column as a table: a cell typed, three rows pasted from a spreadsheet, a refused cell marked,
-// rows deleted; Undo takes back each of them in turn.
+// The loads of a column as a table: a cell typed, three rows pasted from a spreadsheet, a refused cell
+// marked, rows deleted; Undo takes back each of them in turn.
 TEST_F(MainWindowTest, LoadTableEditPasteAndUndo) {
   MainWindow window;
   window.show();
@@ -375,7 +379,10 @@ TEST_F(MainWindowTest, AnotherCriteriaAsksAboutTheStrengths) {
     std::vector<std::string> messages;
   } cases[] = {
       {QMessageBox::Yes, 4000, 3640000, 0.75f, {"Use the default strengths and factors of AASHTO LRFD?"}},
-      {QMessageBox::No, 5000, 4030509, 0.75f,
+      {QMessageBox::No,
+       5000,
+       4030509,
+       0.75f,
        {"Use the default strengths and factors of AASHTO LRFD?",
         "Changed by the design criteria:\n\nCompression: 0.65 to 0.75\nShear and torsion: 0.75 to 0.9"}},
       {QMessageBox::Cancel, 5000, 4030509, 0.65f, {"Use the default strengths and factors of AASHTO LRFD?"}},
@@ -423,7 +430,8 @@ TEST_F(MainWindowTest, FileMenuRecentFilesAndAbout) {
   QTest::qWait(300);
   const std::vector<std::string> shown = TakeMessages();
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_NE(shown[0].find(std::string("version ") + kTarnixVersion + ", built 20"), std::string::npos) << shown[0];
+  EXPECT_NE(shown[0].find(std::string("version ") + kTarnixVersion + ", built 20"), std::string::npos)
+      << shown[0];
   EXPECT_NE(shown[0].find("Apache License, Version 2.0"), std::string::npos);
 }
 

@@ -6,8 +6,8 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
 #include <QScatterSeries>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "shell/chart_view.h"
@@ -92,10 +92,12 @@ TEST_F(ResultsPanelTest, At1280x800TheMainColumnsShowWithoutScrolling) {
   for (int c = 0; c < grid->columnCount(); ++c) {
     if (grid->isColumnHidden(c)) continue;
     shown << grid->horizontalHeaderItem(c)->text();
-    const int right = grid->horizontalHeader()->sectionViewportPosition(c) + grid->horizontalHeader()->sectionSize(c);
+    const int right =
+        grid->horizontalHeader()->sectionViewportPosition(c) + grid->horizontalHeader()->sectionSize(c);
     EXPECT_LE(right, grid->viewport()->width()) << grid->horizontalHeaderItem(c)->text().toStdString();
   }
-  EXPECT_EQ(shown, (QStringList{"Load", "Status", "P (kip)", "Design M (k-ft)", "phi Mn (k-ft)", "M / phi Mn"}));
+  EXPECT_EQ(shown,
+            (QStringList{"Load", "Status", "P (kip)", "Design M (k-ft)", "phi Mn (k-ft)", "M / phi Mn"}));
   EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
 }
 

@@ -323,7 +323,8 @@ TEST_F(ViewWindowTest, EveryWindowFitsItsContentFromItsSmallestSizeToFullScreen)
   for (QPushButton* button : window.findChildren<QPushButton*>()) {
     if (button->text() == "Set &Slenderness Parameters" || button->text() == "Calc fcc") button->click();
   }
-  for (const char* action : {"Interaction &Diagram", "&Moment Curvature", "&Section", "Analysis &Settings..."})
+  for (const char* action :
+       {"Interaction &Diagram", "&Moment Curvature", "&Section", "Analysis &Settings..."})
     Trigger(window, action);
   std::vector<QWidget*> windows{&window};
   for (QWidget* w : window.findChildren<QWidget*>()) {

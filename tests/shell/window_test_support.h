@@ -44,11 +44,14 @@ inline void Type(MainWindow& window, int tab, const char* label, const QString& 
 
 /// The table of a list ("rects", "circles", "lines", "arcs", "pipes", "shapes", "loads", "reinforcingPoints",
 /// "steelPoints").
-inline QTableView* TableOf(MainWindow& window, const char* name) { return window.findChild<QTableView*>(name); }
+inline QTableView* TableOf(MainWindow& window, const char* name) {
+  return window.findChild<QTableView*>(name);
+}
 
 /// Brings `tab` to the front and hands `text` to a cell (0-based row and column) as the cell's editor does;
 /// false when the text was refused.
-inline bool SetCell(MainWindow& window, int tab, const char* table, int row, int column, const QString& text) {
+inline bool SetCell(MainWindow& window, int tab, const char* table, int row, int column,
+                    const QString& text) {
   window.findChild<QTabWidget*>()->setCurrentIndex(tab);
   QAbstractItemModel* model = TableOf(window, table)->model();
   return model->setData(model->index(row, column), text, Qt::EditRole);
