@@ -59,6 +59,38 @@ EditEffect EditCell(ProjectModel& m, RecordList list, int row, Field field, std:
   return EditField(m, field, text);
 }
 
+std::vector<SlenderField> LoadSlendernessColumns(const ProjectModel& m) {
+  std::vector<SlenderField> columns;
+  if (!Slenderness::Magnifies(m.SlendernessOption)) return columns;
+  for (const SlenderFieldDescriptor& d : SlenderFieldDescriptors()) columns.push_back(d.id);
+  return columns;
+}
+
+std::string SlenderColumnCaption(const ProjectModel& m, SlenderField field) {
+  for (const SlenderFieldDescriptor& d : SlenderFieldDescriptors()) {
+    if (d.id != field) continue;
+    const std::string unit = m.unitSystem().Label(d.unit);
+    return unit.empty() ? std::string(d.caption) : d.caption + (", " + unit);
+  }
+  return {};
+}
+
+std::string SlenderCellText(const ProjectModel& m, int row, SlenderField field) {
+  // The slenderness window's load: for a moment this row's.
+  auto& model = const_cast<ProjectModel&>(m);
+  const int shown = model.currentSlenderLoad;
+  model.currentSlenderLoad = row;
+  std::string text = SlenderFieldText(m, field);
+  model.currentSlenderLoad = shown;
+  return text;
+}
+
+std::string EditSlenderCell(ProjectModel& m, int row, SlenderField field, std::string_view text) {
+  if (row < 1 || row > ListSize(m.ns)) return {};
+  m.currentSlenderLoad = row;
+  return EditSlenderField(m, field, text);
+}
+
 bool InsertRows(ProjectModel& m, RecordList list, int row, int n) {
   return ChangeList(m, list, [&](auto& records, int& count) {
     const int length = ListSize(count);
@@ -95,6 +127,9 @@ std::string RowsText(const ProjectModel& m, RecordList list, int first, int last
       if (c > 0) text += '\t';
       text += CellText(m, list, row, columns[c]);
     }
+    if (list == RecordList::Load) {
+      for (SlenderField field : LoadSlendernessColumns(m)) text += '\t' + SlenderCellText(m, row, field);
+    }
     text += '\n';
   }
   return text;
@@ -111,12 +146,17 @@ PasteOutcome PasteRows(ProjectModel& m, RecordList list, int row, const std::str
     if (row > TableRows(m, list) && !InsertRows(m, list, row, 1)) break;
     std::istringstream cells(line);
     std::string cell;
-    for (size_t c = 0; c < columns.size() && std::getline(cells, cell, '\t'); ++c) {
-      const EditEffect effect = EditCell(m, list, row, columns[c], cell);
-      if (!effect.problem.empty())
-        outcome.refused.push_back("row " + std::to_string(row) + ", " + DescriptorOf(columns[c]).caption +
-                                  ": " + effect.problem);
-    }
+    const auto refuse = [&](const std::string& caption, const std::string& problem) {
+      if (!problem.empty()) outcome.refused.push_back("row " + std::to_string(row) + ", " + caption + ": " + problem);
+    };
+    size_t c = 0;
+    for (; c < columns.size() && std::getline(cells, cell, '\t'); ++c)
+      refuse(DescriptorOf(columns[c]).caption, EditCell(m, list, row, columns[c], cell).problem);
+    // Loads go on with their slenderness data where the table shows it.
+    const std::vector<SlenderField> slender =
+        list == RecordList::Load ? LoadSlendernessColumns(m) : std::vector<SlenderField>{};
+    for (size_t s = 0; c == columns.size() && s < slender.size() && std::getline(cells, cell, '\t'); ++s)
+      refuse(SlenderColumnCaption(m, slender[s]), EditSlenderCell(m, row, slender[s], cell));
     ++outcome.rows;
     ++row;
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/field_edits.h"
+#include "editor/member_editor.h"
 #include "editor/record_navigation.h"
 #include "model/project_model.h"
 
@@ -23,13 +24,25 @@ std::string CellText(const ProjectModel& m, RecordList list, int row, Field fiel
 /// Typing `text` into the cell: the field's rules for record `row`, which becomes the current record.
 EditEffect EditCell(ProjectModel& m, RecordList list, int row, Field field, std::string_view text);
 
+/// The slenderness data of each load, further columns of the loads table while the slenderness option
+/// magnifies the moments of each load (moment magnification, general P-delta): end moments, sustained load
+/// ratios, initial deflections and rotations; none otherwise.
+std::vector<SlenderField> LoadSlendernessColumns(const ProjectModel& m);
+/// The caption of such a column with its unit ("Larger end moment, sway, k-ft").
+std::string SlenderColumnCaption(const ProjectModel& m, SlenderField field);
+/// The text of load `row`'s value, as the slenderness window shows it.
+std::string SlenderCellText(const ProjectModel& m, int row, SlenderField field);
+/// Typing into it: the slenderness window's rule for load `row`; returns why the text was refused.
+std::string EditSlenderCell(ProjectModel& m, int row, SlenderField field, std::string_view text);
+
 /// Inserts `n` blank records before record `row` (row = length + 1 appends; concrete sections added, not
 /// subtracted); false, and nothing changed, when the list cannot change or would exceed its limit.
 bool InsertRows(ProjectModel& m, RecordList list, int row, int n);
 /// Deletes records `row` .. `row` + `n` - 1; false, and nothing changed, when they do not all exist.
 bool DeleteRows(ProjectModel& m, RecordList list, int row, int n);
 
-/// Records `first` .. `last` as tab-separated text, a line each ended by a newline, for a spreadsheet.
+/// Records `first` .. `last` as tab-separated text, a line each ended by a newline, for a spreadsheet (loads
+/// with their slenderness columns).
 std::string RowsText(const ProjectModel& m, RecordList list, int first, int last);
 
 /// What a paste did: the rows written and why cells were refused ("row 2, Depth: not a number").

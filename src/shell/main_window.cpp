@@ -327,6 +327,8 @@ bool MainWindow::Change(const std::function<bool()>& edit, int mergeKey) {
 }
 
 void MainWindow::SmallWindowEdited(int window) {
+  // The loads table shows the slenderness data the slenderness window edits.
+  for (RecordTable* table : tables_) table->Reload();
   // The small windows change the project themselves; typing on in one of them is one change.
   Change([] { return true; }, static_cast<int>(Field::title) + 1 + window + 1000 * typingSession_);
 }
@@ -430,6 +432,7 @@ RecordTable* MainWindow::Table(QWidget* parent, RecordList list) {
   connect(table, &RecordTable::Refused, this,
           [this](const QString& why) { QMessageBox::warning(this, "TARNIX", why); });
   OnRefresh([table] { table->Reload(); });
+  tables_.push_back(table);
   return table;
 }
 

@@ -159,6 +159,7 @@ class MainWindow : public QMainWindow {
   bool steppingHistory_ = false;
   std::vector<FieldControl> fields_;
   std::vector<std::function<void()>> refreshers_;
+  std::vector<RecordTable*> tables_;
   QTabWidget* tabs_ = nullptr;
   QLabel* status1_ = nullptr;
   QLabel* status2_ = nullptr;

@@ -36,10 +36,17 @@ RecordTableModel::RecordTableModel(ProjectModel& m, RecordList list, ProjectChan
       m_(m),
       list_(list),
       columns_(TableColumns(list)),
-      change_(std::move(change)) {}
+      change_(std::move(change)) {
+  if (list_ == RecordList::Load) slender_ = LoadSlendernessColumns(m_);
+}
 
 bool RecordTableModel::SignColumn(int column) const {
   return HasSign(list_) && column == static_cast<int>(columns_.size());
+}
+
+const SlenderField* RecordTableModel::SlenderColumn(int column) const {
+  const int at = column - static_cast<int>(columns_.size());
+  return at >= 0 && at < static_cast<int>(slender_.size()) ? &slender_[static_cast<size_t>(at)] : nullptr;
 }
 
 int RecordTableModel::rowCount(const QModelIndex& parent) const {
@@ -47,7 +54,7 @@ int RecordTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int RecordTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(columns_.size()) + (HasSign(list_) ? 1 : 0);
+  return parent.isValid() ? 0 : static_cast<int>(columns_.size() + slender_.size()) + (HasSign(list_) ? 1 : 0);
 }
 
 QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
@@ -60,15 +67,17 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
     CurrentRecord(const_cast<ProjectModel&>(m_), list_) = shown;
     return added ? Qt::Unchecked : Qt::Checked;
   }
-  const Field field = columns_[static_cast<size_t>(index.column())];
+  const SlenderField* slender = SlenderColumn(index.column());
   // Refused text stays in its cell, marked, until it is corrected.
   const auto refused = refused_.find({index.row(), index.column()});
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-      return refused != refused_.end() ? refused->second.first : Q(CellText(m_, list_, row, field));
+      if (refused != refused_.end()) return refused->second.first;
+      if (slender != nullptr) return Q(SlenderCellText(m_, row, *slender));
+      return Q(CellText(m_, list_, row, columns_[static_cast<size_t>(index.column())]));
     case Qt::ToolTipRole: {
-      const QString tip = Q(ToolTip(m_, field));
+      const QString tip = headerData(index.column(), Qt::Horizontal, Qt::ToolTipRole).toString();
       return refused != refused_.end() ? "Not taken: " + refused->second.second + "\n" + tip : tip;
     }
     case Qt::BackgroundRole:
@@ -85,6 +94,13 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
   if (SignColumn(section)) {
     if (role == Qt::DisplayRole) return "Subtract";
     if (role == Qt::ToolTipRole) return "Ticked: the section is cut out of the ones before it";
+    return {};
+  }
+  if (const SlenderField* slender = SlenderColumn(section)) {
+    if (role == Qt::DisplayRole) return Q(SlenderColumnCaption(m_, *slender));
+    for (const SlenderFieldDescriptor& d : SlenderFieldDescriptors()) {
+      if (role == Qt::ToolTipRole && d.id == *slender) return QString(d.tip);
+    }
     return {};
   }
   const Field field = columns_[static_cast<size_t>(section)];
@@ -112,10 +128,15 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
     return changed;
   }
   if (role != Qt::EditRole) return false;
-  const Field field = columns_[static_cast<size_t>(index.column())];
+  const SlenderField* slender = SlenderColumn(index.column());
   EditEffect effect;
   change_([&] {
-    effect = EditCell(m_, list_, row, field, value.toString().toStdString());
+    const std::string text = value.toString().toStdString();
+    if (slender != nullptr) {
+      effect.problem = EditSlenderCell(m_, row, *slender, text);
+    } else {
+      effect = EditCell(m_, list_, row, columns_[static_cast<size_t>(index.column())], text);
+    }
     return effect.problem.empty();
   });
   if (effect.problem.empty()) {
@@ -131,6 +152,7 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
 void RecordTableModel::Reload() {
   beginResetModel();
   refused_.clear();
+  if (list_ == RecordList::Load) slender_ = LoadSlendernessColumns(m_);
   endResetModel();
 }
 

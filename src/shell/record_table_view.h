@@ -19,7 +19,8 @@ namespace tarnix {
 /// Runs an edit of the project as one change for Undo; false when the edit changed nothing.
 using ProjectChange = std::function<bool(const std::function<bool()>&)>;
 
-/// The table of one list over the project. Concrete sections have a last column "Subtract".
+/// The table of one list over the project. Concrete sections have a last column "Subtract"; loads have
+/// their slenderness data after their own columns while the slenderness option uses it.
 class RecordTableModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -37,10 +38,13 @@ class RecordTableModel : public QAbstractTableModel {
 
  private:
   bool SignColumn(int column) const;
+  /// The slenderness column at `column`, or none.
+  const SlenderField* SlenderColumn(int column) const;
 
   ProjectModel& m_;
   RecordList list_;
   std::vector<Field> columns_;
+  std::vector<SlenderField> slender_;  // the loads' slenderness data, where the option uses it
   ProjectChange change_;
   std::map<std::pair<int, int>, std::pair<QString, QString>> refused_;  // (row, column): text, problem
 };

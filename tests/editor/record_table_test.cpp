@@ -48,6 +48,28 @@ TEST(RecordTable, PastedRowsAreTypedCells) {
   }
 }
 
+// With moment magnification the loads carry their slenderness data as further columns, in the order of the
+// slenderness window: M1ns, M2ns, M1s, M2s (k-ft), BetaD, BetaDs, di, dj (in), ri, rj (degrees).
+TEST(RecordTable, LoadsCarryTheirSlendernessDataWhereTheOptionUsesIt) {
+  const std::string row = "500\t100\t0\t0\t60\t120\t20\t40\t0.6\t0\t0.3\t0\t0\t0\n";
+  for (int option : {Slenderness::None, Slenderness::MomentMagnification}) {
+    SCOPED_TRACE(option);
+    ProjectModel m = Fresh();
+    m.SlendernessOption = option;
+    ASSERT_EQ(PasteRows(m, RecordList::Load, 1, row).refused, std::vector<std::string>{});
+    const bool carried = option == Slenderness::MomentMagnification;
+    EXPECT_EQ(LoadSlendernessColumns(m).size(), carried ? 10u : 0u);
+    EXPECT_EQ(m.loads[1].M2ns, carried ? 120 * 12000 : 0);  // k-ft typed, lb-in stored
+    EXPECT_EQ(m.loads[1].BetaD, carried ? 0.6f : 0);
+    EXPECT_EQ(m.loads[1].di, carried ? 0.3f : 0);
+    EXPECT_EQ(RowsText(m, RecordList::Load, 1, 1),
+              carried ? "500.0\t100.0\t0.0\t0.0\t60.0\t120.0\t20.0\t40.0\t0.6\t0\t0.3\t0\t0\t0\n"
+                      : "500.0\t100.0\t0.0\t0.0\n");
+  }
+  ProjectModel m = Fresh();
+  EXPECT_EQ(SlenderColumnCaption(m, SlenderField::M2s), "Larger end moment, sway, k-ft");
+}
+
 // Rows inserted and deleted keep the other records in order; records hidden by a lowered count never come
 // back as "new" rows; the points of the steel curves keep their number.
 TEST(RecordTable, RowsInsertedAndDeleted) {
