@@ -601,30 +601,31 @@ QWidget* MainWindow::ListsTab(MainTab which) {
 
 QWidget* MainWindow::LoadsTab() {
   auto* tab = new QWidget;
-  auto* row = new QHBoxLayout(tab);
-  row->addWidget(ListFrame(tab, FieldGroup::Loads), 2);
-
+  // The options above the loads, so that the table with its slenderness columns has the tab's width.
+  auto* column = new QVBoxLayout(tab);
   auto* options = new QGroupBox("SLENDERNESS OPTIONS", tab);
-  auto* optionsLayout = new QVBoxLayout(options);
+  auto* optionsLayout = new QGridLayout(options);
   const char* captions[] = {"No slenderness effects", "Moment magnification", "Slender wall design",
                             "General P-delta analysis"};
   std::vector<QRadioButton*> buttons;
   for (int option = Slenderness::None; option <= Slenderness::GeneralPDelta; ++option) {
     auto* button = new QRadioButton(captions[option - Slenderness::None], options);
-    optionsLayout->addWidget(button);
+    const int at = option - Slenderness::None;
+    optionsLayout->addWidget(button, at / 2, at % 2);
     buttons.push_back(button);
     connect(button, &QRadioButton::clicked, this,
             [this, option] { Choice(Change([&] { return SelectSlendernessOption(model_, option); })); });
   }
   auto* parameters = new QPushButton("Set &Slenderness Parameters", options);
-  optionsLayout->addWidget(parameters);
+  optionsLayout->addWidget(parameters, 0, 2, Qt::AlignRight);
   connect(parameters, &QPushButton::clicked, this, &MainWindow::ShowSlendernessWindows);
   OnRefresh([this, buttons, options] {
     for (int option = Slenderness::None; option <= Slenderness::GeneralPDelta; ++option)
       buttons[static_cast<size_t>(option - Slenderness::None)]->setChecked(model_.SlendernessOption == option);
     options->setEnabled(SlendernessOptionsEnabled(model_));
   });
-  row->addWidget(options, 1, Qt::AlignTop);
+  column->addWidget(options);
+  column->addWidget(ListFrame(tab, FieldGroup::Loads), 1);
   return tab;
 }
 
