@@ -423,14 +423,15 @@ RecordTable* MainWindow::Table(QWidget* parent, RecordList list) {
   table->View().setObjectName(TableName(list));
   // Rows added, deleted or pasted: counts, captions and the section drawing follow.
   connect(table, &RecordTable::RowsChanged, this, &MainWindow::Refresh);
-  // The drawing marks the record selected.
-  connect(table, &RecordTable::RowSelected, this, [this, list](int row) {
-    if (row < 1) return;
-    CurrentRecord(model_, list) = row;
-    preview_->Redraw();
+  // The drawing marks the rows selected; the first is the list's current record.
+  connect(table, &RecordTable::RowsSelected, this, [this, list](const std::vector<int>& rows) {
+    if (!rows.empty()) CurrentRecord(model_, list) = rows.front();
+    preview_->Select(list, rows);
   });
   connect(table, &RecordTable::Refused, this,
           [this](const QString& why) { QMessageBox::warning(this, "TARNIX", why); });
+  // Read again, the table has no selection: the drawing marks the current record again.
+  connect(&table->Model(), &QAbstractItemModel::modelReset, preview_, [this, list] { preview_->Select(list, {}); });
   OnRefresh([table] { table->Reload(); });
   tables_.push_back(table);
   return table;

@@ -187,11 +187,10 @@ RecordTable::RecordTable(ProjectModel& m, RecordList list, ProjectChange change,
   view_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
   connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-    const QModelIndexList rows = view_->selectionModel()->selectedRows();
-    int first = 0;
-    for (const QModelIndex& index : rows)
-      first = first == 0 ? index.row() + 1 : std::min(first, index.row() + 1);
-    emit RowSelected(first);
+    std::vector<int> rows;
+    for (const QModelIndex& index : view_->selectionModel()->selectedRows()) rows.push_back(index.row() + 1);
+    std::sort(rows.begin(), rows.end());
+    emit RowsSelected(rows);
   });
   if (!RowsCanChange(list)) return;
 

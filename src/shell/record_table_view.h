@@ -65,8 +65,8 @@ class RecordTable : public QWidget {
  signals:
   /// Rows were added, deleted or pasted: the window shows the project again.
   void RowsChanged();
-  /// The engineer selected rows; `row` is the first (1-based), 0 for none.
-  void RowSelected(int row);
+  /// The engineer selected rows (1-based, in order; empty for none).
+  void RowsSelected(const std::vector<int>& rows);
   /// A paste refused some cells: why.
   void Refused(const QString& why);
 

@@ -51,6 +51,13 @@ TEST(Navigation, TheDrawingMarksTheRecordShownOnTheTabInFront) {
     EXPECT_EQ(marked, c.marked) << TabCaption(c.tab) << " line " << c.currentLine;
   }
 
+  // Rows selected in a table are marked instead of the current record: both lines' six bars.
+  ProjectModel column = TwoLayerColumn("aci02");
+  SectionDrawing both = DrawSection(column);
+  MarkCurrentRecords(column, MainTab::Reinforcing, both, {{RecordList::ReinforcingLine, {1, 2}}});
+  EXPECT_EQ(std::count_if(both.shapes.begin(), both.shapes.end(), [](const DrawShape& s) { return s.highlighted; }),
+            6);
+
   // The bars of an arc are marked with their arc, the pipe on the steel tab.
   ProjectModel heavy = HeavySection();
   SectionDrawing drawing = DrawSection(heavy);
