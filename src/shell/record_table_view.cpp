@@ -128,6 +128,9 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
     return changed;
   }
   if (role != Qt::EditRole) return false;
+  // A cell left as it was is no edit (the cell's editor hands its text back when it closes).
+  if (refused_.count({index.row(), index.column()}) == 0 && value.toString() == data(index, Qt::EditRole).toString())
+    return true;
   const SlenderField* slender = SlenderColumn(index.column());
   EditEffect effect;
   change_([&] {

@@ -271,6 +271,8 @@ TEST_F(MainWindowTest, LoadTableEditPasteAndUndo) {
   ASSERT_TRUE(Load(window, "rect_column"));  // three loads, the first 450 kip
   QTableView* loads = TableOf(window, "loads");
   const float firstMoment = window.Model().loads[1].M;
+  EXPECT_TRUE(SetCell(window, 4, "loads", 0, 0, "450.0"));  // handed back as it was: no edit
+  EXPECT_EQ(window.History().count(), 0);
   EXPECT_TRUE(SetCell(window, 4, "loads", 0, 1, "500"));
   EXPECT_EQ(window.Model().loads[1].M, 500 * 12000);  // k-ft typed, lb-in stored
 
