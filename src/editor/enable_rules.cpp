@@ -5,8 +5,6 @@
 
 namespace tarnix {
 
-bool FrameEnabled(const ProjectModel& m, RecordList list) { return ListLength(m, list) >= 1; }
-
 bool SlendernessOptionsEnabled(const ProjectModel& m) { return m.ns >= 1 && !CriteriaFor(m.criteria).userDefined; }
 
 bool OpensConfinementWindow(const ProjectModel& m) { return m.concreteModel == ConcreteModel::Mander; }

@@ -6,9 +6,6 @@
 
 namespace tarnix {
 
-/// A record list's frame takes input when its count is at least 1; the point frames always do.
-bool FrameEnabled(const ProjectModel& m, RecordList list);
-
 /// The slenderness options frame and "Set Slenderness Parameters": at least one load condition and a
 /// criteria other than user defined (which has no slenderness rules).
 bool SlendernessOptionsEnabled(const ProjectModel& m);

@@ -89,12 +89,13 @@ using FieldSlot = std::variant<float ProjectModel::*, int ProjectModel::*, float
                                float SteelRect::*, RecordKind, LoadCount, LoadValue, PointValue, TitleText>;
 
 struct FieldDescriptor {
-  FieldDescriptor(Field id, const char* caption, const char* tip, UnitKind unit, FieldGroup group,
-                  FieldSlot slot);
+  FieldDescriptor(Field id, const char* name, const char* caption, const char* tip, UnitKind unit,
+                  FieldGroup group, FieldSlot slot);
 
   Field id;
-  const char* caption;  ///< the label beside the field ("f'c =", "Ytop:")
-  const char* tip;      ///< the tool-tip without its unit
+  const char* name;     ///< the program's short name, the model field's ("fpc", "Yt", "inc")
+  const char* caption;  ///< the label beside the field in words, without its unit ("Depth to top")
+  const char* tip;      ///< the tool-tip without its short name and unit
   UnitKind unit;        ///< the unit the value is typed in; None for ratios, strains and counts
   FieldGroup group;
   FieldSlot slot;
@@ -109,8 +110,12 @@ FieldForm FormOf(Field field);
 /// The fields of a group, in the order shown.
 std::vector<Field> FieldsOf(FieldGroup group);
 
-/// The tool-tip in the units of the model's system: "Concrete compressive strength (psi)" or "(MPa)",
-/// "Axial load (kip)" or "(kN)", angles "(degrees)"; a field without a unit has its description alone.
+/// The caption with the unit of the model's system: "Depth to top, in", "Neutral axis step, mm"; a field
+/// without a unit has its words alone ("Strain increment").
+std::string FieldCaption(const ProjectModel& m, Field field);
+/// The tool-tip: the short name, the description and the unit of the model's system: "fpc: Concrete
+/// compressive strength (psi)" or "(MPa)", "P: Axial load (kip)", angles "(degrees)"; a field without a
+/// unit has no unit.
 std::string ToolTip(const ProjectModel& m, Field field);
 /// The unit shown beside the field ("in", "k-ft", "degrees"); empty for a field without one.
 std::string UnitLabel(const ProjectModel& m, Field field);

@@ -190,6 +190,13 @@ std::string FieldText(const ProjectModel& m, Field field) {
   return {};
 }
 
+std::string FieldNote(const ProjectModel& m, Field field) {
+  const float spiral = CriteriaFor(m.criteria).revised.phiSpiral;
+  // The field holds the tied-column value; the code fixes the spiral one.
+  if (field == Field::phiC && spiral > 0) return "spiral " + FormatPlain(spiral);
+  return {};
+}
+
 const std::vector<Field>& MainWindowFields() {
   static const std::vector<Field> fields = [] {
     std::vector<Field> main;

@@ -63,6 +63,10 @@ EditEffect EditField(ProjectModel& m, Field field, std::string_view text);
 /// decimal ("12.5"), counts and whole numbers as integers. Empty for a record field of an empty list.
 std::string FieldText(const ProjectModel& m, Field field);
 
+/// What the window shows beside the field: for the compression factor of a criteria with a second one for
+/// spiral columns that factor ("spiral 0.75", ACI 318-19 Table 21.2.2); empty for every other field.
+std::string FieldNote(const ProjectModel& m, Field field);
+
 /// The fields of the main window, in tab order (the confinement, control and title fields excluded).
 const std::vector<Field>& MainWindowFields();
 

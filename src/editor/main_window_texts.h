@@ -22,4 +22,8 @@ constexpr const char* kNeglectConfinementTip = "Neglect confinement (use Mander'
 /// strain hardening".
 std::string ParkModelTip(const ProjectModel& m);
 
+/// The About window: the program, its version, the date it was built (`buildDate`, "2026-12-09"), what it
+/// does and its licence.
+std::string AboutText(const std::string& buildDate);
+
 }  // namespace tarnix

@@ -26,27 +26,27 @@ int& RestraintFlag(ProjectModel& m, Restraint which) {
 }
 
 const std::vector<MemberFieldDescriptor> kMemberFields = {
-    {MemberField::L, "Length of member:", "Length of member", UnitKind::Length, &ProjectModel::L},
-    {MemberField::Keff, "Keff:", "Effective length factor:", UnitKind::None, &ProjectModel::Keff},
-    {MemberField::Ieff, "Ieff:", "Factor for effective moment of inertia", UnitKind::None,
+    {MemberField::L, "Member length", "L: Length of member", UnitKind::Length, &ProjectModel::L},
+    {MemberField::Keff, "Effective length factor", "Keff: Effective length factor (click the caption to derive it from the end restraints)", UnitKind::None, &ProjectModel::Keff},
+    {MemberField::Ieff, "Stiffness factor", "Ieff: Factor for effective moment of inertia", UnitKind::None,
      &ProjectModel::Ieff},
 };
 
 const std::vector<SlenderFieldDescriptor> kSlenderFields = {
-    {SlenderField::M1ns, "M1ns:", "Minimum end moment due to non-sway loads", UnitKind::Moment,
+    {SlenderField::M1ns, "Smaller end moment, non-sway", "M1ns: Minimum end moment due to non-sway loads", UnitKind::Moment,
      LoadValue::M1ns},
-    {SlenderField::M2ns, "M2ns:", "Maximum end moment due to non-sway loads", UnitKind::Moment,
+    {SlenderField::M2ns, "Larger end moment, non-sway", "M2ns: Maximum end moment due to non-sway loads", UnitKind::Moment,
      LoadValue::M2ns},
-    {SlenderField::M1s, "M1s:", "Minimum end moment due to sway loads", UnitKind::Moment, LoadValue::M1s},
-    {SlenderField::M2s, "M2s:", "Maximum end moment due to sway loads", UnitKind::Moment, LoadValue::M2s},
-    {SlenderField::BetaD, "BetaD:", "Ratio of sustained to total axial load", UnitKind::None,
+    {SlenderField::M1s, "Smaller end moment, sway", "M1s: Minimum end moment due to sway loads", UnitKind::Moment, LoadValue::M1s},
+    {SlenderField::M2s, "Larger end moment, sway", "M2s: Maximum end moment due to sway loads", UnitKind::Moment, LoadValue::M2s},
+    {SlenderField::BetaD, "Sustained axial load ratio", "BetaD: Ratio of sustained to total axial load", UnitKind::None,
      &LoadCondition::BetaD},
-    {SlenderField::BetaDs, "BetaDs:", "Ratio of sustained to total shear load", UnitKind::None,
+    {SlenderField::BetaDs, "Sustained shear ratio", "BetaDs: Ratio of sustained to total shear load", UnitKind::None,
      &LoadCondition::BetaDs},
-    {SlenderField::di, "di:", "Initial lateral deflection at end i", UnitKind::Length, &LoadCondition::di},
-    {SlenderField::dj, "dj:", "Initial lateral deflection at end j", UnitKind::Length, &LoadCondition::dj},
-    {SlenderField::ri, "ri:", "Initial rotation at end i (degrees)", UnitKind::Degrees, &LoadCondition::ri},
-    {SlenderField::rj, "rj:", "Initial rotation at end j (degrees)", UnitKind::Degrees, &LoadCondition::rj},
+    {SlenderField::di, "Initial deflection, end i", "di: Initial lateral deflection at end i", UnitKind::Length, &LoadCondition::di},
+    {SlenderField::dj, "Initial deflection, end j", "dj: Initial lateral deflection at end j", UnitKind::Length, &LoadCondition::dj},
+    {SlenderField::ri, "Initial rotation, end i", "ri: Initial rotation at end i (degrees)", UnitKind::Degrees, &LoadCondition::ri},
+    {SlenderField::rj, "Initial rotation, end j", "rj: Initial rotation at end j (degrees)", UnitKind::Degrees, &LoadCondition::rj},
 };
 
 template <typename Descriptor, typename Id>

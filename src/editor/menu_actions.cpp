@@ -1,6 +1,8 @@
 // Menu commands on the project as a whole.
 #include "editor/menu_actions.h"
 
+#include <utility>
+
 #include "model/defaults.h"
 #include "model/input_check.h"
 #include "model/input_file.h"
@@ -29,12 +31,24 @@ FileCommandResult InputFileCommand(ProjectModel& m, const std::string& path,
   return result;
 }
 
+// A name typed without an extension gets the one of its kind of file.
+std::string WithExtension(const std::string& path, const char* extension) {
+  const size_t slash = path.find_last_of("/\\");
+  const size_t dot = path.rfind('.');
+  const bool has = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+  return path.empty() || has ? path : path + extension;
+}
+
 }  // namespace
 
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
-  FileCommandResult result = InputFileCommand(m, path, LoadInputFile);
-  // Another project's report is never written over: the next run proposes this file's report name.
-  if (!result.cancelled && result.status.ok()) SetOutputFileNames(m, "");
+  // A file is read into a fresh project: whatever the file does not hold (material-model choices, the
+  // moment-curvature switch, control parameters, output options) is the default, never a leftover of the
+  // project open before. The same file then always gives the same project and the same results.
+  ProjectModel fresh;
+  ResetProject(fresh);  // also names no report: another project's report is never written over
+  FileCommandResult result = InputFileCommand(fresh, path, LoadInputFile);
+  if (!result.cancelled && result.status.ok()) m = std::move(fresh);
   return result;
 }
 
@@ -43,7 +57,7 @@ Status RequireCompleteInput(ProjectModel& m) {
 }
 
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {
-  FileCommandResult result = InputFileCommand(m, path, WriteInputFile);
+  FileCommandResult result = InputFileCommand(m, WithExtension(path, ".in"), WriteInputFile);
   // The file holds the records the counts show; records hidden by a lowered count are let go now.
   if (!result.cancelled && result.status.ok()) TrimRecordStorage(m);
   return result;
@@ -59,7 +73,7 @@ std::string ProposedOutputName(const ProjectModel& m) {
 
 bool ChooseOutputFile(ProjectModel& m, const std::string& path) {
   if (path.empty()) return false;
-  SetOutputFileNames(m, path);
+  SetOutputFileNames(m, WithExtension(path, ".out"));
   return true;
 }
 

@@ -11,9 +11,9 @@
 namespace tarnix {
 
 /// Filter lists of the file dialogs.
-constexpr const char* kInputFileFilter = "All Files (*.*)|*.*|Input Files (*.in)|*.in|Text Files (*.txt)|*.txt";
+constexpr const char* kInputFileFilter = "TARNIX input (*.in)|*.in|All Files (*.*)|*.*";
 constexpr const char* kOutputFileFilter =
-    "All Files (*.*)|*.*|Output Files (*.out)|*.out|Text Files (*.txt)|*.txt";
+    "TARNIX report (*.out)|*.out|Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
 
 /// Shown, after a beep, when a file dialog itself fails.
 constexpr const char* kErrorLoadingInput = "Error loading input file";
@@ -30,25 +30,27 @@ struct FileCommandResult {
   bool refreshWindow() const { return !cancelled; }
 };
 
-/// "Load input": reads the file at `path` into the model. On success the input file names become those
-/// of `path`, no report file is chosen any more and the model counts as saved; on failure the model and the
-/// file names stay as they were.
+/// "Load input": the project becomes a fresh start (ResetProject) followed by the file at `path`. On
+/// success the input file names become those of `path`, no report file is chosen and the model counts as
+/// saved; on failure the model and the file names stay as they were.
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
 
 /// The guard of the commands that need complete input (save input, the plots, the section drawing):
 /// fails with "Input is incomplete" and the first problem when the completeness check fails.
 Status RequireCompleteInput(ProjectModel& m);
 
-/// "Input As": writes the model to `path` (the command checks completeness before its dialog opens,
-/// with RequireCompleteInput). On success the file names become those of `path` and the model counts as
-/// saved, and records kept beyond the counts are let go; on failure the file names stay as they were.
+/// "Input As": writes the model to `path`, ".in" added to a name without an extension (the command checks
+/// completeness before its dialog opens, with RequireCompleteInput). On success the file names become those
+/// of `path` and the model counts as saved, and records kept beyond the counts are let go; on failure the
+/// file names stay as they were.
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path);
 
 /// The report name the first calculation proposes when none was chosen: the input file's name with ".out"
 /// instead of its extension; empty without an input file.
 std::string ProposedOutputName(const ProjectModel& m);
 
-/// "Output As": the report file the next calculation writes; nothing is written yet. Returns false, and
+/// "Output As": the report file the next calculation writes (".out" added to a name without an
+/// extension); nothing is written yet. Returns false, and
 /// changes nothing, when the dialog returned no path.
 bool ChooseOutputFile(ProjectModel& m, const std::string& path);
 

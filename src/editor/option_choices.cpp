@@ -2,6 +2,7 @@
 #include "editor/option_choices.h"
 
 #include "criteria/criteria.h"
+#include "editor/field_edits.h"
 #include "model/defaults.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
@@ -27,7 +28,8 @@ int& OutputFlag(ProjectModel& m, OutputOption option) {
     case OutputOption::InteractionDiagram: return m.OutputInteractionDiagram;
     case OutputOption::Slenderness: return m.OutputSlenderness;
     case OutputOption::SectionAnalysis: return m.OutputSectionAnalysis;
-    case OutputOption::MomentCurvature: return m.OutputMomentCurvature;
+    case OutputOption::MomentCurvature:
+      return m.PerformMomentCurvature;
   }
   return m.OutputInputEcho;
 }
@@ -41,6 +43,29 @@ bool Choose(ProjectModel& m, Apply apply) {
   return true;
 }
 
+// Choosing a criteria but keeping the engineer's strengths, moduli and control parameters (`before`):
+// what the code fixes stays as the criteria set it, and its stress-block rule is applied to the kept f'c.
+// User-defined criteria fix nothing, so their factors stay too.
+void KeepEngineersValues(ProjectModel& m, const ProjectModel& before, const CriteriaRules& rules) {
+  m.fpc = before.fpc, m.fy = before.fy, m.fs = before.fs;
+  m.Ec = before.Ec, m.Er = before.Er, m.Es = before.Es;
+  m.inc = before.inc, m.binc = before.binc, m.pinc = before.pinc;
+  m.cbeg = before.cbeg, m.cend = before.cend, m.cinc = before.cinc;
+  m.ebeg = before.ebeg, m.eend = before.eend, m.einc = before.einc;
+  m.rcinc = before.rcinc, m.ccinc = before.ccinc, m.bsinc = before.bsinc, m.psinc = before.psinc;
+  if (rules.userDefined) {
+    m.phiT = before.phiT, m.phiC = before.phiC, m.phiS = before.phiS;
+    m.phiConc = before.phiConc, m.phiReinf = before.phiReinf, m.phiStl = before.phiStl;
+    m.a1 = before.a1, m.b1 = before.b1, m.em = before.em;
+    return;
+  }
+  if (rules.derive != nullptr) {
+    const DerivedConcrete derived = rules.derive(m.fpc, m.unitSystem());
+    m.b1 = derived.b1;
+    if (derived.a1) m.a1 = *derived.a1;
+  }
+}
+
 }  // namespace
 
 bool CriteriaChangesUnits(const ProjectModel& m, int listIndex) {
@@ -49,15 +74,50 @@ bool CriteriaChangesUnits(const ProjectModel& m, int listIndex) {
   return list[static_cast<size_t>(listIndex)]->metricOnly && m.unitSystem().IsEnglish();
 }
 
-bool SelectCriteria(ProjectModel& m, int listIndex, bool convert) {
+bool SelectCriteria(ProjectModel& m, int listIndex, bool convert, NewCriteriaStrengths strengths) {
   const auto& list = CriteriaList();
   if (listIndex < 0 || listIndex >= static_cast<int>(list.size())) return false;
   return Choose(m, [&] {
     if (convert) ConvertUnits(m, false);
     const ProjectModel before = m;
-    ChooseCriteria(m, list[static_cast<size_t>(listIndex)]->key);
+    const CriteriaRules& rules = *list[static_cast<size_t>(listIndex)];
+    ChooseCriteria(m, rules.key);
+    if (strengths == NewCriteriaStrengths::KeepStrengths && m.units == before.units)
+      KeepEngineersValues(m, before, rules);
     FollowMaterialDefaults(m, before);
   });
+}
+
+std::string CriteriaDefaultsQuestion(int listIndex) {
+  const auto& list = CriteriaList();
+  if (listIndex < 0 || listIndex >= static_cast<int>(list.size())) return {};
+  return std::string("Use the default strengths and factors of ") +
+         list[static_cast<size_t>(listIndex)]->caption + "?";
+}
+
+bool IsCurrentCriteria(const ProjectModel& m, int listIndex) {
+  const auto& list = CriteriaList();
+  return listIndex >= 0 && listIndex < static_cast<int>(list.size()) &&
+         m.criteria == list[static_cast<size_t>(listIndex)]->key;
+}
+
+std::vector<std::string> ChangedValues(const ProjectModel& before, const ProjectModel& after) {
+  std::vector<std::string> changed;
+  if (before.units != after.units)
+    changed.push_back(std::string("Units: ") + (before.unitSystem().IsEnglish() ? "English" : "metric") +
+                      " to " + (after.unitSystem().IsEnglish() ? "English" : "metric"));
+  for (FieldGroup group :
+       {FieldGroup::MaterialStrength, FieldGroup::ReductionFactors, FieldGroup::ResistanceFactors,
+        FieldGroup::StressBlock, FieldGroup::InteractionDiagram, FieldGroup::MomentCurvature}) {
+    for (Field field : FieldsOf(group)) {
+      const std::string was = FieldText(before, field), is = FieldText(after, field);
+      if (was == is) continue;
+      const std::string caption = DescriptorOf(field).caption;
+      const std::string unit = UnitLabel(after, field);
+      changed.push_back(caption + ": " + was + " to " + is + (unit.empty() ? "" : " " + unit));
+    }
+  }
+  return changed;
 }
 
 bool SelectUnits(ProjectModel& m, bool english, bool convert) {
@@ -111,6 +171,11 @@ void SelectParkModel(ProjectModel& m, int model) {
 std::string SelectOutputOption(ProjectModel& m, OutputOption option, bool ticked) {
   if (m.refreshing) return {};
   if (option == OutputOption::Slenderness) return SetOutputSlenderness(m, ticked ? 1 : 0);
+  // The moment-curvature output is the analysis itself: one switch with the main window's check box.
+  if (option == OutputOption::MomentCurvature) {
+    SetPerformMomentCurvature(m, ticked ? 1 : 0);
+    return {};
+  }
   OutputFlag(m, option) = ticked ? 1 : 0;
   return {};
 }

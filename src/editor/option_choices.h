@@ -4,17 +4,39 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/project_model.h"
 
 namespace tarnix {
 
+/// What choosing another criteria does to the engineer's strengths and moduli (f'c, fy, fs, Ec, Er, Es).
+enum class NewCriteriaStrengths {
+  /// The criteria's default strengths and factors replace them, and the control parameters take the
+  /// defaults of the unit system.
+  UseDefaults,
+  /// They stay, and so do the control parameters; only what the code fixes follows the criteria: the
+  /// strength reduction and resistance factors, a1 and em, and b1 (by CSA also a1) by the criteria's rule
+  /// from the kept f'c. User-defined criteria fix nothing. When the unit system changes without the
+  /// values being converted, they could not be kept in their old unit: the defaults apply.
+  KeepStrengths,
+};
+
 /// The criteria list entry at `listIndex` (0 "USER DEFINED" ... 6 "CSA-A23.3"); an index outside the
-/// list changes nothing. The criteria's defaults replace the strengths and factors; material-model values
-/// that were still defaults follow them. Criteria for metric units only switch an English project to
-/// metric; `convert` first converts its section, materials and loads. Returns true when the window is to
-/// be refreshed.
-bool SelectCriteria(ProjectModel& m, int listIndex, bool convert = false);
+/// list changes nothing. Material-model values that were still defaults follow the new strengths.
+/// Criteria for metric units only switch an English project to metric; `convert` first converts its
+/// section, materials and loads. Returns true when the window is to be refreshed.
+bool SelectCriteria(ProjectModel& m, int listIndex, bool convert = false,
+                    NewCriteriaStrengths strengths = NewCriteriaStrengths::UseDefaults);
+/// Asked before another criteria is applied: "Use the default strengths and factors of ACI 318-19?"
+/// (Yes UseDefaults, No KeepStrengths).
+std::string CriteriaDefaultsQuestion(int listIndex);
+/// True when the entry names the criteria the project already has (nothing to ask or change).
+bool IsCurrentCriteria(const ProjectModel& m, int listIndex);
+/// The values of the design criteria tab and the control parameters that differ between `before` and
+/// `after`, one line each in the order of the windows: "Compression: 0.7 to 0.65", with the unit where
+/// the value has one.
+std::vector<std::string> ChangedValues(const ProjectModel& before, const ProjectModel& after);
 /// True when choosing the entry switches the project from English to metric units (ask about converting).
 bool CriteriaChangesUnits(const ProjectModel& m, int listIndex);
 /// English (true) or metric units. Converting keeps the section, materials and loads the same physical
@@ -48,7 +70,8 @@ void SelectParkModel(ProjectModel& m, int model);
 enum class OutputOption { InputEcho, SectionProperties, InteractionDiagram, Slenderness, SectionAnalysis,
                           MomentCurvature };
 /// Stores 1 when ticked and 0 when cleared. Ticking slenderness effects with user-defined criteria is
-/// refused: the option stays 0 and the message to show is returned (the box is cleared again).
+/// refused: the option stays 0 and the message to show is returned (the box is cleared again). The
+/// moment-curvature option is the same switch as "Perform Moment-Curvature Analysis".
 std::string SelectOutputOption(ProjectModel& m, OutputOption option, bool ticked);
 /// The stored value of an output option (1 ticked).
 int OutputOptionValue(const ProjectModel& m, OutputOption option);

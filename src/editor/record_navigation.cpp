@@ -1,12 +1,9 @@
-// Record navigation and frame captions.
+// The current record of each list and the fields of its records.
 #include "editor/record_navigation.h"
 
-#include "base/number_format.h"
-
 namespace tarnix {
-namespace {
 
-int& Current(ProjectModel& m, RecordList list) {
+int& CurrentRecord(ProjectModel& m, RecordList list) {
   switch (list) {
     case RecordList::ConcreteRect: return m.currentRect;
     case RecordList::ConcreteCircle: return m.currentCirc;
@@ -21,25 +18,8 @@ int& Current(ProjectModel& m, RecordList list) {
   return m.currentRect;
 }
 
-const char* CaptionPrefix(RecordList list) {
-  switch (list) {
-    case RecordList::ConcreteRect:
-    case RecordList::ConcreteCircle: return "SECTION NO ";
-    case RecordList::ReinforcingLine: return "LINE NO ";
-    case RecordList::ReinforcingArc: return "ARC NO ";
-    case RecordList::SteelPipe:
-    case RecordList::SteelRect: return "SHAPE NO ";
-    case RecordList::Load: return "LOAD CONDITION NO ";
-    case RecordList::ReinforcingPoint: return "REINFORCING POINT NO ";
-    case RecordList::SteelPoint: return "STEEL POINT NO ";
-  }
-  return "";
-}
-
-}  // namespace
-
 int CurrentIndex(const ProjectModel& m, RecordList list) {
-  return Current(const_cast<ProjectModel&>(m), list);
+  return CurrentRecord(const_cast<ProjectModel&>(m), list);
 }
 
 int ListLength(const ProjectModel& m, RecordList list) {
@@ -55,24 +35,6 @@ int ListLength(const ProjectModel& m, RecordList list) {
     case RecordList::SteelPoint: return m.StressStrainPointCount;
   }
   return 0;
-}
-
-bool ShowNext(ProjectModel& m, RecordList list) {
-  int& current = Current(m, list);
-  if (current >= ListLength(m, list)) return false;
-  ++current;
-  return true;
-}
-
-bool ShowPrevious(ProjectModel& m, RecordList list) {
-  int& current = Current(m, list);
-  if (current <= 1) return false;
-  --current;
-  return true;
-}
-
-std::string FrameCaption(const ProjectModel& m, RecordList list) {
-  return CaptionPrefix(list) + FormatPlain(CurrentIndex(m, list));
 }
 
 std::vector<Field> FrameFields(RecordList list) {

@@ -1,6 +1,8 @@
 // The record being edited, marked on the section drawing.
 #include "editor/section_highlight.h"
 
+#include <algorithm>
+
 #include "editor/record_navigation.h"
 
 namespace tarnix {
@@ -26,10 +28,15 @@ ListOnTab ListOf(RecordKind kind) {
 
 }  // namespace
 
-void MarkCurrentRecords(const ProjectModel& m, MainTab tab, SectionDrawing& drawing) {
+void MarkCurrentRecords(const ProjectModel& m, MainTab tab, SectionDrawing& drawing,
+                        const SelectedRecords& selected) {
   for (DrawShape& shape : drawing.shapes) {
     const ListOnTab owner = ListOf(shape.source);
-    shape.highlighted = owner.tab == tab && shape.record == CurrentIndex(m, owner.list);
+    const auto rows = selected.find(owner.list);
+    const bool marked = rows != selected.end() && !rows->second.empty()
+                            ? std::find(rows->second.begin(), rows->second.end(), shape.record) != rows->second.end()
+                            : shape.record == CurrentIndex(m, owner.list);
+    shape.highlighted = owner.tab == tab && marked;
   }
 }
 

@@ -1,15 +1,23 @@
 // Which shapes of the section drawing belong to the record the engineer is editing.
 #pragma once
 
+#include <map>
+#include <vector>
+
 #include "editor/field_descriptors.h"
 #include "model/project_model.h"
 #include "plot/section_drawing.h"
 
 namespace tarnix {
 
-/// Marks the shapes of the records shown in the frames of the tab in front: on the concrete tab the
-/// current rectangle and circle, on the reinforcing tab every bar of the current line and of the current
-/// arc, on the steel shape tab the current rectangular shape and pipe. On the other tabs nothing is marked.
-void MarkCurrentRecords(const ProjectModel& m, MainTab tab, SectionDrawing& drawing);
+/// The rows selected in the tables of the lists (1-based record numbers).
+using SelectedRecords = std::map<RecordList, std::vector<int>>;
+
+/// Marks the shapes of the records edited on the tab in front: on the concrete tab the rectangles and
+/// circles, on the reinforcing tab every bar of the lines and arcs, on the steel shape tab the rectangular
+/// shapes and pipes; of each list the records selected in `selected`, or its current record where none is
+/// selected. On the other tabs nothing is marked.
+void MarkCurrentRecords(const ProjectModel& m, MainTab tab, SectionDrawing& drawing,
+                        const SelectedRecords& selected = {});
 
 }  // namespace tarnix

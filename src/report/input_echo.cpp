@@ -61,8 +61,11 @@ void DesignCriteria(const ProjectModel& m, const SectionParts& parts, ReportWrit
   out.SubHeading("STRENGTH REDUCTION FACTORS:");
   out.EmptyLine();
   LabelledLines(out, 10, {{"Tension and flexure     = ", m.phiT},
-                          {"Compression and flexure = ", m.phiC},
-                          {"Shear and torsion       = ", m.phiS}});
+                          {"Compression and flexure = ", m.phiC}});
+  // A spiral column has a factor of its own, fixed by the code (ACI 318-19 Table 21.2.2).
+  if (rules != nullptr && rules->revised.phiSpiral > 0)
+    LabelledLines(out, 10, {{"Compression, spiral     = ", rules->revised.phiSpiral}});
+  LabelledLines(out, 10, {{"Shear and torsion       = ", m.phiS}});
   out.EmptyLine();
 
   if (parts.concrete) {

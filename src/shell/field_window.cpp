@@ -15,13 +15,14 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-FieldWindow::FieldWindow(ProjectModel& m, const QString& title, QWidget* parent) : QDialog(parent), m_(m) {
+FieldWindow::FieldWindow(ProjectModel& m, const QString& title, QWidget* parent, bool closeMenu)
+    : QDialog(parent), m_(m) {
   setWindowTitle(title);
   new WholeTitle(this);
   auto* layout = new QFormLayout(this);
   layout->setLabelAlignment(Qt::AlignRight);
   layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  layout->setMenuBar(CloseMenu(this));
+  if (closeMenu) layout->setMenuBar(CloseMenu(this));
 }
 
 void FieldWindow::AddFields(FieldForm form) {
@@ -36,9 +37,10 @@ void FieldWindow::AddFields(FieldForm form) {
 }
 
 void FieldWindow::AddField(Field field) {
-  const QString label = DescriptorOf(field).caption;
+  auto* label = new QLabel(this);
   auto* edit = new QLineEdit(this);
-  edit->setObjectName(label);
+  edit->setObjectName(DescriptorOf(field).name);
+  label->setBuddy(edit);
   if (field == Field::title) {
     edit->setMinimumWidth(420);
   } else {
@@ -65,6 +67,7 @@ void FieldWindow::AddField(Field field) {
     emit Edited();
   });
   fields_.push_back({edit, field});
+  captions_.push_back(label);
 }
 
 void FieldWindow::AddHeading(const QString& caption) {
@@ -76,6 +79,7 @@ void FieldWindow::AddHeading(const QString& caption) {
 QFormLayout* FieldWindow::Form() const { return static_cast<QFormLayout*>(layout()); }
 
 void FieldWindow::Refresh() {
+  for (size_t i = 0; i < fields_.size(); ++i) captions_[i]->setText(Q(FieldCaption(m_, fields_[i].second)));
   for (const auto& [edit, field] : fields_) {
     if (edit->hasFocus()) continue;  // the text being typed stays, marked or not
     edit->setText(Q(FieldText(m_, field)));

@@ -18,7 +18,8 @@ class FieldWindow : public QDialog {
   Q_OBJECT
 
  public:
-  FieldWindow(ProjectModel& m, const QString& title, QWidget* parent);
+  /// `closeMenu`: a File menu with Close (a dialog with its own buttons has none).
+  FieldWindow(ProjectModel& m, const QString& title, QWidget* parent, bool closeMenu = true);
   /// The fields of `form` in the order of the field table, each group under its heading.
   void AddFields(FieldForm form);
   QFormLayout* Form() const;
@@ -38,6 +39,7 @@ class FieldWindow : public QDialog {
   void AddHeading(const QString& caption);
 
   std::vector<std::pair<QLineEdit*, Field>> fields_;
+  std::vector<QLabel*> captions_;  // the words and unit of each field
   QLabel* status_ = nullptr;
 };
 

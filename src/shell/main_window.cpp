@@ -5,11 +5,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,9 +23,12 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <QUrl>
@@ -44,16 +48,15 @@
 #include "editor/window_refresh.h"
 #include "model/defaults.h"
 #include "plot/chart_data.h"
-#include "report/report_writer.h"
 #include "run/calculation_run.h"
-#include "shell/calculation_window.h"
+#include "shell/analysis_settings_dialog.h"
 #include "shell/calculation_worker.h"
 #include "shell/confinement_window.h"
-#include "shell/control_parameters_window.h"
 #include "shell/file_viewer.h"
 #include "shell/help_window.h"
 #include "shell/member_properties_window.h"
 #include "shell/plot_load_window.h"
+#include "shell/record_table_view.h"
 #include "shell/results_panel.h"
 #include "shell/section_preview.h"
 #include "shell/slenderness_parameters_window.h"
@@ -86,6 +89,31 @@ QString DroppedInputFile(const QMimeData* data) {
   const QUrl url = data->urls().first();
   return url.isLocalFile() && url.toLocalFile().endsWith(".in", Qt::CaseInsensitive) ? url.toLocalFile()
                                                                                      : QString();
+}
+
+// The object name of a list's table.
+const char* TableName(RecordList list) {
+  switch (list) {
+    case RecordList::ConcreteRect:
+      return "rects";
+    case RecordList::ConcreteCircle:
+      return "circles";
+    case RecordList::ReinforcingLine:
+      return "lines";
+    case RecordList::ReinforcingArc:
+      return "arcs";
+    case RecordList::SteelPipe:
+      return "pipes";
+    case RecordList::SteelRect:
+      return "shapes";
+    case RecordList::Load:
+      return "loads";
+    case RecordList::ReinforcingPoint:
+      return "reinforcingPoints";
+    case RecordList::SteelPoint:
+      return "steelPoints";
+  }
+  return "";
 }
 
 bool IsCountField(Field field) {
@@ -164,30 +192,50 @@ MainWindow::MainWindow(QWidget* parent)
   setAcceptDrops(true);
   ShowFileNames();
   StartHistory();
-  resize(860, 580);
+  // Where the engineer left the window and the docks; else the whole of a 1280 x 800 screen, or of a
+  // smaller one, with the results wide enough for their columns.
+  const QSettings settings;
+  if (!restoreGeometry(settings.value("mainWindow/geometry").toByteArray())) {
+    const QRect screen = QApplication::primaryScreen() != nullptr
+                             ? QApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1280, 800);
+    // Room for the title bar and the frame.
+    resize(QSize(1280, 800).boundedTo(screen.size()) - QSize(0, 40));
+  }
+  placeDocks_ = !restoreState(settings.value("mainWindow/docks").toByteArray());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The docks take their width once the window is laid out at its own; later only the engineer moves the
+  // split.
+  if (placeDocks_) {
+    QTimer::singleShot(0, this,
+                       [this] { resizeDocks({results_}, {results_->PreferredWidth()}, Qt::Horizontal); });
+  }
+  placeDocks_ = false;
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::AddField(QWidget* form, Field field) {
-  const QString label = DescriptorOf(field).caption;
+  auto* label = new QLabel(form);
   auto* edit = new QLineEdit(form);
-  edit->setObjectName(label);
+  edit->setObjectName(DescriptorOf(field).name);
+  label->setBuddy(edit);
   FitNumberField(edit);
   auto* row = new QHBoxLayout;
   row->addWidget(edit);
-  QLabel* unit = nullptr;
-  if (DescriptorOf(field).unit != UnitKind::None) {
-    unit = new QLabel(form);
-    unit->setMinimumWidth(44);
-    row->addWidget(unit);
-  }
+  // A second value the field stands beside (the spiral-column factor).
+  auto* unit = new QLabel(form);
+  unit->setVisible(false);
+  row->addWidget(unit);
   auto* formLayout = static_cast<QFormLayout*>(form->layout());
   // The fields widen with the window, on every style.
   formLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   formLayout->addRow(label, row);
   const size_t index = fields_.size();
-  fields_.push_back({edit, field, unit});
+  fields_.push_back({edit, field, label, unit});
   edit->installEventFilter(this);
   // A count takes effect when it is complete (Enter or leaving the field), never at each key: on its way
   // from 3 to 10 it would pass through 1.
@@ -227,10 +275,12 @@ void MainWindow::TypeInto(const FieldControl& control, const QString& text) {
 void MainWindow::ShowField(const FieldControl& control) {
   // The field being typed into keeps the user's text ("12." stays "12."); refused text stays until it is
   // corrected.
+  control.caption->setText(Q(FieldCaption(model_, control.field)));
+  control.unit->setText(Q(FieldNote(model_, control.field)));
+  control.unit->setVisible(!control.unit->text().isEmpty());
   if (!problems_.Of(control.field).empty()) return;
   if (!control.edit->hasFocus()) control.edit->setText(Q(FieldText(model_, control.field)));
   MarkField(control.edit, {}, ToolTip(model_, control.field));
-  if (control.unit != nullptr) control.unit->setText(Q(UnitLabel(model_, control.field)));
 }
 
 void MainWindow::ShowFields(const std::vector<Field>& fields) {
@@ -239,27 +289,25 @@ void MainWindow::ShowFields(const std::vector<Field>& fields) {
   }
 }
 
-void MainWindow::ShowFrame(RecordList list) {
-  // Refused text belonged to the record shown before.
-  for (Field field : FrameFields(list)) problems_.Set(field, {});
-  for (const FrameControl& frame : frames_) {
-    if (frame.list != list) continue;
-    frame.frame->setTitle(Q(FrameCaption(model_, list)));
-    frame.frame->setEnabled(FrameEnabled(model_, list));
-  }
-  ShowFields(FrameFields(list));
+void MainWindow::Refresh() {
+  RefreshScope scope(model_);
+  ShowModel();
+  UpdateTitle();
+}
+
+void MainWindow::ShowModel() {
+  FillingGuard guard(model_);
+  for (const FieldControl& control : fields_) ShowField(control);
   for (const auto& refresh : refreshers_) refresh();
 }
 
-void MainWindow::Refresh() {
-  RefreshScope scope(model_);
-  for (const FieldControl& control : fields_) ShowField(control);
-  for (const FrameControl& frame : frames_) {
-    frame.frame->setTitle(Q(FrameCaption(model_, frame.list)));
-    frame.frame->setEnabled(FrameEnabled(model_, frame.list));
-  }
-  for (const auto& refresh : refreshers_) refresh();
-  UpdateTitle();
+void MainWindow::RefreshWindows() {
+  Refresh();
+  if (member_ != nullptr) member_->Refresh();
+  if (slender_ != nullptr) slender_->Refresh();
+  if (confinement_ != nullptr) confinement_->Refresh();
+  if (plotLoad_ != nullptr) plotLoad_->Refresh();
+  RedrawView();
 }
 
 void MainWindow::Choice(bool refresh) {
@@ -279,6 +327,8 @@ bool MainWindow::Change(const std::function<bool()>& edit, int mergeKey) {
 }
 
 void MainWindow::SmallWindowEdited(int window) {
+  // The loads table shows the slenderness data the slenderness window edits.
+  for (RecordTable* table : tables_) table->Reload();
   // The small windows change the project themselves; typing on in one of them is one change.
   Change([] { return true; }, static_cast<int>(Field::title) + 1 + window + 1000 * typingSession_);
 }
@@ -299,13 +349,7 @@ void MainWindow::HistoryStepped() {
   if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();  // show every restored value
   steppingHistory_ = false;
   ++typingSession_;
-  Refresh();
-  if (member_ != nullptr) member_->Refresh();
-  if (slender_ != nullptr) slender_->Refresh();
-  if (control_ != nullptr) control_->Refresh();
-  if (confinement_ != nullptr) confinement_->Refresh();
-  if (calculation_ != nullptr) calculation_->Refresh();
-  RedrawView();
+  RefreshWindows();
 }
 
 void MainWindow::UpdateTitle() {
@@ -325,6 +369,38 @@ void MainWindow::ChangeUnits(bool english) {
   Refresh();  // the option buttons show the units kept
 }
 
+void MainWindow::ChangeCriteria(int index) {
+  if (model_.refreshing || IsCurrentCriteria(model_, index)) return;
+  auto convert = QMessageBox::No;
+  if (CriteriaChangesUnits(model_, index)) {
+    convert = QMessageBox::question(this, "TARNIX", ConvertUnitsQuestion(false),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  }
+  auto defaults = QMessageBox::Cancel;
+  if (convert != QMessageBox::Cancel) {
+    defaults = QMessageBox::question(this, "TARNIX", Q(CriteriaDefaultsQuestion(index)),
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  }
+  if (defaults == QMessageBox::Cancel) {
+    Refresh();  // the list shows the criteria kept
+    return;
+  }
+  const ProjectModel before = model_;
+  const NewCriteriaStrengths strengths =
+      defaults == QMessageBox::Yes ? NewCriteriaStrengths::UseDefaults : NewCriteriaStrengths::KeepStrengths;
+  Change([&] { return SelectCriteria(model_, index, convert == QMessageBox::Yes, strengths); });
+  Refresh();
+  // Nothing changes unsaid: the values the criteria set are listed.
+  const std::vector<std::string> changed = ChangedValues(before, model_);
+  QStringList lines;
+  for (const std::string& line : changed) lines << Q(line);
+  if (strengths == NewCriteriaStrengths::KeepStrengths && !lines.isEmpty()) {
+    QMessageBox::information(this, "TARNIX", "Changed by the design criteria:\n\n" + lines.join("\n"));
+  } else if (!lines.isEmpty()) {
+    statusBar()->showMessage("Design criteria defaults applied: " + lines.join(", "), 15000);
+  }
+}
+
 void MainWindow::SaveInput() {
   if (model_.inputFileName.empty()) {
     SaveInputAs();
@@ -341,80 +417,49 @@ void MainWindow::SaveInput() {
   ShowFileNames();
 }
 
-QGroupBox* MainWindow::Frame(QWidget* parent, RecordList list) {
-  auto* frame = new QGroupBox(parent);
-  auto* layout = new QVBoxLayout(frame);
-  auto* form = new QWidget(frame);
-  auto* formLayout = new QFormLayout(form);
-  formLayout->setLabelAlignment(Qt::AlignRight);
-  formLayout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(form);
-  for (Field field : FrameFields(list)) AddField(form, field);
-  layout->addLayout(PreviousNextRow(
-      frame, "Previous", "Next",
-      [this, list] {
-        if (ShowPrevious(model_, list)) ShowFrame(list);
-      },
-      [this, list] {
-        if (ShowNext(model_, list)) ShowFrame(list);
-      }));
-  frames_.push_back({frame, list});
-  return frame;
+RecordTable* MainWindow::Table(QWidget* parent, RecordList list) {
+  auto* table = new RecordTable(
+      model_, list, [this](const std::function<bool()>& edit) { return Change(edit); }, parent);
+  table->View().setObjectName(TableName(list));
+  // Rows added, deleted or pasted: counts, captions and the section drawing follow.
+  connect(table, &RecordTable::RowsChanged, this, &MainWindow::Refresh);
+  // The drawing marks the rows selected; the first is the list's current record.
+  connect(table, &RecordTable::RowsSelected, this, [this, list](const std::vector<int>& rows) {
+    if (!rows.empty()) CurrentRecord(model_, list) = rows.front();
+    preview_->Select(list, rows);
+  });
+  connect(table, &RecordTable::Refused, this,
+          [this](const QString& why) { QMessageBox::warning(this, "TARNIX", why); });
+  // Read again, the table has no selection: the drawing marks the current record again.
+  connect(&table->Model(), &QAbstractItemModel::modelReset, preview_, [this, list] { preview_->Select(list, {}); });
+  OnRefresh([table] { table->Reload(); });
+  tables_.push_back(table);
+  return table;
 }
 
 QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
   auto* outer = new QGroupBox(DescriptorOf(group).caption, tab);
   auto* layout = new QVBoxLayout(outer);
-  auto* countForm = new QWidget(outer);
-  new QFormLayout(countForm);
-  layout->addWidget(countForm);
-  // The group holds the list's count and the fields of its records.
-  std::optional<RecordList> list;
   for (Field field : FieldsOf(group)) {
-    const FieldDescriptor& d = DescriptorOf(field);
-    if (d.record) {
-      list = d.record;
-    } else {
-      AddField(countForm, field);
+    if (const auto list = DescriptorOf(field).record) {
+      layout->addWidget(Table(outer, *list));
+      break;
     }
-  }
-  QGroupBox* frame = Frame(outer, *list);
-  layout->addWidget(frame);
-  // Concrete rectangles and circles are added to the section or cut out of it.
-  if (list == RecordList::ConcreteRect || list == RecordList::ConcreteCircle) {
-    const RecordKind kind =
-        list == RecordList::ConcreteRect ? RecordKind::ConcreteRect : RecordKind::ConcreteCircle;
-    auto* add = new QRadioButton("Add", frame);
-    auto* subtract = new QRadioButton("Subtract", frame);
-    auto* row = new QHBoxLayout;
-    row->addWidget(add);
-    row->addWidget(subtract);
-    static_cast<QVBoxLayout*>(frame->layout())->insertLayout(1, row);
-    connect(add, &QRadioButton::clicked, this, [this, kind] {
-      Change([&] { return !model_.refreshing && (SelectConcreteSign(model_, kind, true), true); });
-    });
-    connect(subtract, &QRadioButton::clicked, this, [this, kind] {
-      Change([&] { return !model_.refreshing && (SelectConcreteSign(model_, kind, false), true); });
-    });
-    OnRefresh([this, kind, add, subtract] {
-      const bool added = ShownAsAdded(model_, kind);
-      add->setChecked(added);
-      subtract->setChecked(!added);
-    });
   }
   return outer;
 }
 
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  file->addAction("&Load input", QKeySequence::Open, this, [this] {
+  file->addAction("&Save", QKeySequence(Qt::CTRL | Qt::Key_S), this, &MainWindow::SaveInput);
+  file->addAction("Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                  &MainWindow::SaveInputAs);
+  file->addSeparator();
+  file->addAction("&Load input...", QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] {
     if (!MaybeSave()) return;
     LoadInput(QFileDialog::getOpenFileName(this, "Load input", QString(), DialogFilter(kInputFileFilter)));
   });
-  QMenu* save = file->addMenu("&Save");
-  save->addAction("&Input", QKeySequence::Save, this, &MainWindow::SaveInput);
-  save->addAction("&Input As", QKeySequence::SaveAs, this, &MainWindow::SaveInputAs);
-  save->addAction("&Output As", this, &MainWindow::ChooseOutputFile);
+  file->addAction("Report &file...", this, &MainWindow::ChooseOutputFile);
   recentMenu_ = file->addMenu("&Recent input files");
   RebuildRecentMenu();
   file->addSeparator();
@@ -430,11 +475,7 @@ void MainWindow::BuildMenus() {
   edit->addAction(redoAction_);
 
   QMenu* define = menuBar()->addMenu("&Define");
-  define->addAction("&Control Parameters", this, [this] {
-    OpenControlParameters(model_);
-    ShowControlParameters();
-  });
-  define->addAction("C&alculations to Output", this, &MainWindow::ShowCalculationWindow);
+  define->addAction("Analysis &Settings...", this, &MainWindow::ShowAnalysisSettings);
   define->addAction("&Perform Calculations", QKeySequence(Qt::Key_F5), this,
                     &MainWindow::PerformCalculations);
 
@@ -449,8 +490,7 @@ void MainWindow::BuildMenus() {
     results_->Clear();
     calculated_->clear();
     ShowFileNames();
-    Refresh();
-    RedrawView();
+    RefreshWindows();
   });
   reset->addAction("&Invert current section", this, [this] {
     Change([this] {
@@ -477,14 +517,7 @@ void MainWindow::BuildMenus() {
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&About Program TARNIX", this, [this] {
-    QMessageBox box(this);
-    box.setWindowTitle("About Program TARNIX");
-    box.setText("Program TARNIX Version " + Q(BuildVersionText()));
-    box.setInformativeText(
-        "Program TARNIX may be used to analyze a reinforced concrete member for axial load and moment with "
-        "or "
-        "without an embedded steel shape.");
-    box.exec();
+    QMessageBox::about(this, "About Program TARNIX", Q(AboutText(TARNIX_BUILD_DATE)));
   });
   help->addAction("&Contents", QKeySequence::HelpContents, this, [this] {
     if (help_ == nullptr) help_ = new HelpWindow(this);
@@ -533,16 +566,7 @@ QWidget* MainWindow::CriteriaTab() {
   combo->setToolTip("Select Design Criteria");
   for (const CriteriaRules* entry : CriteriaList()) combo->addItem(entry->caption, entry->key);
   criteriaLayout->addWidget(combo);
-  connect(combo, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-    auto answer = QMessageBox::No;
-    if (CriteriaChangesUnits(model_, index)) {
-      answer = QMessageBox::question(this, "TARNIX", ConvertUnitsQuestion(false),
-                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    }
-    if (answer != QMessageBox::Cancel)
-      Change([&] { return SelectCriteria(model_, index, answer == QMessageBox::Yes); });
-    Refresh();  // the list shows the criteria kept
-  });
+  connect(combo, qOverload<int>(&QComboBox::activated), this, &MainWindow::ChangeCriteria);
   // Criteria read from older files only have no entry: the list then shows none.
   OnRefresh([this, combo] { combo->setCurrentIndex(combo->findData(Q(model_.criteria))); });
 
@@ -555,52 +579,54 @@ QWidget* MainWindow::CriteriaTab() {
   QGroupBox* reduction = fieldFrame(FieldGroup::ReductionFactors);
   QGroupBox* resistance = fieldFrame(FieldGroup::ResistanceFactors);
   QGroupBox* block = fieldFrame(FieldGroup::StressBlock);
+  // Two columns, so that the tabs leave the results their width on a 1280 px screen.
   grid->addWidget(units, 0, 0);
   grid->addWidget(criteria, 0, 1);
   grid->addWidget(strength, 1, 0, 2, 1);
   grid->addWidget(reduction, 1, 1);
   grid->addWidget(resistance, 2, 1);
-  grid->addWidget(block, 1, 2, 2, 1);
-  // The three columns of frames share the width; the spare height stays below them.
-  for (int column = 0; column < 3; ++column) grid->setColumnStretch(column, 1);
-  grid->setRowStretch(3, 1);
+  grid->addWidget(block, 3, 0);
+  // The columns share the width; the spare height stays below them.
+  for (int column = 0; column < 2; ++column) grid->setColumnStretch(column, 1);
+  grid->setRowStretch(4, 1);
   return tab;
 }
 
 QWidget* MainWindow::ListsTab(MainTab which) {
   auto* tab = new QWidget;
-  auto* row = new QHBoxLayout(tab);
-  // The lists share the width; each keeps its height at the top of the tab.
-  for (FieldGroup group : GroupsOn(which)) row->addWidget(ListFrame(tab, group), 1, Qt::AlignTop);
+  auto* column = new QVBoxLayout(tab);
+  // The lists one above the other, each table as wide as the tab so that its columns show whole.
+  for (FieldGroup group : GroupsOn(which)) column->addWidget(ListFrame(tab, group), 1);
   return tab;
 }
 
 QWidget* MainWindow::LoadsTab() {
   auto* tab = new QWidget;
-  auto* row = new QHBoxLayout(tab);
-  row->addWidget(ListFrame(tab, FieldGroup::Loads), 1, Qt::AlignTop);
-
+  // The options above the loads, so that the table with its slenderness columns has the tab's width.
+  auto* column = new QVBoxLayout(tab);
   auto* options = new QGroupBox("SLENDERNESS OPTIONS", tab);
-  auto* optionsLayout = new QVBoxLayout(options);
+  auto* optionsLayout = new QGridLayout(options);
   const char* captions[] = {"No slenderness effects", "Moment magnification", "Slender wall design",
                             "General P-delta analysis"};
   std::vector<QRadioButton*> buttons;
   for (int option = Slenderness::None; option <= Slenderness::GeneralPDelta; ++option) {
     auto* button = new QRadioButton(captions[option - Slenderness::None], options);
-    optionsLayout->addWidget(button);
+    const int at = option - Slenderness::None;
+    optionsLayout->addWidget(button, at / 2, at % 2);
     buttons.push_back(button);
     connect(button, &QRadioButton::clicked, this,
             [this, option] { Choice(Change([&] { return SelectSlendernessOption(model_, option); })); });
   }
   auto* parameters = new QPushButton("Set &Slenderness Parameters", options);
-  optionsLayout->addWidget(parameters);
+  optionsLayout->addWidget(parameters, 0, 2, Qt::AlignRight);
   connect(parameters, &QPushButton::clicked, this, &MainWindow::ShowSlendernessWindows);
   OnRefresh([this, buttons, options] {
     for (int option = Slenderness::None; option <= Slenderness::GeneralPDelta; ++option)
       buttons[static_cast<size_t>(option - Slenderness::None)]->setChecked(model_.SlendernessOption == option);
     options->setEnabled(SlendernessOptionsEnabled(model_));
   });
-  row->addWidget(options, 1, Qt::AlignTop);
+  column->addWidget(options);
+  column->addWidget(ListFrame(tab, FieldGroup::Loads), 1);
   return tab;
 }
 
@@ -656,8 +682,12 @@ QWidget* MainWindow::StressStrainTab() {
           [this] { Choice(Change([&] { return SelectSteelModel(model_, 1); })); });
   connect(park, &QRadioButton::clicked, this,
           [this] { Choice(Change([&] { return SelectSteelModel(model_, 2); })); });
-  steelLayout->addWidget(Frame(steel, RecordList::ReinforcingPoint));
-  steelLayout->addWidget(Frame(steel, RecordList::SteelPoint));
+  for (const auto& [caption, list] : {std::pair{"REINFORCING STEEL POINTS", RecordList::ReinforcingPoint},
+                                      std::pair{"STRUCTURAL STEEL POINTS", RecordList::SteelPoint}}) {
+    auto* points = new QGroupBox(caption, steel);
+    (new QVBoxLayout(points))->addWidget(Table(points, list));
+    steelLayout->addWidget(points);
+  }
   OnRefresh([this, perform, concreteButtons, calcFcc, bilinear, park] {
     perform->setChecked(IsSet(model_.PerformMomentCurvature));
     for (int model = ConcreteModel::Linear; model <= ConcreteModel::Mander; ++model)
@@ -704,32 +734,26 @@ void MainWindow::ShowSlendernessWindows() {
   PlaceOnScreen(slender_, *member_, member_->frameGeometry().topRight() + QPoint(12, 0));
 }
 
-void MainWindow::ShowCalculationWindow() {
-  if (calculation_ == nullptr) {
-    calculation_ = new CalculationWindow(model_, this);
-    connect(calculation_, &CalculationWindow::Edited, this, [this] { SmallWindowEdited(3); });
-    connect(calculation_, &CalculationWindow::PerformRequested, this, &MainWindow::PerformCalculations);
-    connect(calculation_, &CalculationWindow::ControlParametersRequested, this,
-            &MainWindow::ShowControlParameters);
+void MainWindow::ShowAnalysisSettings() {
+  if (settings_ == nullptr) {
+    settings_ = new AnalysisSettingsDialog(model_, this);
+    CollectRefusals(this, settings_, problems_);
+    connect(settings_, &QDialog::finished, this, [this](int result) {
+      if (result == QDialog::Accepted) {
+        // One change for Undo; the report parts just chosen are shown, not derived again.
+        Change([] { return true; });
+        ShowModel();
+      } else {
+        model_ = std::move(settingsBefore_);
+        settings_->Refresh();  // takes back the marks of refused text
+      }
+    });
   }
-  {
-    RefreshScope scope(model_);  // the derived output options, as the window shows them
-  }
-  Refresh();
-  calculation_->Refresh();
-  calculation_->show();
-  calculation_->raise();
-}
-
-void MainWindow::ShowControlParameters() {
-  if (control_ == nullptr) {
-    control_ = new ControlParametersWindow(model_, this);
-    connect(control_, &ControlParametersWindow::Edited, this, [this] { SmallWindowEdited(4); });
-    CollectRefusals(this, control_, problems_);
-  }
-  control_->Refresh();
-  control_->show();
-  control_->raise();
+  settingsBefore_ = model_;
+  // The last strain of the moment-curvature analysis follows the section and the material models.
+  OpenControlParameters(model_);
+  settings_->Refresh();
+  settings_->open();
 }
 
 void MainWindow::ShowConfinementWindow() {
@@ -767,8 +791,7 @@ bool MainWindow::LoadInput(const QString& path) {
     calculated_->clear();
   }
   ShowFileNames();
-  Refresh();
-  RedrawView();
+  RefreshWindows();  // the small windows open show the loaded project too
   return result.status.ok();
 }
 
@@ -784,7 +807,7 @@ void MainWindow::SaveInputAs() {
   if (result.cancelled) return;
   ShowMessage(result.status);
   if (result.status.ok()) {
-    AddRecentFile(path);
+    AddRecentFile(Q(model_.inputFileName));
     undo_->setClean();
   }
   ShowFileNames();
@@ -862,11 +885,28 @@ void MainWindow::ShowSection() {
   if (ReadyToView(false)) View(PlotKind::Section).ShowPlot(PlotKind::Section);
 }
 
+namespace {
+
+// One name per file, whichever way it was reached ("../examples/x.in", a link): the canonical path, or the
+// absolute one of a file that is gone.
+QString RecentName(const QString& path) {
+  const QFileInfo info(path);
+  const QString canonical = info.canonicalFilePath();
+  return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+}  // namespace
+
 void MainWindow::AddRecentFile(const QString& path) {
   QSettings settings;
-  QStringList files = settings.value("recentInputFiles").toStringList();
-  files.removeAll(path);
-  files.prepend(path);
+  QStringList files;
+  for (const QString& kept : settings.value("recentInputFiles").toStringList()) {
+    const QString name = RecentName(kept);
+    if (!files.contains(name)) files << name;
+  }
+  const QString name = RecentName(path);
+  files.removeAll(name);
+  files.prepend(name);
   while (files.size() > 8) files.removeLast();
   settings.setValue("recentInputFiles", files);
   RebuildRecentMenu();
@@ -900,15 +940,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  QSettings settings;
+  settings.setValue("mainWindow/geometry", saveGeometry());
+  settings.setValue("mainWindow/docks", saveState());
   event->accept();
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  if (results_->isFloating() || !results_->isVisible()) return;
-  // Up to two fifths of the window: the tabs keep the larger part.
-  const int wanted = std::min(results_->PreferredWidth(), width() * 2 / 5);
-  if (results_->width() < wanted) resizeDocks({results_}, {wanted}, Qt::Horizontal);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -981,27 +1016,22 @@ void MainWindow::CalculationEnded(std::shared_ptr<ProjectModel> result, Status s
   cancel_->setVisible(false);
   centralWidget()->setEnabled(true);
   menuBar()->setEnabled(true);
-  // The run wrote its result blocks and run state into its copy; nothing else could change meanwhile.
+  // The run wrote its result blocks and run state into its copy; nothing else could change meanwhile. A run
+  // that failed or was cancelled left no results in it.
   model_ = *result;
+  const double seconds = static_cast<double>(QDateTime::currentMSecsSinceEpoch() - calculationStart_) / 1000;
+  const RunOutcome outcome = DescribeRun(status, seconds);
+  // One place says how the last run ended; the file panels show the file names again.
+  calculated_->setText(Q(outcome.text));
   ShowFileNames();
   RedrawView();
-  // The engineer asked for it: said where the result of a run is said, not as an error.
-  if (status.message == kCalculationCancelled) {
-    statusBar()->showMessage(Q(status.message), 10000);
-  } else {
-    if (status.ok()) {
-      const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - calculationStart_;
-      const double seconds = static_cast<double>(elapsed) / 1000;
-      calculated_->setText(Q(CalculationCompleteText(seconds)));
-    }
-    ShowMessage(status);
-  }
-  // A failed run still shows what it found (the section's problem leaves no capacities).
-  if (status.message != kCalculationCancelled) {
-    if (!status.ok()) calculated_->clear();
+  if (outcome.succeeded) {
     results_->ShowResults(BuildResultsTable(model_));
-    resizeDocks({results_}, {std::min(results_->PreferredWidth(), width() * 2 / 3)}, Qt::Horizontal);
+  } else {
+    results_->ShowFailure(Q(outcome.text));
   }
+  // The engineer asked for a cancel: nothing to explain.
+  if (status.message != kCalculationCancelled) ShowMessage(status);
   emit CalculationFinished(status);
 }
 

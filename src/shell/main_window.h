@@ -24,14 +24,14 @@ class QUndoStack;
 
 namespace tarnix {
 
-class CalculationWindow;
+class AnalysisSettingsDialog;
 class CalculationWorker;
 class ConfinementWindow;
-class ControlParametersWindow;
 class FileViewer;
 class HelpWindow;
 class MemberPropertiesWindow;
 class PlotLoadWindow;
+class RecordTable;
 class ResultsPanel;
 class SectionPreview;
 class SlendernessParametersWindow;
@@ -48,8 +48,10 @@ class MainWindow : public QMainWindow {
   ProjectModel& Model() { return model_; }
   /// Reads an input file into the project and shows it; an empty path (a cancelled dialog) changes nothing.
   bool LoadInput(const QString& path);
-  /// Fills every control from the project.
+  /// Fills every control of the main window from the project (the derived output options worked out again).
   void Refresh();
+  /// Refresh, and the small windows and views that are open show the project too.
+  void RefreshWindows();
   /// Starts the calculation run; false when it could not start (its message has been shown).
   bool PerformCalculations();
   bool CalculationBusy() const;
@@ -64,8 +66,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  /// A larger window widens the results towards the width of all their columns.
-  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   /// Ctrl+Z and Ctrl+Shift+Z in a field undo and redo changes of the project, not only of the field's text.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -75,11 +76,8 @@ class MainWindow : public QMainWindow {
   struct FieldControl {
     QLineEdit* edit;
     Field field;
-    QLabel* unit;  // the unit beside the field, or none
-  };
-  struct FrameControl {
-    QGroupBox* frame;
-    RecordList list;
+    QLabel* caption;  // the words and the unit
+    QLabel* unit;     // the spiral-column factor beside the field, or nothing
   };
 
   /// A field with its caption (and its unit beside it) on the form layout of `form`.
@@ -89,12 +87,12 @@ class MainWindow : public QMainWindow {
   /// Hands the typed text to the editor layer, marks the field when it was refused and records the change.
   void TypeInto(const FieldControl& control, const QString& text);
   void ShowFields(const std::vector<Field>& fields);
-  /// The frame of a list's current record with Previous and Next.
-  QGroupBox* Frame(QWidget* parent, RecordList list);
-  /// A list's group: its count field and the frame of its current record (with add / subtract options for
-  /// the concrete kinds).
+  /// The table of a list: each edit one change for Undo, rows added, deleted and pasted.
+  RecordTable* Table(QWidget* parent, RecordList list);
+  /// A list's group: its table.
   QGroupBox* ListFrame(QWidget* tab, FieldGroup group);
-  void ShowFrame(RecordList list);
+  /// Writes every model value into the main window's controls, changing nothing in the model.
+  void ShowModel();
   void OnRefresh(std::function<void()> refresh) { refreshers_.push_back(std::move(refresh)); }
   void Choice(bool refresh);
   /// Runs `edit` on the project and, when it changed something, keeps the change for Undo. Changes made by
@@ -102,11 +100,14 @@ class MainWindow : public QMainWindow {
   bool Change(const std::function<bool()>& edit, int mergeKey = -1);
   /// The project was replaced (start-up, a loaded file): nothing to undo, nothing unsaved, no marks.
   void StartHistory();
-  /// A small window (1 member, 2 slenderness, 3 calculation, 4 control, 5 confinement) changed the project.
+  /// A small window (1 member, 2 slenderness, 5 confinement) changed the project.
   void SmallWindowEdited(int window);
   /// After Undo or Redo: the window shows the restored project.
   void HistoryStepped();
   void ChangeUnits(bool english);
+  /// The criteria list's entry `index` chosen: asks whether its default strengths replace the engineer's
+  /// and says what changed.
+  void ChangeCriteria(int index);
   void UpdateTitle();
   /// Ctrl+S: saves to the current input file (Save As when there is none).
   void SaveInput();
@@ -123,8 +124,8 @@ class MainWindow : public QMainWindow {
   void ShowMessage(const Status& status);
   void ShowSlendernessWindows();
   void ShowMemberWindow();
-  void ShowCalculationWindow();
-  void ShowControlParameters();
+  /// The analysis settings, from the project as it is now; Cancel puts the project back.
+  void ShowAnalysisSettings();
   void ShowConfinementWindow();
   void SaveInputAs();
   void ChooseOutputFile();
@@ -157,8 +158,8 @@ class MainWindow : public QMainWindow {
   int typingSession_ = 0;  // a field left and typed into again is a new change
   bool steppingHistory_ = false;
   std::vector<FieldControl> fields_;
-  std::vector<FrameControl> frames_;
   std::vector<std::function<void()>> refreshers_;
+  std::vector<RecordTable*> tables_;
   QTabWidget* tabs_ = nullptr;
   QLabel* status1_ = nullptr;
   QLabel* status2_ = nullptr;
@@ -169,15 +170,17 @@ class MainWindow : public QMainWindow {
   HelpWindow* help_ = nullptr;
   MemberPropertiesWindow* member_ = nullptr;
   SlendernessParametersWindow* slender_ = nullptr;
-  CalculationWindow* calculation_ = nullptr;
-  ControlParametersWindow* control_ = nullptr;
+  AnalysisSettingsDialog* settings_ = nullptr;
+  ProjectModel settingsBefore_;  // the project when the analysis settings opened
   ConfinementWindow* confinement_ = nullptr;
   FileViewer* viewer_ = nullptr;
   std::vector<ViewWindow*> views_;  // made so far, in the order they were first opened
   PlotLoadWindow* plotLoad_ = nullptr;
   ResultsPanel* results_ = nullptr;
   SectionPreview* preview_ = nullptr;
-  qint64 calculationStart_ = 0;  // ms since the epoch when the running calculation started
+  qint64 calculationStart_ = 0;
+  bool placeDocks_ = true;  // no split kept from an earlier session: the results get their width at first
+                            // show  // ms since the epoch when the running calculation started
 };
 
 }  // namespace tarnix

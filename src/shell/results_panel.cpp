@@ -5,11 +5,30 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSettings>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tarnix {
+namespace {
+
+// The columns shown until the engineer chooses others: the load, its verdict, the axial load, the design
+// moment, the capacity and the ratio. The others (phi, phi Pn, magnifiers, ductility) are a right click on
+// the headings away.
+bool ShownByDefault(const QString& heading) {
+  for (const char* start : {"Load", "Status", "P (", "Design M", "phi Mn", "M / phi Mn"}) {
+    if (heading.startsWith(start)) return true;
+  }
+  return false;
+}
+
+// The choice kept for the session and the next one: the headings without their units.
+QString ColumnKey(const QString& heading) { return heading.section(" (", 0, 0); }
+
+}  // namespace
 
 ResultsPanel::ResultsPanel(QWidget* parent) : QDockWidget("Results", parent) {
   setObjectName("resultsPanel");
@@ -34,6 +53,29 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QDockWidget("Results", parent) {
   grid_->verticalHeader()->setVisible(false);
   grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
   grid_->addAction(copy);
+  // A right click on the headings chooses the columns.
+  grid_->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(grid_->horizontalHeader(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu menu(this);
+    for (int c = 0; c < grid_->columnCount(); ++c) {
+      const QString heading = grid_->horizontalHeaderItem(c)->text();
+      QAction* shown = menu.addAction(heading);
+      shown->setCheckable(true);
+      shown->setChecked(!grid_->isColumnHidden(c));
+      connect(shown, &QAction::toggled, this, [this, c, heading](bool on) {
+        grid_->setColumnHidden(c, !on);
+        QSettings settings;
+        QStringList chosen = settings.value("resultsColumns/shown").toStringList();
+        QStringList hidden = settings.value("resultsColumns/hidden").toStringList();
+        chosen.removeAll(ColumnKey(heading));
+        hidden.removeAll(ColumnKey(heading));
+        (on ? chosen : hidden) << ColumnKey(heading);
+        settings.setValue("resultsColumns/shown", chosen);
+        settings.setValue("resultsColumns/hidden", hidden);
+      });
+    }
+    menu.exec(grid_->horizontalHeader()->mapToGlobal(at));
+  });
   layout->addWidget(grid_, 1);
   connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
     if (row >= 0 && static_cast<size_t>(row) < table_.rows.size()) {
@@ -67,13 +109,32 @@ void ResultsPanel::ShowResults(const ResultsTable& table) {
     }
   }
   grid_->resizeColumnsToContents();
+  const QSettings settings;
+  const QStringList chosen = settings.value("resultsColumns/shown").toStringList();
+  const QStringList hidden = settings.value("resultsColumns/hidden").toStringList();
+  for (int c = 0; c < grid_->columnCount(); ++c) {
+    const QString heading = headings[c];
+    const bool shown = chosen.contains(ColumnKey(heading)) ||
+                       (ShownByDefault(heading) && !hidden.contains(ColumnKey(heading)));
+    grid_->setColumnHidden(c, !shown);
+  }
   grid_->setEnabled(true);
   note_->setText(table.empty() ? "The calculation gave no load capacities"
                                : "Double-click a load for its chart");
 }
 
 int ResultsPanel::PreferredWidth() const {
-  return grid_->horizontalHeader()->length() + grid_->frameWidth() * 2 + 12;
+  // The shown columns; before any calculation, the widest texts of the columns shown first, each with the
+  // room a column keeps beside its text.
+  int columns = grid_->horizontalHeader()->length();
+  if (grid_->columnCount() == 0) {
+    const QFontMetrics metrics(grid_->horizontalHeader()->font());
+    for (const char* widest :
+         {"Load", "EXCEEDED", "P (kip)", "Design M (kN-m)", "phi Mn (kN-m)", "M / phi Mn"})
+      columns += metrics.horizontalAdvance(widest) + 3 * metrics.averageCharWidth();
+  }
+  // The frame, a vertical scroll bar for a long list of loads, and the margins of the dock.
+  return columns + grid_->frameWidth() * 2 + grid_->verticalScrollBar()->sizeHint().width() + 16;
 }
 
 void ResultsPanel::MarkOutOfDate() {
@@ -86,6 +147,11 @@ void ResultsPanel::MarkOutOfDate() {
 void ResultsPanel::Clear() {
   ShowResults(ResultsTable());
   note_->setText("No calculation yet (F5 calculates)");
+}
+
+void ResultsPanel::ShowFailure(const QString& outcome) {
+  ShowResults(ResultsTable());
+  note_->setText(outcome);
 }
 
 void ResultsPanel::CopyTable() {

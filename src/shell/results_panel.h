@@ -22,9 +22,11 @@ class ResultsPanel : public QDockWidget {
   void MarkOutOfDate();
   /// A new project: nothing calculated yet.
   void Clear();
+  /// The last run failed or was cancelled: no rows, no charts, only `outcome` saying so.
+  void ShowFailure(const QString& outcome);
   bool OutOfDate() const { return outOfDate_; }
   const ResultsTable& Table() const { return table_; }
-  /// The width that shows every column without scrolling.
+  /// The width that shows every shown column without scrolling.
   int PreferredWidth() const;
   /// Puts the table on the clipboard as tab-separated text.
   void CopyTable();

@@ -32,9 +32,14 @@ void SectionPreview::SetTab(MainTab tab) {
   Redraw();
 }
 
+void SectionPreview::Select(RecordList list, std::vector<int> rows) {
+  selected_[list] = std::move(rows);
+  Redraw();
+}
+
 void SectionPreview::Redraw() {
   SectionDrawing drawing = DrawSection(model_);
-  MarkCurrentRecords(model_, tab_, drawing);
+  MarkCurrentRecords(model_, tab_, drawing, selected_);
   view_->ShowDrawing(drawing);
   // "Plot complete" says nothing while typing, and the view itself says why nothing is drawn; the warning
   // about complex shapes is worth a line under the drawing.

@@ -4,7 +4,10 @@
 
 #include <QDockWidget>
 
+#include <vector>
+
 #include "editor/field_descriptors.h"
+#include "editor/section_highlight.h"
 #include "model/project_model.h"
 
 class QLabel;
@@ -23,11 +26,14 @@ class SectionPreview : public QDockWidget {
   void SetTab(MainTab tab);
   /// Draws the project's section again.
   void Redraw();
+  /// The rows selected in a list's table are marked (none: its current record).
+  void Select(RecordList list, std::vector<int> rows);
   const SectionView& View() const { return *view_; }
 
  private:
   const ProjectModel& model_;
   MainTab tab_ = MainTab::Criteria;
+  SelectedRecords selected_;
   SectionView* view_ = nullptr;
   QLabel* note_ = nullptr;
 };

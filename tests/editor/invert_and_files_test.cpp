@@ -112,11 +112,50 @@ TEST_F(FileCommands, SaveAndLoadClearTheModifiedStateAndNameTheFile) {
   ASSERT_TRUE(SaveInputAs(m, Path("pier.in")).status.ok());
   EXPECT_EQ(InputFilePanelText(m), "Input file = pier.in");
 
+  // A name typed without an extension gets the one of its kind.
+  ASSERT_TRUE(SaveInputAs(m, Path("pier")).status.ok());
+  EXPECT_EQ(m.inputFileTitle, "pier.in");
+  ASSERT_TRUE(ChooseOutputFile(m, Path("v1.2/pier")));
+  EXPECT_EQ(m.outputFileTitle, "pier.out");
+  ASSERT_TRUE(ChooseOutputFile(m, Path("pier.txt")));
+  EXPECT_EQ(m.outputFileTitle, "pier.txt");
+
   ProjectModel other;
   ResetProject(other);
   EditField(other, Field::fpc, "5000");
   ASSERT_TRUE(LoadInput(other, Path("pier.in")).refreshWindow());
   EXPECT_FALSE(AskToSaveOnExit(other));  // the edit before loading is gone with its project
+}
+
+// What a file does not hold comes from a fresh start, never from the project open before: a Mander
+// project with its moment-curvature run, fine control steps and a report, then a file without curves.
+TEST_F(FileCommands, LoadingIsAFreshStartFollowedByTheFile) {
+  ProjectModel saved = MixedSection();
+  ASSERT_TRUE(SaveInputAs(saved, Path("plain.in")).status.ok());  // no moment-curvature rows
+  ProjectModel fresh;
+  ResetProject(fresh);
+  ASSERT_TRUE(LoadInput(fresh, Path("plain.in")).status.ok());
+
+  ProjectModel m = MixedSection();
+  SelectPerformMomentCurvature(m, true);
+  SelectConcreteModel(m, ConcreteModel::Mander);
+  m.fcc = 0;
+  m.einc = 0.0001f;
+  m.OutputInputEcho = 0;
+  m.ParkModel = StrainHardening::Parabolic;
+  ChooseOutputFile(m, Path("earlier.out"));
+  ASSERT_TRUE(LoadInput(m, Path("plain.in")).status.ok());
+  EXPECT_EQ(m.PerformMomentCurvature, 0);
+  EXPECT_EQ(m.OutputMomentCurvature, 0);  // the two never disagree
+  EXPECT_EQ(m.concreteModel, ConcreteModel::Simple);
+  EXPECT_EQ(m.einc, fresh.einc);
+  EXPECT_EQ(m.fcc, fresh.fcc);
+  EXPECT_EQ(m.OutputInputEcho, 1);
+  EXPECT_EQ(m.ParkModel, fresh.ParkModel);
+  EXPECT_EQ(m.outputFileName, "");  // the earlier project's report is not written over
+  ProjectModel curves = m, freshCurves = fresh;
+  curves.PerformMomentCurvature = freshCurves.PerformMomentCurvature = 1;  // the material rows written too
+  EXPECT_EQ(*FormatInputFile(curves), *FormatInputFile(freshCurves));
 }
 
 TEST_F(FileCommands, CancelledAndFailedCommandsLeaveModelAndNamesAlone) {

@@ -1,7 +1,10 @@
-// Record navigation and captions, and option clicks raised by a refresh.
+// The record marked in the drawing, option clicks raised by a refresh, the criteria choice.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "editor/enable_rules.h"
 #include "editor/field_edits.h"
@@ -38,7 +41,7 @@ TEST(Navigation, TheDrawingMarksTheRecordShownOnTheTabInFront) {
     ProjectModel m = TwoLayerColumn("aci02");
     SetRecordCount(m, RecordKind::SteelRect, 1);
     m.steelRects[1] = {8, 4, 2};
-    if (c.currentLine == 2) ShowNext(m, RecordList::ReinforcingLine);
+    if (c.currentLine == 2) CurrentRecord(m, RecordList::ReinforcingLine) = 2;
     SectionDrawing drawing = DrawSection(m);
     MarkCurrentRecords(m, c.tab, drawing);
     std::vector<std::pair<ShapeRole, double>> marked;
@@ -47,6 +50,13 @@ TEST(Navigation, TheDrawingMarksTheRecordShownOnTheTabInFront) {
     }
     EXPECT_EQ(marked, c.marked) << TabCaption(c.tab) << " line " << c.currentLine;
   }
+
+  // Rows selected in a table are marked instead of the current record: both lines' six bars.
+  ProjectModel column = TwoLayerColumn("aci02");
+  SectionDrawing both = DrawSection(column);
+  MarkCurrentRecords(column, MainTab::Reinforcing, both, {{RecordList::ReinforcingLine, {1, 2}}});
+  EXPECT_EQ(std::count_if(both.shapes.begin(), both.shapes.end(), [](const DrawShape& s) { return s.highlighted; }),
+            6);
 
   // The bars of an arc are marked with their arc, the pipe on the steel tab.
   ProjectModel heavy = HeavySection();
@@ -59,18 +69,6 @@ TEST(Navigation, TheDrawingMarksTheRecordShownOnTheTabInFront) {
   EXPECT_EQ(std::count_if(drawing.shapes.begin(), drawing.shapes.end(),
                           [](const DrawShape& s) { return s.highlighted; }),
             1);
-}
-
-TEST(Navigation, MovesStayWithinTheListAndNameTheRecordShown) {
-  ProjectModel m;
-  ResetAll(m);
-  SetRecordCount(m, RecordKind::ConcreteCircle, 3);
-  EXPECT_FALSE(ShowPrevious(m, RecordList::ConcreteCircle));  // Previous on record 1 changes nothing
-  while (ShowNext(m, RecordList::ConcreteCircle)) {
-  }
-  EXPECT_EQ(FrameCaption(m, RecordList::ConcreteCircle), "SECTION NO 3");
-  EXPECT_FALSE(ShowNext(m, RecordList::ReinforcingLine));  // an empty list: nowhere to go
-  EXPECT_EQ(FrameCaption(m, RecordList::SteelPoint), "STEEL POINT NO 1");
 }
 
 TEST(OptionChoices, ClicksRaisedByTheRefreshChangeNothing) {
@@ -88,6 +86,138 @@ TEST(OptionChoices, ClicksRaisedByTheRefreshChangeNothing) {
   EXPECT_EQ(*FormatInputFile(m), before);
   EXPECT_EQ(m.OutputInputEcho, 1);
   EXPECT_EQ(m.modified, 0);
+}
+
+// The calculation window's moment-curvature box and "Perform Moment-Curvature Analysis" are one switch:
+// whichever sets it, both read it, and the run follows it.
+TEST(OptionChoices, MomentCurvatureIsOneSwitch) {
+  ProjectModel m;
+  ResetAll(m);
+  SelectOutputOption(m, OutputOption::MomentCurvature, true);
+  EXPECT_EQ(m.PerformMomentCurvature, 1);
+  EXPECT_EQ(m.OutputMomentCurvature, 1);
+  SelectPerformMomentCurvature(m, false);
+  EXPECT_EQ(OutputOptionValue(m, OutputOption::MomentCurvature), 0);
+  EXPECT_EQ(m.OutputMomentCurvature, 0);
+}
+
+int ListIndexOf(const std::string& key) {
+  const auto& list = CriteriaList();
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (list[i]->key == key) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+// Another criteria either replaces the engineer's strengths by its defaults or keeps them and changes only
+// what the code fixes, and every value it changed is named.
+TEST(OptionChoices, AnotherCriteriaKeepsOrReplacesTheStrengths) {
+  // AREMA in English units with f'c typed as 5000 psi: b1 = 0.85 - 0.05 (5000 - 4000) / 1000 = 0.80 and
+  // Ec = 57000 sqrt(5000) = 4030509 psi; the reset's neutral axis step inc is 0.01.
+  const auto english5000 = [] {
+    ProjectModel m;
+    ResetAll(m);
+    EditField(m, Field::fpc, "5000");
+    return m;
+  };
+  // AREMA in metric units with f'c typed as 40 MPa: b1 = 0.85 - 0.05 (40 - 30) / 7 = 0.779.
+  const auto metric40 = [] {
+    ProjectModel m;
+    ResetAll(m);
+    SelectUnits(m, false);
+    EditField(m, Field::fpc, "40");
+    return m;
+  };
+  const auto typedPhi = [] {
+    ProjectModel m;
+    ResetAll(m);
+    SelectCriteria(m, ListIndexOf("aci02"));
+    EditField(m, Field::phiC, "0.6");
+    return m;
+  };
+  const struct {
+    const char* what;
+    std::function<ProjectModel()> start;
+    const char* key;
+    NewCriteriaStrengths strengths;
+    float fpc, Ec, a1, b1, phiC;
+    std::vector<std::string> changed;
+  } cases[] = {
+      {"ACI 318-02, defaults",
+       english5000,
+       "aci02",
+       NewCriteriaStrengths::UseDefaults,
+       4000,
+       3605000,
+       0.85f,
+       0.85f,
+       0.65f,
+       {"Concrete strength f'c: 5000 to 4000 psi", "Concrete modulus Ec: 4030509 to 3605000 psi",
+        "Compression: 0.7 to 0.65", "Shear and torsion: 0.85 to 0.75", "Block depth ratio b1: 0.8 to 0.85",
+        "Neutral axis step: 0.01 to 0.05 in"}},
+      // ACI 318-02 fixes phi; its b1 for 5000 psi is the same 0.80.
+      {"ACI 318-02, kept",
+       english5000,
+       "aci02",
+       NewCriteriaStrengths::KeepStrengths,
+       5000,
+       4030509,
+       0.85f,
+       0.8f,
+       0.65f,
+       {"Compression: 0.7 to 0.65", "Shear and torsion: 0.85 to 0.75"}},
+      // CSA A23.3 fixes the resistance factors, em = 0.0035 and the stress block from the kept 40 MPa:
+      // a1 = 0.85 - 0.0015 (40) = 0.79, b1 = 0.97 - 0.0025 (40) = 0.87.
+      {"CSA A23.3, kept",
+       metric40,
+       "csa",
+       NewCriteriaStrengths::KeepStrengths,
+       40,
+       29725,
+       0.79f,
+       0.87f,
+       1,
+       {"Tension and flexure: 0.9 to 1", "Compression: 0.7 to 1", "Shear and torsion: 0.85 to 1",
+        "Concrete: 1 to 0.65", "Reinforcing: 1 to 0.85", "Structural steel: 1 to 0.9",
+        "Block stress ratio a1: 0.85 to 0.79", "Block depth ratio b1: 0.779 to 0.87",
+        "Ultimate concrete strain: 0.003 to 0.0035"}},
+      // User-defined criteria fix nothing: the typed factor stays.
+      {"user defined, kept",
+       typedPhi,
+       "ud",
+       NewCriteriaStrengths::KeepStrengths,
+       4000,
+       3605000,
+       0.85f,
+       0.85f,
+       0.6f,
+       {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProjectModel m = c.start();
+    const ProjectModel before = m;
+    ASSERT_TRUE(SelectCriteria(m, ListIndexOf(c.key), false, c.strengths));
+    EXPECT_EQ(m.criteria, c.key);
+    EXPECT_EQ(m.fpc, c.fpc);
+    EXPECT_EQ(m.Ec, c.Ec);
+    EXPECT_EQ(m.a1, c.a1);
+    EXPECT_EQ(m.b1, c.b1);
+    EXPECT_EQ(m.phiC, c.phiC);
+    EXPECT_EQ(ChangedValues(before, m), c.changed);
+  }
+  EXPECT_EQ(CriteriaDefaultsQuestion(ListIndexOf("aci19")),
+            "Use the default strengths and factors of ACI 318-19?");
+}
+
+// ACI 318-19 has a compression factor of its own for spiral columns (Table 21.2.2): the field shows it
+// beside the tied one.
+TEST(OptionChoices, TheSpiralFactorStandsBesideTheCompressionField) {
+  ProjectModel m;
+  ResetAll(m);
+  EXPECT_EQ(FieldNote(m, Field::phiC), "");
+  SelectCriteria(m, ListIndexOf("aci19"));
+  EXPECT_EQ(FieldNote(m, Field::phiC), "spiral 0.75");
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include <QChart>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QScatterSeries>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "shell/chart_view.h"
@@ -71,6 +73,34 @@ TEST_F(ResultsPanelTest, EveryLoadWithTheReportsValuesAndVerdict) {
   }
 }
 
+// The window opens at 1280 x 800 less its title bar (the test screen is larger), and there the results
+// show the load, its verdict, P, the design moment, phi Mn and the ratio without scrolling; the split
+// between the tabs and the results stays where it was through a calculation.
+TEST_F(ResultsPanelTest, At1280x800TheMainColumnsShowWithoutScrolling) {
+  MainWindow window;
+  window.show();
+  EXPECT_EQ(window.size(), QSize(1280, 760));
+  QTest::qWait(100);  // laid out
+  const int split = window.Results().width();
+  ASSERT_TRUE(LoadAndCalculate(window, "rect_column"));
+  QApplication::processEvents();
+  EXPECT_EQ(window.Results().width(), split);
+  SaveScreenshot(&window, "main_window_1280");
+
+  auto* grid = window.Results().findChild<QTableWidget*>();
+  QStringList shown;
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    if (grid->isColumnHidden(c)) continue;
+    shown << grid->horizontalHeaderItem(c)->text();
+    const int right =
+        grid->horizontalHeader()->sectionViewportPosition(c) + grid->horizontalHeader()->sectionSize(c);
+    EXPECT_LE(right, grid->viewport()->width()) << grid->horizontalHeaderItem(c)->text().toStdString();
+  }
+  EXPECT_EQ(shown,
+            (QStringList{"Load", "Status", "P (kip)", "Design M (k-ft)", "phi Mn (k-ft)", "M / phi Mn"}));
+  EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+}
+
 TEST_F(ResultsPanelTest, CopiedAsTextAndMarkedOutOfDateByAnEdit) {
   MainWindow window;
   window.resize(1280, 640);
@@ -82,7 +112,7 @@ TEST_F(ResultsPanelTest, CopiedAsTextAndMarkedOutOfDateByAnEdit) {
   EXPECT_TRUE(QApplication::clipboard()->text().startsWith("Load\tStatus\tP (kip)\tDesign M (k-ft)"));
 
   // An edit leaves the rows, marked out of date; another file clears them.
-  Type(window, 4, "Moment:", "500", true);
+  SetCell(window, 4, "loads", 0, 1, "500");
   EXPECT_TRUE(window.Results().OutOfDate());
   EXPECT_EQ(grid->rowCount(), 3);
   ASSERT_TRUE(Load(window, "rect_column"));

@@ -9,9 +9,11 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <string>
@@ -40,11 +42,36 @@ inline void Type(MainWindow& window, int tab, const char* label, const QString& 
   if (enter) QTest::keyClick(field, Qt::Key_Return);
 }
 
+/// The table of a list ("rects", "circles", "lines", "arcs", "pipes", "shapes", "loads", "reinforcingPoints",
+/// "steelPoints").
+inline QTableView* TableOf(MainWindow& window, const char* name) {
+  return window.findChild<QTableView*>(name);
+}
+
+/// Brings `tab` to the front and hands `text` to a cell (0-based row and column) as the cell's editor does;
+/// false when the text was refused.
+inline bool SetCell(MainWindow& window, int tab, const char* table, int row, int column,
+                    const QString& text) {
+  window.findChild<QTabWidget*>()->setCurrentIndex(tab);
+  QAbstractItemModel* model = TableOf(window, table)->model();
+  return model->setData(model->index(row, column), text, Qt::EditRole);
+}
+
+inline QString CellOf(MainWindow& window, const char* table, int row, int column) {
+  QAbstractItemModel* model = TableOf(window, table)->model();
+  return model->data(model->index(row, column), Qt::DisplayRole).toString();
+}
+
 inline QPushButton* Button(QWidget* parent, const QString& text) {
   for (QPushButton* button : parent->findChildren<QPushButton*>()) {
     if (button->text() == text) return button;
   }
   return nullptr;
+}
+
+/// Presses a button of a list's table ("Add", "Insert", "Delete").
+inline void PressTableButton(MainWindow& window, const char* table, const QString& text) {
+  Button(TableOf(window, table)->parentWidget(), text)->click();
 }
 
 inline QAction* WindowAction(QWidget* window, const QString& text) {
@@ -73,8 +100,17 @@ inline void SaveScreenshot(const QImage& image, const QString& name) {
   const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
   if (!folder.isEmpty()) image.save(QDir(folder).filePath(name + ".png"));
 }
+/// The widget's picture; with TARNIX_SCREENSHOTS_WHOLE_SCREEN set (under a virtual X display) the whole
+/// screen as the engineer sees it, a dialog over its window.
 inline void SaveScreenshot(QWidget* widget, const QString& name) {
-  SaveScreenshot(widget->grab().toImage(), name);
+  const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
+  if (folder.isEmpty()) return;
+  if (!qEnvironmentVariableIsSet("TARNIX_SCREENSHOTS_WHOLE_SCREEN")) {
+    SaveScreenshot(widget->grab().toImage(), name);
+    return;
+  }
+  QTest::qWait(300);  // drawn on the display
+  QProcess::execute("import", {"-window", "root", QDir(folder).filePath(name + ".png")});
 }
 
 /// A message box would wait for a click for ever: it is closed and its text kept, and a test that does not
@@ -84,10 +120,18 @@ class WindowTest : public TempFolderTest {
   void SetUp() override {
     TempFolderTest::SetUp();
     QObject::connect(&watch_, &QTimer::timeout, [this] {
-      if (QWidget* box = QApplication::activeModalWidget()) {
-        const auto* message = qobject_cast<QMessageBox*>(box);
+      QWidget* box = QApplication::activeModalWidget();
+      // The analysis settings wait for OK or Cancel as the test chooses.
+      if (box != nullptr && box->objectName() != "analysisSettings") {
+        auto* message = qobject_cast<QMessageBox*>(box);
         shown_.push_back((message ? message->text() : box->windowTitle()).toStdString());
-        box->close();
+        if (!messagePicture_.isEmpty()) SaveScreenshot(box, std::exchange(messagePicture_, {}));
+        if (message != nullptr && !answers_.empty()) {
+          message->button(answers_.front())->click();
+          answers_.erase(answers_.begin());
+        } else {
+          box->close();
+        }
       }
     });
     watch_.start(100);
@@ -97,6 +141,10 @@ class WindowTest : public TempFolderTest {
     TempFolderTest::TearDown();
   }
   std::vector<std::string> TakeMessages() { return std::exchange(shown_, {}); }
+  /// The next message boxes are answered by these buttons, in order (the others are closed).
+  void Answer(std::vector<QMessageBox::StandardButton> buttons) { answers_ = std::move(buttons); }
+  /// The next message box is pictured under this name (see SaveScreenshot).
+  void PictureNextMessage(const QString& name) { messagePicture_ = name; }
 
   /// Opens an input file (an example by its name, or a path ending in ".in").
   static bool Load(MainWindow& window, const std::string& example) {
@@ -117,6 +165,8 @@ class WindowTest : public TempFolderTest {
  private:
   QTimer watch_;
   std::vector<std::string> shown_;
+  std::vector<QMessageBox::StandardButton> answers_;
+  QString messagePicture_;
 };
 
 }  // namespace tarnix

@@ -1,0 +1,115 @@
+// The record lists as tables: cells through the field rules, rows added and deleted, and tab-separated
+// text to and from a spreadsheet.
+#include "editor/record_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editor/menu_actions.h"
+#include "model/model_edits.h"
+
+namespace tarnix {
+namespace {
+
+ProjectModel Fresh() {
+  ProjectModel m;
+  ResetProject(m);  // English units: loads typed in kip and k-ft
+  return m;
+}
+
+// Three loads pasted from a spreadsheet into an empty list: the rows are added, each cell is read as it is
+// typed into its field (kip x 1000 = lb, k-ft x 12000 = lb-in), a short line leaves the other columns
+// blank and a refused cell is named and keeps its value.
+TEST(RecordTable, PastedRowsAreTypedCells) {
+  const struct {
+    const char* text;
+    int rows;
+    float P2, M2, V2;
+    std::vector<std::string> refused;
+  } cases[] = {
+      {"100\t50\n200\t80\t5\n300\t120\n", 3, 200000, 80 * 12000, 5000, {}},
+      {"100\t50\r\n\r\n200\t80\t5\t1\r\n", 2, 200000, 80 * 12000, 5000, {}},  // Windows lines, a blank one
+      {"100\t50\nabc\t80\n", 2, 0, 80 * 12000, 0, {"row 2, Axial load: not a number"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    ProjectModel m = Fresh();
+    const PasteOutcome outcome = PasteRows(m, RecordList::Load, 1, c.text);
+    EXPECT_EQ(outcome.rows, c.rows);
+    EXPECT_EQ(outcome.refused, c.refused);
+    ASSERT_EQ(m.ns, c.rows);
+    EXPECT_EQ(m.loads[1].P, 100000);
+    EXPECT_EQ(m.loads[2].P, c.P2);
+    EXPECT_EQ(m.loads[2].M, c.M2);
+    EXPECT_EQ(m.loads[2].V, c.V2);
+    EXPECT_EQ(CellText(m, RecordList::Load, 2, Field::M), "80.0");
+  }
+}
+
+// With moment magnification the loads carry their slenderness data as further columns, in the order of the
+// slenderness window: M1ns, M2ns, M1s, M2s (k-ft), BetaD, BetaDs, di, dj (in), ri, rj (degrees).
+TEST(RecordTable, LoadsCarryTheirSlendernessDataWhereTheOptionUsesIt) {
+  const std::string row = "500\t100\t0\t0\t60\t120\t20\t40\t0.6\t0\t0.3\t0\t0\t0\n";
+  for (int option : {Slenderness::None, Slenderness::MomentMagnification}) {
+    SCOPED_TRACE(option);
+    ProjectModel m = Fresh();
+    m.SlendernessOption = option;
+    ASSERT_EQ(PasteRows(m, RecordList::Load, 1, row).refused, std::vector<std::string>{});
+    const bool carried = option == Slenderness::MomentMagnification;
+    EXPECT_EQ(LoadSlendernessColumns(m).size(), carried ? 10u : 0u);
+    EXPECT_EQ(m.loads[1].M2ns, carried ? 120 * 12000 : 0);  // k-ft typed, lb-in stored
+    EXPECT_EQ(m.loads[1].BetaD, carried ? 0.6f : 0);
+    EXPECT_EQ(m.loads[1].di, carried ? 0.3f : 0);
+    EXPECT_EQ(RowsText(m, RecordList::Load, 1, 1),
+              carried ? "500.0\t100.0\t0.0\t0.0\t60.0\t120.0\t20.0\t40.0\t0.6\t0\t0.3\t0\t0\t0\n"
+                      : "500.0\t100.0\t0.0\t0.0\n");
+  }
+  ProjectModel m = Fresh();
+  EXPECT_EQ(SlenderColumnCaption(m, SlenderField::M2s), "Larger end moment, sway, k-ft");
+}
+
+// Rows inserted and deleted keep the other records in order; records hidden by a lowered count never come
+// back as "new" rows; the points of the steel curves keep their number.
+TEST(RecordTable, RowsInsertedAndDeleted) {
+  ProjectModel m = Fresh();
+  ASSERT_TRUE(SetRecordCount(m, RecordKind::ReinforcingLine, 4));
+  for (int i = 1; i <= 4; ++i) m.lines[static_cast<size_t>(i)].Yb = static_cast<float>(i);
+  ASSERT_TRUE(SetRecordCount(m, RecordKind::ReinforcingLine, 3));  // line 4 hidden
+  const auto depths = [&] {
+    std::string text;
+    for (int row = 1; row <= TableRows(m, RecordList::ReinforcingLine); ++row)
+      text += CellText(m, RecordList::ReinforcingLine, row, Field::Yb) + " ";
+    return text;
+  };
+  EXPECT_TRUE(InsertRows(m, RecordList::ReinforcingLine, 2, 1));
+  EXPECT_EQ(depths(), "1 0 2 3 ");
+  EXPECT_TRUE(InsertRows(m, RecordList::ReinforcingLine, 5, 1));
+  EXPECT_EQ(depths(), "1 0 2 3 0 ");  // not the hidden line 4
+  EXPECT_TRUE(DeleteRows(m, RecordList::ReinforcingLine, 2, 2));
+  EXPECT_EQ(depths(), "1 3 0 ");
+  EXPECT_FALSE(DeleteRows(m, RecordList::ReinforcingLine, 3, 2));  // row 4 does not exist
+  EXPECT_FALSE(InsertRows(m, RecordList::ReinforcingLine, 5, 1));  // beyond the end
+  EXPECT_EQ(m.nl, 3);
+
+  EXPECT_FALSE(RowsCanChange(RecordList::SteelPoint));
+  EXPECT_FALSE(InsertRows(m, RecordList::SteelPoint, 1, 1));
+  EXPECT_EQ(TableRows(m, RecordList::SteelPoint), 6);  // Park
+}
+
+// Copied rows pasted into another project give the same table.
+TEST(RecordTable, CopiedRowsPasteBackTheSame) {
+  ProjectModel m = Fresh();
+  ASSERT_EQ(
+      PasteRows(m, RecordList::ReinforcingArc, 1, "10\t7.5\t90\t360\t8\t0.79\n12\t9\t0\t180\t5\t0.6\n").rows,
+      2);
+  const std::string copied = RowsText(m, RecordList::ReinforcingArc, 1, 2);
+  EXPECT_EQ(copied, "10\t7.5\t90\t360\t8\t0.79\n12\t9\t0\t180\t5\t0.6\n");
+  ProjectModel other = Fresh();
+  PasteRows(other, RecordList::ReinforcingArc, 1, copied);
+  EXPECT_EQ(RowsText(other, RecordList::ReinforcingArc, 1, 2), copied);
+}
+
+}  // namespace
+}  // namespace tarnix
