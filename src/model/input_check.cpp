@@ -11,87 +11,103 @@
 namespace tarnix {
 namespace {
 
-// A model value the user is told about by its field name, as the window and the file name it.
+using Part = InputLocation::Part;
+
+InputLocation ModelValue(std::string value) { return {Part::Model, {}, {}, 0, std::move(value)}; }
+InputLocation Record(RecordKind kind, int index, std::string value = {}) {
+  return {Part::Records, kind, {}, index, std::move(value)};
+}
+InputLocation Load(int index, std::string value = {}) {
+  return {Part::Loads, {}, {}, index, std::move(value)};
+}
+
+// A model value the user is told about by its field name ("spalling strain esp"), and its short name.
 struct NamedValue {
   const char* name;
+  const char* shortName;
   float value;
 };
 
 // "Simple concrete model: no spalling strain esp" for the first value that is 0.
-std::string FirstMissing(const std::string& owner, std::initializer_list<NamedValue> values) {
+InputProblem FirstMissing(const std::string& owner, std::initializer_list<NamedValue> values) {
   for (const NamedValue& v : values) {
-    if (v.value == 0) return owner + ": no " + v.name;
+    if (v.value == 0) return {owner + ": no " + v.name, ModelValue(v.shortName)};
   }
   return {};
 }
 
 std::string RecordName(const char* kind, int i) { return std::string(kind) + " " + std::to_string(i); }
 
-std::string ShapesProblem(const ProjectModel& m) {
+InputProblem ShapesProblem(const ProjectModel& m) {
   // A negative count is an empty list like 0.
   const bool concrete = m.nr >= 1 || m.nc >= 1;
   const bool reinforcing = m.nl >= 1 || m.na >= 1;
   const bool steel = m.nb >= 1 || m.np >= 1;
-  if (!concrete && reinforcing) return "no concrete section around the reinforcing";
-  if (!concrete && !steel) return "no concrete section";
+  const InputLocation rectangles = Record(RecordKind::ConcreteRect, 0);
+  if (!concrete && reinforcing) return {"no concrete section around the reinforcing", rectangles};
+  if (!concrete && !steel) return {"no concrete section", rectangles};
   for (int i = 1; i <= ListSize(m.nl); ++i) {
-    if (m.lines[static_cast<size_t>(i)].Nbl < 1) return RecordName("reinforcing line", i) + ": no bars";
+    if (m.lines[static_cast<size_t>(i)].Nbl < 1)
+      return {RecordName("reinforcing line", i) + ": no bars", Record(RecordKind::ReinforcingLine, i, "Nbl")};
   }
   for (int i = 1; i <= ListSize(m.na); ++i) {
-    if (m.arcs[static_cast<size_t>(i)].Nba < 1) return RecordName("reinforcing arc", i) + ": no bars";
+    if (m.arcs[static_cast<size_t>(i)].Nba < 1)
+      return {RecordName("reinforcing arc", i) + ": no bars", Record(RecordKind::ReinforcingArc, i, "Nba")};
   }
   return {};
 }
 
-std::string OptionsProblem(const ProjectModel& m) {
+InputProblem OptionsProblem(const ProjectModel& m) {
   const struct {
     const char* name;
+    const char* shortName;
     int value;
     const OptionValues& allowed;
   } options[] = {
-      {"slenderness option", m.SlendernessOption, kSlendernessOptions},
-      {"restraints: Vri", m.Vri, kFlags},
-      {"restraints: Vrj", m.Vrj, kFlags},
-      {"restraints: Mri", m.Mri, kFlags},
-      {"restraints: Mrj", m.Mrj, kFlags},
-      {"concrete model", m.concreteModel, kConcreteModels},
-      {"reinforcing model", m.reinfModel, kSteelModels},
-      {"steel model", m.steelModel, kSteelModels},
-      {"Park model", m.ParkModel, kStrainHardenings},
-      {"confinement option", m.confinementOption, kConfinements},
+      {"slenderness option", "SlendernessOption", m.SlendernessOption, kSlendernessOptions},
+      {"restraints: Vri", "Vri", m.Vri, kFlags},
+      {"restraints: Vrj", "Vrj", m.Vrj, kFlags},
+      {"restraints: Mri", "Mri", m.Mri, kFlags},
+      {"restraints: Mrj", "Mrj", m.Mrj, kFlags},
+      {"concrete model", "concreteModel", m.concreteModel, kConcreteModels},
+      {"reinforcing model", "reinfModel", m.reinfModel, kSteelModels},
+      {"steel model", "steelModel", m.steelModel, kSteelModels},
+      {"Park model", "ParkModel", m.ParkModel, kStrainHardenings},
+      {"confinement option", "confinementOption", m.confinementOption, kConfinements},
   };
   for (const auto& o : options) {
     std::string problem = OptionProblem(o.name, o.value, o.allowed);
-    if (!problem.empty()) return problem;
+    if (!problem.empty()) return {problem, ModelValue(o.shortName)};
   }
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     std::string problem = OptionProblem(RecordName("concrete rectangle", i) + ": rsign",
                                         m.rects[static_cast<size_t>(i)].rsign, kSigns);
-    if (!problem.empty()) return problem;
+    if (!problem.empty()) return {problem, Record(RecordKind::ConcreteRect, i, "rsign")};
   }
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     std::string problem = OptionProblem(RecordName("concrete circle", i) + ": csign",
                                         m.circles[static_cast<size_t>(i)].csign, kSigns);
-    if (!problem.empty()) return problem;
+    if (!problem.empty()) return {problem, Record(RecordKind::ConcreteCircle, i, "csign")};
   }
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     std::string problem = OptionProblem(RecordName("load condition", i) + ": Tloads",
                                         m.loads[static_cast<size_t>(i)].Tloads, kFlags);
-    if (!problem.empty()) return problem;
+    if (!problem.empty()) return {problem, Load(i, "Tloads")};
   }
   return {};
 }
 
-std::string LoadsAndMemberProblem(const ProjectModel& m) {
+InputProblem LoadsAndMemberProblem(const ProjectModel& m) {
   if (m.ns >= 1 && !IsSet(m.PerformMomentCurvature)) {
     for (int i = 1; i <= m.ns; ++i) {
       const LoadCondition& load = m.loads[static_cast<size_t>(i)];
-      if (load.P == 0 && load.M == 0) return RecordName("load condition", i) + ": no axial load or moment";
+      if (load.P == 0 && load.M == 0)
+        return {RecordName("load condition", i) + ": no axial load or moment", Load(i, "P")};
     }
   }
   if (m.SlendernessOption != Slenderness::None) {
-    if (!(m.L > 0)) return "member: no length L";
-    if (!(m.Keff > 0)) return "member: no effective length factor Keff";
+    if (!(m.L > 0)) return {"member: no length L", ModelValue("L")};
+    if (!(m.Keff > 0)) return {"member: no effective length factor Keff", ModelValue("Keff")};
   }
   return {};
 }
@@ -101,7 +117,8 @@ std::string LoadsAndMemberProblem(const ProjectModel& m) {
 // half in compression, so that the curve changes sign once, at the origin. A damaged or mistyped table
 // would otherwise read as a bar that fractures at the first strain step.
 template <size_t N>
-std::string CurveProblem(const std::string& name, const std::array<StressStrainPoint, N>& table) {
+InputProblem CurveProblem(const std::string& name, SteelCurve curve,
+                          const std::array<StressStrainPoint, N>& table) {
   constexpr int points = static_cast<int>(N) - 1;
   const std::string tensionPoints = "points 1 to " + std::to_string(points / 2) + " are in tension";
   const std::string compressionPoints =
@@ -109,21 +126,27 @@ std::string CurveProblem(const std::string& name, const std::array<StressStrainP
   for (int p = 1; p <= points; ++p) {
     const StressStrainPoint& point = table[static_cast<size_t>(p)];
     const std::string at = name + ", point " + std::to_string(p) + ": ";
-    if (!std::isfinite(point.strain) || !std::isfinite(point.stress)) return at + "not a finite number";
+    const auto problem = [&](const char* value, const std::string& text) {
+      return InputProblem{at + text, {Part::Curve, {}, curve, p, value}};
+    };
+    if (!std::isfinite(point.strain)) return problem("strain", "not a finite number");
+    if (!std::isfinite(point.stress)) return problem("stress", "not a finite number");
     const bool tension = p <= points / 2;
     const auto wrongSide = [&](const char* what, float value) {
-      return at + what + " " + FormatPlain(value) + " lies on the " + (tension ? "compression" : "tension") +
-             " side; " + (tension ? tensionPoints : compressionPoints);
+      return problem(what, std::string(what) + " " + FormatPlain(value) + " lies on the " +
+                               (tension ? "compression" : "tension") + " side; " +
+                               (tension ? tensionPoints : compressionPoints));
     };
     if (tension ? point.strain > 0 : point.strain < 0) return wrongSide("strain", point.strain);
     if (tension ? point.stress > 0 : point.stress < 0) return wrongSide("stress", point.stress);
     if (point.strain == 0 && point.stress != 0) {
-      return at + "stress " + FormatPlain(point.stress) + " at strain 0; the curve passes through the origin";
+      return problem("stress", "stress " + FormatPlain(point.stress) +
+                                   " at strain 0; the curve passes through the origin");
     }
     const float before = table[static_cast<size_t>(p - 1)].strain;
     if (p > 1 && !(point.strain > before)) {
-      return at + "strain " + FormatPlain(point.strain) + " does not rise above point " +
-             std::to_string(p - 1) + " (" + FormatPlain(before) + ")";
+      return problem("strain", "strain " + FormatPlain(point.strain) + " does not rise above point " +
+                                   std::to_string(p - 1) + " (" + FormatPlain(before) + ")");
     }
   }
   return {};
@@ -131,73 +154,76 @@ std::string CurveProblem(const std::string& name, const std::array<StressStrainP
 
 // The point table a steel model selects (1 Bilinear, 2 Park): its first point must have a strain, and
 // where the analysis uses it, the whole curve must make sense.
-std::string SteelCurveProblem(const char* material, int model, const BilinearPoints& bilinear,
-                              const ParkPoints& park, bool used) {
+InputProblem SteelCurveProblem(SteelCurve curve, int model, const BilinearPoints& bilinear,
+                               const ParkPoints& park, bool used) {
   const std::string name =
-      std::string(material) + (model == SteelModel::Bilinear ? " Bilinear" : " Park") + " curve";
+      std::string(curve == SteelCurve::Reinforcing ? "reinforcing" : "structural steel") +
+      (model == SteelModel::Bilinear ? " Bilinear" : " Park") + " curve";
   const float first = model == SteelModel::Bilinear ? bilinear[1].strain : park[1].strain;
-  if (first == 0) return name + ", point 1: no strain";
+  if (first == 0) return {name + ", point 1: no strain", {Part::Curve, {}, curve, 1, "strain"}};
   if (!used) return {};
-  return model == SteelModel::Bilinear ? CurveProblem(name, bilinear) : CurveProblem(name, park);
+  return model == SteelModel::Bilinear ? CurveProblem(name, curve, bilinear)
+                                       : CurveProblem(name, curve, park);
 }
 
 // The Simple concrete curve falls on a straight line from fc0 at ec0, by 0.2 fc0 per (ecu - ec0), and ends at
 // the spalling strain esp. Beyond ec0 + 5 (ecu - ec0) that line would give compressed concrete a tensile
 // stress, so esp must not lie beyond it.
-std::string SimpleDescentProblem(const ProjectModel& m) {
+InputProblem SimpleDescentProblem(const ProjectModel& m) {
   if (m.concreteModel != ConcreteModel::Simple || !(m.ecu > m.ec0)) return {};
   const double zeroStress = m.ec0 + 5.0 * (static_cast<double>(m.ecu) - m.ec0);
   const double stressAtEsp =
       1 - 0.2 * (static_cast<double>(m.esp) - m.ec0) / (static_cast<double>(m.ecu) - m.ec0);
   if (stressAtEsp >= -1e-5) return {};
-  return "Simple concrete model: spalling strain esp " + FormatPlain(m.esp) + " lies beyond " +
-         FormatPlain(zeroStress) + ", where the stress falls to 0";
+  return {"Simple concrete model: spalling strain esp " + FormatPlain(m.esp) + " lies beyond " +
+              FormatPlain(zeroStress) + ", where the stress falls to 0",
+          ModelValue("esp")};
 }
 
-std::string MomentCurvatureProblem(const ProjectModel& m) {
-  if (m.ns < 1) return "moment-curvature analysis: no load conditions";
+InputProblem MomentCurvatureProblem(const ProjectModel& m) {
+  if (m.ns < 1) return {"moment-curvature analysis: no load conditions", Load(0)};
   const bool concrete = m.nr >= 1 || m.nc >= 1;
   if (concrete) {
-    std::string missing;
+    InputProblem missing;
     switch (m.concreteModel) {
       case ConcreteModel::Linear:
-        missing = FirstMissing("Linear concrete model",
-                               {{"ultimate strain ecu", m.ecu}, {"ultimate stress fcu", m.fcu}});
+        missing = FirstMissing("Linear concrete model", {{"ultimate strain ecu", "ecu", m.ecu},
+                                                         {"ultimate stress fcu", "fcu", m.fcu}});
         break;
       case ConcreteModel::Simple:
-        missing = FirstMissing("Simple concrete model", {{"unconfined strain ec0", m.ec0},
-                                                         {"unconfined stress fc0", m.fc0},
-                                                         {"ultimate strain ecu", m.ecu},
-                                                         {"spalling strain esp", m.esp}});
+        missing = FirstMissing("Simple concrete model", {{"unconfined strain ec0", "ec0", m.ec0},
+                                                         {"unconfined stress fc0", "fc0", m.fc0},
+                                                         {"ultimate strain ecu", "ecu", m.ecu},
+                                                         {"spalling strain esp", "esp", m.esp}});
         break;
       default:  // Mander
-        missing = FirstMissing("Mander concrete model", {{"unconfined strain ec0", m.ec0},
-                                                         {"unconfined stress fc0", m.fc0},
-                                                         {"ultimate strain ecu", m.ecu},
-                                                         {"spalling strain esp", m.esp},
-                                                         {"confined stress fcc", m.fcc}});
-        if (missing.empty() && Confinement::TransverseBars(m.confinementOption)) {
-          missing = FirstMissing("confinement", {{"bar diameter ds", m.ds},
-                                                 {"spacing st", m.st},
-                                                 {"yield strength fyh", m.fyh},
-                                                 {"ultimate strain esf", m.esf}});
+        missing = FirstMissing("Mander concrete model", {{"unconfined strain ec0", "ec0", m.ec0},
+                                                         {"unconfined stress fc0", "fc0", m.fc0},
+                                                         {"ultimate strain ecu", "ecu", m.ecu},
+                                                         {"spalling strain esp", "esp", m.esp},
+                                                         {"confined stress fcc", "fcc", m.fcc}});
+        if (missing.text.empty() && Confinement::TransverseBars(m.confinementOption)) {
+          missing = FirstMissing("confinement", {{"bar diameter ds", "ds", m.ds},
+                                                 {"spacing st", "st", m.st},
+                                                 {"yield strength fyh", "fyh", m.fyh},
+                                                 {"ultimate strain esf", "esf", m.esf}});
         }
-        if (missing.empty() && m.confinementOption == Confinement::SteelCasing) {
-          missing =
-              FirstMissing("confinement", {{"yield strength fyh", m.fyh}, {"ultimate strain esf", m.esf}});
+        if (missing.text.empty() && m.confinementOption == Confinement::SteelCasing) {
+          missing = FirstMissing(
+              "confinement", {{"yield strength fyh", "fyh", m.fyh}, {"ultimate strain esf", "esf", m.esf}});
         }
         break;
     }
-    if (!missing.empty()) return missing;
-    std::string descent = SimpleDescentProblem(m);
-    if (!descent.empty()) return descent;
+    if (!missing.text.empty()) return missing;
+    InputProblem descent = SimpleDescentProblem(m);
+    if (!descent.text.empty()) return descent;
     const bool bars = m.nl >= 1 || m.na >= 1;
-    std::string curve = SteelCurveProblem("reinforcing", m.reinfModel, m.rpBL, m.rpPA, bars);
-    if (!curve.empty()) return curve;
+    InputProblem curve = SteelCurveProblem(SteelCurve::Reinforcing, m.reinfModel, m.rpBL, m.rpPA, bars);
+    if (!curve.text.empty()) return curve;
   }
   // The structural steel curve is only needed by steel shapes; a file without them carries no such curve.
   const bool steelShapes = m.nb >= 1 || m.np >= 1;
-  if (steelShapes) return SteelCurveProblem("structural steel", m.steelModel, m.spBL, m.spPA, true);
+  if (steelShapes) return SteelCurveProblem(SteelCurve::Structural, m.steelModel, m.spBL, m.spPA, true);
   return {};
 }
 
@@ -210,16 +236,19 @@ std::string OptionProblem(const std::string& name, int value, const OptionValues
   return text;
 }
 
-std::string FindInputProblem(const ProjectModel& m) {
+InputProblem LocateInputProblem(const ProjectModel& m) {
   // A model can hold only criteria the program knows; one that does not is never analysed by guesswork.
-  if (FindCriteria(m.criteria) == nullptr) return "unknown design criteria";
-  if (!UnitSystem::IsKey(m.units)) return "unknown unit system";
-  for (const std::string& problem : {ShapesProblem(m), OptionsProblem(m), LoadsAndMemberProblem(m)}) {
-    if (!problem.empty()) return problem;
+  if (FindCriteria(m.criteria) == nullptr) return {"unknown design criteria", ModelValue("criteria")};
+  if (!UnitSystem::IsKey(m.units)) return {"unknown unit system", ModelValue("units")};
+  for (InputProblem (*find)(const ProjectModel&) : {ShapesProblem, OptionsProblem, LoadsAndMemberProblem}) {
+    InputProblem problem = find(m);
+    if (!problem.text.empty()) return problem;
   }
   if (IsSet(m.PerformMomentCurvature)) return MomentCurvatureProblem(m);
   return {};
 }
+
+std::string FindInputProblem(const ProjectModel& m) { return LocateInputProblem(m).text; }
 
 bool IsInputComplete(const ProjectModel& m) { return FindInputProblem(m).empty(); }
 
