@@ -76,6 +76,14 @@ void FieldWindow::AddHeading(const QString& caption) {
   Form()->addRow(heading);
 }
 
+void FieldWindow::ShowMark(Field field, const std::string& problem) {
+  for (const auto& [edit, f] : fields_) {
+    if (f != field) continue;
+    MarkField(edit, problem, ToolTip(m_, field), kIncompleteHere);
+    edit->setFocus();
+  }
+}
+
 QFormLayout* FieldWindow::Form() const { return static_cast<QFormLayout*>(layout()); }
 
 void FieldWindow::Refresh() {

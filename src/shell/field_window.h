@@ -24,6 +24,8 @@ class FieldWindow : public QDialog {
   void AddFields(FieldForm form);
   QFormLayout* Form() const;
   virtual void Refresh();
+  /// Marks `field` as where the input is incomplete, for `problem`, until it is typed into or refreshed.
+  void ShowMark(Field field, const std::string& problem);
 
  signals:
   void Edited();

@@ -35,6 +35,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "editor/calculation_command.h"
 #include "editor/enable_rules.h"
@@ -262,6 +263,7 @@ void MainWindow::TypeInto(const FieldControl& control, const QString& text) {
       },
       static_cast<int>(control.field) + 1000 * typingSession_);
   problems_.Set(control.field, effect.problem);
+  if (mark_ && mark_->field == control.field) mark_.reset();
   MarkField(control.edit, effect.problem, ToolTip(model_, control.field));
   if (!effect.problem.empty()) return;
   if (effect.refreshWindow) {
@@ -280,7 +282,9 @@ void MainWindow::ShowField(const FieldControl& control) {
   control.unit->setVisible(!control.unit->text().isEmpty());
   if (!problems_.Of(control.field).empty()) return;
   if (!control.edit->hasFocus()) control.edit->setText(Q(FieldText(model_, control.field)));
-  MarkField(control.edit, {}, ToolTip(model_, control.field));
+  const bool marked = mark_ && mark_->field == control.field;
+  MarkField(control.edit, marked ? mark_->problem : std::string(), ToolTip(model_, control.field),
+            kIncompleteHere);
 }
 
 void MainWindow::ShowFields(const std::vector<Field>& fields) {
@@ -338,6 +342,7 @@ void MainWindow::StartHistory() {
   undo_->setClean();
   committed_ = InputsOf(model_);
   problems_.Clear();
+  ClearInputMark();
   Refresh();
 }
 
@@ -345,6 +350,7 @@ void MainWindow::HistoryStepped() {
   committed_ = InputsOf(model_);
   results_->MarkOutOfDate();
   problems_.Clear();
+  ClearInputMark();
   steppingHistory_ = true;  // a field losing focus now must not count as typing
   if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();  // show every restored value
   steppingHistory_ = false;
@@ -406,11 +412,7 @@ void MainWindow::SaveInput() {
     SaveInputAs();
     return;
   }
-  const Status complete = RequireCompleteInput(model_);
-  if (!complete.ok()) {
-    ShowMessage(complete);
-    return;
-  }
+  if (!InputReady(RequireCompleteInput(model_))) return;
   const FileCommandResult result = tarnix::SaveInputAs(model_, model_.inputFileName);
   ShowMessage(result.status);
   if (result.status.ok()) undo_->setClean();
@@ -487,6 +489,7 @@ void MainWindow::BuildMenus() {
       return true;
     });
     problems_.Clear();
+    ClearInputMark();
     results_->Clear();
     calculated_->clear();
     ShowFileNames();
@@ -780,6 +783,56 @@ void MainWindow::ShowMessage(const Status& status) {
   QMessageBox::warning(this, "TARNIX", text);
 }
 
+bool MainWindow::InputReady(const Status& complete) {
+  if (complete.ok()) {
+    ClearInputMark();  // whatever was marked has been put right
+    return true;
+  }
+  // The place first, so that the message stands over the marked field.
+  if (complete.message == kInputIncomplete) MarkInputProblem();
+  ShowMessage(complete);
+  return false;
+}
+
+void MainWindow::MarkInputProblem() {
+  ClearInputMark();
+  mark_ = IncompleteInputMark(model_);
+  if (!mark_) return;
+  const auto tab = std::find(MainTabs().begin(), MainTabs().end(), mark_->tab);
+  tabs_->setCurrentIndex(static_cast<int>(tab - MainTabs().begin()));
+  if (mark_->member) {
+    ShowMemberWindow();
+    member_->ShowMark(*mark_->member, mark_->problem);
+  } else if (mark_->field && FormOf(*mark_->field) == FieldForm::Confinement) {
+    ShowConfinementWindow();
+    if (confinement_ != nullptr) confinement_->ShowMark(*mark_->field, mark_->problem);
+  } else if (mark_->field) {
+    for (const FieldControl& control : fields_) {
+      if (control.field != *mark_->field) continue;
+      ShowField(control);
+      control.edit->setFocus();
+    }
+  } else if (const std::optional<TableMark>& cell = mark_->table) {
+    for (RecordTable* table : tables_) {
+      if (table->Model().List() == cell->list) table->ShowMark(*cell, Q(mark_->problem));
+    }
+    // The drawing marks the record too.
+    if (cell->row >= 1) {
+      CurrentRecord(model_, cell->list) = cell->row;
+      preview_->Select(cell->list, {cell->row});
+    }
+  }
+}
+
+void MainWindow::ClearInputMark() {
+  const std::optional<InputMark> mark = std::exchange(mark_, std::nullopt);
+  for (RecordTable* table : tables_) table->ClearMark();
+  if (!mark || !mark->field) return;
+  for (const FieldControl& control : fields_) {
+    if (control.field == *mark->field) ShowField(control);
+  }
+}
+
 bool MainWindow::LoadInput(const QString& path) {
   const FileCommandResult result = tarnix::LoadInput(model_, path.toStdString());
   if (result.cancelled) return false;
@@ -796,11 +849,7 @@ bool MainWindow::LoadInput(const QString& path) {
 }
 
 void MainWindow::SaveInputAs() {
-  const Status complete = RequireCompleteInput(model_);
-  if (!complete.ok()) {
-    ShowMessage(complete);
-    return;
-  }
+  if (!InputReady(RequireCompleteInput(model_))) return;
   const QString path = QFileDialog::getSaveFileName(this, "Save input as", Q(model_.inputFileName),
                                                     DialogFilter(kInputFileFilter));
   const FileCommandResult result = tarnix::SaveInputAs(model_, path.toStdString());
@@ -847,11 +896,7 @@ void MainWindow::RedrawView() {
   for (ViewWindow* view : views_) view->Redraw();
 }
 
-bool MainWindow::ReadyToView(bool needDiagram) {
-  const Status ready = PrepareView(model_, needDiagram);
-  ShowMessage(ready);
-  return ready.ok();
-}
+bool MainWindow::ReadyToView(bool needDiagram) { return InputReady(PrepareView(model_, needDiagram)); }
 
 void MainWindow::ShowInteractionDiagram() {
   if (ReadyToView(true)) View(PlotKind::InteractionDiagram).ShowPlot(PlotKind::InteractionDiagram);
@@ -998,11 +1043,7 @@ bool MainWindow::PerformCalculations() {
     if (!tarnix::ChooseOutputFile(model_, path.toStdString())) return false;
     ShowFileNames();
   }
-  const Status complete = RequireCompleteInput(model_);
-  if (!complete.ok()) {
-    ShowMessage(complete);
-    return false;
-  }
+  if (!InputReady(RequireCompleteInput(model_))) return false;
   centralWidget()->setEnabled(false);
   menuBar()->setEnabled(false);
   cancel_->setVisible(true);

@@ -5,9 +5,11 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "editor/field_edits.h"
+#include "editor/input_mark.h"
 #include "editor/record_navigation.h"
 #include "editor/view_actions.h"
 #include "model/project_model.h"
@@ -122,6 +124,13 @@ class MainWindow : public QMainWindow {
   QWidget* StressStrainTab();
 
   void ShowMessage(const Status& status);
+  /// The guard of the commands that need complete input, given the check's outcome: true when complete;
+  /// otherwise the window shows where the first problem lies and says why.
+  bool InputReady(const Status& complete);
+  /// Brings the tab of the first problem of the input to the front and marks its field, table, row or cell.
+  void MarkInputProblem();
+  /// Takes the mark of an incomplete input away.
+  void ClearInputMark();
   void ShowSlendernessWindows();
   void ShowMemberWindow();
   /// The analysis settings, from the project as it is now; Cancel puts the project back.
@@ -155,6 +164,7 @@ class MainWindow : public QMainWindow {
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   FieldProblems problems_;
+  std::optional<InputMark> mark_;  // where the input was last found incomplete, until edited there
   int typingSession_ = 0;  // a field left and typed into again is a new change
   bool steppingHistory_ = false;
   std::vector<FieldControl> fields_;

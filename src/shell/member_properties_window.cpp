@@ -110,4 +110,12 @@ void MemberPropertiesWindow::Refresh() {
   for (const auto& [box, which] : boxes_) box->setChecked(flags[static_cast<int>(which)] == 1);
 }
 
+void MemberPropertiesWindow::ShowMark(MemberField field, const std::string& problem) {
+  for (const auto& [edit, f] : fields_) {
+    if (f != field) continue;
+    MarkField(edit, problem, TipOf(MemberFieldDescriptors(), field), kIncompleteHere);
+    edit->setFocus();
+  }
+}
+
 }  // namespace tarnix

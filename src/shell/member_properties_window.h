@@ -22,6 +22,8 @@ class MemberPropertiesWindow : public QDialog {
  public:
   MemberPropertiesWindow(ProjectModel& m, QWidget* parent);
   void Refresh();
+  /// Marks `field` as where the input is incomplete, for `problem`, until it is typed into or refreshed.
+  void ShowMark(MemberField field, const std::string& problem);
 
  signals:
   /// A restraint changed (the slenderness window enables its end i deflection by it).

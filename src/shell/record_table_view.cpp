@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "editor/option_choices.h"
+#include "shell/widgets.h"
 
 namespace tarnix {
 namespace {
@@ -40,6 +41,24 @@ RecordTableModel::RecordTableModel(ProjectModel& m, RecordList list, ProjectChan
   if (list_ == RecordList::Load) slender_ = LoadSlendernessColumns(m_);
 }
 
+int RecordTableModel::ColumnOf(Field field) const {
+  const auto at = std::find(columns_.begin(), columns_.end(), field);
+  return at == columns_.end() ? -1 : static_cast<int>(at - columns_.begin());
+}
+
+bool RecordTableModel::Marked(const QModelIndex& index) const {
+  if (!mark_) return false;
+  const size_t column = static_cast<size_t>(index.column());
+  return mark_->Covers(index.row() + 1,
+                       column < columns_.size() ? std::optional(columns_[column]) : std::nullopt);
+}
+
+void RecordTableModel::SetMark(std::optional<TableMark> mark, const QString& problem) {
+  mark_ = std::move(mark);
+  markProblem_ = problem;
+  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
 bool RecordTableModel::SignColumn(int column) const {
   return HasSign(list_) && column == static_cast<int>(columns_.size());
 }
@@ -59,7 +78,10 @@ int RecordTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
   const int row = index.row() + 1;
+  // Marked as where the input is incomplete, or holding refused text.
+  const QBrush markColour(QColor(255, 199, 206));
   if (SignColumn(index.column())) {
+    if (role == Qt::BackgroundRole && Marked(index)) return markColour;
     if (role != Qt::CheckStateRole) return {};
     const int shown = CurrentIndex(m_, list_);
     CurrentRecord(const_cast<ProjectModel&>(m_), list_) = row;
@@ -78,10 +100,11 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
       return Q(CellText(m_, list_, row, columns_[static_cast<size_t>(index.column())]));
     case Qt::ToolTipRole: {
       const QString tip = headerData(index.column(), Qt::Horizontal, Qt::ToolTipRole).toString();
-      return refused != refused_.end() ? "Not taken: " + refused->second.second + "\n" + tip : tip;
+      if (refused != refused_.end()) return kNotTaken + refused->second.second + "\n" + tip;
+      return Marked(index) ? kIncompleteHere + markProblem_ + "\n" + tip : tip;
     }
     case Qt::BackgroundRole:
-      return refused != refused_.end() ? QBrush(QColor(255, 199, 206)) : QVariant();
+      return refused != refused_.end() || Marked(index) ? markColour : QVariant();
     case Qt::TextAlignmentRole:
       return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
@@ -116,8 +139,13 @@ Qt::ItemFlags RecordTableModel::flags(const QModelIndex& index) const {
 
 bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   const int row = index.row() + 1;
+  // An edit under the mark of an incomplete input takes the mark away (text handed back unchanged is none).
+  const auto unmark = [this, &index] {
+    if (Marked(index)) SetMark(std::nullopt);
+  };
   if (SignColumn(index.column())) {
     if (role != Qt::CheckStateRole) return false;
+    unmark();
     const bool add = value.toInt() != Qt::Checked;
     const bool changed = change_([&] {
       CurrentRecord(m_, list_) = row;
@@ -131,6 +159,7 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
   // A cell left as it was is no edit (the cell's editor hands its text back when it closes).
   if (refused_.count({index.row(), index.column()}) == 0 && value.toString() == data(index, Qt::EditRole).toString())
     return true;
+  unmark();
   const SlenderField* slender = SlenderColumn(index.column());
   EditEffect effect;
   change_([&] {
@@ -155,6 +184,7 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
 void RecordTableModel::Reload() {
   beginResetModel();
   refused_.clear();
+  if (mark_ && mark_->row > TableRows(m_, list_)) mark_.reset();
   if (list_ == RecordList::Load) slender_ = LoadSlendernessColumns(m_);
   endResetModel();
 }
@@ -210,7 +240,9 @@ RecordTable::RecordTable(ProjectModel& m, RecordList list, ProjectChange change,
     b->setToolTip(tip);
     buttons->addWidget(b);
     connect(b, &QPushButton::clicked, this, [this, edit] {
-      if (change_(edit)) emit RowsChanged();
+      if (!change_(edit)) return;
+      ClearMark();
+      emit RowsChanged();
     });
   };
   button("Add", "A blank row after the last",
@@ -231,6 +263,29 @@ RecordTable::RecordTable(ProjectModel& m, RecordList list, ProjectChange change,
 
 void RecordTable::Reload() { model_->Reload(); }
 
+void RecordTable::ShowMark(const TableMark& mark, const QString& problem) {
+  model_->SetMark(mark, problem);
+  if (mark.row == 0) {
+    // A list without the records it needs: the table itself.
+    view_->setStyleSheet("QTableView { border: 2px solid red; }");
+    view_->setToolTip(kIncompleteHere + problem);
+    return;
+  }
+  // The marked cell, not selected (a selection would hide its colour), in view and ready to be typed into.
+  const int column = mark.column ? std::max(0, model_->ColumnOf(*mark.column)) : 0;
+  const QModelIndex cell = model_->index(mark.row - 1, column);
+  view_->clearSelection();
+  view_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+  view_->scrollTo(cell);
+  view_->setFocus();
+}
+
+void RecordTable::ClearMark() {
+  model_->SetMark(std::nullopt);
+  view_->setStyleSheet({});
+  view_->setToolTip({});
+}
+
 void RecordTable::CopyRows() {
   QModelIndexList rows = view_->selectionModel()->selectedRows();
   std::sort(rows.begin(), rows.end());
@@ -249,6 +304,7 @@ void RecordTable::PasteRows() {
     outcome = tarnix::PasteRows(m_, list_, first, text);
     return outcome.rows > 0;
   });
+  if (outcome.rows > 0) ClearMark();
   emit RowsChanged();
   if (!outcome.refused.empty()) {
     QStringList lines;

@@ -6,9 +6,11 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include "editor/input_mark.h"
 #include "editor/record_table.h"
 #include "model/project_model.h"
 
@@ -35,9 +37,17 @@ class RecordTableModel : public QAbstractTableModel {
   /// The project changed as a whole (a file, Undo, a unit system): every cell is read again.
   void Reload();
   RecordList List() const { return list_; }
+  /// Marks the row or cell where the input is incomplete, for `problem`, until a cell under the mark is
+  /// edited; none takes the mark away.
+  void SetMark(std::optional<TableMark> mark, const QString& problem = {});
+  const std::optional<TableMark>& Mark() const { return mark_; }
+  /// The column that shows `field`; -1 for none.
+  int ColumnOf(Field field) const;
 
  private:
   bool SignColumn(int column) const;
+  /// The mark covers the cell.
+  bool Marked(const QModelIndex& index) const;
   /// The slenderness column at `column`, or none.
   const SlenderField* SlenderColumn(int column) const;
 
@@ -47,6 +57,8 @@ class RecordTableModel : public QAbstractTableModel {
   std::vector<SlenderField> slender_;  // the loads' slenderness data, where the option uses it
   ProjectChange change_;
   std::map<std::pair<int, int>, std::pair<QString, QString>> refused_;  // (row, column): text, problem
+  std::optional<TableMark> mark_;                                       // where the input is incomplete
+  QString markProblem_;
 };
 
 class RecordTable : public QWidget {
@@ -61,6 +73,10 @@ class RecordTable : public QWidget {
   void CopyRows();
   /// Writes the clipboard's tab-separated rows from the first selected row on (or after the last row).
   void PasteRows();
+  /// Marks the table, a row or a cell where the input is incomplete and brings the marked cell into view;
+  /// rows added, deleted or pasted, or an edit under the mark, take it away.
+  void ShowMark(const TableMark& mark, const QString& problem);
+  void ClearMark();
 
  signals:
   /// Rows were added, deleted or pasted: the window shows the project again.

@@ -43,12 +43,17 @@ inline QMenuBar* CloseMenu(QDialog* dialog) {
   return bar;
 }
 
-/// Marks a field whose text was refused: a red frame and a tool-tip saying why; an empty problem takes the
-/// mark away and shows the field's own tool-tip.
-inline void MarkField(QLineEdit* edit, const std::string& problem, const std::string& tip) {
+/// The tool-tip of a field marked for refused text, and of one marked as the place of an incomplete input.
+constexpr const char* kNotTaken = "Not taken: ";
+constexpr const char* kIncompleteHere = "Input is incomplete: ";
+
+/// Marks a field whose text was refused (or, with kIncompleteHere, that the input lacks): a red frame and a
+/// tool-tip saying why; an empty problem takes the mark away and shows the field's own tool-tip.
+inline void MarkField(QLineEdit* edit, const std::string& problem, const std::string& tip,
+                      const char* why = kNotTaken) {
   edit->setStyleSheet(problem.empty() ? QString() : QString("QLineEdit { border: 2px solid red; }"));
   edit->setToolTip(problem.empty() ? QString::fromStdString(tip)
-                                   : QString::fromStdString("Not taken: " + problem + "\n" + tip));
+                                   : QString::fromStdString(why + problem + "\n" + tip));
 }
 
 /// The tool-tip of the descriptor of `id` in a descriptor table.

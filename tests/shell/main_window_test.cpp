@@ -500,6 +500,85 @@ TEST_F(MainWindowTest, RefusedTextInASmallWindowHoldsTheCalculation) {
   EXPECT_TRUE(Calculate(window));
 }
 
+// F5 on an incomplete input brings the tab of its first problem to the front and marks the table, the cell
+// or the field the message names, until the engineer edits it there. Column C-4 has three bar lines;
+// columns of a line: depth, angle, length, bars, bar area; of a steel point: strain, stress.
+TEST_F(MainWindowTest, IncompleteInputIsMarkedWhereItIsCorrected) {
+  const auto momentCurvature = [](MainWindow& window) {
+    for (QCheckBox* box : window.findChildren<QCheckBox*>()) {
+      if (box->text() == "&Perform Moment-Curvature Analysis") box->click();
+    }
+  };
+  const struct {
+    const char* what;
+    std::function<void(MainWindow&)> damage;
+    const char* detail;  // what the message names
+    int tab;
+    const char* table;  // the marked table, or none for a field
+    int row, column;    // the marked cell; row -1: the table as a whole
+    const char* field;  // the marked field
+    std::function<void(MainWindow&)> repair;
+  } cases[] = {
+      {"bar line without bars", [](MainWindow& w) { SetCell(w, 2, "lines", 1, 3, "0"); },
+       "reinforcing line 2: no bars", 2, "lines", 1, 3, nullptr,
+       [](MainWindow& w) { SetCell(w, 2, "lines", 1, 3, "2"); }},
+      {"reinforcing point 1 on the compression side",
+       [&](MainWindow& w) {
+         momentCurvature(w);
+         SetCell(w, 5, "reinforcingPoints", 0, 0, "35");
+       },
+       "reinforcing Park curve, point 1: strain 35 lies on the compression side; points 1 to 3 are in "
+       "tension",
+       5, "reinforcingPoints", 0, 0, nullptr,
+       [](MainWindow& w) { SetCell(w, 5, "reinforcingPoints", 0, 0, "-0.09"); }},
+      {"no concrete section",
+       [](MainWindow& w) {
+         TableOf(w, "rects")->selectRow(0);
+         PressTableButton(w, "rects", "Delete");
+       },
+       "no concrete section around the reinforcing", 1, "rects", -1, 0, nullptr,
+       [](MainWindow& w) { PressTableButton(w, "rects", "Add"); }},
+      {"spalling strain of the concrete model",
+       [&](MainWindow& w) {
+         momentCurvature(w);
+         Type(w, 5, "esp", "0");
+       },
+       "Simple concrete model: no spalling strain esp", 5, nullptr, 0, 0, "esp",
+       [](MainWindow& w) { Type(w, 5, "esp", "0.005"); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(Load(window, "rect_column"));
+    SetOutputFileNames(window.Model(), Path("report.out"));
+    c.damage(window);
+    auto* tabs = window.findChild<QTabWidget*>();
+    tabs->setCurrentIndex(0);
+    PictureNextMessage(QString("incomplete_") + (c.table ? c.table : c.field));
+    EXPECT_FALSE(window.PerformCalculations());
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>{std::string("Input is incomplete\n\n") + c.detail});
+    EXPECT_EQ(tabs->currentIndex(), c.tab);
+    const QString tip = QString("Input is incomplete: ") + c.detail;
+    // Marked: the cell in the colour of refused text, the table or the field in a red frame; each says why.
+    const auto marked = [&] {
+      if (c.field != nullptr) {
+        QLineEdit* field = FieldOn(window, c.tab, c.field);
+        return !field->styleSheet().isEmpty() && field->toolTip().startsWith(tip);
+      }
+      QTableView* table = TableOf(window, c.table);
+      if (c.row < 0) return !table->styleSheet().isEmpty() && table->toolTip() == tip;
+      const QModelIndex cell = table->model()->index(c.row, c.column);
+      return cell.data(Qt::BackgroundRole).isValid() &&
+             cell.data(Qt::ToolTipRole).toString().startsWith(tip) && table->currentIndex() == cell;
+    };
+    EXPECT_TRUE(marked());
+    SaveScreenshot(&window, QString("marked_") + (c.table ? c.table : c.field));
+    c.repair(window);
+    EXPECT_FALSE(marked());
+  }
+}
+
 }  // namespace
 }  // namespace tarnix
 
