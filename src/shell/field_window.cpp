@@ -80,7 +80,7 @@ void FieldWindow::ShowMark(Field field, const std::string& problem) {
   for (const auto& [edit, f] : fields_) {
     if (f != field) continue;
     MarkField(edit, problem, ToolTip(m_, field), kIncompleteHere);
-    edit->setFocus();
+    if (!problem.empty()) edit->setFocus();
   }
 }
 

@@ -24,7 +24,8 @@ class FieldWindow : public QDialog {
   void AddFields(FieldForm form);
   QFormLayout* Form() const;
   virtual void Refresh();
-  /// Marks `field` as where the input is incomplete, for `problem`, until it is typed into or refreshed.
+  /// Marks `field` as where the input is incomplete, for `problem`, until it is typed into or refreshed;
+  /// an empty problem takes the mark away.
   void ShowMark(Field field, const std::string& problem);
 
  signals:

@@ -713,6 +713,10 @@ void MainWindow::ShowMemberWindow() {
     member_ = new MemberPropertiesWindow(model_, this);
     connect(member_, &MemberPropertiesWindow::Edited, this, [this] { SmallWindowEdited(1); });
     CollectRefusals(this, member_, problems_);
+    // Typed into or shown again, the marked field is no longer marked.
+    connect(member_, &MemberPropertiesWindow::FieldChecked, this, [this](const QString& name) {
+      if (mark_ && mark_->member && name == TipOf(MemberFieldDescriptors(), *mark_->member)) mark_.reset();
+    });
     connect(member_, &MemberPropertiesWindow::RestraintsChanged, this, [this] {
       if (slender_ != nullptr) slender_->Refresh();
     });
@@ -765,6 +769,9 @@ void MainWindow::ShowConfinementWindow() {
     confinement_ = new ConfinementWindow(model_, this);
     connect(confinement_, &ConfinementWindow::Edited, this, [this] { SmallWindowEdited(5); });
     CollectRefusals(this, confinement_, problems_);
+    connect(confinement_, &ConfinementWindow::FieldChecked, this, [this](const QString& name) {
+      if (mark_ && mark_->field && name == DescriptorOf(*mark_->field).tip) mark_.reset();
+    });
     connect(confinement_, &ConfinementWindow::Computed, this, [this] {
       ShowFields({Field::fcc, Field::ecu});
       activateWindow();
@@ -796,25 +803,28 @@ bool MainWindow::InputReady(const Status& complete) {
 
 void MainWindow::MarkInputProblem() {
   ClearInputMark();
-  mark_ = IncompleteInputMark(model_);
-  if (!mark_) return;
-  const auto tab = std::find(MainTabs().begin(), MainTabs().end(), mark_->tab);
+  const std::optional<InputMark> mark = IncompleteInputMark(model_);
+  if (!mark) return;
+  const auto tab = std::find(MainTabs().begin(), MainTabs().end(), mark->tab);
   tabs_->setCurrentIndex(static_cast<int>(tab - MainTabs().begin()));
-  if (mark_->member) {
-    ShowMemberWindow();
-    member_->ShowMark(*mark_->member, mark_->problem);
-  } else if (mark_->field && FormOf(*mark_->field) == FieldForm::Confinement) {
-    ShowConfinementWindow();
-    if (confinement_ != nullptr) confinement_->ShowMark(*mark_->field, mark_->problem);
-  } else if (mark_->field) {
+  // A small window is shown (and so refreshed) before its field is marked.
+  const bool confinement = mark->field && FormOf(*mark->field) == FieldForm::Confinement;
+  if (mark->member) ShowMemberWindow();
+  if (confinement) ShowConfinementWindow();
+  mark_ = mark;
+  if (mark->member) {
+    member_->ShowMark(*mark->member, mark->problem);
+  } else if (confinement) {
+    if (confinement_ != nullptr) confinement_->ShowMark(*mark->field, mark->problem);
+  } else if (mark->field) {
     for (const FieldControl& control : fields_) {
-      if (control.field != *mark_->field) continue;
+      if (control.field != *mark->field) continue;
       ShowField(control);
       control.edit->setFocus();
     }
-  } else if (const std::optional<TableMark>& cell = mark_->table) {
+  } else if (const std::optional<TableMark>& cell = mark->table) {
     for (RecordTable* table : tables_) {
-      if (table->Model().List() == cell->list) table->ShowMark(*cell, Q(mark_->problem));
+      if (table->Model().List() == cell->list) table->ShowMark(*cell, Q(mark->problem));
     }
     // The drawing marks the record too.
     if (cell->row >= 1) {
@@ -827,9 +837,11 @@ void MainWindow::MarkInputProblem() {
 void MainWindow::ClearInputMark() {
   const std::optional<InputMark> mark = std::exchange(mark_, std::nullopt);
   for (RecordTable* table : tables_) table->ClearMark();
-  if (!mark || !mark->field) return;
+  if (!mark) return;
+  if (mark->member && member_ != nullptr) member_->ShowMark(*mark->member, {});
+  if (mark->field && confinement_ != nullptr) confinement_->ShowMark(*mark->field, {});
   for (const FieldControl& control : fields_) {
-    if (control.field == *mark->field) ShowField(control);
+    if (control.field == mark->field) ShowField(control);
   }
 }
 

@@ -114,7 +114,7 @@ void MemberPropertiesWindow::ShowMark(MemberField field, const std::string& prob
   for (const auto& [edit, f] : fields_) {
     if (f != field) continue;
     MarkField(edit, problem, TipOf(MemberFieldDescriptors(), field), kIncompleteHere);
-    edit->setFocus();
+    if (!problem.empty()) edit->setFocus();
   }
 }
 

@@ -22,7 +22,8 @@ class MemberPropertiesWindow : public QDialog {
  public:
   MemberPropertiesWindow(ProjectModel& m, QWidget* parent);
   void Refresh();
-  /// Marks `field` as where the input is incomplete, for `problem`, until it is typed into or refreshed.
+  /// Marks `field` as where the input is incomplete, for `problem`, until it is typed into or refreshed;
+  /// an empty problem takes the mark away.
   void ShowMark(MemberField field, const std::string& problem);
 
  signals:
