@@ -46,28 +46,24 @@ std::optional<Field> ColumnOf(RecordList list, const std::string& value) {
   return std::nullopt;
 }
 
-// The values chosen by buttons or edited in the member properties window: the tab that holds them or
-// the button to their window.
+// The values chosen by buttons, and the tab that holds them or the button to their window.
 struct ChosenValue {
   const char* name;
   MainTab tab;
-  std::optional<MemberField> member;
 };
 const ChosenValue kChosenValues[] = {
-    {"criteria", MainTab::Criteria, {}},
-    {"units", MainTab::Criteria, {}},
-    {"SlendernessOption", MainTab::Loads, {}},
-    {"L", MainTab::Loads, MemberField::L},
-    {"Keff", MainTab::Loads, MemberField::Keff},
-    {"Vri", MainTab::Loads, {}},
-    {"Vrj", MainTab::Loads, {}},
-    {"Mri", MainTab::Loads, {}},
-    {"Mrj", MainTab::Loads, {}},
-    {"concreteModel", MainTab::StressStrain, {}},
-    {"reinfModel", MainTab::StressStrain, {}},
-    {"steelModel", MainTab::StressStrain, {}},
-    {"ParkModel", MainTab::StressStrain, {}},
-    {"confinementOption", MainTab::StressStrain, {}},
+    {"criteria", MainTab::Criteria},
+    {"units", MainTab::Criteria},
+    {"SlendernessOption", MainTab::Loads},
+    {"Vri", MainTab::Loads},
+    {"Vrj", MainTab::Loads},
+    {"Mri", MainTab::Loads},
+    {"Mrj", MainTab::Loads},
+    {"concreteModel", MainTab::StressStrain},
+    {"reinfModel", MainTab::StressStrain},
+    {"steelModel", MainTab::StressStrain},
+    {"ParkModel", MainTab::StressStrain},
+    {"confinementOption", MainTab::StressStrain},
 };
 
 InputMark TableMarkOf(RecordList list, int row, const std::string& value) {
@@ -86,11 +82,16 @@ InputMark ModelValueMark(const std::string& value) {
       return mark;
     }
   }
-  for (const ChosenValue& chosen : kChosenValues) {
-    if (value == chosen.name) {
-      mark.tab = chosen.tab;
-      mark.member = chosen.member;
+  // The member properties open with the slenderness parameters from the loads tab.
+  for (const MemberFieldDescriptor& d : MemberFieldDescriptors()) {
+    if (value == d.name) {
+      mark.tab = MainTab::Loads;
+      mark.member = d.id;
+      return mark;
     }
+  }
+  for (const ChosenValue& chosen : kChosenValues) {
+    if (value == chosen.name) mark.tab = chosen.tab;
   }
   return mark;
 }

@@ -26,9 +26,9 @@ int& RestraintFlag(ProjectModel& m, Restraint which) {
 }
 
 const std::vector<MemberFieldDescriptor> kMemberFields = {
-    {MemberField::L, "Member length", "L: Length of member", UnitKind::Length, &ProjectModel::L},
-    {MemberField::Keff, "Effective length factor", "Keff: Effective length factor (click the caption to derive it from the end restraints)", UnitKind::None, &ProjectModel::Keff},
-    {MemberField::Ieff, "Stiffness factor", "Ieff: Factor for effective moment of inertia", UnitKind::None,
+    {MemberField::L, "L", "Member length", "L: Length of member", UnitKind::Length, &ProjectModel::L},
+    {MemberField::Keff, "Keff", "Effective length factor", "Keff: Effective length factor (click the caption to derive it from the end restraints)", UnitKind::None, &ProjectModel::Keff},
+    {MemberField::Ieff, "Ieff", "Stiffness factor", "Ieff: Factor for effective moment of inertia", UnitKind::None,
      &ProjectModel::Ieff},
 };
 

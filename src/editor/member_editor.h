@@ -16,10 +16,11 @@ namespace tarnix {
 
 /// Text fields of the member properties window.
 enum class MemberField { L, Keff, Ieff };
-/// A field of the member properties window: its caption, tool-tip (as shown: no unit in it), the unit shown
+/// A field of the member properties window: its short name, caption, tool-tip (as shown: no unit in it), the unit shown
 /// beside it (None for a factor) and the model value it edits.
 struct MemberFieldDescriptor {
   MemberField id;
+  const char* name;  ///< the model field's short name ("L")
   const char* caption;
   const char* tip;
   UnitKind unit;

@@ -48,6 +48,7 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   for (const MemberFieldDescriptor& d : MemberFieldDescriptors()) {
     auto* edit = new QLineEdit(this);
+    edit->setObjectName(d.name);
     edit->setToolTip(d.tip);
     FitNumberField(edit);
     QLabel* label = nullptr;

@@ -47,6 +47,12 @@ TEST(InputMark, EachProblemMarksWhatTheEngineerCorrects) {
       {"load without axial load or moment", [](ProjectModel& m) { m.loads[1].P = 0; }, "LOADS loads 1 P"},
       {"slender member without length", [](ProjectModel& m) { SetSlendernessOption(m, 2); },
        "LOADS member L"},
+      {"slender member without length factor",
+       [](ProjectModel& m) {
+         SetSlendernessOption(m, 2);
+         m.L = 120, m.Keff = 0;
+       },
+       "LOADS member Keff"},
       {"unknown criteria", [](ProjectModel& m) { m.criteria = "bs8110"; }, "DESIGN CRITERIA"},
       {"concrete model 9", [](ProjectModel& m) { m.concreteModel = 9; }, "STRESS-STRAIN"},
       {"MC without spalling strain",

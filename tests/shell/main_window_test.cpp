@@ -504,6 +504,18 @@ TEST_F(MainWindowTest, RefusedTextInASmallWindowHoldsTheCalculation) {
 // or the field the message names, until the engineer edits it there. Column C-4 has three bar lines;
 // columns of a line: depth, angle, length, bars, bar area; of a steel point: strain, stress.
 TEST_F(MainWindowTest, IncompleteInputIsMarkedWhereItIsCorrected) {
+  // The field of that name on the window or a small window that is open.
+  const auto fieldOf = [](MainWindow& window, const char* name) {
+    for (QLineEdit* field : window.findChildren<QLineEdit*>(name)) {
+      if (field->window()->isVisible()) return field;
+    }
+    return static_cast<QLineEdit*>(nullptr);
+  };
+  const auto typeInto = [&](MainWindow& window, const char* name, const QString& text) {
+    QLineEdit* field = fieldOf(window, name);
+    field->selectAll();
+    QTest::keyClicks(field, text);
+  };
   const auto momentCurvature = [](MainWindow& window) {
     for (QCheckBox* box : window.findChildren<QCheckBox*>()) {
       if (box->text() == "&Perform Moment-Curvature Analysis") box->click();
@@ -516,7 +528,7 @@ TEST_F(MainWindowTest, IncompleteInputIsMarkedWhereItIsCorrected) {
     int tab;
     const char* table;  // the marked table, or none for a field
     int row, column;    // the marked cell; row -1: the table as a whole
-    const char* field;  // the marked field
+    const char* field;  // the marked field, on the window or a small window
     std::function<void(MainWindow&)> repair;
   } cases[] = {
       {"bar line without bars", [](MainWindow& w) { SetCell(w, 2, "lines", 1, 3, "0"); },
@@ -538,6 +550,12 @@ TEST_F(MainWindowTest, IncompleteInputIsMarkedWhereItIsCorrected) {
        },
        "no concrete section around the reinforcing", 1, "rects", -1, 0, nullptr,
        [](MainWindow& w) { PressTableButton(w, "rects", "Add"); }},
+      {"member without length",
+       [&](MainWindow& w) {
+         Button(&w, "Set &Member Properties")->click();
+         typeInto(w, "L", "0");
+       },
+       "member: no length L", 4, nullptr, 0, 0, "L", [&](MainWindow& w) { typeInto(w, "L", "168"); }},
       {"spalling strain of the concrete model",
        [&](MainWindow& w) {
          momentCurvature(w);
@@ -563,7 +581,7 @@ TEST_F(MainWindowTest, IncompleteInputIsMarkedWhereItIsCorrected) {
     // Marked: the cell in the colour of refused text, the table or the field in a red frame; each says why.
     const auto marked = [&] {
       if (c.field != nullptr) {
-        QLineEdit* field = FieldOn(window, c.tab, c.field);
+        QLineEdit* field = fieldOf(window, c.field);
         return !field->styleSheet().isEmpty() && field->toolTip().startsWith(tip);
       }
       QTableView* table = TableOf(window, c.table);
