@@ -42,6 +42,8 @@ TEST(InputMark, EachProblemMarksWhatTheEngineerCorrects) {
          m.lines[1].Nbl = 3;
        },
        "REINFORCING lines 2 Nbl"},
+      {"arc without bars", [](ProjectModel& m) { SetRecordCount(m, RecordKind::ReinforcingArc, 1); },
+       "REINFORCING arcs 1 Nba"},
       {"rectangle neither added nor cut out", [](ProjectModel& m) { m.rects[1].rsign = 0; },
        "CONCRETE rects 1"},
       {"load without axial load or moment", [](ProjectModel& m) { m.loads[1].P = 0; }, "LOADS loads 1 P"},

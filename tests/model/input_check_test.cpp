@@ -178,115 +178,50 @@ TEST(InputCheck, SteelCurvesRiseThroughTheOriginOnce) {
   }
 }
 
-// The place of each problem, for the window to mark: "list index value" as a short text.
-std::string PlaceOf(const InputLocation& where) {
-  const char* parts[] = {"none", "model", "records", "loads", "curve"};
-  std::string text = parts[static_cast<int>(where.part)];
-  if (where.part == InputLocation::Part::Records)
-    text += " kind " + std::to_string(static_cast<int>(where.records));
-  if (where.part == InputLocation::Part::Curve)
-    text += where.curve == SteelCurve::Reinforcing ? " reinforcing" : " structural";
-  if (where.part != InputLocation::Part::Model) text += " " + std::to_string(where.index);
-  return where.value.empty() ? text : text + " " + where.value;
-}
-
-// Each problem names the list, the record or point and the value it is about; the text is the one
-// FindInputProblem gives. Kinds: 0 rectangles, 2 bar lines, 3 arcs.
-TEST(InputCheck, ProblemsAreLocated) {
+// A curve's problem is located at its table, point and the value that is wrong, its strain or its stress
+// (the window marks that cell); the other places are checked with the window's marks.
+TEST(InputCheck, CurveProblemsAreLocatedAtTheValue) {
   const float infinity = std::numeric_limits<float>::infinity();
   const struct {
     const char* what;
     std::function<void(ProjectModel&)> edit;
-    const char* place;
+    SteelCurve curve;
+    int point;
+    const char* value;
   } cases[] = {
-      {"complete", [](ProjectModel&) {}, "none 0"},
-      {"unknown criteria", [](ProjectModel& m) { m.criteria = "bs8110"; }, "model criteria"},
-      {"no concrete", [](ProjectModel& m) { SetRecordCount(m, RecordKind::ConcreteRect, 0); },
-       "records kind 0 0"},
-      {"line 1 without bars", [](ProjectModel& m) { m.lines[1].Nbl = 0; }, "records kind 2 1 Nbl"},
-      {"arc without bars", [](ProjectModel& m) { SetRecordCount(m, RecordKind::ReinforcingArc, 1); },
-       "records kind 3 1 Nba"},
-      {"rectangle sign", [](ProjectModel& m) { m.rects[1].rsign = 2; }, "records kind 0 1 rsign"},
-      {"slenderness option", [](ProjectModel& m) { m.SlendernessOption = 7; }, "model SlendernessOption"},
-      {"load without P or M", [](ProjectModel& m) { m.loads[1].P = 0; }, "loads 1 P"},
-      {"no length", [](ProjectModel& m) { SetSlendernessOption(m, 2); }, "model L"},
-      {"MC without loads",
-       [](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
-         SetLoadCount(m, 0);
-       },
-       "loads 0"},
-      {"MC Simple, no ec0",
-       [](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
-         m.ec0 = 0;
-       },
-       "model ec0"},
-      {"MC Simple, spalling too far",
-       [](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
-         m.esp = 5;
-       },
-       "model esp"},
-      {"MC Mander, no tie spacing",
-       [](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
-         m.concreteModel = 3, m.fcc = 7000, m.confinementOption = 2, m.st = 0;
-       },
-       "model st"},
-      // A point is located at the value that is wrong: its strain or its stress.
-      {"strain on the wrong side",
-       [](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
-         m.rpPA[1].strain = 35;
-       },
-       "curve reinforcing 1 strain"},
-      {"stress on the wrong side",
-       [](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
-         m.rpPA[4].stress = -60000;
-       },
-       "curve reinforcing 4 stress"},
-      {"infinite strain",
-       [&](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
-         m.rpPA[6].strain = infinity;
-       },
-       "curve reinforcing 6 strain"},
-      {"infinite stress",
-       [&](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
-         m.rpPA[6].stress = -infinity;
-       },
-       "curve reinforcing 6 stress"},
+      {"strain on the wrong side", [](ProjectModel& m) { m.rpPA[1].strain = 35; }, SteelCurve::Reinforcing, 1,
+       "strain"},
+      {"stress on the wrong side", [](ProjectModel& m) { m.rpPA[4].stress = -60000; },
+       SteelCurve::Reinforcing, 4, "stress"},
+      {"infinite strain", [&](ProjectModel& m) { m.rpPA[6].strain = infinity; }, SteelCurve::Reinforcing, 6,
+       "strain"},
+      {"infinite stress", [&](ProjectModel& m) { m.rpPA[6].stress = -infinity; }, SteelCurve::Reinforcing, 6,
+       "stress"},
       {"stress at the origin",
        [](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
          m.rpPA[3] = {0, -5};
        },
-       "curve reinforcing 3 stress"},
-      {"strain not rising",
-       [](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
-         m.rpPA[3].strain = -0.5f;
-       },
-       "curve reinforcing 3 strain"},
+       SteelCurve::Reinforcing, 3, "stress"},
+      {"strain not rising", [](ProjectModel& m) { m.rpPA[3].strain = -0.5f; }, SteelCurve::Reinforcing, 3,
+       "strain"},
       {"structural steel point 1 without strain",
        [](ProjectModel& m) {
-         SetPerformMomentCurvature(m, 1);
          SetRecordCount(m, RecordKind::SteelPipe, 1);
          m.spPA[1].strain = 0;
        },
-       "curve structural 1 strain"},
+       SteelCurve::Structural, 1, "strain"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     ProjectModel m = WithCounts(1, 0, 1, 0, 0, 0, 1);
-    m.ec0 = 0.002f, m.fc0 = 5200, m.ecu = 0.005f, m.esp = 0.005f;
+    SetPerformMomentCurvature(m, 1);
     c.edit(m);
     const InputProblem problem = LocateInputProblem(m);
-    EXPECT_EQ(PlaceOf(problem.where), c.place);
     EXPECT_EQ(problem.text, FindInputProblem(m));
+    EXPECT_EQ(problem.where.part, InputLocation::Part::Curve);
+    EXPECT_EQ(problem.where.curve, c.curve);
+    EXPECT_EQ(problem.where.index, c.point);
+    EXPECT_EQ(problem.where.value, c.value);
   }
 }
 
