@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one fuzz target for a while on a scratch copy of its corpus (the stored corpus stays as it is).
-# A finding fails: the input is printed, byte by byte, so that it can be added to the corpus.
+# A crash, a leak or one input running over a minute fails: the input is printed, byte by byte, so that it can be added to the corpus.
 # Usage: explore.sh FUZZER CORPUS SECONDS
 set -u
 fuzzer=$1 corpus=$2 seconds=$3
@@ -8,7 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus" "$work/findings"
 cp "$corpus"/* "$work/corpus/"
-ASAN_OPTIONS=detect_leaks=1 "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
+ASAN_OPTIONS=detect_leaks=1 "$fuzzer" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 \
   -print_final_stats=1 -artifact_prefix="$work/findings/" "$work/corpus" >"$work/log" 2>&1
 status=$?
 tail -n 15 "$work/log"
