@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs one fuzz target for a while on a scratch copy of its corpus (the stored corpus stays as it is).
-# A crash, a leak or one input running over a minute fails: the input is printed, byte by byte, so that it can be added to the corpus.
+# A crash, a leak or one input running over a minute fails: the input is printed, byte by byte, so that
+# it can be added to the corpus.
 # Usage: explore.sh FUZZER CORPUS SECONDS
 set -u
 fuzzer=$1 corpus=$2 seconds=$3
