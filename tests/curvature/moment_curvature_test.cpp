@@ -372,16 +372,14 @@ TEST(Idealization, HandMadeCurveAndDuctility) {
   EXPECT_FLOAT_EQ(r.My, 100);
   EXPECT_NEAR(r.phiYi, 137.5 * 0.001 / 100, 1e-8);
 
-  // No bars: the hinge is 0.08 L; a cantilever-like member (ends free to rotate) deflects phi L^2 / 3.
-  const MemberDuctilityResult free = MemberDuctility(m, r.phiYi, r.phiU);
-  EXPECT_NEAR(free.Lp, 8, 1e-5);
-  const double theta = (0.003 - 0.001375) * 8;
-  EXPECT_NEAR(free.deltaY, 0.001375 * 1e4 / 3, 1e-4);
-  EXPECT_NEAR(free.deltaU, 0.001375 * 1e4 / 3 + theta * 96, 1e-4);
+  // No bars: the hinge is 0.08 L. Ends fixed against rotation deflect phi L^2 / 6 while elastic, then the
+  // hinge's rotation (phiU - phiYi) Lp acts over L - Lp = 92 in; ends free to rotate are the beam curvature
+  // worked example's.
   m.Mri = m.Mrj = 1;
   const MemberDuctilityResult fixed = MemberDuctility(m, r.phiYi, r.phiU);
-  EXPECT_NEAR(fixed.deltaY, free.deltaY / 2, 1e-5);
-  EXPECT_NEAR(fixed.deltaU, fixed.deltaY + theta * 92, 1e-4);
+  EXPECT_NEAR(fixed.Lp, 8, 1e-5);
+  EXPECT_NEAR(fixed.deltaY, 0.001375 * 1e4 / 6, 1e-5);
+  EXPECT_NEAR(fixed.deltaU, fixed.deltaY + (0.003 - 0.001375) * 8 * 92, 1e-4);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Section evaluation against closed-form integration of elastic sections, and refinement of the slices.
+// Section evaluation against closed-form integration of elastic sections, the core and cover slices, and
+// the concrete that steel displaces.
 #include "curvature/section_evaluation.h"
 
 #include <gtest/gtest.h>
@@ -61,20 +62,6 @@ TEST(SectionEvaluation, ElasticRectangleUncrackedAndCracked) {
   const double moment = concrete * (10 - c / 3) + top * 7.5 - bottom * 7.5;
   EXPECT_NEAR(cracked.M, moment, 2e-3 * std::abs(moment));
   EXPECT_NEAR(cracked.T, bottom, 1e-4 * std::abs(bottom));
-}
-
-TEST(SectionEvaluation, RefiningTheSlicesConverges) {
-  ProjectModel m = HeavySection();
-  const auto at = [&](int slices) {
-    m.ccinc = slices;
-    m.psinc = slices;
-    return Evaluate(m, 0.003f, 18);
-  };
-  const SectionForces coarse = at(100), fine = at(200);
-  EXPECT_NEAR(fine.P, coarse.P, 2e-3 * std::abs(fine.P));
-  EXPECT_NEAR(fine.M, coarse.M, 2e-3 * std::abs(fine.M));
-  EXPECT_TRUE(fine.events.Has(McEvent::ReinfTensYield));
-  EXPECT_TRUE(fine.events.Has(McEvent::ReinfCompYield));
 }
 
 // The cover lines are slice boundaries: the core of a confined rectangle is exactly (W - 2 cover) by

@@ -170,6 +170,7 @@ TEST(InputFile, DamagedFilesAreRefusedWithTheLineAndLeaveTheModelUntouched) {
     return text.replace(at, from.size(), to);
   };
   const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20);
+  const std::string park = "-.09,-90000\r\n-.01035,-60000\r\n-.00207,-60000\r\n";
   const struct {
     std::string text;
     const char* reason;
@@ -204,6 +205,14 @@ TEST(InputFile, DamagedFilesAreRefusedWithTheLineAndLeaveTheModelUntouched) {
        "line 9: concrete rectangle 1: rsign 0 is not one of 1, -1"},
       {replaced(kExample, "1,1,0,0", "1,2,0,0"), "line 19: restraints: Vrj 2 is not one of 0, 1"},
       {std::string(3u << 20, 'x'), "line 2: expected 1 item (design criteria), the file ends here"},
+      // The material-model section may end anywhere, but its option numbers are checked as well: lines 21
+      // to 24 hold the models, the concrete curve, the confinement or Park model, and the Park points.
+      {kExample + "4,2,2\r\n", "line 21: concrete model 4 is not one of 1, 2, 3"},
+      {kExample + "2,0,2\r\n", "line 21: reinforcing model 0 is not one of 1, 2"},
+      {kExample + "3,2,2\r\n.002,5200,.018,0,.005,7450,4110328\r\n-1\r\n",
+       "line 23: confinement option -1 is not one of 1, 2, 3, 4, 5"},
+      {kExample + "2,2,2\r\n.002,5200,.005,0,.005,0,4110328\r\n3\r\n" + park,
+       "line 23: Park model 3 is not one of 1, 2"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 200));
@@ -214,30 +223,6 @@ TEST(InputFile, DamagedFilesAreRefusedWithTheLineAndLeaveTheModelUntouched) {
     EXPECT_EQ(status.message, "Error reading input file");
     EXPECT_EQ(status.detail, c.reason);
     EXPECT_EQ(Written(m), before);
-  }
-}
-
-// In the material-model section a file may end anywhere, but an option number outside its range is a
-// damaged file as well. Lines 21 to 24 follow kExample: the models, then the Park model and points.
-TEST(InputFile, MaterialSectionOptionsOutOfRangeAreRefused) {
-  const std::string park = "-.09,-90000\r\n-.01035,-60000\r\n-.00207,-60000\r\n";
-  const struct {
-    std::string section;
-    const char* reason;
-  } cases[] = {
-      {"4,2,2\r\n", "line 21: concrete model 4 is not one of 1, 2, 3"},
-      {"2,0,2\r\n", "line 21: reinforcing model 0 is not one of 1, 2"},
-      {"3,2,2\r\n.002,5200,.018,0,.005,7450,4110328\r\n-1\r\n",
-       "line 23: confinement option -1 is not one of 1, 2, 3, 4, 5"},
-      {"2,2,2\r\n.002,5200,.005,0,.005,0,4110328\r\n3\r\n" + park,
-       "line 23: Park model 3 is not one of 1, 2"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.section);
-    ProjectModel m = ExampleModel();
-    const Status status = ReadInputText(m, kExample + c.section);
-    EXPECT_EQ(status.detail, c.reason);
-    EXPECT_EQ(Written(m), Written(ExampleModel()));
   }
 }
 

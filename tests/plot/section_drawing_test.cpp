@@ -42,6 +42,9 @@ TEST(SectionDrawing, RectangularColumnIsCentredWithBarsAtTheirDepthsAndDimension
   ASSERT_EQ(d.dimensions.size(), 2u);
   EXPECT_EQ(d.dimensions[1].text, "20 in");
   EXPECT_LT(d.left, -6);  // the extent holds the dimension lines outside the section
+  const std::string csv = SectionCsv(d);  // a row per shape
+  EXPECT_EQ(csv.rfind("role,kind,x,y,w,h,r,t\nconcrete,rectangle,-6,0,12,20,0,0\n", 0), 0u) << csv;
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + static_cast<long>(d.shapes.size()));
 
   ChooseUnits(m, false);
   EXPECT_EQ(DrawSection(m).dimensions[0].text, "12 mm");
@@ -116,13 +119,6 @@ TEST(SectionDrawing, RecordsBeingTypedAreLeftOutAndTheRestIsMeasured) {
                 std::isfinite(d.bottom))
         << c.what;
   }
-}
-
-TEST(SectionDrawing, CsvListsEveryShape) {
-  const SectionDrawing d = DrawSection(TwoLayerColumn("aci02"));
-  const std::string csv = SectionCsv(d);
-  EXPECT_EQ(csv.rfind("role,kind,x,y,w,h,r,t\nconcrete,rectangle,-6,0,12,20,0,0\n", 0), 0u) << csv;
-  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + static_cast<long>(d.shapes.size()));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Worked-example verification: the shipped suite, deviations of wrong expectations, refused files and the
+// Worked-example verification: deviations of wrong expectations, refused files and the
 // command line.
 #include "run/verification.h"
 
@@ -18,19 +18,7 @@ namespace fs = std::filesystem;
 
 const std::string kSuite = std::string(TARNIX_EXAMPLES_DIR) + "/verification";
 
-TEST(Verification, EveryShippedWorkedExampleAgreesWithItsHandCalculation) {
-  const std::vector<VerificationRow> rows = VerifyFolder(kSuite);
-  for (const VerificationRow& row : rows) {
-    EXPECT_TRUE(row.pass) << row.caseName << " " << row.quantity << ": expected " << row.expected
-                          << ", computed " << row.computed << " " << row.problem;
-  }
-  EXPECT_TRUE(AllPassed(rows));
-  EXPECT_GE(rows.size(), 30u);
-  const std::string table = FormatVerificationTable(rows);
-  EXPECT_NE(table.find("\n" + std::to_string(rows.size()) + " of " + std::to_string(rows.size()) +
-                       " checks passed\n"),
-            std::string::npos);
-}
+// The shipped worked examples themselves are run by the verify_examples test (tarnix-run --verify).
 
 TEST(Verification, MalformedExpectedTextIsRefusedWithTheLineAndTheReason) {
   const struct {

@@ -56,18 +56,9 @@ TEST(SlenderWall, TiltUpPanelByHand) {
 }
 
 TEST(SlenderWall, LimitsAndRefusals) {
-  // The panel's buckling load (1 - K P <= 0) gives no magnified moment.
-  ProjectModel m = SlenderPanel({{20000, 12000}});
-  RunAnalyses(m);
-  EXPECT_EQ(m.slenderness.outcome[1], SlenderOutcome::Buckling);
-  ReportWriter out;
-  WriteSlenderWallReport(m, out);
-  EXPECT_NE(out.Text().find(" From Ase formula\r\n               *** Axial load exceeds critical buckling load\r\n"),
-            std::string::npos);
-  EXPECT_EQ(out.Text().find("Magnified moment"), std::string::npos);
-
-  // Tension beyond the yield force of the bars leaves no effective steel.
-  m = SlenderPanel({{-20000, 12000}});
+  // A load at the panel's buckling load, with no magnified moment, is load 4 of the slender_wall golden
+  // report. Tension beyond the yield force of the bars leaves no effective steel.
+  ProjectModel m = SlenderPanel({{-20000, 12000}});
   RunAnalyses(m);
   EXPECT_EQ(m.slenderness.outcome[1], SlenderOutcome::TensionExceeded);
 
