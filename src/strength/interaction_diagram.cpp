@@ -176,6 +176,9 @@ void ComputeInteractionDiagram(ProjectModel& m) {
     d.idMoment.push_back(moment);
     d.idTensileStrain.push_back(strain);
   };
+  // Room for the walk down to the section depth and a quarter of it beyond, where most sections reach Pn,max.
+  const size_t expected = static_cast<size_t>(steps * 1.25) + 2;
+  for (auto* column : {&d.idDepth, &d.idAxial, &d.idMoment, &d.idTensileStrain}) column->reserve(expected);
   append(0, 0, 0, 0);  // slot 0 is not a point
   d.PnMax = MaximumAxialCapacity(m);
   d.spiralColumn = IsSpiralColumn(m);
