@@ -1,5 +1,4 @@
-// The window's calculation: how a run's end is told, a run that did not finish leaves no results, and the
-// report it writes.
+// The window's calculation: how a run's end is told, and the report it writes.
 #include "editor/calculation_command.h"
 
 #include <gtest/gtest.h>
@@ -37,18 +36,6 @@ TEST(CalculationCommand, TheOutcomeNamesTheReason) {
 }
 
 using WindowRun = TempFolderTest;
-
-// A run whose report cannot be written after an earlier run of the same project: the capacities of the
-// earlier run must not stay to be shown as if they belonged to this one.
-TEST_F(WindowRun, AFailedOneLeavesNoResults) {
-  ProjectModel m = AnalysedInput(TARNIX_EXAMPLES_DIR "/rect_column.in");
-  ASSERT_GT(m.interactionDiagram.idCount, 0);
-  SetOutputFileNames(m, Path("no/such/folder/column.out"));
-  EXPECT_FALSE(RunKeepingEarlierReport(m, nullptr).ok());
-  EXPECT_EQ(m.interactionDiagram.idCount, 0);
-  EXPECT_TRUE(m.interactionDiagram.capacity.empty());
-  EXPECT_FALSE(m.momentCurvature.ran());
-}
 
 // The report's input echo names both compression factors where the criteria has two: ACI 318-19 fixes
 // 0.75 for spiral columns beside the 0.65 of tied ones (Table 21.2.2); ACI 318-02 has one.

@@ -135,63 +135,32 @@ TEST(OptionChoices, AnotherCriteriaKeepsOrReplacesTheStrengths) {
     EditField(m, Field::phiC, "0.6");
     return m;
   };
+  const auto keep = NewCriteriaStrengths::KeepStrengths;
   const struct {
     const char* what;
     std::function<ProjectModel()> start;
     const char* key;
     NewCriteriaStrengths strengths;
-    float fpc, Ec, a1, b1, phiC;
+    std::vector<float> values;  // f'c, Ec, a1, b1, phi of compression
     std::vector<std::string> changed;
   } cases[] = {
-      {"ACI 318-02, defaults",
-       english5000,
-       "aci02",
-       NewCriteriaStrengths::UseDefaults,
-       4000,
-       3605000,
-       0.85f,
-       0.85f,
-       0.65f,
+      {"ACI 318-02, defaults", english5000, "aci02", NewCriteriaStrengths::UseDefaults,
+       {4000, 3605000, 0.85f, 0.85f, 0.65f},
        {"Concrete strength f'c: 5000 to 4000 psi", "Concrete modulus Ec: 4030509 to 3605000 psi",
         "Compression: 0.7 to 0.65", "Shear and torsion: 0.85 to 0.75", "Block depth ratio b1: 0.8 to 0.85",
         "Neutral axis step: 0.01 to 0.05 in"}},
       // ACI 318-02 fixes phi; its b1 for 5000 psi is the same 0.80.
-      {"ACI 318-02, kept",
-       english5000,
-       "aci02",
-       NewCriteriaStrengths::KeepStrengths,
-       5000,
-       4030509,
-       0.85f,
-       0.8f,
-       0.65f,
+      {"ACI 318-02, kept", english5000, "aci02", keep, {5000, 4030509, 0.85f, 0.8f, 0.65f},
        {"Compression: 0.7 to 0.65", "Shear and torsion: 0.85 to 0.75"}},
       // CSA A23.3 fixes the resistance factors, em = 0.0035 and the stress block from the kept 40 MPa:
       // a1 = 0.85 - 0.0015 (40) = 0.79, b1 = 0.97 - 0.0025 (40) = 0.87.
-      {"CSA A23.3, kept",
-       metric40,
-       "csa",
-       NewCriteriaStrengths::KeepStrengths,
-       40,
-       29725,
-       0.79f,
-       0.87f,
-       1,
+      {"CSA A23.3, kept", metric40, "csa", keep, {40, 29725, 0.79f, 0.87f, 1},
        {"Tension and flexure: 0.9 to 1", "Compression: 0.7 to 1", "Shear and torsion: 0.85 to 1",
         "Concrete: 1 to 0.65", "Reinforcing: 1 to 0.85", "Structural steel: 1 to 0.9",
         "Block stress ratio a1: 0.85 to 0.79", "Block depth ratio b1: 0.779 to 0.87",
         "Ultimate concrete strain: 0.003 to 0.0035"}},
       // User-defined criteria fix nothing: the typed factor stays.
-      {"user defined, kept",
-       typedPhi,
-       "ud",
-       NewCriteriaStrengths::KeepStrengths,
-       4000,
-       3605000,
-       0.85f,
-       0.85f,
-       0.6f,
-       {}},
+      {"user defined, kept", typedPhi, "ud", keep, {4000, 3605000, 0.85f, 0.85f, 0.6f}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -199,11 +168,7 @@ TEST(OptionChoices, AnotherCriteriaKeepsOrReplacesTheStrengths) {
     const ProjectModel before = m;
     ASSERT_TRUE(SelectCriteria(m, ListIndexOf(c.key), false, c.strengths));
     EXPECT_EQ(m.criteria, c.key);
-    EXPECT_EQ(m.fpc, c.fpc);
-    EXPECT_EQ(m.Ec, c.Ec);
-    EXPECT_EQ(m.a1, c.a1);
-    EXPECT_EQ(m.b1, c.b1);
-    EXPECT_EQ(m.phiC, c.phiC);
+    EXPECT_EQ((std::vector<float>{m.fpc, m.Ec, m.a1, m.b1, m.phiC}), c.values);
     EXPECT_EQ(ChangedValues(before, m), c.changed);
   }
   EXPECT_EQ(CriteriaDefaultsQuestion(ListIndexOf("aci19")),

@@ -73,9 +73,6 @@ TEST(ResultsTable, SlenderWallVerdicts) {
 TEST(ResultsTable, MagnifiersAndCurvaturesAndClipboardText) {
   const ResultsTable sway = BuildResultsTable(Calculated("rect_column.in"));
   const std::string text = ResultsTableText(sway);
-  EXPECT_EQ(text.substr(0, text.find('\n')),
-            "Load\tStatus\tP (kip)\tDesign M (k-ft)\tphi\tphi Pn (kip)\tphi Mn (k-ft)\tM / phi Mn"
-            "\tdeltaNs\tdeltaS");
   EXPECT_NE(text.find("\n1\tOK\t450.0\t162.3\t0.650\t450.0\t496.2\t0.327\t1.000\t1.057\n"),
             std::string::npos);
 
