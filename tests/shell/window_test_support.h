@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -95,22 +94,10 @@ inline ViewWindow* ViewOf(MainWindow& window, PlotKind kind) {
   return nullptr;
 }
 
-/// Saves a picture when TARNIX_SCREENSHOTS names a folder (for looking at the windows).
-inline void SaveScreenshot(const QImage& image, const QString& name) {
-  const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
-  if (!folder.isEmpty()) image.save(QDir(folder).filePath(name + ".png"));
-}
-/// The widget's picture; with TARNIX_SCREENSHOTS_WHOLE_SCREEN set (under a virtual X display) the whole
-/// screen as the engineer sees it, a dialog over its window.
+/// Saves the widget's picture when TARNIX_SCREENSHOTS names a folder (for looking at the windows).
 inline void SaveScreenshot(QWidget* widget, const QString& name) {
   const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
-  if (folder.isEmpty()) return;
-  if (!qEnvironmentVariableIsSet("TARNIX_SCREENSHOTS_WHOLE_SCREEN")) {
-    SaveScreenshot(widget->grab().toImage(), name);
-    return;
-  }
-  QTest::qWait(300);  // drawn on the display
-  QProcess::execute("import", {"-window", "root", QDir(folder).filePath(name + ".png")});
+  if (!folder.isEmpty()) widget->grab().save(QDir(folder).filePath(name + ".png"));
 }
 
 /// A message box would wait for a click for ever: it is closed and its text kept, and a test that does not
@@ -125,7 +112,6 @@ class WindowTest : public TempFolderTest {
       if (box != nullptr && box->objectName() != "analysisSettings") {
         auto* message = qobject_cast<QMessageBox*>(box);
         shown_.push_back((message ? message->text() : box->windowTitle()).toStdString());
-        if (!messagePicture_.isEmpty()) SaveScreenshot(box, std::exchange(messagePicture_, {}));
         if (message != nullptr && !answers_.empty()) {
           message->button(answers_.front())->click();
           answers_.erase(answers_.begin());
@@ -143,8 +129,6 @@ class WindowTest : public TempFolderTest {
   std::vector<std::string> TakeMessages() { return std::exchange(shown_, {}); }
   /// The next message boxes are answered by these buttons, in order (the others are closed).
   void Answer(std::vector<QMessageBox::StandardButton> buttons) { answers_ = std::move(buttons); }
-  /// The next message box is pictured under this name (see SaveScreenshot).
-  void PictureNextMessage(const QString& name) { messagePicture_ = name; }
 
   /// Opens an input file (an example by its name, or a path ending in ".in").
   static bool Load(MainWindow& window, const std::string& example) {
@@ -166,7 +150,6 @@ class WindowTest : public TempFolderTest {
   QTimer watch_;
   std::vector<std::string> shown_;
   std::vector<QMessageBox::StandardButton> answers_;
-  QString messagePicture_;
 };
 
 }  // namespace tarnix
