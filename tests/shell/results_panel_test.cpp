@@ -46,8 +46,7 @@ TEST_F(ResultsPanelTest, EveryLoadWithItsVerdict) {
     if (std::string(c.status) == "OK") continue;
 
     // On the interaction diagram a load beyond its capacity is a red diamond.
-    Trigger(window, "Interaction &Diagram");
-    ViewWindow* view = ViewOf(window, PlotKind::InteractionDiagram);
+    ViewWindow* view = OpenView(window, "Interaction &Diagram", PlotKind::InteractionDiagram);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());
     auto* chart = qobject_cast<ChartView*>(view->CurrentView());

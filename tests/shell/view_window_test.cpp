@@ -80,8 +80,7 @@ TEST_F(ViewWindowTest, TheChartsOfACalculatedColumnAreDrawn) {
   window.show();
   ASSERT_TRUE(LoadAndCalculate(window, "circular_spiral"));
 
-  Trigger(window, "Interaction &Diagram");
-  ViewWindow* view = ViewOf(window, PlotKind::InteractionDiagram);
+  ViewWindow* view = OpenView(window, "Interaction &Diagram", PlotKind::InteractionDiagram);
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(view->isVisible());
   EXPECT_EQ(view->StatusText(), "Plot complete");
@@ -167,8 +166,7 @@ TEST_F(ViewWindowTest, TheDrawingShowsSteelShapesPipesAndHoles) {
   MainWindow window;
   window.show();
   ASSERT_TRUE(Load(window, "composite_encased"));
-  Trigger(window, "&Section");
-  ViewWindow* view = ViewOf(window, PlotKind::Section);
+  ViewWindow* view = OpenView(window, "&Section", PlotKind::Section);
   ASSERT_NE(view, nullptr);
   auto* sectionView = qobject_cast<SectionView*>(view->CurrentView());
   ASSERT_NE(sectionView, nullptr);
@@ -225,8 +223,7 @@ TEST_F(ViewWindowTest, EachViewExportsPngSvgCsvAndPrints) {
        {std::tuple{"Interaction &Diagram", PlotKind::InteractionDiagram, "series,MOMENT (k-ft),AXIAL LOAD (kip)\n"},
         {"&Section", PlotKind::Section, "role,kind,x,y,w,h,r,t\n"}}) {
     SCOPED_TRACE(action);
-    Trigger(window, action);
-    ViewWindow* view = ViewOf(window, kind);
+    ViewWindow* view = OpenView(window, action, kind);
     ASSERT_NE(view, nullptr);
     // The picture at twice the size on the screen, the engine's SVG, the plotted data; then a folder that
     // does not exist: reported, nothing written.

@@ -94,6 +94,13 @@ inline ViewWindow* ViewOf(MainWindow& window, PlotKind kind) {
   return nullptr;
 }
 
+/// Opens the view of `kind` by its View menu `action`; its window, or none.
+inline ViewWindow* OpenView(MainWindow& window, const char* action, PlotKind kind) {
+  QAction* item = WindowAction(&window, action);
+  if (item != nullptr) item->trigger();
+  return ViewOf(window, kind);
+}
+
 /// Saves the widget's picture when TARNIX_SCREENSHOTS names a folder (for looking at the windows).
 inline void SaveScreenshot(QWidget* widget, const QString& name) {
   const QString folder = qEnvironmentVariable("TARNIX_SCREENSHOTS");
