@@ -52,10 +52,6 @@ FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
   return result;
 }
 
-Status RequireCompleteInput(ProjectModel& m) {
-  return RequireCompleteModel(m);
-}
-
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {
   FileCommandResult result = InputFileCommand(m, WithExtension(path, ".in"), WriteInputFile);
   // The file holds the records the counts show; records hidden by a lowered count are let go now.

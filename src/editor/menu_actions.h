@@ -35,12 +35,8 @@ struct FileCommandResult {
 /// saved; on failure the model and the file names stay as they were.
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
 
-/// The guard of the commands that need complete input (save input, the plots, the section drawing):
-/// fails with "Input is incomplete" and the first problem when the completeness check fails.
-Status RequireCompleteInput(ProjectModel& m);
-
 /// "Input As": writes the model to `path`, ".in" added to a name without an extension (the command checks
-/// completeness before its dialog opens, with RequireCompleteInput). On success the file names become those
+/// completeness before its dialog opens, with RequireCompleteModel). On success the file names become those
 /// of `path` and the model counts as saved, and records kept beyond the counts are let go; on failure the
 /// file names stay as they were.
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path);

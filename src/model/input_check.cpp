@@ -252,10 +252,7 @@ std::string FindInputProblem(const ProjectModel& m) { return LocateInputProblem(
 
 bool IsInputComplete(const ProjectModel& m) { return FindInputProblem(m).empty(); }
 
-bool CheckInputComplete(ProjectModel& m) {
-  m.inputComplete = IsInputComplete(m) ? 1 : 0;
-  return m.inputComplete == 1;
-}
+bool CheckInputComplete(ProjectModel& m) { return RequireCompleteModel(m).ok(); }
 
 Status RequireCompleteModel(ProjectModel& m) {
   const std::string problem = FindInputProblem(m);

@@ -48,6 +48,7 @@
 #include "editor/view_actions.h"
 #include "editor/window_refresh.h"
 #include "model/defaults.h"
+#include "model/input_check.h"
 #include "plot/chart_data.h"
 #include "run/calculation_run.h"
 #include "shell/analysis_settings_dialog.h"
@@ -412,7 +413,7 @@ void MainWindow::SaveInput() {
     SaveInputAs();
     return;
   }
-  if (!InputReady(RequireCompleteInput(model_))) return;
+  if (!InputReady(RequireCompleteModel(model_))) return;
   const FileCommandResult result = tarnix::SaveInputAs(model_, model_.inputFileName);
   ShowMessage(result.status);
   if (result.status.ok()) undo_->setClean();
@@ -861,7 +862,7 @@ bool MainWindow::LoadInput(const QString& path) {
 }
 
 void MainWindow::SaveInputAs() {
-  if (!InputReady(RequireCompleteInput(model_))) return;
+  if (!InputReady(RequireCompleteModel(model_))) return;
   const QString path = QFileDialog::getSaveFileName(this, "Save input as", Q(model_.inputFileName),
                                                     DialogFilter(kInputFileFilter));
   const FileCommandResult result = tarnix::SaveInputAs(model_, path.toStdString());
@@ -1055,7 +1056,7 @@ bool MainWindow::PerformCalculations() {
     if (!tarnix::ChooseOutputFile(model_, path.toStdString())) return false;
     ShowFileNames();
   }
-  if (!InputReady(RequireCompleteInput(model_))) return false;
+  if (!InputReady(RequireCompleteModel(model_))) return false;
   centralWidget()->setEnabled(false);
   menuBar()->setEnabled(false);
   cancel_->setVisible(true);
