@@ -1,12 +1,24 @@
 // Conventions shared by every part of the program, stated once.
 //
-// - Depth coordinate: every position in the section is a depth y measured downward from a horizontal
-//   reference line at the top; there is no horizontal coordinate. Only to tell whether steel lies in the
-//   concrete are the records taken as centred on one vertical axis: steel displaces concrete (carries its
-//   stress less the concrete's, and counts n - 1 times in the transformed section) only where it does.
-// - Signs: strains, stresses and axial forces are positive in compression; the strain at depth y for a
-//   top-fibre strain e and neutral-axis depth c is (c - y) e / c; moments are taken about the centroid of
-//   the gross concrete section.
+// - Coordinates: a point of the section is (x, y): x to the right, y a depth measured downward from a
+//   horizontal reference line at the top. Steel displaces concrete (carries its stress less the
+//   concrete's, and counts n - 1 times in the transformed section) only where it lies in the concrete.
+//
+//          0 ------------> x
+//          |    compression side at angle 0
+//          |   +-----------+
+//          |   |     +     |   Mx > 0: compression at the top
+//          v   +-----------+   My > 0: compression on the right
+//          y
+//
+// - Neutral-axis angle theta (degrees): the direction across the neutral axis, pointing from the
+//   compression side into the section, is n = (-sin theta, cos theta). Angle 0 puts the compression at
+//   the top (bending about the horizontal axis alone), 90 on the right, 180 at the bottom, 270 on the left;
+//   for a section symmetric about both axes the moment vector (Mx, My) then points at theta. The depth of
+//   a point across the axis is d = n.p - min over the section of n.q; at angle 0 it is y itself.
+// - Signs: strains, stresses and axial forces are positive in compression; the strain at depth d for a
+//   top-fibre strain e and neutral-axis depth c is (c - d) e / c. Moments are taken about the centroid
+//   (xbar, ybar) of the gross concrete section: Mx = sum F (ybar - y), My = sum F (x - xbar).
 // - Storage: numbers are single-precision floats, counts, flags and option numbers 32-bit integers; sums
 //   inside one step may be carried in double precision.
 // - Units: lengths in in or mm, areas in in^2 or mm^2, stresses and moduli in psi or MPa, angles in
@@ -37,5 +49,8 @@ constexpr double kMaxArea = 1e12;     ///< bar areas (in^2, mm^2)
 constexpr double kMaxStress = 1e12;   ///< strengths, moduli and curve stresses (psi, MPa)
 constexpr double kMaxLoad = 1e20;     ///< loads and moments as stored (lb, lb-in, N, N-mm)
 constexpr double kMaxFactor = 1e6;    ///< factors, ratios and strains
+
+/// Neutral-axis angles of the interaction surface unless the project sets another count (every 15 degrees).
+constexpr int kDefaultSurfaceAngles = 24;
 
 }  // namespace tarnix

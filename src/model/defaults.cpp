@@ -20,6 +20,9 @@ void ResetAll(ProjectModel& m) {
 
   // The records stay in storage; a count below 1 hides them.
   m.nr = m.nc = m.nl = m.na = m.nb = m.np = m.ns = 0;
+  // An input file of the old form has no horizontal coordinate, no moment about the vertical axis and no
+  // polygon or single bar: a record it reads into storage must not keep a value of a model read before.
+  ClearTwoDimensionalData(m);
 
   m.Ieff = 1;
   m.Keff = 1;

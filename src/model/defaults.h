@@ -14,6 +14,11 @@ namespace tarnix {
 /// concrete and Park steel with their default curves); the records themselves and the file names are kept.
 void ResetAll(ProjectModel& m);
 
+/// Sets every record in storage on the vertical axis (x 0), removes the polygons and single bars, the
+/// loads' moments about the vertical axis and the member data for that axis, and sets the
+/// moment-curvature angle to 0 and the surface to its default angles: the one-dimensional model.
+void ClearTwoDimensionalData(ProjectModel& m);
+
 /// Strengths, moduli, stress-block and resistance factors of the current criteria and unit system; also
 /// the unit factors. An unknown criteria key changes only the unit factors.
 void ApplyCriteriaDefaults(ProjectModel& m);

@@ -22,6 +22,7 @@ struct ConcreteRect {
   float D = 0;   ///< depth of the rectangle
   float W = 0;   ///< width
   int rsign = 1;
+  float X = 0;   ///< horizontal position of the centre
 };
 
 /// Concrete circle, added (csign +1) or subtracted (-1).
@@ -29,15 +30,20 @@ struct ConcreteCircle {
   float Yc = 0;  ///< depth to the centre
   float Rc = 0;  ///< radius
   int csign = 1;
+  float Xc = 0;  ///< horizontal position of the centre
 };
 
-/// Straight line of equal bars, first bar at depth Yb, inclined Ab degrees.
+/// Straight line of equal bars, first bar at depth Yb, inclined Ab degrees (a positive angle runs the line
+/// upward, to the right, from the first bar).
 struct ReinforcingLine {
   float Yb = 0;   ///< depth to the centre of the first bar
   float Lb = 0;   ///< length of the line
   float Ab = 0;   ///< angle of inclination, degrees
   int Nbl = 0;    ///< number of bars
   float Abl = 0;  ///< area of each bar
+  /// Horizontal position of the middle of the line: a line is centred on x = Xb, as the lines of a section
+  /// without horizontal coordinates are centred on its axis.
+  float Xb = 0;
 };
 
 /// Circular arc of equal bars.
@@ -48,6 +54,7 @@ struct ReinforcingArc {
   float Atot = 0;  ///< total angle of the arc, degrees
   int Nba = 0;     ///< number of bars
   float Aba = 0;   ///< area of each bar
+  float X0 = 0;    ///< horizontal position of the centre of the arc
 };
 
 /// Solid rectangular structural steel shape.
@@ -55,6 +62,7 @@ struct SteelRect {
   float Ytb = 0;  ///< depth to the top of the shape
   float Db = 0;   ///< depth
   float Wb = 0;   ///< width
+  float Xcb = 0;  ///< horizontal position of the centre
 };
 
 /// Structural steel pipe.
@@ -62,6 +70,35 @@ struct SteelPipe {
   float Ycp = 0;  ///< depth to the centre
   float Rcp = 0;  ///< radius to mid-thickness
   float tp = 0;   ///< wall thickness
+  float Xcp = 0;  ///< horizontal position of the centre
+};
+
+/// A corner of a concrete polygon.
+struct Vertex {
+  float x = 0;
+  float y = 0;  ///< depth
+};
+
+/// Concrete polygon, added (psign +1) or subtracted (-1): its corners in order around it (either way round),
+/// the last joined to the first. At least three corners, a non-zero area and no crossing edges.
+struct ConcretePolygon {
+  std::vector<Vertex> vertices;
+  int psign = 1;
+};
+
+/// A single reinforcing bar.
+struct SingleBar {
+  float x = 0;
+  float y = 0;     ///< depth to the centre of the bar
+  float area = 0;
+};
+
+/// End moments and sustained-load ratios of a load about one axis, for moment magnification.
+struct AxisEndMoments {
+  float M1ns = 0, M2ns = 0;  ///< smaller and larger end moments due to non-sway loads
+  float M1s = 0, M2s = 0;    ///< smaller and larger end moments due to sway loads
+  float BetaD = 0;   ///< sustained / total axial load
+  float BetaDs = 0;  ///< sustained / total shear load
 };
 
 /// One load condition. P, V in lb / N; M, T and the end moments in lb-in / N-mm (see conventions.h).
@@ -77,6 +114,18 @@ struct LoadCondition {
   float BetaD = 0;   ///< sustained / total axial load
   float BetaDs = 0;  ///< sustained / total shear load
   int Tloads = 0;    ///< 1 when transverse loads act between the supports
+  /// Moment about the vertical axis, compression on the right positive (see conventions.h); M is the
+  /// moment about the horizontal axis.
+  float My = 0;
+  AxisEndMoments endY;  ///< end moments about the vertical axis (used with member data for that axis)
+};
+
+/// Member data for bending about the vertical axis; L = 0 means none given, and My is then first order.
+struct MemberAxis {
+  float L = 0;     ///< member length (in / mm)
+  float Keff = 0;  ///< effective length factor
+  float Ieff = 0;  ///< factor on the effective moment of inertia
+  int Vri = 0, Vrj = 0, Mri = 0, Mrj = 0;  ///< end restraint flags
 };
 
 /// A point of a stress-strain curve: strain, stress (psi / MPa), compression positive.
@@ -123,6 +172,10 @@ struct ProjectModel {
   std::vector<SteelRect> steelRects{1};
   std::vector<SteelPipe> pipes{1};
   std::vector<LoadCondition> loads{1};
+  // Records with a place in two dimensions only (never in an input file of the old form).
+  int npg = 0, nsb = 0;
+  std::vector<ConcretePolygon> polygons{1};
+  std::vector<SingleBar> singleBars{1};
 
   // Member and slenderness.
   float L = 0;     ///< member length (in / mm); 0 means none given
@@ -130,6 +183,7 @@ struct ProjectModel {
   float Ieff = 0;  ///< factor on the effective moment of inertia
   int Vri = 0, Vrj = 0, Mri = 0, Mrj = 0;  ///< end restraint flags
   int SlendernessOption = 1;  ///< 1 none, 2 moment magnification, 3 slender wall, 4 general P-delta
+  MemberAxis memberY;         ///< member data for bending about the vertical axis
 
   // Material models.
   int concreteModel = ConcreteModel::Simple;  ///< a ConcreteModel
@@ -154,6 +208,10 @@ struct ProjectModel {
   float cbeg = 0, cend = 0, cinc = 0;
   float ebeg = 0, eend = 0, einc = 0;
   int rcinc = 0, ccinc = 0, bsinc = 0, psinc = 0;
+  /// Neutral-axis angles of the interaction surface (every 360 / surfaceAngles degrees).
+  int surfaceAngles = kDefaultSurfaceAngles;
+  /// Neutral-axis angle of the moment-curvature analysis, degrees (see conventions.h).
+  float mcAngle = 0;
 
   // Output options.
   int OutputInputEcho = 1, OutputSectionProperties = 1, OutputInteractionDiagram = 1;
@@ -182,6 +240,11 @@ struct ProjectModel {
   SlendernessResults slenderness;
   McResult momentCurvature;
 };
+
+/// The model uses the horizontal coordinate or biaxial bending: a record off the vertical axis, a polygon
+/// or single bar, a moment about the vertical axis (a load's My or end moments), member data for that axis
+/// or a moment-curvature angle. An input file of the old form cannot hold such a model.
+bool IsTwoDimensional(const ProjectModel& m);
 
 /// Number of records in a list with count `count` (0 for a count below 1).
 inline int ListSize(int count) { return count < 1 ? 0 : count; }

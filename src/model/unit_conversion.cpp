@@ -34,20 +34,29 @@ void ConvertUnits(ProjectModel& m, bool english) {
   for (auto* table : {&m.rpPA, &m.spPA})
     for (StressStrainPoint& p : *table) Scale(p.stress, c.stress);
   // Every record in storage, so that records hidden by a lowered count come back converted too.
-  for (ConcreteRect& r : m.rects) Scale(r.Yt, c.length), Scale(r.D, c.length), Scale(r.W, c.length);
-  for (ConcreteCircle& r : m.circles) Scale(r.Yc, c.length), Scale(r.Rc, c.length);
-  for (ReinforcingLine& r : m.lines) Scale(r.Yb, c.length), Scale(r.Lb, c.length), Scale(r.Abl, c.area);
-  for (ReinforcingArc& r : m.arcs) Scale(r.Y0, c.length), Scale(r.R0, c.length), Scale(r.Aba, c.area);
-  for (SteelRect& r : m.steelRects) Scale(r.Ytb, c.length), Scale(r.Db, c.length), Scale(r.Wb, c.length);
-  for (SteelPipe& r : m.pipes) Scale(r.Ycp, c.length), Scale(r.Rcp, c.length), Scale(r.tp, c.length);
+  for (ConcreteRect& r : m.rects)
+    Scale(r.X, c.length), Scale(r.Yt, c.length), Scale(r.D, c.length), Scale(r.W, c.length);
+  for (ConcreteCircle& r : m.circles) Scale(r.Xc, c.length), Scale(r.Yc, c.length), Scale(r.Rc, c.length);
+  for (ReinforcingLine& r : m.lines)
+    Scale(r.Xb, c.length), Scale(r.Yb, c.length), Scale(r.Lb, c.length), Scale(r.Abl, c.area);
+  for (ReinforcingArc& r : m.arcs)
+    Scale(r.X0, c.length), Scale(r.Y0, c.length), Scale(r.R0, c.length), Scale(r.Aba, c.area);
+  for (SteelRect& r : m.steelRects)
+    Scale(r.Xcb, c.length), Scale(r.Ytb, c.length), Scale(r.Db, c.length), Scale(r.Wb, c.length);
+  for (SteelPipe& r : m.pipes)
+    Scale(r.Xcp, c.length), Scale(r.Ycp, c.length), Scale(r.Rcp, c.length), Scale(r.tp, c.length);
+  for (ConcretePolygon& r : m.polygons)
+    for (Vertex& v : r.vertices) Scale(v.x, c.length), Scale(v.y, c.length);
+  for (SingleBar& r : m.singleBars) Scale(r.x, c.length), Scale(r.y, c.length), Scale(r.area, c.area);
   // Loads are stored in lb / N and lb-in / N-mm, so the stored values convert by the same factors.
   for (LoadCondition& load : m.loads) {
     for (float* force : {&load.P, &load.V}) Scale(*force, c.force);
-    for (float* moment : {&load.M, &load.T, &load.M1ns, &load.M2ns, &load.M1s, &load.M2s})
+    for (float* moment : {&load.M, &load.T, &load.M1ns, &load.M2ns, &load.M1s, &load.M2s, &load.My,
+                          &load.endY.M1ns, &load.endY.M2ns, &load.endY.M1s, &load.endY.M2s})
       Scale(*moment, c.moment);
     Scale(load.di, c.length), Scale(load.dj, c.length);
   }
-  for (float* length : {&m.L, &m.cover, &m.ds, &m.Dc, &m.st, &m.sl, &m.xcl, &m.ycl}) Scale(*length, c.length);
+  for (float* length : {&m.L, &m.memberY.L, &m.cover, &m.ds, &m.Dc, &m.st, &m.sl, &m.xcl, &m.ycl}) Scale(*length, c.length);
   Scale(m.maxBarArea, c.area);
 
   m.units = UnitSystem(english ? UnitSystem::English : UnitSystem::Metric).Key();
