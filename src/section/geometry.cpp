@@ -164,6 +164,37 @@ bool InsideConcrete(const ProjectModel& m, double x, double y) {
   return inside;
 }
 
+PolygonProperties PropertiesOf(const std::vector<Vertex>& polygon) {
+  const size_t n = polygon.size();
+  if (n < 3) return {};
+  // Sums about the first vertex, for accuracy far from the origin, then moved to the centroid.
+  const double ox = polygon[0].x, oy = polygon[0].y;
+  double a2 = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
+  for (size_t i = 0; i < n; ++i) {
+    const double x1 = polygon[i].x - ox, y1 = polygon[i].y - oy;
+    const double x2 = polygon[(i + 1) % n].x - ox, y2 = polygon[(i + 1) % n].y - oy;
+    const double cross = x1 * y2 - x2 * y1;
+    a2 += cross;
+    sx += (x1 + x2) * cross;
+    sy += (y1 + y2) * cross;
+    sxx += (y1 * y1 + y1 * y2 + y2 * y2) * cross;  // 12 x integral of y^2
+    syy += (x1 * x1 + x1 * x2 + x2 * x2) * cross;  // 12 x integral of x^2
+    sxy += (x1 * y2 + 2 * x1 * y1 + 2 * x2 * y2 + x2 * y1) * cross;  // 24 x integral of x y
+  }
+  if (a2 == 0) return {};
+  // A clockwise polygon has a negative signed area and negative sums alike: the ratios hold either way.
+  const double sign = a2 > 0 ? 1 : -1;
+  PolygonProperties p;
+  p.area = std::abs(a2) / 2;
+  const double cx = sx / (3 * a2), cy = sy / (3 * a2);
+  p.x = ox + cx;
+  p.y = oy + cy;
+  p.Ixx = sign * sxx / 12 - p.area * cy * cy;
+  p.Iyy = sign * syy / 12 - p.area * cx * cx;
+  p.Ixy = sign * sxy / 24 - p.area * cx * cy;
+  return p;
+}
+
 bool InsidePolygon(const std::vector<Vertex>& polygon, double x, double y, double grow) {
   const size_t n = polygon.size();
   if (n < 3) return false;

@@ -77,6 +77,14 @@ std::vector<Strip> PipePieces(const ProjectModel& m, int i, int n);
 /// by SteelRectPieces and PipePieces.
 std::vector<Strip> SteelShapePieces(const ProjectModel& m, int rectStrips, int pipeFibres);
 
+/// Area and centroid of a polygon (either way round), and its second moments about axes through the
+/// centroid: Ixx about the horizontal axis (sum of y^2 dA), Iyy about the vertical (x^2 dA) and the product
+/// Ixy (x y dA), x and y measured from the centroid. All 0 for a polygon without area.
+struct PolygonProperties {
+  double area = 0, x = 0, y = 0, Ixx = 0, Iyy = 0, Ixy = 0;
+};
+PolygonProperties PropertiesOf(const std::vector<Vertex>& polygon);
+
 /// Whether a point lies in a polygon, its edges included when `grow` is positive and excluded when it is
 /// negative: the point is taken as moved off an edge by `grow` times the polygon's size.
 bool InsidePolygon(const std::vector<Vertex>& polygon, double x, double y, double grow);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarnix {
@@ -131,6 +132,28 @@ TEST(Projection, SteelRectangleBandsAcrossTheAxis) {
     EXPECT_NEAR(strips[j].depth, 5, 1e-5);
     EXPECT_FALSE(strips[j].displacesConcrete);
   }
+}
+
+TEST(Projection, PolygonPropertiesByParts) {
+  // The L above as two rectangles: 20 x 8 centred at (0, 4) and 8 x 12 centred at (-6, 14).
+  // A = 160 + 96 = 256; xbar = -6 x 96 / 256 = -2.25; ybar = (4 x 160 + 14 x 96) / 256 = 7.75;
+  // Ixx = 20 x 8^3 / 12 + 160 x 3.75^2 + 8 x 12^3 / 12 + 96 x 6.25^2 = 8005.33;
+  // Iyy = 8 x 20^3 / 12 + 160 x 2.25^2 + 12 x 8^3 / 12 + 96 x 3.75^2 = 8005.33 (equal legs: the L is
+  // symmetric about a diagonal);
+  // Ixy = 160 x (2.25)(-3.75) + 96 x (-3.75)(6.25) = -3600.
+  const std::vector<Vertex> l = {{-10, 0}, {10, 0}, {10, 8}, {-2, 8}, {-2, 20}, {-10, 20}};
+  for (bool reversed : {false, true}) {
+    std::vector<Vertex> poly = l;
+    if (reversed) std::reverse(poly.begin(), poly.end());
+    const PolygonProperties p = PropertiesOf(poly);
+    EXPECT_NEAR(p.area, 256, 1e-9);
+    EXPECT_NEAR(p.x, -2.25, 1e-9);
+    EXPECT_NEAR(p.y, 7.75, 1e-9);
+    EXPECT_NEAR(p.Ixx, 8005.3333, 1e-3);
+    EXPECT_NEAR(p.Iyy, 8005.3333, 1e-3);
+    EXPECT_NEAR(p.Ixy, -3600, 1e-6);
+  }
+  EXPECT_EQ(PropertiesOf({{0, 0}, {1, 1}, {2, 2}}).area, 0);
 }
 
 }  // namespace
