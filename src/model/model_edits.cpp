@@ -189,6 +189,7 @@ void DeriveOutputOptions(ProjectModel& m) {
 void ClearResults(ProjectModel& m) {
   m.sectionProperties = {};
   m.interactionDiagram = {};
+  m.interactionSurface = {};
   m.slenderness = {};
   m.momentCurvature = {};
   m.mcPlotLoad = 1;

@@ -237,6 +237,7 @@ struct ProjectModel {
   // Result blocks of the last calculation run.
   SectionProperties sectionProperties;
   InteractionDiagram interactionDiagram;
+  InteractionSurface interactionSurface;
   SlendernessResults slenderness;
   McResult momentCurvature;
 };
