@@ -60,8 +60,6 @@ struct LoadCapacity {
   /// The design moment about the vertical axis (first order, or magnified with member data for that
   /// axis); 0 for a section bent about the horizontal axis only.
   float checkedMomentY = 0;
-  /// The capacity of the load in biaxial bending (a two-dimensional model only).
-  BiaxialCapacity biaxial;
 };
 
 /// Result block of ComputeInteractionDiagram. Arrays are indexed by point number 1..idCount (slot 0 and
@@ -82,6 +80,8 @@ struct InteractionDiagram {
   /// strain): the walk stopped at its deepest neutral axis and the last point is PnMax by the cap alone.
   bool compressionCapUnreached = false;
   std::vector<LoadCapacity> capacity;  ///< per load condition 1..ns
+  /// Capacity of each load condition 1..ns in biaxial bending; empty unless the model is two-dimensional.
+  std::vector<BiaxialCapacity> biaxial;
   /// Neutral-axis angle of the diagram, degrees (0: compression at the top, bending about the horizontal
   /// axis; see base/conventions.h). idMoment is Mx, idMomentY My, both about the gross concrete centroid.
   float angle = 0;
