@@ -8,6 +8,7 @@
 #include "model/project_model.h"
 #include "base/number_format.h"
 #include "section/section_properties.h"
+#include "strength/design_phi.h"
 #include "strength/section_analysis.h"
 #include "strength/slenderness.h"
 
@@ -16,22 +17,6 @@ namespace {
 
 constexpr double kCurvatureScale = 1000000;  // the chart's curvature is strain per length times a million
 
-struct Units {
-  const char* force;
-  const char* moment;
-  const char* length;
-  const char* curvature;
-};
-
-Units DisplayedUnits(const ProjectModel& m) {
-  if (m.unitSystem().IsMetric()) return {"kN", "kN-m", "mm", "1/mm"};
-  return {"kip", "k-ft", "in", "1/in"};
-}
-
-// A value of a hover text: one decimal for forces and moments, as the report's tables give them.
-std::string Value(const char* name, double v, const char* unit) {
-  return std::string(name) + " = " + FormatFixed(v, 1) + (unit[0] != '\0' ? " " : "") + unit;
-}
 
 std::string SlenderMessageOf(const ProjectModel& m, int i) {
   const auto& outcome = m.slenderness.outcome;
@@ -43,21 +28,6 @@ bool Finite(PlotPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 // A series keeps its finite points only: a value the analysis could not give is never drawn as a result.
 void Add(ChartSeries& series, PlotPoint p) {
   if (Finite(p)) series.points.push_back(p);
-}
-
-// Sets both axis ranges from everything the chart draws; the origin is always in view.
-void FitAxes(Chart& chart) {
-  double xlo = 0, xhi = 0, ylo = 0, yhi = 0;
-  auto take = [&](PlotPoint p) {
-    xlo = std::min(xlo, p.x);
-    xhi = std::max(xhi, p.x);
-    ylo = std::min(ylo, p.y);
-    yhi = std::max(yhi, p.y);
-  };
-  for (const ChartSeries& s : chart.series) std::for_each(s.points.begin(), s.points.end(), take);
-  for (const ChartMarker& marker : chart.markers) take(marker.at);
-  SetNiceRange(chart.x, xlo, xhi);
-  SetNiceRange(chart.y, ylo, yhi);
 }
 
 Chart NotPlottable(std::string title, std::string message) {
@@ -131,6 +101,29 @@ std::string CsvRow(const std::string& name, PlotPoint p) {
 
 }  // namespace
 
+Units DisplayedUnits(const ProjectModel& m) {
+  if (m.unitSystem().IsMetric()) return {"kN", "kN-m", "mm", "1/mm"};
+  return {"kip", "k-ft", "in", "1/in"};
+}
+
+std::string Value(const char* name, double v, const char* unit) {
+  return std::string(name) + " = " + FormatFixed(v, 1) + (unit[0] != '\0' ? " " : "") + unit;
+}
+
+void FitAxes(Chart& chart) {
+  double xlo = 0, xhi = 0, ylo = 0, yhi = 0;
+  auto take = [&](PlotPoint p) {
+    xlo = std::min(xlo, p.x);
+    xhi = std::max(xhi, p.x);
+    ylo = std::min(ylo, p.y);
+    yhi = std::max(yhi, p.y);
+  };
+  for (const ChartSeries& s : chart.series) std::for_each(s.points.begin(), s.points.end(), take);
+  for (const ChartMarker& marker : chart.markers) take(marker.at);
+  SetNiceRange(chart.x, xlo, xhi);
+  SetNiceRange(chart.y, ylo, yhi);
+}
+
 std::string ChartAxis::Caption() const { return unit.empty() ? title : title + " (" + unit + ")"; }
 
 const char* SeriesColour(int colour) {
@@ -180,20 +173,7 @@ void SetNiceRange(ChartAxis& axis, double lo, double hi) {
 
 float DesignCurvePhi(const ProjectModel& m, int k) {
   const InteractionDiagram& d = m.interactionDiagram;
-  const float Pn = d.idAxial[static_cast<size_t>(k)];
-  const float strain = d.idTensileStrain[static_cast<size_t>(k)];
-  // phi depends on the factored load phi Pn, which depends on phi: the root of g(phi) = LoadPhi(phi Pn) -
-  // phi. LoadPhi never grows with the load, so g falls strictly and the root is unique within the factors'
-  // range.
-  float lo = std::min(m.phiC, m.phiT), hi = std::max(m.phiC, m.phiT);
-  auto g = [&](float phi) { return LoadPhi(m, d, phi * Pn, strain) - phi; };
-  if (g(lo) <= 0) return lo;
-  if (g(hi) >= 0) return hi;
-  for (int i = 0; i < 60 && hi - lo > 1e-7f; ++i) {
-    const float mid = (lo + hi) / 2;
-    (g(mid) > 0 ? lo : hi) = mid;
-  }
-  return (lo + hi) / 2;
+  return DesignPointPhi(m, d, d.idAxial[static_cast<size_t>(k)], d.idTensileStrain[static_cast<size_t>(k)]);
 }
 
 Chart InteractionChart(const ProjectModel& m) {

@@ -109,6 +109,22 @@ std::string ChartCsv(const Chart& chart);
 /// outermost ticks. A zero-width range is widened so the axis never collapses.
 void SetNiceRange(ChartAxis& axis, double lo, double hi);
 
+/// The displayed units of the model's unit system.
+struct Units {
+  const char* force;      ///< "kip", "kN"
+  const char* moment;     ///< "k-ft", "kN-m"
+  const char* length;     ///< "in", "mm"
+  const char* curvature;  ///< "1/in", "1/mm"
+};
+Units DisplayedUnits(const ProjectModel& m);
+
+/// A value of a hover text, "Pn = 123.4 kip": one decimal for forces and moments, as the report's tables
+/// give them.
+std::string Value(const char* name, double v, const char* unit);
+
+/// Sets both axis ranges from everything the chart draws; the origin is always in view.
+void FitAxes(Chart& chart);
+
 /// Strength reduction factor of diagram point k: the factor a load P = phi Pn at that point takes.
 float DesignCurvePhi(const ProjectModel& m, int k);
 

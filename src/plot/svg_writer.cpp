@@ -7,6 +7,7 @@
 #include "model/file_write.h"
 #include "model/project_model.h"
 #include "base/number_format.h"
+#include "plot/surface_charts.h"
 
 namespace tarnix {
 namespace {
@@ -262,6 +263,18 @@ bool WriteSvgFiles(const ProjectModel& m, const std::string& folder) {
   };
   if (!write("section.svg", SectionSvg(DrawSection(m)))) return false;
   if (!write("interaction.svg", ChartSvg(InteractionChart(m)))) return false;
+  if (IsTwoDimensional(m)) {
+    // The contour to one scale on both axes: a square plot area.
+    const SvgFrame square{700, 700, 90, 50, 30, 70};
+    for (int k = 1; k <= ListSize(m.ns); ++k) {
+      const std::string contour = "contour_" + std::to_string(k) + ".svg";
+      const std::string direction = "pm_" + std::to_string(k) + ".svg";
+      if (!write(contour.c_str(), ChartSvg(MomentContourChart(m, k), square)) ||
+          !write(direction.c_str(), ChartSvg(LoadDirectionChart(m, k)))) {
+        return false;
+      }
+    }
+  }
   if (!IsSet(m.OutputMomentCurvature) || !m.momentCurvature.ran()) return true;
   for (int k = 1; k <= ListSize(m.ns); ++k) {
     const std::string name = "mc_" + std::to_string(k) + ".svg";

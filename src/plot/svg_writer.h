@@ -24,7 +24,9 @@ std::string ChartSvg(const Chart& chart, const SvgFrame& frame = {});
 std::string SectionSvg(const SectionDrawing& drawing, double width = 600, double height = 600);
 
 /// Writes interaction.svg, section.svg and mc_<i>.svg of every load condition with moment-curvature results
-/// into `folder`; false when a file cannot be written.
+/// into `folder`, and for a two-dimensional model contour_<i>.svg (the Mx-My contour at the load's axial
+/// load) and pm_<i>.svg (the P-M diagram in the load's moment direction) of every load condition; false
+/// when a file cannot be written.
 bool WriteSvgFiles(const ProjectModel& m, const std::string& folder);
 
 }  // namespace tarnix

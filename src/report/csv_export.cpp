@@ -7,6 +7,7 @@
 #include "curvature/idealization.h"
 #include "model/file_write.h"
 #include "base/number_format.h"
+#include "strength/design_phi.h"
 #include "strength/section_analysis.h"
 #include "strength/slender_wall.h"
 #include "strength/slenderness.h"
@@ -44,32 +45,78 @@ std::string InteractionDiagramCsv(const ProjectModel& m) {
   return text;
 }
 
+std::string InteractionSurfaceCsv(const ProjectModel& m) {
+  const double force = m.ForceUnitFactor, moment = m.MomentUnitFactor;
+  std::string text = "angle,point,c,P,Mx,My,phi,phiP,phiMx,phiMy,net_tensile_strain\n";
+  for (const InteractionDiagram& d : m.interactionSurface.meridians) {
+    for (int k = 1; k <= d.idCount; ++k) {
+      const size_t K = static_cast<size_t>(k);
+      const float My = K < d.idMomentY.size() ? d.idMomentY[K] : 0.0f;
+      const float phi = DesignPointPhi(m, d, d.idAxial[K], d.idTensileStrain[K]);
+      const auto cell = [](double value) { return "," + FormatFullPrecision(static_cast<float>(value)); };
+      text += FormatFullPrecision(d.angle) + "," + std::to_string(k) + cell(d.idDepth[K]) +
+              cell(d.idAxial[K] / force) + cell(d.idMoment[K] / moment) + cell(My / moment) + cell(phi);
+      // The design point in single precision, as the capacities are stored.
+      text += cell(static_cast<float>(phi * d.idAxial[K]) / force) +
+              cell(static_cast<float>(phi * d.idMoment[K]) / moment) + cell(static_cast<float>(phi * My) / moment);
+      text += "," + FormatFullPrecision(d.idTensileStrain[K]) + "\n";
+    }
+  }
+  return text;
+}
+
 std::string LoadCapacityCsv(const ProjectModel& m) {
   const InteractionDiagram& d = m.interactionDiagram;
-  std::string text = "load,P,M,phi,phiPn,phiMn,point,exceeded,Mu,second_order_ratio\n";
+  // Single-precision quotients, as the columns have always been written.
+  const float force = m.ForceUnitFactor, moment = m.MomentUnitFactor;
+  // A two-dimensional model's loads are checked on the interaction surface: the capacity columns hold the
+  // biaxial capacity (no diagram point) and the columns of the second axis follow the others.
+  const bool biaxial = IsTwoDimensional(m);
+  std::string text = "load,P,M,phi,phiPn,phiMn,point,exceeded,Mu,second_order_ratio";
+  text += biaxial ? ",My,phiMny,angle,c,Muy,moment_ratio,ray_ratio\n" : "\n";
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < d.capacity.size(); ++i) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
-    text += std::to_string(i) + "," + FormatFullPrecision(load.P / m.ForceUnitFactor) + "," +
-            FormatFullPrecision(load.M / m.MomentUnitFactor) + ",";
-    if (cap.capFound == 1) {
+    const BiaxialCapacity none;
+    const BiaxialCapacity& b = biaxial && static_cast<size_t>(i) < d.biaxial.size() ? d.biaxial[static_cast<size_t>(i)] : none;
+    const bool found = biaxial ? b.computed && b.found : cap.capFound != 1;
+    text += std::to_string(i) + "," + FormatFullPrecision(load.P / force) + "," +
+            FormatFullPrecision(load.M / moment) + ",";
+    if (!found) {
       text += ",,,,no solution,";
     } else {
       // The verdict of the analysis, the one the report, the window and the summary give. A load that the
       // slenderness analysis left without a design moment, and that fails no check, says so.
       const bool exceeded = LoadBeyondCapacity(m, i);
-      text += FormatFullPrecision(cap.capPhi) + "," + FormatFullPrecision(cap.capAxial / m.ForceUnitFactor) +
-              "," + FormatFullPrecision(cap.capMoment / m.MomentUnitFactor) + "," +
-              std::to_string(cap.capPoint) + "," +
+      text += FormatFullPrecision(biaxial ? b.phi : cap.capPhi) + "," +
+              FormatFullPrecision((biaxial ? b.axial : cap.capAxial) / force) + "," +
+              FormatFullPrecision((biaxial ? b.momentX : cap.capMoment) / moment) + "," +
+              (biaxial ? std::string() : std::to_string(cap.capPoint)) + "," +
               (exceeded             ? "yes,"
                : cap.designKnown ? "no,"
                                     : "no design moment,");
     }
     // The design moment the verdict used, and its ratio to the first-order moment where a second-order
     // analysis gave it.
-    if (cap.checked && cap.designKnown) text += FormatFullPrecision(cap.checkedMoment / m.MomentUnitFactor);
+    const bool designMoment = cap.checked && cap.designKnown;
+    if (designMoment) text += FormatFullPrecision(cap.checkedMoment / moment);
     text += ",";
     if (cap.secondOrderRatio > 0) text += FormatFullPrecision(cap.secondOrderRatio);
+    if (biaxial) {
+      text += "," + FormatFullPrecision(load.My / moment) + ",";
+      if (found) {
+        text += FormatFullPrecision(b.momentY / moment) + "," + FormatFullPrecision(b.angle) + "," +
+                FormatFullPrecision(b.depth);
+      } else {
+        text += ",,";
+      }
+      text += ",";
+      if (designMoment) text += FormatFullPrecision(cap.checkedMomentY / moment);
+      text += ",";
+      if (found) text += FormatFullPrecision(b.momentRatio);
+      text += ",";
+      if (found && b.rayRatio > 0) text += FormatFullPrecision(b.rayRatio);
+    }
     text += "\n";
   }
   return text;
@@ -95,7 +142,9 @@ bool WriteCsvFiles(const ProjectModel& m, const std::string& folder) {
   const std::filesystem::path dir(folder);
   return ReplaceFileContent((dir / "properties.csv").string(), SectionPropertiesCsv(m.sectionProperties)) &&
          ReplaceFileContent((dir / "interaction.csv").string(), InteractionDiagramCsv(m)) &&
-         ReplaceFileContent((dir / "loads.csv").string(), LoadCapacityCsv(m)) && WriteCurves(m, dir);
+         ReplaceFileContent((dir / "loads.csv").string(), LoadCapacityCsv(m)) &&
+         (!IsTwoDimensional(m) || ReplaceFileContent((dir / "surface.csv").string(), InteractionSurfaceCsv(m))) &&
+         WriteCurves(m, dir);
 }
 
 namespace {

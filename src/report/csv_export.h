@@ -19,14 +19,24 @@ std::string InteractionDiagramCsv(const ProjectModel& m);
 /// load condition in displayed units; phi, phiPn, phiMn and point are empty and exceeded is "no solution"
 /// for a load that found no capacity on the diagram. Mu is the design moment the verdict used (empty where
 /// the slenderness analysis gave none); second_order_ratio is Mu over the first-order moment where a
-/// second-order analysis gave Mu, empty otherwise.
+/// second-order analysis gave Mu, empty otherwise. A two-dimensional model's loads take their biaxial
+/// capacity (phiMn is phi Mnx, point empty) and gain the columns "My,phiMny,angle,c,Muy,moment_ratio,
+/// ray_ratio": the load's moment about the vertical axis, the capacity's phi Mny, neutral-axis angle
+/// (degrees) and depth, the design moment about the vertical axis, |Mu| / |phi Mn| at the same axial load
+/// and the ratio along the ray from the origin (empty for a load at the origin).
 std::string LoadCapacityCsv(const ProjectModel& m);
+
+/// surface.csv of a two-dimensional model: header "angle,point,c,P,Mx,My,phi,phiP,phiMx,phiMy,
+/// net_tensile_strain" and one row per point of every neutral-axis angle of the interaction surface in
+/// displayed units (degrees, in or mm, kip or kN, k-ft or kN-m); phi is the factor of a load lying on the
+/// design surface at the point, phiP, phiMx and phiMy the design point.
+std::string InteractionSurfaceCsv(const ProjectModel& m);
 
 /// mc_<i>.csv of load condition `load`: header "curvature,moment,strain,c,axial,residual,event" and one
 /// row per stored point in displayed units; the residual is the section's axial force minus the load's.
 std::string MomentCurvatureCsv(const ProjectModel& m, int load);
 
-/// Writes every CSV table of the last run into `folder`; false when a file cannot be written.
+/// Writes every CSV table of the last run into `folder` (surface.csv for a two-dimensional model only); false when a file cannot be written.
 bool WriteCsvFiles(const ProjectModel& m, const std::string& folder);
 
 }  // namespace tarnix

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "report/diagram_rows.h"
 #include "report/section_writers.h"
 
 namespace tarnix {
@@ -64,29 +65,40 @@ void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out) {
     out.EndLine();
   };
 
+  const int loads = ListSize(m.ns);
+  for (const DiagramRow& r : DiagramRows(d, [&](int k) { return LoadAtPoint(d, loads, k); })) {
+    row(r.point, r.withDepth, r.label);
+  }
+}
+
+std::vector<DiagramRow> DiagramRows(const InteractionDiagram& d, const std::function<int(int)>& loadAt) {
+  std::vector<DiagramRow> rows;
   const int interval = static_cast<int>(std::nearbyint(d.idCount / 20.0));
   int sincePlainRow = 0;
   for (int k = 1; k <= d.idCount; ++k) {
+    const size_t K = static_cast<size_t>(k);
     ++sincePlainRow;
-    if (const int load = LoadAtPoint(d, ListSize(m.ns), k)) {
-      row(k, true, "Load condition no " + std::to_string(load));
+    if (const int load = loadAt(k)) {
+      rows.push_back({k, true, "Load condition no " + std::to_string(load)});
     } else if (k == 1) {
-      row(k, false, "Maximum tension");
+      rows.push_back({k, false, "Maximum tension"});
     } else if (k == d.idPureBending) {
-      row(k, true, "Pure bending");
+      rows.push_back({k, true, "Pure bending"});
     } else if (k == d.idBalanced) {
-      row(k, true, "Balanced strain");
+      rows.push_back({k, true, "Balanced strain"});
     } else if (k < d.idCount) {
       // The depth at which Pn reaches Pn,max, where the flat top of the diagram begins, is always shown.
-      const bool topBegins = k == d.idCount - 1 && d.idAxial[static_cast<size_t>(k)] == d.PnMax;
+      const bool topBegins = k == d.idCount - 1 && d.idAxial[K] == d.PnMax;
       if ((interval >= 1 && sincePlainRow >= interval) || topBegins) {
-        row(k, true, "");
+        rows.push_back({k, true, ""});
         sincePlainRow = 0;
       }
     } else {
-      row(k, d.idMoment[static_cast<size_t>(k)] != 0, "Maximum compression");
+      const bool moment = d.idMoment[K] != 0 || (K < d.idMomentY.size() && d.idMomentY[K] != 0);
+      rows.push_back({k, moment, "Maximum compression"});
     }
   }
+  return rows;
 }
 
 }  // namespace tarnix

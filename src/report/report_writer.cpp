@@ -124,7 +124,10 @@ void WriteReport(const ProjectModel& m, const std::tm& time, ReportWriter& out) 
     return;
   }
   if (IsSet(m.OutputSectionProperties)) WriteSectionPropertiesReport(m, out);
-  if (IsSet(m.OutputInteractionDiagram)) WriteInteractionDiagramReport(m, out);
+  if (IsSet(m.OutputInteractionDiagram)) {
+    WriteInteractionDiagramReport(m, out);
+    if (IsTwoDimensional(m)) WriteInteractionSurfaceReport(m, out);
+  }
   if (IsSet(m.OutputSlenderness)) {
     if (m.SlendernessOption == Slenderness::MomentMagnification) WriteSlendernessReport(m, out);
     if (m.SlendernessOption == Slenderness::SlenderWall) WriteSlenderWallReport(m, out);

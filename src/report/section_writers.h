@@ -8,6 +8,8 @@ namespace tarnix {
 
 void WriteSectionPropertiesReport(const ProjectModel& m, ReportWriter& out);
 void WriteInteractionDiagramReport(const ProjectModel& m, ReportWriter& out);
+/// The diagram at every neutral-axis angle and the biaxial capacity of every load (two-dimensional models).
+void WriteInteractionSurfaceReport(const ProjectModel& m, ReportWriter& out);
 void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out);
 void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out);
 void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out);
