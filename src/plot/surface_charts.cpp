@@ -59,7 +59,10 @@ void AddLoadMarkers(const ProjectModel& m, int load, PlotPoint at, PlotPoint cap
                                Value("phiMny", b->momentY / M, u.moment) + "\nphi = " + FormatPlain(b->phi);
     chart.markers.push_back({MarkerKind::SpecialPoint, capacityAt, "Capacity", capTip, {}});
   } else {
-    tip += "\nNo capacity: the axial load lies beyond the section's factored axial range";
+    const auto& all = m.interactionDiagram.biaxial;
+    const bool computed = static_cast<size_t>(load) < all.size() && all[static_cast<size_t>(load)].computed;
+    tip += computed ? "\nNo capacity: the axial load lies beyond the section's factored axial range"
+                    : "\nBiaxial capacity not computed";
   }
   if (exceeded) tip += "\nBeyond its capacity";
   chart.markers.push_back({exceeded ? MarkerKind::ExceededLoad : MarkerKind::LoadCondition, at,
@@ -143,6 +146,13 @@ std::vector<PlotPoint> ContourAt(const std::vector<SurfaceCurve>& curves, double
 std::optional<double> RayReach(const std::vector<PlotPoint>& contour, double angle) {
   const double ux = std::cos(angle), uy = std::sin(angle);
   std::optional<double> reach;
+  // At the ends of the surface the contour closes to one point, which a ray meets only on its line.
+  const auto samePoint = [&contour](const PlotPoint& p) { return p.x == contour[0].x && p.y == contour[0].y; };
+  if (!contour.empty() && std::all_of(contour.begin(), contour.end(), samePoint)) {
+    const PlotPoint q = contour[0];
+    if (ux * q.y - uy * q.x == 0 && ux * q.x + uy * q.y >= 0) reach = std::hypot(q.x, q.y);
+    return reach;
+  }
   for (size_t k = 0; k < contour.size(); ++k) {
     const PlotPoint a = contour[k], b = contour[(k + 1) % contour.size()];
     // t u = a + s (b - a): Cramer's rule on the 2 x 2 system.
@@ -184,13 +194,13 @@ Chart MomentContourChart(const ProjectModel& m, int load) {
 }
 
 Chart LoadDirectionChart(const ProjectModel& m, int load) {
-  const std::string title = "INTERACTION DIAGRAM IN THE LOAD'S DIRECTION, LOAD CONDITION " + std::to_string(load);
+  const std::string title = "P-M DIAGRAM OF LOAD CONDITION " + std::to_string(load);
   if (const std::string missing = Missing(m, load); !missing.empty()) return NotPlottable(title, missing);
   const LoadDemand demand = DemandOf(m, load);
   // A load without moment has no direction of its own: the diagram is that about the horizontal axis.
   const double direction = demand.Mx == 0 && demand.My == 0 ? 0.0 : std::atan2(demand.My, demand.Mx);
-  Chart chart = Frame(m, title, "MOMENT", "AXIAL LOAD", true);
-  chart.title += " (" + FormatFixed(direction * kDegreesPerRadian, 1) + " DEGREES FROM Mx)";
+  Chart chart = Frame(m, title + " AT " + FormatFixed(direction * kDegreesPerRadian, 1) + " DEGREES FROM Mx",
+                      "MOMENT", "AXIAL LOAD", true);
 
   for (const bool design : {false, true}) {
     const std::vector<SurfaceCurve> curves = SurfaceCurves(m, design);

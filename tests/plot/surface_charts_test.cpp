@@ -43,16 +43,20 @@ TEST(SurfaceContour, InterpolatedOnEveryMeridianAtTheAxialLoad) {
 // The diamond of radius 25: along an axis the ray reaches 25; at 45 degrees it meets the edge x + y = 25 at
 // x = y = 12.5, 25 / sqrt 2 = 17.678 from the origin; at 30 degrees t (cos 30 + sin 30) = 25, t = 18.301.
 // A contour that leaves the origin outside is met twice, and the far crossing counts; a ray past it misses.
+// A contour closed to the origin (an end of the surface) is reached at 0 in every direction; one closed to
+// another point only along its own line.
 TEST(SurfaceContour, RayReachOnTheContour) {
   const std::vector<PlotPoint> diamond = {{25, 0}, {0, 25}, {-25, 0}, {0, -25}};
   const std::vector<PlotPoint> offset = {{10, -1}, {12, 0}, {10, 1}, {8, 0}};
+  const std::vector<PlotPoint> origin = {{0, 0}, {0, 0}, {0, 0}}, point = {{3, 0}, {3, 0}, {3, 0}};
   const double degree = std::acos(-1.0) / 180;
   const struct {
     const std::vector<PlotPoint>* contour;
     double angle;
     double expected;  // negative: no crossing
   } cases[] = {{&diamond, 0, 25},   {&diamond, 90, 25},         {&diamond, 180, 25},
-               {&diamond, 45, 17.6777}, {&diamond, 30, 18.3013}, {&offset, 0, 12}, {&offset, 90, -1}};
+               {&diamond, 45, 17.6777}, {&diamond, 30, 18.3013}, {&offset, 0, 12}, {&offset, 90, -1},
+               {&origin, 30, 0},  {&point, 0, 3},      {&point, 180, -1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "angle " << c.angle);
     const std::optional<double> reach = RayReach(*c.contour, c.angle * degree);
