@@ -49,7 +49,8 @@ void AddLoadMarkers(const ProjectModel& m, int load, PlotPoint at, PlotPoint cap
   const double F = m.ForceUnitFactor, M = m.MomentUnitFactor;
   std::string tip = "Load condition " + std::to_string(load) + "\n" + Value("P", demand.P, u.force) + "\n" +
                     Value("Mx", demand.Mx, u.moment) + "\n" + Value("My", demand.My, u.moment);
-  const bool exceeded = b == nullptr || LoadBeyondCapacity(m, load);
+  const bool judged = static_cast<size_t>(load) < m.interactionDiagram.capacity.size();
+  const bool exceeded = b == nullptr || (judged && LoadBeyondCapacity(m, load));
   if (b != nullptr) {
     tip += "\nMoment ratio = " + FormatFixed(b->momentRatio, 3);
     const std::string capTip = "Capacity of load condition " + std::to_string(load) + "\nAngle = " +
