@@ -68,8 +68,9 @@ struct ChartAxis {
   std::string Caption() const;
 };
 
-/// The corner of the plot area that a legend drawn inside it takes: where the curves leave room.
-enum class LegendPlace { TopRight, BottomRight };
+/// Where the legend goes: the corner of the plot area that the curves leave free, or, for a chart whose
+/// curves may fill every corner, to the right of the plot area (the frame must leave it room).
+enum class LegendPlace { TopRight, BottomRight, OutsideRight };
 
 /// A whole chart. When `message` is not empty there is nothing to plot and the view shows the message
 /// instead of axes (no calculation yet, a load condition without points).

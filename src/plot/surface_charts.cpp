@@ -186,6 +186,8 @@ Chart MomentContourChart(const ProjectModel& m, int load) {
   const double M = m.MomentUnitFactor;
   AddLoadMarkers(m, load, {demand.Mx, demand.My}, b ? PlotPoint{b->momentX / M, b->momentY / M} : PlotPoint{},
                  chart);
+  // A contour may reach into every corner of the plot area: the legend goes beside it.
+  chart.legend = LegendPlace::OutsideRight;
   // One scale on both axes, so that directions on the chart are the moment vector's.
   FitAxes(chart);
   const double lo = std::min(chart.x.min, chart.y.min), hi = std::max(chart.x.max, chart.y.max);

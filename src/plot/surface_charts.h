@@ -31,7 +31,8 @@ std::vector<PlotPoint> ContourAt(const std::vector<SurfaceCurve>& curves, double
 std::optional<double> RayReach(const std::vector<PlotPoint>& contour, double angle);
 
 /// Mx-My contour of the surface, nominal and design, at load condition `load`'s axial load, with the load at
-/// its design moments and its biaxial capacity. Mx to the right, My upward, to one scale.
+/// its design moments and its biaxial capacity. Mx to the right, My upward, to one scale; the legend beside
+/// the plot area.
 Chart MomentContourChart(const ProjectModel& m, int load);
 
 /// The P-M diagram in the direction of load condition `load`'s design moment vector (Mx when it has no

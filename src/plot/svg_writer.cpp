@@ -126,8 +126,8 @@ std::string Legend(const ChartMap& map) {
     if (!m.legend.empty()) named.push_back(&m);
   const double rows = static_cast<double>(c.series.size() + named.size());
   const double boxHeight = 20.0 * rows + 6;
-  double y = c.legend == LegendPlace::TopRight ? map.f.top + 18 : map.f.top + map.Height() - boxHeight - 4;
-  const double x = map.f.left + map.Width() - 230;
+  double y = c.legend == LegendPlace::BottomRight ? map.f.top + map.Height() - boxHeight - 4 : map.f.top + 18;
+  const double x = map.f.left + map.Width() + (c.legend == LegendPlace::OutsideRight ? 24 : -230);
   svg += "<rect x=\"" + N(x - 8) + "\" y=\"" + N(y - 14) + "\" width=\"232\" height=\"" +
          N(boxHeight) +
          "\" fill=\"#ffffff\" fill-opacity=\"0.85\" stroke=\"#bfbfbf\"/>\n";
@@ -269,8 +269,8 @@ bool WriteSvgFiles(const ProjectModel& m, const std::string& folder) {
   if (!write("section.svg", SectionSvg(DrawSection(m)))) return false;
   if (!write("interaction.svg", ChartSvg(InteractionChart(m)))) return false;
   if (IsTwoDimensional(m)) {
-    // The contour to one scale on both axes: a square plot area.
-    const SvgFrame square{700, 700, 90, 50, 30, 70};
+    // The contour to one scale on both axes: a square plot area, the legend beside it.
+    const SvgFrame square{940, 700, 90, 50, 270, 70};
     for (int k = 1; k <= ListSize(m.ns); ++k) {
       const std::string contour = "contour_" + std::to_string(k) + ".svg";
       const std::string direction = "pm_" + std::to_string(k) + ".svg";
