@@ -310,46 +310,42 @@ void ComputeSectionProperties(ProjectModel& m) {
       p.problem = SectionProblem::NoMaterial;
     } else {
       p.transArea = static_cast<float>(transArea);
-      const double yt = ((nR - 1) * p.reinfArea * p.reinfYbar + static_cast<double>(p.concArea) * p.concYbar +
-                         nS * p.steelArea * p.steelYbar - displacedMoment) /
-                        transArea;
-      p.transYbar = static_cast<float>(yt);
-      const auto about = [yt](float io, float area, float ybar) {
-        return static_cast<float>(io + static_cast<double>(area) * (yt - ybar) * (yt - ybar));
+      // A coordinate of the transformed centroid from the groups' centroids and the displaced first moment.
+      const auto centroid = [&](float conc, float reinf, float steel, double displacedFirst) {
+        return ((nR - 1) * p.reinfArea * reinf + static_cast<double>(p.concArea) * conc + nS * p.steelArea * steel -
+                displacedFirst) /
+               transArea;
       };
-      p.concI = about(p.concIo, p.concArea, p.concYbar);
-      p.reinfI = about(p.reinfIo, p.reinfArea, p.reinfYbar);
-      p.steelI = about(p.steelIo, p.steelArea, p.steelYbar);
-      double displacedI = 0;
+      const double yt = centroid(p.concYbar, p.reinfYbar, p.steelYbar, displacedMoment);
+      const double xt = centroid(p.concXbar, p.reinfXbar, p.steelXbar, displacedMomentX);
+      p.transYbar = static_cast<float>(yt);
+      p.transXbar = static_cast<float>(xt);
+      // Parallel axes: a second moment (or product) io about the group's centroid (a, b) moved to (at, bt).
+      const auto moved = [](float io, float area, double a, double at, double b, double bt) {
+        return static_cast<float>(io + static_cast<double>(area) * (a - at) * (b - bt));
+      };
+      p.concI = moved(p.concIo, p.concArea, p.concYbar, yt, p.concYbar, yt);
+      p.reinfI = moved(p.reinfIo, p.reinfArea, p.reinfYbar, yt, p.reinfYbar, yt);
+      p.steelI = moved(p.steelIo, p.steelArea, p.steelYbar, yt, p.steelYbar, yt);
+      p.concIY = moved(p.concIoY, p.concArea, p.concXbar, xt, p.concXbar, xt);
+      p.reinfIY = moved(p.reinfIoY, p.reinfArea, p.reinfXbar, xt, p.reinfXbar, xt);
+      p.steelIY = moved(p.steelIoY, p.steelArea, p.steelXbar, xt, p.steelXbar, xt);
+      p.concIxy = moved(p.concIxyO, p.concArea, p.concXbar, xt, p.concYbar, yt);
+      p.reinfIxy = moved(p.reinfIxyO, p.reinfArea, p.reinfXbar, xt, p.reinfYbar, yt);
+      p.steelIxy = moved(p.steelIxyO, p.steelArea, p.steelXbar, xt, p.steelYbar, yt);
+      double displacedI = 0, displacedIY = 0, displacedIxy = 0;
       for (const Piece& piece : displaced) {
         displacedI += piece.ownInertia + piece.area * (yt - piece.depth) * (yt - piece.depth);
-      }
-      p.transI = static_cast<float>(p.concI + (nR - 1) * p.reinfI + nS * p.steelI - displacedI);
-
-      // The same about the vertical axis through the transformed centroid, and the products of inertia.
-      const double xt = ((nR - 1) * p.reinfArea * p.reinfXbar + static_cast<double>(p.concArea) * p.concXbar +
-                         nS * p.steelArea * p.steelXbar - displacedMomentX) /
-                        transArea;
-      p.transXbar = static_cast<float>(xt);
-      const auto aboutY = [xt](float io, float area, float xbar) {
-        return static_cast<float>(io + static_cast<double>(area) * (xt - xbar) * (xt - xbar));
-      };
-      const auto product = [xt, yt](float io, float area, float xbar, float ybar) {
-        return static_cast<float>(io + static_cast<double>(area) * (xbar - xt) * (ybar - yt));
-      };
-      p.concIY = aboutY(p.concIoY, p.concArea, p.concXbar);
-      p.reinfIY = aboutY(p.reinfIoY, p.reinfArea, p.reinfXbar);
-      p.steelIY = aboutY(p.steelIoY, p.steelArea, p.steelXbar);
-      p.concIxy = product(p.concIxyO, p.concArea, p.concXbar, p.concYbar);
-      p.reinfIxy = product(p.reinfIxyO, p.reinfArea, p.reinfXbar, p.reinfYbar);
-      p.steelIxy = product(p.steelIxyO, p.steelArea, p.steelXbar, p.steelYbar);
-      double displacedIY = 0, displacedIxy = 0;
-      for (const Piece& piece : displaced) {
         displacedIY += piece.ownInertiaY + piece.area * (xt - piece.x) * (xt - piece.x);
         displacedIxy += piece.ownProduct + piece.area * (piece.x - xt) * (piece.depth - yt);
       }
-      p.transIY = static_cast<float>(p.concIY + (nR - 1) * p.reinfIY + nS * p.steelIY - displacedIY);
-      p.transIxy = static_cast<float>(p.concIxy + (nR - 1) * p.reinfIxy + nS * p.steelIxy - displacedIxy);
+      // Bars count nR - 1 times, steel shapes nS times less the concrete they displace.
+      const auto transformed = [nR, nS](float conc, float reinf, float steel, double displacedPart) {
+        return static_cast<float>(conc + (nR - 1) * reinf + nS * steel - displacedPart);
+      };
+      p.transI = transformed(p.concI, p.reinfI, p.steelI, displacedI);
+      p.transIY = transformed(p.concIY, p.reinfIY, p.steelIY, displacedIY);
+      p.transIxy = transformed(p.concIxy, p.reinfIxy, p.steelIxy, displacedIxy);
       p.concPrincipal = Principal(p.concIo, p.concIoY, p.concIxyO);
       p.transPrincipal = Principal(p.transI, p.transIY, p.transIxy);
       p.concRx = Radius(p.concIo, p.concArea);
