@@ -313,12 +313,37 @@ AxisResult MagnifyAbout(const Run& run, const Axis& axis, const LoadCondition& l
   return res;
 }
 
+// Every load condition magnified about the axis, in a list indexed by load number (slot 0 unused, with
+// the initial values of a load).
+template <typename LoadAbout>
+std::vector<AxisResult> MagnifyLoads(const Run& run, const Axis& axis, LoadAbout loadAbout, Composite& composite) {
+  const ProjectModel& m = run.m;
+  std::vector<AxisResult> rows(static_cast<size_t>(ListSize(m.ns)) + 1);
+  for (int i = 1; i <= ListSize(m.ns); ++i) {
+    const LoadCondition& load = m.loads[static_cast<size_t>(i)];
+    rows[static_cast<size_t>(i)] = MagnifyAbout(run, axis, load, loadAbout(load), composite);
+  }
+  return rows;
+}
+
+// One field of every load's result, as the result block's list.
+template <typename T>
+std::vector<T> Column(const std::vector<AxisResult>& rows, T AxisResult::*field) {
+  std::vector<T> list;
+  list.reserve(rows.size());
+  for (const AxisResult& row : rows) list.push_back(row.*field);
+  return list;
+}
+
+bool Known(const std::vector<SlenderOutcome>& outcome, const std::vector<float>& Mc, int i) {
+  if (i < 1 || static_cast<size_t>(i) >= outcome.size() || static_cast<size_t>(i) >= Mc.size()) return false;
+  return HasDesignMoment(outcome[static_cast<size_t>(i)]);
+}
+
 }  // namespace
 
-bool DesignMomentKnown(const SlendernessResults& s, int i) {
-  if (i < 1 || static_cast<size_t>(i) >= s.outcome.size() || static_cast<size_t>(i) >= s.Mc.size()) return false;
-  return HasDesignMoment(s.outcome[static_cast<size_t>(i)]);
-}
+bool DesignMomentKnown(const SlendernessResults& s, int i) { return Known(s.outcome, s.Mc, i); }
+bool DesignMomentYKnown(const SlendernessResults& s, int i) { return Known(s.outcomeY, s.McY, i); }
 
 const char* SlenderOutcomeText(SlenderOutcome outcome) {
   switch (outcome) {
@@ -354,48 +379,49 @@ void ComputeSlenderness(ProjectModel& m) {
   const CriteriaRules& rules = CriteriaFor(m.criteria);
   const Run run{m, rules, rules.family == SlendernessFamily::Aashto ? m.phiC : 0.75f};
   s.phiK = run.phiK;
-  const size_t size = static_cast<size_t>(ListSize(m.ns)) + 1;
-  const AxisResult none;
-  const auto fill = [size](auto& list, auto value) { list.assign(size, value); };
-  fill(s.Mc, none.Mc), fill(s.Pc, none.Pc), fill(s.klrLimit, none.klrLimit);
-  fill(s.klrLimitKnown, none.klrLimitKnown), fill(s.Cm, none.Cm), fill(s.Q, none.Q);
-  fill(s.deltaNs, none.deltaNs), fill(s.deltaS, none.deltaS), fill(s.LrMax, none.LrMax), fill(s.Cm2, none.Cm2);
-  fill(s.deltaNs2, none.deltaNs2), fill(s.outcome, none.outcome), fill(s.M2min, none.M2min);
-  fill(s.swayMagnifier, none.swayMagnifier);
 
   const Axis x = HorizontalAxis(m);
   s.r = x.r;
   Composite composite;
-  for (int i = 1; i <= ListSize(m.ns); ++i) {
-    const size_t n = static_cast<size_t>(i);
-    const LoadCondition& load = m.loads[n];
-    const AxisResult res = MagnifyAbout(run, x, load, HorizontalAxisLoad(load), composite);
-    s.Mc[n] = res.Mc, s.Pc[n] = res.Pc, s.klrLimit[n] = res.klrLimit, s.klrLimitKnown[n] = res.klrLimitKnown;
-    s.Cm[n] = res.Cm, s.Q[n] = res.Q, s.deltaNs[n] = res.deltaNs, s.deltaS[n] = res.deltaS;
-    s.LrMax[n] = res.LrMax, s.Cm2[n] = res.Cm2, s.deltaNs2[n] = res.deltaNs2, s.M2min[n] = res.M2min;
-    s.swayMagnifier[n] = res.swayMagnifier, s.outcome[n] = res.outcome;
-  }
+  const std::vector<AxisResult> rows =
+      MagnifyLoads(run, x, [](const LoadCondition& load) { return HorizontalAxisLoad(load); }, composite);
+  s.Mc = Column(rows, &AxisResult::Mc);
+  s.Pc = Column(rows, &AxisResult::Pc);
+  s.klrLimit = Column(rows, &AxisResult::klrLimit);
+  s.klrLimitKnown = Column(rows, &AxisResult::klrLimitKnown);
+  s.Cm = Column(rows, &AxisResult::Cm);
+  s.Q = Column(rows, &AxisResult::Q);
+  s.deltaNs = Column(rows, &AxisResult::deltaNs);
+  s.deltaS = Column(rows, &AxisResult::deltaS);
+  s.LrMax = Column(rows, &AxisResult::LrMax);
+  s.Cm2 = Column(rows, &AxisResult::Cm2);
+  s.deltaNs2 = Column(rows, &AxisResult::deltaNs2);
+  s.M2min = Column(rows, &AxisResult::M2min);
+  s.swayMagnifier = Column(rows, &AxisResult::swayMagnifier);
+  s.outcome = Column(rows, &AxisResult::outcome);
   s.Fe = composite.Fe, s.Ee = composite.Ee, s.rs = composite.rs, s.gamma = composite.gamma;
 
-  // About the vertical axis only with member data for it; My is otherwise first order.
-  const bool aboutY = m.memberY.L > 0;
-  const Axis y = aboutY ? VerticalAxis(m) : Axis{};
+  // About the vertical axis only with member data for it; My is otherwise first order. The end moments
+  // about that axis are sizes, and the load's My gives the direction of the magnified moment.
+  const Axis y = m.memberY.L > 0 ? VerticalAxis(m) : Axis{};
   s.rY = y.r;
-  const size_t sizeY = aboutY ? size : 0;
-  s.McY.assign(sizeY, 0.0f), s.PcY.assign(sizeY, 0.0f), s.klrLimitY.assign(sizeY, 0.0f);
-  s.CmY.assign(sizeY, 0.0f), s.deltaNsY.assign(sizeY, 1.0f), s.deltaSY.assign(sizeY, 1.0f);
-  s.M2minY.assign(sizeY, 0.0f), s.outcomeY.assign(sizeY, SlenderOutcome::Magnified);
-  for (int i = 1; aboutY && i <= ListSize(m.ns); ++i) {
-    const size_t n = static_cast<size_t>(i);
-    const LoadCondition& load = m.loads[n];
-    // The end moments about the vertical axis are sizes; the load's My gives the direction of the
-    // magnified moment.
-    Composite unused;
-    const AxisResult res = MagnifyAbout(run, y, load, {std::fabs(load.My), load.endY}, unused);
-    s.McY[n] = load.My < 0 ? -res.Mc : res.Mc;
-    s.PcY[n] = res.Pc, s.klrLimitY[n] = res.klrLimit, s.CmY[n] = res.Cm, s.deltaNsY[n] = res.deltaNs;
-    s.deltaSY[n] = res.deltaS, s.M2minY[n] = res.M2min, s.outcomeY[n] = res.outcome;
+  std::vector<AxisResult> rowsY;
+  if (m.memberY.L > 0) {
+    Composite unused;  // the composite properties are reported for the horizontal axis
+    rowsY = MagnifyLoads(run, y, [](const LoadCondition& load) { return AxisLoad{std::fabs(load.My), load.endY}; },
+                         unused);
+    for (int i = 1; i <= ListSize(m.ns); ++i) {
+      if (m.loads[static_cast<size_t>(i)].My < 0) rowsY[static_cast<size_t>(i)].Mc *= -1;
+    }
   }
+  s.McY = Column(rowsY, &AxisResult::Mc);
+  s.PcY = Column(rowsY, &AxisResult::Pc);
+  s.klrLimitY = Column(rowsY, &AxisResult::klrLimit);
+  s.CmY = Column(rowsY, &AxisResult::Cm);
+  s.deltaNsY = Column(rowsY, &AxisResult::deltaNs);
+  s.deltaSY = Column(rowsY, &AxisResult::deltaS);
+  s.M2minY = Column(rowsY, &AxisResult::M2min);
+  s.outcomeY = Column(rowsY, &AxisResult::outcome);
 }
 
 bool SetKeffFromRestraints(ProjectModel& m) {

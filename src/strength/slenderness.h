@@ -24,6 +24,8 @@ float InitialMoment(const LoadCondition& load);
 /// (tension, no axial load, kl/r below the limit). False for a load at buckling, one that needs a P-delta
 /// analysis, member data without a critical load, and a load the analysis did not reach.
 bool DesignMomentKnown(const SlendernessResults& s, int i);
+/// The same about the vertical axis (McY); false too where that axis was not analysed.
+bool DesignMomentYKnown(const SlendernessResults& s, int i);
 
 /// The minimum end moment of a braced column under axial load P (lb / N) with section depth h (in / mm):
 /// P (0.6 + 0.03 h) lb-in in English units, P (15 + 0.03 h) N-mm in metric units.
