@@ -187,6 +187,29 @@ TEST(SectionProperties, QuarterTurnExchangesTheAxes) {
   }
 }
 
+// Horizontal positions, polygon corners, single bars and the vertical axis's loads and member data are
+// held to the same bounds as the other inputs: beyond them Iy and Ixy overflow single precision.
+TEST(SectionProperties, TwoDimensionalValuesOutOfRangeAreRefused) {
+  const struct {
+    const char* what;
+    void (*change)(ProjectModel&);
+  } cases[] = {
+      {"rectangle x", [](ProjectModel& m) { m.rects[1].X = 1e30f; }},
+      {"polygon corner", [](ProjectModel& m) { AddPolygon(m, {{0, 0}, {1e30f, 0}, {0, 1}}); }},
+      {"single bar area", [](ProjectModel& m) { AddBar(m, 0, 1, 1e30f); }},
+      {"end moment about the vertical axis", [](ProjectModel& m) { SetLoadCount(m, 1), m.loads[1].endY.M2ns = 1e30f; }},
+      {"member length about the vertical axis", [](ProjectModel& m) { m.memberY.L = 1e30f; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProjectModel m = Reset();
+    AddRect(m, {0, 20, 10, 1});
+    c.change(m);
+    ComputeSectionProperties(m);
+    EXPECT_EQ(m.sectionProperties.problem, SectionProblem::ValueOutOfRange);
+  }
+}
+
 // A group whose records add up to no area is reported, and no property is divided by it (the concrete
 // group and the modulus are among the degenerate models of the whole run).
 TEST(SectionProperties, GroupsWithoutAreaAreReportedNotDividedBy) {
