@@ -42,7 +42,9 @@ void Group(ReportWriter& out, bool twoDimensional, const char* heading, const Gr
 void PrincipalLines(ReportWriter& out, const PrincipalAxes& axes, float rx, float ry) {
   ValueLine(out, "I1      = ", axes.I1, " Principal, largest");
   ValueLine(out, "I2      = ", axes.I2, " Principal, smallest");
-  out.Blanks(10).Text("Angle   = " + FormatFixed(axes.angle, 2) + " deg (neutral-axis angle of I1)").EndLine();
+  out.Blanks(10)
+      .Text("Angle   = " + FormatFixed(axes.angle, 2) + " deg (neutral-axis angle of I1)")
+      .EndLine();
   ValueLine(out, "rx      = ", rx);
   ValueLine(out, "ry      = ", ry);
 }

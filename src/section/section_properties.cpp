@@ -64,7 +64,8 @@ SectionProblem RangeProblem(const ProjectModel& m) {
     ok = Within(kMaxLength, {p.Ycp, p.Rcp, p.tp, p.Xcp});
   }
   for (int i = 1; ok && i <= ListSize(m.npg); ++i) {
-    for (const Vertex& v : m.polygons[static_cast<size_t>(i)].vertices) ok = ok && Within(kMaxLength, {v.x, v.y});
+    for (const Vertex& v : m.polygons[static_cast<size_t>(i)].vertices)
+      ok = ok && Within(kMaxLength, {v.x, v.y});
   }
   for (int i = 1; ok && i <= ListSize(m.nsb); ++i) {
     const SingleBar& b = m.singleBars[static_cast<size_t>(i)];
@@ -233,7 +234,8 @@ void ComputeSectionProperties(ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
     const double area = c.csign * kPi * c.Rc * c.Rc;
-    concrete.push_back({area, static_cast<double>(c.Yc), area * c.Rc * c.Rc / 4.0, c.Xc, area * c.Rc * c.Rc / 4.0});
+    concrete.push_back(
+        {area, static_cast<double>(c.Yc), area * c.Rc * c.Rc / 4.0, c.Xc, area * c.Rc * c.Rc / 4.0});
   }
   for (int i = 1; i <= ListSize(m.npg); ++i) {
     const ConcretePolygon& poly = m.polygons[static_cast<size_t>(i)];
@@ -312,8 +314,8 @@ void ComputeSectionProperties(ProjectModel& m) {
       p.transArea = static_cast<float>(transArea);
       // A coordinate of the transformed centroid from the groups' centroids and the displaced first moment.
       const auto centroid = [&](float conc, float reinf, float steel, double displacedFirst) {
-        return ((nR - 1) * p.reinfArea * reinf + static_cast<double>(p.concArea) * conc + nS * p.steelArea * steel -
-                displacedFirst) /
+        return ((nR - 1) * p.reinfArea * reinf + static_cast<double>(p.concArea) * conc +
+                nS * p.steelArea * steel - displacedFirst) /
                transArea;
       };
       const double yt = centroid(p.concYbar, p.reinfYbar, p.steelYbar, displacedMoment);

@@ -80,20 +80,19 @@ float RadiusOfGyration(const ProjectModel& m, const Axis& axis) {
   return std::isfinite(r2) && r2 > 0 ? static_cast<float>(std::sqrt(r2)) : 0.0f;
 }
 
-Axis HorizontalAxis(const ProjectModel& m) {
+// The horizontal axis: the member data and second moments of the upright section. The vertical axis:
+// memberY and the section's y values; the loads' drift and storey shear belong to the frame of the
+// horizontal axis, so about the vertical axis the sway magnifier comes from the critical load.
+Axis AxisOf(const ProjectModel& m, bool vertical) {
   const SectionProperties& p = m.sectionProperties;
-  Axis axis{m.L, m.Keff, m.Vri == 1 && m.Vrj == 1, p.concIo, p.concI, p.reinfI, p.steelI, p.sectionDepth, true};
-  axis.r = RadiusOfGyration(m, axis);
-  return axis;
-}
-
-// The loads' drift and storey shear describe the frame of the horizontal axis; about the vertical axis the
-// sway magnifier comes from the critical load.
-Axis VerticalAxis(const ProjectModel& m) {
-  const SectionProperties& p = m.sectionProperties;
-  const MemberAxis& y = m.memberY;
-  Axis axis{y.L, y.Keff, y.Vri == 1 && y.Vrj == 1, p.concIoY, p.concIY, p.reinfIY, p.steelIY, p.sectionWidth,
-            false};
+  Axis axis;
+  if (vertical) {
+    const MemberAxis& y = m.memberY;
+    axis = {y.L, y.Keff, y.Vri == 1 && y.Vrj == 1, p.concIoY, p.concIY, p.reinfIY, p.steelIY, p.sectionWidth};
+  } else {
+    axis = {m.L, m.Keff, m.Vri == 1 && m.Vrj == 1, p.concIo, p.concI, p.reinfI, p.steelI, p.sectionDepth};
+    axis.stabilityIndex = true;
+  }
   axis.r = RadiusOfGyration(m, axis);
   return axis;
 }
@@ -132,7 +131,8 @@ double CriticalLoad(const Run& run, const Axis& axis, double betad, Composite& c
   const double Ee = m.Es * (1.0 + c3 * p.concArea / (As * m.Es / m.Ec));
   const double rs = std::sqrt(axis.steelI / As);
   const double gamma = (kl / (rs * kPi)) * (kl / (rs * kPi)) * Fe / Ee;
-  composite = {static_cast<float>(Fe), static_cast<float>(Ee), static_cast<float>(rs), static_cast<float>(gamma)};
+  composite = {static_cast<float>(Fe), static_cast<float>(Ee), static_cast<float>(rs),
+               static_cast<float>(gamma)};
   return Fe * As / gamma;
 }
 
@@ -156,8 +156,8 @@ bool KlrLimit(const Run& run, const Axis& axis, float P, const AxisEndMoments& e
       limit = 0;
       return false;
     }
-    const double R =
-        std::sqrt(static_cast<double>(P) / (static_cast<double>(run.m.fpc) * run.m.sectionProperties.concArea));
+    const double R = std::sqrt(static_cast<double>(P) /
+                               (static_cast<double>(run.m.fpc) * run.m.sectionProperties.concArea));
     const double k = end.M2ns == 0 ? 0.0 : static_cast<double>(end.M1ns) / end.M2ns;
     const double value = end.M2ns == 0 || k < -0.5 ? 30.0 / R : (25.0 - 10.0 * k) / R;
     limit = static_cast<float>(std::fabs(value));
@@ -186,8 +186,8 @@ double WithMinimumMoment(const Run& run, const Axis& axis, float P, double M2, d
 
 // Non-sway, sway and secondary magnification of a load that needs it: Magnified, or Buckling when the
 // sway story reaches its stability limit (stability index of 1 or more).
-SlenderOutcome Magnify(const Run& run, const Axis& axis, const LoadCondition& load, const AxisLoad& a, float Lr,
-                       AxisResult& res, Composite& composite) {
+SlenderOutcome Magnify(const Run& run, const Axis& axis, const LoadCondition& load, const AxisLoad& a,
+                       float Lr, AxisResult& res, Composite& composite) {
   const ProjectModel& m = run.m;
   const CriteriaRules& rules = run.rules;
   const AxisEndMoments& end = a.end;
@@ -196,7 +196,8 @@ SlenderOutcome Magnify(const Run& run, const Axis& axis, const LoadCondition& lo
   // The amplification 1 / (1 - P / (phiK Pc)) of a load below the critical load.
   const double amplification = 1.0 / (1.0 - load.P / (static_cast<double>(run.phiK) * res.Pc));
 
-  double Cm = braced ? EndMomentCm(rules, end.M1ns, end.M2ns) : std::max(0.6, static_cast<double>(rules.revised.cmFloor));
+  double Cm = braced ? EndMomentCm(rules, end.M1ns, end.M2ns)
+                     : std::max(0.6, static_cast<double>(rules.revised.cmFloor));
   // Without end moments the initial moment is the same along the whole member: no reduction.
   if (IsSet(load.Tloads) || (end.M1ns == 0 && end.M2ns == 0)) Cm = 1.0;
   if (!braced && !rules.swayCmFromEndMoments) Cm = 1.0;
@@ -316,7 +317,8 @@ AxisResult MagnifyAbout(const Run& run, const Axis& axis, const LoadCondition& l
 // Every load condition magnified about the axis, in a list indexed by load number (slot 0 unused, with
 // the initial values of a load).
 template <typename LoadAbout>
-std::vector<AxisResult> MagnifyLoads(const Run& run, const Axis& axis, LoadAbout loadAbout, Composite& composite) {
+std::vector<AxisResult> MagnifyLoads(const Run& run, const Axis& axis, LoadAbout loadAbout,
+                                     Composite& composite) {
   const ProjectModel& m = run.m;
   std::vector<AxisResult> rows(static_cast<size_t>(ListSize(m.ns)) + 1);
   for (int i = 1; i <= ListSize(m.ns); ++i) {
@@ -380,11 +382,10 @@ void ComputeSlenderness(ProjectModel& m) {
   const Run run{m, rules, rules.family == SlendernessFamily::Aashto ? m.phiC : 0.75f};
   s.phiK = run.phiK;
 
-  const Axis x = HorizontalAxis(m);
+  const Axis x = AxisOf(m, false);
   s.r = x.r;
   Composite composite;
-  const std::vector<AxisResult> rows =
-      MagnifyLoads(run, x, [](const LoadCondition& load) { return HorizontalAxisLoad(load); }, composite);
+  const std::vector<AxisResult> rows = MagnifyLoads(run, x, HorizontalAxisLoad, composite);
   s.Mc = Column(rows, &AxisResult::Mc);
   s.Pc = Column(rows, &AxisResult::Pc);
   s.klrLimit = Column(rows, &AxisResult::klrLimit);
@@ -403,13 +404,13 @@ void ComputeSlenderness(ProjectModel& m) {
 
   // About the vertical axis only with member data for it; My is otherwise first order. The end moments
   // about that axis are sizes, and the load's My gives the direction of the magnified moment.
-  const Axis y = m.memberY.L > 0 ? VerticalAxis(m) : Axis{};
+  const Axis y = m.memberY.L > 0 ? AxisOf(m, true) : Axis{};
   s.rY = y.r;
   std::vector<AxisResult> rowsY;
   if (m.memberY.L > 0) {
     Composite unused;  // the composite properties are reported for the horizontal axis
-    rowsY = MagnifyLoads(run, y, [](const LoadCondition& load) { return AxisLoad{std::fabs(load.My), load.endY}; },
-                         unused);
+    const auto momentsY = [](const LoadCondition& load) { return AxisLoad{std::fabs(load.My), load.endY}; };
+    rowsY = MagnifyLoads(run, y, momentsY, unused);
     for (int i = 1; i <= ListSize(m.ns); ++i) {
       if (m.loads[static_cast<size_t>(i)].My < 0) rowsY[static_cast<size_t>(i)].Mc *= -1;
     }

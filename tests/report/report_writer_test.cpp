@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <limits>
 
-#include "run/calculation_run.h"
+#include "base/number_format.h"
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
 #include "report/input_echo.h"
-#include "base/number_format.h"
+#include "run/calculation_run.h"
 
 namespace tarnix {
 namespace {
@@ -132,8 +132,9 @@ TEST(ReportBlocks, VerticalAxisOnlyInTwoDimensions) {
   m.loads[1].My = 40 * 12000.0f;
   m.loads[1].endY = {30 * 12000.0f, 40 * 12000.0f, 0, 0, 0.6f, 0};
   std::string text = report(m);
-  for (const char* line : {"          Xbar    = 0.0000E+00\r\n", "          Ioy     = 8.1920E+03 About concrete CG",
-                           "          Angle   = 0.00 deg", firstOrder}) {
+  for (const char* line :
+       {"          Xbar    = 0.0000E+00\r\n", "          Ioy     = 8.1920E+03 About concrete CG",
+        "          Angle   = 0.00 deg", firstOrder}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
   }
   m.memberY = {168, 1.2f, 1, 1, 1, 0, 0};
@@ -141,7 +142,8 @@ TEST(ReportBlocks, VerticalAxisOnlyInTwoDimensions) {
   EXPECT_EQ(text.find(firstOrder), std::string::npos);
   EXPECT_NE(text.find("               Magnified moment My            = "), std::string::npos);
   m.SlendernessOption = Slenderness::SlenderWall;
-  EXPECT_NE(report(m).find("My is first order: the wall is designed about the horizontal axis"), std::string::npos);
+  EXPECT_NE(report(m).find("My is first order: the wall is designed about the horizontal axis"),
+            std::string::npos);
 }
 
 // A model edited in memory may hold any option number: the echo writes the captions of the numbers it

@@ -179,8 +179,8 @@ TEST(SectionProperties, QuarterTurnExchangesTheAxes) {
       EXPECT_NEAR(principal, 0, 1e-6 * size);
     }
     // The axis of I1 turns by 90 degrees (modulo 180), unless the section has no preferred direction.
-    for (const auto& [before, after] : {std::pair{a.concPrincipal, b.concPrincipal},
-                                        std::pair{a.transPrincipal, b.transPrincipal}}) {
+    for (const auto& [before, after] :
+         {std::pair{a.concPrincipal, b.concPrincipal}, std::pair{a.transPrincipal, b.transPrincipal}}) {
       EXPECT_NEAR(std::remainder(after.angle - before.angle - 90, 180), 0, 1e-3);
     }
     EXPECT_EQ(a.sectionWidth, b.sectionDepth);
@@ -195,9 +195,13 @@ TEST(SectionProperties, TwoDimensionalValuesOutOfRangeAreRefused) {
     void (*change)(ProjectModel&);
   } cases[] = {
       {"rectangle x", [](ProjectModel& m) { m.rects[1].X = 1e30f; }},
-      {"polygon corner", [](ProjectModel& m) { AddPolygon(m, {{0, 0}, {1e30f, 0}, {0, 1}}); }},
+      {"polygon corner",
+       [](ProjectModel& m) {
+         AddPolygon(m, {{0, 0}, {1e30f, 0}, {0, 1}});
+       }},
       {"single bar area", [](ProjectModel& m) { AddBar(m, 0, 1, 1e30f); }},
-      {"end moment about the vertical axis", [](ProjectModel& m) { SetLoadCount(m, 1), m.loads[1].endY.M2ns = 1e30f; }},
+      {"end moment about the vertical axis",
+       [](ProjectModel& m) { SetLoadCount(m, 1), m.loads[1].endY.M2ns = 1e30f; }},
       {"member length about the vertical axis", [](ProjectModel& m) { m.memberY.L = 1e30f; }},
   };
   for (const auto& c : cases) {
