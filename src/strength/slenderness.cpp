@@ -15,8 +15,7 @@ namespace {
 bool PositiveFinite(double x) { return std::isfinite(x) && x > 0; }
 
 // Bending about one axis of the section: the member data for that axis and the section's second moments
-// about it (the horizontal axis: today's member data and inertias; the vertical axis: memberY and the y
-// values of the section properties).
+// about it.
 struct Axis {
   float L = 0, Keff = 0;
   bool braced = false;
