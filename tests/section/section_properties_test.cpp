@@ -137,6 +137,28 @@ TEST(SectionProperties, OffsetRectangleWithBarsByParallelAxes) {
   EXPECT_EQ(p.sectionWidth, 12);
 }
 
+// A 2 x 8 steel plate at x = 5 reaching 4 in below a 20 x 20 concrete square (x -10..10): its upper half
+// (10 of its 20 strips, 8 in^2 at (5, 18)) takes the place of concrete. nS = 29000000 / 3625000 = 8.
+// Transformed: A = 400 + 8 x 16 - 8 = 520, xt = (8 x 16 x 5 - 8 x 5) / 520 = 600 / 520,
+// yt = (400 x 10 + 8 x 16 x 20 - 8 x 18) / 520 = 6416 / 520;
+// Iy = 20^4 / 12 + 400 xt^2 + 8 (8 x 2^3 / 12 + 16 (5 - xt)^2) - (8 x 2^2 / 12 + 8 (5 - xt)^2),
+// Ixy = 400 (-xt)(10 - yt) + 8 x 16 (5 - xt)(20 - yt) - 8 (5 - xt)(18 - yt).
+TEST(SectionProperties, SteelShapeDisplacesConcreteAboutBothAxes) {
+  ProjectModel m = Reset();
+  m.Ec = 3625000;
+  AddRect(m, {0, 20, 20, 1});
+  SetRecordCount(m, RecordKind::SteelRect, 1);
+  m.steelRects[1] = {16, 8, 2, 5};
+  const SectionProperties& p = Computed(m);
+  const double xt = 600.0 / 520, yt = 6416.0 / 520, dx = 5 - xt;
+  ExpectClose(p.steelDisplacedArea, 8);
+  ExpectClose(p.steelIoY, 8 * 8 / 12.0);
+  ExpectClose(p.transXbar, xt);
+  ExpectClose(p.transIY,
+              160000 / 12.0 + 400 * xt * xt + 8 * (64 / 12.0 + 16 * dx * dx) - (32 / 12.0 + 8 * dx * dx));
+  ExpectClose(p.transIxy, 400 * -xt * (10 - yt) + 128 * dx * (20 - yt) - 8 * dx * (18 - yt));
+}
+
 // Turning a section by 90 degrees (a point dx, dy from the centre goes to -dy, dx) exchanges Ix and Iy,
 // flips the sign of Ixy and turns the principal axes with it, for the gross and the transformed section.
 TEST(SectionProperties, QuarterTurnExchangesTheAxes) {
