@@ -137,9 +137,10 @@ PrincipalAxes Principal(double Ix, double Iy, double Ixy) {
   axes.I1 = static_cast<float>(mean + radius);
   axes.I2 = static_cast<float>(mean - radius);
   if (!(radius > 1e-6 * std::abs(mean))) return axes;
-  double angle = std::atan2(-Ixy, half) * 90.0 / kPi;
-  if (angle <= -90) angle += 180;
-  axes.angle = static_cast<float>(angle);
+  // 2t in (-pi, pi], so that t lies in (-90, 90] degrees: a section wider than deep gets +90, not -90.
+  double twice = std::atan2(-Ixy, half);
+  if (twice <= -std::acos(-1.0)) twice = std::acos(-1.0);
+  axes.angle = static_cast<float>(twice * 90.0 / kPi);
   return axes;
 }
 
