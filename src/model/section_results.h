@@ -49,11 +49,11 @@ struct SectionProperties {
   float reinfXbar = 0, reinfIoY = 0, reinfIxyO = 0, reinfIY = 0, reinfIxy = 0;
   float steelXbar = 0, steelIoY = 0, steelIxyO = 0, steelIY = 0, steelIxy = 0;
   float transXbar = 0, transIY = 0, transIxy = 0;
-  /// Principal axes of the gross concrete (about its own centroid) and of the transformed section.
-  PrincipalAxes concPrincipal, transPrincipal;
-  /// Radii of gyration about the horizontal and the vertical axis through the centroid: of the gross
-  /// concrete sqrt(Io / area), of the transformed section sqrt(I / transArea); 0 without area.
-  float concRx = 0, concRy = 0, transRx = 0, transRy = 0;
+  /// Principal axes of each group about its own centroid and of the transformed section.
+  PrincipalAxes concPrincipal, reinfPrincipal, steelPrincipal, transPrincipal;
+  /// Radii of gyration about the horizontal and the vertical axis through the centroid: of a group
+  /// sqrt(Io / area), of the transformed section sqrt(I / transArea); 0 without area.
+  float concRx = 0, concRy = 0, reinfRx = 0, reinfRy = 0, steelRx = 0, steelRy = 0, transRx = 0, transRy = 0;
   /// Area of the steel shapes that lies in the concrete and takes its place (the whole steel area of an
   /// embedded shape, none of a bare shape or of a tube around its fill).
   float steelDisplacedArea = 0;

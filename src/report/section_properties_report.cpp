@@ -11,12 +11,25 @@ void ValueLine(ReportWriter& out, const char* label, float value, const char* su
 }
 
 // One group's values: area and centroid, the second moments about its own centroid and, when they differ,
-// about the transformed centroid. The horizontal centroid, the vertical axis and the product of inertia
-// only for a section in two dimensions.
+// about the transformed centroid. The horizontal centroid, the vertical axis, the product of inertia, the
+// principal axes and the radii of gyration only for a section in two dimensions.
 struct GroupValues {
   float area, ybar, io, inertia;
   float xbar, ioY, ixyO, inertiaY, ixy;
+  PrincipalAxes principal;
+  float rx, ry;
 };
+
+// The principal axes and the radii of gyration of a group or of the transformed section.
+void PrincipalLines(ReportWriter& out, const PrincipalAxes& axes, float rx, float ry) {
+  ValueLine(out, "I1      = ", axes.I1, " Principal, largest");
+  ValueLine(out, "I2      = ", axes.I2, " Principal, smallest");
+  out.Blanks(10)
+      .Text("Angle   = " + FormatFixed(axes.angle, 2) + " deg (neutral-axis angle of I1)")
+      .EndLine();
+  ValueLine(out, "rx      = ", rx);
+  ValueLine(out, "ry      = ", ry);
+}
 
 void Group(ReportWriter& out, bool twoDimensional, const char* heading, const GroupValues& g,
            const char* ownSuffix) {
@@ -36,17 +49,7 @@ void Group(ReportWriter& out, bool twoDimensional, const char* heading, const Gr
     ValueLine(out, "Iy      = ", g.inertiaY, " About composite CG");
     ValueLine(out, "Ixy     = ", g.ixy, " About composite CG");
   }
-}
-
-// The principal axes and the radii of gyration of the gross or the transformed section.
-void PrincipalLines(ReportWriter& out, const PrincipalAxes& axes, float rx, float ry) {
-  ValueLine(out, "I1      = ", axes.I1, " Principal, largest");
-  ValueLine(out, "I2      = ", axes.I2, " Principal, smallest");
-  out.Blanks(10)
-      .Text("Angle   = " + FormatFixed(axes.angle, 2) + " deg (neutral-axis angle of I1)")
-      .EndLine();
-  ValueLine(out, "rx      = ", rx);
-  ValueLine(out, "ry      = ", ry);
+  if (twoDimensional) PrincipalLines(out, g.principal, g.rx, g.ry);
 }
 
 }  // namespace
@@ -67,20 +70,20 @@ void WriteSectionPropertiesReport(const ProjectModel& m, ReportWriter& out) {
   }
   if (p.concArea > 0) {
     Group(out, twoD, "GROSS CONCRETE SECTION:",
-          {p.concArea, p.concYbar, p.concIo, p.concI, p.concXbar, p.concIoY, p.concIxyO, p.concIY, p.concIxy},
+          {p.concArea, p.concYbar, p.concIo, p.concI, p.concXbar, p.concIoY, p.concIxyO, p.concIY, p.concIxy,
+           p.concPrincipal, p.concRx, p.concRy},
           " About concrete CG");
-    if (twoD) PrincipalLines(out, p.concPrincipal, p.concRx, p.concRy);
   }
   if (p.reinfArea > 0) {
     Group(out, twoD, "REINFORCING STEEL:",
           {p.reinfArea, p.reinfYbar, p.reinfIo, p.reinfI, p.reinfXbar, p.reinfIoY, p.reinfIxyO, p.reinfIY,
-           p.reinfIxy},
+           p.reinfIxy, p.reinfPrincipal, p.reinfRx, p.reinfRy},
           " About reinf CG");
   }
   if (p.steelArea > 0) {
     Group(out, twoD, "STEEL SHAPES:",
           {p.steelArea, p.steelYbar, p.steelIo, p.steelI, p.steelXbar, p.steelIoY, p.steelIxyO, p.steelIY,
-           p.steelIxy},
+           p.steelIxy, p.steelPrincipal, p.steelRx, p.steelRy},
           " About steel CG");
   }
   if (p.concArea > 0) {

@@ -350,11 +350,13 @@ void ComputeSectionProperties(ProjectModel& m) {
       p.transIY = transformed(p.concIY, p.reinfIY, p.steelIY, displacedIY);
       p.transIxy = transformed(p.concIxy, p.reinfIxy, p.steelIxy, displacedIxy);
       p.concPrincipal = Principal(p.concIo, p.concIoY, p.concIxyO);
+      p.reinfPrincipal = Principal(p.reinfIo, p.reinfIoY, p.reinfIxyO);
+      p.steelPrincipal = Principal(p.steelIo, p.steelIoY, p.steelIxyO);
       p.transPrincipal = Principal(p.transI, p.transIY, p.transIxy);
-      p.concRx = Radius(p.concIo, p.concArea);
-      p.concRy = Radius(p.concIoY, p.concArea);
-      p.transRx = Radius(p.transI, p.transArea);
-      p.transRy = Radius(p.transIY, p.transArea);
+      p.concRx = Radius(p.concIo, p.concArea), p.concRy = Radius(p.concIoY, p.concArea);
+      p.reinfRx = Radius(p.reinfIo, p.reinfArea), p.reinfRy = Radius(p.reinfIoY, p.reinfArea);
+      p.steelRx = Radius(p.steelIo, p.steelArea), p.steelRy = Radius(p.steelIoY, p.steelArea);
+      p.transRx = Radius(p.transI, p.transArea), p.transRy = Radius(p.transIY, p.transArea);
     }
   }
 
