@@ -94,9 +94,9 @@ std::string PolygonProblem(const ConcretePolygon& polygon) {
     const auto [a, b] = edge(k);
     if (a.x == b.x && a.y == b.y) return "its edge " + std::to_string(k + 1) + " has no length";
   }
-  double twiceArea = 0;
-  for (size_t k = 1; k + 1 < n; ++k) twiceArea += Cross(v[0], v[k], v[k + 1]);
-  if (twiceArea == 0) return "no area";
+  // Corners on one line enclose nothing (every other polygon without crossing edges has an area).
+  const auto onFirstEdge = [&v](const Vertex& p) { return Side(v[0], v[1], p) == 0; };
+  if (std::all_of(v.begin() + 2, v.end(), onFirstEdge)) return "no area";
   const auto edges = [](size_t i, size_t j, const char* what) {
     return "its edges " + std::to_string(i + 1) + " and " + std::to_string(j + 1) + " " + what;
   };

@@ -118,6 +118,26 @@ TEST(ProjectFile, EveryExampleInputFileComesBackUnchanged) {
   EXPECT_GE(files, 15);
 }
 
+// The project files among the examples load, are complete and write back to a text that reads back to it.
+TEST(ProjectFile, ExampleProjectsLoadComplete) {
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(TARNIX_EXAMPLES_DIR)) {
+    if (entry.path().extension() != ".json") continue;
+    SCOPED_TRACE(entry.path().string());
+    ++files;
+    ProjectModel m = Reset();
+    const Status loaded = LoadProjectFile(m, entry.path().string());
+    ASSERT_TRUE(loaded.ok()) << loaded.detail;
+    EXPECT_TRUE(IsTwoDimensional(m));
+    EXPECT_EQ(FindInputProblem(m), "");
+    const std::string written = FormatProjectFile(m).value_or("");
+    ProjectModel back = Reset();
+    ASSERT_TRUE(ReadProjectText(back, written).ok());
+    EXPECT_EQ(FormatProjectFile(back), written);
+  }
+  EXPECT_GE(files, 2);
+}
+
 // The smallest complete project: one rectangle, one load of 100 kip and 50 k-ft about x and 20 k-ft about y.
 const std::string kSmall = R"({
   "format": "tarnix-project",
