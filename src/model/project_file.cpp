@@ -31,6 +31,10 @@ using Json = nlohmann::json;
 constexpr int kMinSurfaceAngles = 4;
 constexpr int kMaxSurfaceAngles = 360;
 
+// The parsed tree takes some thirty times the bytes of the text; a project of ten thousand loads takes a
+// few megabytes, so a larger text is no project file.
+constexpr size_t kMaxProjectBytes = 8u << 20;
+
 // Nesting beyond this is no project file; it is refused before the tree grows deep enough to matter.
 constexpr size_t kMaxNesting = 32;
 
@@ -806,6 +810,9 @@ Status ReadProjectText(ProjectModel& model, std::string_view text) {
   };
   if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
     return Status::Failure(kErrorReadingInput, "the file is empty");
+  }
+  if (text.size() > kMaxProjectBytes) {
+    return Status::Failure(kErrorReadingInput, "not a project file: the file is too large");
   }
   size_t taken = 0;
   TreeBuilder builder(text, taken);

@@ -136,6 +136,16 @@ TEST(ProjectFile, ExampleProjectsLoadComplete) {
     EXPECT_EQ(FormatProjectFile(back), written);
   }
   EXPECT_GE(files, 2);
+
+  // The complete example of the schema's page.
+  const std::string page = ReadFileContent(TARNIX_EXAMPLES_DIR "/../docs/project-file.md", 1 << 20).value_or("");
+  const size_t begin = page.find("```json\n"), end = page.find("```\n", begin + 1);
+  ASSERT_NE(end, std::string::npos);
+  ProjectModel m = Reset();
+  const Status read = ReadProjectText(m, page.substr(begin + 8, end - begin - 8));
+  EXPECT_TRUE(read.ok()) << read.detail;
+  EXPECT_EQ(FindInputProblem(m), "");
+  EXPECT_EQ(m.PerformMomentCurvature, 1);
 }
 
 // The smallest complete project: one rectangle, one load of 100 kip and 50 k-ft about x and 20 k-ft about y.
@@ -203,6 +213,8 @@ TEST(ProjectFile, DamagedFilesAreRefusedWithLineAndColumnAndLeaveTheModelUntouch
        "line 12, column 29: member.slenderness: expected a whole number, found a number"},
       {replaced("\"Vri\": true", "\"Vri\": 1"), "line 11, column 51: member.Vri: expected true or false, found a number"},
       {replaced("\"P\": 100", "\"P\": 100, \"P\": 90"), "line 10, column 24: member \"P\" is given twice"},
+      {"{\"format\": \"tarnix-project\", \"version\": 1, \"title\": " + std::string(40, '['),  // '[' from column 53
+       "line 1, column 84: values nested more than 32 deep"},
   };
   ProjectModel m = Reset();
   ASSERT_TRUE(LoadInputFile(m, TARNIX_EXAMPLES_DIR "/rect_column.in").ok());
