@@ -15,8 +15,9 @@ constexpr const char* kErrorReadingInput = "Error reading input file";
 constexpr const char* kErrorWritingInput = "Error writing input file";
 /// Why a model that uses the horizontal coordinate or biaxial bending is not saved as an input file.
 constexpr const char* kInputFileIsOneDimensional =
-    "the section has records off the vertical axis, polygons, single bars or moments about the vertical "
-    "axis, which an .in file cannot hold; save it as a project file (.json)";
+    "the project uses two dimensions (records off the vertical axis, polygons, single bars, moments or "
+    "member data about the vertical axis, surface or moment-curvature angles), which an .in file cannot "
+    "hold; save it as a project file (.json)";
 
 /// The file text of the model (CR LF lines), without the completeness check. Empty when the model holds
 /// a value the file cannot represent (a non-finite number, a count without its records) or uses the
