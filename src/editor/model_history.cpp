@@ -19,6 +19,7 @@ void Restore(ProjectModel& m, const ProjectModel& inputs) {
   restored.VersionText = std::move(m.VersionText);
   restored.sectionProperties = std::move(m.sectionProperties);
   restored.interactionDiagram = std::move(m.interactionDiagram);
+  restored.interactionSurface = std::move(m.interactionSurface);
   restored.slenderness = std::move(m.slenderness);
   restored.momentCurvature = std::move(m.momentCurvature);
   restored.modified = 1;

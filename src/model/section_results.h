@@ -27,6 +27,7 @@ struct SectionProperties {
   float cBalanced = 0;     ///< neutral-axis depth at which the extreme fibre and the deepest steel reach
                            ///< ultimate and yield strain together
   float concArea = 0, concYbar = 0, concIo = 0, concI = 0;      ///< Io about own centroid, I about transformed
+  float concXbar = 0;  ///< horizontal position of the gross concrete centroid, the reference of My
   float reinfArea = 0, reinfYbar = 0, reinfIo = 0, reinfI = 0;  ///< bars as points
   float steelArea = 0, steelYbar = 0, steelIo = 0, steelI = 0;
   float transArea = 0, transYbar = 0, transI = 0;  ///< in concrete units

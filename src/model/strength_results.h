@@ -7,6 +7,26 @@
 
 namespace tarnix {
 
+/// Capacity of a load (P, Mx, My) in biaxial bending: the neutral-axis angle and depth at which the
+/// factored axial capacity equals P and the factored moment vector points in the direction of the load's
+/// moment vector. Forces in lb / N, moments in lb-in / N-mm about the gross concrete centroid.
+struct BiaxialCapacity {
+  bool computed = false;  ///< the model is two-dimensional and the load was evaluated this way
+  bool found = false;     ///< a capacity exists (P within the section's factored axial range)
+  float angle = 0;        ///< neutral-axis angle, degrees (see base/conventions.h)
+  float depth = 0;        ///< neutral-axis depth c across the axis
+  float phi = 0;          ///< strength reduction factor
+  float axial = 0;        ///< phi Pn (equal to the load's P)
+  float momentX = 0;      ///< phi Mnx
+  float momentY = 0;      ///< phi Mny
+  float tensileStrain = 0;  ///< most tensile bar strain at the capacity
+  /// |Mu| / |phi Mn| at the same axial load (0 without a capacity).
+  float momentRatio = 0;
+  /// The load's distance from the origin over the distance of the design surface along the same ray in
+  /// (P, Mx, My) (0 when the ray does not meet the surface).
+  float rayRatio = 0;
+};
+
 /// Capacity of one load condition on the diagram. Forces in lb / N, moments in lb-in / N-mm about the
 /// gross concrete centroid.
 struct LoadCapacity {
@@ -37,6 +57,9 @@ struct LoadCapacity {
   float secondOrderRatio = 0;
   /// secondOrderRatio exceeds the criteria's limit on second-order moments (1.4 by ACI 318-19 6.2.5.3).
   bool secondOrderExceeded = false;
+  /// The design moment about the vertical axis (first order, or magnified with member data for that
+  /// axis); 0 for a section bent about the horizontal axis only.
+  float checkedMomentY = 0;
 };
 
 /// Result block of ComputeInteractionDiagram. Arrays are indexed by point number 1..idCount (slot 0 and
@@ -57,6 +80,18 @@ struct InteractionDiagram {
   /// strain): the walk stopped at its deepest neutral axis and the last point is PnMax by the cap alone.
   bool compressionCapUnreached = false;
   std::vector<LoadCapacity> capacity;  ///< per load condition 1..ns
+  /// Capacity of each load condition 1..ns in biaxial bending; empty unless the model is two-dimensional.
+  std::vector<BiaxialCapacity> biaxial;
+  /// Neutral-axis angle of the diagram, degrees (0: compression at the top, bending about the horizontal
+  /// axis; see base/conventions.h). idMoment is Mx, idMomentY My, both about the gross concrete centroid.
+  float angle = 0;
+  std::vector<float> idMomentY;
+};
+
+/// The interaction surface: the diagram at equally spaced neutral-axis angles, 360 k / n degrees for
+/// k = 0 .. n - 1. Empty unless the model is two-dimensional.
+struct InteractionSurface {
+  std::vector<InteractionDiagram> meridians;
 };
 
 /// What the slenderness analysis decided for a load condition.
@@ -123,6 +158,16 @@ struct SlendernessResults {
   std::vector<SwayMagnifier> swayMagnifier;
   /// False for a load whose kl/r limit has no value (CSA with no compression); the report then omits it.
   std::vector<bool> klrLimitKnown;
+
+  // Moment magnification about the vertical axis, with the member data for that axis; per load condition,
+  // empty when that axis was not analysed (My is then first order).
+  float rY = 0;                   ///< radius of gyration about the vertical axis
+  std::vector<float> McY;         ///< design (magnified) moment about the vertical axis
+  std::vector<float> PcY;         ///< critical buckling load for bending about the vertical axis
+  std::vector<float> CmY;
+  std::vector<float> deltaNsY;
+  std::vector<float> deltaSY;
+  std::vector<SlenderOutcome> outcomeY;
 
   // Slender wall design.
   float rho = 0;                ///< reinforcing ratio of the wall

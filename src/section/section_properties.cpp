@@ -81,10 +81,17 @@ struct Sums {
   }
 };
 
-// Centroid and inertia about the centroid of pieces (area, centroid depth, own inertia).
+// Centroid and inertia about the centroid of pieces (area, centroid depth, own inertia, centroid x).
 struct Piece {
-  double area, depth, ownInertia;
+  double area, depth, ownInertia, x = 0;
 };
+
+// Area-weighted horizontal position of pieces (0 without area).
+float CentroidX(const std::vector<Piece>& pieces) {
+  double area = 0, moment = 0;
+  for (const Piece& p : pieces) area += p.area, moment += p.area * p.x;
+  return area != 0 ? static_cast<float>(moment / area) : 0.0f;
+}
 
 void Centroid(const std::vector<Piece>& pieces, bool hasRecords, float& area, float& ybar, float& io) {
   Sums sums;
@@ -174,12 +181,18 @@ void ComputeSectionProperties(ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
     const double area = static_cast<double>(r.rsign) * r.W * r.D;
-    concrete.push_back({area, r.Yt + r.D / 2.0, area * r.D * r.D / 12.0});
+    concrete.push_back({area, r.Yt + r.D / 2.0, area * r.D * r.D / 12.0, r.X});
   }
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
     const double area = c.csign * kPi * c.Rc * c.Rc;
-    concrete.push_back({area, static_cast<double>(c.Yc), area * c.Rc * c.Rc / 4.0});
+    concrete.push_back({area, static_cast<double>(c.Yc), area * c.Rc * c.Rc / 4.0, c.Xc});
+  }
+  for (int i = 1; i <= ListSize(m.npg); ++i) {
+    const ConcretePolygon& poly = m.polygons[static_cast<size_t>(i)];
+    const PolygonProperties g = PropertiesOf(poly.vertices);
+    const double sign = poly.psign > 0 ? 1 : -1;
+    concrete.push_back({sign * g.area, g.y, sign * g.Ixx, g.x});
   }
 
   std::vector<Piece> bars;
@@ -212,10 +225,11 @@ void ComputeSectionProperties(ProjectModel& m) {
   }
   p.steelDisplacedArea = static_cast<float>(displacedArea);
 
-  const bool hasConcrete = m.nr >= 1 || m.nc >= 1;
-  const bool hasBars = m.nl >= 1 || m.na >= 1;
+  const bool hasConcrete = m.nr >= 1 || m.nc >= 1 || m.npg >= 1;
+  const bool hasBars = m.nl >= 1 || m.na >= 1 || m.nsb >= 1;
   const bool hasSteel = m.nb >= 1 || m.np >= 1;
   Centroid(concrete, hasConcrete, p.concArea, p.concYbar, p.concIo);
+  p.concXbar = CentroidX(concrete);
   Centroid(bars, hasBars, p.reinfArea, p.reinfYbar, p.reinfIo);
   Centroid(steel, hasSteel, p.steelArea, p.steelYbar, p.steelIo);
 
