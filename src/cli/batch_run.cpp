@@ -178,13 +178,15 @@ int RunOne(const Options& options, const std::string& input, const std::optional
            const std::optional<std::string>& svgDir, ProjectModel& model, std::ostream& out,
            std::ostream& err) {
   ResetAll(model);
-  const Status loaded = IsProjectFileName(input) ? LoadProjectFile(model, input) : LoadInputFile(model, input);
+  const Status loaded =
+      IsProjectFileName(input) ? LoadProjectFile(model, input) : LoadInputFile(model, input);
   if (!loaded.ok()) return Fail(err, WithReason(loaded), input);
   SetInputFileNames(model, input);
 
   if (options.saveInput) {
     const std::string& path = *options.saveInput;
-    const Status saved = IsProjectFileName(path) ? WriteProjectFile(model, path) : WriteInputFile(model, path);
+    const Status saved =
+        IsProjectFileName(path) ? WriteProjectFile(model, path) : WriteInputFile(model, path);
     if (!saved.ok()) return Fail(err, WithReason(saved), path);
     if (!options.output && !csvDir && !svgDir) return 0;
   }

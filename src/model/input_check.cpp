@@ -89,7 +89,9 @@ std::string PolygonProblem(const ConcretePolygon& polygon) {
       if (!problem.empty()) return "vertex " + std::to_string(k + 1) + ": " + problem;
     }
   }
-  const auto edge = [&v, n](size_t k) { return std::pair<const Vertex&, const Vertex&>{v[k], v[(k + 1) % n]}; };
+  const auto edge = [&v, n](size_t k) {
+    return std::pair<const Vertex&, const Vertex&>{v[k], v[(k + 1) % n]};
+  };
   for (size_t k = 0; k < n; ++k) {
     const auto [a, b] = edge(k);
     if (a.x == b.x && a.y == b.y) return "its edge " + std::to_string(k + 1) + " has no length";
@@ -138,7 +140,8 @@ InputProblem ShapesProblem(const ProjectModel& m) {
   }
   for (int i = 1; i <= ListSize(m.npg); ++i) {
     std::string problem = PolygonProblem(m.polygons[static_cast<size_t>(i)]);
-    if (!problem.empty()) return {RecordName("polygon", i) + ": " + problem, {}};
+    if (!problem.empty())
+      return {RecordName("polygon", i) + ": " + problem, Record(RecordKind::ConcretePolygon, i)};
   }
   for (int i = 1; i <= ListSize(m.nsb); ++i) {
     const SingleBar& bar = m.singleBars[static_cast<size_t>(i)];
@@ -146,9 +149,10 @@ InputProblem ShapesProblem(const ProjectModel& m) {
     if (problem.empty()) problem = CoordinateProblem("y", bar.y);
     if (problem.empty() && !(bar.area > 0 && bar.area <= kMaxArea)) {
       problem = std::isfinite(bar.area) && bar.area > 0 ? "area " + FormatPlain(bar.area) + " is too large"
-                                                       : "no area";
+                                                        : "no area";
     }
-    if (!problem.empty()) return {RecordName("single bar", i) + ": " + problem, {}};
+    if (!problem.empty())
+      return {RecordName("single bar", i) + ": " + problem, Record(RecordKind::SingleBar, i)};
   }
   return {};
 }
@@ -186,9 +190,9 @@ InputProblem OptionsProblem(const ProjectModel& m) {
     if (!problem.empty()) return {problem, Record(RecordKind::ConcreteCircle, i, "csign")};
   }
   for (int i = 1; i <= ListSize(m.npg); ++i) {
-    std::string problem = OptionProblem(RecordName("polygon", i) + ": psign",
-                                        m.polygons[static_cast<size_t>(i)].psign, kSigns);
-    if (!problem.empty()) return {problem, {}};
+    std::string problem =
+        OptionProblem(RecordName("polygon", i) + ": psign", m.polygons[static_cast<size_t>(i)].psign, kSigns);
+    if (!problem.empty()) return {problem, Record(RecordKind::ConcretePolygon, i, "psign")};
   }
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     std::string problem = OptionProblem(RecordName("load condition", i) + ": Tloads",

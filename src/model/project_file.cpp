@@ -8,9 +8,8 @@
 #include <climits>
 #include <cmath>
 #include <iterator>
-#include <vector>
-
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "base/number_format.h"
 #include "criteria/criteria.h"
@@ -52,13 +51,19 @@ struct Node {
 
 std::string KindName(const Node& node) {
   switch (node.kind) {
-    case Node::Kind::Null: return "null";
-    case Node::Kind::Boolean: return node.boolean ? "true" : "false";
+    case Node::Kind::Null:
+      return "null";
+    case Node::Kind::Boolean:
+      return node.boolean ? "true" : "false";
     case Node::Kind::Integer:
-    case Node::Kind::Number: return "a number";
-    case Node::Kind::String: return "a string";
-    case Node::Kind::Array: return "an array";
-    case Node::Kind::Object: return "an object";
+    case Node::Kind::Number:
+      return "a number";
+    case Node::Kind::String:
+      return "a string";
+    case Node::Kind::Array:
+      return "an array";
+    case Node::Kind::Object:
+      return "an object";
   }
   return "a value";
 }
@@ -123,9 +128,15 @@ class TreeBuilder {
     node.boolean = value;
     return Scalar(std::move(node));
   }
-  bool number_integer(Json::number_integer_t value) { return Number(Node::Kind::Integer, std::to_string(value)); }
-  bool number_unsigned(Json::number_unsigned_t value) { return Number(Node::Kind::Integer, std::to_string(value)); }
-  bool number_float(Json::number_float_t, const std::string& digits) { return Number(Node::Kind::Number, digits); }
+  bool number_integer(Json::number_integer_t value) {
+    return Number(Node::Kind::Integer, std::to_string(value));
+  }
+  bool number_unsigned(Json::number_unsigned_t value) {
+    return Number(Node::Kind::Integer, std::to_string(value));
+  }
+  bool number_float(Json::number_float_t, const std::string& digits) {
+    return Number(Node::Kind::Number, digits);
+  }
   bool string(std::string& value) {
     Node node;
     node.kind = Node::Kind::String;
@@ -161,7 +172,9 @@ class TreeBuilder {
   const Problem& problem() const { return problem_; }
 
  private:
-  static bool Between(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ':' || c == ','; }
+  static bool Between(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ':' || c == ',';
+  }
 
   size_t NextToken() const {
     size_t at = end_;
@@ -289,8 +302,8 @@ class Reader {
     const std::optional<int> number = WholeNumber(*node, name);
     if (!number) return;
     if (*number < lowest || *number > highest) {
-      return Fail(node->at, Path(name) + " " + node->text + " is not from " + std::to_string(lowest) + " to " +
-                                std::to_string(highest));
+      return Fail(node->at, Path(name) + " " + node->text + " is not from " + std::to_string(lowest) +
+                                " to " + std::to_string(highest));
     }
     value = *number;
   }
@@ -495,7 +508,9 @@ class Writer {
   }
 
  private:
-  static std::string Indent(int depth) { return std::string(2 * static_cast<size_t>(std::max(depth, 0)), ' '); }
+  static std::string Indent(int depth) {
+    return std::string(2 * static_cast<size_t>(std::max(depth, 0)), ' ');
+  }
 
   void Member(const char* name) {
     if (!first_) text_ += ',';
@@ -513,7 +528,7 @@ class Writer {
 
 // A list of records numbered from 1 with its count: absent or empty means none. Reading replaces the list.
 template <typename Io, typename Record, typename Fields>
-void RecordList(Io& io, const char* name, int& count, std::vector<Record>& records, int* current,
+void RecordList(Io& io, const char* name, int& count, std::vector<Record>& records, int& current,
                 Fields fields) {
   const size_t size = static_cast<size_t>(ListSize(count));
   if constexpr (!Io::kReading) {
@@ -525,7 +540,7 @@ void RecordList(Io& io, const char* name, int& count, std::vector<Record>& recor
         count = static_cast<int>(n);
         if (n == 0) return;
         records.assign(n + 1, Record{});
-        if (current) *current = 1;
+        current = 1;
       },
       [&](size_t i, auto& record) { fields(record, records[i + 1]); });
 }
@@ -533,10 +548,12 @@ void RecordList(Io& io, const char* name, int& count, std::vector<Record>& recor
 // A steel curve's point table, point 1 (the tension end) first.
 template <typename Io, size_t N>
 void Curve(Io& io, const char* name, std::array<StressStrainPoint, N>& table) {
-  io.List(name, Need::Required, N - 1, N - 1, N - 1, [](size_t) {}, [&](size_t i, auto& point) {
-    point.Number("strain", table[i + 1].strain);
-    point.Number("stress", table[i + 1].stress);
-  });
+  io.List(
+      name, Need::Required, N - 1, N - 1, N - 1, [](size_t) {},
+      [&](size_t i, auto& point) {
+        point.Number("strain", table[i + 1].strain);
+        point.Number("stress", table[i + 1].stress);
+      });
 }
 
 // End moments (in displayed units) and sustained-load ratios of a load about one axis.
@@ -597,20 +614,20 @@ void DescribeProject(Io& io, ProjectModel& m) {
     g.Number("phiStl", m.phiStl);
   });
 
-  RecordList(io, "rectangles", m.nr, m.rects, &m.currentRect, [](auto& r, ConcreteRect& c) {
+  RecordList(io, "rectangles", m.nr, m.rects, m.currentRect, [](auto& r, ConcreteRect& c) {
     r.Number("x", c.X, Need::Optional);
     r.Number("top", c.Yt);
     r.Number("depth", c.D);
     r.Number("width", c.W);
     r.Option("sign", c.rsign, kSigns);
   });
-  RecordList(io, "circles", m.nc, m.circles, &m.currentCirc, [](auto& r, ConcreteCircle& c) {
+  RecordList(io, "circles", m.nc, m.circles, m.currentCirc, [](auto& r, ConcreteCircle& c) {
     r.Number("x", c.Xc, Need::Optional);
     r.Number("y", c.Yc);
     r.Number("radius", c.Rc);
     r.Option("sign", c.csign, kSigns);
   });
-  RecordList(io, "polygons", m.npg, m.polygons, nullptr, [](auto& r, ConcretePolygon& p) {
+  RecordList(io, "polygons", m.npg, m.polygons, m.currentPolygon, [](auto& r, ConcretePolygon& p) {
     r.Option("sign", p.psign, kSigns);
     r.List(
         "vertices", Need::Required, p.vertices.size(), 0, static_cast<size_t>(kMaxRecordCount),
@@ -620,7 +637,7 @@ void DescribeProject(Io& io, ProjectModel& m) {
           v.Number("y", p.vertices[i].y);
         });
   });
-  RecordList(io, "barLines", m.nl, m.lines, &m.currentLine, [](auto& r, ReinforcingLine& l) {
+  RecordList(io, "barLines", m.nl, m.lines, m.currentLine, [](auto& r, ReinforcingLine& l) {
     r.Number("x", l.Xb, Need::Optional);
     r.Number("y", l.Yb);
     r.Number("length", l.Lb);
@@ -628,7 +645,7 @@ void DescribeProject(Io& io, ProjectModel& m) {
     r.Integer("bars", l.Nbl, INT_MIN, INT_MAX);
     r.Number("barArea", l.Abl);
   });
-  RecordList(io, "barArcs", m.na, m.arcs, &m.currentArc, [](auto& r, ReinforcingArc& a) {
+  RecordList(io, "barArcs", m.na, m.arcs, m.currentArc, [](auto& r, ReinforcingArc& a) {
     r.Number("x", a.X0, Need::Optional);
     r.Number("y", a.Y0);
     r.Number("radius", a.R0);
@@ -637,25 +654,25 @@ void DescribeProject(Io& io, ProjectModel& m) {
     r.Integer("bars", a.Nba, INT_MIN, INT_MAX);
     r.Number("barArea", a.Aba);
   });
-  RecordList(io, "singleBars", m.nsb, m.singleBars, nullptr, [](auto& r, SingleBar& b) {
+  RecordList(io, "singleBars", m.nsb, m.singleBars, m.currentSingleBar, [](auto& r, SingleBar& b) {
     r.Number("x", b.x);
     r.Number("y", b.y);
     r.Number("area", b.area);
   });
-  RecordList(io, "steelShapes", m.nb, m.steelRects, &m.currentBar, [](auto& r, SteelRect& b) {
+  RecordList(io, "steelShapes", m.nb, m.steelRects, m.currentBar, [](auto& r, SteelRect& b) {
     r.Number("x", b.Xcb, Need::Optional);
     r.Number("top", b.Ytb);
     r.Number("depth", b.Db);
     r.Number("width", b.Wb);
   });
-  RecordList(io, "steelPipes", m.np, m.pipes, &m.currentPipe, [](auto& r, SteelPipe& p) {
+  RecordList(io, "steelPipes", m.np, m.pipes, m.currentPipe, [](auto& r, SteelPipe& p) {
     r.Number("x", p.Xcp, Need::Optional);
     r.Number("y", p.Ycp);
     r.Number("radius", p.Rcp);
     r.Number("thickness", p.tp);
   });
 
-  RecordList(io, "loads", m.ns, m.loads, &m.currentLoad, [&m](auto& r, LoadCondition& c) {
+  RecordList(io, "loads", m.ns, m.loads, m.currentLoad, [&m](auto& r, LoadCondition& c) {
     const float force = m.ForceUnitFactor, moment = m.MomentUnitFactor;
     r.Scaled("P", c.P, force);
     r.Scaled("M", c.M, moment);
@@ -736,10 +753,10 @@ std::string Place(std::string_view text, size_t at) {
   const size_t lineStart = text.rfind('\n', at == 0 ? 0 : at - 1);
   const size_t first = at == 0 || lineStart == std::string_view::npos ? 0 : lineStart + 1;
   const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(first), '\n');
-  const auto column =
-      1 + std::count_if(text.begin() + static_cast<std::ptrdiff_t>(first),
-                        text.begin() + static_cast<std::ptrdiff_t>(at),
-                        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+  const auto column = 1 + std::count_if(text.begin() + static_cast<std::ptrdiff_t>(first),
+                                        text.begin() + static_cast<std::ptrdiff_t>(at), [](char c) {
+                                          return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+                                        });
   return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
@@ -781,7 +798,8 @@ Problem HeaderProblem(const Node& root) {
 bool IsProjectFileName(const std::string& path) {
   constexpr std::string_view kExtension = ".json";
   if (path.size() < kExtension.size()) return false;
-  return std::equal(kExtension.begin(), kExtension.end(), path.end() - static_cast<std::ptrdiff_t>(kExtension.size()),
+  return std::equal(kExtension.begin(), kExtension.end(),
+                    path.end() - static_cast<std::ptrdiff_t>(kExtension.size()),
                     [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
 }
 

@@ -68,16 +68,19 @@ TEST_F(TarnixRun, ProjectFilesAreReadAndWrittenByTheirExtension) {
   biaxial.replace(biaxial.find("\"My\": 0"), 7, "\"My\": 20");
   ASSERT_TRUE(ReplaceFileContent(Path("biaxial.json"), biaxial));
   EXPECT_EQ(Run({Path("biaxial.json"), "--save-input", Path("biaxial.in")}), 1);
-  EXPECT_EQ(err_, "tarnix-run: Error writing input file: the project uses two dimensions (records off the vertical "
-                  "axis, polygons, single bars, moments or member data about the vertical axis, surface or "
-                  "moment-curvature angles), which an .in file cannot hold; save it as a project file (.json): " +
-                      Path("biaxial.in") + "\n");
+  EXPECT_EQ(err_,
+            "tarnix-run: Error writing input file: the project uses two dimensions (records off the vertical "
+            "axis, polygons, single bars, moments or member data about the vertical axis, surface or "
+            "moment-curvature angles), which an .in file cannot hold; save it as a project file (.json): " +
+                Path("biaxial.in") + "\n");
   EXPECT_FALSE(fs::exists(Path("biaxial.in")));
 
   ASSERT_TRUE(ReplaceFileContent(Path("cut.json"), project.substr(0, project.find("\"loads\""))));
   EXPECT_EQ(Run({Path("cut.json")}), 1);
-  EXPECT_EQ(err_, "tarnix-run: Error reading input file: line 41, column 3: not valid JSON: syntax error while "
-                  "parsing object key - unexpected end of input; expected string literal: " + Path("cut.json") + "\n");
+  EXPECT_EQ(err_,
+            "tarnix-run: Error reading input file: line 41, column 3: not valid JSON: syntax error while "
+            "parsing object key - unexpected end of input; expected string literal: " +
+                Path("cut.json") + "\n");
 }
 
 TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {

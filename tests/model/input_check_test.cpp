@@ -238,13 +238,17 @@ TEST(InputCheck, PolygonsAreRegionsAndSingleBarsHaveAnArea) {
       {"a triangle", {{0, 0}, {10, 0}, {0, 10}}, ""},
       {"two corners", {{0, 0}, {10, 0}}, "polygon 2: fewer than 3 vertices"},
       {"a corner at infinity", {{0, 0}, {10, 0}, {0, inf}}, "polygon 2: vertex 3: y is not a finite number"},
-      {"a corner beyond 1E+06", {{0, 0}, {2e6f, 0}, {0, 10}}, "polygon 2: vertex 2: x 2000000 lies beyond 1000000"},
+      {"a corner beyond 1E+06",
+       {{0, 0}, {2e6f, 0}, {0, 10}},
+       "polygon 2: vertex 2: x 2000000 lies beyond 1000000"},
       {"a corner given twice", {{0, 0}, {10, 0}, {10, 0}, {0, 10}}, "polygon 2: its edge 2 has no length"},
       {"corners on one line", {{0, 0}, {5, 5}, {10, 10}}, "polygon 2: no area"},
       // Edges 1 (0,0)-(10,10) and 3 (10,0)-(0,10) cross at (5,5).
       {"a bow tie", {{0, 0}, {10, 10}, {10, 0}, {0, 10}}, "polygon 2: its edges 1 and 3 cross"},
       // Corner 4 (5,0) lies on edge 1 (0,0)-(10,0): edge 3, which ends there, touches edge 1.
-      {"a corner on an edge", {{0, 0}, {10, 0}, {10, 10}, {5, 0}, {0, 10}}, "polygon 2: its edges 1 and 3 cross"},
+      {"a corner on an edge",
+       {{0, 0}, {10, 0}, {10, 10}, {5, 0}, {0, 10}},
+       "polygon 2: its edges 1 and 3 cross"},
       // Edge 2 runs from (10,0) back to (5,0) along edge 1.
       {"an edge folding back", {{0, 0}, {10, 0}, {5, 0}, {5, 5}}, "polygon 2: its edges 1 and 2 overlap"},
   };

@@ -12,6 +12,7 @@
 #include "model/file_write.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
+#include "temp_folder.h"
 
 namespace tarnix {
 namespace {
@@ -47,7 +48,8 @@ const FloatField kFloats[] = {
     FLOAT(lines[1].Xb), FLOAT(arcs[1].Y0), FLOAT(arcs[1].R0), FLOAT(arcs[1].Abeg), FLOAT(arcs[1].Atot),
     FLOAT(arcs[1].Aba), FLOAT(arcs[1].X0), FLOAT(steelRects[1].Ytb), FLOAT(steelRects[1].Db),
     FLOAT(steelRects[1].Wb), FLOAT(steelRects[1].Xcb), FLOAT(pipes[1].Ycp), FLOAT(pipes[1].Rcp),
-    FLOAT(pipes[1].tp), FLOAT(pipes[1].Xcp), FLOAT(polygons[1].vertices[0].x), FLOAT(polygons[1].vertices[0].y),
+    FLOAT(pipes[1].tp), FLOAT(pipes[1].Xcp), FLOAT(polygons[1].vertices[0].x),
+    FLOAT(polygons[1].vertices[0].y),
     FLOAT(polygons[1].vertices[2].x), FLOAT(polygons[1].vertices[2].y), FLOAT(singleBars[1].x),
     FLOAT(singleBars[1].y), FLOAT(singleBars[1].area), LOAD(1), LOAD(2), FLOAT(L), FLOAT(Keff), FLOAT(Ieff),
     FLOAT(memberY.L), FLOAT(memberY.Keff), FLOAT(memberY.Ieff), FLOAT(mcAngle), FLOAT(ec0), FLOAT(fc0),
@@ -138,7 +140,8 @@ TEST(ProjectFile, ExampleProjectsLoadComplete) {
   EXPECT_GE(files, 2);
 
   // The complete example of the schema's page.
-  const std::string page = ReadFileContent(TARNIX_EXAMPLES_DIR "/../docs/project-file.md", 1 << 20).value_or("");
+  const std::string page =
+      ReadFileContent(TARNIX_EXAMPLES_DIR "/../docs/project-file.md", 1 << 20).value_or("");
   const size_t begin = page.find("```json\n"), end = page.find("```\n", begin + 1);
   ASSERT_NE(end, std::string::npos);
   ProjectModel m = Reset();
@@ -194,26 +197,32 @@ TEST(ProjectFile, DamagedFilesAreRefusedWithLineAndColumnAndLeaveTheModelUntouch
        "line 10, column 3: not valid JSON: syntax error while parsing object key - unexpected end of input; "
        "expected string literal"},
       {"\"arema\"\r\n\"english\"\r\n",  // an input file of the old form
-       "line 2, column 1: not valid JSON: syntax error while parsing value - unexpected string literal; expected "
+       "line 2, column 1: not valid JSON: syntax error while parsing value - unexpected string literal; "
+       "expected "
        "end of input"},
       {"\n  [1, 2]", "line 2, column 3: not a project file: the text is an array, not an object"},
       {"{\"format\": \"tarnix-project\", \"version\": 1, \"x\": tru}",
-       "line 1, column 49: not valid JSON: syntax error while parsing value - invalid literal; last read: '\"x\": tru}'"},
+       "line 1, column 49: not valid JSON: syntax error while parsing value - invalid literal; "
+       "last read: '\"x\": tru}'"},
       {replaced("tarnix-project", "tarnix-drawing"),
        "line 2, column 13: not a project file: format \"tarnix-drawing\" is not \"tarnix-project\""},
-      {replaced("\"version\": 1", "\"version\": 2"), "line 3, column 14: version 2 is newer than this program reads (1)"},
+      {replaced("\"version\": 1", "\"version\": 2"),
+       "line 3, column 14: version 2 is newer than this program reads (1)"},
       {replaced("\"width\": 12", "\"width\": \"12\""),
        "line 9, column 51: rectangles[1].width: expected a number, found a string"},
       {replaced("\"width\"", "\"widht\""), "line 9, column 42: rectangles[1]: unknown member \"widht\""},
       {replaced("\"fpc\": 4000, ", ""), "line 6, column 16: materials: no member \"fpc\""},
       {replaced("\"sign\": 1", "\"sign\": 0"), "line 9, column 63: rectangles[1].sign 0 is not one of 1, -1"},
       {replaced("\"fy\": 60000", "\"fy\": 6e40"), "line 6, column 36: materials.fy 6e40 is out of range"},
-      {replaced("\"aci02\"", "\"aci2025\""), "line 4, column 15: criteria: unknown design criteria \"aci2025\""},
+      {replaced("\"aci02\"", "\"aci2025\""),
+       "line 4, column 15: criteria: unknown design criteria \"aci2025\""},
       {replaced("\"slenderness\": 1", "\"slenderness\": 1.5"),
        "line 12, column 29: member.slenderness: expected a whole number, found a number"},
-      {replaced("\"Vri\": true", "\"Vri\": 1"), "line 11, column 51: member.Vri: expected true or false, found a number"},
+      {replaced("\"Vri\": true", "\"Vri\": 1"),
+       "line 11, column 51: member.Vri: expected true or false, found a number"},
       {replaced("\"P\": 100", "\"P\": 100, \"P\": 90"), "line 10, column 24: member \"P\" is given twice"},
-      {"{\"format\": \"tarnix-project\", \"version\": 1, \"title\": " + std::string(40, '['),  // '[' from column 53
+      // The first '[' at column 53, the 32nd (the 33rd value open) at column 84.
+      {"{\"format\": \"tarnix-project\", \"version\": 1, \"title\": " + std::string(40, '['),
        "line 1, column 84: values nested more than 32 deep"},
   };
   ProjectModel m = Reset();
@@ -228,10 +237,12 @@ TEST(ProjectFile, DamagedFilesAreRefusedWithLineAndColumnAndLeaveTheModelUntouch
   }
 }
 
-TEST(ProjectFile, SavingChecksCompletenessAndKeepsTheEarlierFile) {
+class ProjectFileSave : public TempFolderTest {};
+
+TEST_F(ProjectFileSave, ChecksCompletenessAndKeepsTheEarlierFile) {
   ProjectModel m = Reset();
   ASSERT_TRUE(ReadProjectText(m, kSmall).ok());
-  const std::string path = (std::filesystem::temp_directory_path() / "tarnix_project_file_test.json").string();
+  const std::string path = Path("column.json");
   ASSERT_TRUE(WriteProjectFile(m, path).ok());
   ProjectModel incomplete = m;
   incomplete.nr = 0;
@@ -239,13 +250,12 @@ TEST(ProjectFile, SavingChecksCompletenessAndKeepsTheEarlierFile) {
   ProjectModel back = Reset();
   ASSERT_TRUE(LoadProjectFile(back, path).ok());
   EXPECT_EQ(FormatProjectFile(back), FormatProjectFile(m));
-  std::filesystem::remove(path);
 
   // A model with moments about the vertical axis has no input-file form.
-  const Status refused = WriteInputFile(m, path);
+  const Status refused = WriteInputFile(m, Path("column.in"));
   EXPECT_EQ(refused.message, "Error writing input file");
   EXPECT_EQ(refused.detail, kInputFileIsOneDimensional);
-  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_FALSE(std::filesystem::exists(Path("column.in")));
   EXPECT_FALSE(FormatInputFile(m).has_value());
 }
 
