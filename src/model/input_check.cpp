@@ -50,8 +50,9 @@ std::string CoordinateProblem(const char* name, float value) {
   return {};
 }
 
-// Twice the signed area of the triangle a, b, c: positive when c lies to the left of a -> b. The products
-// of float coordinates are exact in double precision.
+// Twice the signed area of the triangle a, b, c: positive when c lies to the left of a -> b. In double
+// precision the differences and products of float coordinates of like size are exact, so corners on one
+// line give exactly 0.
 double Cross(const Vertex& a, const Vertex& b, const Vertex& c) {
   return (static_cast<double>(b.x) - a.x) * (static_cast<double>(c.y) - a.y) -
          (static_cast<double>(b.y) - a.y) * (static_cast<double>(c.x) - a.x);
@@ -145,14 +146,18 @@ InputProblem ShapesProblem(const ProjectModel& m) {
   }
   for (int i = 1; i <= ListSize(m.nsb); ++i) {
     const SingleBar& bar = m.singleBars[static_cast<size_t>(i)];
-    std::string problem = CoordinateProblem("x", bar.x);
-    if (problem.empty()) problem = CoordinateProblem("y", bar.y);
-    if (problem.empty() && !(bar.area > 0 && bar.area <= kMaxArea)) {
-      problem = std::isfinite(bar.area) && bar.area > 0 ? "area " + FormatPlain(bar.area) + " is too large"
-                                                        : "no area";
+    const auto problem = [i](const char* value, const std::string& text) {
+      return InputProblem{RecordName("single bar", i) + ": " + text, Record(RecordKind::SingleBar, i, value)};
+    };
+    for (const auto& [name, value] : {std::pair{"x", bar.x}, std::pair{"y", bar.y}}) {
+      const std::string text = CoordinateProblem(name, value);
+      if (!text.empty()) return problem(name, text);
     }
-    if (!problem.empty())
-      return {RecordName("single bar", i) + ": " + problem, Record(RecordKind::SingleBar, i)};
+    if (!std::isfinite(bar.area)) return problem("area", "area is not a finite number");
+    if (!(bar.area > 0)) return problem("area", "no area");
+    if (bar.area > kMaxArea) {
+      return problem("area", "area " + FormatPlain(bar.area) + " lies beyond " + FormatPlain(kMaxArea));
+    }
   }
   return {};
 }
