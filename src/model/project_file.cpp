@@ -453,16 +453,18 @@ class Writer {
   void Key(const char* name, const std::string& value, bool (*)(const std::string&), const char*) {
     Text(name, value);
   }
+  // Zero of either sign is written 0: JSON reads "-0" as the integer 0, and the file must read back to
+  // its own text.
   void Number(const char* name, float value, Need = Need::Required) {
     Member(name);
     if (!std::isfinite(value)) ok_ = false;
-    text_ += FormatFullPrecision(value);
+    text_ += FormatFullPrecision(value == 0 ? 0.0f : value);
   }
   void Scaled(const char* name, float value, float factor, Need = Need::Required) {
     Member(name);
     const double shown = static_cast<double>(value) / factor;
     if (!std::isfinite(shown)) ok_ = false;
-    text_ += FormatFullPrecision(shown);
+    text_ += FormatFullPrecision(shown == 0 ? 0.0 : shown);
   }
   void Integer(const char* name, int value, int, int, Need = Need::Required) {
     Member(name);
