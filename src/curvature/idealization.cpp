@@ -94,6 +94,8 @@ MemberDuctilityResult MemberDuctility(const ProjectModel& m, float phiYi, float 
   float largestBar = 0;
   for (int i = 1; i <= ListSize(m.nl); ++i) largestBar = std::max(largestBar, m.lines[static_cast<size_t>(i)].Abl);
   for (int i = 1; i <= ListSize(m.na); ++i) largestBar = std::max(largestBar, m.arcs[static_cast<size_t>(i)].Aba);
+  for (int i = 1; i <= ListSize(m.nsb); ++i)
+    largestBar = std::max(largestBar, m.singleBars[static_cast<size_t>(i)].area);
   const double db = std::sqrt(4.0 * largestBar / kPi);
   const double fye = m.reinfModel == SteelModel::Bilinear ? m.rpBL[3].stress : m.rpPA[4].stress;
   // Plastic hinge length of Priestley and Park: 0.08 L plus the strain penetration of the bars.
