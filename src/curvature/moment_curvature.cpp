@@ -408,6 +408,9 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   if (std::string problem = MaterialModelProblem(m); !problem.empty()) return finish(problem);
   if (!(m.einc > 0)) return finish("The strain increment einc must be greater than 0");
   if (!(m.cinc > 0)) return finish("The neutral axis increment cinc must be greater than 0");
+  if (!(std::abs(m.mcAngle) <= kMaxLength)) {
+    return finish("The neutral axis angle of the moment-curvature analysis must be a number of degrees");
+  }
   const int loads = ListSize(m.ns);
   if (loads < 1) return finish("No load conditions for the moment-curvature analysis");
 

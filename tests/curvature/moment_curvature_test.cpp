@@ -333,7 +333,7 @@ TEST(MomentCurvature, ElasticPerfectlyPlasticRectangleAgainstClosedForm) {
   EXPECT_FLOAT_EQ(curve.points.back().strain, 0.02f);  // the last step ends exactly at the last strain
 }
 
-TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
+TEST(MomentCurvature, LoadsOutsideTheRangeAndAnglesOfNoNumberAreRejected) {
   ProjectModel m = Beam(1, 0, 0.05f, 0.003f);
   m.loads[1].P = 1.001f * m.sectionProperties.transArea * m.fpc;
   MomentCurvatureAnalysis(m);
@@ -345,6 +345,13 @@ TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
   ReportWriter out;
   WriteReport(m, std::tm{}, out);
   EXPECT_EQ(out.Text().find("     Load condition 1 is too low for MC analysis\r\n"), 0u);
+
+  // An angle that is no number (a damaged file) is refused rather than turned into curves of NaN.
+  m.loads[1].P = 0;
+  m.mcAngle = std::nanf("");
+  MomentCurvatureAnalysis(m);
+  EXPECT_EQ(m.momentCurvature.problem,
+            "The neutral axis angle of the moment-curvature analysis must be a number of degrees");
 }
 
 // A confined 16 wide x 24 deep rectangle with unequal bars, its curve across the axis at 90 degrees
