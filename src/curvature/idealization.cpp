@@ -70,7 +70,8 @@ McIdealization IdealizeMomentCurvature(const ProjectModel& m, int load) {
     if (r.hasIcr) r.Icr = static_cast<float>(p.depth * static_cast<double>(r.My) / stiffness);
     double area = 0;
     for (size_t i = j + 1; i < points.size(); ++i) {
-      area += (Curvature(points[i]) - Curvature(points[i - 1])) * (moment(points[i]) + moment(points[i - 1])) / 2;
+      area +=
+          (Curvature(points[i]) - Curvature(points[i - 1])) * (moment(points[i]) + moment(points[i - 1])) / 2;
     }
     r.area = static_cast<float>(area);
     const double span = Curvature(points.back()) - Curvature(p);

@@ -291,7 +291,8 @@ class DepthSolver {
 };
 
 McPoint PointOf(const Equilibrium& q) {
-  return {q.e, q.c, static_cast<float>(q.f.P), static_cast<float>(q.f.M), q.f.events, static_cast<float>(q.f.My)};
+  return {
+      q.e, q.c, static_cast<float>(q.f.P), static_cast<float>(q.f.M), q.f.events, static_cast<float>(q.f.My)};
 }
 
 // The state of a stored point (its tension force is not kept).

@@ -71,7 +71,8 @@ Extent ExtentOf(const std::vector<Vertex>& corners, const Orientation& o) {
 
 // An added record whose shallowest point is at `depth`, and whether it has a cover.
 void AddedAt(SectionSlices& s, double depth, bool covered) {
-  s.concreteTop = s.hasConcrete ? std::min(s.concreteTop, static_cast<float>(depth)) : static_cast<float>(depth);
+  s.concreteTop =
+      s.hasConcrete ? std::min(s.concreteTop, static_cast<float>(depth)) : static_cast<float>(depth);
   s.hasConcrete = true;
   s.hasCover = s.hasCover || covered;
 }
@@ -111,13 +112,15 @@ void SetParts(ConcreteSlice& slice, const PlaneZone& band, const PlaneZone& core
   const double coverArea = static_cast<double>(band.area) - core.area;
   if (!(coverArea > 0)) return;
   slice.coverArea = static_cast<float>(coverArea);
-  slice.coverX = static_cast<float>((static_cast<double>(band.area) * band.x - static_cast<double>(core.area) * core.x) / coverArea);
-  slice.coverY = static_cast<float>((static_cast<double>(band.area) * band.y - static_cast<double>(core.area) * core.y) / coverArea);
+  slice.coverX = static_cast<float>(
+      (static_cast<double>(band.area) * band.x - static_cast<double>(core.area) * core.x) / coverArea);
+  slice.coverY = static_cast<float>(
+      (static_cast<double>(band.area) * band.y - static_cast<double>(core.area) * core.y) / coverArea);
 }
 
 // A record of extent `whole` across the axis cut into n slices by `band(d1, d2)`; a confined one has its
-// core (extent `core`, cut by `coreBand`) between cover bands, the slices shared as across the upright
-// section.
+// core (extent `core`, cut by `coreBand`; unused otherwise) between cover bands, the slices shared as
+// across the upright section.
 template <class Band, class CoreBand>
 void SliceRecord(SectionSlices& s, int n, int sign, Role role, Extent whole, Extent core, Band band,
                  CoreBand coreBand) {
@@ -233,33 +236,38 @@ void SliceUpright(const ProjectModel& m, bool confined, double cover, SectionSli
 // cut exactly (rectangles as polygons, circles by their segments), the core of a confined record an inner
 // rectangle or circle at the cover and the cover the band less the core.
 void SliceAcross(const ProjectModel& m, const Orientation& o, bool confined, double cover, SectionSlices& s) {
+  // An added record of a confined section has a cover: a core inside it when there is room for one.
+  const auto roleOf = [&](int sign, bool room) {
+    if (!confined || sign <= 0 || cover == 0) return Role::Core;
+    return room ? Role::Confined : Role::Cover;
+  };
   const int rectSlices = std::max(m.rcinc, 1);
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
     if (!(r.D > 0) || !(r.W > 0)) continue;
     const std::vector<Vertex> corners = RectCorners(r.X, r.Yt, r.D, r.W);
-    const bool hasCore = confined && r.rsign > 0 && cover > 0 && 2 * cover < r.D && 2 * cover < r.W;
+    const Role role = roleOf(r.rsign, 2 * cover < r.D && 2 * cover < r.W);
     const std::vector<Vertex> core =
-        hasCore ? RectCorners(r.X, static_cast<float>(r.Yt + cover), static_cast<float>(r.D - 2 * cover),
-                              static_cast<float>(r.W - 2 * cover))
-                : std::vector<Vertex>{};
-    const Role role = !confined || r.rsign <= 0 || cover == 0 ? Role::Core : hasCore ? Role::Confined : Role::Cover;
-    SliceRecord(s, rectSlices, r.rsign, role, ExtentOf(corners, o), hasCore ? ExtentOf(core, o) : Extent{},
-                [&](double d1, double d2) { return PolygonBand(corners, o, d1, d2); },
-                [&](double d1, double d2) { return PolygonBand(core, o, d1, d2); });
+        role == Role::Confined
+            ? RectCorners(r.X, static_cast<float>(r.Yt + cover), static_cast<float>(r.D - 2 * cover),
+                          static_cast<float>(r.W - 2 * cover))
+            : std::vector<Vertex>{};
+    SliceRecord(
+        s, rectSlices, r.rsign, role, ExtentOf(corners, o), ExtentOf(core, o),
+        [&](double d1, double d2) { return PolygonBand(corners, o, d1, d2); },
+        [&](double d1, double d2) { return PolygonBand(core, o, d1, d2); });
   }
   const int circleSlices = std::max(m.ccinc, 1);
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
     if (!(c.Rc > 0)) continue;
     const double centre = o.Depth(c.Xc, c.Yc), R = c.Rc;
-    const bool hasCore = confined && c.csign > 0 && cover > 0 && cover < R;
+    const Role role = roleOf(c.csign, cover < R);
     const ConcreteCircle core{c.Yc, static_cast<float>(R - cover), 1, c.Xc};
-    const Role role = !confined || c.csign <= 0 || cover == 0 ? Role::Core : hasCore ? Role::Confined : Role::Cover;
-    SliceRecord(s, circleSlices, c.csign, role, {centre - R, centre + R},
-                hasCore ? Extent{centre - (R - cover), centre + (R - cover)} : Extent{},
-                [&](double d1, double d2) { return CircleBand(c, o, d1, d2); },
-                [&](double d1, double d2) { return CircleBand(core, o, d1, d2); });
+    SliceRecord(
+        s, circleSlices, c.csign, role, {centre - R, centre + R}, {centre - core.Rc, centre + core.Rc},
+        [&](double d1, double d2) { return CircleBand(c, o, d1, d2); },
+        [&](double d1, double d2) { return CircleBand(core, o, d1, d2); });
   }
 }
 
@@ -270,7 +278,8 @@ SectionSlices SliceSection(ProjectModel& m) {
   s.concXbar = m.sectionProperties.concXbar;
   s.concYbar = m.sectionProperties.concYbar;
   const Orientation o = OrientationFor(m, m.mcAngle);
-  const bool confined = m.concreteModel == ConcreteModel::Mander && Confinement::Confined(m.confinementOption);
+  const bool confined =
+      m.concreteModel == ConcreteModel::Mander && Confinement::Confined(m.confinementOption);
   const double cover = std::max(0.0, static_cast<double>(m.cover));
   if (o.upright) {
     SliceUpright(m, confined, cover, s);
@@ -293,8 +302,8 @@ SectionSlices SliceSection(ProjectModel& m) {
     s.bars.push_back({bar.area, static_cast<float>(o.Depth(bar.x, bar.depth)), true, 0, bar.x, bar.depth});
   }
   for (const Strip& piece : SteelShapePiecesAt(m, o, m.bsinc, m.psinc)) {
-    s.steel.push_back({piece.area, static_cast<float>(o.Depth(piece.x, piece.depth)), piece.displacesConcrete, 0,
-                       piece.x, piece.depth});
+    s.steel.push_back({piece.area, static_cast<float>(o.Depth(piece.x, piece.depth)), piece.displacesConcrete,
+                       0, piece.x, piece.depth});
   }
   s.steelFace = o.upright ? SteelShapesDepth(m) : DeepestSteel(m, o);
   AssignLevels(s.bars, s.barLevels);

@@ -66,7 +66,7 @@ struct SectionSlices {
   float coreTop = 0;
   float barTop = 0, barBottom = 0;      ///< shallowest and deepest bar (when there are bars)
   float steelTop = 0, steelBottom = 0;  ///< shallowest and deepest steel division (when there are any)
-  float steelFace = 0;  ///< deepest point of the steel shapes (0 without shapes)
+  float steelFace = 0;                  ///< deepest point of the steel shapes (0 without shapes)
 };
 
 /// Room for the stresses of the steel levels at one trial state, so that an analysis evaluating the

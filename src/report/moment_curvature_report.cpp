@@ -106,10 +106,11 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
     Line(out, 6, "Ultimate curvature        = " + (ultimate ? Exponent(ideal.phiU) : kNotUltimate));
     Line(out, 6, "Idealized plastic moment  = " +
                      (ultimate && ideal.hasMp ? FormatFixed(ideal.Mp / moment, 1) : "not available"));
-    Line(out, 6, "Maximum tension           = " + FormatFixed(curve.maxTension / force, 0) +
-                     (biaxial ? ". At Mx = " + FormatFixed(curve.maxTensionMoment / moment, 1) + ", My = " +
-                                    FormatFixed(curve.maxTensionMomentY / moment, 1)
-                              : ". At moment = " + FormatFixed(curve.maxTensionMoment / moment, 1)));
+    Line(out, 6,
+         "Maximum tension           = " + FormatFixed(curve.maxTension / force, 0) +
+             (biaxial ? ". At Mx = " + FormatFixed(curve.maxTensionMoment / moment, 1) +
+                            ", My = " + FormatFixed(curve.maxTensionMomentY / moment, 1)
+                      : ". At moment = " + FormatFixed(curve.maxTensionMoment / moment, 1)));
     if (!concrete) continue;
 
     out.EmptyLine();

@@ -365,7 +365,7 @@ TEST(MomentCurvature, SectionAcrossAnAxisAt90DegreesIsTheTurnedSectionUpright) {
     ResetAll(m);
     SetRecordCount(m, RecordKind::ConcreteRect, 1);
     m.rects[1] = turned ? ConcreteRect{0, 16, 24, 1, 0} : ConcreteRect{0, 24, 16, 1, 0};
-    const SingleBar bars[] = {{-5.5f, 2.5f, 1},  {5.5f, 2.5f, 1},    {-5.5f, 21.5f, 2},
+    const SingleBar bars[] = {{-5.5f, 2.5f, 1}, {5.5f, 2.5f, 1},  {-5.5f, 21.5f, 2},
                               {5.5f, 21.5f, 2}, {0, 21.5f, 1.5f}, {-5.5f, 12, 0.6f}};
     m.nsb = static_cast<int>(std::size(bars));
     m.singleBars.resize(1);
@@ -410,9 +410,10 @@ TEST(MomentCurvature, SectionAcrossAnAxisAt90DegreesIsTheTurnedSectionUpright) {
   ReportWriter out;
   WriteMomentCurvatureReport(across, out);
   const std::string text = out.Text();
-  for (const char* line : {"     Neutral axis angle = 90.0 degrees\r\n",
-                           "     Strain        c              Axial          Curvature      Mx             My\r\n",
-                           "          My                   = 398.7\r\n"}) {
+  for (const char* line :
+       {"     Neutral axis angle = 90.0 degrees\r\n",
+        "     Strain        c              Axial          Curvature      Mx             My\r\n",
+        "          My                   = 398.7\r\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
   }
 }

@@ -231,14 +231,16 @@ TEST(SectionEvaluation, InclinedAxisAgainstFineFibres) {
   const struct {
     const char* what;
     ProjectModel* m;
-    double xbar, ybar, origin, x0, e, c;  // x0: left edge of the grid
+    double xbar, ybar, origin, x0, e, c;      // x0: left edge of the grid
     std::function<int(double, double)> part;  // 0 outside, 1 cover, 2 core
     std::function<double(double, bool)> stress;
   } sections[] = {
       {"L of Simple concrete", &l, 8.8, 8.8, -12, 0, 0.0025, 14,
        [](double x, double y) { return y > 8 && x > 8 ? 0 : 2; }, parabola},
       {"confined rectangle", &rect, 0, 12, -4, -8, 0.006, 12,
-       [](double x, double y) { return std::abs(x) < 6.5 && y > 1.5 && y < 22.5 ? 2 : x < 8 && y < 24 ? 1 : 0; },
+       [](double x, double y) {
+         return std::abs(x) < 6.5 && y > 1.5 && y < 22.5 ? 2 : x < 8 && y < 24 ? 1 : 0;
+       },
        manderStress},
   };
   for (const auto& s : sections) {
@@ -247,7 +249,9 @@ TEST(SectionEvaluation, InclinedAxisAgainstFineFibres) {
     ASSERT_NEAR(m.sectionProperties.concXbar, s.xbar, 1e-5);
     ASSERT_NEAR(m.sectionProperties.concYbar, s.ybar, 1e-5);
     const double nx = -0.5, ny = std::sqrt(3.0) / 2;
-    const auto strainAt = [&](double x, double y) { return s.e * (s.c - (nx * x + ny * y - s.origin)) / s.c; };
+    const auto strainAt = [&](double x, double y) {
+      return s.e * (s.c - (nx * x + ny * y - s.origin)) / s.c;
+    };
     double P = 0, Mx = 0, My = 0;
     const auto add = [&](double force, double x, double y) {
       P += force, Mx += force * (s.ybar - y), My += force * (x - s.xbar);
