@@ -14,6 +14,7 @@
 #include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "analysed_input.h"
+#include "test_sections.h"
 
 namespace tarnix {
 namespace {
@@ -415,6 +416,45 @@ TEST(MomentCurvature, SectionAcrossAnAxisAt90DegreesIsTheTurnedSectionUpright) {
         "     Strain        c              Axial          Curvature      Mx             My\r\n",
         "          My                   = 398.7\r\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+}
+
+// The heavy circular section (confined circle, 24 bars at 15 degrees, a pipe cut into 120 fibres at 3
+// degrees) is the same section turned by any multiple of 15 degrees: across the axis at such an angle its
+// curve is the upright curve, the moment along the angle being the upright moment and the moment across
+// it nothing.
+TEST(MomentCurvature, CircularSectionGivesOneCurveAtEveryAngle) {
+  const auto analysed = [](float angle) {
+    ProjectModel m = HeavySection();
+    m.psinc = 120;
+    SetLoadCount(m, 1);
+    m.loads[1].P = 2e6f;
+    m.mcAngle = angle;
+    MomentCurvatureAnalysis(m);
+    return m;
+  };
+  const ProjectModel upright = analysed(0);
+  ASSERT_TRUE(upright.momentCurvature.ran());
+  const McCurve& u = upright.momentCurvature.curves[1];
+  ASSERT_GT(u.points.size(), 10u);
+  double largest = 0;
+  for (const McPoint& p : u.points) largest = std::max<double>(largest, std::abs(p.moment));
+  for (float angle : {45.0f, 180.0f, 255.0f}) {
+    SCOPED_TRACE(angle);
+    const ProjectModel m = analysed(angle);
+    ASSERT_TRUE(m.momentCurvature.ran());
+    const McCurve& a = m.momentCurvature.curves[1];
+    ASSERT_EQ(a.points.size(), u.points.size());
+    const double t = angle * std::acos(-1.0) / 180;
+    for (size_t j = 0; j < a.points.size(); ++j) {
+      SCOPED_TRACE(j);
+      const McPoint &p = a.points[j], &q = u.points[j];
+      EXPECT_NEAR(p.strain, q.strain, 1e-4 * q.strain);
+      EXPECT_NEAR(p.depth, q.depth, 1e-3 * q.depth);
+      EXPECT_NEAR(MomentAlong(m.momentCurvature, p), q.moment, 1e-3 * largest);
+      EXPECT_NEAR(-p.moment * std::sin(t) + p.momentY * std::cos(t), 0, 1e-3 * largest);
+      EXPECT_TRUE(p.events == q.events);
+    }
   }
 }
 
