@@ -454,7 +454,6 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
     strains[s] = static_cast<float>(std::min(m.ebeg + static_cast<double>(s) * m.einc, stepLimit));
   }
   result.stepCount = static_cast<int>(strains.size());
-  result.angle = m.mcAngle;
   result.cosine = across.ny;
   result.sine = -across.nx;
   result.reinfDepth = across.upright ? props.reinfDepth : std::max(0.0f, slices.barBottom);

@@ -78,9 +78,8 @@ struct McResult {
   int stepCount = 0;            ///< number of strain steps
   long long evaluations = 0;    ///< section evaluations the analysis made
   std::vector<McCurve> curves;  ///< per load condition 1..ns (slot 0 unused)
-  /// Neutral-axis angle of the curves (degrees) and (cos, sin) of it: the moment along the angle, which
-  /// the idealisation uses, is Mx cos + My sin (Mx itself at angle 0).
-  float angle = 0;
+  /// Cosine and sine of the curves' neutral-axis angle: the moment along the angle, which the idealisation
+  /// uses, is Mx cos + My sin (Mx itself at angle 0).
   double cosine = 1, sine = 0;
   /// Depths across the axis of the deepest bar and of the deepest point of the steel shapes, at which the
   /// first-yield strain is reported (0 without bars or shapes).
