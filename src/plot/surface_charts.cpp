@@ -87,6 +87,9 @@ std::string Missing(const ProjectModel& m, int load) {
   if (m.sectionProperties.problem != SectionProblem::None) return SectionProblemText(m.sectionProperties.problem);
   if (load < 1 || load > ListSize(m.ns)) return "Load condition " + std::to_string(load) + " does not exist";
   if (m.interactionSurface.meridians.size() < 3) return "No interaction surface: perform the calculations";
+  for (const InteractionDiagram& d : m.interactionSurface.meridians) {
+    if (d.incrementTooSmall || d.idCount < 1) return "The interaction surface has an angle without a diagram";
+  }
   return {};
 }
 
@@ -138,8 +141,8 @@ std::vector<PlotPoint> ContourAt(const std::vector<SurfaceCurve>& curves, double
         reached = true;
       }
     }
-    // A section with a meridian missing is not a section of the surface.
-    if (!reached) return {};
+    // A section with a meridian missing, or with a value that is no number, is not a section of the surface.
+    if (!reached || !std::isfinite(contour.back().x) || !std::isfinite(contour.back().y)) return {};
   }
   return contour;
 }
@@ -210,7 +213,6 @@ Chart LoadDirectionChart(const ProjectModel& m, int load) {
     // The axial range every meridian covers: the maximum tension and compression ends.
     double lo = -HUGE_VAL, hi = HUGE_VAL;
     for (const SurfaceCurve& c : curves) {
-      if (c.P.empty()) return NotPlottable(title, "No interaction surface: perform the calculations");
       lo = std::max(lo, *std::min_element(c.P.begin(), c.P.end()));
       hi = std::min(hi, *std::max_element(c.P.begin(), c.P.end()));
     }
