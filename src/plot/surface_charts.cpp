@@ -224,6 +224,15 @@ Chart LoadDirectionChart(const ProjectModel& m, int load) {
       // then misses it: that level is left out rather than drawn at a made-up moment.
       if (const auto reach = RayReach(ContourAt(curves, P), direction)) series.points.push_back({*reach, P});
     }
+    // Where every meridian ends on the compression cap, the surface's flat top runs in to their last points.
+    std::vector<PlotPoint> top;
+    for (const SurfaceCurve& c : curves) {
+      if (c.P.back() == hi) top.push_back({c.Mx.back(), c.My.back()});
+    }
+    const auto topReach = top.size() == curves.size() ? RayReach(top, direction) : std::nullopt;
+    if (topReach && !series.points.empty() && series.points.back().x != *topReach) {
+      series.points.push_back({*topReach, hi});
+    }
     if (!series.points.empty()) chart.series.push_back(std::move(series));
   }
   if (chart.series.empty()) return NotPlottable(title, "The interaction surface has no section to draw");
@@ -231,6 +240,9 @@ Chart LoadDirectionChart(const ProjectModel& m, int load) {
   const double F = m.ForceUnitFactor, M = m.MomentUnitFactor;
   AddLoadMarkers(m, load, {std::hypot(demand.Mx, demand.My), demand.P},
                  b ? PlotPoint{std::hypot(b->momentX, b->momentY) / M, b->axial / F} : PlotPoint{}, chart);
+  // The curves come back to the axis at both ends and reach out furthest between: the lower right, below
+  // the tension end's moments, stays free.
+  chart.legend = LegendPlace::BottomRight;
   FitAxes(chart);
   return chart;
 }

@@ -96,6 +96,23 @@ TEST(SurfaceCharts, DiagramInTheLoadsDirectionAndContourAtItsAxialLoad) {
   EXPECT_EQ(contour.x.max, contour.y.max);
   EXPECT_GE(contour.x.max, 40);
 
+  // A surface with a flat top: each meridian reaches the 200 kip cap 20 k-ft out along its direction, then
+  // closes to the axis at the cap. The diagram ends on the cap at 20 / 1.4 = 14.286 k-ft and runs in to 0.
+  ProjectModel flat = HandSurfaceColumn();
+  for (InteractionDiagram& d : flat.interactionSurface.meridians) {
+    d.idCount = 4;
+    d.idDepth.insert(d.idDepth.begin() + 3, 20);
+    d.idAxial.insert(d.idAxial.begin() + 3, 200000);
+    d.idMoment.insert(d.idMoment.begin() + 3, d.idMoment[2] * 0.4f);
+    d.idMomentY.insert(d.idMomentY.begin() + 3, d.idMomentY[2] * 0.4f);
+    d.idTensileStrain.insert(d.idTensileStrain.begin() + 3, 0);
+  }
+  const std::vector<PlotPoint>& nominal = LoadDirectionChart(flat, 1).series.at(0).points;
+  ASSERT_GE(nominal.size(), 2u);
+  EXPECT_NEAR(nominal[nominal.size() - 2].x, 20 / 1.4, 1e-4);
+  EXPECT_NEAR(nominal.back().x, 0, 1e-9);
+  EXPECT_NEAR(nominal.back().y, 200, 1e-9);
+
   ProjectModel beyond = HandSurfaceColumn();
   beyond.loads[1].P = 250000;
   EXPECT_FALSE(MomentContourChart(beyond, 1).Plottable());
