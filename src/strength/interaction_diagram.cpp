@@ -134,7 +134,7 @@ class StrainCompatibility {
 float SquashLoad(const ProjectModel& m) { return static_cast<float>(NominalSquashLoad(m)); }
 
 bool IsSpiralColumn(const ProjectModel& m) {
-  if (m.nl < 1) return true;
+  if (m.nl < 1 && m.nsb < 1) return true;
   // Spiral confinement is the confinement choice of Mander concrete in a moment-curvature analysis; only
   // then does the input file keep it, so that a saved and reloaded column stays a spiral column.
   const bool spirals = IsSet(m.PerformMomentCurvature) && m.concreteModel == ConcreteModel::Mander &&
