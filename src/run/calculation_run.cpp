@@ -14,6 +14,7 @@
 #include "strength/section_analysis.h"
 #include "strength/slender_wall.h"
 #include "strength/slenderness.h"
+#include "strength/surface.h"
 
 namespace tarnix {
 namespace {
@@ -47,6 +48,7 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   if (m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification) ComputeSlenderness(m);
   if (m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall) ComputeSlenderWall(m);
   JudgeLoadConditions(m);
+  ComputeInteractionSurface(m);
   if (IsSet(m.OutputMomentCurvature)) {
     McProgress progress;
     if (observer != nullptr) {

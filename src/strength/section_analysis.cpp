@@ -9,6 +9,7 @@
 #include "model/project_model.h"
 #include "strength/slender_wall.h"
 #include "strength/slenderness.h"
+#include "strength/surface.h"
 
 namespace tarnix {
 namespace {
@@ -169,6 +170,9 @@ bool AxialCapacityExceeded(const LoadCondition& load, const LoadCapacity& cap) {
 void JudgeLoadConditions(ProjectModel& m) {
   std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
   const float limit = CriteriaFor(m.criteria).revised.secondOrderLimit;
+  const bool twoDimensional = IsTwoDimensional(m);
+  std::vector<BiaxialCapacity>& biaxial = m.interactionDiagram.biaxial;
+  biaxial.assign(twoDimensional ? capacity.size() : 0, BiaxialCapacity{});
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < capacity.size(); ++i) {
     LoadCapacity& cap = capacity[static_cast<size_t>(i)];
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
@@ -185,6 +189,23 @@ void JudgeLoadConditions(ProjectModel& m) {
     cap.secondOrderExceeded = demand.limited && limit > 0 && cap.secondOrderRatio > limit;
     cap.momentExceeded = false;
     cap.axialExceeded = false;
+    if (twoDimensional) {
+      const size_t n = static_cast<size_t>(i);
+      cap.checkedMomentY = n < m.slenderness.McY.size() ? m.slenderness.McY[n] : load.My;
+      biaxial[n] = BiaxialCapacityOf(m, load.P, cap.checkedMoment, cap.checkedMomentY);
+      if (cap.checkedMoment != 0 || cap.checkedMomentY != 0) {
+        // The design moment vector against the capacity in its own direction at the same axial load.
+        const BiaxialCapacity& b = biaxial[n];
+        cap.axialExceeded = !b.found;
+        cap.momentExceeded =
+            b.found && MomentCapacityExceeded(std::hypot(cap.checkedMoment, cap.checkedMomentY),
+                                              std::hypot(b.momentX, b.momentY));
+        if (demand.wall) {
+          cap.momentExceeded |= MomentCapacityExceeded(cap.checkedMoment, WallMomentCapacity(m, i));
+        }
+        continue;
+      }
+    }
     if (cap.capFound == 1) continue;
     cap.momentExceeded = MomentCapacityExceeded(cap.checkedMoment, cap.capMoment);
     // A designed slender wall is measured against its own moment capacity as well.
