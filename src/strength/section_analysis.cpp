@@ -92,6 +92,16 @@ Demand DemandOf(const ProjectModel& m, int i) {
   return demand;
 }
 
+// The design moment about the vertical axis: the load's My, or the larger of it and its magnified moment
+// where the slenderness analysis of that axis gave one.
+float DesignMomentY(const ProjectModel& m, int i) {
+  const size_t n = static_cast<size_t>(i);
+  const SlendernessResults& s = m.slenderness;
+  const float firstOrder = m.loads[n].My;
+  if (n >= s.McY.size() || (n < s.outcomeY.size() && !HasDesignMoment(s.outcomeY[n]))) return firstOrder;
+  return LargerBySize(firstOrder, s.McY[n]);
+}
+
 }  // namespace
 
 float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float tensileStrain) {
@@ -189,30 +199,28 @@ void JudgeLoadConditions(ProjectModel& m) {
     cap.secondOrderExceeded = demand.limited && limit > 0 && cap.secondOrderRatio > limit;
     cap.momentExceeded = false;
     cap.axialExceeded = false;
+    bool biaxialMoment = false;
     if (twoDimensional) {
-      const size_t n = static_cast<size_t>(i);
-      cap.checkedMomentY = n < m.slenderness.McY.size() ? m.slenderness.McY[n] : load.My;
-      biaxial[n] = BiaxialCapacityOf(m, load.P, cap.checkedMoment, cap.checkedMomentY);
-      if (cap.checkedMoment != 0 || cap.checkedMomentY != 0) {
-        // The design moment vector against the capacity in its own direction at the same axial load.
-        const BiaxialCapacity& b = biaxial[n];
-        cap.axialExceeded = !b.found;
-        cap.momentExceeded =
-            b.found && MomentCapacityExceeded(std::hypot(cap.checkedMoment, cap.checkedMomentY),
-                                              std::hypot(b.momentX, b.momentY));
-        if (demand.wall) {
-          cap.momentExceeded |= MomentCapacityExceeded(cap.checkedMoment, WallMomentCapacity(m, i));
-        }
-        continue;
-      }
+      cap.checkedMomentY = DesignMomentY(m, i);
+      biaxial[static_cast<size_t>(i)] = BiaxialCapacityOf(m, load.P, cap.checkedMoment, cap.checkedMomentY);
+      biaxialMoment = cap.checkedMoment != 0 || cap.checkedMomentY != 0;
     }
-    if (cap.capFound == 1) continue;
-    cap.momentExceeded = MomentCapacityExceeded(cap.checkedMoment, cap.capMoment);
+    if (biaxialMoment) {
+      // The design moment vector against the capacity in its own direction at the same axial load; no
+      // capacity at that axial load is an axial load beyond the section's.
+      const BiaxialCapacity& b = biaxial[static_cast<size_t>(i)];
+      cap.axialExceeded = !b.found;
+      cap.momentExceeded = b.found && MomentCapacityExceeded(std::hypot(cap.checkedMoment, cap.checkedMomentY),
+                                                             std::hypot(b.momentX, b.momentY));
+    } else {
+      if (cap.capFound == 1) continue;
+      cap.momentExceeded = MomentCapacityExceeded(cap.checkedMoment, cap.capMoment);
+      cap.axialExceeded = AxialCapacityExceeded(load, cap);
+    }
     // A designed slender wall is measured against its own moment capacity as well.
     if (demand.wall) {
       cap.momentExceeded |= MomentCapacityExceeded(cap.checkedMoment, WallMomentCapacity(m, i));
     }
-    cap.axialExceeded = AxialCapacityExceeded(load, cap);
   }
 }
 
@@ -224,6 +232,9 @@ bool LoadBeyondCapacity(const ProjectModel& m, int i) {
   const bool magnified = m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification;
   const bool wall = m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall;
   if ((magnified || wall) && k < s.outcome.size() && IsSlenderFault(s.outcome[k])) return true;
+  // The vertical axis, where its member data were analysed.
+  const bool magnifiedY = m.SlendernessOption == Slenderness::MomentMagnification;
+  if (magnifiedY && k < s.outcomeY.size() && IsSlenderFault(s.outcomeY[k])) return true;
   if (!wall || !s.wallProblem.empty()) return false;
   if (s.wallRatioExceeded) return true;
   const auto set = [k](const std::vector<bool>& flags) { return k < flags.size() && flags[k]; };

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 
+#include "criteria/criteria.h"
 #include "model/project_model.h"
 #include "section/projection.h"
 #include "strength/interaction_diagram.h"
@@ -89,7 +90,10 @@ class BiaxialSearch {
         tolerance_(1e-6 * std::fabs(static_cast<double>(SquashLoad(m)))),
         compression_(static_cast<double>(CompressionPhi(m)) * MaximumAxialCapacity(m)),
         tension_(static_cast<double>(m.phiT) * section_.TensionLimit()),
-        angles_(m.surfaceAngles >= 1 ? m.surfaceAngles : kDefaultSurfaceAngles) {
+        angles_(m.surfaceAngles >= 1 ? m.surfaceAngles : kDefaultSurfaceAngles),
+        // Only the older criteria's factor reads the balanced load, and not for a section with steel shapes.
+        balancedLoadRead_(CriteriaFor(m.criteria).phiRule == PhiRule::AxialLoadTransition && m.nb == 0 &&
+                          m.np == 0) {
     phiBasis_.idAxial.assign(3, 0.0f);
   }
 
@@ -145,7 +149,7 @@ class BiaxialSearch {
     Trial t;
     t.angle = angle;
     section_.Turn(OrientationFor(m_, static_cast<float>(angle)));
-    PlaceBalancedPoint();
+    if (balancedLoadRead_) PlaceBalancedPoint();
     const auto excess = [&](float c, SectionPoint& p, float& phi) {
       p = section_.At(c);
       phi = LoadPhi(m_, phiBasis_, P, p.tensileStrain);
@@ -194,6 +198,7 @@ class BiaxialSearch {
   InteractionDiagram phiBasis_;
   double tolerance_, compression_, tension_;
   int angles_;
+  bool balancedLoadRead_;
 };
 
 }  // namespace
