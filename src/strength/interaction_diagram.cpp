@@ -22,6 +22,9 @@ constexpr double kDeepestAxisOverDepth = 100;
 // A force group: total force and first moments of the forces about the top reference line (sum F y) and
 // the vertical line x = 0 (sum F x). Carrying first moments instead of force-weighted positions needs no
 // division when a group's total is zero.
+// The upright walk of a model bent about the horizontal axis alone skips sum F x: no moment about the
+// vertical axis is asked of it.
+template <bool kWithX>
 struct ForceGroup {
   double force = 0;
   double moment = 0;
@@ -29,7 +32,7 @@ struct ForceGroup {
   void Add(double f, double y, double x) {
     force += f;
     moment += f * y;
-    momentX += f * x;
+    if constexpr (kWithX) momentX += f * x;
   }
 };
 
@@ -187,6 +190,7 @@ void SectionAtAngle::Turn(const Orientation& o) {
   }
   Place(steel_);
   depthAcross_ = SectionDepthAcross(m_, o_);
+  horizontalAxisOnly_ = o_.upright && !IsTwoDimensional(m_);
   deepestBar_ = 0;
   for (const Fibre& bar : bars_) deepestBar_ = std::max(deepestBar_, bar.depth);
   // The faces of the steel shapes, as the section properties measure the upright shapes' depth.
@@ -223,11 +227,16 @@ double SectionAtAngle::TensionLimit() const {
 }
 
 StressBlockForces SectionAtAngle::Forces(float c) const {
+  return horizontalAxisOnly_ ? ForcesAt<false>(c) : ForcesAt<true>(c);
+}
+
+template <bool kWithX>
+StressBlockForces SectionAtAngle::ForcesAt(float c) const {
   const ProjectModel& m = m_;
   const float a = m.b1 * c;
   const double strainPerDepth = static_cast<double>(m.em) / c;  // strain at depth d is (c - d) em / c
 
-  ForceGroup rects, circles, polygons, barsCompression, barsTension, steelCompression, steelTension;
+  ForceGroup<kWithX> rects, circles, polygons, barsCompression, barsTension, steelCompression, steelTension;
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
     const PlaneZone zone = RectZoneAt(r, o_, a);
@@ -272,7 +281,7 @@ StressBlockForces SectionAtAngle::Forces(float c) const {
     }
   }
 
-  for (const ForceGroup* g :
+  for (const ForceGroup<kWithX>* g :
        {&rects, &circles, &polygons, &barsCompression, &barsTension, &steelCompression, &steelTension}) {
     out.axial += g->force;
     out.firstMoment += g->moment;

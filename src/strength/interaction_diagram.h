@@ -27,7 +27,8 @@ struct SectionPoint {
 struct StressBlockForces {
   double axial = 0;          ///< all forces
   double firstMoment = 0;    ///< sum of F y about the top reference line
-  double firstMomentX = 0;   ///< sum of F x about the vertical line x = 0
+  double firstMomentX = 0;   ///< sum of F x about the vertical line x = 0 (0 for the upright section of a
+                             ///< model that is not two-dimensional, whose My is not asked for)
   double tensionAxial = 0;   ///< the bars and steel in tension only
   double tensileStrain = 0;  ///< most tensile bar strain, 0 or negative
 };
@@ -36,7 +37,8 @@ struct StressBlockForces {
 /// across the axis at the ultimate concrete strain em, the strain at depth d across the axis
 /// (c - d) em / c, concrete within beta1 c of the top at alpha1 f'c, bars and steel shapes elastic-plastic
 /// (bars inside the block displace the concrete that the block counts), resistance factors on the
-/// materials applied. Upright (angle 0) it is exactly the program's one-axis section. The model's
+/// materials applied. Upright (angle 0) it is exactly the program's one-axis section, and for a model that
+/// is not two-dimensional My is left 0 (only the horizontal axis is analysed). The model's
 /// full-circle arcs must already be normalized (the section properties do so) and the model must outlive
 /// the evaluator.
 class SectionAtAngle {
@@ -71,6 +73,8 @@ class SectionAtAngle {
     bool displacesConcrete = true;
   };
   void Place(std::vector<Fibre>& fibres) const;
+  template <bool kWithX>
+  StressBlockForces ForcesAt(float c) const;
 
   const ProjectModel& m_;
   Orientation o_;
@@ -79,6 +83,7 @@ class SectionAtAngle {
   float depthAcross_ = 0;
   float deepestBar_ = 0;    // across the axis, 0 without bars
   float deepestSteel_ = 0;  // deepest face of the steel shapes across the axis
+  bool horizontalAxisOnly_ = false;  // upright, and the model is not two-dimensional: sum F x is not kept
   double blockStress_, barYield_, steelYield_;
 };
 

@@ -155,23 +155,55 @@ class BiaxialSearch {
       phi = LoadPhi(m_, phiBasis_, P, p.tensileStrain);
       return static_cast<double>(phi) * p.axial - P;
     };
-    // c = 0 stands for every bar yielding in tension.
-    const double atZero = tension_ - P;
     SectionPoint p;
     float phi = 0;
-    double high = std::max(section_.depthAcross(), 1e-6f);
-    double atHigh = excess(static_cast<float>(high), p, phi);
-    // Deeper than the section, toward Pn,max, as far as the walk goes (100 section depths).
-    for (int doubling = 0; atHigh < 0 && doubling < 7; ++doubling) {
-      high *= 2;
-      atHigh = excess(static_cast<float>(high), p, phi);
+    float evaluated = -1;  // the depth that p and phi belong to
+    const auto f = [&](double c) {
+      evaluated = static_cast<float>(c);
+      return excess(evaluated, p, phi);
+    };
+    // c = 0 stands for every bar yielding in tension; the depth across the axis at which Pn reaches Pn,max
+    // lies within the walk's bound of 100 section depths.
+    const double atZero = tension_ - P, across = std::max(section_.depthAcross(), 1e-6f);
+    const double deepest = 128 * across;
+    double low = 0, atLow = atZero, high = across, atHigh = 0;
+    if (atZero >= 0) {
+      high = 1e-6 * across;  // the tension end itself
+    } else if (lastDepth_ > 0) {
+      // From the depth of the last trial (a nearby angle or load), in growing steps to a bracket.
+      double c = lastDepth_, step = 0.02 * across;
+      const double at = f(c);
+      if (at >= 0) {
+        high = c, atHigh = at;
+        while (std::fabs(atHigh) > tolerance_) {
+          const double next = high - step;
+          if (!(next > 0)) break;  // down to c = 0
+          const double atNext = f(next);
+          if (atNext < 0) {
+            low = next, atLow = atNext;
+            break;
+          }
+          high = next, atHigh = atNext, step *= 2;
+        }
+      } else {
+        low = c, atLow = at;
+        for (atHigh = -1; atHigh < 0 && low < deepest; step *= 2) {
+          high = low + step, atHigh = f(high);
+          if (atHigh < 0) low = high, atLow = atHigh;
+        }
+      }
+    } else {
+      // Deeper than the section, toward Pn,max.
+      for (atHigh = f(high); atHigh < 0 && high < deepest;) low = high, atLow = atHigh, high *= 2, atHigh = f(high);
     }
     if (atHigh < 0) return t;
-    const auto f = [&](double c) { return excess(static_cast<float>(c), p, phi); };
-    const double c = atZero >= 0 ? high : IllinoisRoot(f, 0, atZero, high, atHigh, tolerance_, 1e-7 * high);
+    const double c = std::fabs(atHigh) <= tolerance_ || atZero >= 0
+                         ? high
+                         : IllinoisRoot(f, low, atLow, high, atHigh, tolerance_, 1e-7 * high);
     const float depth = static_cast<float>(c);
     if (!(depth > 0)) return t;
-    excess(depth, p, phi);
+    if (depth != evaluated) f(depth);
+    lastDepth_ = depth;
     t.found = true;
     t.depth = depth;
     t.phi = phi;
@@ -199,6 +231,7 @@ class BiaxialSearch {
   double tolerance_, compression_, tension_;
   int angles_;
   bool balancedLoadRead_;
+  double lastDepth_ = 0;  // of the last trial, where the next one starts
 };
 
 }  // namespace
@@ -239,9 +272,9 @@ BiaxialCapacity BiaxialCapacityOf(const ProjectModel& m, float P, float Mx, floa
     out.momentX = t.phi * t.point.moment;
     out.momentY = t.phi * t.point.momentY;
     out.tensileStrain = t.point.tensileStrain;
-    const double capacity = std::hypot(static_cast<double>(out.momentX), static_cast<double>(out.momentY));
-    out.momentRatio = capacity > 0 ? static_cast<float>(moment / capacity) : 0.0f;
   }
+  const double capacity = std::hypot(static_cast<double>(out.momentX), static_cast<double>(out.momentY));
+  if (capacity > 0) out.momentRatio = static_cast<float>(moment / capacity);
 
   // The ray lambda (P, Mx, My): g(lambda) = |phi Mn at lambda P| - lambda |M| falls from |phi Mn| at P = 0
   // to where the ray leaves the surface. Each trial starts at the angle found last.
@@ -253,16 +286,25 @@ BiaxialCapacity BiaxialCapacityOf(const ProjectModel& m, float P, float Mx, floa
     return at.phi * std::hypot(static_cast<double>(at.point.moment), static_cast<double>(at.point.momentY)) -
            lambda * moment;
   };
+  // The load's own capacity is g(1); the end of the axial range along the ray is lambda = edge, and a ray
+  // that reaches it still inside the surface meets the surface on its flat end there.
+  const double atOne = t.found ? capacity - moment : -moment;
+  const double fTol = 1e-6 * moment;
   double lambda = 0;
-  const double atZero = g(0);
   if (P == 0) {
-    lambda = atZero / moment;  // g(0) = |phi Mn| at P = 0
-  } else if (atZero > 0) {
-    // The end of the axial range along the ray; a ray that reaches it inside the surface meets the surface
-    // on its flat end.
+    lambda = capacity / moment;  // every lambda keeps P = 0
+  } else {
     const double edge = (P > 0 ? search.compression() : search.tension()) / P * (1 - 1e-7);
-    const double atEdge = g(edge);
-    lambda = atEdge >= 0 ? edge : IllinoisRoot(g, 0, atZero, edge, atEdge, 1e-7 * moment, 1e-7 * edge);
+    const double atEdge = atOne >= 0 || edge < 1 ? g(edge) : 0;
+    if (atOne >= 0) {
+      lambda = atEdge >= 0 ? edge : IllinoisRoot(g, 1, atOne, edge, atEdge, fTol, 1e-6 * edge);
+    } else if (edge < 1 && atEdge >= 0) {
+      lambda = edge;
+    } else {
+      const double end = std::min(1.0, edge), atEnd = edge < 1 ? atEdge : atOne;
+      const double atZero = g(0);
+      if (atZero > 0) lambda = IllinoisRoot(g, 0, atZero, end, atEnd, fTol, 1e-6 * end);
+    }
   }
   out.rayRatio = lambda > 0 ? static_cast<float>(1 / lambda) : 0.0f;
   return out;

@@ -227,8 +227,11 @@ TEST(Biaxial, DiagramInvariants) {
   }
 
   // Upright, a section symmetric about the vertical axis has no My, and the diagram is the one of the
-  // loads' walk.
+  // loads' walk (a load's My makes the model two-dimensional, so My is computed).
   ProjectModel symmetric = SquareColumn();
+  SetLoadCount(symmetric, 1);
+  symmetric.loads[1].My = 1;
+  ASSERT_TRUE(IsTwoDimensional(symmetric));
   ComputeInteractionDiagram(symmetric);
   const InteractionDiagram upright = ComputeDiagramAt(symmetric, 0);
   const InteractionDiagram& walk = symmetric.interactionDiagram;
@@ -238,6 +241,16 @@ TEST(Biaxial, DiagramInvariants) {
   EXPECT_EQ(upright.idMoment, walk.idMoment);
   EXPECT_EQ(upright.idBalanced, walk.idBalanced);
   for (float my : upright.idMomentY) EXPECT_EQ(my, 0);
+
+  // The surface: the diagram at every 360 / n degrees, for a two-dimensional model only.
+  symmetric.surfaceAngles = 8;
+  ComputeInteractionSurface(symmetric);
+  ASSERT_EQ(symmetric.interactionSurface.meridians.size(), 8u);
+  EXPECT_EQ(symmetric.interactionSurface.meridians[3].angle, 135);
+  EXPECT_EQ(symmetric.interactionSurface.meridians[0].idMoment, walk.idMoment);
+  ProjectModel flat = SquareColumn();
+  ComputeInteractionSurface(flat);
+  EXPECT_TRUE(flat.interactionSurface.meridians.empty());
 }
 
 TEST(Biaxial, CapacityOfBiaxialLoads) {
