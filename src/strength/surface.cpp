@@ -32,12 +32,12 @@ double Wrapped(double radians) {
 }
 
 // A root of f in [a, b] where f(a) < 0 <= f(b) or the other way round, by regula falsi with the Illinois
-// modification and a halving whenever a step shrank the bracket by less than half: stops when |f| <= fTol
-// or the bracket is narrower than xTol. Returns the end of the final bracket on the side of f(b)'s sign
+// modification and a halving after three steps in a row that each shrank the bracket by less than half:
+// stops when |f| <= fTol or the bracket is narrower than xTol. Returns the end of the final bracket on the side of f(b)'s sign
 // unless a point within fTol was met.
 template <typename F>
 double IllinoisRoot(F f, double a, double fa, double b, double fb, double fTol, double xTol) {
-  int side = 0;
+  int side = 0, slow = 0;
   for (int iteration = 0; iteration < 200; ++iteration) {
     if (!(std::fabs(b - a) > xTol)) break;
     const double width = std::fabs(b - a);
@@ -54,8 +54,9 @@ double IllinoisRoot(F f, double a, double fa, double b, double fb, double fTol, 
       if (side == 1) fb /= 2;
       side = 1;
     }
-    if (std::fabs(b - a) > 0.5 * width) {
-      // A slow step (a kink of the function, or one end stuck): halve the bracket as well.
+    slow = std::fabs(b - a) > 0.5 * width ? slow + 1 : 0;
+    if (slow == 3) {
+      // Slow steps (a kink of the function, or one end stuck): halve the bracket as well.
       const double mid = a + (b - a) / 2;
       const double fm = f(mid);
       if (std::fabs(fm) <= fTol) return mid;
@@ -64,7 +65,7 @@ double IllinoisRoot(F f, double a, double fa, double b, double fb, double fTol, 
       } else {
         a = mid, fa = fm;
       }
-      side = 0;
+      side = 0, slow = 0;
     }
   }
   return b;

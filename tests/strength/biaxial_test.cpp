@@ -319,7 +319,10 @@ TEST(Biaxial, CapacityOfBiaxialLoads) {
 
   // Beyond the factored axial range there is no capacity, in compression and in tension.
   const float top = CompressionPhi(l) * MaximumAxialCapacity(l);
-  EXPECT_FALSE(BiaxialCapacityOf(l, 1.001f * top, 1e5f, 1e5f).found);
+  const BiaxialCapacity above = BiaxialCapacityOf(l, 1.001f * top, 1e5f, 1e5f);
+  EXPECT_FALSE(above.found);
+  EXPECT_EQ(above.momentRatio, 0);
+  EXPECT_GT(above.rayRatio, 1);  // the ray still meets the surface, inside the load
   EXPECT_TRUE(BiaxialCapacityOf(l, 0.999f * top, 1e5f, 1e5f).found);
   float tension = 0;
   for (const SingleBar& bar : kLBars) tension -= l.phiT * l.fy * bar.area;
