@@ -40,6 +40,7 @@ void Show(RunObserver* observer, const std::string& first, const std::string& se
 
 void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   m.momentCurvature = McResult{};
+  m.interactionSurface = InteractionSurface{};
   ComputeSectionProperties(m);
   // A section without a valid set of properties cannot be analysed; the report says why.
   if (m.sectionProperties.problem != SectionProblem::None) return;
