@@ -22,6 +22,9 @@ ListOnTab ListOf(RecordKind kind) {
     case RecordKind::ReinforcingArc: return {RecordList::ReinforcingArc, MainTab::Reinforcing};
     case RecordKind::SteelRect: return {RecordList::SteelRect, MainTab::Steel};
     case RecordKind::SteelPipe: return {RecordList::SteelPipe, MainTab::Steel};
+    // The window has no list of polygons or single bars: a click on one opens its tab at the nearest list.
+    case RecordKind::ConcretePolygon: return {RecordList::ConcreteRect, MainTab::Concrete};
+    case RecordKind::SingleBar: return {RecordList::ReinforcingLine, MainTab::Reinforcing};
   }
   return {RecordList::ConcreteRect, MainTab::Concrete};
 }

@@ -42,6 +42,10 @@ int& RecordCount(ProjectModel& m, RecordKind kind) {
       return m.nb;
     case RecordKind::SteelPipe:
       return m.np;
+    case RecordKind::ConcretePolygon:
+      return m.npg;
+    case RecordKind::SingleBar:
+      return m.nsb;
   }
   return m.nr;
 }
@@ -64,6 +68,10 @@ bool SetRecordCount(ProjectModel& m, RecordKind kind, int n) {
       return SetCount(m.nb, m.steelRects, m.currentBar, n);
     case RecordKind::SteelPipe:
       return SetCount(m.np, m.pipes, m.currentPipe, n);
+    case RecordKind::ConcretePolygon:
+      return SetCount(m.npg, m.polygons, m.currentPolygon, n);
+    case RecordKind::SingleBar:
+      return SetCount(m.nsb, m.singleBars, m.currentSingleBar, n);
   }
   return false;
 }
@@ -81,6 +89,8 @@ void TrimRecordStorage(ProjectModel& m) {
   Trim(m.arcs, m.na);
   Trim(m.steelRects, m.nb);
   Trim(m.pipes, m.np);
+  Trim(m.polygons, m.npg);
+  Trim(m.singleBars, m.nsb);
   Trim(m.loads, m.ns);
 }
 

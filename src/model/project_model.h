@@ -140,7 +140,16 @@ using BilinearPoints = std::array<StressStrainPoint, 5>;
 using ParkPoints = std::array<StressStrainPoint, 7>;
 
 /// The six kinds of section record, in file order.
-enum class RecordKind { ConcreteRect, ConcreteCircle, ReinforcingLine, ReinforcingArc, SteelRect, SteelPipe };
+enum class RecordKind {
+  ConcreteRect,
+  ConcreteCircle,
+  ReinforcingLine,
+  ReinforcingArc,
+  SteelRect,
+  SteelPipe,
+  ConcretePolygon,  ///< two-dimensional models only
+  SingleBar,        ///< two-dimensional models only
+};
 
 /// The whole project. Record lists are indexed by record number (1..count); a count below 1 means an
 /// empty list whatever storage remains, and storage always holds at least count + 1 slots otherwise.
@@ -221,6 +230,7 @@ struct ProjectModel {
   // Editor and run state.
   int currentRect = 1, currentCirc = 1, currentLine = 1, currentArc = 1, currentBar = 1, currentPipe = 1,
       currentLoad = 1;
+  int currentPolygon = 1, currentSingleBar = 1;
   int currentSlenderLoad = 1;
   int mcPlotLoad = 1;  ///< load condition whose moment-curvature curve is plotted
   int currentRPoint = 1, currentSPoint = 1;

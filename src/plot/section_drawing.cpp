@@ -34,18 +34,23 @@ struct Box {
   }
   void Add(const DrawShape& s) {
     if (s.kind == ShapeKind::Rectangle) return Add(s.x, s.y, s.x + s.w, s.y + s.h);
+    if (s.kind == ShapeKind::Polygon) {
+      for (const Vertex& v : s.corners) Add(v.x, v.y, v.x, v.y);
+      return;
+    }
     const double r = s.kind == ShapeKind::Ring ? s.r + s.t / 2 : s.r;
     Add(s.x - r, s.y - r, s.x + r, s.y + r);
   }
 };
 
-DrawShape Rectangle(ShapeRole role, double top, double width, double depth, RecordKind source, int record) {
+DrawShape Rectangle(ShapeRole role, double centre, double top, double width, double depth, RecordKind source,
+                    int record) {
   DrawShape s;
   s.source = source;
   s.record = record;
   s.kind = ShapeKind::Rectangle;
   s.role = role;
-  s.x = -width / 2;
+  s.x = centre - width / 2;
   s.y = top;
   s.w = width;
   s.h = depth;
@@ -97,6 +102,10 @@ bool Drawn(const DrawShape& s) {
     case ShapeKind::Rectangle: return finite && s.w > 0 && s.h > 0;
     case ShapeKind::Circle: return finite && (s.r > 0 || s.role == ShapeRole::Bar);
     case ShapeKind::Ring: return finite && s.r > 0 && s.t > 0;
+    case ShapeKind::Polygon:
+      return s.corners.size() >= 3 && std::all_of(s.corners.begin(), s.corners.end(), [](const Vertex& v) {
+               return std::isfinite(v.x) && std::isfinite(v.y);
+             });
   }
   return false;
 }
@@ -166,6 +175,8 @@ const char* KindName(ShapeKind kind) {
       return "circle";
     case ShapeKind::Ring:
       return "ring";
+    case ShapeKind::Polygon:
+      return "polygon";
   }
   return "";
 }
@@ -183,7 +194,7 @@ SectionDrawing DrawSection(const ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = At(m.rects, i);
     const ShapeRole role = r.rsign < 0 ? ShapeRole::Hole : ShapeRole::Concrete;
-    const DrawShape s = Rectangle(role, r.Yt, r.W, r.D, RecordKind::ConcreteRect, i);
+    const DrawShape s = Rectangle(role, r.X, r.Yt, r.W, r.D, RecordKind::ConcreteRect, i);
     if (!Drawn(s)) continue;
     if (r.rsign < 0) {
       holes.push_back(s);
@@ -195,9 +206,25 @@ SectionDrawing DrawSection(const ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = At(m.circles, i);
     const ShapeRole role = c.csign < 0 ? ShapeRole::Hole : ShapeRole::Concrete;
-    const DrawShape s = Circle(role, 0, c.Yc, c.Rc, RecordKind::ConcreteCircle, i);
+    const DrawShape s = Circle(role, c.Xc, c.Yc, c.Rc, RecordKind::ConcreteCircle, i);
     if (!Drawn(s)) continue;
     if (c.csign < 0) {
+      holes.push_back(s);
+      continue;
+    }
+    drawing.shapes.push_back(s);
+    outline.Add(s);
+  }
+  for (int i = 1; i <= ListSize(m.npg); ++i) {
+    const ConcretePolygon& p = At(m.polygons, i);
+    DrawShape s;
+    s.kind = ShapeKind::Polygon;
+    s.role = p.psign < 0 ? ShapeRole::Hole : ShapeRole::Concrete;
+    s.source = RecordKind::ConcretePolygon;
+    s.record = i;
+    s.corners = p.vertices;
+    if (!Drawn(s)) continue;
+    if (p.psign < 0) {
       holes.push_back(s);
       continue;
     }
@@ -209,14 +236,14 @@ SectionDrawing DrawSection(const ProjectModel& m) {
 
   for (int i = 1; i <= ListSize(m.nb); ++i) {
     const SteelRect& b = At(m.steelRects, i);
-    const DrawShape s = Rectangle(ShapeRole::Steel, b.Ytb, b.Wb, b.Db, RecordKind::SteelRect, i);
+    const DrawShape s = Rectangle(ShapeRole::Steel, b.Xcb, b.Ytb, b.Wb, b.Db, RecordKind::SteelRect, i);
     if (!Drawn(s)) continue;
     drawing.shapes.push_back(s);
     outline.Add(s);
   }
   for (int i = 1; i <= ListSize(m.np); ++i) {
     const SteelPipe& p = At(m.pipes, i);
-    DrawShape s = Circle(ShapeRole::Pipe, 0, p.Ycp, p.Rcp, RecordKind::SteelPipe, i);
+    DrawShape s = Circle(ShapeRole::Pipe, p.Xcp, p.Ycp, p.Rcp, RecordKind::SteelPipe, i);
     s.kind = ShapeKind::Ring;
     s.t = p.tp;
     if (!Drawn(s)) continue;
@@ -230,17 +257,20 @@ SectionDrawing DrawSection(const ProjectModel& m) {
   auto barRadius = [span](float area) {
     return area > 0 ? std::sqrt(area / 3.14159265358979323846) : 0.01 * span;
   };
-  // Vertical lines alternate between the left and the right side.
-  const double side = SideBarOffset(m);
+  // A section with horizontal positions is drawn as it stands. In one without, every record is on the
+  // axis: vertical lines (side bars) alternate between the left and the right side.
+  const bool placed = IsTwoDimensional(m);
+  const double side = placed ? 0 : SideBarOffset(m);
   int verticalLines = 0;
   for (int i = 1; i <= ListSize(m.nl); ++i) {
     const ReinforcingLine& line = At(m.lines, i);
-    if (!IsHorizontal(line)) drawing.exact = false;
+    if (!placed && !IsHorizontal(line)) drawing.exact = false;
     std::vector<double> x = LineBarOffsets(line);
-    if (IsVertical(line)) std::fill(x.begin(), x.end(), verticalLines++ % 2 == 0 ? -side : side);
+    if (!placed && IsVertical(line)) std::fill(x.begin(), x.end(), verticalLines++ % 2 == 0 ? -side : side);
     for (int j = 1; j <= line.Nbl; ++j) {
-      const DrawShape bar = Circle(ShapeRole::Bar, x[static_cast<size_t>(j - 1)], LineBarDepth(line, j),
-                                   barRadius(line.Abl), RecordKind::ReinforcingLine, i);
+      const double bx = placed ? LineBarX(line, j) : x[static_cast<size_t>(j - 1)];
+      const DrawShape bar =
+          Circle(ShapeRole::Bar, bx, LineBarDepth(line, j), barRadius(line.Abl), RecordKind::ReinforcingLine, i);
       if (Drawn(bar)) bars.push_back(bar);
     }
   }
@@ -250,10 +280,15 @@ SectionDrawing DrawSection(const ProjectModel& m) {
     for (int j = 1; j <= arc.Nba; ++j) {
       const double angle =
           arc.Nba < 2 ? arc.Abeg : arc.Abeg + static_cast<double>(arc.Atot) * (j - 1) / (arc.Nba - 1);
-      const DrawShape bar = Circle(ShapeRole::Bar, arc.R0 * std::cos(angle * kDegrees), ArcBarDepth(arc, j),
-                                   barRadius(arc.Aba), RecordKind::ReinforcingArc, i);
+      const DrawShape bar = Circle(ShapeRole::Bar, arc.X0 + arc.R0 * std::cos(angle * kDegrees),
+                                   ArcBarDepth(arc, j), barRadius(arc.Aba), RecordKind::ReinforcingArc, i);
       if (Drawn(bar)) bars.push_back(bar);
     }
+  }
+  for (int i = 1; i <= ListSize(m.nsb); ++i) {
+    const SingleBar& b = At(m.singleBars, i);
+    const DrawShape bar = Circle(ShapeRole::Bar, b.x, b.y, barRadius(b.area), RecordKind::SingleBar, i);
+    if (Drawn(bar)) bars.push_back(bar);
   }
   drawing.shapes.insert(drawing.shapes.end(), bars.begin(), bars.end());
 
@@ -287,6 +322,7 @@ std::string SectionCsv(const SectionDrawing& drawing) {
   for (const DrawShape& s : drawing.shapes) {
     text += std::string(RoleName(s.role)) + "," + KindName(s.kind);
     for (double v : {s.x, s.y, s.w, s.h, s.r, s.t}) text += "," + FormatFullPrecision(v);
+    for (const Vertex& v : s.corners) text += "," + FormatFullPrecision(v.x) + "," + FormatFullPrecision(v.y);
     text += "\n";
   }
   return text;

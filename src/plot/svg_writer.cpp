@@ -182,6 +182,11 @@ std::string Shape(const DrawShape& s, const DrawingMap& map) {
       return "<circle cx=\"" + N(map.X(s.x)) + "\" cy=\"" + N(map.Y(s.y)) + "\" r=\"" + N(s.r * map.scale) +
              "\" fill=\"none\" stroke=\"" + ShapeFill(ShapeRole::Steel) + "\" stroke-width=\"" +
              N(std::max(s.t * map.scale, 1.0)) + "\"/>\n";
+    case ShapeKind::Polygon: {
+      std::string points;
+      for (const Vertex& v : s.corners) points += (points.empty() ? "" : " ") + N(map.X(v.x)) + "," + N(map.Y(v.y));
+      return "<polygon points=\"" + points + "\" " + fill + stroke + "/>\n";
+    }
   }
   return "";
 }

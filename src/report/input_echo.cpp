@@ -13,7 +13,7 @@ struct SectionParts {
 };
 
 SectionParts PartsOf(const ProjectModel& m) {
-  return {m.nr >= 1 || m.nc >= 1, m.nl >= 1 || m.na >= 1, m.nb >= 1 || m.np >= 1};
+  return {m.nr >= 1 || m.nc >= 1 || m.npg >= 1, m.nl >= 1 || m.na >= 1 || m.nsb >= 1, m.nb >= 1 || m.np >= 1};
 }
 
 // The caption of a coded option numbered from `first`, or nothing for a number outside the table: a model
@@ -170,7 +170,8 @@ void StressStrain(const ProjectModel& m, const SectionParts& parts, ReportWriter
 }
 
 // One table row: Column(first) the values, 10 columns apart, as report Numbers.
-void NumberRow(ReportWriter& out, std::initializer_list<double> values) {
+template <typename Values>
+void NumberRow(ReportWriter& out, const Values& values) {
   int column = 10;
   for (double v : values) {
     out.Column(column).Number(v);
@@ -179,11 +180,15 @@ void NumberRow(ReportWriter& out, std::initializer_list<double> values) {
   out.EndLine();
 }
 
+void NumberRow(ReportWriter& out, std::initializer_list<double> values) {
+  NumberRow<std::initializer_list<double>>(out, values);
+}
+
 // A table of records: an optional leading empty line, the count heading, the column heading and one row
 // per record; nothing when the list is empty.
 template <typename Record, typename RowFn>
 void RecordTable(ReportWriter& out, bool emptyLineFirst, int count, const std::vector<Record>& records,
-                 const char* caption, std::initializer_list<std::pair<int, const char*>> heading, RowFn row) {
+                 const char* caption, const std::vector<std::pair<int, const char*>>& heading, RowFn row) {
   if (count < 1) return;
   if (emptyLineFirst) out.EmptyLine();
   out.CountHeading(count, caption);
@@ -192,40 +197,86 @@ void RecordTable(ReportWriter& out, bool emptyLineFirst, int count, const std::v
   for (int i = 1; i <= count; ++i) row(records[static_cast<size_t>(i)]);
 }
 
+// The heading and row of a record table; a two-dimensional model adds the record's horizontal position
+// (`xName`) as the first column, so that a model of the old form is echoed as before.
+struct Columns {
+  bool withX;
+  std::vector<std::pair<int, const char*>> Heading(const char* xName,
+                                                   std::initializer_list<const char*> names) const {
+    std::vector<std::pair<int, const char*>> heading;
+    int column = 10;
+    if (withX) heading.push_back({column, xName}), column += 10;
+    for (const char* name : names) heading.push_back({column, name}), column += 10;
+    return heading;
+  }
+  void Row(ReportWriter& out, double x, std::initializer_list<double> values) const {
+    std::vector<double> row;
+    if (withX) row.push_back(x);
+    row.insert(row.end(), values.begin(), values.end());
+    NumberRow(out, row);
+  }
+};
+
+// A two-dimensional model's polygons, corner by corner.
+void Polygons(const ProjectModel& m, ReportWriter& out, bool emptyLineFirst) {
+  if (m.npg < 1) return;
+  if (emptyLineFirst) out.EmptyLine();
+  out.CountHeading(m.npg, " POLYGONS:");
+  out.EmptyLine();
+  out.TableHeading({{10, "Polygon"}, {20, "Corner"}, {30, "X"}, {40, "Y"}, {50, "Add"}});
+  for (int i = 1; i <= m.npg; ++i) {
+    const ConcretePolygon& p = m.polygons[static_cast<size_t>(i)];
+    for (size_t j = 0; j < p.vertices.size(); ++j) {
+      const Vertex& v = p.vertices[j];
+      if (j == 0) {
+        NumberRow(out, {static_cast<double>(i), 1.0, v.x, v.y, static_cast<double>(p.psign)});
+      } else {
+        out.Column(20).Number(static_cast<double>(j + 1)).Column(30).Number(v.x).Column(40).Number(v.y).EndLine();
+      }
+    }
+  }
+}
+
 void Configuration(const ProjectModel& m, const SectionParts& parts, ReportWriter& out) {
+  const Columns c{IsTwoDimensional(m)};
   if (parts.concrete) {
     out.EmptyLine();
     out.SectionHeading("C O N C R E T E   C O N F I G U R A T I O N");
     out.EmptyLine();
     RecordTable(out, false, m.nr, m.rects, " RECTANGULAR SECTIONS:",
-                {{10, "Ytop"}, {20, "Depth"}, {30, "Width"}, {40, "Add"}},
-                [&](const ConcreteRect& r) { NumberRow(out, {r.Yt, r.D, r.W, static_cast<double>(r.rsign)}); });
-    RecordTable(out, true, m.nc, m.circles, " CIRCULAR SECTIONS:", {{10, "Ycenter"}, {20, "Radius"}, {30, "Add"}},
-                [&](const ConcreteCircle& c) { NumberRow(out, {c.Yc, c.Rc, static_cast<double>(c.csign)}); });
+                c.Heading("Xcenter", {"Ytop", "Depth", "Width", "Add"}),
+                [&](const ConcreteRect& r) { c.Row(out, r.X, {r.Yt, r.D, r.W, static_cast<double>(r.rsign)}); });
+    RecordTable(out, true, m.nc, m.circles, " CIRCULAR SECTIONS:",
+                c.Heading("Xcenter", {"Ycenter", "Radius", "Add"}),
+                [&](const ConcreteCircle& r) { c.Row(out, r.Xc, {r.Yc, r.Rc, static_cast<double>(r.csign)}); });
+    Polygons(m, out, m.nr >= 1 || m.nc >= 1);
   }
   if (parts.reinforcing) {
     out.EmptyLine();
     out.SectionHeading("R E I N F O R C I N G   C O N F I G U R A T I O N");
     out.EmptyLine();
     RecordTable(out, false, m.nl, m.lines, " REINFORCING LINES:",
-                {{10, "Ybeg"}, {20, "Length"}, {30, "Angle"}, {40, "Nbar"}, {50, "Abar"}},
+                c.Heading("Xmiddle", {"Ybeg", "Length", "Angle", "Nbar", "Abar"}),
                 [&](const ReinforcingLine& l) {
-                  NumberRow(out, {l.Yb, l.Lb, l.Ab, static_cast<double>(l.Nbl), l.Abl});
+                  c.Row(out, l.Xb, {l.Yb, l.Lb, l.Ab, static_cast<double>(l.Nbl), l.Abl});
                 });
     RecordTable(out, true, m.na, m.arcs, " REINFORCING ARCS:",
-                {{10, "Ycenter"}, {20, "Radius"}, {30, "Abeg"}, {40, "Atot"}, {50, "Nbar"}, {60, "Abar"}},
+                c.Heading("Xcenter", {"Ycenter", "Radius", "Abeg", "Atot", "Nbar", "Abar"}),
                 [&](const ReinforcingArc& a) {
-                  NumberRow(out, {a.Y0, a.R0, a.Abeg, a.Atot, static_cast<double>(a.Nba), a.Aba});
+                  c.Row(out, a.X0, {a.Y0, a.R0, a.Abeg, a.Atot, static_cast<double>(a.Nba), a.Aba});
                 });
+    RecordTable(out, m.nl >= 1 || m.na >= 1, m.nsb, m.singleBars, " SINGLE BARS:", {{10, "X"}, {20, "Y"}, {30, "Abar"}},
+                [&](const SingleBar& b) { NumberRow(out, {b.x, b.y, b.area}); });
   }
   if (parts.steel) {
     out.EmptyLine();
     out.SectionHeading("S T E E L   C O N F I G U R A T I O N");
     out.EmptyLine();
-    RecordTable(out, false, m.nb, m.steelRects, " RECTANGULAR SHAPES:", {{10, "Ytop"}, {20, "Depth"}, {30, "Width"}},
-                [&](const SteelRect& b) { NumberRow(out, {b.Ytb, b.Db, b.Wb}); });
-    RecordTable(out, true, m.np, m.pipes, " PIPE SHAPES:", {{10, "Ycenter"}, {20, "Radius"}, {30, "Thickness"}},
-                [&](const SteelPipe& p) { NumberRow(out, {p.Ycp, p.Rcp, p.tp}); });
+    RecordTable(out, false, m.nb, m.steelRects, " RECTANGULAR SHAPES:",
+                c.Heading("Xcenter", {"Ytop", "Depth", "Width"}),
+                [&](const SteelRect& b) { c.Row(out, b.Xcb, {b.Ytb, b.Db, b.Wb}); });
+    RecordTable(out, true, m.np, m.pipes, " PIPE SHAPES:", c.Heading("Xcenter", {"Ycenter", "Radius", "Thickness"}),
+                [&](const SteelPipe& p) { c.Row(out, p.Xcp, {p.Ycp, p.Rcp, p.tp}); });
   }
 }
 
@@ -250,11 +301,35 @@ void Loads(const ProjectModel& m, ReportWriter& out) {
   out.EmptyLine();
   out.CountHeading(m.ns, " LOAD CONDITIONS:");
   out.EmptyLine();
+  if (IsTwoDimensional(m)) {
+    out.TableHeading({{10, "No"}, {20, "Axial"}, {30, "Mx"}, {40, "My"}, {50, "Shear"}, {60, "Torsion"}});
+    for (int i = 1; i <= m.ns; ++i) {
+      const LoadCondition& c = m.loads[static_cast<size_t>(i)];
+      FixedLoadRow(out, i, {c.P / force, c.M / moment, c.My / moment, c.V / force, c.T / moment});
+    }
+    return;
+  }
   out.TableHeading({{10, "No"}, {20, "Axial"}, {30, "Moment"}, {40, "Shear"}, {50, "Torsion"}});
   for (int i = 1; i <= m.ns; ++i) {
     const LoadCondition& c = m.loads[static_cast<size_t>(i)];
     FixedLoadRow(out, i, {c.P / force, c.M / moment, c.V / force, c.T / moment});
   }
+}
+
+// The member data for bending about the vertical axis, where a two-dimensional model gives them.
+void MemberAboutY(const ProjectModel& m, ReportWriter& out) {
+  const MemberAxis& y = m.memberY;
+  if (!(y.L > 0)) return;
+  out.EmptyLine();
+  out.SubHeading("BENDING ABOUT THE VERTICAL AXIS:");
+  out.EmptyLine();
+  out.Column(10).Labelled("Member length                      = ", y.L).EndLine();
+  if (m.SlendernessOption != Slenderness::None) out.Column(10).Labelled("Effective length factor            = ", y.Keff).EndLine();
+  if (m.SlendernessOption == Slenderness::GeneralPDelta) out.Column(10).Labelled("Effective moment of inertia factor = ", y.Ieff).EndLine();
+  out.EmptyLine();
+  out.TableHeading({{10, "Condition"}, {30, "End i"}, {40, "End j"}});
+  out.Column(10).Text("Shear restraint").Column(30).Number(y.Vri).Column(40).Number(y.Vrj).EndLine();
+  out.Column(10).Text("Moment restraint").Column(30).Number(y.Mri).Column(40).Number(y.Mrj).EndLine();
 }
 
 void Member(const ProjectModel& m, ReportWriter& out) {
@@ -273,6 +348,7 @@ void Member(const ProjectModel& m, ReportWriter& out) {
   out.TableHeading({{10, "Condition"}, {30, "End i"}, {40, "End j"}});
   out.Column(10).Text("Shear restraint").Column(30).Number(m.Vri).Column(40).Number(m.Vrj).EndLine();
   out.Column(10).Text("Moment restraint").Column(30).Number(m.Mri).Column(40).Number(m.Mrj).EndLine();
+  MemberAboutY(m, out);
 }
 
 void SlendernessEcho(const ProjectModel& m, ReportWriter& out) {
@@ -297,6 +373,22 @@ void SlendernessEcho(const ProjectModel& m, ReportWriter& out) {
   for (int i = 1; i <= m.ns; ++i) {
     const LoadCondition& c = m.loads[static_cast<size_t>(i)];
     FixedLoadRow(out, i, {c.M1ns / moment, c.M2ns / moment, c.M1s / moment, c.M2s / moment});
+  }
+  if (m.memberY.L > 0) {
+    out.EmptyLine();
+    out.SubHeading("ABOUT THE VERTICAL AXIS:");
+    out.EmptyLine();
+    out.TableHeading({{10, "No"}, {20, "M1ns"}, {30, "M2ns"}, {40, "M1s"}, {50, "M2s"}, {60, "BetaD"}, {70, "BetaDs"}});
+    for (int i = 1; i <= m.ns; ++i) {
+      const AxisEndMoments& e = m.loads[static_cast<size_t>(i)].endY;
+      out.Column(10).Number(i);
+      int column = 20;
+      for (double v : {e.M1ns / moment, e.M2ns / moment, e.M1s / moment, e.M2s / moment}) {
+        out.Column(column).Fixed(v, 1);
+        column += 10;
+      }
+      out.Column(60).Number(e.BetaD).Column(70).Number(e.BetaDs).EndLine();
+    }
   }
   out.EmptyLine();
   out.TableHeading({{10, "No"}, {20, "BetaD"}, {30, "BetaDs"}, {40, "Tloads"}});

@@ -72,6 +72,10 @@ void ReportWriter::UnitsLine(UnitSystem units) {
 }
 
 void ReportWriter::TableHeading(std::initializer_list<std::pair<int, const char*>> columns) {
+  TableHeading(std::vector<std::pair<int, const char*>>(columns));
+}
+
+void ReportWriter::TableHeading(const std::vector<std::pair<int, const char*>>& columns) {
   for (const auto& [column, word] : columns) Column(column).Text(word);
   EndLine();
   EmptyLine();

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <initializer_list>
 #include <string>
+#include <vector>
 #include <string_view>
 #include <utility>
 
@@ -49,6 +50,7 @@ class ReportWriter {
   void UnitsLine(UnitSystem units);
   /// A table's heading row of (column, word) pairs followed by its one empty line.
   void TableHeading(std::initializer_list<std::pair<int, const char*>> columns);
+  void TableHeading(const std::vector<std::pair<int, const char*>>& columns);
 
   /// The report so far; a pending line is included as it stands.
   std::string Text() const { return text_ + line_; }

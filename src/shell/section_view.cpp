@@ -41,6 +41,12 @@ QRectF Disc(const DrawingMap& map, const DrawShape& s, double radius) {
   return {c.x() - radius, c.y() - radius, 2 * radius, 2 * radius};
 }
 
+QPolygonF Outline(const DrawingMap& map, const DrawShape& s) {
+  QPolygonF outline;
+  for (const Vertex& v : s.corners) outline << map.P(v.x, v.y);
+  return outline;
+}
+
 void Paint(QPainter& p, const DrawShape& s, const DrawingMap& map) {
   const QPen outline(kOutline, 1.2);
   switch (s.role) {
@@ -79,6 +85,9 @@ void Paint(QPainter& p, const DrawShape& s, const DrawingMap& map) {
       p.drawPath(ring);
       break;
     }
+    case ShapeKind::Polygon:
+      p.drawPolygon(Outline(map, s));
+      break;
   }
 }
 
@@ -101,6 +110,9 @@ void PaintHighlight(QPainter& p, const DrawShape& s, const DrawingMap& map) {
       break;
     case ShapeKind::Ring:
       p.drawEllipse(Disc(map, s, map.L(s.r) + std::max(map.L(s.t), 1.5) / 2));
+      break;
+    case ShapeKind::Polygon:
+      p.drawPolygon(Outline(map, s));
       break;
   }
 }
