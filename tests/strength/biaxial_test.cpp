@@ -183,6 +183,30 @@ ProjectModel Transformed(const std::function<Vertex(Vertex)>& move, const std::v
   return PolygonSection({rect}, moved);
 }
 
+// A 12 x 20 in rectangle with an embedded 4 x 8 in steel plate off centre and unsymmetric bars, as records;
+// turned by 90 degrees as above it is again a rectangle (20 x 12) with a plate (8 x 4).
+ProjectModel Composite(bool turned) {
+  ProjectModel m = PolygonSection({}, {});
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  SetRecordCount(m, RecordKind::SteelRect, 1);
+  if (!turned) {
+    m.rects[1] = {0, 20, 12, 1, 0};
+    m.steelRects[1] = {5, 8, 4, 1};
+  } else {
+    m.rects[1] = {0, 12, 20, 1, 0};
+    m.steelRects[1] = {5, 4, 8, 1};  // centre (1, 9) turned to (10 - 9, 1 + 6)
+  }
+  m.nsb = 3;
+  m.singleBars.resize(4);
+  const SingleBar bars[] = {{-3.5f, 2.5f, 1.0f}, {3.5f, 17.5f, 0.6f}, {-3.5f, 17.5f, 0.44f}};
+  for (size_t i = 0; i < 3; ++i) {
+    const SingleBar& b = bars[i];
+    m.singleBars[i + 1] = turned ? SingleBar{10 - b.y, b.x + 6, b.area} : b;
+  }
+  ComputeSectionProperties(m);
+  return m;
+}
+
 TEST(Biaxial, DiagramInvariants) {
   const auto same = [](Vertex v) { return v; };
   const ProjectModel plain = Transformed(same, UnsymmetricBars());
@@ -191,6 +215,7 @@ TEST(Biaxial, DiagramInvariants) {
   // Centrally symmetric about (0, 10), symmetric about neither axis.
   const ProjectModel central =
       Transformed(same, {{-3.5f, 2.5f, 1.0f}, {3.5f, 2.5f, 0.6f}, {3.5f, 17.5f, 1.0f}, {-3.5f, 17.5f, 0.6f}});
+  const ProjectModel composite = Composite(false), compositeTurned = Composite(true);
   struct Case {
     const char* name;
     const ProjectModel& a;
@@ -205,6 +230,8 @@ TEST(Biaxial, DiagramInvariants) {
       {"turned 0", plain, 0, turned, 90, 0, -1, 1, 0},
       {"turned 30", plain, 30, turned, 120, 0, -1, 1, 0},
       {"turned 200", plain, 200, turned, 290, 0, -1, 1, 0},
+      {"composite turned 0", composite, 0, compositeTurned, 90, 0, -1, 1, 0},
+      {"composite turned 250", composite, 250, compositeTurned, 340, 0, -1, 1, 0},
       // Mirrored in x: angle t becomes -t and My changes sign.
       {"mirrored 40", plain, 40, mirrored, -40, 1, 0, 0, -1},
       {"mirrored 90", plain, 90, mirrored, 270, 1, 0, 0, -1},
