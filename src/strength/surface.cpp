@@ -215,15 +215,15 @@ class BiaxialSearch {
 
   // The balanced point of the walk at the section's present angle, which the strength reduction factor of
   // the older criteria reads (phiC Pb as the axial limit): the first step of the walk at or past the
-  // balanced depth.
+  // balanced depth (the walk's sum of steps, up to its rounding).
   void PlaceBalancedPoint() {
     const float cb = section_.BalancedDepth();
     phiBasis_.idBalanced = 1;
-    if (!(m_.inc > 0) || !(cb > 0) || cb / m_.inc > kMaxDiagramSteps) return;
-    float c = m_.inc;
-    while (c < cb) c += m_.inc;
+    if (!(m_.inc > 0) || !(cb > 0)) return;
+    const double steps = std::max(1.0, std::ceil(static_cast<double>(cb) / m_.inc));
+    if (steps > kMaxDiagramSteps) return;
     phiBasis_.idBalanced = 2;
-    phiBasis_.idAxial[2] = section_.At(c).axial;
+    phiBasis_.idAxial[2] = section_.At(static_cast<float>(steps * m_.inc)).axial;
   }
 
   const ProjectModel& m_;
