@@ -5,14 +5,14 @@
 
 #include <filesystem>
 
-#include "run/calculation_run.h"
+#include "heavy_section.h"
 #include "model/defaults.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
+#include "run/calculation_run.h"
 #include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
 #include "strength/surface.h"
-#include "heavy_section.h"
 
 namespace {
 
@@ -49,14 +49,16 @@ BENCHMARK(BM_InteractionDiagram)->Arg(100)->Arg(50)->Arg(10)->Arg(5)->Unit(bench
 void BM_InteractionSurface(benchmark::State& state) {
   tarnix::ProjectModel base = LoadedHeavySection();
   base.inc = 0.1f;
-  for (int i = 1; i <= 10; ++i) base.loads[static_cast<size_t>(i)].My = 0.5f * base.loads[static_cast<size_t>(i)].M;
+  for (int i = 1; i <= 10; ++i)
+    base.loads[static_cast<size_t>(i)].My = 0.5f * base.loads[static_cast<size_t>(i)].M;
   tarnix::ComputeSectionProperties(base);
   size_t points = 0;
   for (auto _ : state) {
     tarnix::ProjectModel m = base;
     tarnix::ComputeInteractionSurface(m);
     points = 0;
-    for (const tarnix::InteractionDiagram& d : m.interactionSurface.meridians) points += static_cast<size_t>(d.idCount);
+    for (const tarnix::InteractionDiagram& d : m.interactionSurface.meridians)
+      points += static_cast<size_t>(d.idCount);
     benchmark::DoNotOptimize(points);
   }
   state.counters["points"] = static_cast<double>(points);

@@ -42,8 +42,8 @@ double NominalSquashLoad(const ProjectModel& m, double fy) {
   // The concrete that the bars, and the steel lying in the concrete, take the place of carries nothing; a
   // shape outside the concrete (a tube around its fill, a bare shape) displaces none, as in the walk.
   const double net = static_cast<double>(p.concArea) - p.reinfArea - p.steelDisplacedArea;
-  return static_cast<double>(m.phiConc) * m.a1 * m.fpc * net +
-         fy * m.phiReinf * p.reinfArea + static_cast<double>(m.fs) * m.phiStl * p.steelArea;
+  return static_cast<double>(m.phiConc) * m.a1 * m.fpc * net + fy * m.phiReinf * p.reinfArea +
+         static_cast<double>(m.fs) * m.phiStl * p.steelArea;
 }
 double NominalSquashLoad(const ProjectModel& m) { return NominalSquashLoad(m, m.fy); }
 
@@ -261,8 +261,7 @@ StressBlockForces SectionAtAngle::ForcesAt(float c) const {
     if (bar.depth <= c) {
       stress = std::min(stress, barYield_);
       // A bar inside the stress block replaces concrete that the block already counts.
-      const double f =
-          bar.depth <= a ? std::max(0.0, (stress - blockStress_) * bar.area) : stress * bar.area;
+      const double f = bar.depth <= a ? std::max(0.0, (stress - blockStress_) * bar.area) : stress * bar.area;
       barsCompression.Add(f, bar.y, bar.x);
     } else {
       barsTension.Add(std::max(stress, -barYield_) * bar.area, bar.y, bar.x);
@@ -322,7 +321,8 @@ float MaximumAxialCapacity(const ProjectModel& m) {
   // Tied columns are capped lower than spiral ones.
   const CriteriaRules& rules = CriteriaFor(m.criteria);
   const double factor = IsSpiralColumn(m) ? rules.capSpiral : rules.capTied;
-  const float limit = m.unitSystem().IsEnglish() ? rules.revised.poYieldLimitEnglish : rules.revised.poYieldLimitMetric;
+  const float limit =
+      m.unitSystem().IsEnglish() ? rules.revised.poYieldLimitEnglish : rules.revised.poYieldLimitMetric;
   const double fy = limit > 0 ? std::min(m.fy, limit) : m.fy;
   return static_cast<float>(factor * NominalSquashLoad(m, fy));
 }

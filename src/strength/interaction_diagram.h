@@ -81,8 +81,8 @@ class SectionAtAngle {
   std::vector<Fibre> bars_;
   std::vector<Fibre> steel_;
   float depthAcross_ = 0;
-  float deepestBar_ = 0;    // across the axis, 0 without bars
-  float deepestSteel_ = 0;  // deepest face of the steel shapes across the axis
+  float deepestBar_ = 0;             // across the axis, 0 without bars
+  float deepestSteel_ = 0;           // deepest face of the steel shapes across the axis
   bool horizontalAxisOnly_ = false;  // upright, and the model is not two-dimensional: sum F x is not kept
   double blockStress_, barYield_, steelYield_;
 };

@@ -210,8 +210,9 @@ void JudgeLoadConditions(ProjectModel& m) {
       // capacity at that axial load is an axial load beyond the section's.
       const BiaxialCapacity& b = biaxial[static_cast<size_t>(i)];
       cap.axialExceeded = !b.found;
-      cap.momentExceeded = b.found && MomentCapacityExceeded(std::hypot(cap.checkedMoment, cap.checkedMomentY),
-                                                             std::hypot(b.momentX, b.momentY));
+      cap.momentExceeded =
+          b.found && MomentCapacityExceeded(std::hypot(cap.checkedMoment, cap.checkedMomentY),
+                                            std::hypot(b.momentX, b.momentY));
     } else {
       if (cap.capFound == 1) continue;
       cap.momentExceeded = MomentCapacityExceeded(cap.checkedMoment, cap.capMoment);

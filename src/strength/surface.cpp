@@ -33,8 +33,8 @@ double Wrapped(double radians) {
 
 // A root of f in [a, b] where f(a) < 0 <= f(b) or the other way round, by regula falsi with the Illinois
 // modification and a halving after three steps in a row that each shrank the bracket by less than half:
-// stops when |f| <= fTol or the bracket is narrower than xTol. Returns the end of the final bracket on the side of f(b)'s sign
-// unless a point within fTol was met.
+// stops when |f| <= fTol or the bracket is narrower than xTol. Returns the end of the final bracket on the
+// side of f(b)'s sign unless a point within fTol was met.
 template <typename F>
 double IllinoisRoot(F f, double a, double fa, double b, double fb, double fTol, double xTol) {
   int side = 0, slow = 0;
@@ -77,7 +77,7 @@ struct Trial {
   double angle = 0;  // degrees
   float depth = 0;
   float phi = 0;
-  SectionPoint point;  // nominal P, Mx, My and strain at the depth
+  SectionPoint point;    // nominal P, Mx, My and strain at the depth
   double direction = 0;  // of the design moment vector, radians
 };
 
@@ -195,7 +195,8 @@ class BiaxialSearch {
       }
     } else {
       // Deeper than the section, toward Pn,max.
-      for (atHigh = f(high); atHigh < 0 && high < deepest;) low = high, atLow = atHigh, high *= 2, atHigh = f(high);
+      for (atHigh = f(high); atHigh < 0 && high < deepest;)
+        low = high, atLow = atHigh, high *= 2, atHigh = f(high);
     }
     if (atHigh < 0) return t;
     const double c = std::fabs(atHigh) <= tolerance_ || atZero >= 0
@@ -242,7 +243,8 @@ void ComputeInteractionSurface(ProjectModel& m) {
   if (IsTwoDimensional(m)) {
     const int n = m.surfaceAngles >= 1 ? m.surfaceAngles : kDefaultSurfaceAngles;
     surface.meridians.reserve(static_cast<size_t>(n));
-    for (int k = 0; k < n; ++k) surface.meridians.push_back(ComputeDiagramAt(m, static_cast<float>(360.0 * k / n)));
+    for (int k = 0; k < n; ++k)
+      surface.meridians.push_back(ComputeDiagramAt(m, static_cast<float>(360.0 * k / n)));
   }
   m.interactionSurface = std::move(surface);
 }

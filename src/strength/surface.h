@@ -17,11 +17,13 @@ void ComputeInteractionSurface(ProjectModel& m);
 /// N-mm about the gross concrete centroid, compression positive). For a load with a moment: the
 /// neutral-axis angle and depth at which phi Pn = P (to 1e-6 of Po, phi from the most tensile bar strain as
 /// for the diagram's loads) and the design moment vector (phi Mnx, phi Mny) points in the direction of
-/// (Mx, My) to 1e-4 rad; found is false when P lies beyond the factored axial range (phiT times the
-/// tension of every bar yielding up to phi Pn,max). A load without moment takes the pure axial capacity of
-/// its sign. momentRatio is |M| / |phi Mn| at the same P; rayRatio is 1 / lambda, lambda (P, Mx, My) being
-/// the point of the design surface on the load's ray from the origin. Needs the section properties of the same
-/// model.
+/// (Mx, My) to 1e-4 rad. found is false when P lies beyond the factored axial range (phiT times the
+/// tension of every bar and steel piece yielding, up to phiC Pn,max), or where no design moment at P points
+/// in the load's direction (near the ends of that range, where the surface of an unsymmetric section need
+/// not surround the axis). A load without moment takes the pure axial capacity of its sign. momentRatio is
+/// |M| / |phi Mn| at the same P (0 without a capacity); rayRatio is 1 / lambda, lambda (P, Mx, My) being
+/// the point of the design surface on the load's ray from the origin (on the flat end at phiC Pn,max where
+/// the ray meets that). Needs the section properties of the same model.
 BiaxialCapacity BiaxialCapacityOf(const ProjectModel& m, float P, float Mx, float My);
 
 }  // namespace tarnix

@@ -42,7 +42,8 @@ ProjectModel SquareColumn(const char* criteria = "aci19") {
 }
 
 // A section of concrete polygons and single bars (x, depth, area).
-ProjectModel PolygonSection(const std::vector<std::vector<Vertex>>& polygons, const std::vector<SingleBar>& bars) {
+ProjectModel PolygonSection(const std::vector<std::vector<Vertex>>& polygons,
+                            const std::vector<SingleBar>& bars) {
   ProjectModel m = Aci19Model();
   m.npg = static_cast<int>(polygons.size());
   m.polygons.resize(polygons.size() + 1);
@@ -57,8 +58,8 @@ ProjectModel PolygonSection(const std::vector<std::vector<Vertex>>& polygons, co
 // An L of two 8 in legs, 24 in long, the corner at the top left; gross centroid (8.8, 8.8) by the two
 // rectangles 24 x 8 (centroid (12, 4)) and 8 x 16 (centroid (4, 16)): (192 * 12 + 128 * 4) / 320.
 const std::vector<Vertex> kL = {{0, 0}, {24, 0}, {24, 8}, {8, 8}, {8, 24}, {0, 24}};
-const std::vector<SingleBar> kLBars = {{3, 3, 0.79f}, {21, 3, 0.79f}, {21, 5.5f, 0.44f}, {3, 21, 1.0f},
-                                       {5, 12, 0.6f}, {14, 5, 0.31f}};
+const std::vector<SingleBar> kLBars = {{3, 3, 0.79f}, {21, 3, 0.79f}, {21, 5.5f, 0.44f},
+                                       {3, 21, 1.0f}, {5, 12, 0.6f},  {14, 5, 0.31f}};
 
 // Equal within a share of a scale.
 void ExpectClose(double actual, double expected, double scale, double share, const char* what) {
@@ -74,9 +75,7 @@ TEST(Biaxial, SquareColumnAt45DegreesAgainstStrainCompatibility) {
   // The block of depth a is the triangle at that corner (area a^2, legs a sqrt 2) up to the half-diagonal
   // 10 sqrt 2, then the square less the triangle of side r = 20 sqrt 2 - a at the far corner (-10, 20).
   const double h = 20 * kRoot2, fc = m.a1 * m.fpc;
-  const struct {
-    double x, y;
-  } bars[] = {{-7.5, 2.5}, {7.5, 2.5}, {-7.5, 17.5}, {7.5, 17.5}};
+  const struct { double x, y; } bars[] = {{-7.5, 2.5}, {7.5, 2.5}, {-7.5, 17.5}, {7.5, 17.5}};
   const double po = SquashLoad(m);
   int triangles = 0, pentagons = 0;
   for (int k = 2; k < d.idCount; ++k) {
@@ -170,7 +169,8 @@ TEST(Biaxial, LShapedSectionAgainstFineFibres) {
 // A 12 x 20 in rectangle as a polygon with unsymmetric bars, the same section turned by 90 degrees
 // (compression of the top brought to the right: (x, y) -> (10 - y, x + 6)) and mirrored ((x, y) -> (-x, y)).
 std::vector<SingleBar> UnsymmetricBars() {
-  return {{-3.5f, 2.5f, 1.0f}, {3.5f, 2.5f, 0.6f}, {3.5f, 17.5f, 1.0f}, {-3.5f, 17.5f, 0.44f}, {0, 10, 0.31f}};
+  return {
+      {-3.5f, 2.5f, 1.0f}, {3.5f, 2.5f, 0.6f}, {3.5f, 17.5f, 1.0f}, {-3.5f, 17.5f, 0.44f}, {0, 10, 0.31f}};
 }
 ProjectModel Transformed(const std::function<Vertex(Vertex)>& move, const std::vector<SingleBar>& bars) {
   std::vector<Vertex> rect;
@@ -210,7 +210,11 @@ ProjectModel Composite(bool turned) {
 TEST(Biaxial, DiagramInvariants) {
   const auto same = [](Vertex v) { return v; };
   const ProjectModel plain = Transformed(same, UnsymmetricBars());
-  const ProjectModel turned = Transformed([](Vertex v) { return Vertex{10 - v.y, v.x + 6}; }, UnsymmetricBars());
+  const ProjectModel turned = Transformed(
+      [](Vertex v) {
+        return Vertex{10 - v.y, v.x + 6};
+      },
+      UnsymmetricBars());
   const ProjectModel mirrored = Transformed([](Vertex v) { return Vertex{-v.x, v.y}; }, UnsymmetricBars());
   // Centrally symmetric about (0, 10), symmetric about neither axis.
   const ProjectModel central =
@@ -289,10 +293,10 @@ TEST(Biaxial, CapacityOfBiaxialLoads) {
     double axial;  // share of Po
     float Mx, My;
   } cases[] = {
-      {"L, compression", l, 0.4, 2e6f, 1e6f},         {"L, small compression", l, 0.05, -1e6f, 3e6f},
-      {"L, tension", l, -0.05, 5e5f, -5e5f},           {"L, no axial load", l, 0, -2e6f, -1e6f},
-      {"L, near the cap", l, 0.6, 1e5f, 1e5f},         {"square at 45 degrees", square, 0.3, 1e6f, 1e6f},
-      {"square, Mx only", square, 0.2, 1e6f, 0},       {"square, -My only", square, 0.1, 0, -1e6f},
+      {"L, compression", l, 0.4, 2e6f, 1e6f},    {"L, small compression", l, 0.05, -1e6f, 3e6f},
+      {"L, tension", l, -0.05, 5e5f, -5e5f},     {"L, no axial load", l, 0, -2e6f, -1e6f},
+      {"L, near the cap", l, 0.6, 1e5f, 1e5f},   {"square at 45 degrees", square, 0.3, 1e6f, 1e6f},
+      {"square, Mx only", square, 0.2, 1e6f, 0}, {"square, -My only", square, 0.1, 0, -1e6f},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -303,7 +307,8 @@ TEST(Biaxial, CapacityOfBiaxialLoads) {
     ASSERT_TRUE(b.computed);
     ASSERT_TRUE(b.found);
     // The design moment points in the load's direction ...
-    const double offset = std::remainder(std::atan2(b.momentY, b.momentX) - std::atan2(c.My, c.Mx), 2 * 3.14159265358979323846);
+    const double offset =
+        std::remainder(std::atan2(b.momentY, b.momentX) - std::atan2(c.My, c.Mx), 2 * 3.14159265358979323846);
     EXPECT_LT(std::fabs(offset), 1.1e-4);
     // ... at the angle and depth where phi Pn is the load, evaluated again here.
     const SectionPoint at = SectionAtAngle(m, OrientationFor(m, b.angle)).At(b.depth);
@@ -315,8 +320,9 @@ TEST(Biaxial, CapacityOfBiaxialLoads) {
     // The ray's point on the surface: at lambda times the load, the capacity is the load, or the ray meets
     // the flat end of the surface at phi Pn,max.
     const double lambda = 1 / b.rayRatio, top = CompressionPhi(m) * MaximumAxialCapacity(m);
-    const BiaxialCapacity onRay = BiaxialCapacityOf(
-        m, static_cast<float>(lambda * P), static_cast<float>(lambda * c.Mx), static_cast<float>(lambda * c.My));
+    const BiaxialCapacity onRay =
+        BiaxialCapacityOf(m, static_cast<float>(lambda * P), static_cast<float>(lambda * c.Mx),
+                          static_cast<float>(lambda * c.My));
     if (std::fabs(lambda * P - top) > 1e-6 * po) {
       EXPECT_NEAR(onRay.momentRatio, 1, 2e-3);
     } else {
