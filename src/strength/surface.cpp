@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "criteria/criteria.h"
@@ -69,6 +70,12 @@ double IllinoisRoot(F f, double a, double fa, double b, double fb, double fTol, 
     }
   }
   return b;
+}
+
+// A ratio in single precision; one beyond its range (a capacity vanishingly small against the load) is
+// kept at the largest float rather than made infinite.
+float Ratio(double r) {
+  return static_cast<float>(std::min(r, static_cast<double>(std::numeric_limits<float>::max())));
 }
 
 // The design capacity of one axial load across a neutral axis at one angle.
@@ -260,7 +267,7 @@ BiaxialCapacity BiaxialCapacityOf(const ProjectModel& m, float P, float Mx, floa
     const double capacity = P > 0 ? search.compression() : P < 0 ? search.tension() : 0;
     out.axial = static_cast<float>(capacity);
     out.phi = P >= 0 ? CompressionPhi(m) : m.phiT;
-    out.rayRatio = capacity != 0 ? static_cast<float>(P / capacity) : 0.0f;
+    out.rayRatio = capacity != 0 ? Ratio(P / capacity) : 0.0f;
     return out;
   }
   const double direction = std::atan2(static_cast<double>(My), static_cast<double>(Mx));
@@ -277,7 +284,7 @@ BiaxialCapacity BiaxialCapacityOf(const ProjectModel& m, float P, float Mx, floa
     out.tensileStrain = t.point.tensileStrain;
   }
   const double capacity = std::hypot(static_cast<double>(out.momentX), static_cast<double>(out.momentY));
-  if (capacity > 0) out.momentRatio = static_cast<float>(moment / capacity);
+  if (capacity > 0) out.momentRatio = Ratio(moment / capacity);
 
   // The ray lambda (P, Mx, My): g(lambda) = |phi Mn at lambda P| - lambda |M| falls from |phi Mn| at P = 0
   // to where the ray leaves the surface. Each trial starts at the angle found last.
@@ -309,7 +316,7 @@ BiaxialCapacity BiaxialCapacityOf(const ProjectModel& m, float P, float Mx, floa
       if (atZero > 0) lambda = IllinoisRoot(g, 0, atZero, end, atEnd, fTol, 1e-6 * end);
     }
   }
-  out.rayRatio = lambda > 0 ? static_cast<float>(1 / lambda) : 0.0f;
+  out.rayRatio = lambda > 0 ? Ratio(1 / lambda) : 0.0f;
   return out;
 }
 
