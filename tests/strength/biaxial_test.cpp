@@ -207,6 +207,19 @@ ProjectModel Composite(bool turned) {
   return m;
 }
 
+// A 48 in circle with unsymmetric single bars, and the same turned by 90 degrees about its centre (0, 24):
+// (x, y) -> (24 - y, x + 24).
+ProjectModel RoundColumn(bool turned) {
+  const SingleBar bars[] = {{0, 3, 1.56f}, {15, 9, 1.0f}, {-18, 30, 1.56f}, {5, 44, 0.6f}, {20, 30, 0.79f}};
+  std::vector<SingleBar> placed;
+  for (const SingleBar& b : bars) placed.push_back(turned ? SingleBar{24 - b.y, b.x + 24, b.area} : b);
+  ProjectModel m = PolygonSection({}, placed);
+  SetRecordCount(m, RecordKind::ConcreteCircle, 1);
+  m.circles[1] = {24, 24, 1, 0};
+  ComputeSectionProperties(m);
+  return m;
+}
+
 TEST(Biaxial, DiagramInvariants) {
   const auto same = [](Vertex v) { return v; };
   const ProjectModel plain = Transformed(same, UnsymmetricBars());
@@ -220,6 +233,7 @@ TEST(Biaxial, DiagramInvariants) {
   const ProjectModel central =
       Transformed(same, {{-3.5f, 2.5f, 1.0f}, {3.5f, 2.5f, 0.6f}, {3.5f, 17.5f, 1.0f}, {-3.5f, 17.5f, 0.6f}});
   const ProjectModel composite = Composite(false), compositeTurned = Composite(true);
+  const ProjectModel round = RoundColumn(false), roundTurned = RoundColumn(true);
   struct Case {
     const char* name;
     const ProjectModel& a;
@@ -236,6 +250,8 @@ TEST(Biaxial, DiagramInvariants) {
       {"turned 200", plain, 200, turned, 290, 0, -1, 1, 0},
       {"composite turned 0", composite, 0, compositeTurned, 90, 0, -1, 1, 0},
       {"composite turned 250", composite, 250, compositeTurned, 340, 0, -1, 1, 0},
+      {"round turned 0", round, 0, roundTurned, 90, 0, -1, 1, 0},
+      {"round turned 100", round, 100, roundTurned, 190, 0, -1, 1, 0},
       // Mirrored in x: angle t becomes -t and My changes sign.
       {"mirrored 40", plain, 40, mirrored, -40, 1, 0, 0, -1},
       {"mirrored 90", plain, 90, mirrored, 270, 1, 0, 0, -1},
