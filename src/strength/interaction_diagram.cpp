@@ -21,9 +21,8 @@ constexpr double kDeepestAxisOverDepth = 100;
 
 // A force group: total force and first moments of the forces about the top reference line (sum F y) and
 // the vertical line x = 0 (sum F x). Carrying first moments instead of force-weighted positions needs no
-// division when a group's total is zero.
-// The upright walk of a model bent about the horizontal axis alone skips sum F x: no moment about the
-// vertical axis is asked of it.
+// division when a group's total is zero. The upright walk of a model bent about the horizontal axis alone
+// skips sum F x: no moment about the vertical axis is asked of it.
 template <bool kWithX>
 struct ForceGroup {
   double force = 0;
