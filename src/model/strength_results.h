@@ -168,6 +168,8 @@ struct SlendernessResults {
   std::vector<float> deltaNsY;
   std::vector<float> deltaSY;
   std::vector<SlenderOutcome> outcomeY;
+  std::vector<float> klrLimitY;  ///< kl/r below which slenderness about the vertical axis may be ignored
+  std::vector<float> M2minY;     ///< the minimum moment about the vertical axis where it governed, else 0
 
   // Slender wall design.
   float rho = 0;                ///< reinforcing ratio of the wall

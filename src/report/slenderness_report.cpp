@@ -62,6 +62,48 @@ bool NoMemberLength(const ProjectModel& m, ReportWriter& out) {
   return true;
 }
 
+// Moment magnification about the vertical axis of a section in two dimensions, after that about the
+// horizontal axis: per load the critical load, kl/r and its limit, the factors and the magnified My.
+void VerticalAxisReport(const ProjectModel& m, ReportWriter& out) {
+  const SlendernessResults& s = m.slenderness;
+  out.EmptyLine();
+  out.Blanks(5).Text("MAGNIFICATION ABOUT THE VERTICAL AXIS:").EndLine();
+  if (s.McY.empty()) {
+    out.EmptyLine();
+    Message(out, "My is first order: no member data for the vertical axis");
+    return;
+  }
+  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.outcomeY.size(); ++i) {
+    const size_t n = static_cast<size_t>(i);
+    const SlenderOutcome outcome = s.outcomeY[n];
+    LoadHeader(out, i);
+    if (!(s.PcY[n] > 0) || !(s.rY > 0)) {
+      if (s.PcY[n] > 0) Value(out, "Pc         = ", s.PcY[n] / m.ForceUnitFactor, 1);
+      OutcomeLine(out, outcome);
+      continue;
+    }
+    Value(out, "Pc         = ", s.PcY[n] / m.ForceUnitFactor, 1);
+    if (outcome == SlenderOutcome::Buckling && !(static_cast<double>(s.phiK) * s.PcY[n] > m.loads[n].P)) {
+      OutcomeLine(out, outcome);
+      continue;
+    }
+    out.EmptyLine();
+    Value(out, "r          = ", s.rY, 3);
+    Value(out, "kl/r       = ", m.memberY.L * m.memberY.Keff / s.rY, 1);
+    if (m.loads[n].P > 0) Value(out, "kl/r limit = ", s.klrLimitY[n], 1);
+    out.EmptyLine();
+    if (outcome != SlenderOutcome::Magnified) {
+      OutcomeLine(out, outcome);
+      continue;
+    }
+    if (s.M2minY[n] != 0) MinimumMomentLine(m, out, s.M2minY[n]);
+    Value(out, "Equivalent moment factor, Cm   = ", s.CmY[n], 3);
+    Value(out, "Non-sway magnification factor  = ", s.deltaNsY[n], 3);
+    Value(out, "Sway magnification factor      = ", s.deltaSY[n], 3);
+    Value(out, "Magnified moment My            = ", s.McY[n] / m.MomentUnitFactor, 1);
+  }
+}
+
 }  // namespace
 
 void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
@@ -148,6 +190,7 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
       out.Fixed(rules.revised.secondOrderLimit, 2).EndLine();
     }
   }
+  if (IsTwoDimensional(m)) VerticalAxisReport(m, out);
 }
 
 void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
@@ -158,6 +201,8 @@ void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
   const bool aci19 = CriteriaFor(m.criteria).revised.wallByAci19;
   out.Blanks(5).Text(aci19 ? "SLENDER WALL DESIGN PER ACI 318-19 11.8" : "SLENDER WALL DESIGN PER ACI-318").EndLine();
   out.EmptyLine();
+  // The wall bends out of its plane, about the horizontal axis, only.
+  if (IsTwoDimensional(m)) Message(out, "My is first order: the wall is designed about the horizontal axis");
   if (!s.wallProblem.empty()) {
     Message(out, "*** " + s.wallProblem);
     return;

@@ -7,6 +7,7 @@
 
 #include "model/project_model.h"
 #include "section/geometry.h"
+#include "section/projection.h"
 
 namespace tarnix {
 namespace {
@@ -40,32 +41,43 @@ SectionProblem RangeProblem(const ProjectModel& m) {
             PointsWithin(&m.spPA[1], m.spPA.data() + m.spPA.size());
   for (int i = 1; ok && i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
-    ok = Within(kMaxLength, {r.Yt, r.D, r.W});
+    ok = Within(kMaxLength, {r.Yt, r.D, r.W, r.X});
   }
   for (int i = 1; ok && i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
-    ok = Within(kMaxLength, {c.Yc, c.Rc});
+    ok = Within(kMaxLength, {c.Yc, c.Rc, c.Xc});
   }
   for (int i = 1; ok && i <= ListSize(m.nl); ++i) {
     const ReinforcingLine& l = m.lines[static_cast<size_t>(i)];
-    ok = Within(kMaxLength, {l.Yb, l.Lb, l.Ab}) && Within(kMaxArea, {l.Abl});
+    ok = Within(kMaxLength, {l.Yb, l.Lb, l.Ab, l.Xb}) && Within(kMaxArea, {l.Abl});
   }
   for (int i = 1; ok && i <= ListSize(m.na); ++i) {
     const ReinforcingArc& a = m.arcs[static_cast<size_t>(i)];
-    ok = Within(kMaxLength, {a.Y0, a.R0, a.Abeg, a.Atot}) && Within(kMaxArea, {a.Aba});
+    ok = Within(kMaxLength, {a.Y0, a.R0, a.Abeg, a.Atot, a.X0}) && Within(kMaxArea, {a.Aba});
   }
   for (int i = 1; ok && i <= ListSize(m.nb); ++i) {
     const SteelRect& b = m.steelRects[static_cast<size_t>(i)];
-    ok = Within(kMaxLength, {b.Ytb, b.Db, b.Wb});
+    ok = Within(kMaxLength, {b.Ytb, b.Db, b.Wb, b.Xcb});
   }
   for (int i = 1; ok && i <= ListSize(m.np); ++i) {
     const SteelPipe& p = m.pipes[static_cast<size_t>(i)];
-    ok = Within(kMaxLength, {p.Ycp, p.Rcp, p.tp});
+    ok = Within(kMaxLength, {p.Ycp, p.Rcp, p.tp, p.Xcp});
   }
+  for (int i = 1; ok && i <= ListSize(m.npg); ++i) {
+    for (const Vertex& v : m.polygons[static_cast<size_t>(i)].vertices)
+      ok = ok && Within(kMaxLength, {v.x, v.y});
+  }
+  for (int i = 1; ok && i <= ListSize(m.nsb); ++i) {
+    const SingleBar& b = m.singleBars[static_cast<size_t>(i)];
+    ok = Within(kMaxLength, {b.x, b.y}) && Within(kMaxArea, {b.area});
+  }
+  ok = ok && Within(kMaxLength, {m.memberY.L}) && Within(kMaxFactor, {m.memberY.Keff, m.memberY.Ieff});
   for (int i = 1; ok && i <= ListSize(m.ns); ++i) {
     const LoadCondition& l = m.loads[static_cast<size_t>(i)];
     ok = Within(kMaxLoad, {l.P, l.V, l.M, l.T, l.M1ns, l.M2ns, l.M1s, l.M2s}) &&
-         Within(kMaxLength, {l.di, l.dj, l.ri, l.rj}) && Within(kMaxFactor, {l.BetaD, l.BetaDs});
+         Within(kMaxLength, {l.di, l.dj, l.ri, l.rj}) && Within(kMaxFactor, {l.BetaD, l.BetaDs}) &&
+         Within(kMaxLoad, {l.My, l.endY.M1ns, l.endY.M2ns, l.endY.M1s, l.endY.M2s}) &&
+         Within(kMaxFactor, {l.endY.BetaD, l.endY.BetaDs});
   }
   if (!ok) return SectionProblem::ValueOutOfRange;
   return BarCount(m) > kMaxBarCount ? SectionProblem::TooManyBars : SectionProblem::None;
@@ -81,9 +93,10 @@ struct Sums {
   }
 };
 
-// Centroid and inertia about the centroid of pieces (area, centroid depth, own inertia, centroid x).
+// A piece of a group: area, centroid depth, own inertia about its horizontal centroidal axis, centroid x,
+// own inertia about its vertical centroidal axis and own product of inertia.
 struct Piece {
-  double area, depth, ownInertia, x = 0;
+  double area, depth, ownInertia, x = 0, ownInertiaY = 0, ownProduct = 0;
 };
 
 // Area-weighted horizontal position of pieces (0 without area).
@@ -103,9 +116,43 @@ void Centroid(const std::vector<Piece>& pieces, bool hasRecords, float& area, fl
   io = static_cast<float>(inertia);
 }
 
+// Second moment about the vertical axis through xbar and product of inertia about (xbar, ybar).
+void OffAxis(const std::vector<Piece>& pieces, double xbar, double ybar, float& ioY, float& ixy) {
+  double inertia = 0, product = 0;
+  for (const Piece& p : pieces) {
+    inertia += p.ownInertiaY + p.area * (p.x - xbar) * (p.x - xbar);
+    product += p.ownProduct + p.area * (p.x - xbar) * (p.depth - ybar);
+  }
+  ioY = static_cast<float>(inertia);
+  ixy = static_cast<float>(product);
+}
+
+// Principal second moments from those about the horizontal and the vertical axis and the product, with
+// I(t) = (Ix + Iy) / 2 + (Ix - Iy) / 2 cos 2t - Ixy sin 2t largest at 2t = atan2(-2 Ixy, Ix - Iy). Axes
+// whose second moments differ by rounding only (a square, a circle) have no preferred direction: angle 0.
+PrincipalAxes Principal(double Ix, double Iy, double Ixy) {
+  const double mean = (Ix + Iy) / 2, half = (Ix - Iy) / 2;
+  const double radius = std::sqrt(half * half + Ixy * Ixy);
+  PrincipalAxes axes;
+  axes.I1 = static_cast<float>(mean + radius);
+  axes.I2 = static_cast<float>(mean - radius);
+  if (!(radius > 1e-6 * std::abs(mean))) return axes;
+  // 2t in (-pi, pi], so that t lies in (-90, 90] degrees: a section wider than deep gets +90, not -90.
+  double twice = std::atan2(-Ixy, half);
+  if (twice <= -std::acos(-1.0)) twice = std::acos(-1.0);
+  axes.angle = static_cast<float>(twice * 90.0 / kPi);
+  return axes;
+}
+
+float Radius(float inertia, float area) {
+  const double r2 = static_cast<double>(inertia) / area;
+  return area > 0 && r2 > 0 ? static_cast<float>(std::sqrt(r2)) : 0.0f;
+}
+
 // The part of a steel shape that takes the place of concrete: the whole shape when every piece of it lies
-// in the concrete, nothing when none does, else the pieces that do, each with its own inertia `pieceIo`.
-void AddDisplaced(const std::vector<Strip>& pieces, const Piece& whole, double pieceIo,
+// in the concrete, nothing when none does, else the pieces that do, each with its own inertia `pieceIo`
+// about its horizontal axis and area x `pieceWidth2` / 12 about its vertical axis.
+void AddDisplaced(const std::vector<Strip>& pieces, const Piece& whole, double pieceIo, double pieceWidth2,
                   std::vector<Piece>& displaced) {
   const auto in = [](const Strip& s) { return s.displacesConcrete; };
   if (std::all_of(pieces.begin(), pieces.end(), in)) {
@@ -113,7 +160,7 @@ void AddDisplaced(const std::vector<Strip>& pieces, const Piece& whole, double p
     return;
   }
   for (const Strip& s : pieces) {
-    if (in(s)) displaced.push_back({s.area, s.depth, pieceIo});
+    if (in(s)) displaced.push_back({s.area, s.depth, pieceIo, s.x, s.area * pieceWidth2 / 12.0});
   }
 }
 
@@ -177,27 +224,30 @@ void ComputeSectionProperties(ProjectModel& m) {
     return;
   }
 
+  p.sectionWidth = SectionDepthAcross(m, OrientationFor(m, 90));
+
   std::vector<Piece> concrete;
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
     const double area = static_cast<double>(r.rsign) * r.W * r.D;
-    concrete.push_back({area, r.Yt + r.D / 2.0, area * r.D * r.D / 12.0, r.X});
+    concrete.push_back({area, r.Yt + r.D / 2.0, area * r.D * r.D / 12.0, r.X, area * r.W * r.W / 12.0});
   }
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
     const double area = c.csign * kPi * c.Rc * c.Rc;
-    concrete.push_back({area, static_cast<double>(c.Yc), area * c.Rc * c.Rc / 4.0, c.Xc});
+    concrete.push_back(
+        {area, static_cast<double>(c.Yc), area * c.Rc * c.Rc / 4.0, c.Xc, area * c.Rc * c.Rc / 4.0});
   }
   for (int i = 1; i <= ListSize(m.npg); ++i) {
     const ConcretePolygon& poly = m.polygons[static_cast<size_t>(i)];
     const PolygonProperties g = PropertiesOf(poly.vertices);
     const double sign = poly.psign > 0 ? 1 : -1;
-    concrete.push_back({sign * g.area, g.y, sign * g.Ixx, g.x});
+    concrete.push_back({sign * g.area, g.y, sign * g.Ixx, g.x, sign * g.Iyy, sign * g.Ixy});
   }
 
   std::vector<Piece> bars;
   for (const Bar& bar : AllBars(m)) {
-    bars.push_back({bar.area, bar.depth, 0.0});
+    bars.push_back({bar.area, bar.depth, 0.0, bar.x});
     p.reinfDepth = std::max(p.reinfDepth, bar.depth);
   }
 
@@ -206,22 +256,24 @@ void ComputeSectionProperties(ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.nb); ++i) {
     const SteelRect& b = m.steelRects[static_cast<size_t>(i)];
     const double area = static_cast<double>(b.Wb) * b.Db;
-    steel.push_back({area, b.Ytb + b.Db / 2.0, area * b.Db * b.Db / 12.0});
+    const double width2 = static_cast<double>(b.Wb) * b.Wb;
+    steel.push_back({area, b.Ytb + b.Db / 2.0, area * b.Db * b.Db / 12.0, b.Xcb, area * width2 / 12.0});
     const std::vector<Strip> strips = SteelRectPieces(m, i, m.binc);
     const double thickness = static_cast<double>(b.Db) / static_cast<double>(strips.size());
-    AddDisplaced(strips, steel.back(), strips.front().area * thickness * thickness / 12.0, displaced);
+    AddDisplaced(strips, steel.back(), strips.front().area * thickness * thickness / 12.0, width2, displaced);
   }
   for (int i = 1; i <= ListSize(m.np); ++i) {
     const SteelPipe& pipe = m.pipes[static_cast<size_t>(i)];
     const double outer = pipe.Rcp + pipe.tp / 2.0, inner = pipe.Rcp - pipe.tp / 2.0;
-    steel.push_back({kTwoPi * pipe.Rcp * pipe.tp, static_cast<double>(pipe.Ycp),
-                     kPi * (outer * outer * outer * outer - inner * inner * inner * inner) / 4.0});
-    AddDisplaced(PipePieces(m, i, m.pinc), steel.back(), 0.0, displaced);
+    const double own = kPi * (outer * outer * outer * outer - inner * inner * inner * inner) / 4.0;
+    steel.push_back({kTwoPi * pipe.Rcp * pipe.tp, static_cast<double>(pipe.Ycp), own, pipe.Xcp, own});
+    AddDisplaced(PipePieces(m, i, m.pinc), steel.back(), 0.0, 0.0, displaced);
   }
-  double displacedArea = 0, displacedMoment = 0;
+  double displacedArea = 0, displacedMoment = 0, displacedMomentX = 0;
   for (const Piece& piece : displaced) {
     displacedArea += piece.area;
     displacedMoment += piece.area * piece.depth;
+    displacedMomentX += piece.area * piece.x;
   }
   p.steelDisplacedArea = static_cast<float>(displacedArea);
 
@@ -231,7 +283,12 @@ void ComputeSectionProperties(ProjectModel& m) {
   Centroid(concrete, hasConcrete, p.concArea, p.concYbar, p.concIo);
   p.concXbar = CentroidX(concrete);
   Centroid(bars, hasBars, p.reinfArea, p.reinfYbar, p.reinfIo);
+  p.reinfXbar = CentroidX(bars);
   Centroid(steel, hasSteel, p.steelArea, p.steelYbar, p.steelIo);
+  p.steelXbar = CentroidX(steel);
+  OffAxis(concrete, p.concXbar, p.concYbar, p.concIoY, p.concIxyO);
+  OffAxis(bars, p.reinfXbar, p.reinfYbar, p.reinfIoY, p.reinfIxyO);
+  OffAxis(steel, p.steelXbar, p.steelYbar, p.steelIoY, p.steelIxyO);
 
   // Records that cancel to no area have no centroid; nothing can be computed from such a group.
   if (hasConcrete && !(p.concArea > 0)) {
@@ -256,21 +313,50 @@ void ComputeSectionProperties(ProjectModel& m) {
       p.problem = SectionProblem::NoMaterial;
     } else {
       p.transArea = static_cast<float>(transArea);
-      const double yt = ((nR - 1) * p.reinfArea * p.reinfYbar + static_cast<double>(p.concArea) * p.concYbar +
-                         nS * p.steelArea * p.steelYbar - displacedMoment) /
-                        transArea;
-      p.transYbar = static_cast<float>(yt);
-      const auto about = [yt](float io, float area, float ybar) {
-        return static_cast<float>(io + static_cast<double>(area) * (yt - ybar) * (yt - ybar));
+      // A coordinate of the transformed centroid from the groups' centroids and the displaced first moment.
+      const auto centroid = [&](float conc, float reinf, float steel, double displacedFirst) {
+        return ((nR - 1) * p.reinfArea * reinf + static_cast<double>(p.concArea) * conc +
+                nS * p.steelArea * steel - displacedFirst) /
+               transArea;
       };
-      p.concI = about(p.concIo, p.concArea, p.concYbar);
-      p.reinfI = about(p.reinfIo, p.reinfArea, p.reinfYbar);
-      p.steelI = about(p.steelIo, p.steelArea, p.steelYbar);
-      double displacedI = 0;
+      const double yt = centroid(p.concYbar, p.reinfYbar, p.steelYbar, displacedMoment);
+      const double xt = centroid(p.concXbar, p.reinfXbar, p.steelXbar, displacedMomentX);
+      p.transYbar = static_cast<float>(yt);
+      p.transXbar = static_cast<float>(xt);
+      // Parallel axes: a second moment (or product) io about the group's centroid (a, b) moved to (at, bt).
+      const auto moved = [](float io, float area, double a, double at, double b, double bt) {
+        return static_cast<float>(io + static_cast<double>(area) * (a - at) * (b - bt));
+      };
+      p.concI = moved(p.concIo, p.concArea, p.concYbar, yt, p.concYbar, yt);
+      p.reinfI = moved(p.reinfIo, p.reinfArea, p.reinfYbar, yt, p.reinfYbar, yt);
+      p.steelI = moved(p.steelIo, p.steelArea, p.steelYbar, yt, p.steelYbar, yt);
+      p.concIY = moved(p.concIoY, p.concArea, p.concXbar, xt, p.concXbar, xt);
+      p.reinfIY = moved(p.reinfIoY, p.reinfArea, p.reinfXbar, xt, p.reinfXbar, xt);
+      p.steelIY = moved(p.steelIoY, p.steelArea, p.steelXbar, xt, p.steelXbar, xt);
+      p.concIxy = moved(p.concIxyO, p.concArea, p.concXbar, xt, p.concYbar, yt);
+      p.reinfIxy = moved(p.reinfIxyO, p.reinfArea, p.reinfXbar, xt, p.reinfYbar, yt);
+      p.steelIxy = moved(p.steelIxyO, p.steelArea, p.steelXbar, xt, p.steelYbar, yt);
+      double displacedI = 0, displacedIY = 0, displacedIxy = 0;
       for (const Piece& piece : displaced) {
         displacedI += piece.ownInertia + piece.area * (yt - piece.depth) * (yt - piece.depth);
+        displacedIY += piece.ownInertiaY + piece.area * (xt - piece.x) * (xt - piece.x);
+        displacedIxy += piece.ownProduct + piece.area * (piece.x - xt) * (piece.depth - yt);
       }
-      p.transI = static_cast<float>(p.concI + (nR - 1) * p.reinfI + nS * p.steelI - displacedI);
+      // Bars count nR - 1 times, steel shapes nS times less the concrete they displace.
+      const auto transformed = [nR, nS](float conc, float reinf, float steel, double displacedPart) {
+        return static_cast<float>(conc + (nR - 1) * reinf + nS * steel - displacedPart);
+      };
+      p.transI = transformed(p.concI, p.reinfI, p.steelI, displacedI);
+      p.transIY = transformed(p.concIY, p.reinfIY, p.steelIY, displacedIY);
+      p.transIxy = transformed(p.concIxy, p.reinfIxy, p.steelIxy, displacedIxy);
+      p.concPrincipal = Principal(p.concIo, p.concIoY, p.concIxyO);
+      p.reinfPrincipal = Principal(p.reinfIo, p.reinfIoY, p.reinfIxyO);
+      p.steelPrincipal = Principal(p.steelIo, p.steelIoY, p.steelIxyO);
+      p.transPrincipal = Principal(p.transI, p.transIY, p.transIxy);
+      p.concRx = Radius(p.concIo, p.concArea), p.concRy = Radius(p.concIoY, p.concArea);
+      p.reinfRx = Radius(p.reinfIo, p.reinfArea), p.reinfRy = Radius(p.reinfIoY, p.reinfArea);
+      p.steelRx = Radius(p.steelIo, p.steelArea), p.steelRy = Radius(p.steelIoY, p.steelArea);
+      p.transRx = Radius(p.transI, p.transArea), p.transRy = Radius(p.transIY, p.transArea);
     }
   }
 

@@ -24,6 +24,8 @@ float InitialMoment(const LoadCondition& load);
 /// (tension, no axial load, kl/r below the limit). False for a load at buckling, one that needs a P-delta
 /// analysis, member data without a critical load, and a load the analysis did not reach.
 bool DesignMomentKnown(const SlendernessResults& s, int i);
+/// The same about the vertical axis (McY); false too where that axis was not analysed.
+bool DesignMomentYKnown(const SlendernessResults& s, int i);
 
 /// The minimum end moment of a braced column under axial load P (lb / N) with section depth h (in / mm):
 /// P (0.6 + 0.03 h) lb-in in English units, P (15 + 0.03 h) N-mm in metric units.
@@ -41,6 +43,11 @@ bool HasSteelShapes(const ProjectModel& m);
 /// section properties; rebuilds the moment-magnification part of the model's result block. A load that
 /// reaches the critical buckling load, has no compression, may ignore slenderness or needs a P-delta analysis
 /// gets its message and keeps its initial moment (the larger of M and M2ns + M2s).
+/// With member data for the vertical axis (memberY.L > 0) each load's My is magnified the same way with
+/// that axis's member data, end moments and second moments (Iy), and the section's width as the h of the
+/// minimum moment; the end moments about that axis are sizes and My gives the magnified moment's sign. The
+/// sway magnifier about that axis comes from the critical load (the loads' drift and shear belong to the
+/// frame of the horizontal axis). Without such data the vertical-axis lists are left empty.
 void ComputeSlenderness(ProjectModel& m);
 
 /// The effective length factor of the end restraints Vri, Vrj, Mri, Mrj (1 restrained, 0 free): braced

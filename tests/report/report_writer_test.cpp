@@ -3,16 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
-#include "run/calculation_run.h"
+#include "base/number_format.h"
 #include "model/defaults.h"
 #include "model/file_write.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
 #include "report/input_echo.h"
-#include "base/number_format.h"
+#include "run/calculation_run.h"
 
 namespace tarnix {
 namespace {
@@ -114,6 +115,35 @@ TEST(ReportBlocks, OptionsDecideWhatIsWritten) {
   text = report(m);
   EXPECT_EQ(text.find("D E S I G N"), std::string::npos);
   EXPECT_NE(text.find("C O N C R E T E   C O N F I G U R A T I O N"), std::string::npos);
+}
+
+// A section in two dimensions adds the vertical axis to the section properties and the slenderness
+// effects; My is first order without member data for that axis, and in a slender wall.
+TEST(ReportBlocks, VerticalAxisOnlyInTwoDimensions) {
+  const auto report = [](ProjectModel& m) {
+    RunAnalyses(m);
+    ReportWriter out;
+    WriteReport(m, FixedTime(), out);
+    if (std::getenv("TARNIX_SHOW_REPORT") != nullptr) std::fputs(out.Text().c_str(), stdout);
+    return out.Text();
+  };
+  const char* firstOrder = "My is first order: no member data for the vertical axis";
+  ProjectModel m = GoldenModel("english_column");
+  m.loads[1].My = 40 * 12000.0f;
+  m.loads[1].endY = {30 * 12000.0f, 40 * 12000.0f, 0, 0, 0.6f, 0};
+  std::string text = report(m);
+  for (const char* line :
+       {"          Xbar    = 0.0000E+00\r\n", "          Ioy     = 8.1920E+03 About concrete CG",
+        "          Angle   = 0.00 deg", firstOrder}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+  m.memberY = {168, 1.2f, 1, 1, 1, 0, 0};
+  text = report(m);
+  EXPECT_EQ(text.find(firstOrder), std::string::npos);
+  EXPECT_NE(text.find("               Magnified moment My            = "), std::string::npos);
+  m.SlendernessOption = Slenderness::SlenderWall;
+  EXPECT_NE(report(m).find("My is first order: the wall is designed about the horizontal axis"),
+            std::string::npos);
 }
 
 // A model edited in memory may hold any option number: the echo writes the captions of the numbers it

@@ -84,5 +84,52 @@ TEST(Aci19, SwayFactorBeyondTheStabilityLimitTakesTheCriticalLoadWithBetads) {
   EXPECT_NEAR(m.slenderness.deltaS[1], 1 / (1 - 500000 / (0.75 * Pc)), 1e-3);
 }
 
+// Magnification about the vertical axis with its own member data: braced, lu = 180 in, k = 0.8 (about x:
+// 240 in, k = 1). Ig about the vertical axis = 24 x 16^3 / 12 = 8192 in^4, r = sqrt(8192 / 384) = 4.6188 in,
+// kl/r = 144 / 4.6188 = 31.18. With betadns = 0.5: (EI)eff = 0.4 x 3604997 x 8192 / 1.5 = 7.87524e9 lb-in^2,
+// Pc = 3.1416^2 x 7.87524e9 / 144^2 = 3748.35 kip; P = 500 kip: 1 / (1 - 500 / (0.75 x 3748.35)) = 1.21633.
+// M2,min about this axis takes h = 16 in: 500 (0.6 + 0.03 x 16) = 540 kip-in = 45 k-ft.
+TEST(Aci19, MagnificationAboutTheVerticalAxisWithItsOwnMemberData) {
+  const struct {
+    const char* what;
+    float My, M1, M2;  // k-ft, end moments entered positive in single curvature
+    double limit, Cm, delta, Mc, M2min;
+  } rows[] = {
+      // Code ratio -40 / 60: limit 34 - 8 = 26, Cm = 0.6 + 0.4 x 0.6667 = 0.8667, delta = 0.8667 x 1.21633.
+      {"end moments govern", 60, 40, 60, 26, 0.86667, 1.05415, 63.249, 0},
+      {"negative My", -60, 40, 60, 26, 0.86667, 1.05415, -63.249, 0},
+      // Code ratio -0.5: limit 28; the minimum moment governs with Cm = 1: 45 x 1.21633.
+      {"minimum moment", 10, 5, 10, 28, 1, 1.21633, 54.735, 45},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    ProjectModel m = Member(true, 500000, 0, 0);
+    m.memberY = {180, 0.8f, 1, 1, 1, 0, 0};
+    LoadCondition& load = m.loads[1];
+    load.My = row.My * 12000;
+    load.endY = {row.M1 * 12000, row.M2 * 12000, 0, 0, 0.5f, 0};
+    ComputeSlenderness(m);
+    const SlendernessResults& s = m.slenderness;
+    ASSERT_EQ(s.outcomeY.size(), 2u);
+    ASSERT_EQ(s.outcomeY[1], SlenderOutcome::Magnified);
+    EXPECT_NEAR(s.rY, 4.6188, 1e-4);
+    EXPECT_NEAR(s.PcY[1] / 1000, 3748.35, 0.05);
+    EXPECT_NEAR(s.klrLimitY[1], row.limit, 1e-4);
+    EXPECT_NEAR(s.CmY[1], row.Cm, 1e-5);
+    EXPECT_NEAR(s.deltaNsY[1], row.delta, 1e-4);
+    EXPECT_NEAR(s.McY[1] / 12000, row.Mc, 0.01);
+    EXPECT_NEAR(s.M2minY[1] / 12000, row.M2min, 1e-4);
+    EXPECT_TRUE(DesignMomentYKnown(s, 1));
+    // About x the column keeps its own data: Ig = 18432 in^4, betadns 0.6, kl = 240 in.
+    EXPECT_NEAR(s.Pc[1], 3.1416 * 3.1416 * 0.4 * 3604997 * 18432 / 1.6 / (240.0 * 240.0), 1);
+  }
+  // Without member data for the vertical axis My stays first order: nothing is magnified about it.
+  ProjectModel m = Member(true, 500000, 0, 0);
+  m.loads[1].My = 720000;
+  ComputeSlenderness(m);
+  EXPECT_TRUE(m.slenderness.McY.empty());
+  EXPECT_FALSE(DesignMomentYKnown(m.slenderness, 1));
+}
+
 }  // namespace
 }  // namespace tarnix

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "run/calculation_run.h"
 #include "test_sections.h"
@@ -201,6 +202,55 @@ TEST(SlendernessOutcomes, OrderAndBoundaries) {
   m.Keff = 0;
   EXPECT_EQ(Magnified(m).outcome[1], SlenderOutcome::NoCriticalLoad);
   EXPECT_EQ(s.Pc[1], 0);
+}
+
+// The column turned by 90 degrees, with the member data and moments of the two axes exchanged, gives
+// about each axis what the upright column gave about the other: the vertical axis takes its own second
+// moments, radius, width (for the minimum moment), member data, end moments and sustained ratios.
+TEST(SlendernessBothAxes, QuarterTurnExchangesTheAxes) {
+  // Swaying about the horizontal axis; braced about the vertical one with moments below the minimum
+  // moment (300 kip x (0.6 + 0.03 x 16) = 324 kip-in).
+  const MemberAxis swayX{240, 1.5f, 1, 0, 1, 1, 1}, bracedY{200, 0.8f, 1, 1, 1, 1, 1};
+  const AxisEndMoments endX{600000, 1200000, 360000, 720000, 0.5f, 0.2f}, endY{120000, 240000, 0, 0, 0.4f, 0};
+  const auto column = [&](const char* criteria, bool turned) {
+    ProjectModel m;
+    ResetAll(m);
+    ChooseCriteria(m, criteria);
+    SetRecordCount(m, RecordKind::ConcreteRect, 1);
+    m.rects[1] = turned ? ConcreteRect{0, 16, 24, 1} : ConcreteRect{0, 24, 16, 1};
+    // Bars 5.5 and 9.5 in from the centre, unequal so that the turn matters.
+    for (const Vertex& b :
+         {Vertex{-5.5f, -9.5f}, Vertex{5.5f, -9.5f}, Vertex{-5.5f, 9.5f}, Vertex{5.5f, 9.5f}}) {
+      m.nsb = ListSize(m.nsb) + 1;
+      m.singleBars.resize(static_cast<size_t>(m.nsb) + 1);
+      m.singleBars[static_cast<size_t>(m.nsb)] = {turned ? -b.y : b.x, turned ? 8 + b.x : 12 + b.y, 1.56f};
+    }
+    const MemberAxis& x = turned ? bracedY : swayX;
+    m.L = x.L, m.Keff = x.Keff, m.Vri = x.Vri, m.Vrj = x.Vrj;
+    m.memberY = turned ? swayX : bracedY;
+    SetLoadCount(m, 1);
+    LoadCondition& load = m.loads[1];
+    const AxisEndMoments& ex = turned ? endY : endX;
+    load.P = 300000, load.M = turned ? 240000 : 1200000, load.My = turned ? 1200000 : 240000;
+    load.M1ns = ex.M1ns, load.M2ns = ex.M2ns, load.M1s = ex.M1s, load.M2s = ex.M2s;
+    load.BetaD = ex.BetaD, load.BetaDs = ex.BetaDs;
+    load.endY = turned ? endX : endY;
+    ComputeSectionProperties(m);
+    ComputeSlenderness(m);
+    return m.slenderness;
+  };
+  for (const char* criteria : {"aci19", "aci02", "csa", "aashto"}) {
+    SCOPED_TRACE(criteria);
+    const SlendernessResults a = column(criteria, false), b = column(criteria, true);
+    EXPECT_EQ(a.outcome[1], b.outcomeY[1]);
+    EXPECT_EQ(a.outcomeY[1], b.outcome[1]);
+    for (const auto& [upright, turned] :
+         {std::pair{a.r, b.rY}, std::pair{a.rY, b.r}, std::pair{a.Pc[1], b.PcY[1]},
+          std::pair{a.PcY[1], b.Pc[1]}, std::pair{a.Mc[1], b.McY[1]}, std::pair{a.McY[1], b.Mc[1]},
+          std::pair{a.deltaS[1], b.deltaSY[1]}, std::pair{a.deltaNsY[1], b.deltaNs[1]}}) {
+      EXPECT_NEAR(upright, turned, 1e-5 * std::abs(upright));
+    }
+  }
 }
 
 }  // namespace
