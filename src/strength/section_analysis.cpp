@@ -98,8 +98,7 @@ float DesignMomentY(const ProjectModel& m, int i) {
   const size_t n = static_cast<size_t>(i);
   const SlendernessResults& s = m.slenderness;
   const float firstOrder = m.loads[n].My;
-  if (n >= s.McY.size() || (n < s.outcomeY.size() && !HasDesignMoment(s.outcomeY[n]))) return firstOrder;
-  return LargerBySize(firstOrder, s.McY[n]);
+  return DesignMomentYKnown(s, i) ? LargerBySize(firstOrder, s.McY[n]) : firstOrder;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
 #include "strength/section_analysis.h"
+#include "strength/slenderness.h"
 #include "strength/surface.h"
 
 namespace tarnix {
@@ -409,6 +410,49 @@ TEST(Biaxial, VerdictOfTwoDimensionalLoads) {
     EXPECT_EQ(cap.axialExceeded, loads[i - 1].axialExceeded);
     EXPECT_TRUE(m.interactionDiagram.biaxial[static_cast<size_t>(i)].computed);
   }
+}
+
+// A slender 16 x 24 in column bent about both axes, magnified about each with its own member data, and the
+// same column turned by 90 degrees with the data and moments of the two axes exchanged: the design moments
+// exchange too, and the biaxial check of the load is the same.
+TEST(Biaxial, SlenderColumnTurnedKeepsItsCheck) {
+  const auto column = [](bool turned) {
+    ProjectModel m = Aci19Model();
+    SetRecordCount(m, RecordKind::ConcreteRect, 1);
+    m.rects[1] = turned ? ConcreteRect{0, 16, 24, 1} : ConcreteRect{0, 24, 16, 1};
+    SetLoadCount(m, 1);
+    m.nsb = 4;
+    m.singleBars.resize(5);
+    const float across = turned ? 9.5f : 5.5f, down = turned ? 5.5f : 9.5f, middle = turned ? 8 : 12;
+    m.singleBars[1] = {-across, middle - down, 1.56f}, m.singleBars[2] = {across, middle - down, 1.56f};
+    m.singleBars[3] = {-across, middle + down, 1.56f}, m.singleBars[4] = {across, middle + down, 1.56f};
+    m.SlendernessOption = Slenderness::MomentMagnification;
+    const MemberAxis x{300, 1, 1, 1, 1, 0, 0}, y{240, 1, 1, 1, 1, 0, 0};
+    const MemberAxis& about = turned ? y : x;
+    m.L = about.L, m.Keff = about.Keff, m.Vri = about.Vri, m.Vrj = about.Vrj;
+    m.memberY = turned ? x : y;
+    LoadCondition& load = m.loads[1];
+    const float mx = 2.4e6f, my = 1.2e6f;  // single curvature, equal end moments
+    load.P = 400000, load.M = turned ? my : mx, load.My = turned ? mx : my;
+    load.M1ns = load.M2ns = load.M;
+    load.endY.M1ns = load.endY.M2ns = load.My;
+    ComputeSectionProperties(m);
+    ComputeInteractionDiagram(m);
+    ComputeSlenderness(m);
+    JudgeLoadConditions(m);
+    return m;
+  };
+  const ProjectModel a = column(false), b = column(true);
+  const LoadCapacity &capA = a.interactionDiagram.capacity[1], &capB = b.interactionDiagram.capacity[1];
+  EXPECT_GT(capA.checkedMoment, a.loads[1].M);  // magnified about both axes
+  EXPECT_GT(capA.checkedMomentY, a.loads[1].My);
+  EXPECT_NEAR(capA.checkedMoment, capB.checkedMomentY, 1e-5 * capA.checkedMoment);
+  EXPECT_NEAR(capA.checkedMomentY, capB.checkedMoment, 1e-5 * capA.checkedMomentY);
+  const BiaxialCapacity &bA = a.interactionDiagram.biaxial[1], &bB = b.interactionDiagram.biaxial[1];
+  ASSERT_TRUE(bA.found && bB.found);
+  EXPECT_NEAR(bA.momentRatio, bB.momentRatio, 1e-4 * bA.momentRatio);
+  EXPECT_NEAR(bA.rayRatio, bB.rayRatio, 1e-4 * bA.rayRatio);
+  EXPECT_EQ(capA.momentExceeded, capB.momentExceeded);
 }
 
 }  // namespace
