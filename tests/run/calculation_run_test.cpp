@@ -10,6 +10,7 @@
 #include "model/input_file.h"
 #include "model/model_edits.h"
 #include "temp_folder.h"
+#include "test_sections.h"
 
 namespace tarnix {
 namespace {
@@ -39,13 +40,7 @@ TEST_F(CalculationRun, GuardsTouchNoFile) {
 // A two-dimensional model gets the biaxial capacity of every load and the interaction surface, after the
 // judgement; a one-axis model neither, and the surface of an earlier run does not stay.
 TEST(Analyses, BiaxialResultsOfTwoDimensionalModelsOnly) {
-  ProjectModel m;
-  ResetAll(m);
-  SetRecordCount(m, RecordKind::ConcreteRect, 1);
-  m.rects[1] = {0, 20, 12, 1};
-  SetRecordCount(m, RecordKind::ReinforcingLine, 2);
-  m.lines[1] = {2.5f, 7, 0, 2, 1};
-  m.lines[2] = {17.5f, 7, 0, 2, 1};
+  ProjectModel m = TwoLayerColumn("aci19");
   SetLoadCount(m, 2);
   m.loads[1].P = 100000, m.loads[1].M = 1e6f, m.loads[1].My = 5e5f;
   m.loads[2].P = 200000;
