@@ -98,7 +98,9 @@ class BiaxialSearch {
         tolerance_(1e-6 * std::fabs(static_cast<double>(SquashLoad(m)))),
         compression_(static_cast<double>(CompressionPhi(m)) * MaximumAxialCapacity(m)),
         tension_(static_cast<double>(m.phiT) * section_.TensionLimit()),
-        angles_(m.surfaceAngles >= 1 ? m.surfaceAngles : kDefaultSurfaceAngles),
+        // The grid of the surface's angles, but never coarser than 45 degrees: a cell must not span half a
+        // turn of the moment's direction.
+        angles_(m.surfaceAngles >= 1 ? std::max(m.surfaceAngles, 8) : kDefaultSurfaceAngles),
         // Only the older criteria's factor reads the balanced load, and not for a section with steel shapes.
         balancedLoadRead_(CriteriaFor(m.criteria).phiRule == PhiRule::AxialLoadTransition && m.nb == 0 &&
                           m.np == 0) {

@@ -347,6 +347,13 @@ TEST(Biaxial, CapacityOfBiaxialLoads) {
     }
   }
 
+  // A surface of few angles still finds the capacity.
+  ProjectModel coarse = PolygonSection({kL}, kLBars);
+  coarse.surfaceAngles = 1;
+  const BiaxialCapacity fine = BiaxialCapacityOf(l, 0.2f * SquashLoad(l), 2e6f, -1e6f);
+  EXPECT_NEAR(BiaxialCapacityOf(coarse, 0.2f * SquashLoad(l), 2e6f, -1e6f).momentRatio, fine.momentRatio,
+              1e-4 * fine.momentRatio);
+
   // A doubly symmetric square loaded at 45 degrees needs no skew.
   EXPECT_NEAR(BiaxialCapacityOf(square, 0.3f * SquashLoad(square), 1e6f, 1e6f).angle, 45, 1e-2);
   // About the horizontal axis alone the capacity is the one-axis capacity of the diagram's walk, phi by
