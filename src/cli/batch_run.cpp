@@ -15,6 +15,7 @@
 #include "model/defaults.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
+#include "model/project_file.h"
 #include "model/project_model.h"
 #include "plot/svg_writer.h"
 #include "report/csv_export.h"
@@ -27,14 +28,15 @@ namespace tarnix {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tarnix-run INPUT.in [-o OUTPUT.out] [--csv DIR] [--svg DIR] [--no-mc] [--save-input FILE]\n"
-    "  or:  tarnix-run INPUT.in INPUT.in ... [-j N] [--csv DIR] [--svg DIR] [--no-mc]\n"
+    "Usage: tarnix-run INPUT [-o OUTPUT.out] [--csv DIR] [--svg DIR] [--no-mc] [--save-input FILE]\n"
+    "  or:  tarnix-run INPUT INPUT ... [-j N] [--csv DIR] [--svg DIR] [--no-mc]\n"
     "  or:  tarnix-run --verify [DIR]\n"
     "\n"
-    "Loads INPUT.in, runs the calculation and writes the report to OUTPUT.out\n"
-    "(default: INPUT with the extension .out). Every report section is written; the\n"
-    "moment-curvature analysis runs when the input file carries the material models.\n"
-    "With several input files each gets its own report beside it (and its own folder\n"
+    "Loads INPUT, a project file (NAME.json) or an input file (any other name, NAME.in),\n"
+    "runs the calculation and writes the report to OUTPUT.out (default: INPUT with the\n"
+    "extension .out). Every report section is written; the moment-curvature analysis\n"
+    "runs when the input carries the material models and asks for it.\n"
+    "With several inputs each gets its own report beside it (and its own folder\n"
     "DIR/NAME for --csv and --svg); one summary line per file tells how it ended and the\n"
     "worst ratio of design moment to moment capacity among its load conditions.\n"
     "\n"
@@ -43,10 +45,12 @@ constexpr const char* kUsage =
     "                       curves as CSV files into DIR\n"
     "  --svg DIR            also write the charts and the section drawing as SVG into DIR\n"
     "  --no-mc              skip the moment-curvature analysis\n"
-    "  -j N                 run N input files at a time (1 to 64, default 1)\n"
+    "  -j N                 run N inputs at a time (1 to 64, default 1)\n"
     "  --progress           show the progress of the analyses on standard error\n"
-    "  --save-input FILE    write the input as loaded to FILE; with no -o, --csv or\n"
-    "                       --svg nothing else is done\n"
+    "  --save-input FILE    write the input as loaded to FILE: a project file when FILE\n"
+    "                       ends in .json, else an input file (refused for a project\n"
+    "                       of two dimensions, which an input file cannot hold); with\n"
+    "                       no -o, --csv or --svg nothing else is done\n"
     "  --verify [DIR]       run the worked examples of DIR (default: the verification\n"
     "                       examples of this program) and print expected against\n"
     "                       computed values; exit status 1 when any check fails\n"
@@ -141,6 +145,11 @@ bool SamePath(const std::string& a, const std::string& b) {
   return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec);
 }
 
+// "Error reading input file: the file does not exist": the message and, where there is one, its reason.
+std::string WithReason(const Status& status) {
+  return status.detail.empty() ? status.message : status.message + ": " + status.detail;
+}
+
 int Fail(std::ostream& err, const std::string& message, const std::string& path) {
   err << "tarnix-run: " << message << ": " << path << '\n';
   return 1;
@@ -169,15 +178,16 @@ int RunOne(const Options& options, const std::string& input, const std::optional
            const std::optional<std::string>& svgDir, ProjectModel& model, std::ostream& out,
            std::ostream& err) {
   ResetAll(model);
-  const Status loaded = LoadInputFile(model, input);
-  if (!loaded.ok()) {
-    return Fail(err, loaded.detail.empty() ? loaded.message : loaded.message + ": " + loaded.detail, input);
-  }
+  const Status loaded =
+      IsProjectFileName(input) ? LoadProjectFile(model, input) : LoadInputFile(model, input);
+  if (!loaded.ok()) return Fail(err, WithReason(loaded), input);
   SetInputFileNames(model, input);
 
   if (options.saveInput) {
-    const Status saved = WriteInputFile(model, *options.saveInput);
-    if (!saved.ok()) return Fail(err, saved.message, *options.saveInput);
+    const std::string& path = *options.saveInput;
+    const Status saved =
+        IsProjectFileName(path) ? WriteProjectFile(model, path) : WriteInputFile(model, path);
+    if (!saved.ok()) return Fail(err, WithReason(saved), path);
     if (!options.output && !csvDir && !svgDir) return 0;
   }
 
@@ -202,10 +212,7 @@ int RunOne(const Options& options, const std::string& input, const std::optional
   ProgressLines progress(err);
   const Status run =
       RunCalculation(model, options.progress && options.inputs.size() == 1 ? &progress : nullptr);
-  if (!run.ok()) {
-    const std::string message = run.detail.empty() ? run.message : run.message + ": " + run.detail;
-    return Fail(err, message, run.message == kInputIncomplete ? input : output);
-  }
+  if (!run.ok()) return Fail(err, WithReason(run), run.message == kInputIncomplete ? input : output);
   if (csvDir && !WriteCsvFiles(model, *csvDir)) {
     return Fail(err, "Error writing CSV files", *csvDir);
   }

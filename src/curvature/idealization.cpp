@@ -43,9 +43,15 @@ std::vector<const char*> EventLabels(const std::vector<McPoint>& points) {
 
 }  // namespace
 
+float MomentAlong(const McResult& r, const McPoint& p) {
+  return static_cast<float>(p.moment * r.cosine + p.momentY * r.sine);
+}
+
 McIdealization IdealizeMomentCurvature(const ProjectModel& m, int load) {
   McIdealization r;
-  const McCurve& curve = m.momentCurvature.curves[static_cast<size_t>(load)];
+  const McResult& result = m.momentCurvature;
+  const McCurve& curve = result.curves[static_cast<size_t>(load)];
+  const auto moment = [&](const McPoint& p) { return MomentAlong(result, p); };
   const std::vector<McPoint>& points = curve.points;
   r.labels = EventLabels(points);
   r.hasUltimate = curve.end != McCurveEnd::NoEquilibrium;
@@ -58,13 +64,14 @@ McIdealization IdealizeMomentCurvature(const ProjectModel& m, int load) {
     r.hasFirstYield = true;
     r.firstYieldPoint = static_cast<int>(j);
     r.phiY = static_cast<float>(Curvature(p));
-    r.My = p.moment;
+    r.My = moment(p);
     const double stiffness = static_cast<double>(m.Eci) * p.strain;
     r.hasIcr = stiffness != 0;
-    if (r.hasIcr) r.Icr = static_cast<float>(p.depth * static_cast<double>(p.moment) / stiffness);
+    if (r.hasIcr) r.Icr = static_cast<float>(p.depth * static_cast<double>(r.My) / stiffness);
     double area = 0;
     for (size_t i = j + 1; i < points.size(); ++i) {
-      area += (Curvature(points[i]) - Curvature(points[i - 1])) * (points[i].moment + points[i - 1].moment) / 2;
+      area +=
+          (Curvature(points[i]) - Curvature(points[i - 1])) * (moment(points[i]) + moment(points[i - 1])) / 2;
     }
     r.area = static_cast<float>(area);
     const double span = Curvature(points.back()) - Curvature(p);
@@ -72,7 +79,7 @@ McIdealization IdealizeMomentCurvature(const ProjectModel& m, int load) {
       r.hasMp = span != 0;  // an area over no curvature range has no equal-area moment
       if (r.hasMp) r.Mp = static_cast<float>(area / span);
     }
-    const float depth = reinforcing ? m.sectionProperties.reinfDepth : m.sectionProperties.steelDepth;
+    const float depth = reinforcing ? result.reinfDepth : result.steelDepth;
     r.firstYieldStrain = static_cast<float>((p.depth - depth) * static_cast<double>(p.strain) / p.depth);
     break;
   }
@@ -88,6 +95,8 @@ MemberDuctilityResult MemberDuctility(const ProjectModel& m, float phiYi, float 
   float largestBar = 0;
   for (int i = 1; i <= ListSize(m.nl); ++i) largestBar = std::max(largestBar, m.lines[static_cast<size_t>(i)].Abl);
   for (int i = 1; i <= ListSize(m.na); ++i) largestBar = std::max(largestBar, m.arcs[static_cast<size_t>(i)].Aba);
+  for (int i = 1; i <= ListSize(m.nsb); ++i)
+    largestBar = std::max(largestBar, m.singleBars[static_cast<size_t>(i)].area);
   const double db = std::sqrt(4.0 * largestBar / kPi);
   const double fye = m.reinfModel == SteelModel::Bilinear ? m.rpBL[3].stress : m.rpPA[4].stress;
   // Plastic hinge length of Priestley and Park: 0.08 L plus the strain penetration of the bars.

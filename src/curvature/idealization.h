@@ -18,7 +18,7 @@ struct McIdealization {
   bool hasFirstYield = false;
   int firstYieldPoint = 0;      ///< index into the points, when hasFirstYield
   float phiY = 0;               ///< first yield curvature
-  float My = 0;                 ///< first yield moment
+  float My = 0;                 ///< first yield moment (along the angle)
   bool hasIcr = false;
   float Icr = 0;                ///< cracked moment of inertia My / (Eci phiY)
   float firstYieldStrain = 0;   ///< strain at the extreme tension steel at first yield (negative)
@@ -32,7 +32,11 @@ struct McIdealization {
   bool hasUltimate = true;
 };
 
-/// The idealisation of the curve of load condition `load`.
+/// The moment of a point along the curves' neutral-axis angle, Mx cos + My sin (Mx itself at angle 0):
+/// the moment that the idealisation and the ductility use.
+float MomentAlong(const McResult& r, const McPoint& p);
+
+/// The idealisation of the curve of load condition `load`, on the moments along the angle.
 McIdealization IdealizeMomentCurvature(const ProjectModel& m, int load);
 
 /// Plastic hinge length, yield and ultimate deflections and local member ductility of the member.

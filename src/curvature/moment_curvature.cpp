@@ -9,6 +9,7 @@
 #include "curvature/section_evaluation.h"
 #include "model/project_model.h"
 #include "section/geometry.h"
+#include "section/projection.h"
 
 namespace tarnix {
 namespace {
@@ -67,7 +68,7 @@ bool HasFailure(McEvents events) {
 // Last strain of the analysis: crushing of the confined core (Mander), spalling or crushing of the
 // concrete, or the end of the structural steel curve for a section without concrete.
 float MaximumStrain(const ProjectModel& m) {
-  if (m.nr >= 1 || m.nc >= 1) return m.concreteModel == ConcreteModel::Mander ? m.ecu : m.esp;
+  if (m.nr >= 1 || m.nc >= 1 || m.npg >= 1) return m.concreteModel == ConcreteModel::Mander ? m.ecu : m.esp;
   if (m.steelModel == SteelModel::Bilinear) return m.spBL[4].strain;
   if (m.steelModel == SteelModel::Park) return m.spPA[6].strain;
   return 0;
@@ -290,7 +291,8 @@ class DepthSolver {
 };
 
 McPoint PointOf(const Equilibrium& q) {
-  return {q.e, q.c, static_cast<float>(q.f.P), static_cast<float>(q.f.M), q.f.events};
+  return {
+      q.e, q.c, static_cast<float>(q.f.P), static_cast<float>(q.f.M), q.f.events, static_cast<float>(q.f.My)};
 }
 
 // The state of a stored point (its tension force is not kept).
@@ -301,6 +303,7 @@ Equilibrium StateOf(const McPoint& point) {
   q.c = point.depth;
   q.f.P = point.axial;
   q.f.M = point.moment;
+  q.f.My = point.momentY;
   q.f.events = point.events;
   return q;
 }
@@ -406,11 +409,16 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
   if (std::string problem = MaterialModelProblem(m); !problem.empty()) return finish(problem);
   if (!(m.einc > 0)) return finish("The strain increment einc must be greater than 0");
   if (!(m.cinc > 0)) return finish("The neutral axis increment cinc must be greater than 0");
+  if (!(std::abs(m.mcAngle) <= kMaxLength)) {
+    return finish("The neutral axis angle of the moment-curvature analysis must be a number of degrees");
+  }
   const int loads = ListSize(m.ns);
   if (loads < 1) return finish("No load conditions for the moment-curvature analysis");
 
   if (m.ebeg < m.einc) m.ebeg = m.einc;
-  const float concreteDepth = ConcreteDepth(m);
+  // Across an inclined axis the first search starts at the section's extent in that direction.
+  const Orientation across = OrientationFor(m, m.mcAngle);
+  const float concreteDepth = across.upright ? ConcreteDepth(m) : SectionDepthAcross(m, across);
   m.cend = concreteDepth > 0 ? concreteDepth : 100 * m.cinc;
 
   const SectionProperties& props = m.sectionProperties;
@@ -446,6 +454,10 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
     strains[s] = static_cast<float>(std::min(m.ebeg + static_cast<double>(s) * m.einc, stepLimit));
   }
   result.stepCount = static_cast<int>(strains.size());
+  result.cosine = across.ny;
+  result.sine = -across.nx;
+  result.reinfDepth = across.upright ? props.reinfDepth : std::max(0.0f, slices.barBottom);
+  result.steelDepth = across.upright ? props.steelDepth : slices.steelFace;
   result.curves.assign(static_cast<size_t>(loads) + 1, McCurve{});
   for (McCurve& curve : result.curves) curve.points.reserve(strains.size() + 10);
 
@@ -474,6 +486,7 @@ void MomentCurvatureAnalysis(ProjectModel& m, const McProgress& progress) {
         if (state.f.T < curve.maxTension) {
           curve.maxTension = static_cast<float>(state.f.T);
           curve.maxTensionMoment = point.moment;
+          curve.maxTensionMomentY = point.momentY;
         }
         if (HasFailure(point.events)) {
           curve.finished = true;

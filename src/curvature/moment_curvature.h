@@ -21,7 +21,8 @@ struct McProgress {
   std::function<bool()> cancelled;
 };
 
-/// Traces the moment-curvature curve of every load condition and stores it in the model's result block.
+/// Traces the moment-curvature curve of every load condition across the neutral axis at the angle mcAngle
+/// and stores it in the model's result block.
 /// A curve ends at its first failure, at the last strain, or at the last state in equilibrium when no
 /// neutral-axis depth balances its load at a larger strain (McCurve::end). Needs the section properties. Raises ebeg to einc when it is smaller and sets cend to the depth at which
 /// the first search starts.

@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <unordered_map>
+
+#include "section/projection.h"
 
 namespace tarnix {
 namespace {
@@ -53,26 +56,117 @@ void AddBand(std::vector<ConcreteSlice>& out, double top, double bottom, int n, 
   }
 }
 
-}  // namespace
+// The extent of a record across the axis.
+struct Extent {
+  double low = 0, high = 0;
+};
+Extent ExtentOf(const std::vector<Vertex>& corners, const Orientation& o) {
+  Extent e{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+  for (const Vertex& v : corners) {
+    e.low = std::min(e.low, o.Depth(v.x, v.y));
+    e.high = std::max(e.high, o.Depth(v.x, v.y));
+  }
+  return e;
+}
 
-SectionSlices SliceSection(ProjectModel& m) {
-  SectionSlices s;
-  s.concYbar = m.sectionProperties.concYbar;
-  const bool confined = m.concreteModel == ConcreteModel::Mander && Confinement::Confined(m.confinementOption);
-  const double cover = std::max(0.0, static_cast<double>(m.cover));
-  const auto top = [&](double y) {
-    s.concreteTop = s.hasConcrete ? std::min(s.concreteTop, static_cast<float>(y)) : static_cast<float>(y);
-    s.hasConcrete = true;
-  };
-  const auto coreTop = [&](double y) {
-    s.coreTop = s.hasCore ? std::min(s.coreTop, static_cast<float>(y)) : static_cast<float>(y);
-    s.hasCore = true;
-  };
+// An added record whose shallowest point is at `depth`, and whether it has a cover.
+void AddedAt(SectionSlices& s, double depth, bool covered) {
+  s.concreteTop =
+      s.hasConcrete ? std::min(s.concreteTop, static_cast<float>(depth)) : static_cast<float>(depth);
+  s.hasConcrete = true;
+  s.hasCover = s.hasCover || covered;
+}
 
+// A confined core whose shallowest point is at `depth`.
+void CoreAt(SectionSlices& s, double depth) {
+  s.coreTop = s.hasCore ? std::min(s.coreTop, static_cast<float>(depth)) : static_cast<float>(depth);
+  s.hasCore = true;
+}
+
+// The slices from `first` on are horizontal bands of a record centred on x: their forces act on that line.
+void PlaceOnLine(std::vector<ConcreteSlice>& slices, size_t first, float x) {
+  for (size_t j = first; j < slices.size(); ++j) {
+    ConcreteSlice& slice = slices[j];
+    slice.x = slice.coverX = x;
+    slice.y = slice.coverY = slice.depth;
+  }
+}
+
+// What a record's slices hold: all core (unconfined, subtracted, or without a cover), all cover (a cover
+// that leaves no core), or a confined core inside its cover.
+enum class Role { Core, Cover, Confined };
+
+// A band of a record, all of it core or all cover.
+void SetWhole(ConcreteSlice& slice, const PlaneZone& band, bool cover) {
+  (cover ? slice.coverArea : slice.coreArea) = band.area;
+  slice.x = slice.coverX = band.x;
+  slice.y = slice.coverY = band.y;
+}
+
+// A band of a confined record: its core and the rest as cover, each with its own centroid.
+void SetParts(ConcreteSlice& slice, const PlaneZone& band, const PlaneZone& core) {
+  slice.coreArea = core.area;
+  const PlaneZone& inner = core.area > 0 ? core : band;
+  slice.x = slice.coverX = inner.x;
+  slice.y = slice.coverY = inner.y;
+  const double coverArea = static_cast<double>(band.area) - core.area;
+  if (!(coverArea > 0)) return;
+  slice.coverArea = static_cast<float>(coverArea);
+  slice.coverX = static_cast<float>(
+      (static_cast<double>(band.area) * band.x - static_cast<double>(core.area) * core.x) / coverArea);
+  slice.coverY = static_cast<float>(
+      (static_cast<double>(band.area) * band.y - static_cast<double>(core.area) * core.y) / coverArea);
+}
+
+// A record of extent `whole` across the axis cut into n slices by `band(d1, d2)`; a confined one has its
+// core (extent `core`, cut by `coreBand`; unused otherwise) between cover bands, the slices shared as
+// across the upright section.
+template <class Band, class CoreBand>
+void SliceRecord(SectionSlices& s, int n, int sign, Role role, Extent whole, Extent core, Band band,
+                 CoreBand coreBand) {
+  if (!(whole.high > whole.low)) return;
+  const auto parts = [&](double d1, double d2, ConcreteSlice& slice) {
+    if (role == Role::Confined) {
+      SetParts(slice, band(d1, d2), coreBand(d1, d2));
+    } else {
+      SetWhole(slice, band(d1, d2), role == Role::Cover);
+    }
+  };
+  if (role != Role::Confined) {
+    AddBand(s.concrete, whole.low, whole.high, n, sign, parts);
+  } else {
+    const BandSlices k = ShareSlices(n, whole.high - whole.low, core.low - whole.low);
+    AddBand(s.concrete, whole.low, core.low, k.cover, sign, parts);
+    AddBand(s.concrete, core.low, core.high, k.core, sign, parts);
+    AddBand(s.concrete, core.high, whole.high, k.cover, sign, parts);
+    CoreAt(s, core.low);
+  }
+  if (sign > 0) AddedAt(s, whole.low, role != Role::Core);
+}
+
+// The deepest point of the steel shapes across the axis (0 without shapes).
+float DeepestSteel(const ProjectModel& m, const Orientation& o) {
+  double deepest = 0;
+  for (int i = 1; i <= ListSize(m.nb); ++i) {
+    const SteelRect& r = m.steelRects[static_cast<size_t>(i)];
+    deepest = std::max(deepest, ExtentOf(RectCorners(r.Xcb, r.Ytb, r.Db, r.Wb), o).high);
+  }
+  for (int i = 1; i <= ListSize(m.np); ++i) {
+    const SteelPipe& p = m.pipes[static_cast<size_t>(i)];
+    deepest = std::max(deepest, o.Depth(p.Xcp, p.Ycp) + p.Rcp + p.tp / 2.0);
+  }
+  return static_cast<float>(deepest);
+}
+
+// The concrete records across the horizontal axis: the slices of the upright section, as horizontal
+// bands with their centroids on the records' vertical centre lines.
+void SliceUpright(const ProjectModel& m, bool confined, double cover, SectionSlices& s) {
+  const bool covered = confined && cover > 0;
   const int rectSlices = std::max(m.rcinc, 1);
   for (int i = 1; i <= ListSize(m.nr); ++i) {
     const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
     if (!(r.D > 0) || !(r.W > 0)) continue;
+    const size_t first = s.concrete.size();
     const double yt = r.Yt, yb = static_cast<double>(r.Yt) + r.D, width = r.W;
     const auto whole = [&](double y1, double y2, ConcreteSlice& slice) {
       slice.coreArea = static_cast<float>(width * (y2 - y1));
@@ -96,15 +190,17 @@ SectionSlices SliceSection(ProjectModel& m) {
                 slice.coreArea = static_cast<float>((width - 2 * cover) * (y2 - y1));
               });
       AddBand(s.concrete, yb - cover, yb, n.cover, r.rsign, band);
-      coreTop(yt + cover);
+      CoreAt(s, yt + cover);
     }
-    if (r.rsign > 0) top(yt);
+    PlaceOnLine(s.concrete, first, r.X);
+    if (r.rsign > 0) AddedAt(s, yt, covered);
   }
 
   const int circleSlices = std::max(m.ccinc, 1);
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
     if (!(c.Rc > 0)) continue;
+    const size_t first = s.concrete.size();
     const double yc = c.Yc, R = c.Rc;
     const auto whole = [&](double y1, double y2, ConcreteSlice& slice) {
       slice.coreArea = static_cast<float>(CircleAbove(R, yc, y2) - CircleAbove(R, yc, y1));
@@ -129,19 +225,87 @@ SectionSlices SliceSection(ProjectModel& m) {
       AddBand(s.concrete, yc - R, yc - core, n.cover, c.csign, ring);
       AddBand(s.concrete, yc - core, yc + core, n.core, c.csign, ring);
       AddBand(s.concrete, yc + core, yc + R, n.cover, c.csign, ring);
-      coreTop(yc - core);
+      CoreAt(s, yc - core);
     }
-    if (c.csign > 0) top(yc - R);
+    PlaceOnLine(s.concrete, first, c.Xc);
+    if (c.csign > 0) AddedAt(s, yc - R, covered);
   }
-  s.hasCover = confined && s.hasConcrete && cover > 0;
-  if (confined && cover == 0 && s.hasConcrete) coreTop(s.concreteTop);
+}
+
+// The concrete records across an inclined axis: bands of each record between lines parallel to the axis,
+// cut exactly (rectangles as polygons, circles by their segments), the core of a confined record an inner
+// rectangle or circle at the cover and the cover the band less the core.
+void SliceAcross(const ProjectModel& m, const Orientation& o, bool confined, double cover, SectionSlices& s) {
+  // An added record of a confined section has a cover: a core inside it when there is room for one.
+  const auto roleOf = [&](int sign, bool room) {
+    if (!confined || sign <= 0 || cover == 0) return Role::Core;
+    return room ? Role::Confined : Role::Cover;
+  };
+  const int rectSlices = std::max(m.rcinc, 1);
+  for (int i = 1; i <= ListSize(m.nr); ++i) {
+    const ConcreteRect& r = m.rects[static_cast<size_t>(i)];
+    if (!(r.D > 0) || !(r.W > 0)) continue;
+    const std::vector<Vertex> corners = RectCorners(r.X, r.Yt, r.D, r.W);
+    const Role role = roleOf(r.rsign, 2 * cover < r.D && 2 * cover < r.W);
+    const std::vector<Vertex> core =
+        role == Role::Confined
+            ? RectCorners(r.X, static_cast<float>(r.Yt + cover), static_cast<float>(r.D - 2 * cover),
+                          static_cast<float>(r.W - 2 * cover))
+            : std::vector<Vertex>{};
+    SliceRecord(
+        s, rectSlices, r.rsign, role, ExtentOf(corners, o), ExtentOf(core, o),
+        [&](double d1, double d2) { return PolygonBand(corners, o, d1, d2); },
+        [&](double d1, double d2) { return PolygonBand(core, o, d1, d2); });
+  }
+  const int circleSlices = std::max(m.ccinc, 1);
+  for (int i = 1; i <= ListSize(m.nc); ++i) {
+    const ConcreteCircle& c = m.circles[static_cast<size_t>(i)];
+    if (!(c.Rc > 0)) continue;
+    const double centre = o.Depth(c.Xc, c.Yc), R = c.Rc;
+    const Role role = roleOf(c.csign, cover < R);
+    const ConcreteCircle core{c.Yc, static_cast<float>(R - cover), 1, c.Xc};
+    SliceRecord(
+        s, circleSlices, c.csign, role, {centre - R, centre + R}, {centre - core.Rc, centre + core.Rc},
+        [&](double d1, double d2) { return CircleBand(c, o, d1, d2); },
+        [&](double d1, double d2) { return CircleBand(core, o, d1, d2); });
+  }
+}
+
+}  // namespace
+
+SectionSlices SliceSection(ProjectModel& m) {
+  SectionSlices s;
+  s.concXbar = m.sectionProperties.concXbar;
+  s.concYbar = m.sectionProperties.concYbar;
+  const Orientation o = OrientationFor(m, m.mcAngle);
+  const bool confined =
+      m.concreteModel == ConcreteModel::Mander && Confinement::Confined(m.confinementOption);
+  const double cover = std::max(0.0, static_cast<double>(m.cover));
+  if (o.upright) {
+    SliceUpright(m, confined, cover, s);
+  } else {
+    SliceAcross(m, o, confined, cover, s);
+  }
+  // Polygons are cut the same way at every angle and carry no cover: all of one is core.
+  const int polygonSlices = std::max(m.rcinc, 1);
+  for (int i = 1; i <= ListSize(m.npg); ++i) {
+    const ConcretePolygon& polygon = m.polygons[static_cast<size_t>(i)];
+    const Extent e = ExtentOf(polygon.vertices, o);
+    const auto band = [&](double d1, double d2) { return PolygonBand(polygon.vertices, o, d1, d2); };
+    SliceRecord(s, polygonSlices, polygon.psign, Role::Core, e, {}, band, band);
+    if (polygon.psign > 0 && confined) CoreAt(s, e.low);
+  }
+  if (confined && cover == 0 && s.hasConcrete) CoreAt(s, s.concreteTop);
 
   NormalizeFullArcs(m);
-  for (const Bar& bar : AllBars(m)) s.bars.push_back({bar.area, bar.depth, true});
-
-  for (const Strip& piece : SteelShapePieces(m, m.bsinc, m.psinc)) {
-    s.steel.push_back({piece.area, piece.depth, piece.displacesConcrete});
+  for (const Bar& bar : AllBars(m)) {
+    s.bars.push_back({bar.area, static_cast<float>(o.Depth(bar.x, bar.depth)), true, 0, bar.x, bar.depth});
   }
+  for (const Strip& piece : SteelShapePiecesAt(m, o, m.bsinc, m.psinc)) {
+    s.steel.push_back({piece.area, static_cast<float>(o.Depth(piece.x, piece.depth)), piece.displacesConcrete,
+                       0, piece.x, piece.depth});
+  }
+  s.steelFace = o.upright ? SteelShapesDepth(m) : DeepestSteel(m, o);
   AssignLevels(s.bars, s.barLevels);
   AssignLevels(s.steel, s.steelLevels);
   const auto extremes = [](const std::vector<SteelDivision>& fibres, float& top, float& bottom) {
@@ -229,10 +393,12 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
     return confined ? stresses.confined : stresses.unconfined;
   };
 
-  double P = 0, firstMoment = 0, tension = 0;
-  const auto add = [&](double force, double depth) {
+  // The force and its first moments about the reference line (depth y) and the vertical axis x = 0.
+  double P = 0, firstMoment = 0, firstMomentX = 0, tension = 0;
+  const auto add = [&](double force, double x, double y) {
     P += force;
-    firstMoment += force * depth;
+    firstMoment += force * y;
+    firstMomentX += force * x;
   };
   for (const ConcreteSlice& slice : s.concrete) {
     const float strain = strainAt(slice.depth);
@@ -252,9 +418,16 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
       core = stresses.confined;
       cover = stresses.unconfined;
     }
-    add(slice.sign *
-            (static_cast<double>(cover) * slice.coverArea + static_cast<double>(core) * slice.coreArea),
-        slice.depth);
+    const double coverForce = slice.sign * (static_cast<double>(cover) * slice.coverArea);
+    const double coreForce = slice.sign * (static_cast<double>(core) * slice.coreArea);
+    if (slice.coverX == slice.x && slice.coverY == slice.y) {
+      add(coverForce + coreForce, slice.x, slice.y);
+    } else {
+      // Across an inclined axis the cover and the core of a band have centroids of their own.
+      P += coverForce + coreForce;
+      firstMoment += coverForce * slice.coverY + coreForce * slice.y;
+      firstMomentX += coverForce * slice.coverX + coreForce * slice.x;
+    }
   }
 
   // Steel stresses once per level, then the forces fibre by fibre in their fixed order. Steel in tension
@@ -280,12 +453,12 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
       const size_t level = static_cast<size_t>(fibre.level);
       double fibreStress = stress[level];
       if (fibre.depth > c) {
-        add(fibreStress * fibre.area, fibre.depth);
+        add(fibreStress * fibre.area, fibre.x, fibre.y);
         tension += fibreStress * fibre.area;
         continue;
       }
       if (fibre.displacesConcrete) fibreStress -= concrete[level];
-      add(std::max(0.0, fibreStress * fibre.area), fibre.depth);
+      add(std::max(0.0, fibreStress * fibre.area), fibre.x, fibre.y);
     }
   };
   addSteel(s.bars, s.barLevels, mm.reinforcing, scratch.barStress, scratch.barConcrete);
@@ -295,6 +468,7 @@ SectionForces EvaluateSection(const SectionSlices& s, const MaterialModels& mm, 
   out.T = tension;
   // The moment about the gross centroid needs no division by P, so a pure couple keeps its moment.
   out.M = s.concYbar * P - firstMoment;
+  out.My = firstMomentX - s.concXbar * P;
   return out;
 }
 

@@ -39,15 +39,17 @@ class McEvents {
   uint16_t bits_ = 0;
 };
 
-/// A stored point: top-fibre strain, neutral-axis depth, axial force of the section (lb / N; the load within
-/// the equilibrium tolerance) and moment about the gross concrete centroid (lb-in / N-mm), with the events
-/// of the section in that state.
+/// A stored point: strain of the extreme compression fibre, neutral-axis depth across the axis, axial force
+/// of the section (lb / N; the load within the equilibrium tolerance) and the moments about the horizontal
+/// and vertical axes through the gross concrete centroid (lb-in / N-mm), with the events of the section in
+/// that state.
 struct McPoint {
   float strain = 0;
   float depth = 0;
   float axial = 0;
-  float moment = 0;
+  float moment = 0;  ///< Mx
   McEvents events;
+  float momentY = 0;  ///< My
 };
 
 /// Why a curve ends where it does.
@@ -63,7 +65,8 @@ struct McCurve {
   bool failRecorded = false;  ///< the curve ended by a failure event, at failPoint (its last point)
   McPoint failPoint;
   float maxTension = 0;        ///< most negative total tension force among the stored points
-  float maxTensionMoment = 0;  ///< moment of the point that set it
+  float maxTensionMoment = 0;  ///< moments of the point that set it
+  float maxTensionMomentY = 0;
   bool finished = false;       ///< ended before the last strain, by a failure or a loss of equilibrium
   McCurveEnd end = McCurveEnd::LastStrain;
 };
@@ -75,6 +78,12 @@ struct McResult {
   int stepCount = 0;            ///< number of strain steps
   long long evaluations = 0;    ///< section evaluations the analysis made
   std::vector<McCurve> curves;  ///< per load condition 1..ns (slot 0 unused)
+  /// Cosine and sine of the curves' neutral-axis angle: the moment along the angle, which the idealisation
+  /// uses, is Mx cos + My sin (Mx itself at angle 0).
+  double cosine = 1, sine = 0;
+  /// Depths across the axis of the deepest bar and of the deepest point of the steel shapes, at which the
+  /// first-yield strain is reported (0 without bars or shapes).
+  float reinfDepth = 0, steelDepth = 0;
   bool ran() const { return problem.empty() && rejection.empty() && !curves.empty(); }
 };
 

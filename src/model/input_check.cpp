@@ -38,10 +38,95 @@ InputProblem FirstMissing(const std::string& owner, std::initializer_list<NamedV
 
 std::string RecordName(const char* kind, int i) { return std::string(kind) + " " + std::to_string(i); }
 
+bool HasConcrete(const ProjectModel& m) { return m.nr >= 1 || m.nc >= 1 || m.npg >= 1; }
+bool HasReinforcing(const ProjectModel& m) { return m.nl >= 1 || m.na >= 1 || m.nsb >= 1; }
+
+// "x 2E+06 lies beyond 1000000" for a coordinate that is not finite or not within the largest length.
+std::string CoordinateProblem(const char* name, float value) {
+  if (!std::isfinite(value)) return std::string(name) + " is not a finite number";
+  if (std::fabs(value) > kMaxLength) {
+    return std::string(name) + " " + FormatPlain(value) + " lies beyond " + FormatPlain(kMaxLength);
+  }
+  return {};
+}
+
+// Twice the signed area of the triangle a, b, c: positive when c lies to the left of a -> b. In double
+// precision the differences and products of float coordinates of like size are exact, so corners on one
+// line give exactly 0.
+double Cross(const Vertex& a, const Vertex& b, const Vertex& c) {
+  return (static_cast<double>(b.x) - a.x) * (static_cast<double>(c.y) - a.y) -
+         (static_cast<double>(b.y) - a.y) * (static_cast<double>(c.x) - a.x);
+}
+
+int Side(const Vertex& a, const Vertex& b, const Vertex& c) {
+  const double cross = Cross(a, b, c);
+  return (cross > 0) - (cross < 0);
+}
+
+// p lies within the bounding box of the segment a-b (used for points already known to be on its line).
+bool WithinBox(const Vertex& a, const Vertex& b, const Vertex& p) {
+  return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
+         p.y <= std::max(a.y, b.y);
+}
+
+// The closed segments a-b and c-d have a point in common.
+bool SegmentsMeet(const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d) {
+  const int abc = Side(a, b, c), abd = Side(a, b, d), cda = Side(c, d, a), cdb = Side(c, d, b);
+  if (abc * abd < 0 && cda * cdb < 0) return true;
+  return (abc == 0 && WithinBox(a, b, c)) || (abd == 0 && WithinBox(a, b, d)) ||
+         (cda == 0 && WithinBox(c, d, a)) || (cdb == 0 && WithinBox(c, d, b));
+}
+
+// Why a polygon is no region: too few corners, a corner out of range, an edge of no length, no area, or
+// edges that cross or touch away from their shared corner. Edge k joins corners k and k + 1 (the last
+// joins the last corner to the first).
+std::string PolygonProblem(const ConcretePolygon& polygon) {
+  const std::vector<Vertex>& v = polygon.vertices;
+  const size_t n = v.size();
+  if (n < 3) return "fewer than 3 vertices";
+  for (size_t k = 0; k < n; ++k) {
+    for (const auto& [name, value] : {std::pair{"x", v[k].x}, std::pair{"y", v[k].y}}) {
+      std::string problem = CoordinateProblem(name, value);
+      if (!problem.empty()) return "vertex " + std::to_string(k + 1) + ": " + problem;
+    }
+  }
+  const auto edge = [&v, n](size_t k) {
+    return std::pair<const Vertex&, const Vertex&>{v[k], v[(k + 1) % n]};
+  };
+  for (size_t k = 0; k < n; ++k) {
+    const auto [a, b] = edge(k);
+    if (a.x == b.x && a.y == b.y) return "its edge " + std::to_string(k + 1) + " has no length";
+  }
+  // Corners on one line enclose nothing (every other polygon without crossing edges has an area).
+  const auto onFirstEdge = [&v](const Vertex& p) { return Side(v[0], v[1], p) == 0; };
+  if (std::all_of(v.begin() + 2, v.end(), onFirstEdge)) return "no area";
+  const auto edges = [](size_t i, size_t j, const char* what) {
+    return "its edges " + std::to_string(i + 1) + " and " + std::to_string(j + 1) + " " + what;
+  };
+  for (size_t i = 0; i < n; ++i) {
+    for (size_t j = i + 1; j < n; ++j) {
+      const auto [a, b] = edge(i);
+      const auto [c, d] = edge(j);
+      if (j == i + 1 || (i == 0 && j == n - 1)) {
+        // Adjacent edges share one corner; they overlap when they fold back along one line.
+        const Vertex& shared = j == i + 1 ? b : a;
+        const Vertex& p = j == i + 1 ? a : b;
+        const Vertex& q = j == i + 1 ? d : c;
+        const double along = (static_cast<double>(p.x) - shared.x) * (static_cast<double>(q.x) - shared.x) +
+                             (static_cast<double>(p.y) - shared.y) * (static_cast<double>(q.y) - shared.y);
+        if (Side(p, shared, q) == 0 && along > 0) return edges(i, j, "overlap");
+      } else if (SegmentsMeet(a, b, c, d)) {
+        return edges(i, j, "cross");
+      }
+    }
+  }
+  return {};
+}
+
 InputProblem ShapesProblem(const ProjectModel& m) {
   // A negative count is an empty list like 0.
-  const bool concrete = m.nr >= 1 || m.nc >= 1;
-  const bool reinforcing = m.nl >= 1 || m.na >= 1;
+  const bool concrete = HasConcrete(m);
+  const bool reinforcing = HasReinforcing(m);
   const bool steel = m.nb >= 1 || m.np >= 1;
   const InputLocation rectangles = Record(RecordKind::ConcreteRect, 0);
   if (!concrete && reinforcing) return {"no concrete section around the reinforcing", rectangles};
@@ -53,6 +138,26 @@ InputProblem ShapesProblem(const ProjectModel& m) {
   for (int i = 1; i <= ListSize(m.na); ++i) {
     if (m.arcs[static_cast<size_t>(i)].Nba < 1)
       return {RecordName("reinforcing arc", i) + ": no bars", Record(RecordKind::ReinforcingArc, i, "Nba")};
+  }
+  for (int i = 1; i <= ListSize(m.npg); ++i) {
+    std::string problem = PolygonProblem(m.polygons[static_cast<size_t>(i)]);
+    if (!problem.empty())
+      return {RecordName("polygon", i) + ": " + problem, Record(RecordKind::ConcretePolygon, i)};
+  }
+  for (int i = 1; i <= ListSize(m.nsb); ++i) {
+    const SingleBar& bar = m.singleBars[static_cast<size_t>(i)];
+    const auto problem = [i](const char* value, const std::string& text) {
+      return InputProblem{RecordName("single bar", i) + ": " + text, Record(RecordKind::SingleBar, i, value)};
+    };
+    for (const auto& [name, value] : {std::pair{"x", bar.x}, std::pair{"y", bar.y}}) {
+      const std::string text = CoordinateProblem(name, value);
+      if (!text.empty()) return problem(name, text);
+    }
+    if (!std::isfinite(bar.area)) return problem("area", "area is not a finite number");
+    if (!(bar.area > 0)) return problem("area", "no area");
+    if (bar.area > kMaxArea) {
+      return problem("area", "area " + FormatPlain(bar.area) + " lies beyond " + FormatPlain(kMaxArea));
+    }
   }
   return {};
 }
@@ -88,6 +193,11 @@ InputProblem OptionsProblem(const ProjectModel& m) {
     std::string problem = OptionProblem(RecordName("concrete circle", i) + ": csign",
                                         m.circles[static_cast<size_t>(i)].csign, kSigns);
     if (!problem.empty()) return {problem, Record(RecordKind::ConcreteCircle, i, "csign")};
+  }
+  for (int i = 1; i <= ListSize(m.npg); ++i) {
+    std::string problem =
+        OptionProblem(RecordName("polygon", i) + ": psign", m.polygons[static_cast<size_t>(i)].psign, kSigns);
+    if (!problem.empty()) return {problem, Record(RecordKind::ConcretePolygon, i, "psign")};
   }
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     std::string problem = OptionProblem(RecordName("load condition", i) + ": Tloads",
@@ -182,8 +292,7 @@ InputProblem SimpleDescentProblem(const ProjectModel& m) {
 
 InputProblem MomentCurvatureProblem(const ProjectModel& m) {
   if (m.ns < 1) return {"moment-curvature analysis: no load conditions", Load(0)};
-  const bool concrete = m.nr >= 1 || m.nc >= 1;
-  if (concrete) {
+  if (HasConcrete(m)) {
     InputProblem missing;
     switch (m.concreteModel) {
       case ConcreteModel::Linear:
@@ -217,8 +326,8 @@ InputProblem MomentCurvatureProblem(const ProjectModel& m) {
     if (!missing.text.empty()) return missing;
     InputProblem descent = SimpleDescentProblem(m);
     if (!descent.text.empty()) return descent;
-    const bool bars = m.nl >= 1 || m.na >= 1;
-    InputProblem curve = SteelCurveProblem(SteelCurve::Reinforcing, m.reinfModel, m.rpBL, m.rpPA, bars);
+    InputProblem curve =
+        SteelCurveProblem(SteelCurve::Reinforcing, m.reinfModel, m.rpBL, m.rpPA, HasReinforcing(m));
     if (!curve.text.empty()) return curve;
   }
   // The structural steel curve is only needed by steel shapes; a file without them carries no such curve.

@@ -38,10 +38,12 @@ struct InputProblem {
 };
 
 /// The first thing that keeps the analyses from working with the model, as the user is told it ("no
-/// concrete section", "reinforcing line 2: no bars"); empty when the model is complete. The model is
-/// complete when the criteria and unit system are ones the program knows, every coded option holds one of
-/// its numbers, there is a section (concrete, or structural steel alone; reinforcing needs concrete) whose
-/// bar lines and arcs have bars, every load has an axial load or a moment unless a moment-curvature
+/// concrete section", "reinforcing line 2: no bars", "polygon 2: its edges 1 and 3 cross"); empty when the
+/// model is complete. The model is complete when the criteria and unit system are ones the program knows,
+/// every coded option holds one of its numbers, there is a section (concrete, or structural steel alone;
+/// reinforcing needs concrete) whose bar lines and arcs have bars, whose polygons have at least three
+/// corners within the largest length, edges of some length that neither cross nor overlap and an area, and
+/// whose single bars lie within the largest length and have an area, every load has an axial load or a moment unless a moment-curvature
 /// analysis is made, a slender member has a length and an effective length factor, and a moment-curvature
 /// analysis has loads, the parameters of its concrete model and steel curves that are finite, rise strictly
 /// from the tension end to the compression end and change sign once, at the origin.

@@ -475,6 +475,7 @@ std::string BareFileName(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> FormatInputFile(const ProjectModel& model) {
+  if (IsTwoDimensional(model)) return std::nullopt;
   ProjectModel m = model;  // the shared layout takes its fields by reference
   RowWriter io;
   io.Row({}, m.title);
@@ -487,6 +488,7 @@ std::optional<std::string> FormatInputFile(const ProjectModel& model) {
 }
 
 Status WriteInputFile(ProjectModel& m, const std::string& path) {
+  if (IsTwoDimensional(m)) return Status::Failure(kErrorWritingInput, kInputFileIsOneDimensional);
   if (Status complete = RequireCompleteModel(m); !complete.ok()) return complete;
   const auto text = FormatInputFile(m);
   if (!text || !ReplaceFileContent(path, *text)) return Status::Failure(kErrorWritingInput);
@@ -528,9 +530,11 @@ Status ReadInputText(ProjectModel& model, std::string_view text) {
   return Status::Success();
 }
 
-Status LoadInputFile(ProjectModel& m, const std::string& path) {
-  const auto text = ReadFileContent(path, kMaxInputFileBytes);
-  if (text) return ReadInputText(m, *text);
+Status ReadInputFileText(const std::string& path, std::string& text) {
+  if (auto content = ReadFileContent(path, kMaxInputFileBytes)) {
+    text = std::move(*content);
+    return Status::Success();
+  }
   namespace fs = std::filesystem;
   std::error_code ec;
   std::string reason = "the file cannot be opened";
@@ -542,6 +546,12 @@ Status LoadInputFile(ProjectModel& m, const std::string& path) {
     reason = "not an input file: the file is too large";
   }
   return Status::Failure(kErrorReadingInput, reason);
+}
+
+Status LoadInputFile(ProjectModel& m, const std::string& path) {
+  std::string text;
+  const Status read = ReadInputFileText(path, text);
+  return read.ok() ? ReadInputText(m, text) : read;
 }
 
 void SetInputFileNames(ProjectModel& m, const std::string& path) {

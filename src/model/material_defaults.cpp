@@ -40,11 +40,14 @@ float InitialModulus(const ProjectModel& m, float fc0) {
   return RoundTo((m.unitSystem().IsEnglish() ? 57000 : 4700) * root, 0);
 }
 
-// Largest single bar area of all reinforcing lines and arcs, 0 when there are none.
+// Largest bar area of all reinforcing lines, arcs and single bars, 0 when there are none.
 float LargestBarArea(const ProjectModel& m) {
   float largest = 0;
   for (int i = 1; i <= ListSize(m.nl); ++i) largest = std::max(largest, m.lines[static_cast<size_t>(i)].Abl);
   for (int i = 1; i <= ListSize(m.na); ++i) largest = std::max(largest, m.arcs[static_cast<size_t>(i)].Aba);
+  for (int i = 1; i <= ListSize(m.nsb); ++i) {
+    largest = std::max(largest, m.singleBars[static_cast<size_t>(i)].area);
+  }
   return largest;
 }
 

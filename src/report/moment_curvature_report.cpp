@@ -25,6 +25,13 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
   out.EmptyLine();
   out.SectionHeading("M O M E N T   C U R V A T U R E");
   out.Blanks(5).Text("Moments about centroid of gross concrete section").EndLine();
+  // A section in two dimensions bends about both axes: the curve is at a neutral-axis angle and shows
+  // both moments, and what is idealised is the moment along the angle.
+  const bool biaxial = IsTwoDimensional(m);
+  if (biaxial) {
+    Line(out, 6, "Neutral axis angle = " + FormatFixed(m.mcAngle, 1) + " degrees");
+    Line(out, 6, "Idealization and ductility use the moment along the angle, Mx cos + My sin");
+  }
   out.UnitsLine(m.unitSystem());
   if (!r.rejection.empty()) {
     out.EmptyLine();
@@ -36,7 +43,8 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
     Line(out, 6, "*** " + (r.problem.empty() ? std::string("The moment-curvature analysis was not made") : r.problem));
     return;
   }
-  const bool concrete = m.nr >= 1 || m.nc >= 1;
+  const bool concrete = m.nr >= 1 || m.nc >= 1 || m.npg >= 1;
+  const int labelColumn = biaxial ? 95 : 80;
 
   for (int k = 1; k <= ListSize(m.ns) && static_cast<size_t>(k) < r.curves.size(); ++k) {
     const McCurve& curve = r.curves[static_cast<size_t>(k)];
@@ -45,7 +53,11 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
     Line(out, 6, "Axial Load = " + FormatFixed(m.loads[static_cast<size_t>(k)].P / force, 1));
     out.EmptyLine();
     out.Column(6).Text("Strain").Column(20).Text("c").Column(35).Text("Axial").Column(50).Text("Curvature");
-    out.Column(65).Text("Moment").EndLine();
+    if (biaxial) {
+      out.Column(65).Text("Mx").Column(80).Text("My").EndLine();
+    } else {
+      out.Column(65).Text("Moment").EndLine();
+    }
 
     const McIdealization ideal = IdealizeMomentCurvature(m, k);
     const double load = m.loads[static_cast<size_t>(k)].P;
@@ -54,7 +66,8 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
       // The point is in equilibrium with the load; the load is what the column shows.
       out.Column(6).Fixed(p.strain, 5).Column(20).Fixed(p.depth, 2).Column(35).Fixed(load / force, 1);
       out.Column(50).Fixed(static_cast<double>(p.strain) / p.depth, 6).Column(65).Fixed(p.moment / moment, 1);
-      out.Column(80).Text(ideal.labels[j]).EndLine();
+      if (biaxial) out.Column(80).Fixed(p.momentY / moment, 1);
+      out.Column(labelColumn).Text(ideal.labels[j]).EndLine();
     }
     if (curve.failRecorded) {
       const McPoint& f = curve.failPoint;
@@ -64,7 +77,12 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
       Line(out, 6, "     Strain               = " + FormatFixed(f.strain, 5));
       Line(out, 6, "     c                    = " + FormatFixed(f.depth, 2));
       Line(out, 6, "     Axial load           = " + FormatFixed(f.axial / force, 1));
-      Line(out, 6, "     Moment               = " + FormatFixed(f.moment / moment, 1));
+      if (biaxial) {
+        Line(out, 6, "     Mx                   = " + FormatFixed(f.moment / moment, 1));
+        Line(out, 6, "     My                   = " + FormatFixed(f.momentY / moment, 1));
+      } else {
+        Line(out, 6, "     Moment               = " + FormatFixed(f.moment / moment, 1));
+      }
     }
     // A curve without an ultimate point prints the reason in place of the values measured to its last
     // point, which would be read as the member's.
@@ -88,8 +106,11 @@ void WriteMomentCurvatureReport(const ProjectModel& m, ReportWriter& out) {
     Line(out, 6, "Ultimate curvature        = " + (ultimate ? Exponent(ideal.phiU) : kNotUltimate));
     Line(out, 6, "Idealized plastic moment  = " +
                      (ultimate && ideal.hasMp ? FormatFixed(ideal.Mp / moment, 1) : "not available"));
-    Line(out, 6, "Maximum tension           = " + FormatFixed(curve.maxTension / force, 0) + ". At moment = " +
-                     FormatFixed(curve.maxTensionMoment / moment, 1));
+    Line(out, 6,
+         "Maximum tension           = " + FormatFixed(curve.maxTension / force, 0) +
+             (biaxial ? ". At Mx = " + FormatFixed(curve.maxTensionMoment / moment, 1) +
+                            ", My = " + FormatFixed(curve.maxTensionMomentY / moment, 1)
+                      : ". At moment = " + FormatFixed(curve.maxTensionMoment / moment, 1)));
     if (!concrete) continue;
 
     out.EmptyLine();

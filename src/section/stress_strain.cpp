@@ -120,7 +120,7 @@ MaterialModels MaterialModelsOf(const ProjectModel& m) {
 }
 
 std::string MaterialModelProblem(const ProjectModel& m) {
-  const bool concrete = m.nr >= 1 || m.nc >= 1;
+  const bool concrete = m.nr >= 1 || m.nc >= 1 || m.npg >= 1;
   if (concrete && m.concreteModel == ConcreteModel::Mander) {
     if (!(m.fc0 > 0)) return "Mander concrete model: the unconfined stress fc0 must be greater than 0";
     if (!(m.ec0 > 0)) return "Mander concrete model: the unconfined strain ec0 must be greater than 0";

@@ -54,6 +54,35 @@ TEST_F(TarnixRun, WritesTheReportBesideTheInputOrWhereAsked) {
   EXPECT_FALSE(fs::exists(Path("column.out")));
 }
 
+TEST_F(TarnixRun, ProjectFilesAreReadAndWrittenByTheirExtension) {
+  EXPECT_EQ(Run({Path("column.in"), "--save-input", Path("column.json")}), 0) << err_;
+  const std::string project = ReadFileContent(Path("column.json"), 1 << 20).value_or("");
+  EXPECT_EQ(project.rfind("{\n  \"format\": \"tarnix-project\",\n  \"version\": 1,\n", 0), 0u) << project;
+  EXPECT_EQ(Run({Path("column.json"), "--save-input", Path("back.in")}), 0) << err_;
+  EXPECT_EQ(ReadFileContent(Path("back.in"), 1 << 20).value_or(""), kColumn);
+  EXPECT_EQ(Run({Path("column.json")}), 0) << err_;
+  EXPECT_EQ(out_, "Report written to " + Path("column.out") + "\n");
+
+  // A moment about the vertical axis has no place in an input file: refused, nothing written.
+  std::string biaxial = project;
+  biaxial.replace(biaxial.find("\"My\": 0"), 7, "\"My\": 20");
+  ASSERT_TRUE(ReplaceFileContent(Path("biaxial.json"), biaxial));
+  EXPECT_EQ(Run({Path("biaxial.json"), "--save-input", Path("biaxial.in")}), 1);
+  EXPECT_EQ(err_,
+            "tarnix-run: Error writing input file: the project uses two dimensions (records off the vertical "
+            "axis, polygons, single bars, moments or member data about the vertical axis, surface or "
+            "moment-curvature angles), which an .in file cannot hold; save it as a project file (.json): " +
+                Path("biaxial.in") + "\n");
+  EXPECT_FALSE(fs::exists(Path("biaxial.in")));
+
+  ASSERT_TRUE(ReplaceFileContent(Path("cut.json"), project.substr(0, project.find("\"loads\""))));
+  EXPECT_EQ(Run({Path("cut.json")}), 1);
+  EXPECT_EQ(err_,
+            "tarnix-run: Error reading input file: line 41, column 3: not valid JSON: syntax error while "
+            "parsing object key - unexpected end of input; expected string literal: " +
+                Path("cut.json") + "\n");
+}
+
 TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
   // The column without its concrete, and with a hole as large as the concrete.
   const std::string rectangle = "\r\n1\r\n0,24,12,1\r\n";

@@ -14,6 +14,7 @@
 #include "report/report_writer.h"
 #include "report/section_writers.h"
 #include "analysed_input.h"
+#include "test_sections.h"
 
 namespace tarnix {
 namespace {
@@ -333,7 +334,7 @@ TEST(MomentCurvature, ElasticPerfectlyPlasticRectangleAgainstClosedForm) {
   EXPECT_FLOAT_EQ(curve.points.back().strain, 0.02f);  // the last step ends exactly at the last strain
 }
 
-TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
+TEST(MomentCurvature, LoadsOutsideTheRangeAndAnglesOfNoNumberAreRejected) {
   ProjectModel m = Beam(1, 0, 0.05f, 0.003f);
   m.loads[1].P = 1.001f * m.sectionProperties.transArea * m.fpc;
   MomentCurvatureAnalysis(m);
@@ -345,6 +346,116 @@ TEST(MomentCurvature, LoadsOutsideTheRangeAreRejected) {
   ReportWriter out;
   WriteReport(m, std::tm{}, out);
   EXPECT_EQ(out.Text().find("     Load condition 1 is too low for MC analysis\r\n"), 0u);
+
+  // An angle that is no number (a damaged file) is refused rather than turned into curves of NaN.
+  m.loads[1].P = 0;
+  m.mcAngle = std::nanf("");
+  MomentCurvatureAnalysis(m);
+  EXPECT_EQ(m.momentCurvature.problem,
+            "The neutral axis angle of the moment-curvature analysis must be a number of degrees");
+}
+
+// A confined 16 wide x 24 deep rectangle with unequal bars, its curve across the axis at 90 degrees
+// (compression on the right), against the same section turned so that its right face is at the top and
+// analysed upright: (x, y) -> (y - 12, 8 - x), a 24 wide x 16 deep rectangle. The turned section's Mx is
+// the moment about the vertical axis, My = sum F (y - 12) = -Mx of the original. The curves must match
+// point for point, events included, and so must the idealisation on the moment along the angle.
+TEST(MomentCurvature, SectionAcrossAnAxisAt90DegreesIsTheTurnedSectionUpright) {
+  const auto section = [](bool turned) {
+    ProjectModel m;
+    ResetAll(m);
+    SetRecordCount(m, RecordKind::ConcreteRect, 1);
+    m.rects[1] = turned ? ConcreteRect{0, 16, 24, 1, 0} : ConcreteRect{0, 24, 16, 1, 0};
+    const SingleBar bars[] = {{-5.5f, 2.5f, 1}, {5.5f, 2.5f, 1},  {-5.5f, 21.5f, 2},
+                              {5.5f, 21.5f, 2}, {0, 21.5f, 1.5f}, {-5.5f, 12, 0.6f}};
+    m.nsb = static_cast<int>(std::size(bars));
+    m.singleBars.resize(1);
+    for (const SingleBar& bar : bars)
+      m.singleBars.push_back(turned ? SingleBar{bar.y - 12, 8 - bar.x, bar.area} : bar);
+    SetLoadCount(m, 1);
+    m.loads[1].P = 200000;
+    SetPerformMomentCurvature(m, 1);
+    ChooseConcreteModel(m, 3);
+    m.fcc = 7000, m.ecu = 0.02f, m.confinementOption = 4, m.cover = 1.5f;
+    m.mcAngle = turned ? 0.0f : 90.0f;
+    m.L = 120;
+    ComputeSectionProperties(m);
+    MomentCurvatureAnalysis(m);
+    return m;
+  };
+  const ProjectModel across = section(false), upright = section(true);
+  ASSERT_TRUE(across.momentCurvature.ran()) << across.momentCurvature.problem;
+  ASSERT_TRUE(upright.momentCurvature.ran());
+  const McCurve &a = across.momentCurvature.curves[1], &u = upright.momentCurvature.curves[1];
+  ASSERT_EQ(a.points.size(), u.points.size());
+  ASSERT_GT(a.points.size(), 10u);
+  double largest = 0;
+  for (const McPoint& p : u.points) largest = std::max<double>(largest, std::hypot(p.moment, p.momentY));
+  for (size_t j = 0; j < a.points.size(); ++j) {
+    SCOPED_TRACE(j);
+    const McPoint &p = a.points[j], &q = u.points[j];
+    EXPECT_NEAR(p.strain, q.strain, 1e-4 * q.strain);
+    EXPECT_NEAR(p.depth, q.depth, 1e-4 * q.depth);
+    EXPECT_NEAR(p.moment, -q.momentY, 1e-4 * largest);
+    EXPECT_NEAR(p.momentY, q.moment, 1e-4 * largest);
+    EXPECT_TRUE(p.events == q.events);
+  }
+  EXPECT_EQ(a.end, u.end);
+  const McIdealization ia = IdealizeMomentCurvature(across, 1), iu = IdealizeMomentCurvature(upright, 1);
+  EXPECT_NEAR(ia.phiY, iu.phiY, 1e-4 * iu.phiY);
+  EXPECT_NEAR(ia.Mp, iu.Mp, 1e-4 * iu.Mp);
+  EXPECT_NEAR(ia.phiYi, iu.phiYi, 1e-4 * iu.phiYi);
+  EXPECT_NEAR(ia.firstYieldStrain, iu.firstYieldStrain, 1e-4 * std::abs(iu.firstYieldStrain));
+
+  // The report of a section in two dimensions names the angle and shows both moments.
+  ReportWriter out;
+  WriteMomentCurvatureReport(across, out);
+  const std::string text = out.Text();
+  for (const char* line :
+       {"     Neutral axis angle = 90.0 degrees\r\n",
+        "     Strain        c              Axial          Curvature      Mx             My\r\n",
+        "          My                   = 398.7\r\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+}
+
+// The heavy circular section (confined circle, 24 bars at 15 degrees, a pipe cut into 120 fibres at 3
+// degrees) is the same section turned by any multiple of 15 degrees: across the axis at such an angle its
+// curve is the upright curve, the moment along the angle being the upright moment and the moment across
+// it nothing.
+TEST(MomentCurvature, CircularSectionGivesOneCurveAtEveryAngle) {
+  const auto analysed = [](float angle) {
+    ProjectModel m = HeavySection();
+    m.psinc = 120;
+    SetLoadCount(m, 1);
+    m.loads[1].P = 2e6f;
+    m.mcAngle = angle;
+    MomentCurvatureAnalysis(m);
+    return m;
+  };
+  const ProjectModel upright = analysed(0);
+  ASSERT_TRUE(upright.momentCurvature.ran());
+  const McCurve& u = upright.momentCurvature.curves[1];
+  ASSERT_GT(u.points.size(), 10u);
+  double largest = 0;
+  for (const McPoint& p : u.points) largest = std::max<double>(largest, std::abs(p.moment));
+  for (float angle : {45.0f, 180.0f, 255.0f}) {
+    SCOPED_TRACE(angle);
+    const ProjectModel m = analysed(angle);
+    ASSERT_TRUE(m.momentCurvature.ran());
+    const McCurve& a = m.momentCurvature.curves[1];
+    ASSERT_EQ(a.points.size(), u.points.size());
+    const double t = angle * std::acos(-1.0) / 180;
+    for (size_t j = 0; j < a.points.size(); ++j) {
+      SCOPED_TRACE(j);
+      const McPoint &p = a.points[j], &q = u.points[j];
+      EXPECT_NEAR(p.strain, q.strain, 1e-4 * q.strain);
+      EXPECT_NEAR(p.depth, q.depth, 1e-3 * q.depth);
+      EXPECT_NEAR(MomentAlong(m.momentCurvature, p), q.moment, 1e-3 * largest);
+      EXPECT_NEAR(-p.moment * std::sin(t) + p.momentY * std::cos(t), 0, 1e-3 * largest);
+      EXPECT_TRUE(p.events == q.events);
+    }
+  }
 }
 
 TEST(Idealization, HandMadeCurveAndDuctility) {
@@ -380,6 +491,14 @@ TEST(Idealization, HandMadeCurveAndDuctility) {
   EXPECT_NEAR(fixed.Lp, 8, 1e-5);
   EXPECT_NEAR(fixed.deltaY, 0.001375 * 1e4 / 6, 1e-5);
   EXPECT_NEAR(fixed.deltaU, fixed.deltaY + (0.003 - 0.001375) * 8 * 92, 1e-4);
+
+  // A single bar of 1 in^2 (db = sqrt(4 / 3.1416) = 1.12837 in) yielding at 60 ksi: the hinge is at least
+  // 0.0003 fye db = 20.311 in, more than 0.08 L + 0.00015 fye db = 18.155 in.
+  m.nsb = 1;
+  m.singleBars = {{}, {0, 1, 1}};
+  ChooseSteelModel(m, 1);
+  m.rpBL[3].stress = 60000;
+  EXPECT_NEAR(MemberDuctility(m, r.phiYi, r.phiU).Lp, 20.311, 1e-3);
 }
 
 }  // namespace

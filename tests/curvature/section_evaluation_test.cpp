@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <initializer_list>
 
 #include "strength/interaction_diagram.h"
 #include "test_sections.h"
@@ -172,6 +174,109 @@ TEST(SectionEvaluation, SteelDisplacesConcreteOnlyWhereItLiesInIt) {
     const double P = 4000 * (s.Ac - s.Ad) + 29000 * s.As;
     EXPECT_NEAR(f.P, P, 1e-4 * P);
     EXPECT_NEAR(f.M, -4000 * s.Ad * (s.yc - s.yd) + 29000 * s.As * (s.yc - s.ys), 1e-5 * P * s.yc);
+  }
+}
+
+// Sections across the neutral axis at 30 degrees against a fibre integration on a 0.02 in grid written
+// here, the axis direction n = (-sin 30, cos 30) pointing from the compressed corner, where n.p is least,
+// into the section; bars carry 29e6 times their strain less the concrete they take the place of.
+// - An L of Simple (parabolic) concrete, a 24 x 8 in flange over a leg 8 in wide reaching down to 24 in,
+//   with six unequal single bars. Its centroid by hand: flange 192 in^2 at (12, 4), leg 128 in^2 at
+//   (4, 16): x = y = (192 (12) + 128 (4)) / 320 = 8.8 in; least n.p = -12 at the corner (24, 0).
+// - A 16 x 24 in rectangle of confined Mander concrete centred on x = 0, cover 1.5 in, with the same kind
+//   of bars: centroid (0, 12); least n.p = -4 at the corner (8, 0). Its cover and core centroids within a
+//   band differ, as nowhere across a horizontal axis.
+TEST(SectionEvaluation, InclinedAxisAgainstFineFibres) {
+  const auto elasticBars = [](ProjectModel& m, std::initializer_list<SingleBar> bars) {
+    m.nsb = static_cast<int>(bars.size());
+    m.singleBars.resize(1);  // slot 0 unused
+    m.singleBars.insert(m.singleBars.end(), bars.begin(), bars.end());
+    ChooseSteelModel(m, 1);
+    m.rpBL[1] = {-0.1f, -2.9e6f};
+    m.rpBL[2] = {-0.05f, -1.45e6f};
+    m.rpBL[3] = {0.05f, 1.45e6f};
+    m.rpBL[4] = {0.1f, 2.9e6f};
+    m.mcAngle = 30;
+    ComputeSectionProperties(m);
+  };
+  ProjectModel l;
+  ResetAll(l);
+  l.npg = 1;
+  l.polygons.resize(2);
+  l.polygons[1] = {{{0, 0}, {24, 0}, {24, 8}, {8, 8}, {8, 24}, {0, 24}}, 1};
+  ChooseConcreteModel(l, 2);
+  l.fc0 = 4000, l.ec0 = 0.002f, l.ecu = 0.004f, l.esp = 0.005f;
+  l.rcinc = 400;
+  elasticBars(l, {{2, 2, 1}, {22, 2, 0.6f}, {22, 6, 0.6f}, {2, 22, 1}, {6, 22, 0.44f}, {4, 12, 0.31f}});
+  const auto parabola = [](double strain, bool) {
+    if (strain <= 0) return 0.0;
+    if (strain <= 0.002) return 4000 * (2 * strain / 0.002 - (strain / 0.002) * (strain / 0.002));
+    return 4000 * (1 - 0.2 * (strain - 0.002) / (0.004 - 0.002));
+  };
+
+  ProjectModel rect;
+  ResetAll(rect);
+  SetRecordCount(rect, RecordKind::ConcreteRect, 1);
+  rect.rects[1] = {0, 24, 16, 1};
+  ChooseConcreteModel(rect, 3);
+  rect.fcc = 7000, rect.ecu = 0.02f, rect.confinementOption = 4, rect.cover = 1.5f, rect.rcinc = 400;
+  elasticBars(rect, {{-5.5f, 2.5f, 1}, {5.5f, 2.5f, 1}, {-5.5f, 21.5f, 2}, {5.5f, 21.5f, 2}, {0, 12, 0.6f}});
+  const MaterialModels mander = MaterialModelsOf(rect);
+  const auto manderStress = [&](double strain, bool core) {
+    McEvents ignored;
+    const ManderStresses f = ManderStress(mander, static_cast<float>(strain), ignored, ManderParts::Both);
+    return static_cast<double>(core ? f.confined : f.unconfined);
+  };
+
+  const struct {
+    const char* what;
+    ProjectModel* m;
+    double xbar, ybar, origin, x0, e, c;      // x0: left edge of the grid
+    std::function<int(double, double)> part;  // 0 outside, 1 cover, 2 core
+    std::function<double(double, bool)> stress;
+  } sections[] = {
+      {"L of Simple concrete", &l, 8.8, 8.8, -12, 0, 0.0025, 14,
+       [](double x, double y) { return y > 8 && x > 8 ? 0 : 2; }, parabola},
+      {"confined rectangle", &rect, 0, 12, -4, -8, 0.006, 12,
+       [](double x, double y) {
+         return std::abs(x) < 6.5 && y > 1.5 && y < 22.5 ? 2 : x < 8 && y < 24 ? 1 : 0;
+       },
+       manderStress},
+  };
+  for (const auto& s : sections) {
+    SCOPED_TRACE(s.what);
+    ProjectModel& m = *s.m;
+    ASSERT_NEAR(m.sectionProperties.concXbar, s.xbar, 1e-5);
+    ASSERT_NEAR(m.sectionProperties.concYbar, s.ybar, 1e-5);
+    const double nx = -0.5, ny = std::sqrt(3.0) / 2;
+    const auto strainAt = [&](double x, double y) {
+      return s.e * (s.c - (nx * x + ny * y - s.origin)) / s.c;
+    };
+    double P = 0, Mx = 0, My = 0;
+    const auto add = [&](double force, double x, double y) {
+      P += force, Mx += force * (s.ybar - y), My += force * (x - s.xbar);
+    };
+    const double h = 0.02;
+    for (int i = 0; i < 1200; ++i) {
+      for (int j = 0; j < 1200; ++j) {
+        const double x = s.x0 + (i + 0.5) * h, y = (j + 0.5) * h;
+        const int part = s.part(x, y);
+        if (part > 0) add(s.stress(strainAt(x, y), part == 2) * h * h, x, y);
+      }
+    }
+    for (int i = 1; i <= m.nsb; ++i) {
+      const SingleBar& bar = m.singleBars[static_cast<size_t>(i)];
+      const double strain = strainAt(bar.x, bar.y);
+      add((29e6 * strain - s.stress(strain, true)) * bar.area, bar.x, bar.y);
+    }
+    ASSERT_GT(Mx, 0);  // compression at the top right: both moments positive
+    ASSERT_GT(My, 0);
+
+    const SectionForces f = Evaluate(m, static_cast<float>(s.e), static_cast<float>(s.c));
+    const double M = std::hypot(Mx, My);
+    EXPECT_NEAR(f.P, P, 1e-4 * std::abs(P));
+    EXPECT_NEAR(f.M, Mx, 1e-4 * M);
+    EXPECT_NEAR(f.My, My, 1e-4 * M);
   }
 }
 

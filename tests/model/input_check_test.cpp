@@ -225,6 +225,55 @@ TEST(InputCheck, CurveProblemsAreLocatedAtTheValue) {
   }
 }
 
+// A polygon must be a region: three corners or more within the largest length, edges of some length that
+// neither cross nor fold back, an area. Single bars need an area. The second polygon carries the case.
+TEST(InputCheck, PolygonsAreRegionsAndSingleBarsHaveAnArea) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const struct {
+    const char* what;
+    std::vector<Vertex> vertices;
+    const char* problem;
+  } cases[] = {
+      {"an L (concave, either way round)", {{0, 0}, {0, 72}, {12, 72}, {12, 12}, {72, 12}, {72, 0}}, ""},
+      {"a triangle", {{0, 0}, {10, 0}, {0, 10}}, ""},
+      {"two corners", {{0, 0}, {10, 0}}, "polygon 2: fewer than 3 vertices"},
+      {"a corner at infinity", {{0, 0}, {10, 0}, {0, inf}}, "polygon 2: vertex 3: y is not a finite number"},
+      {"a corner beyond 1E+06",
+       {{0, 0}, {2e6f, 0}, {0, 10}},
+       "polygon 2: vertex 2: x 2000000 lies beyond 1000000"},
+      {"a corner given twice", {{0, 0}, {10, 0}, {10, 0}, {0, 10}}, "polygon 2: its edge 2 has no length"},
+      {"corners on one line", {{0, 0}, {5, 5}, {10, 10}}, "polygon 2: no area"},
+      // Edges 1 (0,0)-(10,10) and 3 (10,0)-(0,10) cross at (5,5).
+      {"a bow tie", {{0, 0}, {10, 10}, {10, 0}, {0, 10}}, "polygon 2: its edges 1 and 3 cross"},
+      // Corner 4 (5,0) lies on edge 1 (0,0)-(10,0): edge 3, which ends there, touches edge 1.
+      {"a corner on an edge",
+       {{0, 0}, {10, 0}, {10, 10}, {5, 0}, {0, 10}},
+       "polygon 2: its edges 1 and 3 cross"},
+      // Edge 2 runs from (10,0) back to (5,0) along edge 1.
+      {"an edge folding back", {{0, 0}, {10, 0}, {5, 0}, {5, 5}}, "polygon 2: its edges 1 and 2 overlap"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProjectModel m = WithCounts(0, 0, 0, 0, 0, 0, 0);
+    m.npg = 2;
+    m.polygons.assign(3, ConcretePolygon{{{0, 0}, {10, 0}, {10, 10}}, 1});
+    m.polygons[2].vertices = c.vertices;
+    EXPECT_EQ(FindInputProblem(m), c.problem);
+  }
+
+  ProjectModel m = WithCounts(1, 0, 0, 0, 0, 0, 0);
+  m.nsb = 1;
+  m.singleBars.assign(2, SingleBar{2.5f, 2.5f, 0});
+  const Status status = RequireCompleteModel(m);
+  EXPECT_EQ(status.message, "Input is incomplete");
+  EXPECT_EQ(status.detail, "single bar 1: no area");
+  m.rects[1] = {0, 24, 12, 1};
+  m.singleBars[1].area = 0.79f;
+  EXPECT_EQ(FindInputProblem(m), "");
+  m.nr = 0;  // bars alone are no section
+  EXPECT_EQ(FindInputProblem(m), "no concrete section around the reinforcing");
+}
+
 // Every table the defaults make passes: each criteria, both unit systems, both steel models, and bars of
 // every size the expected-property rules tell apart.
 TEST(InputCheck, EveryDefaultCurvePasses) {

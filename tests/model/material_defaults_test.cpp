@@ -54,19 +54,24 @@ TEST(SteelPoints, AashtoBarSizeRule) {
       {true, 1.56f, -0.06f, -0.0115f}, {true, 2.25f, -0.06f, -0.0075f}, {true, 4.0f, -0.06f, -0.005f},
       {false, 645, -0.09f, -0.0125f},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.largestBar);
-    ProjectModel m = Reset();
-    ChooseCriteria(m, "aashto");
-    ChooseUnits(m, c.english);
-    SetRecordCount(m, RecordKind::ReinforcingLine, 1);
-    SetRecordCount(m, RecordKind::ReinforcingArc, 1);
-    m.lines[1].Abl = c.largestBar / 2;
-    m.arcs[1].Aba = c.largestBar;
-    ApplySteelModelDefaults(m);
-    EXPECT_FLOAT_EQ(m.rpPA[1].strain, c.strain1);
-    EXPECT_FLOAT_EQ(m.rpPA[2].strain, c.strain2);
-    EXPECT_FLOAT_EQ(m.rpPA[5].strain, -c.strain2);
+  // The largest bar in a line, in an arc or alone; the others half as large.
+  const RecordKind bars[] = {RecordKind::ReinforcingLine, RecordKind::ReinforcingArc, RecordKind::SingleBar};
+  for (const RecordKind holder : bars) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << c.largestBar << " in record kind " << static_cast<int>(holder));
+      ProjectModel m = Reset();
+      ChooseCriteria(m, "aashto");
+      ChooseUnits(m, c.english);
+      for (const RecordKind kind : bars) SetRecordCount(m, kind, 1);
+      const auto area = [&](RecordKind kind) { return kind == holder ? c.largestBar : c.largestBar / 2; };
+      m.lines[1].Abl = area(RecordKind::ReinforcingLine);
+      m.arcs[1].Aba = area(RecordKind::ReinforcingArc);
+      m.singleBars[1].area = area(RecordKind::SingleBar);
+      ApplySteelModelDefaults(m);
+      EXPECT_FLOAT_EQ(m.rpPA[1].strain, c.strain1);
+      EXPECT_FLOAT_EQ(m.rpPA[2].strain, c.strain2);
+      EXPECT_FLOAT_EQ(m.rpPA[5].strain, -c.strain2);
+    }
   }
 }
 
