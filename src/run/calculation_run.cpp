@@ -39,8 +39,11 @@ void Show(RunObserver* observer, const std::string& first, const std::string& se
 }  // namespace
 
 void RunAnalyses(ProjectModel& m, RunObserver* observer) {
+  // Nothing of an earlier run may stand beside this run's results: an analysis this run leaves out (no
+  // member length, another slenderness option) must leave no results.
   m.momentCurvature = McResult{};
   m.interactionSurface = InteractionSurface{};
+  m.slenderness = SlendernessResults{};
   ComputeSectionProperties(m);
   // A section without a valid set of properties cannot be analysed; the report says why.
   if (m.sectionProperties.problem != SectionProblem::None) return;

@@ -8,6 +8,7 @@
 
 #include "model/defaults.h"
 #include "model/input_file.h"
+#include "model/project_file.h"
 #include "model/model_edits.h"
 #include "temp_folder.h"
 #include "test_sections.h"
@@ -56,6 +57,21 @@ TEST(Analyses, BiaxialResultsOfTwoDimensionalModelsOnly) {
   RunAnalyses(m);
   EXPECT_TRUE(m.interactionSurface.meridians.empty());
   EXPECT_TRUE(m.interactionDiagram.biaxial.empty());
+}
+
+// A slender corner column, magnified about both axes; run again without slenderness, nothing of the
+// magnification may remain to judge its loads by.
+TEST(Analyses, NoSlendernessResultOutlivesItsRun) {
+  ProjectModel m;
+  ResetAll(m);
+  ASSERT_TRUE(LoadModelFile(m, TARNIX_EXAMPLES_DIR "/corner_column.json").ok());
+  RunAnalyses(m);
+  ASSERT_EQ(m.slenderness.McY.size(), 4u);
+  EXPECT_GT(std::fabs(m.interactionDiagram.capacity[2].checkedMomentY), std::fabs(m.loads[2].My));
+  m.SlendernessOption = Slenderness::None;
+  RunAnalyses(m);
+  EXPECT_TRUE(m.slenderness.McY.empty() && m.slenderness.Mc.empty());
+  EXPECT_EQ(m.interactionDiagram.capacity[2].checkedMomentY, m.loads[2].My);
 }
 
 }  // namespace
