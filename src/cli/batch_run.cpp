@@ -179,7 +179,7 @@ int RunOne(const Options& options, const std::string& input, const std::optional
            std::ostream& err) {
   ResetAll(model);
   const Status loaded =
-      IsProjectFileName(input) ? LoadProjectFile(model, input) : LoadInputFile(model, input);
+      LoadModelFile(model, input);
   if (!loaded.ok()) return Fail(err, WithReason(loaded), input);
   SetInputFileNames(model, input);
 

@@ -195,7 +195,7 @@ void ApplyConfinementDefaults(ProjectModel& m) {
 }
 
 void SetMaximumStrain(ProjectModel& m) {
-  if (m.nr < 1 && m.nc < 1) {
+  if (m.nr < 1 && m.nc < 1 && m.npg < 1) {
     if (m.steelModel == SteelModel::Bilinear) m.eend = m.spBL[4].strain;
     if (m.steelModel == SteelModel::Park) m.eend = m.spPA[6].strain;
   } else {

@@ -860,4 +860,8 @@ Status LoadProjectFile(ProjectModel& m, const std::string& path) {
   return read.ok() ? ReadProjectText(m, text) : read;
 }
 
+Status LoadModelFile(ProjectModel& m, const std::string& path) {
+  return IsProjectFileName(path) ? LoadProjectFile(m, path) : LoadInputFile(m, path);
+}
+
 }  // namespace tarnix

@@ -39,4 +39,7 @@ Status ReadProjectText(ProjectModel& m, std::string_view text);
 /// Reads the file at `path` (see ReadProjectText).
 Status LoadProjectFile(ProjectModel& m, const std::string& path);
 
+/// Reads a project file or an input file, by the name of `path` (see IsProjectFileName).
+Status LoadModelFile(ProjectModel& m, const std::string& path);
+
 }  // namespace tarnix

@@ -191,29 +191,25 @@ SectionDrawing DrawSection(const ProjectModel& m) {
   }
   std::vector<DrawShape> holes, bars;
   Box outline;  // concrete and steel: what the dimensions measure
-  for (int i = 1; i <= ListSize(m.nr); ++i) {
-    const ConcreteRect& r = At(m.rects, i);
-    const ShapeRole role = r.rsign < 0 ? ShapeRole::Hole : ShapeRole::Concrete;
-    const DrawShape s = Rectangle(role, r.X, r.Yt, r.W, r.D, RecordKind::ConcreteRect, i);
-    if (!Drawn(s)) continue;
-    if (r.rsign < 0) {
+  // Added concrete is drawn first and measured; subtracted concrete is drawn over it, as holes.
+  const auto placeConcrete = [&](const DrawShape& s, bool subtracted) {
+    if (!Drawn(s)) return;
+    if (subtracted) {
       holes.push_back(s);
-      continue;
+      return;
     }
     drawing.shapes.push_back(s);
     outline.Add(s);
+  };
+  for (int i = 1; i <= ListSize(m.nr); ++i) {
+    const ConcreteRect& r = At(m.rects, i);
+    const ShapeRole role = r.rsign < 0 ? ShapeRole::Hole : ShapeRole::Concrete;
+    placeConcrete(Rectangle(role, r.X, r.Yt, r.W, r.D, RecordKind::ConcreteRect, i), r.rsign < 0);
   }
   for (int i = 1; i <= ListSize(m.nc); ++i) {
     const ConcreteCircle& c = At(m.circles, i);
     const ShapeRole role = c.csign < 0 ? ShapeRole::Hole : ShapeRole::Concrete;
-    const DrawShape s = Circle(role, c.Xc, c.Yc, c.Rc, RecordKind::ConcreteCircle, i);
-    if (!Drawn(s)) continue;
-    if (c.csign < 0) {
-      holes.push_back(s);
-      continue;
-    }
-    drawing.shapes.push_back(s);
-    outline.Add(s);
+    placeConcrete(Circle(role, c.Xc, c.Yc, c.Rc, RecordKind::ConcreteCircle, i), c.csign < 0);
   }
   for (int i = 1; i <= ListSize(m.npg); ++i) {
     const ConcretePolygon& p = At(m.polygons, i);
@@ -223,13 +219,7 @@ SectionDrawing DrawSection(const ProjectModel& m) {
     s.source = RecordKind::ConcretePolygon;
     s.record = i;
     s.corners = p.vertices;
-    if (!Drawn(s)) continue;
-    if (p.psign < 0) {
-      holes.push_back(s);
-      continue;
-    }
-    drawing.shapes.push_back(s);
-    outline.Add(s);
+    placeConcrete(s, p.psign < 0);
   }
   drawing.exact = holes.empty() && ListSize(m.np) <= 1;
   drawing.shapes.insert(drawing.shapes.end(), holes.begin(), holes.end());

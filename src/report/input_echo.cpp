@@ -316,20 +316,20 @@ void Loads(const ProjectModel& m, ReportWriter& out) {
   }
 }
 
-// The member data for bending about the vertical axis, where a two-dimensional model gives them.
-void MemberAboutY(const ProjectModel& m, ReportWriter& out) {
-  const MemberAxis& y = m.memberY;
-  if (!(y.L > 0)) return;
+// The member data of one axis: its length and factors, then (under `boundaryHeading` when given) its end
+// restraints.
+void MemberAxisLines(const ProjectModel& m, const MemberAxis& a, const char* boundaryHeading, ReportWriter& out) {
+  out.Column(10).Labelled("Member length                      = ", a.L).EndLine();
+  if (m.SlendernessOption != Slenderness::None) out.Column(10).Labelled("Effective length factor            = ", a.Keff).EndLine();
+  if (m.SlendernessOption == Slenderness::GeneralPDelta) out.Column(10).Labelled("Effective moment of inertia factor = ", a.Ieff).EndLine();
   out.EmptyLine();
-  out.SubHeading("BENDING ABOUT THE VERTICAL AXIS:");
-  out.EmptyLine();
-  out.Column(10).Labelled("Member length                      = ", y.L).EndLine();
-  if (m.SlendernessOption != Slenderness::None) out.Column(10).Labelled("Effective length factor            = ", y.Keff).EndLine();
-  if (m.SlendernessOption == Slenderness::GeneralPDelta) out.Column(10).Labelled("Effective moment of inertia factor = ", y.Ieff).EndLine();
-  out.EmptyLine();
+  if (boundaryHeading != nullptr) {
+    out.SubHeading(boundaryHeading);
+    out.EmptyLine();
+  }
   out.TableHeading({{10, "Condition"}, {30, "End i"}, {40, "End j"}});
-  out.Column(10).Text("Shear restraint").Column(30).Number(y.Vri).Column(40).Number(y.Vrj).EndLine();
-  out.Column(10).Text("Moment restraint").Column(30).Number(y.Mri).Column(40).Number(y.Mrj).EndLine();
+  out.Column(10).Text("Shear restraint").Column(30).Number(a.Vri).Column(40).Number(a.Vrj).EndLine();
+  out.Column(10).Text("Moment restraint").Column(30).Number(a.Mri).Column(40).Number(a.Mrj).EndLine();
 }
 
 void Member(const ProjectModel& m, ReportWriter& out) {
@@ -339,16 +339,14 @@ void Member(const ProjectModel& m, ReportWriter& out) {
   out.EmptyLine();
   out.SubHeading("MEMBER PROPERTIES:");
   out.EmptyLine();
-  out.Column(10).Labelled("Member length                      = ", m.L).EndLine();
-  if (m.SlendernessOption != Slenderness::None) out.Column(10).Labelled("Effective length factor            = ", m.Keff).EndLine();
-  if (m.SlendernessOption == Slenderness::GeneralPDelta) out.Column(10).Labelled("Effective moment of inertia factor = ", m.Ieff).EndLine();
-  out.EmptyLine();
-  out.SubHeading("BOUNDARY CONDITIONS:");
-  out.EmptyLine();
-  out.TableHeading({{10, "Condition"}, {30, "End i"}, {40, "End j"}});
-  out.Column(10).Text("Shear restraint").Column(30).Number(m.Vri).Column(40).Number(m.Vrj).EndLine();
-  out.Column(10).Text("Moment restraint").Column(30).Number(m.Mri).Column(40).Number(m.Mrj).EndLine();
-  MemberAboutY(m, out);
+  MemberAxisLines(m, {m.L, m.Keff, m.Ieff, m.Vri, m.Vrj, m.Mri, m.Mrj}, "BOUNDARY CONDITIONS:", out);
+  // The member data for bending about the vertical axis, where a two-dimensional model gives them.
+  if (m.memberY.L > 0) {
+    out.EmptyLine();
+    out.SubHeading("BENDING ABOUT THE VERTICAL AXIS:");
+    out.EmptyLine();
+    MemberAxisLines(m, m.memberY, nullptr, out);
+  }
 }
 
 void SlendernessEcho(const ProjectModel& m, ReportWriter& out) {

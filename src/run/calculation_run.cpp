@@ -14,6 +14,7 @@
 #include "strength/section_analysis.h"
 #include "strength/slender_wall.h"
 #include "strength/slenderness.h"
+#include "strength/surface.h"
 
 namespace tarnix {
 namespace {
@@ -38,7 +39,11 @@ void Show(RunObserver* observer, const std::string& first, const std::string& se
 }  // namespace
 
 void RunAnalyses(ProjectModel& m, RunObserver* observer) {
+  // Nothing of an earlier run may stand beside this run's results: an analysis this run leaves out (no
+  // member length, another slenderness option) must leave no results.
   m.momentCurvature = McResult{};
+  m.interactionSurface = InteractionSurface{};
+  m.slenderness = SlendernessResults{};
   ComputeSectionProperties(m);
   // A section without a valid set of properties cannot be analysed; the report says why.
   if (m.sectionProperties.problem != SectionProblem::None) return;
@@ -47,6 +52,7 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   if (m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification) ComputeSlenderness(m);
   if (m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall) ComputeSlenderWall(m);
   JudgeLoadConditions(m);
+  ComputeInteractionSurface(m);
   if (IsSet(m.OutputMomentCurvature)) {
     McProgress progress;
     if (observer != nullptr) {

@@ -13,6 +13,7 @@
 #include "model/defaults.h"
 #include "model/input_check.h"
 #include "model/input_file.h"
+#include "model/project_file.h"
 #include "model/model_edits.h"
 #include "model/project_model.h"
 #include "base/number_format.h"
@@ -37,7 +38,8 @@ const std::vector<std::string>& PlainNames() {
       "concIo",       "concI",      "reinfArea",  "reinfYbar",     "reinfIo",       "reinfI",
       "steelArea",    "steelYbar",  "steelIo",    "steelI",        "transArea",     "transYbar",
       "transI",       "PnMax",      "tensionPn",  "pureBendingPn", "pureBendingMn", "balancedDepth",
-      "balancedPn",   "balancedMn", "fcc",        "ecu"};
+      "balancedPn",   "balancedMn", "fcc",        "ecu",       "concXbar",      "concIoY",
+      "concIxyO",     "transXbar",  "transIY",    "transIxy"};
   return names;
 }
 
@@ -72,7 +74,8 @@ std::optional<QuantityName> ReadQuantity(const std::string& text) {
   if (!load || *load < 1 || w[1].find('.') != std::string::npos) return std::nullopt;
   q.load = *load;
   if (w.size() == 2 && IsOneOf(q.name, {"capPhi", "capAxial", "capMoment", "Cm", "deltaNs", "deltaS", "M2min",
-                                         "Mc", "phiMnAse", "mcYieldCurvature", "mcDuctility"})) {
+                                         "Mc", "phiMnAse", "mcYieldCurvature", "mcDuctility", "McY", "biaxAngle",
+                                         "biaxDepth", "biaxPhi", "biaxAxial", "biaxMomentX", "biaxMomentY"})) {
     return q;
   }
   if (w.size() == 5 && IsOneOf(q.name, {"mcMoment", "mcDepth", "mcAxial"}) && w[2] == "at" &&
@@ -101,7 +104,9 @@ Value SectionValue(const SectionProperties& p, const std::string& name) {
       {"reinfYbar", p.reinfYbar},       {"reinfIo", p.reinfIo},       {"reinfI", p.reinfI},
       {"steelArea", p.steelArea},       {"steelYbar", p.steelYbar},   {"steelIo", p.steelIo},
       {"steelI", p.steelI},             {"transArea", p.transArea},   {"transYbar", p.transYbar},
-      {"transI", p.transI}};
+      {"transI", p.transI},             {"concXbar", p.concXbar},     {"concIoY", p.concIoY},
+      {"concIxyO", p.concIxyO},         {"transXbar", p.transXbar},   {"transIY", p.transIY},
+      {"transIxy", p.transIxy}};
   for (const auto& [field, v] : fields) {
     if (name == field) return Found(v);
   }
@@ -134,6 +139,22 @@ Value CapacityValue(const ProjectModel& m, const QuantityName& q) {
   return Found(q.name == "capAxial" ? cap.capAxial : cap.capMoment);
 }
 
+Value BiaxialValue(const ProjectModel& m, const QuantityName& q) {
+  const auto& caps = m.interactionDiagram.biaxial;
+  if (q.load > ListSize(m.ns) || static_cast<size_t>(q.load) >= caps.size()) {
+    return Missing("no biaxial capacity of load condition " + std::to_string(q.load));
+  }
+  const BiaxialCapacity& cap = caps[static_cast<size_t>(q.load)];
+  if (!cap.computed || !cap.found) return Missing("no biaxial capacity found");
+  const std::pair<const char*, float> fields[] = {
+      {"biaxAngle", cap.angle}, {"biaxDepth", cap.depth},       {"biaxPhi", cap.phi},
+      {"biaxAxial", cap.axial}, {"biaxMomentX", cap.momentX}, {"biaxMomentY", cap.momentY}};
+  for (const auto& [field, v] : fields) {
+    if (q.name == field) return Found(v);
+  }
+  return Missing("not a biaxial capacity");
+}
+
 Value SlendernessValue(const ProjectModel& m, const QuantityName& q) {
   const SlendernessResults& s = m.slenderness;
   const size_t n = static_cast<size_t>(q.load);
@@ -142,6 +163,11 @@ Value SlendernessValue(const ProjectModel& m, const QuantityName& q) {
     return Missing(SlenderOutcomeText(s.outcome[n]));
   }
   if (q.name == "Mc") return Found(s.Mc[n]);
+  if (q.name == "McY") {
+    if (n >= s.McY.size()) return Missing("no magnification about the vertical axis");
+    if (n < s.outcomeY.size() && s.outcomeY[n] != SlenderOutcome::Magnified) return Missing(SlenderOutcomeText(s.outcomeY[n]));
+    return Found(s.McY[n]);
+  }
   const std::pair<const char*, const std::vector<float>*> lists[] = {
       {"Cm", &s.Cm}, {"deltaNs", &s.deltaNs}, {"deltaS", &s.deltaS}, {"M2min", &s.M2min}, {"phiMnAse", &s.phiMnAse}};
   for (const auto& [name, list] : lists) {
@@ -190,6 +216,7 @@ Value ConfinementValue(const ProjectModel& m, const std::string& name) {
 Value Compute(const ProjectModel& m, const QuantityName& q) {
   if (q.name.rfind("cap", 0) == 0) return CapacityValue(m, q);
   if (q.name.rfind("mc", 0) == 0) return CurvatureValue(m, q);
+  if (q.name.rfind("biax", 0) == 0) return BiaxialValue(m, q);
   if (q.load > 0) return SlendernessValue(m, q);
   if (q.name == "fcc" || q.name == "ecu") return ConfinementValue(m, q.name);
   const Value section = SectionValue(m.sectionProperties, q.name);
@@ -252,11 +279,13 @@ std::vector<VerificationRow> VerifyCase(const std::string& expectedPath) {
   const std::string problem = ParseExpectedText(text.str(), checks);
   if (!problem.empty()) return Refused(caseName, path.filename().string() + ", " + problem);
 
+  // A worked example in two dimensions is a project file, NAME.json; any other an input file, NAME.in.
   std::filesystem::path input = path;
-  input.replace_extension(".in");
+  input.replace_extension(".json");
+  if (!std::filesystem::exists(input)) input.replace_extension(".in");
   ProjectModel m;
   ResetAll(m);
-  const Status loaded = LoadInputFile(m, input.string());
+  const Status loaded = LoadModelFile(m, input.string());
   // The message and its reason, then the file, as the batch tool says them.
   const auto refusal = [&](const Status& status) {
     const std::string reason = status.detail.empty() ? "" : ": " + status.detail;

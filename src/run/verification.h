@@ -14,12 +14,15 @@ namespace tarnix {
 /// Vocabulary:
 ///   section properties by field name: sectionDepth, steelDepth, reinfDepth, cBalanced, concArea, concYbar,
 ///     concIo, concI, reinfArea, reinfYbar, reinfIo, reinfI, steelArea, steelYbar, steelIo, steelI,
-///     transArea, transYbar, transI;
+///     transArea, transYbar, transI, and about the vertical axis concXbar, concIoY, concIxyO, transXbar,
+///     transIY, transIxy;
 ///   interaction diagram: PnMax, tensionPn (point 1), pureBendingPn, pureBendingMn, balancedDepth,
 ///     balancedPn, balancedMn;
 ///   load capacity of load condition i: "capPhi i", "capAxial i", "capMoment i";
+///   biaxial capacity of load condition i (a project in two dimensions): "biaxAngle i" (neutral-axis angle,
+///     degrees), "biaxDepth i", "biaxPhi i", "biaxAxial i", "biaxMomentX i", "biaxMomentY i";
 ///   slenderness of load condition i (no value when the load got a slenderness message): "Mc i" (magnified
-///     moment, also of a slender wall), "Cm i", "deltaNs i", "deltaS i", "M2min i" (0 unless the minimum
+///     moment, also of a slender wall), "McY i" (magnified moment about the vertical axis), "Cm i", "deltaNs i", "deltaS i", "M2min i" (0 unless the minimum
 ///     moment governed), "phiMnAse i" (slender wall capacity);
 ///   confinement (worked out on a copy of the model from its confinement steel): fcc, ecu;
 ///   moment-curvature point of load condition i at top-fibre strain e: "mcMoment i at strain e",
@@ -50,7 +53,8 @@ struct VerificationRow {
   std::string problem;
 };
 
-/// Checks the worked example `expectedPath` (NAME.expected) against the input file NAME.in beside it,
+/// Checks the worked example `expectedPath` (NAME.expected) against the project file NAME.json beside it,
+/// or else the input file NAME.in,
 /// loaded and run through every analysis as the batch tool runs it. A file that cannot be read or
 /// parsed, or an input that does not load or is incomplete, gives one failing row with the reason.
 std::vector<VerificationRow> VerifyCase(const std::string& expectedPath);

@@ -144,7 +144,7 @@ std::string MaterialModelProblem(const ProjectModel& m) {
     }
     return {};
   };
-  if (m.nl >= 1 || m.na >= 1) {
+  if (m.nl >= 1 || m.na >= 1 || m.nsb >= 1) {
     if (auto problem = parkProblem(m.reinfModel, m.rpPA, "reinforcing"); !problem.empty()) return problem;
   }
   if (m.nb >= 1 || m.np >= 1) {

@@ -9,6 +9,7 @@
 #include "model/project_model.h"
 #include "strength/slender_wall.h"
 #include "strength/slenderness.h"
+#include "strength/surface.h"
 
 namespace tarnix {
 namespace {
@@ -91,6 +92,15 @@ Demand DemandOf(const ProjectModel& m, int i) {
   return demand;
 }
 
+// The design moment about the vertical axis: the load's My, or the larger of it and its magnified moment
+// where the slenderness analysis of that axis gave one.
+float DesignMomentY(const ProjectModel& m, int i) {
+  const size_t n = static_cast<size_t>(i);
+  const SlendernessResults& s = m.slenderness;
+  const float firstOrder = m.loads[n].My;
+  return DesignMomentYKnown(s, i) ? LargerBySize(firstOrder, s.McY[n]) : firstOrder;
+}
+
 }  // namespace
 
 float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float tensileStrain) {
@@ -169,6 +179,9 @@ bool AxialCapacityExceeded(const LoadCondition& load, const LoadCapacity& cap) {
 void JudgeLoadConditions(ProjectModel& m) {
   std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
   const float limit = CriteriaFor(m.criteria).revised.secondOrderLimit;
+  const bool twoDimensional = IsTwoDimensional(m);
+  std::vector<BiaxialCapacity>& biaxial = m.interactionDiagram.biaxial;
+  biaxial.assign(twoDimensional ? capacity.size() : 0, BiaxialCapacity{});
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < capacity.size(); ++i) {
     LoadCapacity& cap = capacity[static_cast<size_t>(i)];
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
@@ -185,13 +198,29 @@ void JudgeLoadConditions(ProjectModel& m) {
     cap.secondOrderExceeded = demand.limited && limit > 0 && cap.secondOrderRatio > limit;
     cap.momentExceeded = false;
     cap.axialExceeded = false;
-    if (cap.capFound == 1) continue;
-    cap.momentExceeded = MomentCapacityExceeded(cap.checkedMoment, cap.capMoment);
+    bool biaxialMoment = false;
+    if (twoDimensional) {
+      cap.checkedMomentY = DesignMomentY(m, i);
+      biaxial[static_cast<size_t>(i)] = BiaxialCapacityOf(m, load.P, cap.checkedMoment, cap.checkedMomentY);
+      biaxialMoment = cap.checkedMoment != 0 || cap.checkedMomentY != 0;
+    }
+    if (biaxialMoment) {
+      // The design moment vector against the capacity in its own direction at the same axial load; no
+      // capacity at that axial load is an axial load beyond the section's.
+      const BiaxialCapacity& b = biaxial[static_cast<size_t>(i)];
+      cap.axialExceeded = !b.found;
+      cap.momentExceeded =
+          b.found && MomentCapacityExceeded(std::hypot(cap.checkedMoment, cap.checkedMomentY),
+                                            std::hypot(b.momentX, b.momentY));
+    } else {
+      if (cap.capFound == 1) continue;
+      cap.momentExceeded = MomentCapacityExceeded(cap.checkedMoment, cap.capMoment);
+      cap.axialExceeded = AxialCapacityExceeded(load, cap);
+    }
     // A designed slender wall is measured against its own moment capacity as well.
     if (demand.wall) {
       cap.momentExceeded |= MomentCapacityExceeded(cap.checkedMoment, WallMomentCapacity(m, i));
     }
-    cap.axialExceeded = AxialCapacityExceeded(load, cap);
   }
 }
 
@@ -203,6 +232,9 @@ bool LoadBeyondCapacity(const ProjectModel& m, int i) {
   const bool magnified = m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification;
   const bool wall = m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall;
   if ((magnified || wall) && k < s.outcome.size() && IsSlenderFault(s.outcome[k])) return true;
+  // The vertical axis, where its member data were analysed.
+  const bool magnifiedY = m.SlendernessOption == Slenderness::MomentMagnification;
+  if (magnifiedY && k < s.outcomeY.size() && IsSlenderFault(s.outcomeY[k])) return true;
   if (!wall || !s.wallProblem.empty()) return false;
   if (s.wallRatioExceeded) return true;
   const auto set = [k](const std::vector<bool>& flags) { return k < flags.size() && flags[k]; };

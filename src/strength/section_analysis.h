@@ -31,8 +31,12 @@ void EvaluateLoadConditions(const ProjectModel& m, InteractionDiagram& d, int k,
 /// Judges every load condition once the slenderness effects of the run are known: sets its one design
 /// moment (`checkedMoment`, the larger by size of its first-order and its magnified moment), its
 /// second-order ratio and, for a load with a capacity, whether the design moment exceeds phi Mn
-/// (`momentExceeded`) or a load without moment exceeds phi Pn (`axialExceeded`). Every reader of a load's
-/// demand takes these stored values.
+/// (`momentExceeded`) or a load without moment exceeds phi Pn (`axialExceeded`). A two-dimensional model's
+/// load also gets its design moment about the vertical axis (`checkedMomentY`: My, or its magnified moment
+/// where that axis was analysed) and its biaxial capacity at the design moments (interaction diagram's
+/// `biaxial`), and a load with a moment is judged by it: the design moment vector's size against phi Mn in
+/// its direction, and a load without a capacity at its P exceeds the axial capacity. Every reader of a
+/// load's demand takes these stored values.
 void JudgeLoadConditions(ProjectModel& m);
 
 /// Load condition i, which has a capacity point, fails a check of the run: its moment or axial capacity is
