@@ -24,6 +24,14 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
   out.UnitsLine(m.unitSystem());
 
   const bool slender = m.L > 0 && Slenderness::Magnifies(m.SlendernessOption);
+  // A section in two dimensions is judged on its interaction surface; the capacities here are those of
+  // bending about the horizontal axis alone.
+  const bool biaxial = IsTwoDimensional(m);
+  if (biaxial) {
+    out.Blanks(5).Text("Capacities about the horizontal axis alone; the verdicts are those of the biaxial");
+    out.EndLine();
+    out.Blanks(5).Text("capacities under INTERACTION SURFACE").EndLine();
+  }
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const float Mi = load.M;
@@ -75,9 +83,15 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
         Message(out, "*** Magnified moment not available");
       }
     }
+    if (biaxial && static_cast<size_t>(i) < d.biaxial.size() && d.biaxial[static_cast<size_t>(i)].found) {
+      ValueLine(out, "Design moment My    = ", cap.checkedMomentY / moment, 1);
+      ValueLine(out, "Biaxial ratio       = ", d.biaxial[static_cast<size_t>(i)].momentRatio, 3);
+    }
     if (cap.momentExceeded) Message(out, "*** Moment capacity is exceeded");
     if (cap.axialExceeded) Message(out, "*** Axial load capacity is exceeded");
-    if (Mi < 0) Message(out, "*** Negative moment: invert the section to check the other face");
+    // The interaction surface covers moments of every direction: only the diagram of one axis needs the
+    // inverted section for a negative moment.
+    if (Mi < 0 && !biaxial) Message(out, "*** Negative moment: invert the section to check the other face");
   }
 }
 

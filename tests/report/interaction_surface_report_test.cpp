@@ -139,3 +139,30 @@ TEST(InteractionSurfaceCsv, LoadsGainTheSecondAxis) {
 
 }  // namespace
 }  // namespace tarnix
+
+namespace tarnix {
+namespace {
+
+// A section in two dimensions is judged on its surface, which holds moments of every direction: a negative
+// Mx needs no inverted section, and each load shows its moment about the vertical axis and biaxial ratio.
+TEST(SectionAnalysisReport, TwoDimensionalLoadsPointToTheirBiaxialCapacity) {
+  ProjectModel m = TwoLayerColumn("aci02");
+  SetLoadCount(m, 1);
+  m.loads[1].P = 100000, m.loads[1].M = -360000, m.loads[1].My = 480000;
+  RunAnalyses(m);
+  ReportWriter out;
+  WriteSectionAnalysisReport(m, out);
+  const std::string text = out.Text();
+  EXPECT_EQ(text.find("Negative moment"), std::string::npos);
+  EXPECT_NE(text.find("          Design moment My    = 40.0\r\n          Biaxial ratio       = "), std::string::npos);
+
+  m.loads[1].My = 0;  // one axis: the old report
+  RunAnalyses(m);
+  ReportWriter upright;
+  WriteSectionAnalysisReport(m, upright);
+  EXPECT_NE(upright.Text().find("*** Negative moment"), std::string::npos);
+  EXPECT_EQ(upright.Text().find("Biaxial"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarnix
