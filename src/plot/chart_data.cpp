@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/number_format.h"
 #include "curvature/idealization.h"
 #include "model/project_model.h"
-#include "base/number_format.h"
 #include "section/section_properties.h"
 #include "strength/design_phi.h"
 #include "strength/section_analysis.h"
@@ -16,7 +16,6 @@ namespace tarnix {
 namespace {
 
 constexpr double kCurvatureScale = 1000000;  // the chart's curvature is strain per length times a million
-
 
 std::string SlenderMessageOf(const ProjectModel& m, int i) {
   const auto& outcome = m.slenderness.outcome;

@@ -53,11 +53,11 @@ void AddLoadMarkers(const ProjectModel& m, int load, PlotPoint at, PlotPoint cap
   const bool exceeded = b == nullptr || (judged && LoadBeyondCapacity(m, load));
   if (b != nullptr) {
     tip += "\nMoment ratio = " + FormatFixed(b->momentRatio, 3);
-    const std::string capTip = "Capacity of load condition " + std::to_string(load) + "\nAngle = " +
-                               FormatFixed(b->angle, 2) + " degrees\nc = " + FormatPlain(b->depth) + " " +
-                               u.length + "\n" + Value("phiPn", b->axial / F, u.force) + "\n" +
-                               Value("phiMnx", b->momentX / M, u.moment) + "\n" +
-                               Value("phiMny", b->momentY / M, u.moment) + "\nphi = " + FormatPlain(b->phi);
+    const std::string capTip =
+        "Capacity of load condition " + std::to_string(load) + "\nAngle = " + FormatFixed(b->angle, 2) +
+        " degrees\nc = " + FormatPlain(b->depth) + " " + u.length + "\n" +
+        Value("phiPn", b->axial / F, u.force) + "\n" + Value("phiMnx", b->momentX / M, u.moment) + "\n" +
+        Value("phiMny", b->momentY / M, u.moment) + "\nphi = " + FormatPlain(b->phi);
     chart.markers.push_back({MarkerKind::SpecialPoint, capacityAt, "Capacity", capTip, {}});
   } else {
     const auto& all = m.interactionDiagram.biaxial;
@@ -67,7 +67,8 @@ void AddLoadMarkers(const ProjectModel& m, int load, PlotPoint at, PlotPoint cap
   }
   if (exceeded) tip += "\nBeyond its capacity";
   chart.markers.push_back({exceeded ? MarkerKind::ExceededLoad : MarkerKind::LoadCondition, at,
-                           std::to_string(load), tip, exceeded ? kExceededLoadLegend : kDesignMomentLoadLegend});
+                           std::to_string(load), tip,
+                           exceeded ? kExceededLoadLegend : kDesignMomentLoadLegend});
 }
 
 Chart Frame(const ProjectModel& m, const std::string& title, const char* xTitle, const char* yTitle,
@@ -84,7 +85,8 @@ Chart Frame(const ProjectModel& m, const std::string& title, const char* xTitle,
 
 // Why no chart of load condition `load` can be drawn, or empty.
 std::string Missing(const ProjectModel& m, int load) {
-  if (m.sectionProperties.problem != SectionProblem::None) return SectionProblemText(m.sectionProperties.problem);
+  if (m.sectionProperties.problem != SectionProblem::None)
+    return SectionProblemText(m.sectionProperties.problem);
   if (load < 1 || load > ListSize(m.ns)) return "Load condition " + std::to_string(load) + " does not exist";
   if (m.interactionSurface.meridians.size() < 3) return "No interaction surface: perform the calculations";
   for (const InteractionDiagram& d : m.interactionSurface.meridians) {
@@ -151,7 +153,9 @@ std::optional<double> RayReach(const std::vector<PlotPoint>& contour, double ang
   const double ux = std::cos(angle), uy = std::sin(angle);
   std::optional<double> reach;
   // At the ends of the surface the contour closes to one point, which a ray meets only on its line.
-  const auto samePoint = [&contour](const PlotPoint& p) { return p.x == contour[0].x && p.y == contour[0].y; };
+  const auto samePoint = [&contour](const PlotPoint& p) {
+    return p.x == contour[0].x && p.y == contour[0].y;
+  };
   if (!contour.empty() && std::all_of(contour.begin(), contour.end(), samePoint)) {
     const PlotPoint q = contour[0];
     if (ux * q.y - uy * q.x == 0 && ux * q.x + uy * q.y >= 0) reach = std::hypot(q.x, q.y);
@@ -216,8 +220,8 @@ Chart LoadDirectionChart(const ProjectModel& m, int load) {
       lo = std::max(lo, *std::min_element(c.P.begin(), c.P.end()));
       hi = std::min(hi, *std::max_element(c.P.begin(), c.P.end()));
     }
-    ChartSeries series{design ? kDesign : kNominal, design ? SeriesStyle::Solid : SeriesStyle::Dashed,
-                       design ? 1 : 0, {}};
+    ChartSeries series{
+        design ? kDesign : kNominal, design ? SeriesStyle::Solid : SeriesStyle::Dashed, design ? 1 : 0, {}};
     for (int j = 0; j <= kLevels && lo <= hi; ++j) {
       const double P = lo + (hi - lo) * j / kLevels;
       // Near the compression end an unsymmetric section's contour may no longer hold the origin, and the ray

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/number_format.h"
 #include "model/file_write.h"
 #include "model/project_model.h"
-#include "base/number_format.h"
 #include "plot/surface_charts.h"
 
 namespace tarnix {

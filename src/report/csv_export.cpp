@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <initializer_list>
 
+#include "base/number_format.h"
 #include "curvature/idealization.h"
 #include "model/file_write.h"
-#include "base/number_format.h"
 #include "strength/design_phi.h"
 #include "strength/section_analysis.h"
 #include "strength/slender_wall.h"
@@ -58,7 +58,8 @@ std::string InteractionSurfaceCsv(const ProjectModel& m) {
               cell(d.idAxial[K] / force) + cell(d.idMoment[K] / moment) + cell(My / moment) + cell(phi);
       // The design point in single precision, as the capacities are stored.
       text += cell(static_cast<float>(phi * d.idAxial[K]) / force) +
-              cell(static_cast<float>(phi * d.idMoment[K]) / moment) + cell(static_cast<float>(phi * My) / moment);
+              cell(static_cast<float>(phi * d.idMoment[K]) / moment) +
+              cell(static_cast<float>(phi * My) / moment);
       text += "," + FormatFullPrecision(d.idTensileStrain[K]) + "\n";
     }
   }
@@ -78,7 +79,8 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
     const BiaxialCapacity none;
-    const BiaxialCapacity& b = biaxial && static_cast<size_t>(i) < d.biaxial.size() ? d.biaxial[static_cast<size_t>(i)] : none;
+    const BiaxialCapacity& b =
+        biaxial && static_cast<size_t>(i) < d.biaxial.size() ? d.biaxial[static_cast<size_t>(i)] : none;
     const bool found = biaxial ? b.computed && b.found : cap.capFound != 1;
     text += std::to_string(i) + "," + FormatFullPrecision(load.P / force) + "," +
             FormatFullPrecision(load.M / moment) + ",";
@@ -92,9 +94,9 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
               FormatFullPrecision((biaxial ? b.axial : cap.capAxial) / force) + "," +
               FormatFullPrecision((biaxial ? b.momentX : cap.capMoment) / moment) + "," +
               (biaxial ? std::string() : std::to_string(cap.capPoint)) + "," +
-              (exceeded             ? "yes,"
+              (exceeded          ? "yes,"
                : cap.designKnown ? "no,"
-                                    : "no design moment,");
+                                 : "no design moment,");
     }
     // The design moment the verdict used, and its ratio to the first-order moment where a second-order
     // analysis gave it.
@@ -143,7 +145,8 @@ bool WriteCsvFiles(const ProjectModel& m, const std::string& folder) {
   return ReplaceFileContent((dir / "properties.csv").string(), SectionPropertiesCsv(m.sectionProperties)) &&
          ReplaceFileContent((dir / "interaction.csv").string(), InteractionDiagramCsv(m)) &&
          ReplaceFileContent((dir / "loads.csv").string(), LoadCapacityCsv(m)) &&
-         (!IsTwoDimensional(m) || ReplaceFileContent((dir / "surface.csv").string(), InteractionSurfaceCsv(m))) &&
+         (!IsTwoDimensional(m) ||
+          ReplaceFileContent((dir / "surface.csv").string(), InteractionSurfaceCsv(m))) &&
          WriteCurves(m, dir);
 }
 

@@ -36,7 +36,8 @@ std::string InteractionSurfaceCsv(const ProjectModel& m);
 /// row per stored point in displayed units; the residual is the section's axial force minus the load's.
 std::string MomentCurvatureCsv(const ProjectModel& m, int load);
 
-/// Writes every CSV table of the last run into `folder` (surface.csv for a two-dimensional model only); false when a file cannot be written.
+/// Writes every CSV table of the last run into `folder` (surface.csv for a two-dimensional model only); false
+/// when a file cannot be written.
 bool WriteCsvFiles(const ProjectModel& m, const std::string& folder);
 
 }  // namespace tarnix

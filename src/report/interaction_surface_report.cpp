@@ -56,8 +56,11 @@ void BiaxialCapacityBlock(const ProjectModel& m, int i, ReportWriter& out) {
   out.EmptyLine();
   ValueLine(out, "Axial load          = ", load.P / force, 1);
   // The design moments the verdict uses: first order, or magnified where the member data allow.
-  ValueLine(out, "Design moment Mx    = ", (cap != nullptr && cap->checked ? cap->checkedMoment : load.M) / moment, 1);
-  ValueLine(out, "Design moment My    = ", (cap != nullptr && cap->checked ? cap->checkedMomentY : load.My) / moment, 1);
+  ValueLine(out,
+            "Design moment Mx    = ", (cap != nullptr && cap->checked ? cap->checkedMoment : load.M) / moment,
+            1);
+  ValueLine(out, "Design moment My    = ",
+            (cap != nullptr && cap->checked ? cap->checkedMomentY : load.My) / moment, 1);
   if (I >= d.biaxial.size() || !d.biaxial[I].computed) {
     Message(out, "*** Biaxial capacity not computed");
     return;
@@ -76,7 +79,8 @@ void BiaxialCapacityBlock(const ProjectModel& m, int i, ReportWriter& out) {
   ValueLine(out, "Net tensile strain  = ", b.tensileStrain, 5);
   ValueLine(out, "Moment ratio        = ", b.momentRatio, 3, "  (|Mu| / |phi Mn| at the same axial load)");
   // A load at the origin has no ray, and no ratio along it.
-  if (b.rayRatio > 0) ValueLine(out, "Ray ratio           = ", b.rayRatio, 3, "  (along the ray from the origin)");
+  if (b.rayRatio > 0)
+    ValueLine(out, "Ray ratio           = ", b.rayRatio, 3, "  (along the ray from the origin)");
   if (cap != nullptr && cap->momentExceeded) Message(out, "*** Moment capacity is exceeded");
   if (cap != nullptr && cap->axialExceeded) Message(out, "*** Axial load capacity is exceeded");
 }

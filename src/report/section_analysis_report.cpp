@@ -1,4 +1,5 @@
 // Section analysis section of the report: the capacity of every load condition against its demand.
+#include <cmath>
 #include <string>
 
 #include "report/section_writers.h"
@@ -24,29 +25,42 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
   out.UnitsLine(m.unitSystem());
 
   const bool slender = m.L > 0 && Slenderness::Magnifies(m.SlendernessOption);
-  // A section in two dimensions is judged on its interaction surface; the capacities here are those of
-  // bending about the horizontal axis alone.
-  const bool biaxial = IsTwoDimensional(m);
-  if (biaxial) {
-    out.Blanks(5).Text("Capacities about the horizontal axis alone; the verdicts are those of the biaxial");
+  // A section in two dimensions is judged on its interaction surface: a load with a moment takes its
+  // capacity in the direction of its design moment vector.
+  const bool twoDimensional = IsTwoDimensional(m);
+  if (twoDimensional) {
+    out.Blanks(5).Text("Moment capacity: |phi Mn| on the interaction surface in the direction of the design");
     out.EndLine();
-    out.Blanks(5).Text("capacities under INTERACTION SURFACE").EndLine();
+    out.Blanks(5).Text("moments (Mx, My); moment ratio |Mu| / |phi Mn|").EndLine();
   }
   for (int i = 1; i <= ListSize(m.ns); ++i) {
-    const LoadCondition& load = m.loads[static_cast<size_t>(i)];
+    const size_t I = static_cast<size_t>(i);
+    const LoadCondition& load = m.loads[I];
     const float Mi = load.M;
     const float M0 = InitialMoment(load);
     out.EmptyLine();
     out.Blanks(5).Text("LOAD CONDITION NO " + std::to_string(i)).EndLine();
     out.EmptyLine();
 
+    const LoadCapacity* judged = I < d.capacity.size() ? &d.capacity[I] : nullptr;
+    const bool biaxial = twoDimensional && judged != nullptr && I < d.biaxial.size() &&
+                         d.biaxial[I].computed && (judged->checkedMoment != 0 || judged->checkedMomentY != 0);
+    if (biaxial && !d.biaxial[I].found) {
+      Message(out, "*** No capacity: the axial load lies beyond the section's factored axial range");
+      continue;
+    }
     // Every load without a capacity point says so, whatever the sign of its moment.
-    if (i >= static_cast<int>(d.capacity.size()) || d.capacity[static_cast<size_t>(i)].capFound == 1) {
+    if (!biaxial && (judged == nullptr || judged->capFound == 1)) {
       Message(out, "*** Solution not found");
       continue;
     }
-    const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
-    if (Mi != 0 || m.SlendernessOption != Slenderness::None) {
+    const LoadCapacity& cap = *judged;
+    if (biaxial) {
+      const BiaxialCapacity& b = d.biaxial[I];
+      ValueLine(out, "For Axial load      = ", b.axial / force, 1);
+      ValueLine(out, "Reduction factor    = ", b.phi, 3);
+      ValueLine(out, "Moment capacity     = ", std::hypot(b.momentX, b.momentY) / moment, 1);
+    } else if (Mi != 0 || m.SlendernessOption != Slenderness::None) {
       ValueLine(out, "For Axial load      = ", cap.capAxial / force, 1);
       ValueLine(out, "Reduction factor    = ", cap.capPhi, 3);
       ValueLine(out, "Moment capacity     = ", cap.capMoment / moment, 1);
@@ -59,7 +73,8 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
     // The diagram is that of compression at the top; a negative moment is checked by its size, and its
     // own face needs the inverted section.
     if (!slender) {
-      if (Mi != 0) ValueLine(out, "Moment demand       = ", Mi / moment, 1);
+      if (Mi != 0)
+        ValueLine(out, twoDimensional ? "Moment demand Mx    = " : "Moment demand       = ", Mi / moment, 1);
     } else {
       if (Mi != 0) ValueLine(out, "Initial moment      = ", M0 / moment, 1);
       const SlendernessResults& s = m.slenderness;
@@ -83,15 +98,16 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
         Message(out, "*** Magnified moment not available");
       }
     }
-    if (biaxial && static_cast<size_t>(i) < d.biaxial.size() && d.biaxial[static_cast<size_t>(i)].found) {
+    if (biaxial) {
       ValueLine(out, "Design moment My    = ", cap.checkedMomentY / moment, 1);
-      ValueLine(out, "Biaxial ratio       = ", d.biaxial[static_cast<size_t>(i)].momentRatio, 3);
+      ValueLine(out, "Moment ratio        = ", d.biaxial[I].momentRatio, 3);
     }
     if (cap.momentExceeded) Message(out, "*** Moment capacity is exceeded");
     if (cap.axialExceeded) Message(out, "*** Axial load capacity is exceeded");
     // The interaction surface covers moments of every direction: only the diagram of one axis needs the
     // inverted section for a negative moment.
-    if (Mi < 0 && !biaxial) Message(out, "*** Negative moment: invert the section to check the other face");
+    if (Mi < 0 && !twoDimensional)
+      Message(out, "*** Negative moment: invert the section to check the other face");
   }
 }
 

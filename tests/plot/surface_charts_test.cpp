@@ -54,9 +54,9 @@ TEST(SurfaceContour, RayReachOnTheContour) {
     const std::vector<PlotPoint>* contour;
     double angle;
     double expected;  // negative: no crossing
-  } cases[] = {{&diamond, 0, 25},   {&diamond, 90, 25},         {&diamond, 180, 25},
-               {&diamond, 45, 17.6777}, {&diamond, 30, 18.3013}, {&offset, 0, 12}, {&offset, 90, -1},
-               {&origin, 30, 0},  {&point, 0, 3},      {&point, 180, -1}};
+  } cases[] = {{&diamond, 0, 25},       {&diamond, 90, 25}, {&diamond, 180, 25}, {&diamond, 45, 17.6777},
+               {&diamond, 30, 18.3013}, {&offset, 0, 12},   {&offset, 90, -1},   {&origin, 30, 0},
+               {&point, 0, 3},          {&point, 180, -1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "angle " << c.angle);
     const std::optional<double> reach = RayReach(*c.contour, c.angle * degree);

@@ -62,9 +62,8 @@ TEST(InteractionSurfaceReport, MeridianTableInTheDiagramsUnitsWithDesignValues) 
 
 TEST(InteractionSurfaceReport, BiaxialCapacityOfEachLoadWithTheVerdict) {
   const std::vector<std::string> head = {
-      "     BIAXIAL CAPACITY OF LOAD CONDITION NO 1", "",
-      "          Axial load          = 100.0",        "          Design moment Mx    = 30.0",
-      "          Design moment My    = 40.0"};
+      "     BIAXIAL CAPACITY OF LOAD CONDITION NO 1", "", "          Axial load          = 100.0",
+      "          Design moment Mx    = 30.0", "          Design moment My    = 40.0"};
   const std::vector<std::string> capacity = {
       "          Neutral-axis angle  = 53.13 degrees",
       "          Neutral-axis depth  = 9.50",
@@ -82,7 +81,7 @@ TEST(InteractionSurfaceReport, BiaxialCapacityOfEachLoadWithTheVerdict) {
   } cases[] = {
       {"exceeded", true, true, true, {"          *** Moment capacity is exceeded"}},
       {"within", true, true, false, {}},
-      {"beyond the axial range", true, false, false,
+      {"beyond the axial range", true, false, false,  //
        {"          *** No capacity: the axial load lies beyond the section's factored axial range"}},
       {"not computed", false, false, false, {"          *** Biaxial capacity not computed"}},
   };
@@ -105,8 +104,8 @@ TEST(InteractionSurfaceReport, BiaxialCapacityOfEachLoadWithTheVerdict) {
 }
 
 // surface.csv in displayed units, every point of every meridian; the design point is phi times the nominal
-// one (pure bending at 180 degrees: 0.9 x -50 = -45; maximum compression 0.65 x 200 = 130, where 0.65 in single
-// precision is 0.64999998 and the product 129.99998).
+// one (pure bending at 180 degrees: 0.9 x -50 = -45; maximum compression 0.65 x 200 = 130, where 0.65 in
+// single precision is 0.64999998 and the product 129.99998).
 TEST(InteractionSurfaceCsv, EveryPointOfEveryMeridian) {
   const std::vector<std::string> lines = Lines(InteractionSurfaceCsv(HandSurfaceColumn()));
   ASSERT_EQ(lines.size(), 1u + 4 * 3);
@@ -123,13 +122,13 @@ TEST(InteractionSurfaceCsv, LoadsGainTheSecondAxis) {
   LoadCapacity& cap = m.interactionDiagram.capacity[1];
   cap.checked = cap.designKnown = true, cap.checkedMoment = 360000, cap.checkedMomentY = 480000;
   cap.momentExceeded = true;
-  m.interactionDiagram.biaxial = {
-      BiaxialCapacity{}, BiaxialCapacity{true, true, 53.13f, 9.5f, 0.65f, 100000, 72000, 96000, -0.00012f, 5, 1.8f}};
+  m.interactionDiagram.biaxial = {BiaxialCapacity{}, BiaxialCapacity{true, true, 53.13f, 9.5f, 0.65f, 100000,
+                                                                     72000, 96000, -0.00012f, 5, 1.8f}};
   std::vector<std::string> lines = Lines(LoadCapacityCsv(m));
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0],
-            "load,P,M,phi,phiPn,phiMn,point,exceeded,Mu,second_order_ratio,My,phiMny,angle,c,Muy,moment_ratio,"
-            "ray_ratio");
+            "load,P,M,phi,phiPn,phiMn,point,exceeded,Mu,second_order_ratio,"
+            "My,phiMny,angle,c,Muy,moment_ratio,ray_ratio");
   EXPECT_EQ(lines[1], "1,100,30,0.65,100,6,,yes,30,,40,8,53.13,9.5,40,5,1.8");
 
   m.interactionDiagram.biaxial[1].found = false;
@@ -154,14 +153,16 @@ TEST(SectionAnalysisReport, TwoDimensionalLoadsPointToTheirBiaxialCapacity) {
   WriteSectionAnalysisReport(m, out);
   const std::string text = out.Text();
   EXPECT_EQ(text.find("Negative moment"), std::string::npos);
-  EXPECT_NE(text.find("          Design moment My    = 40.0\r\n          Biaxial ratio       = "), std::string::npos);
+  EXPECT_NE(text.find("          Moment demand Mx    = -30.0\r\n          Design moment My    = 40.0\r\n     "
+                      "     Moment ratio        = "),
+            std::string::npos);
 
   m.loads[1].My = 0;  // one axis: the old report
   RunAnalyses(m);
   ReportWriter upright;
   WriteSectionAnalysisReport(m, upright);
   EXPECT_NE(upright.Text().find("*** Negative moment"), std::string::npos);
-  EXPECT_EQ(upright.Text().find("Biaxial"), std::string::npos);
+  EXPECT_EQ(upright.Text().find("Moment ratio"), std::string::npos);
 }
 
 }  // namespace
