@@ -288,12 +288,25 @@ std::string WorstCapacityText(const ProjectModel& m) {
   double worst = -1;
   int worstLoad = 0;
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < d.capacity.size(); ++i) {
-    const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
-    if (cap.capFound == 1) return "no capacity for load condition " + std::to_string(i);
-    const LoadCondition& load = m.loads[static_cast<size_t>(i)];
+    const size_t I = static_cast<size_t>(i);
+    const LoadCapacity& cap = d.capacity[I];
+    // A section in two dimensions measures a load with a moment against the interaction surface, in the
+    // direction of its design moments.
+    const BiaxialCapacity* biaxial =
+        I < d.biaxial.size() && d.biaxial[I].computed && (cap.checkedMoment != 0 || cap.checkedMomentY != 0)
+            ? &d.biaxial[I]
+            : nullptr;
+    if (biaxial != nullptr ? !biaxial->found : cap.capFound == 1) {
+      return "no capacity for load condition " + std::to_string(i);
+    }
+    const LoadCondition& load = m.loads[I];
     if (!cap.designKnown) return "no design moment for load condition " + std::to_string(i);
     if (cap.secondOrderExceeded) {
       return "second-order moment beyond its limit for load condition " + std::to_string(i);
+    }
+    if (biaxial != nullptr) {
+      if (biaxial->momentRatio > worst) worst = biaxial->momentRatio, worstLoad = i;
+      continue;
     }
     const float design = cap.checkedMoment;
     // Loads without moment capacity are measured by their axial force; a capacity point with neither

@@ -18,7 +18,8 @@ struct ProjectModel;
 
 /// The summary of a calculated project: "worst capacity ratio 0.873 (load condition 3)", the largest
 /// ratio of design moment to moment capacity (axial load to axial capacity for loads without moment), or
-/// the first load condition without a capacity or a design moment. A slender wall compares its magnified
+/// the first load condition without a capacity or a design moment. A section in two dimensions measures a
+/// load with a moment by |Mu| / |phi Mn| on its interaction surface. A slender wall compares its magnified
 /// moments with the capacities of its effective steel area and names the first load (or the wall) that
 /// fails one of its limits.
 std::string WorstCapacityText(const ProjectModel& m);

@@ -7,6 +7,7 @@
 #include "cli/batch_run.h"
 #include "run/calculation_run.h"
 #include "base/number_format.h"
+#include "model/project_file.h"
 #include "strength/slenderness.h"
 #include "analysed_input.h"
 
@@ -65,6 +66,20 @@ TEST(WorstCapacity, SlenderWallUsesTheMagnifiedMomentAndTheWallCapacity) {
   RunAnalyses(m);
   ASSERT_LT(m.slenderness.phiMnAse[1], m.slenderness.Mcr);
   EXPECT_EQ(WorstCapacityText(m), "cracking moment exceeds the moment capacity for load condition 1");
+}
+
+// A section in two dimensions is measured on its interaction surface: the L-shaped wall's second load
+// (Mx = -200, My = 350 k-ft at 150 kip) has a capacity of 1668 k-ft in its own direction, ratio 0.242, while
+// about the horizontal axis alone its -200 k-ft would give 0.134 of 1488.
+TEST(WorstCapacity, TwoDimensionalSectionByItsBiaxialCapacity) {
+  ProjectModel m;
+  ResetAll(m);
+  ASSERT_TRUE(LoadModelFile(m, std::string(TARNIX_EXAMPLES_DIR) + "/l_wall.json").ok());
+  RunAnalyses(m);
+  const BiaxialCapacity& b = m.interactionDiagram.biaxial.at(2);
+  const double ratio = std::hypot(200.0, 350.0) * 12000 / std::hypot(b.momentX, b.momentY);
+  EXPECT_NEAR(ratio, 0.242, 0.0005);
+  EXPECT_EQ(WorstCapacityText(m), RatioLine(ratio, 2));
 }
 
 }  // namespace
