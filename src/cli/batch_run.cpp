@@ -292,10 +292,7 @@ std::string WorstCapacityText(const ProjectModel& m) {
     const LoadCapacity& cap = d.capacity[I];
     // A section in two dimensions measures a load with a moment against the interaction surface, in the
     // direction of its design moments.
-    const BiaxialCapacity* biaxial =
-        I < d.biaxial.size() && d.biaxial[I].computed && (cap.checkedMoment != 0 || cap.checkedMomentY != 0)
-            ? &d.biaxial[I]
-            : nullptr;
+    const BiaxialCapacity* biaxial = BiaxialCheckOf(d, i);
     if (biaxial != nullptr ? !biaxial->found : cap.capFound == 1) {
       return "no capacity for load condition " + std::to_string(i);
     }

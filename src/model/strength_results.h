@@ -88,6 +88,16 @@ struct InteractionDiagram {
   std::vector<float> idMomentY;
 };
 
+/// The biaxial capacity that judged load condition i (1-based): that of a two-dimensional model's load with a
+/// design moment about either axis. nullptr where the load was judged on the diagram of the horizontal axis
+/// (a one-axis model, or a load without moment).
+inline const BiaxialCapacity* BiaxialCheckOf(const InteractionDiagram& d, int i) {
+  const size_t k = static_cast<size_t>(i);
+  if (i < 1 || k >= d.biaxial.size() || k >= d.capacity.size() || !d.biaxial[k].computed) return nullptr;
+  const LoadCapacity& cap = d.capacity[k];
+  return cap.checkedMoment != 0 || cap.checkedMomentY != 0 ? &d.biaxial[k] : nullptr;
+}
+
 /// The interaction surface: the diagram at equally spaced neutral-axis angles, 360 k / n degrees for
 /// k = 0 .. n - 1. Empty unless the model is two-dimensional.
 struct InteractionSurface {

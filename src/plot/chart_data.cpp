@@ -190,7 +190,9 @@ Chart InteractionChart(const ProjectModel& m) {
   const Units u = DisplayedUnits(m);
   const double F = m.ForceUnitFactor, M = m.MomentUnitFactor;
   Chart chart;
-  chart.title = kInteractionTitle;
+  // A section in two dimensions has a diagram at every neutral-axis angle; this one is that of angle 0.
+  chart.title = IsTwoDimensional(m) ? std::string(kInteractionTitle) + " ABOUT THE HORIZONTAL AXIS"
+                                    : std::string(kInteractionTitle);
   chart.x.title = "MOMENT";
   chart.x.unit = u.moment;
   chart.y.title = "AXIAL LOAD";
@@ -254,8 +256,16 @@ Chart InteractionChart(const ProjectModel& m) {
       const std::string why = SlenderMessageOf(m, i);
       tip += "\nNo design moment" + (why.empty() ? std::string() : ": " + why);
     }
-    const bool solved = cap->capFound == 0;
-    if (solved) {
+    // A section in two dimensions judges a load with a moment on its interaction surface, in the direction
+    // of its design moments: the diagram here is that of the horizontal axis alone.
+    const BiaxialCapacity* b = BiaxialCheckOf(d, i);
+    const bool solved = b != nullptr ? b->found : cap->capFound == 0;
+    if (b != nullptr) {
+      tip += "\n" + Value("My", cap->checkedMomentY / M, u.moment);
+      tip += solved ? "\n" + Value("phiMn", std::hypot(b->momentX, b->momentY) / M, u.moment) +
+                          " on the interaction surface\nMoment ratio = " + FormatFixed(b->momentRatio, 3)
+                    : std::string("\nNo capacity on the interaction surface");
+    } else if (solved) {
       tip += "\n" + Value("phiPn", cap->capAxial / F, u.force) + "\n" +
              Value("phiMn", cap->capMoment / M, u.moment) + "\nphi = " + FormatPlain(cap->capPhi);
     } else {

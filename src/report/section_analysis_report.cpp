@@ -43,9 +43,9 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
     out.EmptyLine();
 
     const LoadCapacity* judged = I < d.capacity.size() ? &d.capacity[I] : nullptr;
-    const bool biaxial = twoDimensional && judged != nullptr && I < d.biaxial.size() &&
-                         d.biaxial[I].computed && (judged->checkedMoment != 0 || judged->checkedMomentY != 0);
-    if (biaxial && !d.biaxial[I].found) {
+    const BiaxialCapacity* b = BiaxialCheckOf(d, i);
+    const bool biaxial = b != nullptr;
+    if (biaxial && !b->found) {
       Message(out, "*** No capacity: the axial load lies beyond the section's factored axial range");
       continue;
     }
@@ -56,10 +56,9 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
     }
     const LoadCapacity& cap = *judged;
     if (biaxial) {
-      const BiaxialCapacity& b = d.biaxial[I];
-      ValueLine(out, "For Axial load      = ", b.axial / force, 1);
-      ValueLine(out, "Reduction factor    = ", b.phi, 3);
-      ValueLine(out, "Moment capacity     = ", std::hypot(b.momentX, b.momentY) / moment, 1);
+      ValueLine(out, "For Axial load      = ", b->axial / force, 1);
+      ValueLine(out, "Reduction factor    = ", b->phi, 3);
+      ValueLine(out, "Moment capacity     = ", std::hypot(b->momentX, b->momentY) / moment, 1);
     } else if (Mi != 0 || m.SlendernessOption != Slenderness::None) {
       ValueLine(out, "For Axial load      = ", cap.capAxial / force, 1);
       ValueLine(out, "Reduction factor    = ", cap.capPhi, 3);
@@ -100,7 +99,7 @@ void WriteSectionAnalysisReport(const ProjectModel& m, ReportWriter& out) {
     }
     if (biaxial) {
       ValueLine(out, "Design moment My    = ", cap.checkedMomentY / moment, 1);
-      ValueLine(out, "Moment ratio        = ", d.biaxial[I].momentRatio, 3);
+      ValueLine(out, "Moment ratio        = ", b->momentRatio, 3);
     }
     if (cap.momentExceeded) Message(out, "*** Moment capacity is exceeded");
     if (cap.axialExceeded) Message(out, "*** Axial load capacity is exceeded");

@@ -118,6 +118,21 @@ TEST(SurfaceCharts, DiagramInTheLoadsDirectionAndContourAtItsAxialLoad) {
   EXPECT_FALSE(MomentContourChart(beyond, 1).Plottable());
 }
 
+// The diagram of the horizontal axis alone cannot judge a load bent about both axes: its marker carries the
+// load's capacity on the surface and the verdict given there.
+TEST(SurfaceCharts, DiagramOfTheHorizontalAxisCarriesTheBiaxialVerdict) {
+  ProjectModel m = TwoLayerColumn("aci02");
+  SetLoadCount(m, 1);
+  m.loads[1].P = 100000, m.loads[1].M = -360000, m.loads[1].My = 480000;
+  RunAnalyses(m);
+  const Chart chart = InteractionChart(m);
+  EXPECT_EQ(chart.title, "INTERACTION DIAGRAM ABOUT THE HORIZONTAL AXIS");
+  ASSERT_FALSE(chart.markers.empty());
+  EXPECT_NE(chart.markers.back().tip.find("My = 40.0 k-ft\nphiMn = "), std::string::npos)
+      << chart.markers.back().tip;
+  EXPECT_NE(chart.markers.back().tip.find(" on the interaction surface\nMoment ratio = "), std::string::npos);
+}
+
 class SurfaceSvgFiles : public TempFolderTest {};
 
 // Only a two-dimensional model has a contour and a diagram in its load's direction per load.
