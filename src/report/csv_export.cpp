@@ -70,18 +70,17 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
   const InteractionDiagram& d = m.interactionDiagram;
   // Single-precision quotients, as the columns have always been written.
   const float force = m.ForceUnitFactor, moment = m.MomentUnitFactor;
-  // A two-dimensional model's loads are checked on the interaction surface: the capacity columns hold the
-  // biaxial capacity (no diagram point) and the columns of the second axis follow the others.
-  const bool biaxial = IsTwoDimensional(m);
+  // A two-dimensional model's loads with a moment are checked on the interaction surface: the capacity
+  // columns hold the biaxial capacity (no diagram point) and the columns of the second axis follow the
+  // others.
+  const bool twoDimensional = IsTwoDimensional(m);
   std::string text = "load,P,M,phi,phiPn,phiMn,point,exceeded,Mu,second_order_ratio";
-  text += biaxial ? ",My,phiMny,angle,c,Muy,moment_ratio,ray_ratio\n" : "\n";
+  text += twoDimensional ? ",My,phiMny,angle,c,Muy,moment_ratio,ray_ratio\n" : "\n";
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < d.capacity.size(); ++i) {
     const LoadCondition& load = m.loads[static_cast<size_t>(i)];
     const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
-    const BiaxialCapacity none;
-    const BiaxialCapacity& b =
-        biaxial && static_cast<size_t>(i) < d.biaxial.size() ? d.biaxial[static_cast<size_t>(i)] : none;
-    const bool found = biaxial ? b.computed && b.found : cap.capFound != 1;
+    const BiaxialCapacity* b = BiaxialCheckOf(d, i);
+    const bool found = b != nullptr ? b->found : cap.capFound != 1;
     text += std::to_string(i) + "," + FormatFullPrecision(load.P / force) + "," +
             FormatFullPrecision(load.M / moment) + ",";
     if (!found) {
@@ -90,10 +89,10 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
       // The verdict of the analysis, the one the report, the window and the summary give. A load that the
       // slenderness analysis left without a design moment, and that fails no check, says so.
       const bool exceeded = LoadBeyondCapacity(m, i);
-      text += FormatFullPrecision(biaxial ? b.phi : cap.capPhi) + "," +
-              FormatFullPrecision((biaxial ? b.axial : cap.capAxial) / force) + "," +
-              FormatFullPrecision((biaxial ? b.momentX : cap.capMoment) / moment) + "," +
-              (biaxial ? std::string() : std::to_string(cap.capPoint)) + "," +
+      text += FormatFullPrecision(b != nullptr ? b->phi : cap.capPhi) + "," +
+              FormatFullPrecision((b != nullptr ? b->axial : cap.capAxial) / force) + "," +
+              FormatFullPrecision((b != nullptr ? b->momentX : cap.capMoment) / moment) + "," +
+              (b != nullptr ? std::string() : std::to_string(cap.capPoint)) + "," +
               (exceeded          ? "yes,"
                : cap.designKnown ? "no,"
                                  : "no design moment,");
@@ -104,20 +103,21 @@ std::string LoadCapacityCsv(const ProjectModel& m) {
     if (designMoment) text += FormatFullPrecision(cap.checkedMoment / moment);
     text += ",";
     if (cap.secondOrderRatio > 0) text += FormatFullPrecision(cap.secondOrderRatio);
-    if (biaxial) {
+    if (twoDimensional) {
+      const bool onSurface = b != nullptr && b->found;
       text += "," + FormatFullPrecision(load.My / moment) + ",";
-      if (found) {
-        text += FormatFullPrecision(b.momentY / moment) + "," + FormatFullPrecision(b.angle) + "," +
-                FormatFullPrecision(b.depth);
+      if (onSurface) {
+        text += FormatFullPrecision(b->momentY / moment) + "," + FormatFullPrecision(b->angle) + "," +
+                FormatFullPrecision(b->depth);
       } else {
         text += ",,";
       }
       text += ",";
       if (designMoment) text += FormatFullPrecision(cap.checkedMomentY / moment);
       text += ",";
-      if (found) text += FormatFullPrecision(b.momentRatio);
+      if (onSurface) text += FormatFullPrecision(b->momentRatio);
       text += ",";
-      if (found && b.rayRatio > 0) text += FormatFullPrecision(b.rayRatio);
+      if (onSurface && b->rayRatio > 0) text += FormatFullPrecision(b->rayRatio);
     }
     text += "\n";
   }

@@ -19,11 +19,12 @@ std::string InteractionDiagramCsv(const ProjectModel& m);
 /// load condition in displayed units; phi, phiPn, phiMn and point are empty and exceeded is "no solution"
 /// for a load that found no capacity on the diagram. Mu is the design moment the verdict used (empty where
 /// the slenderness analysis gave none); second_order_ratio is Mu over the first-order moment where a
-/// second-order analysis gave Mu, empty otherwise. A two-dimensional model's loads take their biaxial
-/// capacity (phiMn is phi Mnx, point empty) and gain the columns "My,phiMny,angle,c,Muy,moment_ratio,
-/// ray_ratio": the load's moment about the vertical axis, the capacity's phi Mny, neutral-axis angle
-/// (degrees) and depth, the design moment about the vertical axis, |Mu| / |phi Mn| at the same axial load
-/// and the ratio along the ray from the origin (empty for a load at the origin).
+/// second-order analysis gave Mu, empty otherwise. A two-dimensional model's loads with a moment take their
+/// biaxial capacity (phiMn is phi Mnx, point empty); every load of such a model gains the columns
+/// "My,phiMny,angle,c,Muy,moment_ratio,ray_ratio": the load's moment about the vertical axis, the biaxial
+/// capacity's phi Mny, neutral-axis angle (degrees) and depth, the design moment about the vertical axis,
+/// |Mu| / |phi Mn| at the same axial load and the ratio along the ray from the origin (the capacity's
+/// columns empty for a load without moment or without a biaxial capacity).
 std::string LoadCapacityCsv(const ProjectModel& m);
 
 /// surface.csv of a two-dimensional model: header "angle,point,c,P,Mx,My,phi,phiP,phiMx,phiMy,

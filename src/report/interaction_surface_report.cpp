@@ -61,11 +61,15 @@ void BiaxialCapacityBlock(const ProjectModel& m, int i, ReportWriter& out) {
             1);
   ValueLine(out, "Design moment My    = ",
             (cap != nullptr && cap->checked ? cap->checkedMomentY : load.My) / moment, 1);
-  if (I >= d.biaxial.size() || !d.biaxial[I].computed) {
-    Message(out, "*** Biaxial capacity not computed");
+  const BiaxialCapacity* check = BiaxialCheckOf(d, i);
+  if (check == nullptr) {
+    // A load without moment is judged by its axial force alone, as in one axis.
+    const bool computed = I < d.biaxial.size() && d.biaxial[I].computed;
+    Message(out, computed ? "No moment: the load is judged by its axial force under SECTION ANALYSIS"
+                          : "*** Biaxial capacity not computed");
     return;
   }
-  const BiaxialCapacity& b = d.biaxial[I];
+  const BiaxialCapacity& b = *check;
   if (!b.found) {
     Message(out, "*** No capacity: the axial load lies beyond the section's factored axial range");
     return;
