@@ -153,8 +153,9 @@ TEST(SectionAnalysisReport, TwoDimensionalLoadsPointToTheirBiaxialCapacity) {
   WriteSectionAnalysisReport(m, out);
   const std::string text = out.Text();
   EXPECT_EQ(text.find("Negative moment"), std::string::npos);
-  EXPECT_NE(text.find("          Moment demand Mx    = -30.0\r\n          Design moment My    = 40.0\r\n     "
-                      "     Moment ratio        = "),
+  EXPECT_NE(text.find("          Moment demand Mx    = -30.0\r\n"
+                      "          Design moment My    = 40.0\r\n"
+                      "          Moment ratio        = "),
             std::string::npos);
 
   m.loads[1].My = 0;  // one axis: the old report
