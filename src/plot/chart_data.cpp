@@ -55,8 +55,9 @@ Chart MomentCurvatureFrame(const ProjectModel& m) {
 PlotPoint CurvePoint(const ProjectModel& m, const McPoint& p) {
   // A point without a neutral-axis depth has no curvature; it is left out rather than drawn at infinity.
   if (p.depth == 0) return {NAN, NAN};
+  // The moment along the neutral-axis angle of the analysis, the one the idealisation uses (Mx at angle 0).
   return {kCurvatureScale * static_cast<double>(p.strain) / p.depth,
-          p.moment / static_cast<double>(m.MomentUnitFactor)};
+          MomentAlong(m.momentCurvature, p) / static_cast<double>(m.MomentUnitFactor)};
 }
 
 ChartSeries CurveSeries(const ProjectModel& m, int load, int colour) {

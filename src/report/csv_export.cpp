@@ -128,13 +128,23 @@ std::string MomentCurvatureCsv(const ProjectModel& m, int load) {
   const McCurve& curve = m.momentCurvature.curves[static_cast<size_t>(load)];
   const McIdealization ideal = IdealizeMomentCurvature(m, load);
   const float P = m.loads[static_cast<size_t>(load)].P;
-  std::string text = "curvature,moment,strain,c,axial,residual,event\n";
+  // "moment" is the moment along the analysis's neutral-axis angle (Mx at angle 0); a section in two
+  // dimensions adds both components.
+  const bool components = IsTwoDimensional(m);
+  std::string text = "curvature,moment,strain,c,axial,residual,event";
+  text += components ? ",Mx,My\n" : "\n";
   for (size_t j = 0; j < curve.points.size(); ++j) {
     const McPoint& p = curve.points[j];
     text += FormatFullPrecision(p.strain / p.depth) + "," +
-            FormatFullPrecision(p.moment / m.MomentUnitFactor) + "," + FormatFullPrecision(p.strain) + "," +
-            FormatFullPrecision(p.depth) + "," + FormatFullPrecision(p.axial / m.ForceUnitFactor) + "," +
-            FormatFullPrecision((p.axial - P) / m.ForceUnitFactor) + "," + ideal.labels[j] + "\n";
+            FormatFullPrecision(MomentAlong(m.momentCurvature, p) / m.MomentUnitFactor) + "," +
+            FormatFullPrecision(p.strain) + "," + FormatFullPrecision(p.depth) + "," +
+            FormatFullPrecision(p.axial / m.ForceUnitFactor) + "," +
+            FormatFullPrecision((p.axial - P) / m.ForceUnitFactor) + "," + ideal.labels[j];
+    if (components) {
+      text += "," + FormatFullPrecision(p.moment / m.MomentUnitFactor) + "," +
+              FormatFullPrecision(p.momentY / m.MomentUnitFactor);
+    }
+    text += "\n";
   }
   return text;
 }

@@ -200,7 +200,7 @@ Value CurvatureValue(const ProjectModel& m, const QuantityName& q) {
     if (off < m.einc / 2 && (nearest == nullptr || off < std::abs(nearest->strain - q.strain))) nearest = &p;
   }
   if (nearest == nullptr) return Missing("no point at strain " + FormatGeneral(q.strain));
-  if (q.name == "mcMoment") return Found(nearest->moment);
+  if (q.name == "mcMoment") return Found(MomentAlong(r, *nearest));
   return Found(q.name == "mcDepth" ? nearest->depth : nearest->axial);
 }
 
