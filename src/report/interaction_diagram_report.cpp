@@ -9,11 +9,12 @@
 namespace tarnix {
 namespace {
 
-// The smallest load condition number whose capacity lies at point k, or 0.
+// The smallest load condition number whose capacity lies at point k, or 0. A load judged on the
+// interaction surface has its capacity there, not on this diagram about the horizontal axis.
 int LoadAtPoint(const InteractionDiagram& d, int loads, int k) {
   for (int i = 1; i <= loads; ++i) {
     const LoadCapacity& cap = d.capacity[static_cast<size_t>(i)];
-    if (cap.capFound == 0 && cap.capPoint == k) return i;
+    if (cap.capFound == 0 && cap.capPoint == k && BiaxialCheckOf(d, i) == nullptr) return i;
   }
   return 0;
 }
