@@ -60,6 +60,9 @@ struct LoadCapacity {
   /// The design moment about the vertical axis (first order, or magnified with member data for that
   /// axis); 0 for a section bent about the horizontal axis only.
   float checkedMomentY = 0;
+  /// The second-order ratio about the vertical axis (its design moment over its first-order moment) where
+  /// that axis was magnified; 0 otherwise. secondOrderExceeded covers both axes.
+  float secondOrderRatioY = 0;
 };
 
 /// Result block of ComputeInteractionDiagram. Arrays are indexed by point number 1..idCount (slot 0 and

@@ -64,6 +64,16 @@ bool NoMemberLength(const ProjectModel& m, ReportWriter& out) {
 
 // Moment magnification about the vertical axis of a section in two dimensions, after that about the
 // horizontal axis: per load the critical load, kl/r and its limit, the factors and the magnified My.
+// A magnified moment's ratio to its first-order moment against the criteria's limit (1.4 by ACI 318-19
+// 6.2.5.3), where the criteria has one and the ratio was computed.
+void SecondOrderLine(const ProjectModel& m, float ratio, ReportWriter& out) {
+  const float limit = CriteriaFor(m.criteria).revised.secondOrderLimit;
+  if (!(limit > 0 && ratio > 0)) return;
+  const bool exceeded = ratio > limit;
+  out.Blanks(15).Text(exceeded ? "*** " : "").Text("Second-order / first-order     = ");
+  out.Fixed(ratio, 3).Text(exceeded ? " exceeds " : " within ").Fixed(limit, 2).EndLine();
+}
+
 void VerticalAxisReport(const ProjectModel& m, ReportWriter& out) {
   const SlendernessResults& s = m.slenderness;
   out.EmptyLine();
@@ -101,6 +111,8 @@ void VerticalAxisReport(const ProjectModel& m, ReportWriter& out) {
     Value(out, "Non-sway magnification factor  = ", s.deltaNsY[n], 3);
     Value(out, "Sway magnification factor      = ", s.deltaSY[n], 3);
     Value(out, "Magnified moment My            = ", s.McY[n] / m.MomentUnitFactor, 1);
+    const std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
+    if (n < capacity.size()) SecondOrderLine(m, capacity[n].secondOrderRatioY, out);
   }
 }
 
@@ -183,12 +195,7 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
     if (n < capacity.size() && capacity[n].checked && capacity[n].checkedMoment != s.Mc[n]) {
       Value(out, "Design moment (first-order)    = ", capacity[n].checkedMoment / m.MomentUnitFactor, 1);
     }
-    if (rules.revised.secondOrderLimit > 0 && n < capacity.size() && capacity[n].secondOrderRatio > 0) {
-      const LoadCapacity& cap = capacity[n];
-      out.Blanks(15).Text(cap.secondOrderExceeded ? "*** " : "").Text("Second-order / first-order     = ");
-      out.Fixed(cap.secondOrderRatio, 3).Text(cap.secondOrderExceeded ? " exceeds " : " within ");
-      out.Fixed(rules.revised.secondOrderLimit, 2).EndLine();
-    }
+    if (n < capacity.size()) SecondOrderLine(m, capacity[n].secondOrderRatio, out);
   }
   if (IsTwoDimensional(m)) VerticalAxisReport(m, out);
 }

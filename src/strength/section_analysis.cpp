@@ -101,6 +101,18 @@ float DesignMomentY(const ProjectModel& m, int i) {
   return DesignMomentYKnown(s, i) ? LargerBySize(firstOrder, s.McY[n]) : firstOrder;
 }
 
+// The second-order ratio about the vertical axis of a load magnified about it: its design moment over the
+// largest first-order moment about that axis (My, the end moments, a governing minimum moment); 0 where
+// that axis was not magnified (ACI 318-19 6.2.5.3 limits the ratio about each axis).
+float SecondOrderRatioY(const ProjectModel& m, int i, float designY) {
+  const size_t n = static_cast<size_t>(i);
+  const SlendernessResults& s = m.slenderness;
+  if (!DesignMomentYKnown(s, i) || n >= s.outcomeY.size() || s.outcomeY[n] != SlenderOutcome::Magnified) return 0;
+  float firstOrder = std::fabs(InitialMomentY(m.loads[n]));
+  if (n < s.M2minY.size()) firstOrder = std::max(firstOrder, std::fabs(s.M2minY[n]));
+  return firstOrder > 0 ? std::fabs(designY) / firstOrder : 0.0f;
+}
+
 }  // namespace
 
 float LoadPhi(const ProjectModel& m, const InteractionDiagram& d, float P, float tensileStrain) {
@@ -196,11 +208,14 @@ void JudgeLoadConditions(ProjectModel& m) {
     cap.secondOrderRatio =
         demand.magnified && demand.firstOrder != 0 ? std::fabs(cap.checkedMoment / demand.firstOrder) : 0.0f;
     cap.secondOrderExceeded = demand.limited && limit > 0 && cap.secondOrderRatio > limit;
+    cap.secondOrderRatioY = 0;
     cap.momentExceeded = false;
     cap.axialExceeded = false;
     bool biaxialMoment = false;
     if (twoDimensional) {
       cap.checkedMomentY = DesignMomentY(m, i);
+      cap.secondOrderRatioY = SecondOrderRatioY(m, i, cap.checkedMomentY);
+      cap.secondOrderExceeded |= limit > 0 && cap.secondOrderRatioY > limit;
       biaxial[static_cast<size_t>(i)] = BiaxialCapacityOf(m, load.P, cap.checkedMoment, cap.checkedMomentY);
       biaxialMoment = cap.checkedMoment != 0 || cap.checkedMomentY != 0;
     }

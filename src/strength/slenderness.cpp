@@ -56,6 +56,10 @@ AxisLoad HorizontalAxisLoad(const LoadCondition& load) {
   return {load.M, {load.M1ns, load.M2ns, load.M1s, load.M2s, load.BetaD, load.BetaDs}};
 }
 
+// The moments about the vertical axis: the end moments there are sizes, so is the load's My (the load's
+// sign gives the direction of the magnified moment).
+AxisLoad VerticalAxisLoad(const LoadCondition& load) { return {std::fabs(load.My), load.endY}; }
+
 // The larger of the moment and the sum of the end moments M2ns + M2s.
 float InitialOf(const AxisLoad& a) { return a.end.M2ns + a.end.M2s > a.M ? a.end.M2ns + a.end.M2s : a.M; }
 
@@ -364,6 +368,7 @@ const char* SlenderOutcomeText(SlenderOutcome outcome) {
 }
 
 float InitialMoment(const LoadCondition& load) { return InitialOf(HorizontalAxisLoad(load)); }
+float InitialMomentY(const LoadCondition& load) { return InitialOf(VerticalAxisLoad(load)); }
 
 bool HasSteelShapes(const ProjectModel& m) { return m.np > 0 || m.nb > 0; }
 
@@ -408,8 +413,7 @@ void ComputeSlenderness(ProjectModel& m) {
   std::vector<AxisResult> rowsY;
   if (m.memberY.L > 0) {
     Composite unused;  // the composite properties are reported for the horizontal axis
-    const auto momentsY = [](const LoadCondition& load) { return AxisLoad{std::fabs(load.My), load.endY}; };
-    rowsY = MagnifyLoads(run, y, momentsY, unused);
+    rowsY = MagnifyLoads(run, y, VerticalAxisLoad, unused);
     for (int i = 1; i <= ListSize(m.ns); ++i) {
       if (m.loads[static_cast<size_t>(i)].My < 0) rowsY[static_cast<size_t>(i)].Mc *= -1;
     }

@@ -19,6 +19,8 @@ const char* SlenderOutcomeText(SlenderOutcome outcome);
 
 /// The initial design moment of a load: the larger of its moment M and its end moments M2ns + M2s.
 float InitialMoment(const LoadCondition& load);
+/// The same about the vertical axis, by size: the larger of |My| and its end moments about that axis.
+float InitialMomentY(const LoadCondition& load);
 
 /// Load condition i has a design moment Mc: it was magnified, or its slenderness effects are negligible
 /// (tension, no axial load, kl/r below the limit). False for a load at buckling, one that needs a P-delta

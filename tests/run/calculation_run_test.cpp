@@ -9,6 +9,7 @@
 #include "model/defaults.h"
 #include "model/input_file.h"
 #include "model/project_file.h"
+#include "strength/section_analysis.h"
 #include "model/model_edits.h"
 #include "temp_folder.h"
 #include "test_sections.h"
@@ -68,6 +69,15 @@ TEST(Analyses, NoSlendernessResultOutlivesItsRun) {
   RunAnalyses(m);
   ASSERT_EQ(m.slenderness.McY.size(), 4u);
   EXPECT_GT(std::fabs(m.interactionDiagram.capacity[2].checkedMomentY), std::fabs(m.loads[2].My));
+  EXPECT_FALSE(LoadBeyondCapacity(m, 2));
+  // Longer about the vertical axis only: load 2's moment about that axis is magnified past 1.4 times its
+  // first-order moment (ACI 318-19 6.2.5.3), while about the horizontal axis it stays within the limit.
+  m.memberY.L = 330;
+  RunAnalyses(m);
+  const LoadCapacity& cap = m.interactionDiagram.capacity[2];
+  EXPECT_GT(cap.secondOrderRatioY, 1.4f);
+  EXPECT_LE(cap.secondOrderRatio, 1.4f);
+  EXPECT_TRUE(cap.secondOrderExceeded && LoadBeyondCapacity(m, 2));
   m.SlendernessOption = Slenderness::None;
   RunAnalyses(m);
   EXPECT_TRUE(m.slenderness.McY.empty() && m.slenderness.Mc.empty());
