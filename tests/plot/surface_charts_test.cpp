@@ -106,7 +106,8 @@ TEST(SurfaceCharts, DiagramInTheLoadsDirectionAndContourAtItsAxialLoad) {
     d.idMomentY.insert(d.idMomentY.begin() + 3, d.idMomentY[2] * 0.4f);
     d.idTensileStrain.insert(d.idTensileStrain.begin() + 3, 0);
   }
-  const std::vector<PlotPoint>& nominal = LoadDirectionChart(flat, 1).series.at(0).points;
+  const Chart flatChart = LoadDirectionChart(flat, 1);
+  const std::vector<PlotPoint>& nominal = flatChart.series.at(0).points;
   ASSERT_GE(nominal.size(), 2u);
   EXPECT_NEAR(nominal[nominal.size() - 2].x, 20 / 1.4, 1e-4);
   EXPECT_NEAR(nominal.back().x, 0, 1e-9);
