@@ -174,6 +174,16 @@ double BalancedDepth(float depth, float em, float yield, float factor, float mod
 
 }  // namespace
 
+float BalancedNeutralAxisDepth(const ProjectModel& m, float barDepth, float steelDepth) {
+  float c = 0;
+  if (barDepth > 0) c = static_cast<float>(BalancedDepth(barDepth, m.em, m.fy, m.phiReinf, m.Er));
+  if (m.nb >= 1 || m.np >= 1) {
+    const float cS = static_cast<float>(BalancedDepth(steelDepth, m.em, m.fs, m.phiStl, m.Es));
+    if (cS < c || barDepth == 0) c = cS;
+  }
+  return c;
+}
+
 const char* SectionProblemText(SectionProblem problem) {
   switch (problem) {
     case SectionProblem::None:
@@ -360,12 +370,7 @@ void ComputeSectionProperties(ProjectModel& m) {
     }
   }
 
-  if (p.reinfDepth > 0)
-    p.cBalanced = static_cast<float>(BalancedDepth(p.reinfDepth, m.em, m.fy, m.phiReinf, m.Er));
-  if (hasSteel) {
-    const float cS = static_cast<float>(BalancedDepth(p.steelDepth, m.em, m.fs, m.phiStl, m.Es));
-    if (cS < p.cBalanced || p.reinfDepth == 0) p.cBalanced = cS;
-  }
+  p.cBalanced = BalancedNeutralAxisDepth(m, p.reinfDepth, p.steelDepth);
   m.sectionProperties = p;
 }
 

@@ -10,6 +10,7 @@
 #include "criteria/criteria.h"
 #include "model/project_model.h"
 #include "section/geometry.h"
+#include "section/section_properties.h"
 #include "strength/section_analysis.h"
 
 namespace tarnix {
@@ -46,13 +47,6 @@ double NominalSquashLoad(const ProjectModel& m, double fy) {
 }
 double NominalSquashLoad(const ProjectModel& m) { return NominalSquashLoad(m, m.fy); }
 
-// The depth at which the extreme fibre reaches em while steel at `depth` reaches its yield strain; a
-// modulus of 0 is taken as a yield strain of 0 (the rule of the section properties' balanced depth).
-double BalancedDepthOf(float depth, float em, float yield, float factor, float modulus) {
-  const double yieldStrain = modulus > 0 ? static_cast<double>(yield) * factor / modulus : 0.0;
-  const double denominator = yieldStrain + em;
-  return denominator != 0 ? depth * static_cast<double>(em) / denominator : 0.0;
-}
 
 // The walk of the diagram across the section's axis. With `loads` every load condition of the model is
 // evaluated at each point as the walk goes (the upright section only).
@@ -208,14 +202,7 @@ void SectionAtAngle::Turn(const Orientation& o) {
 
 float SectionAtAngle::BalancedDepth() const {
   if (o_.upright) return m_.sectionProperties.cBalanced;
-  const ProjectModel& m = m_;
-  double c = 0;
-  if (deepestBar_ > 0) c = BalancedDepthOf(deepestBar_, m.em, m.fy, m.phiReinf, m.Er);
-  if (m.nb >= 1 || m.np >= 1) {
-    const double cS = BalancedDepthOf(deepestSteel_, m.em, m.fs, m.phiStl, m.Es);
-    if (cS < c || deepestBar_ == 0) c = cS;
-  }
-  return static_cast<float>(c);
+  return BalancedNeutralAxisDepth(m_, deepestBar_, deepestSteel_);
 }
 
 double SectionAtAngle::TensionLimit() const {
