@@ -43,14 +43,32 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
   const bool curvature = m.momentCurvature.ran();
 
   // The verdict next to the load number, where a narrow panel still shows it.
-  table.columns = {"Load",
-                   "Status",
-                   WithUnit("P", force),
-                   WithUnit("Design M", momentUnit),
-                   "phi",
-                   WithUnit("phi Pn", force),
-                   WithUnit(wall ? "phi Mn (wall)" : "phi Mn", momentUnit),
-                   "M / phi Mn"};
+  // A section in two dimensions is judged on its interaction surface: the design moments about both axes,
+  // the capacity in their direction with its components and the neutral axis that gives it.
+  const bool twoDimensional = IsTwoDimensional(m);
+  if (twoDimensional) {
+    table.columns = {"Load",
+                     "Status",
+                     WithUnit("P", force),
+                     WithUnit("Design Mx", momentUnit),
+                     WithUnit("Design My", momentUnit),
+                     "phi",
+                     WithUnit("phi Pn", force),
+                     WithUnit("phi Mn", momentUnit),
+                     WithUnit("phi Mnx", momentUnit),
+                     WithUnit("phi Mny", momentUnit),
+                     WithUnit("NA angle", "deg"),
+                     "M / phi Mn"};
+  } else {
+    table.columns = {"Load",
+                     "Status",
+                     WithUnit("P", force),
+                     WithUnit("Design M", momentUnit),
+                     "phi",
+                     WithUnit("phi Pn", force),
+                     WithUnit(wall ? "phi Mn (wall)" : "phi Mn", momentUnit),
+                     "M / phi Mn"};
+  }
   table.statusColumn = 1;
   if (magnified) {
     table.columns.push_back("deltaNs");
@@ -83,14 +101,33 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
     const bool exceeded = LoadBeyondCapacity(m, i);
 
     row.cells.push_back(design ? FormatFixed(demand / momentFactor, 1) : "");
-    row.cells.push_back(found ? FormatFixed(cap.capPhi, 3) : "");
-    row.cells.push_back(found ? FormatFixed(cap.capAxial / forceFactor, 1) : "");
-    row.cells.push_back(found ? FormatFixed(phiMn / momentFactor, 1) : "");
-    // A negative moment is checked by its size (the diagram is that of compression at the top).
-    row.cells.push_back(found && design && phiMn != 0 ? FormatFixed(std::fabs(demand) / phiMn, 3) : "");
+    if (twoDimensional) {
+      row.cells.push_back(design ? FormatFixed(cap.checkedMomentY / momentFactor, 1) : "");
+    }
+    const BiaxialCapacity* b = BiaxialCheckOf(m.interactionDiagram, i);
+    if (b != nullptr) {
+      // The capacity the verdict used; none where the axial load lies beyond the section's range.
+      const bool has = b->found;
+      row.cells.push_back(has ? FormatFixed(b->phi, 3) : "");
+      row.cells.push_back(has ? FormatFixed(b->axial / forceFactor, 1) : "");
+      row.cells.push_back(has ? FormatFixed(std::hypot(b->momentX, b->momentY) / momentFactor, 1) : "");
+      row.cells.push_back(has ? FormatFixed(b->momentX / momentFactor, 1) : "");
+      row.cells.push_back(has ? FormatFixed(b->momentY / momentFactor, 1) : "");
+      row.cells.push_back(has ? FormatFixed(b->angle, 2) : "");
+      row.cells.push_back(has && design ? FormatFixed(b->momentRatio, 3) : "");
+    } else {
+      // A load judged on the diagram of the horizontal axis (every load of a one-axis section, and a load
+      // without moment of a section in two dimensions).
+      row.cells.push_back(found ? FormatFixed(cap.capPhi, 3) : "");
+      row.cells.push_back(found ? FormatFixed(cap.capAxial / forceFactor, 1) : "");
+      row.cells.push_back(found ? FormatFixed(phiMn / momentFactor, 1) : "");
+      if (twoDimensional) row.cells.insert(row.cells.end(), 3, "");
+      // A negative moment is checked by its size (the diagram is that of compression at the top).
+      row.cells.push_back(found && design && phiMn != 0 ? FormatFixed(std::fabs(demand) / phiMn, 3) : "");
+    }
     if (exceeded) {
       row.verdict = LoadVerdict::Exceeded;
-    } else if (!found || !design) {
+    } else if ((b != nullptr ? !b->found : !found) || !design) {
       row.verdict = LoadVerdict::NoSolution;
     } else {
       row.verdict = LoadVerdict::Ok;

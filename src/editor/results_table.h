@@ -1,6 +1,8 @@
 // The results of the last calculation as a table, one row per load condition: the load, its design moment,
 // the capacity on the interaction diagram and the verdict, with the magnifiers and the curvature ductility
-// when those analyses ran. The window shows it; the tab-separated text goes to spreadsheets.
+// when those analyses ran. A section in two dimensions shows both design moments and, for a load judged on
+// its interaction surface, that capacity: phi Mn in the direction of the design moments, its components
+// and the neutral-axis angle. The window shows it; the tab-separated text goes to spreadsheets.
 #pragma once
 
 #include <string>

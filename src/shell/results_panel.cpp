@@ -15,18 +15,17 @@
 namespace tarnix {
 namespace {
 
-// The columns shown until the engineer chooses others: the load, its verdict, the axial load, the design
-// moment, the capacity and the ratio. The others (phi, phi Pn, magnifiers, ductility) are a right click on
-// the headings away.
-bool ShownByDefault(const QString& heading) {
-  for (const char* start : {"Load", "Status", "P (", "Design M", "phi Mn", "M / phi Mn"}) {
-    if (heading.startsWith(start)) return true;
-  }
-  return false;
-}
-
 // The choice kept for the session and the next one: the headings without their units.
 QString ColumnKey(const QString& heading) { return heading.section(" (", 0, 0); }
+
+// The columns shown until the engineer chooses others: the load, its verdict, the axial load, the design
+// moments, the capacity, the neutral-axis angle of a biaxial capacity and the ratio. The others (phi,
+// phi Pn, the capacity's components, magnifiers, ductility) are a right click on the headings away.
+bool ShownByDefault(const QString& heading) {
+  return QStringList{"Load", "Status", "P", "Design M", "Design Mx", "Design My", "phi Mn", "NA angle",
+                     "M / phi Mn"}
+      .contains(ColumnKey(heading));
+}
 
 }  // namespace
 
