@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "editor/field_descriptors.h"
@@ -12,6 +13,14 @@ namespace tarnix {
 
 /// The rows selected in the tables of the lists (1-based record numbers).
 using SelectedRecords = std::map<RecordList, std::vector<int>>;
+
+/// The list a drawn record belongs to and the tab that shows that list.
+struct ListOnTab {
+  RecordList list;
+  MainTab tab;
+};
+/// The list and tab of a record of `kind`; none for a record without a list of its own in the window.
+std::optional<ListOnTab> ListOfRecord(RecordKind kind);
 
 /// Marks the shapes of the records edited on the tab in front: on the concrete tab the rectangles and
 /// circles, on the reinforcing tab every bar of the lines and arcs, on the steel shape tab the rectangular

@@ -7,7 +7,9 @@
 #include "model/input_file.h"
 #include "base/number_format.h"
 #include "section/section_properties.h"
+#include "plot/surface_charts.h"
 #include "strength/interaction_diagram.h"
+#include "strength/surface.h"
 
 namespace tarnix {
 
@@ -47,10 +49,21 @@ bool PreviousPlotLoad(ProjectModel& m) {
   return true;
 }
 
-void TypePlotLoad(ProjectModel& m, const std::string& text) {
-  const std::optional<int> typed = LenientCount(text);
-  m.mcPlotLoad = std::clamp(typed.value_or(1), 1, std::max(1, ListSize(m.ns)));
+Status PrepareSurfaceView(ProjectModel& m) {
+  if (Status ready = PrepareView(m, true); !ready.ok()) return ready;
+  if (IsTwoDimensional(m) && m.interactionSurface.meridians.empty() &&
+      m.sectionProperties.problem == SectionProblem::None) {
+    ComputeInteractionSurface(m);
+  }
+  return Status::Success();
 }
+
+int TypedLoad(const ProjectModel& m, const std::string& text) {
+  const std::optional<int> typed = LenientCount(text);
+  return std::clamp(typed.value_or(1), 1, std::max(1, ListSize(m.ns)));
+}
+
+void TypePlotLoad(ProjectModel& m, const std::string& text) { m.mcPlotLoad = TypedLoad(m, text); }
 
 std::string PlotLoadText(const ProjectModel& m) { return std::to_string(m.mcPlotLoad); }
 
@@ -68,6 +81,15 @@ Chart PlotChart(const ProjectModel& m, PlotKind kind, int load) {
       return MomentCurvatureChart(m, load);
     case PlotKind::AllMomentCurvature:
       return AllMomentCurvatureChart(m);
+    case PlotKind::MomentContour:
+    case PlotKind::LoadDirection:
+      if (!IsTwoDimensional(m)) {
+        Chart none;
+        none.title = "INTERACTION SURFACE";
+        none.message = kNoSurfaceOfOneAxis;
+        return none;
+      }
+      return kind == PlotKind::MomentContour ? MomentContourChart(m, load) : LoadDirectionChart(m, load);
     case PlotKind::Section:
       break;
   }

@@ -14,6 +14,9 @@ constexpr const char* kPleaseSaveInputFile = "Please save input file";
 constexpr const char* kPleaseSaveOutputFile = "Please save output file";
 constexpr const char* kUnableToViewInputFile = "Unable to view input file";
 constexpr const char* kUnableToViewOutputFile = "Unable to view output file";
+/// The sections of the interaction surface asked of a section bent about the horizontal axis alone.
+constexpr const char* kNoSurfaceOfOneAxis =
+    "The section is analysed about the horizontal axis alone: its interaction diagram shows its capacity";
 
 /// Which text file a View action shows.
 enum class ViewedFile { Input, Output };
@@ -37,12 +40,27 @@ bool NextPlotLoad(ProjectModel& m);
 bool PreviousPlotLoad(ProjectModel& m);
 /// The plots of the viewer form. The form keeps the one it shows, so that it can draw it again when the
 /// results change: after a calculation, and when a loaded file or Reset All clears them.
-enum class PlotKind { InteractionDiagram, MomentCurvature, AllMomentCurvature, Section };
-/// The chart of a plot from the model's current results; `load` picks the single moment-curvature curve.
-/// The section is a drawing (DrawSection): its chart is empty.
+/// A section in two dimensions adds the sections of its interaction surface: the Mx-My contour at a load's
+/// axial load and the P-M diagram in a load's moment direction.
+enum class PlotKind {
+  InteractionDiagram,
+  MomentCurvature,
+  AllMomentCurvature,
+  Section,
+  MomentContour,
+  LoadDirection
+};
+/// The chart of a plot from the model's current results; `load` picks the single moment-curvature curve,
+/// or the load whose contour or direction is drawn. The section is a drawing (DrawSection): its chart is
+/// empty.
 Chart PlotChart(const ProjectModel& m, PlotKind kind, int load);
 
+/// Before a section of the interaction surface: PrepareView with the diagram, then the surface of a
+/// section in two dimensions when the last calculation left none.
+Status PrepareSurfaceView(ProjectModel& m);
+
 /// A typed load number, read leniently and kept within 1..ns.
+int TypedLoad(const ProjectModel& m, const std::string& text);
 void TypePlotLoad(ProjectModel& m, const std::string& text);
 /// The text of the "Load No:" box.
 std::string PlotLoadText(const ProjectModel& m);

@@ -81,6 +81,9 @@ struct Chart {
   std::vector<ChartMarker> markers;
   std::string message;
   LegendPlace legend = LegendPlace::TopRight;
+  /// Both axes to one scale (their ranges are equal): drawn in a square plot area, so that directions on
+  /// the chart are true.
+  bool equalScale = false;
   bool Plottable() const { return message.empty(); }
 };
 

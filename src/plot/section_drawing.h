@@ -32,6 +32,21 @@ struct DrawShape {
   RecordKind source = RecordKind::ConcreteRect;
   int record = 0;
   bool highlighted = false;
+  std::string tip;  ///< what the pointer resting on it shows: the record, and a bar's place and size
+};
+
+/// What a straight line of the drawing stands for.
+enum class LineRole {
+  CoordinateAxis,  ///< the x axis (the reference line, y = 0) or the y axis (x = 0), arrow at the label
+  PrincipalAxis,   ///< a principal axis of the gross concrete section through its centroid
+  NeutralAxis,     ///< a load condition's neutral axis at its capacity
+};
+
+/// A line from (x1, y1) to (x2, y2), its label at the second end.
+struct DrawLine {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  LineRole role = LineRole::CoordinateAxis;
+  std::string label;
 };
 
 /// A dimension line from (x1, y1) to (x2, y2) with its text, drawn outside the section.
@@ -41,10 +56,19 @@ struct Dimension {
 };
 
 /// The drawing of a section: primitives in drawing order (concrete, holes, steel, bars), the extent of all
-/// of them, the overall dimensions and the status text of the view.
+/// of them, the overall dimensions, the coordinate axes, the gross centroid with its principal axes and
+/// the status text of the view.
 struct SectionDrawing {
   std::vector<DrawShape> shapes;
   std::vector<Dimension> dimensions;
+  std::vector<DrawLine> lines;
+  /// The centroid of the gross concrete section, the point moments are taken about; none where the section
+  /// has no concrete area or its properties cannot be computed.
+  bool hasCentroid = false;
+  double centroidX = 0, centroidY = 0;
+  /// A load condition's compression zone at its capacity: the part of the outline's box on the compression
+  /// side of its neutral axis (the view fills it where there is concrete); empty without a chosen load.
+  std::vector<Vertex> compressionZone;
   /// Extent of the shapes and the dimension lines; right > left and bottom > top when drawable.
   double left = 0, top = 0, right = 0, bottom = 0;
   bool exact = true;  ///< false when the drawing can only suggest the arrangement
@@ -68,5 +92,19 @@ SectionDrawing DrawSection(const ProjectModel& m);
 /// The primitives as CSV: header "role,kind,x,y,w,h,r,t" and one row per shape, in length units; a polygon's
 /// row goes on with the x and y of each corner.
 std::string SectionCsv(const SectionDrawing& drawing);
+
+/// The shape under the point (x, y) in drawing units, the one drawn last where shapes overlap (bars over
+/// steel over concrete); a bar, a ring or a rectangle within `tolerance` counts as under it. nullptr over
+/// nothing.
+const DrawShape* ShapeAt(const SectionDrawing& drawing, double x, double y, double tolerance);
+
+/// The name of the bar size whose area (in the units of `units`) is `area` to within 0.5 %, as a bar table
+/// gives it; empty for any other area.
+std::string BarSizeNameOf(float area, UnitSystem units);
+
+/// Adds load condition `load`'s neutral axis at its capacity on the interaction surface (its angle and
+/// depth) and the compression zone on that side of it, and says so in the status; a load without such a
+/// capacity (a one-axis section, a load without moment or beyond the axial range) gets a status saying why.
+void AddNeutralAxis(const ProjectModel& m, int load, SectionDrawing& drawing);
 
 }  // namespace tarnix

@@ -200,6 +200,7 @@ Chart MomentContourChart(const ProjectModel& m, int load) {
   const double lo = std::min(chart.x.min, chart.y.min), hi = std::max(chart.x.max, chart.y.max);
   SetNiceRange(chart.x, lo, hi);
   SetNiceRange(chart.y, lo, hi);
+  chart.equalScale = true;
   return chart;
 }
 

@@ -2,6 +2,7 @@
 #include "plot/svg_writer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "base/number_format.h"
@@ -208,6 +209,14 @@ std::string DimensionLine(const Dimension& d, const DrawingMap& map) {
 
 }  // namespace
 
+SvgFrame ChartFrame(const Chart& chart) {
+  // A 580 x 580 plot area, and room on the right for the legend.
+  if (chart.equalScale) return SvgFrame{940, 700, 90, 50, 270, 70};
+  return {};
+}
+
+std::string ChartSvg(const Chart& chart) { return ChartSvg(chart, ChartFrame(chart)); }
+
 std::string ChartSvg(const Chart& chart, const SvgFrame& frame) {
   std::string svg = Header(frame.width, frame.height);
   svg +=
@@ -255,7 +264,44 @@ std::string SectionSvg(const SectionDrawing& drawing, double width, double heigh
   map.top = drawing.top;
   map.originX = (width - w * map.scale) / 2;
   map.originY = margin;
-  for (const DrawShape& s : drawing.shapes) svg += Shape(s, map);
+  // The compression zone over the added concrete (its clip), under the holes, the steel and the bars.
+  std::string clip, zone;
+  for (const DrawShape& s : drawing.shapes) {
+    if (s.role == ShapeRole::Concrete) clip += Shape(s, map);
+  }
+  for (const Vertex& v : drawing.compressionZone)
+    zone += (zone.empty() ? "" : " ") + N(map.X(v.x)) + "," + N(map.Y(v.y));
+  const std::string zoneSvg =
+      zone.empty() ? std::string()
+                   : "<clipPath id=\"concrete\">\n" + clip + "</clipPath>\n<polygon points=\"" + zone +
+                         "\" fill=\"#e08030\" fill-opacity=\"0.43\" clip-path=\"url(#concrete)\"/>\n";
+  bool zoneDrawn = false;
+  for (const DrawShape& s : drawing.shapes) {
+    if (!zoneDrawn && s.role != ShapeRole::Concrete) {
+      svg += zoneSvg;
+      zoneDrawn = true;
+    }
+    svg += "<g>" + Shape(s, map) + "<title>" + Escaped(s.tip) + "</title></g>\n";
+  }
+  if (!zoneDrawn) svg += zoneSvg;
+  for (const DrawLine& line : drawing.lines) {
+    const double x1 = map.X(line.x1), y1 = map.Y(line.y1), x2 = map.X(line.x2), y2 = map.Y(line.y2);
+    const char* style = line.role == LineRole::CoordinateAxis  ? "stroke=\"#707070\" stroke-width=\"1\""
+                        : line.role == LineRole::PrincipalAxis ? "stroke=\"#1f6f3f\" stroke-dasharray=\"9 3 2 3\""
+                                                               : "stroke=\"#c01010\" stroke-width=\"2\" "
+                                                                 "stroke-dasharray=\"8 4\"";
+    svg += Line(x1, y1, x2, y2, style);
+    const double length = std::hypot(x2 - x1, y2 - y1);
+    const double ux = length > 0 ? (x2 - x1) / length : 0, uy = length > 0 ? (y2 - y1) / length : 0;
+    svg += Text(x2 + 10 * ux, y2 + 10 * uy + 4, line.label, "font-size=\"12\" text-anchor=\"middle\"");
+  }
+  if (drawing.hasCentroid) {
+    const double x = map.X(drawing.centroidX), y = map.Y(drawing.centroidY);
+    svg += "<circle cx=\"" + N(x) + "\" cy=\"" + N(y) +
+           "\" r=\"6\" fill=\"#ffffff\" stroke=\"#000000\"><title>Gross concrete centroid</title></circle>\n";
+    svg += "<path d=\"M" + N(x) + "," + N(y) + " h6 a6,6 0 0,0 -6,-6 z M" + N(x) + "," + N(y) +
+           " h-6 a6,6 0 0,0 6,6 z\" fill=\"#000000\"/>\n";
+  }
   for (const Dimension& d : drawing.dimensions) svg += DimensionLine(d, map);
   return svg + Text(width / 2, height - 12, drawing.status, "font-size=\"12\" text-anchor=\"middle\"") +
          "</svg>\n";
@@ -269,12 +315,10 @@ bool WriteSvgFiles(const ProjectModel& m, const std::string& folder) {
   if (!write("section.svg", SectionSvg(DrawSection(m)))) return false;
   if (!write("interaction.svg", ChartSvg(InteractionChart(m)))) return false;
   if (IsTwoDimensional(m)) {
-    // The contour to one scale on both axes: a square plot area, the legend beside it.
-    const SvgFrame square{940, 700, 90, 50, 270, 70};
     for (int k = 1; k <= ListSize(m.ns); ++k) {
       const std::string contour = "contour_" + std::to_string(k) + ".svg";
       const std::string direction = "pm_" + std::to_string(k) + ".svg";
-      if (!write(contour.c_str(), ChartSvg(MomentContourChart(m, k), square)) ||
+      if (!write(contour.c_str(), ChartSvg(MomentContourChart(m, k))) ||
           !write(direction.c_str(), ChartSvg(LoadDirectionChart(m, k)))) {
         return false;
       }

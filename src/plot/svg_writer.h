@@ -17,8 +17,14 @@ struct SvgFrame {
   double left = 90, top = 50, right = 30, bottom = 70;  ///< margins
 };
 
-/// The chart as a standalone SVG document; a chart that is not plottable shows its message.
-std::string ChartSvg(const Chart& chart, const SvgFrame& frame = {});
+/// The frame a chart is drawn in: the default one, or for a chart to one scale on both axes a square plot
+/// area with the legend beside it.
+SvgFrame ChartFrame(const Chart& chart);
+
+/// The chart as a standalone SVG document in `frame` (ChartFrame when none is given); a chart that is not
+/// plottable shows its message.
+std::string ChartSvg(const Chart& chart, const SvgFrame& frame);
+std::string ChartSvg(const Chart& chart);
 
 /// The section drawing as a standalone SVG document, to one scale that fits the document.
 std::string SectionSvg(const SectionDrawing& drawing, double width = 600, double height = 600);

@@ -118,6 +118,19 @@ QString ChartView::Message() const { return message_->isVisible() ? message_->to
 void ChartView::resizeEvent(QResizeEvent* event) {
   QChartView::resizeEvent(event);
   PlaceMessage();
+  SquarePlotArea();
+}
+
+void ChartView::SquarePlotArea() {
+  if (!chart_.equalScale || !chart_.Plottable()) return;
+  // The largest square inside the area the layout gives, centred in it: one scale on both axes.
+  QChart* c = chart();
+  c->setPlotArea(QRectF());
+  c->layout()->activate();
+  const QRectF area = c->plotArea();
+  const qreal side = std::min(area.width(), area.height());
+  c->setPlotArea(QRectF(area.left() + (area.width() - side) / 2, area.top() + (area.height() - side) / 2,
+                        side, side));
 }
 
 void ChartView::PlaceMessage() {
@@ -267,6 +280,7 @@ void ChartView::Plot() {
   }
   // Lay the chart out now, so that the labels find their places and a picture taken at once is complete.
   c->layout()->activate();
+  SquarePlotArea();
   PlaceLabels();
 }
 

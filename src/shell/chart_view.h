@@ -41,6 +41,7 @@ class ChartView : public QChartView {
   void Plot();
   void PlaceMessage();
   void PlaceLabels();
+  void SquarePlotArea();
 
   Chart chart_;
   QGraphicsTextItem* message_;

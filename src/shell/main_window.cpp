@@ -178,6 +178,7 @@ MainWindow::MainWindow(QWidget* parent)
   BuildMenus();
   BuildTabs();
   connect(tabs_, &QTabWidget::currentChanged, preview_, [this](int i) { preview_->SetTab(MainTabs()[i]); });
+  connect(preview_, &SectionPreview::ShapeClicked, this, &MainWindow::SelectRecordOf);
   status1_ = new QLabel(this);
   status2_ = new QLabel(this);
   cancel_ = new QPushButton("Cancel", this);
@@ -510,6 +511,7 @@ void MainWindow::BuildMenus() {
   view->addAction("Interaction &Diagram", this, &MainWindow::ShowInteractionDiagram);
   view->addAction("&Moment Curvature", this, &MainWindow::ShowMomentCurvature);
   view->addAction("&Section", this, &MainWindow::ShowSection);
+  view->addAction("Interaction S&urface", this, [this] { ShowSurface(PlotKind::MomentContour, 1); });
   // The docks can be closed and brought back.
   view->addSeparator();
   QAction* resultsShown = results_->toggleViewAction();
@@ -931,6 +933,10 @@ void MainWindow::ShowMomentCurvature() {
 }
 
 void MainWindow::ShowLoadChart(int load) {
+  if (IsTwoDimensional(model_)) {
+    ShowSurface(PlotKind::MomentContour, load);
+    return;
+  }
   if (!PickLoadChart(model_, load)) {
     ShowInteractionDiagram();
     return;
@@ -940,7 +946,23 @@ void MainWindow::ShowLoadChart(int load) {
 }
 
 void MainWindow::ShowSection() {
-  if (ReadyToView(false)) View(PlotKind::Section).ShowPlot(PlotKind::Section);
+  if (!ReadyToView(false)) return;
+  ViewWindow& section = View(PlotKind::Section);
+  section.ShowPlot(PlotKind::Section, section.ShownLoad());
+}
+
+void MainWindow::SelectRecordOf(RecordKind kind, int record) {
+  const std::optional<ListOnTab> place = ListOfRecord(kind);
+  if (!place) return;
+  const std::vector<MainTab>& tabs = MainTabs();
+  tabs_->setCurrentIndex(static_cast<int>(std::find(tabs.begin(), tabs.end(), place->tab) - tabs.begin()));
+  for (RecordTable* table : tables_) {
+    if (table->Model().List() == place->list) table->View().selectRow(record - 1);
+  }
+}
+
+void MainWindow::ShowSurface(PlotKind kind, int load) {
+  if (InputReady(PrepareSurfaceView(model_))) View(kind).ShowPlot(kind, load);
 }
 
 namespace {

@@ -147,10 +147,15 @@ class MainWindow : public QMainWindow {
   bool ReadyToView(bool needDiagram);
   void ShowInteractionDiagram();
   void ShowMomentCurvature();
-  /// A double click on a row of the results: the moment-curvature curve of the load when the last
-  /// calculation traced it, else the interaction diagram with the load's point.
+  /// A double click on a row of the results: for a section in two dimensions the load's Mx-My contour;
+  /// else the moment-curvature curve of the load when the last calculation traced it, else the interaction
+  /// diagram with the load's point.
   void ShowLoadChart(int load);
   void ShowSection();
+  /// A click on a shape of the section: its record's tab and row.
+  void SelectRecordOf(RecordKind kind, int record);
+  /// A section of the interaction surface (the contour or the load's direction) of load condition `load`.
+  void ShowSurface(PlotKind kind, int load);
   void AddRecentFile(const QString& path);
   void RebuildRecentMenu();
   bool MaybeSave();

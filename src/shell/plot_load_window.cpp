@@ -2,6 +2,7 @@
 #include "shell/plot_load_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,5 +58,41 @@ PlotLoadWindow::PlotLoadWindow(ProjectModel& m, ViewWindow& view)
 }
 
 void PlotLoadWindow::Refresh() { load_->setText(QString::fromStdString(PlotLoadText(m_))); }
+
+SurfaceLoadBar::SurfaceLoadBar(const ProjectModel& m, ViewWindow& view)
+    : QToolBar("Load Condition", &view), m_(m), view_(view), load_(new QLineEdit(this)), chart_(new QComboBox(this)) {
+  setMovable(false);
+  auto* choice = new QWidget(this);
+  auto* row = new QHBoxLayout(choice);
+  row->setContentsMargins(0, 0, 0, 0);
+  load_->setObjectName("surfaceLoad");
+  load_->setMaximumWidth(80);
+  row->addWidget(new QLabel("Load No:", choice));
+  row->addWidget(load_);
+  const auto shown = [this] { return TypedLoad(m_, load_->text().toStdString()); };
+  row->addLayout(PreviousNextRow(
+      choice, "Previous load condition", "Next load condition",
+      [this, shown] { Plot(shown() - 1); }, [this, shown] { Plot(shown() + 1); }));
+  addWidget(choice);
+  addSeparator();
+  chart_->setObjectName("surfaceChart");
+  chart_->addItem("Mx-My contour at the load's P", static_cast<int>(PlotKind::MomentContour));
+  chart_->addItem("P-M diagram in the load's moment direction", static_cast<int>(PlotKind::LoadDirection));
+  addWidget(chart_);
+  connect(load_, &QLineEdit::returnPressed, this, [this, shown] { Plot(shown()); });
+  connect(chart_, QOverload<int>::of(&QComboBox::activated), this, [this, shown] { Plot(shown()); });
+  view.addToolBarBreak();
+  view.addToolBar(this);
+}
+
+void SurfaceLoadBar::Plot(int load) {
+  const int kept = TypedLoad(m_, std::to_string(load));
+  view_.ShowPlot(static_cast<PlotKind>(chart_->currentData().toInt()), kept);
+}
+
+void SurfaceLoadBar::Show(PlotKind kind, int load) {
+  load_->setText(QString::number(load));
+  chart_->setCurrentIndex(chart_->findData(static_cast<int>(kind)));
+}
 
 }  // namespace tarnix

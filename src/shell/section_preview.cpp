@@ -25,6 +25,7 @@ SectionPreview::SectionPreview(const ProjectModel& model, QWidget* parent)
   layout->addWidget(note_);
   setWidget(body);
   connect(view_, &SectionView::RedrawRequested, this, &SectionPreview::Redraw);
+  connect(view_, &SectionView::ShapeClicked, this, &SectionPreview::ShapeClicked);
 }
 
 void SectionPreview::SetTab(MainTab tab) {

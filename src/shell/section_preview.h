@@ -30,6 +30,10 @@ class SectionPreview : public QDockWidget {
   void Select(RecordList list, std::vector<int> rows);
   const SectionView& View() const { return *view_; }
 
+ signals:
+  /// A click on the shape of record `record` of kind `source`.
+  void ShapeClicked(RecordKind source, int record);
+
  private:
   const ProjectModel& model_;
   MainTab tab_ = MainTab::Criteria;

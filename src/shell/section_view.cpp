@@ -1,8 +1,10 @@
 // The section view.
 #include "shell/section_view.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <algorithm>
 
 namespace tarnix {
@@ -17,11 +19,17 @@ const QColor kOutline(0x30, 0x30, 0x30);
 const QColor kSteel(0x5b, 0x7f, 0xa6);
 const QColor kBar(0x20, 0x20, 0x20);
 const QColor kHighlight(0xd9, 0x48, 0x1c);  // the record being edited
+const QColor kAxis(0x70, 0x70, 0x70);
+const QColor kPrincipal(0x1f, 0x6f, 0x3f);
+const QColor kNeutral(0xc0, 0x10, 0x10);
+const QColor kCompression(0xe0, 0x80, 0x30, 110);  // the compression zone, over the concrete
 
 // Length units of the drawing to widget pixels, one scale both ways; depth runs down as on the page.
 struct DrawingMap {
   double scale = 1, originX = 0, originY = 0, left = 0, top = 0;
   QPointF P(double x, double y) const { return {originX + (x - left) * scale, originY + (y - top) * scale}; }
+  /// The drawing's point under the widget's point `w`.
+  QPointF Back(QPointF w) const { return {left + (w.x() - originX) / scale, top + (w.y() - originY) / scale}; }
   double L(double length) const { return length * scale; }
 };
 
@@ -151,6 +159,86 @@ void Paint(QPainter& p, const Dimension& d, const DrawingMap& map) {
   p.restore();
 }
 
+// The outline of a shape, for the compression zone's clip.
+QPainterPath ShapePath(const DrawShape& s, const DrawingMap& map) {
+  QPainterPath path;
+  switch (s.kind) {
+    case ShapeKind::Rectangle:
+      path.addRect(QRectF(map.P(s.x, s.y), QSizeF(map.L(s.w), map.L(s.h))));
+      break;
+    case ShapeKind::Circle:
+      path.addEllipse(Disc(map, s, map.L(s.r)));
+      break;
+    case ShapeKind::Ring:
+      path.addEllipse(Disc(map, s, map.L(s.r + s.t / 2)));
+      break;
+    case ShapeKind::Polygon:
+      path.addPolygon(Outline(map, s));
+      path.closeSubpath();
+      break;
+  }
+  return path;
+}
+
+// The compression zone where there is added concrete; the holes drawn after it cover their part.
+void PaintCompressionZone(QPainter& p, const SectionDrawing& d, const DrawingMap& map) {
+  if (d.compressionZone.empty()) return;
+  QPainterPath concrete;
+  concrete.setFillRule(Qt::WindingFill);
+  for (const DrawShape& s : d.shapes) {
+    if (s.role == ShapeRole::Concrete) concrete.addPath(ShapePath(s, map));
+  }
+  QPolygonF zone;
+  for (const Vertex& v : d.compressionZone) zone << map.P(v.x, v.y);
+  p.save();
+  p.setClipPath(concrete);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kCompression);
+  p.drawPolygon(zone);
+  p.restore();
+}
+
+void Paint(QPainter& p, const DrawLine& line, const DrawingMap& map) {
+  const QPointF a = map.P(line.x1, line.y1), b = map.P(line.x2, line.y2);
+  QPen pen;
+  switch (line.role) {
+    case LineRole::CoordinateAxis:
+      pen = QPen(kAxis, 1);
+      break;
+    case LineRole::PrincipalAxis:
+      pen = QPen(kPrincipal, 1, Qt::DashDotLine);
+      break;
+    case LineRole::NeutralAxis:
+      pen = QPen(kNeutral, 2, Qt::DashLine);
+      break;
+  }
+  p.setPen(pen);
+  p.drawLine(a, b);
+  if (line.role == LineRole::CoordinateAxis) {
+    p.setPen(QPen(kAxis, 1));
+    p.setBrush(kAxis);
+    Arrowhead(p, b, a);
+  }
+  // The label beyond the end, along the line.
+  QLineF beyond(a, b);
+  beyond.setLength(beyond.length() + 9);
+  const QRectF box(beyond.p2() - QPointF(40, 9), QSizeF(80, 18));
+  p.setPen(pen.color());
+  p.drawText(box, Qt::AlignCenter, QString::fromStdString(line.label));
+}
+
+// The centroid mark: a ring with two quarters filled, as drawings mark a centre of gravity.
+void PaintCentroid(QPainter& p, QPointF c) {
+  const double r = 6;
+  const QRectF disc(c.x() - r, c.y() - r, 2 * r, 2 * r);
+  p.setPen(QPen(Qt::black, 1.2));
+  p.setBrush(Qt::white);
+  p.drawEllipse(disc);
+  p.setBrush(Qt::black);
+  p.drawPie(disc, 0, 90 * 16);
+  p.drawPie(disc, 180 * 16, 90 * 16);
+}
+
 }  // namespace
 
 SectionView::SectionView(QWidget* parent) : QWidget(parent) {
@@ -159,6 +247,7 @@ SectionView::SectionView(QWidget* parent) : QWidget(parent) {
   palette.setColor(QPalette::Window, kBackground);
   setPalette(palette);
   setAutoFillBackground(true);
+  setMouseTracking(true);  // the pointer resting on a shape names it
 }
 
 void SectionView::ShowDrawing(const SectionDrawing& drawing) {
@@ -179,11 +268,45 @@ void SectionView::paintEvent(QPaintEvent*) {
   }
   if (!(drawing_.right > drawing_.left) || !(drawing_.bottom > drawing_.top)) return;  // nothing shown yet
   const DrawingMap map = Fit(drawing_, rect());
-  for (const DrawShape& s : drawing_.shapes) Paint(p, s, map);
+  bool zoneDrawn = false;
+  for (const DrawShape& s : drawing_.shapes) {
+    // The compression zone over the added concrete, under the holes, the steel and the bars.
+    if (!zoneDrawn && s.role != ShapeRole::Concrete) {
+      PaintCompressionZone(p, drawing_, map);
+      zoneDrawn = true;
+    }
+    Paint(p, s, map);
+  }
+  if (!zoneDrawn) PaintCompressionZone(p, drawing_, map);
+  for (const DrawLine& line : drawing_.lines) Paint(p, line, map);
+  if (drawing_.hasCentroid) PaintCentroid(p, map.P(drawing_.centroidX, drawing_.centroidY));
   for (const DrawShape& s : drawing_.shapes) {
     if (s.highlighted) PaintHighlight(p, s, map);
   }
   for (const Dimension& d : drawing_.dimensions) Paint(p, d, map);
+}
+
+const DrawShape* SectionView::ShapeUnder(QPointF at) const {
+  if (!drawing_.Drawable() || !(drawing_.right > drawing_.left) || !(drawing_.bottom > drawing_.top))
+    return nullptr;
+  const DrawingMap map = Fit(drawing_, rect());
+  const QPointF point = map.Back(at);
+  // A few pixels of slack, so that a small bar can be reached.
+  return ShapeAt(drawing_, point.x(), point.y(), 3 / map.scale);
+}
+
+void SectionView::mouseMoveEvent(QMouseEvent* event) {
+  const DrawShape* shape = ShapeUnder(event->position());
+  if (shape != nullptr && !shape->tip.empty()) {
+    QToolTip::showText(event->globalPosition().toPoint(), QString::fromStdString(shape->tip), this);
+  } else {
+    QToolTip::hideText();
+  }
+}
+
+void SectionView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  if (const DrawShape* shape = ShapeUnder(event->position())) emit ShapeClicked(shape->source, shape->record);
 }
 
 void SectionView::mouseDoubleClickEvent(QMouseEvent*) { emit RedrawRequested(); }

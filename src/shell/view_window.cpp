@@ -2,6 +2,7 @@
 #include "shell/view_window.h"
 
 #include <QBuffer>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -20,6 +21,7 @@
 #include "plot/section_drawing.h"
 #include "plot/svg_writer.h"
 #include "shell/chart_view.h"
+#include "shell/plot_load_window.h"
 #include "shell/section_view.h"
 #include "shell/widgets.h"
 
@@ -32,6 +34,7 @@ QString KindCaption(PlotKind kind) {
   switch (ViewWindow::WindowKind(kind)) {
     case PlotKind::InteractionDiagram: return "Interaction Diagram";
     case PlotKind::Section: return "Section";
+    case PlotKind::MomentContour: return "Interaction Surface";
     default: return "Moment Curvature";
   }
 }
@@ -59,7 +62,7 @@ ViewWindow::ViewWindow(const ProjectModel& m, PlotKind kind, QWidget* parent)
   if (kind_ == PlotKind::Section) {
     section_ = new SectionView(this);
     setCentralWidget(section_);
-    connect(section_, &SectionView::RedrawRequested, this, [this] { ShowPlot(PlotKind::Section); });
+    connect(section_, &SectionView::RedrawRequested, this, [this] { ShowPlot(PlotKind::Section, load_); });
   } else {
     chart_ = new ChartView(this);
     setCentralWidget(chart_);
@@ -84,11 +87,26 @@ ViewWindow::ViewWindow(const ProjectModel& m, PlotKind kind, QWidget* parent)
   add("P&rint...", [this] { PrintWithDialog(); });
   file->addSeparator();
   file->addAction("&Close", QKeySequence::Close, this, &QWidget::hide);
+  if (kind_ == PlotKind::MomentContour) surfaceBar_ = new SurfaceLoadBar(m, *this);
+  if (kind_ == PlotKind::Section) {
+    // A load's neutral axis and compression zone at its capacity on the interaction surface.
+    addToolBarBreak();
+    QToolBar* loads = addToolBar("Neutral Axis");
+    loads->setMovable(false);
+    loads->addWidget(new QLabel("Neutral axis at the capacity of: ", loads));
+    neutralAxis_ = new QComboBox(loads);
+    neutralAxis_->setObjectName("neutralAxisLoad");
+    neutralAxis_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    loads->addWidget(neutralAxis_);
+    connect(neutralAxis_, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int index) { ShowPlot(PlotKind::Section, index); });
+  }
   resize(860, 660);
 }
 
 PlotKind ViewWindow::WindowKind(PlotKind kind) {
-  return kind == PlotKind::AllMomentCurvature ? PlotKind::MomentCurvature : kind;
+  if (kind == PlotKind::AllMomentCurvature) return PlotKind::MomentCurvature;
+  return kind == PlotKind::LoadDirection ? PlotKind::MomentContour : kind;
 }
 
 void ViewWindow::ShowPlot(PlotKind kind, int load) {
@@ -96,6 +114,7 @@ void ViewWindow::ShowPlot(PlotKind kind, int load) {
   if (WindowKind(kind) != WindowKind(kind_)) return;
   kind_ = kind;
   load_ = load;
+  if (surfaceBar_ != nullptr) surfaceBar_->Show(kind, load);
   Draw(true);
 }
 
@@ -106,7 +125,17 @@ void ViewWindow::Redraw() {
 
 void ViewWindow::Draw(bool bringUp) {
   if (kind_ == PlotKind::Section) {
-    const SectionDrawing drawing = DrawSection(m_);
+    // The choice of load follows the count of loads: "none", then one entry per load condition.
+    const int loads = ListSize(m_.ns);
+    if (load_ > loads) load_ = 0;
+    if (neutralAxis_->count() != loads + 1) {
+      neutralAxis_->clear();
+      neutralAxis_->addItem("no load");
+      for (int i = 1; i <= loads; ++i) neutralAxis_->addItem("Load condition " + QString::number(i));
+    }
+    neutralAxis_->setCurrentIndex(load_);
+    SectionDrawing drawing = DrawSection(m_);
+    if (load_ > 0) AddNeutralAxis(m_, load_, drawing);
     section_->ShowDrawing(drawing);
     Shown(drawing.status, drawing.Drawable(), bringUp);
     return;
@@ -160,7 +189,12 @@ bool ViewWindow::Print(QPrinter& printer) const {
 
 void ViewWindow::Export(const QString& caption, const QString& filter, const QString& suffix,
                         bool (ViewWindow::*write)(const QString&) const) {
-  const QString name = ShowsChart() ? Q(chart_->Shown().title).toLower().replace(' ', '_') : "section";
+  // The sections of the surface take the names of tarnix-run's files: contour_<i>, pm_<i>.
+  const QString load = QString::number(load_);
+  const QString name = kind_ == PlotKind::MomentContour   ? "contour_" + load
+                       : kind_ == PlotKind::LoadDirection ? "pm_" + load
+                       : ShowsChart() ? Q(chart_->Shown().title).toLower().replace(' ', '_')
+                                      : "section";
   const QString folder = m_.inputFileName.empty() ? QString() : QFileInfo(Q(m_.inputFileName)).absolutePath();
   const QString suggested = folder.isEmpty() ? name + suffix : folder + "/" + name + suffix;
   const QString path = QFileDialog::getSaveFileName(this, caption, suggested, filter);

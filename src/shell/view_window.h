@@ -11,6 +11,7 @@
 #include "plot/chart_data.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QPrinter;
 
@@ -18,6 +19,7 @@ namespace tarnix {
 
 class ChartView;
 class SectionView;
+class SurfaceLoadBar;
 
 class ViewWindow : public QMainWindow {
   Q_OBJECT
@@ -30,13 +32,18 @@ class ViewWindow : public QMainWindow {
   /// The kind of window that shows a plot of `kind`.
   static PlotKind WindowKind(PlotKind kind);
   /// Shows a plot of the project's current results (the section as it is now) and brings the window up;
-  /// `kind` is one this window shows.
+  /// `kind` is one this window shows. The section shows the neutral axis of load condition `load` (none
+  /// for 0).
   void ShowPlot(PlotKind kind, int load = 0);
   /// Draws the plot it shows again from the project's current results, when the window is open.
   void Redraw();
 
-  /// The kind of plots the window shows (MomentCurvature for the curves, one or all).
+  /// The kind of plots the window shows (MomentCurvature for the curves, one or all; MomentContour for
+  /// the sections of the interaction surface).
   PlotKind Kind() const { return WindowKind(kind_); }
+  /// The plot shown and its load condition.
+  PlotKind ShownKind() const { return kind_; }
+  int ShownLoad() const { return load_; }
   /// The view: the chart or the section drawing.
   QWidget* CurrentView() const;
   /// The text of the status bar.
@@ -62,6 +69,8 @@ class ViewWindow : public QMainWindow {
   const ProjectModel& m_;
   ChartView* chart_ = nullptr;      // the chart windows' view
   SectionView* section_ = nullptr;  // the section window's view
+  SurfaceLoadBar* surfaceBar_ = nullptr;  // the interaction surface window's choice of load and chart
+  QComboBox* neutralAxis_ = nullptr;       // the section window's load whose neutral axis is drawn
   QLabel* status_;
   std::vector<QAction*> exports_;
   PlotKind kind_;

@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineSeries>
+#include <QScatterSeries>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -24,6 +27,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <tuple>
@@ -32,11 +36,14 @@
 
 #include "model/input_file.h"
 #include "model/model_edits.h"
+#include "model/project_file.h"
+#include "strength/surface.h"
 #include "shell/chart_view.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/plot_load_window.h"
 #include "shell/results_panel.h"
+#include "shell/section_preview.h"
 #include "shell/section_view.h"
 #include "window_test_support.h"
 
@@ -190,8 +197,9 @@ TEST_F(ViewWindowTest, TheDrawingShowsSteelShapesPipesAndHoles) {
   const QImage picture = sectionView->grab().toImage();
   stats = Stats(picture);
   EXPECT_TRUE(stats.Has(0x5b7fa6));  // the tube
-  // The centre of the section is the background again, not concrete.
-  EXPECT_EQ(picture.pixel(picture.width() / 2, picture.height() / 2) & 0xffffff, 0xffffffu);
+  // The middle of the section is the background again, not concrete (beside the centroid's mark and the
+  // axes through it).
+  EXPECT_EQ(picture.pixel(picture.width() / 2 + 12, picture.height() / 2 + 12) & 0xffffff, 0xffffffu);
   SaveScreenshot(sectionView, "hollow_section");
 }
 
@@ -387,6 +395,133 @@ TEST_F(ViewWindowTest, TheThreeViewsStayOpenSideBySide) {
   EXPECT_FALSE(WindowAction(diagram, "Export &CSV...")->isEnabled());
   EXPECT_NE(section->Shown().right - section->Shown().left, width);
   EXPECT_FALSE(curves->isVisible());
+}
+
+
+// A double click on a load of a column bent about both axes brings up its Mx-My contour. Every corner of
+// the design contour drawn is checked against the engine's own capacity search in that corner's direction at
+// the load's P (an exact root, where the contour interpolates between the diagram's points), and the load
+// stands at its design moments. The choice above the chart turns to the P-M diagram in the load's direction,
+// whose design curve at the load's P reaches the engine's |phi Mn|.
+TEST_F(ViewWindowTest, TheSurfaceViewsDrawTheEnginesCapacities) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(LoadModelFile(window.Model(), TARNIX_TESTS_DIR "/report/golden/corner_column.json").ok());
+  window.Refresh();
+  ASSERT_TRUE(Calculate(window));
+  const ProjectModel& m = window.Model();
+  auto* grid = window.Results().findChild<QTableWidget*>();
+  ASSERT_EQ(grid->rowCount(), 3);
+  const double kipFt = m.MomentUnitFactor, kip = m.ForceUnitFactor;
+
+  for (int load = 1; load <= 3; ++load) {
+    SCOPED_TRACE("load " + std::to_string(load));
+    emit grid->cellDoubleClicked(load - 1, 0);
+    ViewWindow* view = ViewOf(window, PlotKind::MomentContour);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->ShownKind(), PlotKind::MomentContour);
+    EXPECT_EQ(view->findChild<QLineEdit*>("surfaceLoad")->text(), QString::number(load));
+    auto* chart = qobject_cast<ChartView*>(view->CurrentView());
+    ASSERT_NE(chart, nullptr);
+    const LoadCondition& l = m.loads[static_cast<size_t>(load)];
+    const LoadCapacity& cap = m.interactionDiagram.capacity[static_cast<size_t>(load)];
+    QList<QPointF> design;
+    QPointF loadAt(NAN, NAN);
+    for (QAbstractSeries* series : chart->chart()->series()) {
+      if (series->name().startsWith("Design strength")) design = qobject_cast<QLineSeries*>(series)->points();
+      auto* points = qobject_cast<QScatterSeries*>(series);
+      if (points != nullptr && points->markerShape() != QScatterSeries::MarkerShapeCircle)
+        loadAt = points->points().front();
+    }
+    ASSERT_EQ(design.size(), 25);  // 24 angles, closed
+    for (int k = 0; k < 24; ++k) {
+      const QPointF corner = design[k];
+      const BiaxialCapacity exact = BiaxialCapacityOf(m, l.P, static_cast<float>(corner.x() * kipFt),
+                                                      static_cast<float>(corner.y() * kipFt));
+      ASSERT_TRUE(exact.found) << k;
+      EXPECT_NEAR(std::hypot(corner.x(), corner.y()), std::hypot(exact.momentX, exact.momentY) / kipFt,
+                  0.01 * std::hypot(exact.momentX, exact.momentY) / kipFt)
+          << "corner " << k;
+    }
+    EXPECT_NEAR(loadAt.x(), cap.checkedMoment / kipFt, 1e-3);
+    EXPECT_NEAR(loadAt.y(), cap.checkedMomentY / kipFt, 1e-3);
+    SaveScreenshot(view, "contour_" + QString::number(load));
+  }
+
+  // Load 3 in its own direction: the design curve at 300 kip reaches |phi Mn| = 643.1 k-ft (results table).
+  ViewWindow* view = ViewOf(window, PlotKind::MomentContour);
+  auto* choice = view->findChild<QComboBox*>("surfaceChart");
+  choice->setCurrentIndex(1);
+  emit choice->activated(1);
+  EXPECT_EQ(view->ShownKind(), PlotKind::LoadDirection);
+  auto* chart = qobject_cast<ChartView*>(view->CurrentView());
+  QList<QPointF> curve;
+  for (QAbstractSeries* series : chart->chart()->series()) {
+    if (series->name().startsWith("Design strength")) curve = qobject_cast<QLineSeries*>(series)->points();
+  }
+  ASSERT_GT(curve.size(), 2);
+  const double P = m.loads[3].P / kip;
+  for (qsizetype k = 1; k < curve.size(); ++k) {
+    if ((curve[k - 1].y() - P) * (curve[k].y() - P) > 0) continue;
+    const double t = (P - curve[k - 1].y()) / (curve[k].y() - curve[k - 1].y());
+    EXPECT_NEAR(curve[k - 1].x() + t * (curve[k].x() - curve[k - 1].x()), 643.1, 0.01 * 643.1);
+    break;
+  }
+  SaveScreenshot(view, "pm_3");
+
+  // The section with load 1's neutral axis at its capacity (the report's angle and depth).
+  ViewWindow* section = OpenView(window, "&Section", PlotKind::Section);
+  ASSERT_NE(section, nullptr);
+  auto* loads = section->findChild<QComboBox*>("neutralAxisLoad");
+  ASSERT_EQ(loads->count(), 4);  // none, loads 1 to 3
+  emit loads->activated(1);
+  EXPECT_EQ(section->StatusText(),
+            "Load condition 1: neutral axis at its capacity, angle 36.06 degrees, depth c = 17.70 in");
+  SaveScreenshot(section, "corner_column_section");
+}
+
+// A click on a bar in the section beside the tables brings up its list's tab with its row selected; a row
+// selected marks its shapes.
+TEST_F(ViewWindowTest, ShapesAndRowsSelectEachOther) {
+  MainWindow window;
+  window.show();
+  ASSERT_TRUE(Load(window, "rect_column"));
+  auto* preview = window.findChild<SectionPreview*>();
+  auto& view = const_cast<SectionView&>(preview->View());
+  QTableView* lines = TableOf(window, "lines");
+  const auto marked = [&] {
+    std::vector<std::pair<RecordKind, int>> shapes;
+    for (const DrawShape& s : view.Shown().shapes) {
+      if (s.highlighted) shapes.emplace_back(s.source, s.record);
+    }
+    return shapes;
+  };
+  // Each bar line's first bar, found where the view draws it.
+  for (const int line : {2, 1}) {
+    SCOPED_TRACE("line " + std::to_string(line));
+    const DrawShape* bar = nullptr;
+    for (const DrawShape& s : view.Shown().shapes) {
+      if (bar == nullptr && s.source == RecordKind::ReinforcingLine && s.record == line) bar = &s;
+    }
+    ASSERT_NE(bar, nullptr);
+    const SectionDrawing& d = view.Shown();
+    // The view's scale: the drawing's extent fitted into the widget less 44 px on each side.
+    const double scale = std::min((view.width() - 88) / (d.right - d.left), (view.height() - 88) / (d.bottom - d.top));
+    const QPointF at((view.width() - (d.right - d.left) * scale) / 2 + (bar->x - d.left) * scale,
+                     (view.height() - (d.bottom - d.top) * scale) / 2 + (bar->y - d.top) * scale);
+    window.findChild<QTabWidget*>()->setCurrentIndex(0);
+    QTest::mouseClick(&view, Qt::LeftButton, {}, at.toPoint());
+    EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), 2);  // REINFORCING
+    const QModelIndexList rows = lines->selectionModel()->selectedRows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows.front().row(), line - 1);
+    const auto shapes = marked();
+    ASSERT_FALSE(shapes.empty());
+    for (const auto& [kind, record] : shapes) {
+      EXPECT_EQ(kind, RecordKind::ReinforcingLine);
+      EXPECT_EQ(record, line);
+    }
+  }
 }
 
 }  // namespace
