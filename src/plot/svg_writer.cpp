@@ -293,7 +293,11 @@ std::string SectionSvg(const SectionDrawing& drawing, double width, double heigh
     svg += Line(x1, y1, x2, y2, style);
     const double length = std::hypot(x2 - x1, y2 - y1);
     const double ux = length > 0 ? (x2 - x1) / length : 0, uy = length > 0 ? (y2 - y1) / length : 0;
-    svg += Text(x2 + 10 * ux, y2 + 10 * uy + 4, line.label, "font-size=\"12\" text-anchor=\"middle\"");
+    // A coordinate axis's label beside its arrow (above the x axis, right of the y axis).
+    const double side = line.role == LineRole::CoordinateAxis ? 10 : 0;
+    const double ahead = line.role == LineRole::CoordinateAxis ? 2 : 10;
+    svg += Text(x2 + ahead * ux + side * uy, y2 + ahead * uy - side * ux + 4, line.label,
+                "font-size=\"12\" text-anchor=\"middle\"");
   }
   if (drawing.hasCentroid) {
     const double x = map.X(drawing.centroidX), y = map.Y(drawing.centroidY);

@@ -15,6 +15,7 @@
 #include <QTextOption>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 #include <climits>
 
 namespace tarnix {
@@ -123,14 +124,33 @@ void ChartView::resizeEvent(QResizeEvent* event) {
 
 void ChartView::SquarePlotArea() {
   if (!chart_.equalScale || !chart_.Plottable()) return;
-  // The largest square inside the area the layout gives, centred in it: one scale on both axes.
+  // The title above and the legend below take the whole width; between them the plot area the layout
+  // gives, its longer side's margins widened by the difference: a square, one scale on both axes.
   QChart* c = chart();
-  c->setPlotArea(QRectF());
+  const QSizeF size = c->size();
+  const QRectF titleBox = title_->boundingRect();
+  const double legendHeight =
+      c->legend()->effectiveSizeHint(Qt::PreferredSize, QSizeF(size.width(), -1)).height();
+  const QMargins base = margins_ + QMargins(0, static_cast<int>(titleBox.height()) + 6, 0,
+                                            static_cast<int>(legendHeight) + 4);
+  c->setMargins(base);
   c->layout()->activate();
   const QRectF area = c->plotArea();
-  const qreal side = std::min(area.width(), area.height());
-  c->setPlotArea(QRectF(area.left() + (area.width() - side) / 2, area.top() + (area.height() - side) / 2,
-                        side, side));
+  const int extra = static_cast<int>(std::abs(area.width() - area.height()) / 2);
+  QMargins square = base;
+  if (area.width() > area.height()) {
+    square.setLeft(square.left() + extra);
+    square.setRight(square.right() + extra);
+  } else {
+    square.setTop(square.top() + extra);
+    square.setBottom(square.bottom() + extra);
+  }
+  c->setMargins(square);
+  c->layout()->activate();
+  title_->setPos((size.width() - titleBox.width()) / 2, margins_.top());
+  c->legend()->setGeometry(QRectF(0, size.height() - legendHeight - margins_.bottom(), size.width(),
+                                  legendHeight));
+  c->legend()->update();
 }
 
 void ChartView::PlaceMessage() {
@@ -193,6 +213,7 @@ void ChartView::Plot() {
   // Each chart is built afresh: a chart cleared in place keeps painting its old axes until the event loop
   // runs, and a picture taken at once would show both.
   QChart* c = EmptyChart();
+  margins_ = c->margins();
   message_ = new QGraphicsTextItem(c);
   message_->setFont(Font(11));
   message_->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
@@ -202,7 +223,17 @@ void ChartView::Plot() {
   delete old;
   connect(c, &QChart::plotAreaChanged, this, &ChartView::PlaceLabels);
 
-  c->setTitle(Q(chart_.title));
+  // A chart to one scale draws its title and legend itself, across the whole width (SquarePlotArea).
+  title_ = nullptr;
+  if (chart_.equalScale && chart_.Plottable()) {
+    title_ = new QGraphicsSimpleTextItem(Q(chart_.title), c);
+    title_->setFont(c->titleFont());
+    title_->setBrush(c->titleBrush());
+    c->legend()->detachFromChart();
+    c->legend()->setAlignment(Qt::AlignBottom);
+  } else {
+    c->setTitle(Q(chart_.title));
+  }
   c->legend()->setVisible(chart_.Plottable());
   message_->setPlainText(Q(chart_.message));
   message_->setVisible(!chart_.Plottable());

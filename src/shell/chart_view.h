@@ -10,6 +10,7 @@
 class QAbstractSeries;
 class QGraphicsLineItem;
 class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
 class QGraphicsTextItem;
 
 namespace tarnix {
@@ -44,7 +45,9 @@ class ChartView : public QChartView {
   void SquarePlotArea();
 
   Chart chart_;
+  QMargins margins_;  // the chart's own margins, widened on one side for a square plot area
   QGraphicsTextItem* message_;
+  QGraphicsSimpleTextItem* title_ = nullptr;  // the title of a chart to one scale
   std::vector<Label> labels_;
 };
 

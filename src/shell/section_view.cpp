@@ -219,10 +219,15 @@ void Paint(QPainter& p, const DrawLine& line, const DrawingMap& map) {
     p.setBrush(kAxis);
     Arrowhead(p, b, a);
   }
-  // The label beyond the end, along the line.
+  // The label beyond the end, along the line; a coordinate axis's beside its arrow (above the x axis, right
+  // of the y axis), clear of a principal axis running on along the same line.
   QLineF beyond(a, b);
-  beyond.setLength(beyond.length() + 9);
-  const QRectF box(beyond.p2() - QPointF(40, 9), QSizeF(80, 18));
+  beyond.setLength(beyond.length() + (line.role == LineRole::CoordinateAxis ? 2 : 9));
+  const QPointF along = beyond.p2() - b;
+  const QPointF side = line.role == LineRole::CoordinateAxis && beyond.length() > 0
+                           ? QPointF(along.y(), -along.x()) * (10 / QLineF(b, beyond.p2()).length())
+                           : QPointF();
+  const QRectF box(beyond.p2() + side - QPointF(40, 9), QSizeF(80, 18));
   p.setPen(pen.color());
   p.drawText(box, Qt::AlignCenter, QString::fromStdString(line.label));
 }
