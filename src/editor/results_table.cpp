@@ -43,22 +43,23 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
   const bool curvature = m.momentCurvature.ran();
 
   // The verdict next to the load number, where a narrow panel still shows it.
-  // A section in two dimensions is judged on its interaction surface: the design moments about both axes,
-  // the capacity in their direction with its components and the neutral axis that gives it.
+  // A section in two dimensions is judged on its interaction surface: the design moments about both axes
+  // (Mux, Muy, short enough for the panel beside the tabs), the capacity in their direction with its
+  // components and the angle of the neutral axis that gives it.
   const bool twoDimensional = IsTwoDimensional(m);
   if (twoDimensional) {
     table.columns = {"Load",
                      "Status",
                      WithUnit("P", force),
-                     WithUnit("Design Mx", momentUnit),
-                     WithUnit("Design My", momentUnit),
+                     WithUnit("Mux", momentUnit),
+                     WithUnit("Muy", momentUnit),
                      "phi",
                      WithUnit("phi Pn", force),
                      WithUnit("phi Mn", momentUnit),
+                     "M / phi Mn",
+                     WithUnit("Angle", "deg"),
                      WithUnit("phi Mnx", momentUnit),
-                     WithUnit("phi Mny", momentUnit),
-                     WithUnit("NA angle", "deg"),
-                     "M / phi Mn"};
+                     WithUnit("phi Mny", momentUnit)};
   } else {
     table.columns = {"Load",
                      "Status",
@@ -111,19 +112,19 @@ ResultsTable BuildResultsTable(const ProjectModel& m) {
       row.cells.push_back(has ? FormatFixed(b->phi, 3) : "");
       row.cells.push_back(has ? FormatFixed(b->axial / forceFactor, 1) : "");
       row.cells.push_back(has ? FormatFixed(std::hypot(b->momentX, b->momentY) / momentFactor, 1) : "");
+      row.cells.push_back(has && design ? FormatFixed(b->momentRatio, 3) : "");
+      row.cells.push_back(has ? FormatFixed(b->angle, 2) : "");
       row.cells.push_back(has ? FormatFixed(b->momentX / momentFactor, 1) : "");
       row.cells.push_back(has ? FormatFixed(b->momentY / momentFactor, 1) : "");
-      row.cells.push_back(has ? FormatFixed(b->angle, 2) : "");
-      row.cells.push_back(has && design ? FormatFixed(b->momentRatio, 3) : "");
     } else {
       // A load judged on the diagram of the horizontal axis (every load of a one-axis section, and a load
       // without moment of a section in two dimensions).
       row.cells.push_back(found ? FormatFixed(cap.capPhi, 3) : "");
       row.cells.push_back(found ? FormatFixed(cap.capAxial / forceFactor, 1) : "");
       row.cells.push_back(found ? FormatFixed(phiMn / momentFactor, 1) : "");
-      if (twoDimensional) row.cells.insert(row.cells.end(), 3, "");
       // A negative moment is checked by its size (the diagram is that of compression at the top).
       row.cells.push_back(found && design && phiMn != 0 ? FormatFixed(std::fabs(demand) / phiMn, 3) : "");
+      if (twoDimensional) row.cells.insert(row.cells.end(), 3, "");  // no angle, no components
     }
     if (exceeded) {
       row.verdict = LoadVerdict::Exceeded;

@@ -19,11 +19,11 @@ namespace {
 QString ColumnKey(const QString& heading) { return heading.section(" (", 0, 0); }
 
 // The columns shown until the engineer chooses others: the load, its verdict, the axial load, the design
-// moments, the capacity, the neutral-axis angle of a biaxial capacity and the ratio. The others (phi,
-// phi Pn, the capacity's components, magnifiers, ductility) are a right click on the headings away.
+// moments, the capacity, the ratio and the neutral-axis angle of a capacity on the interaction surface. The
+// others (phi, phi Pn, the capacity's components, magnifiers, ductility) are a right click on the headings
+// away.
 bool ShownByDefault(const QString& heading) {
-  return QStringList{"Load", "Status", "P", "Design M", "Design Mx", "Design My", "phi Mn", "NA angle",
-                     "M / phi Mn"}
+  return QStringList{"Load", "Status", "P", "Design M", "Mux", "Muy", "phi Mn", "Angle", "M / phi Mn"}
       .contains(ColumnKey(heading));
 }
 
