@@ -7,12 +7,34 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
+#include <utility>
 
 #include "editor/view_actions.h"
 #include "shell/view_window.h"
 #include "shell/widgets.h"
 
 namespace tarnix {
+
+namespace {
+
+// "Load No:", its box and the buttons to the previous and the next load, added to `bar` as one widget.
+QWidget* AddLoadNumber(QToolBar* bar, QLineEdit* load, const char* name, std::function<void()> previous,
+                       std::function<void()> next) {
+  auto* single = new QWidget(bar);
+  auto* row = new QHBoxLayout(single);
+  row->setContentsMargins(0, 0, 0, 0);
+  load->setObjectName(name);
+  load->setMaximumWidth(80);
+  row->addWidget(new QLabel("Load No:", single));
+  row->addWidget(load);
+  row->addLayout(PreviousNextRow(single, "Previous load condition", "Next load condition",
+                                 std::move(previous), std::move(next)));
+  bar->addWidget(single);
+  return single;
+}
+
+}  // namespace
 
 PlotLoadWindow::PlotLoadWindow(ProjectModel& m, ViewWindow& view)
     : QToolBar("Plot Load Condition", &view),
@@ -22,22 +44,14 @@ PlotLoadWindow::PlotLoadWindow(ProjectModel& m, ViewWindow& view)
       all_(new QCheckBox("All load conditions", this)) {
   setMovable(false);
   // The choice of one load condition, idle while all of them are overlaid.
-  auto* single = new QWidget(this);
-  auto* row = new QHBoxLayout(single);
-  row->setContentsMargins(0, 0, 0, 0);
-  load_->setObjectName("txtloadno");
-  load_->setMaximumWidth(80);
-  row->addWidget(new QLabel("Load No:", single));
-  row->addWidget(load_);
-  row->addLayout(PreviousNextRow(
-      single, "Previous load condition", "Next load condition",
+  QWidget* single = AddLoadNumber(
+      this, load_, "txtloadno",
       [this] {
         if (PreviousPlotLoad(m_)) Refresh();
       },
       [this] {
         if (NextPlotLoad(m_)) Refresh();
-      }));
-  addWidget(single);
+      });
   addSeparator();
   addWidget(all_);
   auto* plot = new QPushButton("&Plot", this);
@@ -62,18 +76,9 @@ void PlotLoadWindow::Refresh() { load_->setText(QString::fromStdString(PlotLoadT
 SurfaceLoadBar::SurfaceLoadBar(const ProjectModel& m, ViewWindow& view)
     : QToolBar("Load Condition", &view), m_(m), view_(view), load_(new QLineEdit(this)), chart_(new QComboBox(this)) {
   setMovable(false);
-  auto* choice = new QWidget(this);
-  auto* row = new QHBoxLayout(choice);
-  row->setContentsMargins(0, 0, 0, 0);
-  load_->setObjectName("surfaceLoad");
-  load_->setMaximumWidth(80);
-  row->addWidget(new QLabel("Load No:", choice));
-  row->addWidget(load_);
   const auto shown = [this] { return TypedLoad(m_, load_->text().toStdString()); };
-  row->addLayout(PreviousNextRow(
-      choice, "Previous load condition", "Next load condition",
-      [this, shown] { Plot(shown() - 1); }, [this, shown] { Plot(shown() + 1); }));
-  addWidget(choice);
+  AddLoadNumber(
+      this, load_, "surfaceLoad", [this, shown] { Plot(shown() - 1); }, [this, shown] { Plot(shown() + 1); });
   addSeparator();
   chart_->setObjectName("surfaceChart");
   chart_->addItem("Mx-My contour at the load's P", static_cast<int>(PlotKind::MomentContour));
