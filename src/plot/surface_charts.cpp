@@ -49,8 +49,10 @@ void AddLoadMarkers(const ProjectModel& m, int load, PlotPoint at, PlotPoint cap
   const double F = m.ForceUnitFactor, M = m.MomentUnitFactor;
   std::string tip = "Load condition " + std::to_string(load) + "\n" + Value("P", demand.P, u.force) + "\n" +
                     Value("Mx", demand.Mx, u.moment) + "\n" + Value("My", demand.My, u.moment);
-  const bool judged = static_cast<size_t>(load) < m.interactionDiagram.capacity.size();
-  const bool exceeded = b == nullptr || (judged && LoadBeyondCapacity(m, load));
+  // A surface computed only to be viewed has loads at their entered moments and no verdict yet.
+  const size_t I = static_cast<size_t>(load);
+  const bool judged = I < m.interactionDiagram.capacity.size() && m.interactionDiagram.capacity[I].checked;
+  const bool exceeded = judged && (b == nullptr || LoadBeyondCapacity(m, load));
   if (b != nullptr) {
     tip += "\nMoment ratio = " + FormatFixed(b->momentRatio, 3);
     const std::string capTip =
@@ -66,9 +68,12 @@ void AddLoadMarkers(const ProjectModel& m, int load, PlotPoint at, PlotPoint cap
                     : "\nBiaxial capacity not computed";
   }
   if (exceeded) tip += "\nBeyond its capacity";
+  if (!judged) tip += "\nNot checked: perform the calculations";
   chart.markers.push_back({exceeded ? MarkerKind::ExceededLoad : MarkerKind::LoadCondition, at,
                            std::to_string(load), tip,
-                           exceeded ? kExceededLoadLegend : kDesignMomentLoadLegend});
+                           exceeded ? kExceededLoadLegend
+                           : judged ? kDesignMomentLoadLegend
+                                    : kInitialMomentLoadLegend});
 }
 
 Chart Frame(const ProjectModel& m, const std::string& title, const char* xTitle, const char* yTitle,

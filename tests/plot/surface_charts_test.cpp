@@ -84,6 +84,9 @@ TEST(SurfaceCharts, DiagramInTheLoadsDirectionAndContourAtItsAxialLoad) {
   ASSERT_FALSE(direction.markers.empty());
   EXPECT_NEAR(direction.markers.back().at.x, 50, 1e-9);  // |M| = sqrt(30^2 + 40^2)
   EXPECT_NEAR(direction.markers.back().at.y, 100, 1e-9);
+  // No calculation has judged the load: it stands at its entered moments, without a verdict.
+  EXPECT_EQ(direction.markers.back().kind, MarkerKind::LoadCondition);
+  EXPECT_EQ(direction.markers.back().legend, kInitialMomentLoadLegend);
 
   const Chart contour = MomentContourChart(m, 1);
   ASSERT_TRUE(contour.Plottable()) << contour.message;
