@@ -293,6 +293,12 @@ std::string SectionSvg(const SectionDrawing& drawing, double width, double heigh
     svg += Line(x1, y1, x2, y2, style);
     const double length = std::hypot(x2 - x1, y2 - y1);
     const double ux = length > 0 ? (x2 - x1) / length : 0, uy = length > 0 ? (y2 - y1) / length : 0;
+    if (line.role == LineRole::CoordinateAxis) {
+      // The arrowhead as a triangle, 8 px long and 6 px wide.
+      svg += "<polygon points=\"" + N(x2) + "," + N(y2) + " " + N(x2 - 8 * ux - 3 * uy) + "," +
+             N(y2 - 8 * uy + 3 * ux) + " " + N(x2 - 8 * ux + 3 * uy) + "," + N(y2 - 8 * uy - 3 * ux) +
+             "\" fill=\"#707070\"/>\n";
+    }
     // A coordinate axis's label beside its arrow (above the x axis, right of the y axis).
     const double side = line.role == LineRole::CoordinateAxis ? 10 : 0;
     const double ahead = line.role == LineRole::CoordinateAxis ? 2 : 10;
