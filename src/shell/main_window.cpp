@@ -900,6 +900,7 @@ ViewWindow& MainWindow::View(PlotKind kind) {
     if (view->Kind() == windowKind) return *view;
   }
   auto* view = new ViewWindow(model_, windowKind, this);
+  connect(view, &ViewWindow::ShapeClicked, this, &MainWindow::SelectRecordOf);  // the section's shapes
   // Each new view steps down from the main window's corner, clear of the title bars of the views before.
   const int step = static_cast<int>(views_.size()) + 1;
   PlaceOnScreen(view, *this, frameGeometry().topLeft() + QPoint(48, 48) * step);

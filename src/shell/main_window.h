@@ -152,7 +152,7 @@ class MainWindow : public QMainWindow {
   /// diagram with the load's point.
   void ShowLoadChart(int load);
   void ShowSection();
-  /// A click on a shape of the section: its record's tab and row.
+  /// A click on a shape of the section (the dock or the view): its record's tab and row.
   void SelectRecordOf(RecordKind kind, int record);
   /// A section of the interaction surface (the contour or the load's direction) of load condition `load`.
   void ShowSurface(PlotKind kind, int load);

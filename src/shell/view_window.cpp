@@ -63,6 +63,7 @@ ViewWindow::ViewWindow(const ProjectModel& m, PlotKind kind, QWidget* parent)
     section_ = new SectionView(this);
     setCentralWidget(section_);
     connect(section_, &SectionView::RedrawRequested, this, [this] { ShowPlot(PlotKind::Section, load_); });
+    connect(section_, &SectionView::ShapeClicked, this, &ViewWindow::ShapeClicked);
   } else {
     chart_ = new ChartView(this);
     setCentralWidget(chart_);

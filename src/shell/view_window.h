@@ -58,6 +58,10 @@ class ViewWindow : public QMainWindow {
   /// Prints the view scaled to the page of `printer`; false when the printer cannot be started.
   bool Print(QPrinter& printer) const;
 
+ signals:
+  /// A click on the shape of record `record` of kind `source` in the section drawing.
+  void ShapeClicked(RecordKind source, int record);
+
  private:
   bool ShowsChart() const;
   void Draw(bool bringUp);
