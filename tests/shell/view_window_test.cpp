@@ -445,7 +445,7 @@ TEST_F(ViewWindowTest, TheSurfaceViewsDrawTheEnginesCapacities) {
     }
     EXPECT_NEAR(loadAt.x(), cap.checkedMoment / kipFt, 1e-3);
     EXPECT_NEAR(loadAt.y(), cap.checkedMomentY / kipFt, 1e-3);
-    SaveScreenshot(view, "contour_" + QString::number(load));
+    if (load == 1) SaveScreenshot(view, "surface_contour");
   }
 
   // Load 3 in its own direction: the design curve at 300 kip reaches |phi Mn| = 643.1 k-ft (results table).
@@ -467,7 +467,7 @@ TEST_F(ViewWindowTest, TheSurfaceViewsDrawTheEnginesCapacities) {
     EXPECT_NEAR(curve[k - 1].x() + t * (curve[k].x() - curve[k - 1].x()), 643.1, 0.01 * 643.1);
     break;
   }
-  SaveScreenshot(view, "pm_3");
+  SaveScreenshot(view, "surface_direction");
 
   // The section with load 1's neutral axis at its capacity (the report's angle and depth).
   ViewWindow* section = OpenView(window, "&Section", PlotKind::Section);
@@ -477,7 +477,7 @@ TEST_F(ViewWindowTest, TheSurfaceViewsDrawTheEnginesCapacities) {
   emit loads->activated(1);
   EXPECT_EQ(section->StatusText(),
             "Load condition 1: neutral axis at its capacity, angle 36.06 degrees, depth c = 17.70 in");
-  SaveScreenshot(section, "corner_column_section");
+  SaveScreenshot(section, "section_neutral_axis");
 }
 
 // A click on a bar in the section beside the tables, or in the Section view, brings up its list's tab with
