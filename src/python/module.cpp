@@ -83,7 +83,6 @@ ProjectModel Run(const ProjectModel& project, std::optional<bool> momentCurvatur
 PYBIND11_MODULE(_tarnix, module) {
   module.doc() = "The TARNIX engine; use the package tarnix.";
   py::class_<ProjectModel>(module, "Model")
-      .def_property_readonly("title", [](const ProjectModel& m) { return py::bytes(m.title); })
       .def_property_readonly("units", [](const ProjectModel& m) { return m.units; })
       .def_property_readonly("criteria", [](const ProjectModel& m) { return m.criteria; })
       .def_property_readonly("file", [](const ProjectModel& m) { return m.inputFileName; })

@@ -87,7 +87,10 @@ class Arguments {
   std::string Where(const std::string& name) const { return where_.empty() ? name : where_ + "." + name; }
   void Finish() const {
     for (const auto& entry : values_) {
-      if (taken_.count(entry.first) == 0) Refuse(where_.empty() ? entry.first : where_, "unknown name \"" + entry.first + "\"");
+      if (taken_.count(entry.first) > 0) continue;
+      const std::string unknown = "unknown name \"" + entry.first + "\"";
+      if (where_.empty()) throw py::value_error(unknown);
+      Refuse(where_, unknown);
     }
   }
 
