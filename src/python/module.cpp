@@ -54,7 +54,8 @@ ProjectModel Run(const ProjectModel& project, std::optional<bool> momentCurvatur
   tarnix::SelectEveryReportSection(m);
   if (momentCurvature == false) {
     tarnix::SetPerformMomentCurvature(m, 0);
-  } else if (momentCurvature == true && !tarnix::IsSet(m.PerformMomentCurvature) && tarnix::ListSize(m.ns) > 0) {
+  } else if (momentCurvature == true && !tarnix::IsSet(m.PerformMomentCurvature) &&
+             tarnix::ListSize(m.ns) > 0) {
     // Asked for here, the analysis takes the material-model defaults of the project's strengths.
     tarnix::SetPerformMomentCurvature(m, 1);
   }
@@ -86,7 +87,8 @@ PYBIND11_MODULE(_tarnix, module) {
       .def_property_readonly("units", [](const ProjectModel& m) { return m.units; })
       .def_property_readonly("criteria", [](const ProjectModel& m) { return m.criteria; })
       .def_property_readonly("file", [](const ProjectModel& m) { return m.inputFileName; })
-      .def_property_readonly("two_dimensional", [](const ProjectModel& m) { return tarnix::IsTwoDimensional(m); })
+      .def_property_readonly("two_dimensional",
+                             [](const ProjectModel& m) { return tarnix::IsTwoDimensional(m); })
       .def_property_readonly("load_count", [](const ProjectModel& m) { return tarnix::ListSize(m.ns); });
   module.def("load", &Load, py::arg("path"));
   module.def("build", &tarnix::BuildProject, py::arg("values"));
@@ -103,7 +105,8 @@ PYBIND11_MODULE(_tarnix, module) {
   });
   module.def("tables", [](const ProjectModel& m) {
     py::list tables;
-    for (const auto& [name, text] : tarnix::CsvTables(m)) tables.append(py::make_tuple(name, py::bytes(text)));
+    for (const auto& [name, text] : tarnix::CsvTables(m))
+      tables.append(py::make_tuple(name, py::bytes(text)));
     return tables;
   });
   module.def("write_csv", [](const ProjectModel& m, const std::string& folder) {
@@ -112,6 +115,7 @@ PYBIND11_MODULE(_tarnix, module) {
     if (!tarnix::WriteCsvFiles(m, folder)) throw std::runtime_error("Error writing CSV files: " + folder);
   });
   module.def("write_file", [](const std::string& path, const py::bytes& text) {
-    if (!tarnix::ReplaceFileContent(path, std::string(text))) throw std::runtime_error("Error writing output file: " + path);
+    if (!tarnix::ReplaceFileContent(path, std::string(text)))
+      throw std::runtime_error("Error writing output file: " + path);
   });
 }

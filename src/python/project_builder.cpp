@@ -28,8 +28,9 @@ namespace {
 
 // A number given in Python, as a finite single-precision value.
 float Number(py::handle value, const std::string& where) {
-  if (py::isinstance<py::bool_>(value) || !(py::isinstance<py::float_>(value) || py::isinstance<py::int_>(value) ||
-                                            py::hasattr(value, "__float__"))) {
+  if (py::isinstance<py::bool_>(value) ||
+      !(py::isinstance<py::float_>(value) || py::isinstance<py::int_>(value) ||
+        py::hasattr(value, "__float__"))) {
     Refuse(where, kNotANumber);
   }
   const double number = py::float_(py::reinterpret_borrow<py::object>(value)).cast<double>();
@@ -40,20 +41,22 @@ float Number(py::handle value, const std::string& where) {
 }
 
 int WholeNumber(py::handle value, const std::string& where) {
-  if (py::isinstance<py::bool_>(value) || !py::isinstance<py::int_>(value)) Refuse(where, "not a whole number");
+  if (py::isinstance<py::bool_>(value) || !py::isinstance<py::int_>(value))
+    Refuse(where, "not a whole number");
   return value.cast<int>();
 }
 
 // A coded option: one of its numbers, refused with the completeness check's message otherwise.
 int Option(py::handle value, const std::string& where, const std::string& name, const OptionValues& allowed) {
   const int option = WholeNumber(value, where);
-  if (const std::string problem = OptionProblem(name, option, allowed); !problem.empty()) Refuse(where, problem);
+  if (const std::string problem = OptionProblem(name, option, allowed); !problem.empty())
+    Refuse(where, problem);
   return option;
 }
 
 bool Flag(py::handle value, const std::string& where) {
-  if (!py::isinstance<py::bool_>(value) && !(py::isinstance<py::int_>(value) && value.cast<long>() >= 0 &&
-                                             value.cast<long>() <= 1)) {
+  if (!py::isinstance<py::bool_>(value) &&
+      !(py::isinstance<py::int_>(value) && value.cast<long>() >= 0 && value.cast<long>() <= 1)) {
     Refuse(where, "not true or false");
   }
   return value.cast<bool>();
@@ -114,6 +117,24 @@ void Require(const EditEffect& effect, const std::string& where) {
   if (!effect.problem.empty()) Refuse(where, effect.problem);
 }
 
+// Each record of the list `name`: `make(n)` makes the list n records long (false when it cannot be that
+// long), `fill(record, i)` takes the members of record i (1-based).
+template <typename Make, typename Fill>
+void ForEachRecord(Arguments& args, const char* name, Make make, Fill fill) {
+  const py::object* given = args.Take(name);
+  if (given == nullptr) return;
+  const py::list rows = AsList(*given, name);
+  if (rows.empty()) return;
+  if (!make(static_cast<int>(rows.size()))) {
+    Refuse(name, "more than " + std::to_string(kMaxRecordCount) + " records");
+  }
+  for (size_t i = 0; i < rows.size(); ++i) {
+    Arguments record(AsDict(rows[i], name), std::string(name) + "[" + std::to_string(i + 1) + "]");
+    fill(record, i + 1);
+    record.Finish();
+  }
+}
+
 // A member of a record: typed into the table's cell (the field's rule), or stored as given where the
 // window has no cell for it (the horizontal position, the sign of a concrete shape).
 template <typename Record>
@@ -125,16 +146,9 @@ struct RecordMember {
 template <typename Record>
 void FillRecords(ProjectModel& m, Arguments& args, const char* name, RecordList list,
                  std::vector<Record>& records, const std::vector<RecordMember<Record>>& members) {
-  const py::object* given = args.Take(name);
-  if (given == nullptr) return;
-  const py::list rows = AsList(*given, name);
-  if (rows.empty()) return;
-  if (!InsertRows(m, list, TableRows(m, list) + 1, static_cast<int>(rows.size()))) {
-    Refuse(name, "more than " + std::to_string(kMaxRecordCount) + " records");
-  }
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const int row = static_cast<int>(i) + 1;
-    Arguments record(AsDict(rows[i], args.Where(name)), std::string(name) + "[" + std::to_string(row) + "]");
+  const auto make = [&](int n) { return InsertRows(m, list, TableRows(m, list) + 1, n); };
+  ForEachRecord(args, name, make, [&](Arguments& record, size_t i) {
+    const int row = static_cast<int>(i);
     for (const RecordMember<Record>& member : members) {
       const py::object* value = record.Take(member.name);
       if (value == nullptr) continue;
@@ -142,62 +156,48 @@ void FillRecords(ProjectModel& m, Arguments& args, const char* name, RecordList 
       if (const Field* field = std::get_if<Field>(&member.slot)) {
         Require(EditCell(m, list, row, *field, Typed(*value, where)), where);
       } else if (const auto* number = std::get_if<float Record::*>(&member.slot)) {
-        records[i + 1].*(*number) = Number(*value, where);
+        records[i].*(*number) = Number(*value, where);
       } else {
         // The sign of a concrete shape: the window's add / subtract choice.
-        records[i + 1].*std::get<int Record::*>(member.slot) = Option(*value, where, "sign", kSigns);
+        records[i].*std::get<int Record::*>(member.slot) = Option(*value, where, "sign", kSigns);
       }
     }
-    record.Finish();
-  }
+  });
 }
 
 void FillPolygons(ProjectModel& m, Arguments& args) {
-  const py::object* given = args.Take("polygons");
-  if (given == nullptr) return;
-  const py::list rows = AsList(*given, "polygons");
-  if (!SetRecordCount(m, RecordKind::ConcretePolygon, static_cast<int>(rows.size()))) {
-    Refuse("polygons", "more than " + std::to_string(kMaxRecordCount) + " records");
-  }
-  for (size_t i = 0; i < rows.size(); ++i) {
-    Arguments record(AsDict(rows[i], "polygons"), "polygons[" + std::to_string(i + 1) + "]");
-    ConcretePolygon& polygon = m.polygons[i + 1];
+  const auto make = [&](int n) { return SetRecordCount(m, RecordKind::ConcretePolygon, n); };
+  ForEachRecord(args, "polygons", make, [&](Arguments& record, size_t i) {
+    ConcretePolygon& polygon = m.polygons[i];
     polygon = ConcretePolygon{};
     if (const py::object* sign = record.Take("sign")) {
       polygon.psign = Option(*sign, record.Where("sign"), "sign", kSigns);
     }
-    if (const py::object* vertices = record.Take("vertices")) {
-      const py::list corners = AsList(*vertices, record.Where("vertices"));
-      for (size_t k = 0; k < corners.size(); ++k) {
-        const std::string where = record.Where("vertices") + "[" + std::to_string(k + 1) + "]";
-        if (py::isinstance<py::dict>(corners[k])) {
-          Arguments corner(AsDict(corners[k], where), where);
-          const py::object* x = corner.Take("x");
-          const py::object* y = corner.Take("y");
-          if (x == nullptr || y == nullptr) Refuse(where, "x and y are required");
-          polygon.vertices.push_back({Number(*x, corner.Where("x")), Number(*y, corner.Where("y"))});
-          corner.Finish();
-        } else {
-          const py::list xy = AsList(corners[k], where);
-          if (xy.size() != 2) Refuse(where, "not a pair (x, y)");
-          polygon.vertices.push_back({Number(xy[0], where), Number(xy[1], where)});
-        }
+    const py::object* vertices = record.Take("vertices");
+    if (vertices == nullptr) return;
+    const py::list corners = AsList(*vertices, record.Where("vertices"));
+    for (size_t k = 0; k < corners.size(); ++k) {
+      const std::string where = record.Where("vertices") + "[" + std::to_string(k + 1) + "]";
+      if (py::isinstance<py::dict>(corners[k])) {
+        Arguments corner(AsDict(corners[k], where), where);
+        const py::object* x = corner.Take("x");
+        const py::object* y = corner.Take("y");
+        if (x == nullptr || y == nullptr) Refuse(where, "x and y are required");
+        polygon.vertices.push_back({Number(*x, corner.Where("x")), Number(*y, corner.Where("y"))});
+        corner.Finish();
+      } else {
+        const py::list xy = AsList(corners[k], where);
+        if (xy.size() != 2) Refuse(where, "not a pair (x, y)");
+        polygon.vertices.push_back({Number(xy[0], where), Number(xy[1], where)});
       }
     }
-    record.Finish();
-  }
+  });
 }
 
 void FillSingleBars(ProjectModel& m, Arguments& args) {
-  const py::object* given = args.Take("singleBars");
-  if (given == nullptr) return;
-  const py::list rows = AsList(*given, "singleBars");
-  if (!SetRecordCount(m, RecordKind::SingleBar, static_cast<int>(rows.size()))) {
-    Refuse("singleBars", "more than " + std::to_string(kMaxRecordCount) + " records");
-  }
-  for (size_t i = 0; i < rows.size(); ++i) {
-    Arguments record(AsDict(rows[i], "singleBars"), "singleBars[" + std::to_string(i + 1) + "]");
-    SingleBar& bar = m.singleBars[i + 1];
+  const auto make = [&](int n) { return SetRecordCount(m, RecordKind::SingleBar, n); };
+  ForEachRecord(args, "singleBars", make, [&](Arguments& record, size_t i) {
+    SingleBar& bar = m.singleBars[i];
     bar = SingleBar{};
     if (const py::object* x = record.Take("x")) bar.x = Number(*x, record.Where("x"));
     if (const py::object* y = record.Take("y")) bar.y = Number(*y, record.Where("y"));
@@ -209,32 +209,25 @@ void FillSingleBars(ProjectModel& m, Arguments& args) {
       }
       bar.area = Number(*area, record.Where("area"));
     }
-    record.Finish();
-  }
+  });
 }
 
 constexpr std::pair<const char*, SlenderField> kSlenderMembers[] = {
-    {"M1ns", SlenderField::M1ns}, {"M2ns", SlenderField::M2ns}, {"M1s", SlenderField::M1s},
+    {"M1ns", SlenderField::M1ns}, {"M2ns", SlenderField::M2ns},   {"M1s", SlenderField::M1s},
     {"M2s", SlenderField::M2s},   {"BetaD", SlenderField::BetaD}, {"BetaDs", SlenderField::BetaDs},
-    {"di", SlenderField::di},     {"dj", SlenderField::dj},     {"ri", SlenderField::ri},
+    {"di", SlenderField::di},     {"dj", SlenderField::dj},       {"ri", SlenderField::ri},
     {"rj", SlenderField::rj},
 };
 
 void FillLoads(ProjectModel& m, Arguments& args) {
-  const py::object* given = args.Take("loads");
-  if (given == nullptr) return;
-  const py::list rows = AsList(*given, "loads");
-  if (rows.empty()) return;
-  if (!InsertRows(m, RecordList::Load, 1, static_cast<int>(rows.size()))) {
-    Refuse("loads", "more than " + std::to_string(kMaxRecordCount) + " records");
-  }
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const int row = static_cast<int>(i) + 1;
-    Arguments record(AsDict(rows[i], "loads"), "loads[" + std::to_string(row) + "]");
+  const auto make = [&](int n) { return InsertRows(m, RecordList::Load, 1, n); };
+  ForEachRecord(args, "loads", make, [&](Arguments& record, size_t i) {
+    const int row = static_cast<int>(i);
     for (const Field field : {Field::P, Field::M, Field::V, Field::T}) {
       const char* name = DescriptorOf(field).name;
       if (const py::object* value = record.Take(name)) {
-        Require(EditCell(m, RecordList::Load, row, field, Typed(*value, record.Where(name))), record.Where(name));
+        Require(EditCell(m, RecordList::Load, row, field, Typed(*value, record.Where(name))),
+                record.Where(name));
       }
     }
     for (const auto& [name, field] : kSlenderMembers) {
@@ -243,27 +236,30 @@ void FillLoads(ProjectModel& m, Arguments& args) {
         if (!problem.empty()) Refuse(record.Where(name), problem);
       }
     }
-    LoadCondition& load = m.loads[i + 1];
+    LoadCondition& load = m.loads[i];
     // The window has no field for the moment about the vertical axis: given in k-ft / kN-m like M.
-    if (const py::object* my = record.Take("My")) load.My = Number(*my, record.Where("My")) * m.MomentUnitFactor;
+    if (const py::object* my = record.Take("My"))
+      load.My = Number(*my, record.Where("My")) * m.MomentUnitFactor;
     if (const py::object* transverse = record.Take("transverseLoads")) {
       load.Tloads = Flag(*transverse, record.Where("transverseLoads")) ? 1 : 0;
     }
     if (const py::object* endY = record.Take("endY")) {
       Arguments ends(AsDict(*endY, record.Where("endY")), record.Where("endY"));
-      const std::pair<const char*, float AxisEndMoments::*> moments[] = {
-          {"M1ns", &AxisEndMoments::M1ns}, {"M2ns", &AxisEndMoments::M2ns}, {"M1s", &AxisEndMoments::M1s},
-          {"M2s", &AxisEndMoments::M2s}};
+      const std::pair<const char*, float AxisEndMoments::*> moments[] = {{"M1ns", &AxisEndMoments::M1ns},
+                                                                         {"M2ns", &AxisEndMoments::M2ns},
+                                                                         {"M1s", &AxisEndMoments::M1s},
+                                                                         {"M2s", &AxisEndMoments::M2s}};
       for (const auto& [name, slot] : moments) {
-        if (const py::object* value = ends.Take(name)) load.endY.*slot = Number(*value, ends.Where(name)) * m.MomentUnitFactor;
+        if (const py::object* value = ends.Take(name))
+          load.endY.*slot = Number(*value, ends.Where(name)) * m.MomentUnitFactor;
       }
-      for (const auto& [name, slot] : {std::pair{"BetaD", &AxisEndMoments::BetaD}, std::pair{"BetaDs", &AxisEndMoments::BetaDs}}) {
+      for (const auto& [name, slot] :
+           {std::pair{"BetaD", &AxisEndMoments::BetaD}, std::pair{"BetaDs", &AxisEndMoments::BetaDs}}) {
         if (const py::object* value = ends.Take(name)) load.endY.*slot = Number(*value, ends.Where(name));
       }
       ends.Finish();
     }
-    record.Finish();
-  }
+  });
 }
 
 void FillMember(ProjectModel& m, Arguments& args) {
@@ -271,7 +267,8 @@ void FillMember(ProjectModel& m, Arguments& args) {
   if (given == nullptr) return;
   Arguments member(AsDict(*given, "member"), "member");
   if (const py::object* option = member.Take("slenderness")) {
-    SelectSlendernessOption(m, Option(*option, member.Where("slenderness"), "slenderness option", kSlendernessOptions));
+    SelectSlendernessOption(
+        m, Option(*option, member.Where("slenderness"), "slenderness option", kSlendernessOptions));
   }
   for (const MemberFieldDescriptor& field : MemberFieldDescriptors()) {
     if (const py::object* value = member.Take(field.name)) {
@@ -279,8 +276,10 @@ void FillMember(ProjectModel& m, Arguments& args) {
       if (!problem.empty()) Refuse(member.Where(field.name), problem);
     }
   }
-  const std::pair<const char*, Restraint> restraints[] = {
-      {"Vri", Restraint::ShearI}, {"Vrj", Restraint::ShearJ}, {"Mri", Restraint::MomentI}, {"Mrj", Restraint::MomentJ}};
+  const std::pair<const char*, Restraint> restraints[] = {{"Vri", Restraint::ShearI},
+                                                          {"Vrj", Restraint::ShearJ},
+                                                          {"Mri", Restraint::MomentI},
+                                                          {"Mrj", Restraint::MomentJ}};
   for (const auto& [name, which] : restraints) {
     if (const py::object* value = member.Take(name)) SetRestraint(m, which, Flag(*value, member.Where(name)));
   }
@@ -297,7 +296,8 @@ void FillMemberY(ProjectModel& m, Arguments& args) {
   }
   for (const auto& [name, slot] : {std::pair{"Vri", &MemberAxis::Vri}, std::pair{"Vrj", &MemberAxis::Vrj},
                                    std::pair{"Mri", &MemberAxis::Mri}, std::pair{"Mrj", &MemberAxis::Mrj}}) {
-    if (const py::object* value = member.Take(name)) m.memberY.*slot = Flag(*value, member.Where(name)) ? 1 : 0;
+    if (const py::object* value = member.Take(name))
+      m.memberY.*slot = Flag(*value, member.Where(name)) ? 1 : 0;
   }
   member.Finish();
 }
@@ -314,7 +314,11 @@ void SelectModels(ProjectModel& m, Arguments& args) {
   const Choice choices[] = {
       {"concreteModel", "concrete model", kConcreteModels, SelectConcreteModel},
       {"steelModel", "steel model", kSteelModels, SelectSteelModel},
-      {"parkModel", "Park model", kStrainHardenings, [](ProjectModel& p, int v) { SelectParkModel(p, v); return true; }},
+      {"parkModel", "Park model", kStrainHardenings,
+       [](ProjectModel& p, int v) {
+         SelectParkModel(p, v);
+         return true;
+       }},
       {"confinement", "confinement option", kConfinements, SelectConfinementOption},
   };
   for (const Choice& choice : choices) {
@@ -334,7 +338,8 @@ void SelectModels(ProjectModel& m, Arguments& args) {
 bool IsProjectValue(const FieldDescriptor& field) {
   if (field.record || FormOf(field.id) == FieldForm::ControlParameters) return false;
   return std::holds_alternative<float ProjectModel::*>(field.slot) ||
-         std::holds_alternative<int ProjectModel::*>(field.slot) || std::holds_alternative<TitleText>(field.slot);
+         std::holds_alternative<int ProjectModel::*>(field.slot) ||
+         std::holds_alternative<TitleText>(field.slot);
 }
 
 }  // namespace
@@ -359,7 +364,8 @@ ProjectModel BuildProject(const py::dict& values) {
     for (size_t i = 0; i < list.size(); ++i) {
       if (list[i] == rules) index = static_cast<int>(i);
     }
-    if (!py::isinstance<py::str>(*criteria) || index < 0) Refuse("criteria", "unknown criteria \"" + key + "\"");
+    if (!py::isinstance<py::str>(*criteria) || index < 0)
+      Refuse("criteria", "unknown criteria \"" + key + "\"");
     const std::string units = m.units;
     SelectCriteria(m, index);
     if (m.units != units) Refuse("criteria", "\"" + key + "\" is for metric units only");
@@ -374,29 +380,45 @@ ProjectModel BuildProject(const py::dict& values) {
     const py::object* value = args.Take(field.name);
     if (value == nullptr) continue;
     // A field the window shows empty (a confinement value of another confinement option) takes nothing.
-    if (field.id != Field::title && FieldText(m, field.id).empty()) Refuse(field.name, "not used by this project");
+    if (field.id != Field::title && FieldText(m, field.id).empty())
+      Refuse(field.name, "not used by this project");
     Require(EditField(m, field.id, Typed(*value, field.name)), field.name);
   }
 
   FillRecords<ConcreteRect>(m, args, "rectangles", RecordList::ConcreteRect, m.rects,
-                            {{"top", Field::Yt}, {"depth", Field::D}, {"width", Field::W},
-                             {"x", &ConcreteRect::X}, {"sign", &ConcreteRect::rsign}});
+                            {{"top", Field::Yt},
+                             {"depth", Field::D},
+                             {"width", Field::W},
+                             {"x", &ConcreteRect::X},
+                             {"sign", &ConcreteRect::rsign}});
   FillRecords<ConcreteCircle>(m, args, "circles", RecordList::ConcreteCircle, m.circles,
-                              {{"y", Field::Yc}, {"radius", Field::Rc}, {"x", &ConcreteCircle::Xc},
+                              {{"y", Field::Yc},
+                               {"radius", Field::Rc},
+                               {"x", &ConcreteCircle::Xc},
                                {"sign", &ConcreteCircle::csign}});
   FillPolygons(m, args);
   FillRecords<ReinforcingLine>(m, args, "barLines", RecordList::ReinforcingLine, m.lines,
-                               {{"y", Field::Yb}, {"length", Field::Lb}, {"angle", Field::Ab}, {"bars", Field::Nbl},
-                                {"barArea", Field::Abl}, {"x", &ReinforcingLine::Xb}});
+                               {{"y", Field::Yb},
+                                {"length", Field::Lb},
+                                {"angle", Field::Ab},
+                                {"bars", Field::Nbl},
+                                {"barArea", Field::Abl},
+                                {"x", &ReinforcingLine::Xb}});
   FillRecords<ReinforcingArc>(m, args, "barArcs", RecordList::ReinforcingArc, m.arcs,
-                              {{"y", Field::Y0}, {"radius", Field::R0}, {"startAngle", Field::Abeg},
-                               {"totalAngle", Field::Atot}, {"bars", Field::Nba}, {"barArea", Field::Aba},
+                              {{"y", Field::Y0},
+                               {"radius", Field::R0},
+                               {"startAngle", Field::Abeg},
+                               {"totalAngle", Field::Atot},
+                               {"bars", Field::Nba},
+                               {"barArea", Field::Aba},
                                {"x", &ReinforcingArc::X0}});
   FillSingleBars(m, args);
-  FillRecords<SteelRect>(m, args, "steelShapes", RecordList::SteelRect, m.steelRects,
-                         {{"top", Field::Ytb}, {"depth", Field::Db}, {"width", Field::Wb}, {"x", &SteelRect::Xcb}});
-  FillRecords<SteelPipe>(m, args, "steelPipes", RecordList::SteelPipe, m.pipes,
-                         {{"y", Field::Ycp}, {"radius", Field::Rcp}, {"thickness", Field::tp}, {"x", &SteelPipe::Xcp}});
+  FillRecords<SteelRect>(
+      m, args, "steelShapes", RecordList::SteelRect, m.steelRects,
+      {{"top", Field::Ytb}, {"depth", Field::Db}, {"width", Field::Wb}, {"x", &SteelRect::Xcb}});
+  FillRecords<SteelPipe>(
+      m, args, "steelPipes", RecordList::SteelPipe, m.pipes,
+      {{"y", Field::Ycp}, {"radius", Field::Rcp}, {"thickness", Field::tp}, {"x", &SteelPipe::Xcp}});
   FillLoads(m, args);
   FillMemberY(m, args);
 
