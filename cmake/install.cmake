@@ -102,7 +102,7 @@ if(TARGET _tarnix)
     python3-numpy)
   string(APPEND CPACK_PACKAGE_DESCRIPTION "
 .
-Built with the Python module, it also holds the module tarnix for Python 3 scripts and notebooks.")
+It also holds the module tarnix, the same engine for Python 3 scripts and notebooks.")
 endif()
 list(JOIN tarnix_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 include(CPack)

@@ -368,7 +368,9 @@ ProjectModel BuildProject(const py::dict& values) {
       Refuse("criteria", "unknown criteria \"" + key + "\"");
     const std::string units = m.units;
     SelectCriteria(m, index);
-    if (m.units != units) Refuse("criteria", "\"" + key + "\" is for metric units only");
+    // Criteria of metric units only switch a project to them, unless English units were asked for.
+    if (m.units != units && values.contains("units"))
+      Refuse("criteria", "\"" + key + "\" is for metric units only");
   }
   // A fresh project takes the control parameters of its unit system, as a file read does.
   ApplyControlDefaults(m);

@@ -123,6 +123,7 @@ BAD = [
      "Input is incomplete: polygon 1: its edges 1 and 3 cross"),
     (dict(rectangles=[dict(top=0, depth=16, width=16, sign=2)]), "rectangles[1].sign: sign 2 is not one of 1, -1"),
     (dict(units="imperial"), 'units: "imperial" is not "english" or "metric"'),
+    (dict(units="english", criteria="csa"), 'criteria: "csa" is for metric units only'),
 ]
 
 
