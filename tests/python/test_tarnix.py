@@ -6,6 +6,8 @@ import math
 import os
 import shutil
 import subprocess
+import threading
+import time
 
 import numpy as np
 import pytest
@@ -167,3 +169,16 @@ def test_threads_give_the_single_runs():
     # More steel, more capacity: the sweep is not eight copies of one run.
     capacity = [max(r.diagram["Pn"]) for r in single]
     assert capacity == sorted(capacity) and capacity[0] < capacity[-1]
+
+
+def test_a_run_lets_other_threads_go_on():
+    # While a worker runs twenty projects, this thread keeps taking turns: with the interpreter's lock held
+    # through each run it would get a few turns between two runs (about 90 in all).
+    project = steel_study(1.0)
+    worker = threading.Thread(target=lambda: [project.run(moment_curvature=True) for _ in range(20)])
+    turns = 0
+    worker.start()
+    while worker.is_alive():
+        turns += 1
+        time.sleep(0)
+    assert turns > 500
