@@ -101,20 +101,23 @@ class Project:
         return Results(_tarnix.run(self._model, None if moment_curvature is None else bool(moment_curvature)))
 
 
-def _column(cells):
-    try:
-        return np.array([float(c) if c != "" else np.nan for c in cells], dtype=np.float64)
-    except ValueError:
-        return np.array(cells, dtype=str)
+# The columns of words in the program's CSV tables; every other column holds numbers.
+_TEXT_COLUMNS = {"group", "exceeded", "event"}
 
 
 def _table(text):
     """A CSV table of the program as a numpy structured array with its header's names: numbers as float64
-    (empty cells NaN), text columns as str."""
+    (empty cells NaN), the words of the group, the verdict and the events as str."""
     lines = text.decode("utf-8").splitlines()
     names = lines[0].split(",")
     rows = [line.split(",") for line in lines[1:]]
-    columns = [_column([row[k] for row in rows]) for k in range(len(names))]
+    columns = []
+    for k, name in enumerate(names):
+        cells = [row[k] for row in rows]
+        if name in _TEXT_COLUMNS:
+            columns.append(np.array(cells, dtype=str))
+        else:
+            columns.append(np.array([float(c) if c != "" else np.nan for c in cells], dtype=np.float64))
     table = np.empty(len(rows), dtype=[(n, c.dtype) for n, c in zip(names, columns)])
     for name, column in zip(names, columns):
         table[name] = column
