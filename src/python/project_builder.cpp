@@ -321,14 +321,41 @@ void SelectModels(ProjectModel& m, Arguments& args) {
        }},
       {"confinement", "confinement option", kConfinements, SelectConfinementOption},
   };
+  // "Perform moment-curvature analysis" ticked or cleared first, as its defaults come with the tick.
+  const py::object* analyse = args.Take("analyse");
+  if (analyse != nullptr) SelectPerformMomentCurvature(m, Flag(*analyse, "analyse"));
   for (const Choice& choice : choices) {
     const py::object* value = args.Take(choice.name);
     if (value == nullptr) continue;
     const int option = Option(*value, choice.name, choice.option, choice.allowed);
     // The material models belong to the moment-curvature analysis: choosing one asks for it, as the
-    // window's models are offered only then.
-    if (!IsSet(m.PerformMomentCurvature)) SelectPerformMomentCurvature(m, true);
+    // window's models are offered only then, unless the analysis is cleared in so many words.
+    if (analyse == nullptr && !IsSet(m.PerformMomentCurvature)) SelectPerformMomentCurvature(m, true);
     choice.select(m, option);
+  }
+}
+
+// The points of a steel curve from its tension end, {"strain": ..., "stress": ...} or (strain, stress)
+// pairs, exactly `count` of them; whether they make a curve is the completeness check's to say.
+void FillCurve(Arguments& args, const char* name, StressStrainPoint* points, size_t count) {
+  const py::object* given = args.Take(name);
+  if (given == nullptr) return;
+  const py::list rows = AsList(*given, name);
+  if (rows.size() != count) Refuse(name, "not " + std::to_string(count) + " points");
+  for (size_t k = 0; k < count; ++k) {
+    const std::string where = std::string(name) + "[" + std::to_string(k + 1) + "]";
+    if (py::isinstance<py::dict>(rows[k])) {
+      Arguments point(AsDict(rows[k], where), where);
+      const py::object* strain = point.Take("strain");
+      const py::object* stress = point.Take("stress");
+      if (strain == nullptr || stress == nullptr) Refuse(where, "strain and stress are required");
+      points[k] = {Number(*strain, point.Where("strain")), Number(*stress, point.Where("stress"))};
+      point.Finish();
+    } else {
+      const py::list pair = AsList(rows[k], where);
+      if (pair.size() != 2) Refuse(where, "not a pair (strain, stress)");
+      points[k] = {Number(pair[0], where), Number(pair[1], where)};
+    }
   }
 }
 
@@ -423,6 +450,11 @@ ProjectModel BuildProject(const py::dict& values) {
       {{"y", Field::Ycp}, {"radius", Field::Rcp}, {"thickness", Field::tp}, {"x", &SteelPipe::Xcp}});
   FillLoads(m, args);
   FillMemberY(m, args);
+  // After every strength: a change of fy or fs gives the curves their defaults again.
+  FillCurve(args, "reinforcingBilinear", &m.rpBL[1], m.rpBL.size() - 1);
+  FillCurve(args, "reinforcingPark", &m.rpPA[1], m.rpPA.size() - 1);
+  FillCurve(args, "steelBilinear", &m.spBL[1], m.spBL.size() - 1);
+  FillCurve(args, "steelPark", &m.spPA[1], m.spPA.size() - 1);
 
   if (const py::object* angles = args.Take("surfaceAngles")) {
     const int n = WholeNumber(*angles, "surfaceAngles");

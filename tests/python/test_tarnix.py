@@ -2,6 +2,7 @@
 
 import concurrent.futures
 import csv
+import json
 import math
 import os
 import shutil
@@ -17,24 +18,23 @@ import tarnix
 EXAMPLES = os.environ["TARNIX_EXAMPLES"]
 TARNIX_RUN = os.environ["TARNIX_RUN"]
 
-# examples/corner_column.json typed in as keyword arguments.
-CORNER = dict(
-    title="Corner column C-1, 24 x 24 in, 12 #9 bars, braced, bent about both axes",
-    criteria="aci19", units="english",
-    fpc=5000, fy=60000, fs=36000, Ec=4030509, Er=2.9e7, Es=2.9e7, a1=0.85, b1=0.8, em=0.003,
-    phiT=0.9, phiC=0.65, phiS=0.75, phiConc=1, phiReinf=1, phiStl=1,
-    rectangles=[dict(x=0, top=0, depth=24, width=24, sign=1)],
-    barLines=[dict(y=2.5, length=19, angle=0, bars=4, barArea=1),
-              dict(y=21.5, length=19, angle=0, bars=4, barArea=1)],
-    singleBars=[dict(x=x, y=y, area=1) for y in (8.8333, 15.1667) for x in (-9.5, 9.5)],
-    loads=[dict(P=600, M=150, My=100, V=12, M1ns=90, M2ns=150, BetaD=0.6,
-                endY=dict(M1ns=60, M2ns=100, BetaD=0.6)),
-           dict(P=900, M=80, My=120, V=8, M1ns=-40, M2ns=80, BetaD=0.6,
-                endY=dict(M1ns=50, M2ns=120, BetaD=0.6)),
-           dict(P=300, M=200, My=60, V=20, M1ns=120, M2ns=200, BetaD=0.4,
-                endY=dict(M1ns=-30, M2ns=60, BetaD=0.4))],
-    member=dict(L=240, Keff=1, Ieff=1, Vri=True, Vrj=True, Mri=False, Mrj=False, slenderness=2),
-    memberY=dict(L=240, Keff=1, Ieff=1, Vri=True, Vrj=True, Mri=False, Mrj=False))
+def keywords(project_file):
+    """The keyword arguments of a project file: the single values of its groups given directly."""
+    with open(project_file) as f:
+        values = json.load(f)
+    del values["format"], values["version"]
+    for group in ("materials", "stressBlock", "factors"):
+        values.update(values.pop(group))
+    models = values.pop("materialModels", None)
+    if models:
+        # The window chooses one steel model for the bars and the structural steel.
+        assert models.pop("reinforcingModel") == models["steelModel"]
+        values.update(models.pop("concrete"))
+        confinement = models.pop("confinement")
+        values["confinement"] = confinement.pop("option")
+        values.update(confinement)
+        values.update(models)
+    return values
 
 
 def batch_run(source, folder):
@@ -51,13 +51,18 @@ def fixed_date(monkeypatch):
     monkeypatch.setenv("SOURCE_DATE_EPOCH", "1765000000")
 
 
-def test_project_built_in_python_reports_as_its_file(tmp_path):
-    expected = batch_run(os.path.join(EXAMPLES, "corner_column.json"), tmp_path / "batch")
-    project = tarnix.Project(**CORNER)
-    assert project.two_dimensional
+@pytest.mark.parametrize("example", ["corner_column.json", "l_wall.json", "rect_column.in", "circular_spiral.in",
+                                     "composite_encased.in"])
+def test_project_built_in_python_reports_as_its_file(tmp_path, example):
+    source = os.path.join(EXAMPLES, example)
+    expected = batch_run(source, tmp_path / "batch")
+    if not example.endswith(".json"):
+        subprocess.run([TARNIX_RUN, source, "--save-input", tmp_path / "source.json"], check=True)
+        source = tmp_path / "source.json"
+    project = tarnix.Project(**keywords(source))
     os.makedirs(tmp_path / "py")
-    project.save(tmp_path / "py" / "corner_column.json")
-    written = tmp_path / "py" / "corner_column.out"
+    project.save(tmp_path / "py" / example)
+    written = tmp_path / "py" / (os.path.splitext(example)[0] + ".out")
     project.run().report(written)
     with open(expected, "rb") as a, open(written, "rb") as b:
         assert a.read() == b.read()
@@ -150,8 +155,9 @@ def assert_same_table(a, b):
 
 
 def steel_study(area):
-    values = dict(CORNER, barLines=[dict(y=2.5, length=19, bars=4, barArea=area),
-                                    dict(y=21.5, length=19, bars=4, barArea=area)])
+    values = keywords(os.path.join(EXAMPLES, "corner_column.json"))
+    for line in values["barLines"]:
+        line["barArea"] = area
     return tarnix.Project(**values)
 
 
