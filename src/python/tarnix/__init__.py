@@ -45,8 +45,9 @@ class Project:
     - records: rectangles, circles, polygons (vertices as (x, y) pairs or dicts), barLines, barArcs,
       singleBars, steelShapes, steelPipes; loads (P kip / kN; M, My and end moments k-ft / kN-m).
     - member (L, Keff, Ieff, Vri, Vrj, Mri, Mrj, slenderness 1..4), memberY, surfaceAngles, mcAngle;
-      concreteModel, steelModel, parkModel and confinement choose the models of the moment-curvature
-      analysis with their defaults.
+      analyse, concreteModel, steelModel (bars and structural steel together), parkModel and confinement
+      choose the moment-curvature analysis and its models with their defaults; reinforcingBilinear,
+      reinforcingPark, steelBilinear, steelPark give the curve points as (strain, stress) pairs.
 
     A value the window refuses, or an incomplete section, raises ValueError with the program's message
     ("rectangles[1].depth: ...", "Input is incomplete: reinforcing line 2: no bars")."""
