@@ -113,6 +113,23 @@ py::list AsList(py::handle value, const std::string& where) {
   return py::list(py::reinterpret_borrow<py::object>(value));
 }
 
+// Two numbers given as a dict of the two names or as a pair in that order: a corner (x, y), a curve point
+// (strain, stress).
+std::pair<float, float> Pair(py::handle value, const std::string& where, const char* first,
+                             const char* second) {
+  if (py::isinstance<py::dict>(value)) {
+    Arguments both(AsDict(value, where), where);
+    const py::object* a = both.Take(first);
+    const py::object* b = both.Take(second);
+    if (a == nullptr || b == nullptr) Refuse(where, std::string(first) + " and " + second + " are required");
+    both.Finish();
+    return {Number(*a, both.Where(first)), Number(*b, both.Where(second))};
+  }
+  const py::list pair = AsList(value, where);
+  if (pair.size() != 2) Refuse(where, std::string("not a pair (") + first + ", " + second + ")");
+  return {Number(pair[0], where), Number(pair[1], where)};
+}
+
 void Require(const EditEffect& effect, const std::string& where) {
   if (!effect.problem.empty()) Refuse(where, effect.problem);
 }
@@ -178,18 +195,8 @@ void FillPolygons(ProjectModel& m, Arguments& args) {
     const py::list corners = AsList(*vertices, record.Where("vertices"));
     for (size_t k = 0; k < corners.size(); ++k) {
       const std::string where = record.Where("vertices") + "[" + std::to_string(k + 1) + "]";
-      if (py::isinstance<py::dict>(corners[k])) {
-        Arguments corner(AsDict(corners[k], where), where);
-        const py::object* x = corner.Take("x");
-        const py::object* y = corner.Take("y");
-        if (x == nullptr || y == nullptr) Refuse(where, "x and y are required");
-        polygon.vertices.push_back({Number(*x, corner.Where("x")), Number(*y, corner.Where("y"))});
-        corner.Finish();
-      } else {
-        const py::list xy = AsList(corners[k], where);
-        if (xy.size() != 2) Refuse(where, "not a pair (x, y)");
-        polygon.vertices.push_back({Number(xy[0], where), Number(xy[1], where)});
-      }
+      const auto [x, y] = Pair(corners[k], where, "x", "y");
+      polygon.vertices.push_back({x, y});
     }
   });
 }
@@ -344,18 +351,8 @@ void FillCurve(Arguments& args, const char* name, StressStrainPoint* points, siz
   if (rows.size() != count) Refuse(name, "not " + std::to_string(count) + " points");
   for (size_t k = 0; k < count; ++k) {
     const std::string where = std::string(name) + "[" + std::to_string(k + 1) + "]";
-    if (py::isinstance<py::dict>(rows[k])) {
-      Arguments point(AsDict(rows[k], where), where);
-      const py::object* strain = point.Take("strain");
-      const py::object* stress = point.Take("stress");
-      if (strain == nullptr || stress == nullptr) Refuse(where, "strain and stress are required");
-      points[k] = {Number(*strain, point.Where("strain")), Number(*stress, point.Where("stress"))};
-      point.Finish();
-    } else {
-      const py::list pair = AsList(rows[k], where);
-      if (pair.size() != 2) Refuse(where, "not a pair (strain, stress)");
-      points[k] = {Number(pair[0], where), Number(pair[1], where)};
-    }
+    const auto [strain, stress] = Pair(rows[k], where, "strain", "stress");
+    points[k] = {strain, stress};
   }
 }
 
