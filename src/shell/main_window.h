@@ -113,6 +113,10 @@ class MainWindow : public QMainWindow {
   void UpdateTitle();
   /// Ctrl+S: saves to the current input file (Save As when there is none).
   void SaveInput();
+  /// The bar generators: bars around a rectangle or on a circle, added to the single bars or replacing them.
+  void GenerateBars();
+  /// Saves to `path`; a project in two dimensions named for an input file is offered the project file.
+  void SaveTo(std::string path);
 
   void BuildMenus();
   void BuildTabs();

@@ -20,18 +20,19 @@ ProjectModel Fresh() {
 }
 
 // Three loads pasted from a spreadsheet into an empty list: the rows are added, each cell is read as it is
-// typed into its field (kip x 1000 = lb, k-ft x 12000 = lb-in), a short line leaves the other columns
-// blank and a refused cell is named and keeps its value.
+// typed into its field (kip x 1000 = lb, k-ft x 12000 = lb-in; columns P, Mx, My, V), a short line leaves
+// the other columns blank and a refused cell is named and keeps its value.
 TEST(RecordTable, PastedRowsAreTypedCells) {
   const struct {
     const char* text;
     int rows;
-    float P2, M2, V2;
+    float P2, M2, My2, V2;
     std::vector<std::string> refused;
   } cases[] = {
-      {"100\t50\n200\t80\t5\n300\t120\n", 3, 200000, 80 * 12000, 5000, {}},
-      {"100\t50\r\n\r\n200\t80\t5\t1\r\n", 2, 200000, 80 * 12000, 5000, {}},  // Windows lines, a blank one
-      {"100\t50\nabc\t80\n", 2, 0, 80 * 12000, 0, {"row 2, Axial load: not a number"}},
+      {"100\t50\n200\t80\t5\n300\t120\n", 3, 200000, 80 * 12000, 5 * 12000, 0, {}},
+      // Windows lines, a blank one; 1 kip of shear.
+      {"100\t50\r\n\r\n200\t80\t-5\t1\r\n", 2, 200000, 80 * 12000, -5 * 12000, 1000, {}},
+      {"100\t50\nabc\t80\n", 2, 0, 80 * 12000, 0, 0, {"row 2, Axial load: not a number"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -43,28 +44,45 @@ TEST(RecordTable, PastedRowsAreTypedCells) {
     EXPECT_EQ(m.loads[1].P, 100000);
     EXPECT_EQ(m.loads[2].P, c.P2);
     EXPECT_EQ(m.loads[2].M, c.M2);
+    EXPECT_EQ(m.loads[2].My, c.My2);
     EXPECT_EQ(m.loads[2].V, c.V2);
     EXPECT_EQ(CellText(m, RecordList::Load, 2, Field::M), "80.0");
   }
 }
 
 // With moment magnification the loads carry their slenderness data as further columns, in the order of the
-// slenderness window: M1ns, M2ns, M1s, M2s (k-ft), BetaD, BetaDs, di, dj (in), ri, rj (degrees).
+// slenderness window: M1ns, M2ns, M1s, M2s (k-ft), BetaD, BetaDs, di, dj (in), ri, rj (degrees), and once
+// the member has a length about the vertical axis the end moments and ratios about that axis.
 TEST(RecordTable, LoadsCarryTheirSlendernessDataWhereTheOptionUsesIt) {
-  const std::string row = "500\t100\t0\t0\t60\t120\t20\t40\t0.6\t0\t0.3\t0\t0\t0\n";
-  for (int option : {Slenderness::None, Slenderness::MomentMagnification}) {
-    SCOPED_TRACE(option);
+  const std::string row =
+      "500\t100\t25\t0\t0\t60\t120\t20\t40\t0.6\t0\t0.3\t0\t0\t0\t30\t70\t0\t0\t0.5\t0\n";
+  const struct {
+    int option;
+    float lengthY;
+    size_t columns;
+    const char* copied;
+  } cases[] = {
+      {Slenderness::None, 0, 0, "500.0\t100.0\t25.0\t0.0\t0.0\n"},
+      {Slenderness::MomentMagnification, 0, 10,
+       "500.0\t100.0\t25.0\t0.0\t0.0\t60.0\t120.0\t20.0\t40.0\t0.6\t0\t0.3\t0\t0\t0\n"},
+      {Slenderness::MomentMagnification, 240, 16,
+       "500.0\t100.0\t25.0\t0.0\t0.0\t60.0\t120.0\t20.0\t40.0\t0.6\t0\t0.3\t0\t0\t0\t30.0\t70.0\t0.0\t0.0\t0.5\t0\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.copied);
     ProjectModel m = Fresh();
-    m.SlendernessOption = option;
+    m.SlendernessOption = c.option;
+    m.memberY.L = c.lengthY;
     ASSERT_EQ(PasteRows(m, RecordList::Load, 1, row).refused, std::vector<std::string>{});
-    const bool carried = option == Slenderness::MomentMagnification;
-    EXPECT_EQ(LoadSlendernessColumns(m).size(), carried ? 10u : 0u);
+    const bool carried = c.columns > 0;
+    EXPECT_EQ(LoadSlendernessColumns(m).size(), c.columns);
+    EXPECT_EQ(m.loads[1].My, 25 * 12000);
     EXPECT_EQ(m.loads[1].M2ns, carried ? 120 * 12000 : 0);  // k-ft typed, lb-in stored
     EXPECT_EQ(m.loads[1].BetaD, carried ? 0.6f : 0);
     EXPECT_EQ(m.loads[1].di, carried ? 0.3f : 0);
-    EXPECT_EQ(RowsText(m, RecordList::Load, 1, 1),
-              carried ? "500.0\t100.0\t0.0\t0.0\t60.0\t120.0\t20.0\t40.0\t0.6\t0\t0.3\t0\t0\t0\n"
-                      : "500.0\t100.0\t0.0\t0.0\n");
+    EXPECT_EQ(m.loads[1].endY.M2ns, c.columns == 16 ? 70 * 12000 : 0);
+    EXPECT_EQ(m.loads[1].endY.BetaD, c.columns == 16 ? 0.5f : 0);
+    EXPECT_EQ(RowsText(m, RecordList::Load, 1, 1), c.copied);
   }
 }
 
@@ -100,10 +118,10 @@ TEST(RecordTable, RowsInsertedAndDeleted) {
 TEST(RecordTable, CopiedRowsPasteBackTheSame) {
   ProjectModel m = Fresh();
   ASSERT_EQ(
-      PasteRows(m, RecordList::ReinforcingArc, 1, "10\t7.5\t90\t360\t8\t0.79\n12\t9\t0\t180\t5\t0.6\n").rows,
+      PasteRows(m, RecordList::ReinforcingArc, 1, "10\t7.5\t90\t360\t8\t0.79\t-4\n12\t9\t0\t180\t5\t0.6\n").rows,
       2);
   const std::string copied = RowsText(m, RecordList::ReinforcingArc, 1, 2);
-  EXPECT_EQ(copied, "10\t7.5\t90\t360\t8\t0.79\n12\t9\t0\t180\t5\t0.6\n");
+  EXPECT_EQ(copied, "10\t7.5\t90\t360\t8\t0.79\t-4\n12\t9\t0\t180\t5\t0.6\t0\n");
   ProjectModel other = Fresh();
   PasteRows(other, RecordList::ReinforcingArc, 1, copied);
   EXPECT_EQ(RowsText(other, RecordList::ReinforcingArc, 1, 2), copied);
