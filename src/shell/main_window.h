@@ -50,6 +50,9 @@ class MainWindow : public QMainWindow {
   ProjectModel& Model() { return model_; }
   /// Reads an input file into the project and shows it; an empty path (a cancelled dialog) changes nothing.
   bool LoadInput(const QString& path);
+  /// Save As once its dialog has named `path`: a project file (.json) or an input file; a project in two
+  /// dimensions named for an input file is refused with the reason and offered the project file.
+  void SaveTo(std::string path);
   /// Fills every control of the main window from the project (the derived output options worked out again).
   void Refresh();
   /// Refresh, and the small windows and views that are open show the project too.
@@ -115,8 +118,6 @@ class MainWindow : public QMainWindow {
   void SaveInput();
   /// The bar generators: bars around a rectangle or on a circle, added to the single bars or replacing them.
   void GenerateBars();
-  /// Saves to `path`; a project in two dimensions named for an input file is offered the project file.
-  void SaveTo(std::string path);
 
   void BuildMenus();
   void BuildTabs();
