@@ -20,9 +20,17 @@ int& RestraintFlag(ProjectModel& m, Restraint which) {
     case Restraint::MomentI:
       return m.Mri;
     case Restraint::MomentJ:
+      return m.Mrj;
+    case Restraint::ShearIY:
+      return m.memberY.Vri;
+    case Restraint::ShearJY:
+      return m.memberY.Vrj;
+    case Restraint::MomentIY:
+      return m.memberY.Mri;
+    case Restraint::MomentJY:
       break;
   }
-  return m.Mrj;
+  return m.memberY.Mrj;
 }
 
 const std::vector<MemberFieldDescriptor> kMemberFields = {
@@ -123,6 +131,10 @@ bool SetRestraint(ProjectModel& m, Restraint which, bool ticked) {
   RestraintFlag(m, which) = ticked ? 1 : 0;
   m.modified = 1;
   return true;
+}
+
+int RestraintValue(const ProjectModel& m, Restraint which) {
+  return RestraintFlag(const_cast<ProjectModel&>(m), which);
 }
 
 bool InitialDeflectionIEnabled(const ProjectModel& m) { return m.Vri != 1; }

@@ -37,8 +37,10 @@ std::string EditMemberField(ProjectModel& m, MemberField field, std::string_view
 /// The field's value in its plain text form ("0.7", "168").
 std::string MemberFieldText(const ProjectModel& m, MemberField field);
 
-/// End restraint check boxes.
-enum class Restraint { ShearI, ShearJ, MomentI, MomentJ };
+/// End restraint check boxes, for bending about the horizontal axis and (...Y) about the vertical axis.
+enum class Restraint { ShearI, ShearJ, MomentI, MomentJ, ShearIY, ShearJY, MomentIY, MomentJY };
+/// The flag a restraint box shows (1 ticked).
+int RestraintValue(const ProjectModel& m, Restraint which);
 /// Ticking (true) stores 1, clearing 0. Ignored while the window is being refreshed from the model; returns
 /// whether the flag was stored.
 bool SetRestraint(ProjectModel& m, Restraint which, bool ticked);
