@@ -10,6 +10,7 @@
 #include "editor/option_choices.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
+#include "model/project_file.h"
 #include "temp_folder.h"
 
 namespace tarnix {
@@ -105,6 +106,43 @@ TEST(FormCommands, ConfinementAndControlParameters) {
 }
 
 using FileCommands = TempFolderTest;
+
+// Which file a name gives: an input file, or a project file for ".json" and for a bare name when the model
+// uses two dimensions (a bar off the vertical axis); a model in two dimensions named for an input file is
+// offered the project file of that name, and read back from it whole.
+TEST_F(FileCommands, ProjectFileForAModelInTwoDimensions) {
+  const struct {
+    const char* typed;
+    bool twoDimensional;
+    const char* saved;  // empty: refused
+    const char* instead;
+  } cases[] = {
+      {"pier", false, "pier.in", ""},
+      {"pier", true, "pier.json", ""},
+      {"pier.JSON", false, "pier.JSON", ""},
+      {"pier.in", true, "", "pier.json"},
+      {"v1.2/pier.txt", true, "", "v1.2/pier.json"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ProjectModel m = MixedSection();
+    if (c.twoDimensional) m.lines[1].Xb = 2;
+    std::filesystem::create_directories(Path("v1.2"));
+    EXPECT_EQ(ProjectFileInstead(m, Path(c.typed)), *c.instead ? Path(c.instead) : "");
+    const FileCommandResult result = SaveInputAs(m, Path(c.typed));
+    EXPECT_EQ(result.status.ok(), *c.saved != 0) << result.status.detail;
+    if (*c.saved == 0) {
+      EXPECT_EQ(result.status.detail, kInputFileIsOneDimensional);
+      continue;
+    }
+    EXPECT_EQ(m.inputFileName, Path(c.saved));
+    ProjectModel read;
+    ResetProject(read);
+    ASSERT_TRUE(LoadInput(read, Path(c.saved)).status.ok());
+    EXPECT_EQ(read.lines[1].Xb, c.twoDimensional ? 2 : 0);
+    EXPECT_EQ(FormatProjectFile(read), FormatProjectFile(m));
+  }
+}
 
 TEST_F(FileCommands, SaveAndLoadClearTheModifiedStateAndNameTheFile) {
   ProjectModel m = MixedSection();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,46 @@ TEST(RecordTable, RowsInsertedAndDeleted) {
   EXPECT_FALSE(RowsCanChange(RecordList::SteelPoint));
   EXPECT_FALSE(InsertRows(m, RecordList::SteelPoint, 1, 1));
   EXPECT_EQ(TableRows(m, RecordList::SteelPoint), 6);  // Park
+}
+
+// The corners of the polygon chosen in the polygon table: pasted as "x<TAB>y" lines, inserted and deleted as
+// rows, and as many as its corner count says (more start at the origin, fewer drop the last). Without a
+// polygon there are no corners to change.
+TEST(RecordTable, CornersOfThePolygonChosen) {
+  ProjectModel m = Fresh();
+  const auto corners = [&] {
+    std::string text;
+    for (int row = 1; row <= TableRows(m, RecordList::PolygonCorner); ++row)
+      text += CellText(m, RecordList::PolygonCorner, row, Field::vx) + "," +
+              CellText(m, RecordList::PolygonCorner, row, Field::vy) + " ";
+    return text;
+  };
+  EXPECT_FALSE(InsertRows(m, RecordList::PolygonCorner, 1, 1));
+  ASSERT_TRUE(InsertRows(m, RecordList::ConcretePolygon, 1, 2));
+  m.currentPolygon = 2;
+  const struct {
+    const char* step;
+    std::function<bool()> edit;
+    const char* after;
+  } steps[] = {
+      {"paste", [&] { return PasteRows(m, RecordList::PolygonCorner, 1, "0\t0\n40\t0\r\n40\t8\n").rows == 3; },
+       "0,0 40,0 40,8 "},
+      {"insert", [&] { return InsertRows(m, RecordList::PolygonCorner, 3, 1); }, "0,0 40,0 0,0 40,8 "},
+      {"type", [&] { return EditCell(m, RecordList::PolygonCorner, 3, Field::vy, "-4").problem.empty(); },
+       "0,0 40,0 0,-4 40,8 "},
+      {"delete", [&] { return DeleteRows(m, RecordList::PolygonCorner, 1, 2); }, "0,-4 40,8 "},
+      {"five corners", [&] { return EditCell(m, RecordList::ConcretePolygon, 2, Field::corners, "5").problem.empty(); },
+       "0,-4 40,8 0,0 0,0 0,0 "},
+      {"one corner", [&] { return EditCell(m, RecordList::ConcretePolygon, 2, Field::corners, "1").problem.empty(); },
+       "0,-4 "},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.step);
+    EXPECT_TRUE(s.edit());
+    EXPECT_EQ(corners(), s.after);
+  }
+  EXPECT_TRUE(m.polygons[1].vertices.empty());  // the other polygon
+  EXPECT_EQ(EditCell(m, RecordList::ConcretePolygon, 2, Field::corners, "-1").problem, "a count cannot be negative");
 }
 
 // Copied rows pasted into another project give the same table.
