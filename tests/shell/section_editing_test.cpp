@@ -4,7 +4,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
 #include <filesystem>
 
 #include "model/input_file.h"
@@ -17,6 +21,12 @@ namespace tarnix {
 namespace {
 
 class SectionEditingTest : public WindowTest {};
+
+// The window with its drop handler at hand, as a drag from a file manager ends in it.
+class DropWindow : public MainWindow {
+ public:
+  using MainWindow::dropEvent;
+};
 
 constexpr int kConcreteTab = 1, kReinforcingTab = 2;
 
@@ -87,12 +97,12 @@ TEST_F(SectionEditingTest, PolygonTypedPastedDrawnAndSaved) {
   EXPECT_EQ(ProjectText(window.Model()), edited);
 }
 
-// Open the wall's project file, save it as another, open a column's input file after it and the saved
-// file again: the column keeps nothing of the wall (no polygon, single bar, moment about the vertical axis
+// Open the wall's project file, save it as another, open a column's input file after it and drop the saved
+// file on the window: the column keeps nothing of the wall (no polygon, single bar, moment about the vertical axis
 // or member data about it, in the model or in the tables), and the wall comes back the same. Saved as an
 // input file, the wall is refused with the reason and saved as a project file when the engineer agrees.
 TEST_F(SectionEditingTest, ProjectFilesOpenAndSaveWithNothingCarriedOver) {
-  MainWindow window;
+  DropWindow window;
   window.show();
   ASSERT_TRUE(window.LoadInput(TARNIX_EXAMPLES_DIR "/l_wall.json"));
   window.Model().memberY.L = 240;  // member data about the vertical axis, for the check below
@@ -122,8 +132,15 @@ TEST_F(SectionEditingTest, ProjectFilesOpenAndSaveWithNothingCarriedOver) {
   }
   EXPECT_EQ(CellOf(window, "loads", 0, 2), "0.0");  // My
 
-  ASSERT_TRUE(window.LoadInput(QString::fromStdString(Path("wall copy.json"))));
+  // Dropped on the window, the saved project file opens and heads the recent files.
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(QString::fromStdString(Path("wall copy.json")))});
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  window.dropEvent(&drop);
+  EXPECT_EQ(window.Model().inputFileTitle, "wall copy.json");
   EXPECT_EQ(ProjectText(window.Model()), wall);
+  EXPECT_EQ(QSettings().value("recentInputFiles").toStringList().value(0),
+            QFileInfo(QString::fromStdString(Path("wall copy.json"))).canonicalFilePath());
   EXPECT_EQ(TableOf(window, "singleBars")->model()->rowCount(), 24);
   EXPECT_EQ(CellOf(window, "loads", 1, 2), "350.0");  // My of the second load, k-ft
 }
