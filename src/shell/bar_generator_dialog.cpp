@@ -63,10 +63,13 @@ BarGeneratorDialog::BarGeneratorDialog(const ProjectModel& m, QWidget* parent)
   auto* circleForm = new QFormLayout(circlePage);
   xc_ = Number(circle.xc);
   yc_ = Number(circle.yc);
+  yc_->setObjectName("yc");
   count_ = new QSpinBox(circlePage);
+  count_->setObjectName("count");
   count_->setRange(1, 1000);
   count_->setValue(circle.count);
   radius_ = Number(0);
+  radius_->setObjectName("radius");
   radius_->setToolTip("0: the bars lie inside the tie of the circle below");
   outerRadius_ = Number(circle.outerRadius);
   circleCover_ = Number(units.IsEnglish() ? 1.5f : 40);
@@ -89,8 +92,8 @@ BarGeneratorDialog::BarGeneratorDialog(const ProjectModel& m, QWidget* parent)
     bar_->addItem(Q(std::string(size.name)));
   }
   // A usual column: a small tie, a middle-sized bar.
-  tie_->setCurrentIndex(std::min(1, tie_->count() - 1));
-  bar_->setCurrentIndex(std::min(5, bar_->count() - 1));
+  tie_->setCurrentIndex(std::max(0, tie_->findText(units.IsEnglish() ? "#4" : "10M")));
+  bar_->setCurrentIndex(std::max(0, bar_->findText(units.IsEnglish() ? "#8" : "25M")));
   sizes->addRow("Tie size", tie_);
   sizes->addRow("Bar size", bar_);
 

@@ -345,6 +345,8 @@ bool MainWindow::Change(const std::function<bool()>& edit, int mergeKey) {
 void MainWindow::SmallWindowEdited(int window) {
   // The loads table shows the slenderness data the slenderness window edits.
   for (RecordTable* table : tables_) table->Reload();
+  // A length about the vertical axis brings that axis's end moments into the slenderness window.
+  if (window == 1 && slender_ != nullptr) slender_->Refresh();
   // The small windows change the project themselves; typing on in one of them is one change.
   Change([] { return true; }, static_cast<int>(Field::title) + 1 + window + 1000 * typingSession_);
 }
