@@ -508,7 +508,24 @@ QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
     const auto list = DescriptorOf(field).record;
     if (!list || std::find(lists.begin(), lists.end(), *list) != lists.end()) continue;
     lists.push_back(*list);
-    tables->addWidget(Table(outer, *list), *list == RecordList::PolygonCorner ? 2 : 1);
+    RecordTable* table = Table(outer, *list);
+    if (*list != RecordList::PolygonCorner) {
+      tables->addWidget(table, 1);
+      continue;
+    }
+    // The corner table says whose corners it shows.
+    auto* corners = new QVBoxLayout;
+    auto* caption = new QLabel(outer);
+    corners->addWidget(caption);
+    corners->addWidget(table, 1);
+    tables->addLayout(corners, 2);
+    const auto name = [this, caption] {
+      caption->setText(CurrentPolygon(model_) == nullptr
+                           ? QString("Corners: choose a polygon")
+                           : QString("Corners of polygon %1").arg(model_.currentPolygon));
+    };
+    connect(&table->Model(), &QAbstractItemModel::modelReset, caption, name);
+    name();
   }
   if (group == FieldGroup::SingleBars) {
     auto* generate = new QPushButton("&Generate bars...", outer);
