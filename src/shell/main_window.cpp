@@ -461,12 +461,7 @@ RecordTable* MainWindow::Table(QWidget* parent, RecordList list) {
   connect(table, &RecordTable::RowsSelected, this, [this, list](const std::vector<int>& rows) {
     if (!rows.empty()) CurrentRecord(model_, list) = rows.front();
     preview_->Select(list, rows);
-    // The corner table shows the polygon chosen.
-    if (list == RecordList::ConcretePolygon && !rows.empty()) {
-      model_.currentVertex = 1;
-      for (RecordTable* corners : tables_)
-        if (corners->Model().List() == RecordList::PolygonCorner) corners->Reload();
-    }
+    if (list == RecordList::ConcretePolygon && !rows.empty()) ShowCorners();
   });
   connect(table, &RecordTable::Refused, this,
           [this](const QString& why) { QMessageBox::warning(this, "TARNIX", why); });
@@ -495,6 +490,12 @@ void MainWindow::GenerateBars() {
   }
   Change([&] { return PlaceBars(model_, dialog.Bars(), replace); });
   Refresh();
+}
+
+void MainWindow::ShowCorners() {
+  model_.currentVertex = 1;
+  for (RecordTable* corners : tables_)
+    if (corners->Model().List() == RecordList::PolygonCorner) corners->Reload();
 }
 
 QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
@@ -911,10 +912,11 @@ void MainWindow::MarkInputProblem() {
     for (RecordTable* table : tables_) {
       if (table->Model().List() == cell->list) table->ShowMark(*cell, Q(mark->problem));
     }
-    // The drawing marks the record too.
+    // The drawing marks the record too; a polygon's corners are shown.
     if (cell->row >= 1) {
       CurrentRecord(model_, cell->list) = cell->row;
       preview_->Select(cell->list, {cell->row});
+      if (cell->list == RecordList::ConcretePolygon) ShowCorners();
     }
   }
 }

@@ -94,7 +94,9 @@ class MainWindow : public QMainWindow {
   void ShowFields(const std::vector<Field>& fields);
   /// The table of a list: each edit one change for Undo, rows added, deleted and pasted.
   RecordTable* Table(QWidget* parent, RecordList list);
-  /// A list's group: its table.
+  /// The corner table shows the corners of the current polygon.
+  void ShowCorners();
+  /// A list's group: its tables side by side (a polygon's corners beside the polygons).
   QGroupBox* ListFrame(QWidget* tab, FieldGroup group);
   /// Writes every model value into the main window's controls, changing nothing in the model.
   void ShowModel();
