@@ -63,13 +63,10 @@ BarGeneratorDialog::BarGeneratorDialog(const ProjectModel& m, QWidget* parent)
   auto* circleForm = new QFormLayout(circlePage);
   xc_ = Number(circle.xc);
   yc_ = Number(circle.yc);
-  yc_->setObjectName("yc");
   count_ = new QSpinBox(circlePage);
-  count_->setObjectName("count");
   count_->setRange(1, 1000);
   count_->setValue(circle.count);
   radius_ = Number(0);
-  radius_->setObjectName("radius");
   radius_->setToolTip("0: the bars lie inside the tie of the circle below");
   outerRadius_ = Number(circle.outerRadius);
   circleCover_ = Number(units.IsEnglish() ? 1.5f : 40);

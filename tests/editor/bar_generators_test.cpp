@@ -48,10 +48,6 @@ TEST(BarGenerators, RectangularPerimeter) {
               {-5.5f, 15.16667f}, {-5.5f, 8.83333f}},              // left side
              0.79f);
 
-  // Four corner bars only.
-  p.barsX = p.barsY = 2;
-  ExpectBars(RectangularBars(p), {{-5.5f, 2.5f}, {5.5f, 2.5f}, {5.5f, 21.5f}, {-5.5f, 21.5f}}, 0.79f);
-
   const struct {
     int barsX;
     float width;
