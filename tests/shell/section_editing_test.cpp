@@ -13,7 +13,6 @@
 
 #include "model/input_file.h"
 #include "model/project_file.h"
-#include "shell/bar_generator_dialog.h"
 #include "shell/section_preview.h"
 #include "shell/section_view.h"
 #include "window_test_support.h"
@@ -156,25 +155,6 @@ TEST_F(SectionEditingTest, SingleBarBySize) {
   EXPECT_EQ(CellOf(window, "singleBars", 4, 2), "0.79");
   EXPECT_FALSE(SetCell(window, kReinforcingTab, "singleBars", 4, 2, "#99"));
   EXPECT_EQ(window.Model().singleBars[5].area, 0.79f);
-}
-
-// The generator opens on the column's 16 x 24 in rectangle (left face at x = -8) with 1.5 in cover, #4
-// ties and three #8 bars a face: centres 1.5 + 0.5 + 1.0 / 2 = 2.5 in inside the faces, at x = -5.5, 0, 5.5
-// and depths 2.5, 12, 21.5, eight bars clockwise from the top left.
-TEST_F(SectionEditingTest, BarGeneratorDialogFromTheCurrentRectangle) {
-  MainWindow window;
-  ASSERT_TRUE(Load(window, "rect_column"));
-  const GeneratedBars rect = BarGeneratorDialog(window.Model(), &window).Generate();
-  ASSERT_EQ(rect.problem, "");
-  const std::vector<std::pair<float, float>> around = {{-5.5f, 2.5f}, {0, 2.5f},   {5.5f, 2.5f},   {5.5f, 12},
-                                                       {5.5f, 21.5f}, {0, 21.5f}, {-5.5f, 21.5f}, {-5.5f, 12}};
-  ASSERT_EQ(rect.bars.size(), around.size());
-  for (size_t i = 0; i < around.size(); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_FLOAT_EQ(rect.bars[i].x, around[i].first);
-    EXPECT_FLOAT_EQ(rect.bars[i].y, around[i].second);
-    EXPECT_FLOAT_EQ(rect.bars[i].area, 0.79f);
-  }
 }
 
 }  // namespace
