@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/project_model.h"
 
@@ -36,6 +38,11 @@ std::string InteractionSurfaceCsv(const ProjectModel& m);
 /// mc_<i>.csv of load condition `load`: header "curvature,moment,strain,c,axial,residual,event" and one
 /// row per stored point in displayed units; the residual is the section's axial force minus the load's.
 std::string MomentCurvatureCsv(const ProjectModel& m, int load);
+
+/// Every CSV table of the last run, file name and text, in the order they are written: properties.csv,
+/// interaction.csv, loads.csv, surface.csv for a two-dimensional model, mc_<i>.csv of each load with a
+/// moment-curvature curve; none when the section could not be analysed.
+std::vector<std::pair<std::string, std::string>> CsvTables(const ProjectModel& m);
 
 /// Writes every CSV table of the last run into `folder` (surface.csv for a two-dimensional model only); false
 /// when a file cannot be written.
