@@ -278,6 +278,7 @@ void FillMember(ProjectModel& m, Arguments& args) {
         m, Option(*option, member.Where("slenderness"), "slenderness option", kSlendernessOptions));
   }
   for (const MemberFieldDescriptor& field : MemberFieldDescriptors()) {
+    if (AboutVerticalAxis(field.id)) continue;  // given under "memberY"
     if (const py::object* value = member.Take(field.name)) {
       const std::string problem = EditMemberField(m, field.id, Typed(*value, member.Where(field.name)));
       if (!problem.empty()) Refuse(member.Where(field.name), problem);
