@@ -2,7 +2,6 @@
 #pragma once
 
 #include <map>
-#include <optional>
 #include <vector>
 
 #include "editor/field_descriptors.h"
@@ -19,12 +18,12 @@ struct ListOnTab {
   RecordList list;
   MainTab tab;
 };
-/// The list and tab of a record of `kind`; none for a record without a list of its own in the window.
-std::optional<ListOnTab> ListOfRecord(RecordKind kind);
+/// The list and tab of a record of `kind`.
+ListOnTab ListOfRecord(RecordKind kind);
 
-/// Marks the shapes of the records edited on the tab in front: on the concrete tab the rectangles and
-/// circles, on the reinforcing tab every bar of the lines and arcs, on the steel shape tab the rectangular
-/// shapes and pipes; of each list the records selected in `selected`, or its current record where none is
+/// Marks the shapes of the records edited on the tab in front: on the concrete tab the rectangles, circles
+/// and polygons, on the reinforcing tab every bar of the lines and arcs and the single bars, on the steel
+/// shape tab the rectangular shapes and pipes; of each list the records selected in `selected`, or its current record where none is
 /// selected. On the other tabs nothing is marked.
 void MarkCurrentRecords(const ProjectModel& m, MainTab tab, SectionDrawing& drawing,
                         const SelectedRecords& selected = {});

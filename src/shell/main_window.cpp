@@ -1042,12 +1042,11 @@ void MainWindow::ShowSection() {
 }
 
 void MainWindow::SelectRecordOf(RecordKind kind, int record) {
-  const std::optional<ListOnTab> place = ListOfRecord(kind);
-  if (!place) return;
+  const ListOnTab place = ListOfRecord(kind);
   const std::vector<MainTab>& tabs = MainTabs();
-  tabs_->setCurrentIndex(static_cast<int>(std::find(tabs.begin(), tabs.end(), place->tab) - tabs.begin()));
+  tabs_->setCurrentIndex(static_cast<int>(std::find(tabs.begin(), tabs.end(), place.tab) - tabs.begin()));
   for (RecordTable* table : tables_) {
-    if (table->Model().List() == place->list) table->View().selectRow(record - 1);
+    if (table->Model().List() == place.list) table->View().selectRow(record - 1);
   }
 }
 

@@ -16,6 +16,7 @@
 #include "model/defaults.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
+#include "model/project_file.h"
 #include "test_sections.h"
 
 namespace tarnix {
@@ -69,6 +70,37 @@ TEST(Navigation, TheDrawingMarksTheRecordShownOnTheTabInFront) {
   EXPECT_EQ(std::count_if(drawing.shapes.begin(), drawing.shapes.end(),
                           [](const DrawShape& s) { return s.highlighted; }),
             1);
+}
+
+// The L-shaped wall: one polygon and 24 single bars. Polygons are marked from the concrete tab and single
+// bars from the reinforcing tab, by their own rows (the current one, or those selected).
+TEST(Navigation, PolygonsAndSingleBarsAreMarkedByTheirOwnRows) {
+  ProjectModel wall;
+  ASSERT_TRUE(LoadModelFile(wall, TARNIX_EXAMPLES_DIR "/l_wall.json").ok());
+  const struct {
+    MainTab tab;
+    SelectedRecords selected;
+    std::vector<std::pair<RecordKind, int>> marked;
+  } cases[] = {
+      {MainTab::Concrete, {}, {{RecordKind::ConcretePolygon, 1}}},
+      {MainTab::Concrete, {{RecordList::SingleBar, {3}}}, {{RecordKind::ConcretePolygon, 1}}},
+      {MainTab::Reinforcing, {}, {{RecordKind::SingleBar, 24}}},
+      {MainTab::Reinforcing,
+       {{RecordList::SingleBar, {3, 5}}},
+       {{RecordKind::SingleBar, 3}, {RecordKind::SingleBar, 5}}},
+      {MainTab::Loads, {{RecordList::SingleBar, {3}}}, {}},
+  };
+  CurrentRecord(wall, RecordList::SingleBar) = 24;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(TabCaption(c.tab));
+    SectionDrawing drawing = DrawSection(wall);
+    MarkCurrentRecords(wall, c.tab, drawing, c.selected);
+    std::vector<std::pair<RecordKind, int>> marked;
+    for (const DrawShape& s : drawing.shapes) {
+      if (s.highlighted) marked.emplace_back(s.source, s.record);
+    }
+    EXPECT_EQ(marked, c.marked);
+  }
 }
 
 TEST(OptionChoices, ClicksRaisedByTheRefreshChangeNothing) {

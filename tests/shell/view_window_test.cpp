@@ -36,7 +36,6 @@
 
 #include "model/input_file.h"
 #include "model/model_edits.h"
-#include "model/project_file.h"
 #include "strength/surface.h"
 #include "shell/chart_view.h"
 #include "shell/help_window.h"
@@ -406,8 +405,7 @@ TEST_F(ViewWindowTest, TheThreeViewsStayOpenSideBySide) {
 TEST_F(ViewWindowTest, TheSurfaceViewsDrawTheEnginesCapacities) {
   MainWindow window;
   window.show();
-  ASSERT_TRUE(LoadModelFile(window.Model(), TARNIX_TESTS_DIR "/report/golden/corner_column.json").ok());
-  window.Refresh();
+  ASSERT_TRUE(window.LoadInput(TARNIX_TESTS_DIR "/report/golden/corner_column.json"));
   ASSERT_TRUE(Calculate(window));
   const ProjectModel& m = window.Model();
   auto* grid = window.Results().findChild<QTableWidget*>();
@@ -480,47 +478,68 @@ TEST_F(ViewWindowTest, TheSurfaceViewsDrawTheEnginesCapacities) {
   SaveScreenshot(section, "section_neutral_axis");
 }
 
-// A click on a bar in the section beside the tables, or in the Section view, brings up its list's tab with
-// its row selected; a row selected marks its shapes in the section beside the tables.
+// A click on a shape in the section beside the tables, or in the Section view, brings up its list's tab with
+// its row selected; a row selected marks its shapes in the section beside the tables. The bar lines of the
+// rectangular column, then the single bars and the polygon of the L-shaped wall.
 TEST_F(ViewWindowTest, ShapesAndRowsSelectEachOther) {
   MainWindow window;
   window.show();
-  ASSERT_TRUE(Load(window, "rect_column"));
   const SectionView& preview = window.findChild<SectionPreview*>()->View();
-  ViewWindow* drawing = OpenView(window, "&Section", PlotKind::Section);
-  ASSERT_NE(drawing, nullptr);
-  QTableView* lines = TableOf(window, "lines");
+  ViewWindow* drawing = nullptr;
   const struct {
-    SectionView* view;
-    int line;
-  } clicks[] = {{const_cast<SectionView*>(&preview), 2},
-                {qobject_cast<SectionView*>(drawing->CurrentView()), 1},
-                {const_cast<SectionView*>(&preview), 1}};
+    const char* example;
+    bool inView;  // clicked in the Section view, else beside the tables
+    RecordKind kind;
+    int record;
+    const char* table;
+    int tab;
+  } clicks[] = {
+      {"rect_column.in", false, RecordKind::ReinforcingLine, 2, "lines", 2},
+      {"rect_column.in", true, RecordKind::ReinforcingLine, 1, "lines", 2},
+      {"l_wall.json", false, RecordKind::SingleBar, 5, "singleBars", 2},
+      {"l_wall.json", true, RecordKind::SingleBar, 14, "singleBars", 2},
+      {"l_wall.json", false, RecordKind::ConcretePolygon, 1, "polygons", 1},
+  };
+  std::string loaded;
   for (const auto& c : clicks) {
-    SCOPED_TRACE("line " + std::to_string(c.line));
-    SectionView& view = *c.view;
+    SCOPED_TRACE(std::string(c.example) + " " + c.table + " " + std::to_string(c.record));
+    if (loaded != c.example) {
+      ASSERT_TRUE(window.LoadInput(QString(TARNIX_EXAMPLES_DIR "/") + c.example));
+      drawing = OpenView(window, "&Section", PlotKind::Section);
+      ASSERT_NE(drawing, nullptr);
+      loaded = c.example;
+    }
+    SectionView& view = c.inView ? *qobject_cast<SectionView*>(drawing->CurrentView())
+                                 : const_cast<SectionView&>(preview);
     const SectionDrawing& d = view.Shown();
-    const auto bar = std::find_if(d.shapes.begin(), d.shapes.end(), [&c](const DrawShape& s) {
-      return s.source == RecordKind::ReinforcingLine && s.record == c.line;
+    const auto shape = std::find_if(d.shapes.begin(), d.shapes.end(), [&c](const DrawShape& s) {
+      return s.source == c.kind && s.record == c.record;
     });
-    ASSERT_NE(bar, d.shapes.end());
-    // The view's scale: the drawing's extent fitted into the widget less 44 px on each side, centred.
+    ASSERT_NE(shape, d.shapes.end());
+    // A bar's centre, or the middle of a polygon's first three corners (the wall's flange at (48, 4), clear
+    // of its bars); where the view draws it: the drawing's extent fitted into the widget less 44 px on each
+    // side, centred.
+    const auto middle = [&shape](float Vertex::*axis) {
+      return (shape->corners[0].*axis + shape->corners[1].*axis + shape->corners[2].*axis) / 3.0;
+    };
+    const double x = shape->corners.empty() ? shape->x : middle(&Vertex::x);
+    const double y = shape->corners.empty() ? shape->y : middle(&Vertex::y);
     const double w = d.right - d.left, h = d.bottom - d.top;
     const double scale = std::min((view.width() - 88) / w, (view.height() - 88) / h);
-    const QPointF at((view.width() - w * scale) / 2 + (bar->x - d.left) * scale,
-                     (view.height() - h * scale) / 2 + (bar->y - d.top) * scale);
+    const QPointF at((view.width() - w * scale) / 2 + (x - d.left) * scale,
+                     (view.height() - h * scale) / 2 + (y - d.top) * scale);
     window.findChild<QTabWidget*>()->setCurrentIndex(0);
     QTest::mouseClick(&view, Qt::LeftButton, {}, at.toPoint());
-    EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), 2);  // REINFORCING
-    const QModelIndexList rows = lines->selectionModel()->selectedRows();
+    EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), c.tab);
+    const QModelIndexList rows = TableOf(window, c.table)->selectionModel()->selectedRows();
     ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows.front().row(), c.line - 1);
+    EXPECT_EQ(rows.front().row(), c.record - 1);
     int marked = 0;
     for (const DrawShape& s : preview.Shown().shapes) {
       if (!s.highlighted) continue;
       ++marked;
-      EXPECT_EQ(s.source, RecordKind::ReinforcingLine);
-      EXPECT_EQ(s.record, c.line);
+      EXPECT_EQ(s.source, c.kind);
+      EXPECT_EQ(s.record, c.record);
     }
     EXPECT_GT(marked, 0);
   }
