@@ -7,6 +7,7 @@
 #include "base/number_format.h"
 #include "curvature/idealization.h"
 #include "model/file_write.h"
+#include "report/design_report.h"
 #include "strength/design_phi.h"
 #include "strength/section_analysis.h"
 #include "strength/slender_wall.h"
@@ -149,6 +150,24 @@ std::string MomentCurvatureCsv(const ProjectModel& m, int load) {
   return text;
 }
 
+std::string DesignCsv(const ProjectModel& m) {
+  const DesignResult& r = m.designResult;
+  std::string text = "rank,bars,size,bars_x,bars_y,As,rho,clear_spacing,min_spacing,utilisation,worst_load,status,reason\n";
+  for (size_t k = 0; k < r.candidates.size(); ++k) {
+    const DesignCandidate& c = r.candidates[k];
+    const bool passes = c.rejection == DesignRejection::None;
+    const bool checked = c.worstLoad > 0;
+    text += (passes ? std::to_string(k + 1) : "") + "," + std::to_string(c.count) + "," + c.size + "," +
+            std::to_string(c.barsX) + "," + std::to_string(c.barsY) + "," + FormatFullPrecision(c.steelArea) +
+            "," + FormatFullPrecision(c.rho) + "," + FormatFullPrecision(c.clearSpacing) + "," +
+            FormatFullPrecision(c.minSpacing) + "," + (checked ? FormatFullPrecision(c.utilisation) : "") + "," +
+            (checked ? std::to_string(c.worstLoad) : "") + "," +
+            (passes ? "pass" : c.rejection == DesignRejection::NotChecked ? "not checked" : "rejected") + "," +
+            DesignReasonText(m, r, c) + "\n";
+  }
+  return text;
+}
+
 bool WriteCsvFiles(const ProjectModel& m, const std::string& folder) {
   if (m.sectionProperties.problem != SectionProblem::None) return true;  // nothing was computed
   const std::filesystem::path dir(folder);
@@ -157,6 +176,7 @@ bool WriteCsvFiles(const ProjectModel& m, const std::string& folder) {
          ReplaceFileContent((dir / "loads.csv").string(), LoadCapacityCsv(m)) &&
          (!IsTwoDimensional(m) ||
           ReplaceFileContent((dir / "surface.csv").string(), InteractionSurfaceCsv(m))) &&
+         (!m.designResult.ran || ReplaceFileContent((dir / "design.csv").string(), DesignCsv(m))) &&
          WriteCurves(m, dir);
 }
 
