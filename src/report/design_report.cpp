@@ -33,7 +33,13 @@ void Settings(const ProjectModel& m, const DesignResult& r, ReportWriter& out) {
            std::to_string(s.minBars) + " to " + std::to_string(s.maxBars));
   Line(out, "Bar sizes            = ", s.fixedSize.empty() ? JoinBarSizeNames(s.sizes) : s.fixedSize);
   if (s.fixedCount > 0) Line(out, "Bars in all          = ", std::to_string(s.fixedCount));
-  Line(out, "Cover to the tie     = ", FormatFixed(s.cover, LengthDecimals(u)) + length + ", tie " + s.tie);
+  if (rect) {
+    Line(out, "Cover to the tie     = ", FormatFixed(s.cover, LengthDecimals(u)) + length + ", tie " + s.tie);
+  } else {
+    // Bars on an arc make a spiral column wherever the program meets them (phi and axial cap).
+    Line(out, "Cover to the spiral  = ", FormatFixed(s.cover, LengthDecimals(u)) + length + ", spiral " + s.tie +
+                                             " (bars on a circle: a spiral column)");
+  }
   if (!r.problem.empty()) return;
   Line(out, "Gross concrete area  = ",
        FormatFixed(r.grossArea, AreaDecimals(u)) + " " + u.Label(UnitKind::Area));

@@ -271,6 +271,7 @@ DesignResult SearchDesign(const ProjectModel& m, const DesignSettings& s) {
   if (r.problem = SettingsProblem(s); !r.problem.empty()) return r;
   if (!tie) return r.problem = "unknown tie size \"" + s.tie + "\"", r;
   if (r.problem = SizesOf(m, s, sizes); !r.problem.empty()) return r;
+  if (r.settings.sizes.empty()) r.settings.sizes = DefaultDesignSettings(m).sizes;  // as the report shows them
   if (m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall) {
     return r.problem = "a slender wall is designed by its own method, not by the column search", r;
   }

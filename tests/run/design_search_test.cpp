@@ -162,7 +162,9 @@ TEST(DesignSearch, SpacingRatioAndCoverRejectTheRightArrangements) {
     const DesignCandidate* c = Find(r, row.size, row.barsX, row.barsY);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->rejection, row.rejection);
-    if (row.rejection != DesignRejection::NoFit) EXPECT_NEAR(c->clearSpacing, row.clear, 1e-3);
+    if (row.rejection != DesignRejection::NoFit) {
+      EXPECT_NEAR(c->clearSpacing, row.clear, 1e-3);
+    }
     EXPECT_NEAR(c->rho, row.rho, 1e-5);
   }
 }
