@@ -3,6 +3,7 @@
 #include "report/design_report.h"
 
 #include "base/number_format.h"
+#include "criteria/criteria.h"
 
 namespace tarnix {
 namespace {
@@ -44,7 +45,7 @@ void Settings(const ProjectModel& m, const DesignResult& r, ReportWriter& out) {
   Line(out, "Gross concrete area  = ",
        FormatFixed(r.grossArea, AreaDecimals(u)) + " " + u.Label(UnitKind::Area));
   Line(out, "Steel ratio          = ", PercentLimit(r.minRatio) + " to " + PercentLimit(r.maxRatio) +
-                                           " of the gross area (the criteria's limits)");
+                                           " of the gross area (limits of " + CriteriaFor(m.criteria).caption + ")");
   Line(out, "Clear spacing        = ", "at least the larger of " + FormatGeneral(r.spacingFloor) + length +
                                            " and 1.5 db (ACI 318-19 25.2.3)");
   out.Blanks(33).Text("(the aggregate size is not modelled: check 4/3 of it by hand)").EndLine();
