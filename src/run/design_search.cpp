@@ -56,6 +56,10 @@ float Inset(const DesignSettings& s, float tieDiameter, float barDiameter) {
   return s.cover + tieDiameter + barDiameter / 2;
 }
 
+// A bar position as an engineer writes it: to 0.0001 of the length unit, so that a saved model reads
+// "2.564", not the "2.5640001" of single-precision sums (the search checks the rounded positions).
+float Tidy(double length) { return static_cast<float>(RoundHalfAway(length, 4)); }
+
 // The bar sizes the settings allow, or why not.
 std::string SizesOf(const ProjectModel& m, const DesignSettings& s, std::vector<BarSize>& sizes) {
   std::vector<std::string> names = s.sizes;
@@ -225,9 +229,9 @@ ProjectModel WithArrangement(const ProjectModel& m, const DesignSettings& s, con
     for (int k = 0; k < levels; ++k) {
       ReinforcingLine& line = out.lines[static_cast<size_t>(k) + 1];
       const bool face = k == 0 || k == levels - 1;
-      line.Yb = k == levels - 1 ? o.top + o.depth - e
-                                : o.top + e + span * static_cast<float>(k) / static_cast<float>(levels - 1);
-      line.Lb = o.width - 2 * e;
+      line.Yb = Tidy(k == levels - 1 ? o.top + o.depth - e
+                                     : o.top + e + span * static_cast<float>(k) / static_cast<float>(levels - 1));
+      line.Lb = Tidy(o.width - 2 * e);
       line.Nbl = face ? c.barsX : 2;
       line.Abl = c.barArea;
       line.Xb = o.x;
@@ -238,7 +242,7 @@ ProjectModel WithArrangement(const ProjectModel& m, const DesignSettings& s, con
     ReinforcingArc& arc = out.arcs[1];
     arc.Y0 = o.top + o.radius;
     arc.X0 = o.x;
-    arc.R0 = o.radius - e;
+    arc.R0 = Tidy(o.radius - e);
     arc.Abeg = 90;  // the first bar at the top
     arc.Atot = 360;
     arc.Nba = c.barsX;

@@ -169,6 +169,25 @@ TEST(DesignSearch, SpacingRatioAndCoverRejectTheRightArrangements) {
   }
 }
 
+// A fixed count of 8 bars leaves the arrangements with 2 nx + 2 ny - 4 = 8, nx + ny = 6: 2 x 4, 3 x 3 and
+// 4 x 2 per face; a fixed size leaves that size alone.
+TEST(DesignSearch, FixedCountAndSizeLeaveTheirArrangementsOnly) {
+  DesignSettings s = CornerBars({"#6", "#7"});
+  s.maxBars = 5;
+  s.fixedCount = 8;
+  s.fixedSize = "#8";
+  s.fullTable = true;
+  const DesignResult r = SearchDesign(SquareColumn(100, 10), s);
+  std::vector<std::pair<int, int>> faces;
+  for (const DesignCandidate& c : r.candidates) {
+    EXPECT_EQ(c.size, "#8");
+    EXPECT_EQ(c.count, 8);
+    faces.emplace_back(c.barsX, c.barsY);
+  }
+  std::sort(faces.begin(), faces.end());
+  EXPECT_EQ(faces, (std::vector<std::pair<int, int>>{{2, 4}, {3, 3}, {4, 2}}));
+}
+
 // 3000 kip on a 16 x 16 in column: even 8 % steel (20.48 in^2) gives only 0.80 x 0.65 x (0.85 x 4 x
 // (256 - 20.48) + 60 x 20.48) = 1055 kip. The search names the load.
 TEST(DesignSearch, LoadNothingCarriesIsNamed) {
