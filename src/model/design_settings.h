@@ -88,7 +88,8 @@ struct DesignCandidate {
   float utilisation = 0;
   int worstLoad = 0;
   int failedLoad = 0;       ///< the first load condition not carried
-  std::string loadProblem;  ///< why that load is not carried ("capacity exceeded", "no capacity", ...)
+  /// Why that load is not carried ("capacity exceeded (ratio 1.099)", "no capacity", ...).
+  std::string loadProblem;
 };
 
 /// The result of a search: every candidate, the passing ones first by steel area (ties: fewer bars).

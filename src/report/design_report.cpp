@@ -92,8 +92,7 @@ std::string DesignReasonText(const ProjectModel& m, const DesignResult& r, const
       return "steel ratio " + Percent(c.rho, 2) + " above " + PercentLimit(r.maxRatio);
     case DesignRejection::Load:
       if (c.failedLoad == 0) return "section not analysed: " + c.loadProblem;
-      return "load condition " + std::to_string(c.failedLoad) + ": " + c.loadProblem +
-             (c.worstLoad == c.failedLoad ? " (ratio " + FormatFixed(c.utilisation, 3) + ")" : "");
+      return "load condition " + std::to_string(c.failedLoad) + ": " + c.loadProblem;
     case DesignRejection::NotChecked:
       return "not checked: heavier than the best";
   }

@@ -146,13 +146,15 @@ void CheckLoads(const ProjectModel& m, const DesignSettings& s, DesignCandidate&
   }
   for (int i = 1; i <= ListSize(trial.ns); ++i) {
     const LoadJudgement j = JudgeLoad(trial, i);
-    const char* problem = j.problem;
-    if (problem == nullptr && LoadBeyondCapacity(trial, i)) problem = "capacity exceeded";
+    std::string problem = j.problem != nullptr ? j.problem : "";
+    if (problem.empty() && LoadBeyondCapacity(trial, i)) {
+      problem = "capacity exceeded (ratio " + FormatFixed(j.ratio, 3) + ")";
+    }
     if (j.problem == nullptr && (c.worstLoad == 0 || j.ratio > c.utilisation)) {
       c.utilisation = static_cast<float>(j.ratio);
       c.worstLoad = i;
     }
-    if (problem != nullptr && c.failedLoad == 0) {
+    if (!problem.empty() && c.failedLoad == 0) {
       c.rejection = DesignRejection::Load;
       c.failedLoad = i;
       c.loadProblem = problem;
@@ -160,22 +162,26 @@ void CheckLoads(const ProjectModel& m, const DesignSettings& s, DesignCandidate&
   }
 }
 
-// "12 %" style percentage of a ratio, as the messages write it.
+// "8 %", "4.33 %": a ratio as a percentage to 0.01, as the messages write it.
 std::string Percent(float ratio) { return FormatGeneral(RoundHalfAway(100.0 * ratio, 2)) + " %"; }
 
-// Why nothing passed: the load that the strongest candidate within the limits still does not carry, or
-// that no candidate meets the limits.
+// Why nothing passed: the load that the strongest candidate within the limits still does not carry (the
+// candidates stand in area order), or that no candidate meets the limits.
 std::string NothingFound(const DesignResult& r) {
   const DesignCandidate* strongest = nullptr;
   for (const DesignCandidate& c : r.candidates)
-    if (c.rejection == DesignRejection::Load) strongest = &c;  // the candidates stand in area order
+    if (c.rejection == DesignRejection::Load) strongest = &c;
   if (strongest == nullptr) {
     return "no candidate meets the steel ratio limits (" + Percent(r.minRatio) + " to " + Percent(r.maxRatio) +
            "), the clear spacing and the cover";
   }
   if (strongest->failedLoad == 0) return "no candidate can be analysed: " + strongest->loadProblem;
-  return "no candidate within " + Percent(r.maxRatio) + " steel carries load condition " +
-         std::to_string(strongest->failedLoad);
+  // Within the criteria's maximum where the settings reach it, else up to their strongest arrangement.
+  const bool reachesLimit = std::any_of(r.candidates.begin(), r.candidates.end(), [](const DesignCandidate& c) {
+    return c.rejection == DesignRejection::RatioHigh;
+  });
+  const std::string reach = reachesLimit ? "within " + Percent(r.maxRatio) : "up to " + Percent(strongest->rho);
+  return "no candidate " + reach + " steel carries load condition " + std::to_string(strongest->failedLoad);
 }
 
 std::string SettingsProblem(const DesignSettings& s) {

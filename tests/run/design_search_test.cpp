@@ -202,6 +202,11 @@ TEST(DesignSearch, LoadNothingCarriesIsNamed) {
   EXPECT_EQ(r.passing, 0);
   EXPECT_EQ(r.nothingFound, "no candidate within 8 % steel carries load condition 2");
 
+  // Settings that stop short of the limit name their strongest arrangement: 8 #8, 6.32 / 256 = 2.47 %.
+  s.sizes = {"#8"};
+  s.maxBars = 3;
+  EXPECT_EQ(SearchDesign(m, s).nothingFound, "no candidate up to 2.47 % steel carries load condition 2");
+
   // Nothing within the limits at all.
   s.sizes = {"#3"};
   s.maxBars = 2;
