@@ -229,12 +229,7 @@ std::optional<std::string> DesignSettingsOf(const Options& o, const ProjectModel
   if (o.pattern) {
     const std::optional<BarPattern> pattern = BarPatternFromKey(*o.pattern);
     if (!pattern) return "--pattern takes rectangular or circular";
-    if (*pattern != s.pattern) {
-      // The other pattern's count limits along with it.
-      s.pattern = *pattern;
-      s.minBars = *pattern == BarPattern::Circular ? 6 : 2;
-      s.maxBars = *pattern == BarPattern::Circular ? 24 : 10;
-    }
+    if (*pattern != s.pattern) ChooseBarPattern(s, *pattern);  // with the other pattern's count limits
   }
   if (o.sizes) {
     const auto names = SplitBarSizeNames(*o.sizes);
@@ -338,8 +333,8 @@ int RunOne(const Options& options, const std::string& input, const std::optional
   out << "Report written to " << output << '\n';
   if (!options.design) return 0;
   const DesignResult& r = model.designResult;
-  const std::filesystem::path folder = csvDir ? std::filesystem::path(*csvDir) : std::filesystem::path(output).parent_path();
-  const std::string table = (folder / "design.csv").string();
+  // design.csv beside the report, unless the CSV tables of --csv hold it.
+  const std::string table = (std::filesystem::path(output).parent_path() / "design.csv").string();
   if (!csvDir && !ReplaceFileContent(table, DesignCsv(model))) return Fail(err, "Error writing CSV files", table);
   if (!r.problem.empty() || r.passing == 0) {
     return Fail(err, "No design: " + (r.problem.empty() ? r.nothingFound : r.problem), input);

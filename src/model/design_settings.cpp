@@ -17,12 +17,18 @@ std::optional<BarPattern> BarPatternFromKey(const std::string& key) {
   return std::nullopt;
 }
 
+void ChooseBarPattern(DesignSettings& s, BarPattern pattern) {
+  const bool circle = pattern == BarPattern::Circular;
+  s.pattern = pattern;
+  s.minBars = circle ? 6 : 2;
+  s.maxBars = circle ? 24 : 10;
+}
+
 DesignSettings DefaultDesignSettings(const ProjectModel& m) {
   DesignSettings s;
   const bool english = m.unitSystem().IsEnglish();
   const bool circle = ListSize(m.nc) == 1 && ListSize(m.nr) == 0;
-  s.pattern = circle ? BarPattern::Circular : BarPattern::Rectangular;
-  if (circle) s.minBars = 6, s.maxBars = 24;
+  ChooseBarPattern(s, circle ? BarPattern::Circular : BarPattern::Rectangular);
   s.cover = english ? 1.5f : 40.0f;
   s.tie = english ? "#4" : "10M";
   // The sizes of the tie's own series: US sizes, or the Canadian metric sizes beside a 10M tie.

@@ -47,9 +47,13 @@ struct DesignSettings {
   bool fullTable = false;
 };
 
+/// Chooses the pattern with its own count limits: 2 to 10 bars a face around a rectangle, 6 to 24 bars on a
+/// circle (ACI 318-19 10.7.3.1: at least six bars in a column of bars on a circle, which the program
+/// analyses as a spiral column).
+void ChooseBarPattern(DesignSettings& s, BarPattern pattern);
+
 /// The settings a model suggests: the rectangular pattern for a section of one rectangle, the circular one
-/// for a circle; every size of its units; cover 1.5 in (40 mm); tie #4 (10M); 2 to 10 bars a face, or 6 to
-/// 24 bars on a circle (ACI 318-19 10.7.3.1: at least six bars in a column of bars on a circle).
+/// for a circle, with its count limits; every size of the tie's series; cover 1.5 in (40 mm); tie #4 (10M).
 DesignSettings DefaultDesignSettings(const ProjectModel& m);
 
 /// Sizes as one text, "#5, #6, #8" (names joined by a comma and a space).
