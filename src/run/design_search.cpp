@@ -25,7 +25,7 @@ constexpr float kSpacingFloorMillimetres = 40.0f;
 constexpr float kSpacingBarDiameters = 1.5f;
 
 // Sizes compared in single precision: a spacing or ratio that equals its limit to the rounding of the
-// arithmetic meets it.
+// arithmetic meets it, and steel areas that differ by no more are equal.
 constexpr float kLimitTolerance = 1e-5f;
 
 // The one concrete shape the pattern places its bars in.
@@ -125,7 +125,7 @@ std::vector<DesignCandidate> Candidates(const ProjectModel& m, const DesignSetti
       }
     }
   }
-  // Lightest first; among equal areas fewer bars, then the smaller bar, then the arrangement.
+  // Lightest first; among equal areas fewer bars, then more bars on the top and bottom faces.
   std::stable_sort(out.begin(), out.end(), [](const DesignCandidate& a, const DesignCandidate& b) {
     if (a.steelArea != b.steelArea) return a.steelArea < b.steelArea;
     if (a.count != b.count) return a.count < b.count;
@@ -293,7 +293,8 @@ DesignResult SearchDesign(const ProjectModel& m, const DesignSettings& s) {
   float lightest = -1;  // steel area of the lightest candidate that passed
   for (DesignCandidate& c : all) {
     if (c.rejection != DesignRejection::None) continue;
-    if (lightest >= 0 && c.steelArea > lightest && !s.fullTable) {
+    // Areas equal but for the rounding of the single-precision products (20 x 0.20 and 4 x 1.00) are equal.
+    if (lightest >= 0 && c.steelArea > lightest * (1 + kLimitTolerance) && !s.fullTable) {
       c.rejection = DesignRejection::NotChecked;
       continue;
     }
