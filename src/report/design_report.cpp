@@ -49,6 +49,7 @@ void Settings(const ProjectModel& m, const DesignResult& r, ReportWriter& out) {
   Line(out, "Clear spacing        = ", "at least the larger of " + FormatGeneral(r.spacingFloor) + length +
                                            " and 1.5 db (ACI 318-19 25.2.3)");
   out.Blanks(33).Text("(the aggregate size is not modelled: check 4/3 of it by hand)").EndLine();
+  Line(out, "Loads                = ", "every load carried in full: utilisation at most 1.000");
 }
 
 void TableHeading(ReportWriter& out, bool passing) {

@@ -147,7 +147,9 @@ void CheckLoads(const ProjectModel& m, const DesignSettings& s, DesignCandidate&
   for (int i = 1; i <= ListSize(trial.ns); ++i) {
     const LoadJudgement j = JudgeLoad(trial, i);
     std::string problem = j.problem != nullptr ? j.problem : "";
-    if (problem.empty() && LoadBeyondCapacity(trial, i)) {
+    // The section analysis lets a demand pass up to 1 % above its capacity, for the rounding of a section
+    // the engineer drew; a search would settle in that margin, so a design carries every load in full.
+    if (problem.empty() && (LoadBeyondCapacity(trial, i) || j.ratio > 1)) {
       problem = "capacity exceeded (ratio " + FormatFixed(j.ratio, 3) + ")";
     }
     if (j.problem == nullptr && (c.worstLoad == 0 || j.ratio > c.utilisation)) {

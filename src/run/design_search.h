@@ -28,7 +28,9 @@ ProjectModel WithArrangement(const ProjectModel& m, const DesignSettings& s, con
 /// Searches the arrangements of the settings for the model (see DesignSettings), checking every candidate
 /// within the criteria's steel ratio and the clear spacing of ACI 318-19 25.2.3 (the larger of 1.5 in
 /// (40 mm) and 1.5 db; the aggregate size is not modelled) against every load condition, lightest first.
-/// Without `fullTable` the candidates heavier than the lightest that passes are not checked.
+/// A candidate passes when the section analysis finds no load beyond its capacity and every load's ratio
+/// of demand to capacity is at most 1 (the analysis itself lets 1 % more pass). Without `fullTable` the
+/// candidates heavier than the lightest that passes are not checked.
 DesignResult SearchDesign(const ProjectModel& m, const DesignSettings& s);
 
 }  // namespace tarnix

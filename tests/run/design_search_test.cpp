@@ -102,6 +102,12 @@ TEST(DesignSearch, SmallestCornerBarsThatCarryTheMomentByStrainCompatibility) {
   }
   EXPECT_EQ(Find(r, "#8", 2, 2)->failedLoad, 1);
 
+  // 0.5 % above the capacity of 4 #9, which the section analysis would let pass: the search takes 4 #10.
+  const DesignResult over = SearchDesign(SquareColumn(0, 1.005 * phiMn9 / 12), CornerBars({"#9", "#10"}));
+  ASSERT_EQ(over.passing, 1);
+  EXPECT_EQ(over.candidates.front().size, "#10");
+  EXPECT_EQ(Find(over, "#9", 2, 2)->rejection, DesignRejection::Load);
+
   // The full table checks 4 #10 as well, which passes after 4 #9.
   DesignSettings full = CornerBars({"#7", "#8", "#9", "#10"});
   full.fullTable = true;
