@@ -32,10 +32,16 @@ DesignSettings DefaultDesignSettings(const ProjectModel& m) {
   s.cover = english ? 1.5f : 40.0f;
   s.tie = english ? "#4" : "10M";
   // The sizes of the tie's own series: US sizes, or the Canadian metric sizes beside a 10M tie.
-  const BarSeries series = FindBarSize(s.tie)->series;
-  for (const BarSize& b : AllBarSizes())
-    if (b.series == series) s.sizes.emplace_back(b.name);
+  s.sizes = SizesOfSeriesOf(s.tie);
   return s;
+}
+
+std::vector<std::string> SizesOfSeriesOf(const std::string& name) {
+  std::vector<std::string> names;
+  const std::optional<BarSize> bar = FindBarSize(name);
+  for (const BarSize& b : AllBarSizes())
+    if (bar && b.series == bar->series) names.emplace_back(b.name);
+  return names;
 }
 
 std::string JoinBarSizeNames(const std::vector<std::string>& names) {

@@ -29,7 +29,7 @@ std::optional<BarPattern> BarPatternFromKey(const std::string& key);
 /// The engineer's choices for the search. Lengths in the model's units (in / mm).
 struct DesignSettings {
   BarPattern pattern = BarPattern::Rectangular;
-  /// Bar sizes tried, by name ("#8", "25M", "20 mm"); empty means every size of the model's units.
+  /// Bar sizes tried, by name ("#8", "25M", "20 mm"); empty means every size of the tie's series.
   std::vector<std::string> sizes;
   /// Clear cover to the tie (or spiral); the bar centre lies cover + tie diameter + db / 2 inside.
   float cover = 0;
@@ -55,6 +55,9 @@ void ChooseBarPattern(DesignSettings& s, BarPattern pattern);
 /// The settings a model suggests: the rectangular pattern for a section of one rectangle, the circular one
 /// for a circle, with its count limits; every size of the tie's series; cover 1.5 in (40 mm); tie #4 (10M).
 DesignSettings DefaultDesignSettings(const ProjectModel& m);
+
+/// The names of every size of the series the named bar belongs to, smallest first (none for an unknown name).
+std::vector<std::string> SizesOfSeriesOf(const std::string& name);
 
 /// Sizes as one text, "#5, #6, #8" (names joined by a comma and a space).
 std::string JoinBarSizeNames(const std::vector<std::string>& names);

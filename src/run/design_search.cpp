@@ -61,10 +61,10 @@ float Inset(const DesignSettings& s, float tieDiameter, float barDiameter) {
 float Tidy(double length) { return static_cast<float>(RoundHalfAway(length, 4)); }
 
 // The bar sizes the settings allow, or why not.
-std::string SizesOf(const ProjectModel& m, const DesignSettings& s, std::vector<BarSize>& sizes) {
+std::string SizesOf(const DesignSettings& s, std::vector<BarSize>& sizes) {
   std::vector<std::string> names = s.sizes;
   if (!s.fixedSize.empty()) names = {s.fixedSize};
-  if (names.empty()) names = DefaultDesignSettings(m).sizes;
+  if (names.empty()) names = SizesOfSeriesOf(s.tie);
   for (const std::string& name : names) {
     const std::optional<BarSize> b = FindBarSize(name);
     if (!b) return "unknown bar size \"" + name + "\"";
@@ -282,8 +282,8 @@ DesignResult SearchDesign(const ProjectModel& m, const DesignSettings& s) {
   if (r.problem = OutlineOf(m, s.pattern, o); !r.problem.empty()) return r;
   if (r.problem = SettingsProblem(s); !r.problem.empty()) return r;
   if (!tie) return r.problem = "unknown tie size \"" + s.tie + "\"", r;
-  if (r.problem = SizesOf(m, s, sizes); !r.problem.empty()) return r;
-  if (r.settings.sizes.empty()) r.settings.sizes = DefaultDesignSettings(m).sizes;  // as the report shows them
+  if (r.problem = SizesOf(s, sizes); !r.problem.empty()) return r;
+  if (r.settings.sizes.empty()) r.settings.sizes = SizesOfSeriesOf(s.tie);  // as the report shows them
   if (m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall) {
     return r.problem = "a slender wall is designed by its own method, not by the column search", r;
   }
