@@ -19,7 +19,7 @@ tarnix::ProjectModel DesignColumn(bool biaxial) {
   tarnix::SetLoadCount(m, 10);
   for (int i = 1; i <= 10; ++i) {
     tarnix::LoadCondition& load = m.loads[static_cast<size_t>(i)];
-    load.P = 150000.0f * static_cast<float>(i) - 300000.0f;  // -150 to 1200 kip
+    load.P = 150000.0f * static_cast<float>(i) - 300000.0f;        // -150 to 1200 kip
     load.M = 12000.0f * (450.0f - 20.0f * static_cast<float>(i));  // 430 to 250 k-ft
     if (biaxial) load.My = 0.4f * load.M;
   }
@@ -53,6 +53,11 @@ void BM_DesignSearch(benchmark::State& state) {
   state.counters["checked"] = checked;
   state.counters["passing"] = passing;
 }
-BENCHMARK(BM_DesignSearch)->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DesignSearch)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -11,20 +11,20 @@
 #include <thread>
 #include <tuple>
 
+#include "base/number_format.h"
 #include "base/version.h"
-#include "run/calculation_run.h"
-#include "run/design_search.h"
+#include "model/bar_sizes.h"
 #include "model/defaults.h"
+#include "model/design_settings.h"
+#include "model/file_write.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
 #include "model/project_file.h"
-#include "model/bar_sizes.h"
-#include "model/design_settings.h"
-#include "model/file_write.h"
 #include "model/project_model.h"
 #include "plot/svg_writer.h"
 #include "report/csv_export.h"
-#include "base/number_format.h"
+#include "run/calculation_run.h"
+#include "run/design_search.h"
 #include "run/verification.h"
 #include "strength/slender_wall.h"
 #include "strength/slenderness.h"
@@ -182,8 +182,9 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
   if (options.inputs.size() > 1 && (options.output || options.saveInput)) {
     return std::string("-o and --save-input take a single input file");
   }
-  const bool designOptions = options.apply || options.pattern || options.sizes || options.cover || options.tie ||
-                             options.bars || options.count || options.size || options.fullTable;
+  const bool designOptions = options.apply || options.pattern || options.sizes || options.cover ||
+                             options.tie || options.bars || options.count || options.size ||
+                             options.fullTable;
   if (designOptions && !options.design) return std::string("the design options need --design");
   if (options.design && options.inputs.size() > 1) return std::string("--design takes a single input file");
   return std::nullopt;
@@ -335,7 +336,9 @@ int RunOne(const Options& options, const std::string& input, const std::optional
   const DesignResult& r = model.designResult;
   // design.csv beside the report, unless the CSV tables of --csv hold it.
   const std::string table = (std::filesystem::path(output).parent_path() / "design.csv").string();
-  if (!csvDir && !ReplaceFileContent(table, DesignCsv(model))) return Fail(err, "Error writing CSV files", table);
+  if (!csvDir && !ReplaceFileContent(table, DesignCsv(model))) {
+    return Fail(err, "Error writing CSV files", table);
+  }
   if (!r.problem.empty() || r.passing == 0) {
     return Fail(err, "No design: " + (r.problem.empty() ? r.nothingFound : r.problem), input);
   }

@@ -67,13 +67,13 @@ std::optional<std::vector<std::string>> SplitBarSizeNames(const std::string& tex
 
 /// Why a candidate was not taken.
 enum class DesignRejection {
-  None,          ///< passes every check
-  NoFit,         ///< the bars do not fit inside the cover
-  Spacing,       ///< clear spacing below the minimum
-  RatioLow,      ///< steel ratio below the criteria's minimum
-  RatioHigh,     ///< steel ratio above the criteria's maximum
-  Load,          ///< a load condition is not carried (failedLoad, loadProblem)
-  NotChecked,    ///< steel area above the lightest arrangement found: not checked against the loads
+  None,        ///< passes every check
+  NoFit,       ///< the bars do not fit inside the cover
+  Spacing,     ///< clear spacing below the minimum
+  RatioLow,    ///< steel ratio below the criteria's minimum
+  RatioHigh,   ///< steel ratio above the criteria's maximum
+  Load,        ///< a load condition is not carried (failedLoad, loadProblem)
+  NotChecked,  ///< steel area above the lightest arrangement found: not checked against the loads
 };
 
 /// One arrangement of bars and what the search found for it. Lengths and areas in the model's units.
@@ -94,7 +94,7 @@ struct DesignCandidate {
   /// dimensions), and its load (0 before the loads were checked).
   float utilisation = 0;
   int worstLoad = 0;
-  int failedLoad = 0;       ///< the first load condition not carried
+  int failedLoad = 0;  ///< the first load condition not carried
   /// Why that load is not carried ("capacity exceeded (ratio 1.099)", "no capacity", ...).
   std::string loadProblem;
 };
@@ -105,11 +105,11 @@ struct DesignResult {
   /// Why no search could be made (the section does not suit the pattern, no size, ...); empty otherwise.
   std::string problem;
   DesignSettings settings;
-  float grossArea = 0;            ///< gross concrete area of the section
+  float grossArea = 0;               ///< gross concrete area of the section
   float minRatio = 0, maxRatio = 0;  ///< the criteria's limits on the steel ratio
-  float spacingFloor = 0;         ///< the least clear spacing whatever the bar size (1.5 in / 40 mm)
+  float spacingFloor = 0;            ///< the least clear spacing whatever the bar size (1.5 in / 40 mm)
   std::vector<DesignCandidate> candidates;  ///< passing first, best first; then the rejected by area
-  int passing = 0;                ///< how many of `candidates` pass
+  int passing = 0;                          ///< how many of `candidates` pass
   /// With nothing passing: why ("no candidate within 8 % steel carries load condition 3").
   std::string nothingFound;
 };

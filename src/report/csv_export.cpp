@@ -152,7 +152,8 @@ std::string MomentCurvatureCsv(const ProjectModel& m, int load) {
 
 std::string DesignCsv(const ProjectModel& m) {
   const DesignResult& r = m.designResult;
-  std::string text = "rank,bars,size,bars_x,bars_y,As,rho,clear_spacing,min_spacing,utilisation,worst_load,status,reason\n";
+  std::string text =
+      "rank,bars,size,bars_x,bars_y,As,rho,clear_spacing,min_spacing,utilisation,worst_load,status,reason\n";
   for (size_t k = 0; k < r.candidates.size(); ++k) {
     const DesignCandidate& c = r.candidates[k];
     const bool passes = c.rejection == DesignRejection::None;
@@ -160,10 +161,12 @@ std::string DesignCsv(const ProjectModel& m) {
     text += (passes ? std::to_string(k + 1) : "") + "," + std::to_string(c.count) + "," + c.size + "," +
             std::to_string(c.barsX) + "," + std::to_string(c.barsY) + "," + FormatFullPrecision(c.steelArea) +
             "," + FormatFullPrecision(c.rho) + "," + FormatFullPrecision(c.clearSpacing) + "," +
-            FormatFullPrecision(c.minSpacing) + "," + (checked ? FormatFullPrecision(c.utilisation) : "") + "," +
-            (checked ? std::to_string(c.worstLoad) : "") + "," +
-            (passes ? "pass" : c.rejection == DesignRejection::NotChecked ? "not checked" : "rejected") + "," +
-            DesignReasonText(m, r, c) + "\n";
+            FormatFullPrecision(c.minSpacing) + "," + (checked ? FormatFullPrecision(c.utilisation) : "") +
+            "," + (checked ? std::to_string(c.worstLoad) : "") + "," +
+            (passes                                       ? "pass"
+             : c.rejection == DesignRejection::NotChecked ? "not checked"
+                                                          : "rejected") +
+            "," + DesignReasonText(m, r, c) + "\n";
   }
   return text;
 }

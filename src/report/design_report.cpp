@@ -38,16 +38,19 @@ void Settings(const ProjectModel& m, const DesignResult& r, ReportWriter& out) {
     Line(out, "Cover to the tie     = ", FormatFixed(s.cover, LengthDecimals(u)) + length + ", tie " + s.tie);
   } else {
     // Bars on an arc make a spiral column wherever the program meets them (phi and axial cap).
-    Line(out, "Cover to the spiral  = ", FormatFixed(s.cover, LengthDecimals(u)) + length + ", spiral " + s.tie +
-                                             " (bars on a circle: a spiral column)");
+    Line(out, "Cover to the spiral  = ",
+         FormatFixed(s.cover, LengthDecimals(u)) + length + ", spiral " + s.tie +
+             " (bars on a circle: a spiral column)");
   }
   if (!r.problem.empty()) return;
-  Line(out, "Gross concrete area  = ",
-       FormatFixed(r.grossArea, AreaDecimals(u)) + " " + u.Label(UnitKind::Area));
-  Line(out, "Steel ratio          = ", PercentLimit(r.minRatio) + " to " + PercentLimit(r.maxRatio) +
-                                           " of the gross area (limits of " + CriteriaFor(m.criteria).caption + ")");
-  Line(out, "Clear spacing        = ", "at least the larger of " + FormatGeneral(r.spacingFloor) + length +
-                                           " and 1.5 db (ACI 318-19 25.2.3)");
+  Line(out,
+       "Gross concrete area  = ", FormatFixed(r.grossArea, AreaDecimals(u)) + " " + u.Label(UnitKind::Area));
+  Line(out, "Steel ratio          = ",
+       PercentLimit(r.minRatio) + " to " + PercentLimit(r.maxRatio) + " of the gross area (limits of " +
+           CriteriaFor(m.criteria).caption + ")");
+  Line(
+      out, "Clear spacing        = ",
+      "at least the larger of " + FormatGeneral(r.spacingFloor) + length + " and 1.5 db (ACI 318-19 25.2.3)");
   out.Blanks(33).Text("(the aggregate size is not modelled: check 4/3 of it by hand)").EndLine();
   Line(out, "Loads                = ", "every load carried in full: utilisation at most 1.000");
 }
@@ -63,7 +66,8 @@ void TableHeading(ReportWriter& out, bool passing) {
   out.EmptyLine();
 }
 
-void Row(const ProjectModel& m, const DesignResult& r, const DesignCandidate& c, int number, ReportWriter& out) {
+void Row(const ProjectModel& m, const DesignResult& r, const DesignCandidate& c, int number,
+         ReportWriter& out) {
   const UnitSystem u = m.unitSystem();
   out.Column(6).Text(std::to_string(number)).Column(11).Text(std::to_string(c.count)).Column(17).Text(c.size);
   out.Column(25).Text(PerFace(c)).Column(36).Fixed(c.steelArea, AreaDecimals(u));
@@ -86,7 +90,8 @@ std::string DesignReasonText(const ProjectModel& m, const DesignResult& r, const
     case DesignRejection::NoFit:
       return "bars do not fit inside the cover";
     case DesignRejection::Spacing:
-      return "clear spacing " + FormatFixed(c.clearSpacing, decimals) + " below " + FormatFixed(c.minSpacing, decimals);
+      return "clear spacing " + FormatFixed(c.clearSpacing, decimals) + " below " +
+             FormatFixed(c.minSpacing, decimals);
     case DesignRejection::RatioLow:
       return "steel ratio " + Percent(c.rho, 2) + " below " + PercentLimit(r.minRatio);
     case DesignRejection::RatioHigh:
@@ -116,11 +121,12 @@ void WriteDesignReport(const ProjectModel& m, ReportWriter& out) {
   const UnitSystem u = m.unitSystem();
   if (r.passing > 0) {
     const DesignCandidate& best = r.candidates.front();
-    out.Blanks(5).Text("Best arrangement: " + std::to_string(best.count) + " " + best.size +
-                       (best.barsY > 0 ? " (" + PerFace(best) + " bars per face)" : " on a circle") + ", As = " +
-                       FormatFixed(best.steelArea, AreaDecimals(u)) + " " + u.Label(UnitKind::Area) + ", rho = " +
-                       Percent(best.rho, 2) + ", utilisation " + FormatFixed(best.utilisation, 3) +
-                       " (load condition " + std::to_string(best.worstLoad) + ")")
+    out.Blanks(5)
+        .Text("Best arrangement: " + std::to_string(best.count) + " " + best.size +
+              (best.barsY > 0 ? " (" + PerFace(best) + " bars per face)" : " on a circle") +
+              ", As = " + FormatFixed(best.steelArea, AreaDecimals(u)) + " " + u.Label(UnitKind::Area) +
+              ", rho = " + Percent(best.rho, 2) + ", utilisation " + FormatFixed(best.utilisation, 3) +
+              " (load condition " + std::to_string(best.worstLoad) + ")")
         .EndLine();
   } else {
     out.Blanks(5).Text("*** No design: " + r.nothingFound).EndLine();
@@ -128,10 +134,13 @@ void WriteDesignReport(const ProjectModel& m, ReportWriter& out) {
   const size_t total = r.candidates.size();
   const size_t passing = static_cast<size_t>(r.passing);
   out.EmptyLine();
-  out.Blanks(5).Text(std::to_string(passing) + " OF " + std::to_string(total) + " ARRANGEMENTS PASS:").EndLine();
-  out.Blanks(5).Text("(Bars in all; per face: top and bottom x left and right; As in " +
-                     std::string(u.Label(UnitKind::Area)) + "; clear and least spacing in " +
-                     u.Label(UnitKind::Length) + ")")
+  out.Blanks(5)
+      .Text(std::to_string(passing) + " OF " + std::to_string(total) + " ARRANGEMENTS PASS:")
+      .EndLine();
+  out.Blanks(5)
+      .Text("(Bars in all; per face: top and bottom x left and right; As in " +
+            std::string(u.Label(UnitKind::Area)) + "; clear and least spacing in " +
+            u.Label(UnitKind::Length) + ")")
       .EndLine();
   out.EmptyLine();
   if (passing > 0) {

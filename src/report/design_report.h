@@ -1,5 +1,5 @@
-// The DESIGN section of the report and the reasons the design table (design.csv) shares: the bar arrangements of a design
-// search, the passing ones best first, the rejected ones with their reasons.
+// The DESIGN section of the report and the reasons the design table (design.csv) shares: the bar arrangements
+// of a design search, the passing ones best first, the rejected ones with their reasons.
 #pragma once
 
 #include <string>

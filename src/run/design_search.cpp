@@ -17,7 +17,6 @@
 namespace tarnix {
 namespace {
 
-
 // ACI 318-19 25.2.3: clear spacing of the longitudinal bars of a column at least the greatest of 1.5 in
 // (40 mm), 1.5 db and 4/3 of the aggregate size; the aggregate is not part of the model.
 constexpr float kSpacingFloorInches = 1.5f;
@@ -39,11 +38,13 @@ std::string OutlineOf(const ProjectModel& m, BarPattern pattern, Outline& o) {
   const bool onlyRect = ListSize(m.nr) == 1 && ListSize(m.nc) == 0 && ListSize(m.npg) == 0;
   const bool onlyCircle = ListSize(m.nc) == 1 && ListSize(m.nr) == 0 && ListSize(m.npg) == 0;
   if (pattern == BarPattern::Rectangular) {
-    if (!onlyRect || m.rects[1].rsign != 1) return "the rectangular pattern needs a section of one concrete rectangle";
+    if (!onlyRect || m.rects[1].rsign != 1)
+      return "the rectangular pattern needs a section of one concrete rectangle";
     const ConcreteRect& r = m.rects[1];
     o.x = r.X, o.top = r.Yt, o.width = r.W, o.depth = r.D;
   } else {
-    if (!onlyCircle || m.circles[1].csign != 1) return "the circular pattern needs a section of one concrete circle";
+    if (!onlyCircle || m.circles[1].csign != 1)
+      return "the circular pattern needs a section of one concrete circle";
     const ConcreteCircle& c = m.circles[1];
     o.x = c.Xc, o.top = c.Yc - c.Rc, o.radius = c.Rc, o.width = o.depth = 2 * c.Rc;
   }
@@ -74,8 +75,8 @@ std::string SizesOf(const DesignSettings& s, std::vector<BarSize>& sizes) {
 }
 
 // The geometry and the code limits of one candidate, before any load is checked.
-void Measure(const DesignSettings& s, const Outline& o, float tieDiameter,
-             const DesignResult& r, DesignCandidate& c) {
+void Measure(const DesignSettings& s, const Outline& o, float tieDiameter, const DesignResult& r,
+             DesignCandidate& c) {
   const float e = Inset(s, tieDiameter, c.diameter);
   c.steelArea = static_cast<float>(c.count) * c.barArea;
   c.rho = c.steelArea / r.grossArea;
@@ -84,13 +85,13 @@ void Measure(const DesignSettings& s, const Outline& o, float tieDiameter,
   if (s.pattern == BarPattern::Rectangular) {
     const float spanX = o.width - 2 * e, spanY = o.depth - 2 * e;
     fits = spanX > 0 && spanY > 0;
-    c.clearSpacing = std::min(spanX / static_cast<float>(c.barsX - 1), spanY / static_cast<float>(c.barsY - 1)) -
-                     c.diameter;
+    c.clearSpacing =
+        std::min(spanX / static_cast<float>(c.barsX - 1), spanY / static_cast<float>(c.barsY - 1)) -
+        c.diameter;
   } else {
     const float radius = o.radius - e;
     fits = radius > 0;
-    c.clearSpacing =
-        static_cast<float>(2 * radius * std::sin(kPi / c.barsX)) - c.diameter;
+    c.clearSpacing = static_cast<float>(2 * radius * std::sin(kPi / c.barsX)) - c.diameter;
   }
   if (!fits) {
     c.rejection = DesignRejection::NoFit;
@@ -174,15 +175,16 @@ std::string NothingFound(const DesignResult& r) {
   for (const DesignCandidate& c : r.candidates)
     if (c.rejection == DesignRejection::Load) strongest = &c;
   if (strongest == nullptr) {
-    return "no candidate meets the steel ratio limits (" + Percent(r.minRatio) + " to " + Percent(r.maxRatio) +
-           "), the clear spacing and the cover";
+    return "no candidate meets the steel ratio limits (" + Percent(r.minRatio) + " to " +
+           Percent(r.maxRatio) + "), the clear spacing and the cover";
   }
   if (strongest->failedLoad == 0) return "no candidate can be analysed: " + strongest->loadProblem;
   // Within the criteria's maximum where the settings reach it, else up to their strongest arrangement.
-  const bool reachesLimit = std::any_of(r.candidates.begin(), r.candidates.end(), [](const DesignCandidate& c) {
-    return c.rejection == DesignRejection::RatioHigh;
-  });
-  const std::string reach = reachesLimit ? "within " + Percent(r.maxRatio) : "up to " + Percent(strongest->rho);
+  const bool reachesLimit =
+      std::any_of(r.candidates.begin(), r.candidates.end(),
+                  [](const DesignCandidate& c) { return c.rejection == DesignRejection::RatioHigh; });
+  const std::string reach =
+      reachesLimit ? "within " + Percent(r.maxRatio) : "up to " + Percent(strongest->rho);
   return "no candidate " + reach + " steel carries load condition " + std::to_string(strongest->failedLoad);
 }
 
@@ -237,8 +239,9 @@ ProjectModel WithArrangement(const ProjectModel& m, const DesignSettings& s, con
     for (int k = 0; k < levels; ++k) {
       ReinforcingLine& line = out.lines[static_cast<size_t>(k) + 1];
       const bool face = k == 0 || k == levels - 1;
-      line.Yb = Tidy(k == levels - 1 ? o.top + o.depth - e
-                                     : o.top + e + span * static_cast<float>(k) / static_cast<float>(levels - 1));
+      line.Yb =
+          Tidy(k == levels - 1 ? o.top + o.depth - e
+                               : o.top + e + span * static_cast<float>(k) / static_cast<float>(levels - 1));
       line.Lb = Tidy(o.width - 2 * e);
       line.Nbl = face ? c.barsX : 2;
       line.Abl = c.barArea;
@@ -307,13 +310,14 @@ DesignResult SearchDesign(const ProjectModel& m, const DesignSettings& s) {
   // rejected ones after them in area order.
   std::stable_partition(all.begin(), all.end(),
                         [](const DesignCandidate& c) { return c.rejection == DesignRejection::None; });
-  r.passing = static_cast<int>(
-      std::count_if(all.begin(), all.end(), [](const DesignCandidate& c) { return c.rejection == DesignRejection::None; }));
-  std::stable_sort(all.begin(), all.begin() + r.passing, [](const DesignCandidate& a, const DesignCandidate& b) {
-    if (a.steelArea != b.steelArea) return a.steelArea < b.steelArea;
-    if (a.count != b.count) return a.count < b.count;
-    return a.utilisation < b.utilisation;
-  });
+  r.passing = static_cast<int>(std::count_if(
+      all.begin(), all.end(), [](const DesignCandidate& c) { return c.rejection == DesignRejection::None; }));
+  std::stable_sort(all.begin(), all.begin() + r.passing,
+                   [](const DesignCandidate& a, const DesignCandidate& b) {
+                     if (a.steelArea != b.steelArea) return a.steelArea < b.steelArea;
+                     if (a.count != b.count) return a.count < b.count;
+                     return a.utilisation < b.utilisation;
+                   });
   r.candidates = std::move(all);
   if (r.passing == 0) r.nothingFound = NothingFound(r);
   return r;

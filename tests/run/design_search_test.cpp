@@ -59,10 +59,10 @@ double HandCapacity(double Ab, double db) {
   const double B = 27 * As, C = -87 * As * dTop;
   const double c = (-B + std::sqrt(B * B - 4 * 46.24 * C)) / (2 * 46.24);
   const double a = 0.85 * c;
-  EXPECT_LT(a, dTop);                                     // the top bars displace no block concrete
-  const double fsTop = 87 * (c - dTop) / c;               // ksi, within +-60: elastic
+  EXPECT_LT(a, dTop);                        // the top bars displace no block concrete
+  const double fsTop = 87 * (c - dTop) / c;  // ksi, within +-60: elastic
   EXPECT_LT(std::abs(fsTop), 60.0);
-  EXPECT_GT(0.003 * (d - c) / c, 60.0 / 29000 + 0.003);   // tension-controlled: phi 0.9
+  EXPECT_GT(0.003 * (d - c) / c, 60.0 / 29000 + 0.003);  // tension-controlled: phi 0.9
   const double Mn = 46.24 * c * (8 - a / 2) + As * fsTop * (8 - dTop) + 60 * As * (d - 8);
   return 0.9 * Mn;
 }
@@ -129,17 +129,20 @@ TEST(DesignSearch, SpacingRatioAndCoverRejectTheRightArrangements) {
     float clear, rho;
   };
   const Row rows[] = {
-      // 12 x 12, #8 at 1.5 + 0.5 + 0.5 = 2.5 in: span 7 in. Three a face: 3.5 - 1 = 2.5 >= 1.5; rho 8 x 0.79 / 144.
+      // 12 x 12, #8 at 1.5 + 0.5 + 0.5 = 2.5 in: span 7 in. Three a face: 3.5 - 1 = 2.5 >= 1.5; rho 8 x 0.79
+      // / 144.
       {"three a face", 12, 12, 0, "#8", 3, 3, DesignRejection::None, 2.5f, 6.32f / 144},
       // Four a face: 7 / 3 - 1 = 1.333 < 1.5.
       {"four a face", 12, 12, 0, "#8", 4, 3, DesignRejection::Spacing, 1.3333f, 10 * 0.79f / 144},
-      // 18 x 18, #11 (1.41 in, 1.56 in^2) five a face: span 18 - 2 (2 + 0.705) = 12.59, clear 12.59 / 4 - 1.41
+      // 18 x 18, #11 (1.41 in, 1.56 in^2) five a face: span 18 - 2 (2 + 0.705) = 12.59, clear 12.59 / 4
+      // - 1.41
       // = 1.7375: above 1.5 in, below 1.5 db = 2.115; rho 16 x 1.56 / 324 = 7.7 %.
       {"1.5 db governs", 18, 18, 0, "#11", 5, 5, DesignRejection::Spacing, 1.7375f, 16 * 1.56f / 324},
       // 12 #11 a 12 x 12: 18.72 / 144 = 13 % > 8 % (checked before the spacing).
       {"too much steel", 12, 12, 0, "#11", 4, 4, DesignRejection::RatioHigh, 6.59f / 3 - 1.41f, 18.72f / 144},
       // 4 #5 in 24 x 24: 1.24 / 576 = 0.215 % < 1 %.
-      {"too little steel", 24, 24, 0, "#5", 2, 2, DesignRejection::RatioLow, 24 - 2 * 2.3125f - 0.625f, 1.24f / 576},
+      {"too little steel", 24, 24, 0, "#5", 2, 2, DesignRejection::RatioLow, 24 - 2 * 2.3125f - 0.625f,
+       1.24f / 576},
       // A 4 in square has no room inside 2 + 0.5 in of cover and tie on each side.
       {"no room", 4, 4, 0, "#8", 2, 2, DesignRejection::NoFit, 4 - 5.0f - 1, 3.16f / 16},
       // Circle R 10, 8 #8 on r 7.5: chord 2 x 7.5 sin 22.5 deg = 5.740, clear 4.740; rho 6.32 / (pi 100).
