@@ -24,6 +24,14 @@ std::string CsvRow(const char* name, std::initializer_list<float> values) {
 
 bool WriteCurves(const ProjectModel& m, const std::filesystem::path& dir);
 
+// A text field: in double quotes, its quotes doubled, where it holds a comma or a quote.
+std::string CsvText(const std::string& text) {
+  if (text.find_first_of(",\"") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
 }  // namespace
 
 std::string SectionPropertiesCsv(const SectionProperties& p) {
@@ -166,7 +174,7 @@ std::string DesignCsv(const ProjectModel& m) {
             (passes                                       ? "pass"
              : c.rejection == DesignRejection::NotChecked ? "not checked"
                                                           : "rejected") +
-            "," + DesignReasonText(m, r, c) + "\n";
+            "," + CsvText(DesignReasonText(m, r, c)) + "\n";
   }
   return text;
 }

@@ -40,7 +40,8 @@ std::string MomentCurvatureCsv(const ProjectModel& m, int load);
 /// design.csv of the model's last design search: header "rank,bars,size,bars_x,bars_y,As,rho,clear_spacing,
 /// min_spacing,utilisation,worst_load,status,reason" and one row per candidate, the passing ones first (rank
 /// 1 the best), in the model's length and area units; rho as a fraction; utilisation and worst_load empty for
-/// a candidate not checked against the loads; status "pass", "rejected" or "not checked".
+/// a candidate not checked against the loads; status "pass", "rejected" or "not checked"; the reason in
+/// double quotes where it holds a comma.
 std::string DesignCsv(const ProjectModel& m);
 
 /// Writes every CSV table of the last run into `folder` (surface.csv for a two-dimensional model only,

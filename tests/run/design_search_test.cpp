@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model/project_file.h"
+#include "report/csv_export.h"
 #include "run/calculation_run.h"
 #include "strength/section_analysis.h"
 #include "temp_folder.h"
@@ -221,6 +222,20 @@ TEST(DesignSearch, LoadNothingCarriesIsNamed) {
   s.maxBars = 2;
   EXPECT_EQ(SearchDesign(m, s).nothingFound,
             "no candidate meets the steel ratio limits (1 % to 8 %), the clear spacing and the cover");
+}
+
+// A load the analysis refuses (beyond 1E+20) stops every candidate: the message and the table say why, the
+// table's reason in quotes for its commas.
+TEST(DesignSearch, SectionTheAnalysisRefusesIsNamed) {
+  ProjectModel m = SquareColumn(100, 10);
+  m.loads[1].P = 2e20f;
+  m.designResult = SearchDesign(m, CornerBars({"#8"}));
+  const std::string why =
+      "An input value is too large to analyse (dimensions up to 1E+06, areas, strengths and moduli up to "
+      "1E+12, loads up to 1E+20)";
+  EXPECT_EQ(m.designResult.nothingFound, "no candidate can be analysed: " + why);
+  EXPECT_NE(DesignCsv(m).find(",rejected,\"section not analysed: " + why + "\"\n"), std::string::npos)
+      << DesignCsv(m);
 }
 
 class DesignApplied : public TempFolderTest {};
