@@ -31,8 +31,8 @@ DesignSettings DefaultDesignSettings(const ProjectModel& m) {
   ChooseBarPattern(s, circle ? BarPattern::Circular : BarPattern::Rectangular);
   s.cover = english ? 1.5f : 40.0f;
   s.tie = english ? "#4" : "10M";
-  // The sizes of the tie's own series: US sizes, or the Canadian metric sizes beside a 10M tie.
-  s.sizes = SizesOfSeriesOf(s.tie);
+  // Sizes left open: those of the tie's own series (US sizes, or the Canadian metric sizes beside a 10M
+  // tie), whatever tie the engineer chooses after.
   return s;
 }
 

@@ -53,7 +53,8 @@ struct DesignSettings {
 void ChooseBarPattern(DesignSettings& s, BarPattern pattern);
 
 /// The settings a model suggests: the rectangular pattern for a section of one rectangle, the circular one
-/// for a circle, with its count limits; every size of the tie's series; cover 1.5 in (40 mm); tie #4 (10M).
+/// for a circle, with its count limits; sizes left open (those of the tie's series); cover 1.5 in (40 mm);
+/// tie #4 (10M).
 DesignSettings DefaultDesignSettings(const ProjectModel& m);
 
 /// The names of every size of the series the named bar belongs to, smallest first (none for an unknown name).
