@@ -16,19 +16,8 @@
 
 namespace {
 
-// The heavy section with ten load conditions from tension to high compression.
-tarnix::ProjectModel LoadedHeavySection() {
-  tarnix::ProjectModel m = tarnix::HeavySection();
-  tarnix::SetLoadCount(m, 10);
-  for (int i = 1; i <= 10; ++i) {
-    m.loads[static_cast<size_t>(i)].P = -500000.0f + 400000.0f * static_cast<float>(i);
-    m.loads[static_cast<size_t>(i)].M = 1.2e7f + 1.0e6f * static_cast<float>(i);
-  }
-  return m;
-}
-
 void BM_InteractionDiagram(benchmark::State& state) {
-  tarnix::ProjectModel base = LoadedHeavySection();
+  tarnix::ProjectModel base = tarnix::LoadedHeavySection();
   base.inc = static_cast<float>(state.range(0)) / 1000.0f;
   tarnix::ComputeSectionProperties(base);
   int steps = 0;
@@ -47,7 +36,7 @@ BENCHMARK(BM_InteractionDiagram)->Arg(100)->Arg(50)->Arg(10)->Arg(5)->Unit(bench
 // The surface at the default 24 angles, inc 0.1 in (484 points an angle): the heavy section made
 // two-dimensional by moments about the vertical axis on its loads.
 void BM_InteractionSurface(benchmark::State& state) {
-  tarnix::ProjectModel base = LoadedHeavySection();
+  tarnix::ProjectModel base = tarnix::LoadedHeavySection();
   base.inc = 0.1f;
   for (int i = 1; i <= 10; ++i)
     base.loads[static_cast<size_t>(i)].My = 0.5f * base.loads[static_cast<size_t>(i)].M;
@@ -67,7 +56,7 @@ BENCHMARK(BM_InteractionSurface)->Unit(benchmark::kMillisecond);
 
 // One biaxial capacity, its ratio along the ray included, at P = 1500 kip, Mx = 12000 k-in, My = 6000 k-in.
 void BM_BiaxialCapacity(benchmark::State& state) {
-  tarnix::ProjectModel m = LoadedHeavySection();
+  tarnix::ProjectModel m = tarnix::LoadedHeavySection();
   tarnix::ComputeSectionProperties(m);
   for (auto _ : state) {
     benchmark::DoNotOptimize(tarnix::BiaxialCapacityOf(m, 1.5e6f, 1.2e7f, 6e6f).momentRatio);
@@ -76,7 +65,7 @@ void BM_BiaxialCapacity(benchmark::State& state) {
 BENCHMARK(BM_BiaxialCapacity)->Unit(benchmark::kMicrosecond);
 
 void BM_FullRun(benchmark::State& state) {
-  tarnix::ProjectModel base = LoadedHeavySection();
+  tarnix::ProjectModel base = tarnix::LoadedHeavySection();
   tarnix::AskHeavyMomentCurvature(base);
   const std::string report = (std::filesystem::temp_directory_path() / "tarnix_benchmark.out").string();
   tarnix::SetOutputFileNames(base, report);

@@ -15,7 +15,7 @@ target_compile_definitions(tarnix_cli PRIVATE
 
 install(TARGETS tarnix-run)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${TARNIX_DATA_DIR}/examples
-  FILES_MATCHING PATTERN "*.in" PATTERN verification EXCLUDE)
+  FILES_MATCHING PATTERN "*.in" PATTERN "*.json" PATTERN verification EXCLUDE)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/verification/ DESTINATION ${TARNIX_DATA_DIR}/verification)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${TARNIX_DOC_DIR})
 
@@ -87,8 +87,22 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(tarnix_depends "")
 if(TARGET tarnix)
   # Qt loads its window-system plugins at run time, out of sight of dpkg-shlibdeps.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+  list(APPEND tarnix_depends qt6-qpa-plugins)
 endif()
+if(TARGET _tarnix)
+  # The Python module is in the same package: it is a few hundred kilobytes of the same engine, and one
+  # package keeps the module and tarnix-run at one version. It is built for one minor version of Debian's
+  # python3 (the extension's name carries it) and imports numpy; dpkg-shlibdeps sees neither.
+  set(python_version ${TARNIX_PYTHON_MAJOR}.${TARNIX_PYTHON_MINOR})
+  math(EXPR python_next "${TARNIX_PYTHON_MINOR} + 1")
+  list(APPEND tarnix_depends "python3 (>= ${python_version})" "python3 (<< ${TARNIX_PYTHON_MAJOR}.${python_next})"
+    python3-numpy)
+  string(APPEND CPACK_PACKAGE_DESCRIPTION "
+.
+It also holds the module tarnix, the same engine for Python 3 scripts and notebooks.")
+endif()
+list(JOIN tarnix_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 include(CPack)

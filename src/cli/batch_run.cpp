@@ -305,9 +305,7 @@ int RunOne(const Options& options, const std::string& input, const std::optional
 
   // Every report section, as if each box of the calculation window were ticked; slenderness output is
   // refused for user-defined criteria as it is in the window.
-  model.OutputInputEcho = model.OutputSectionProperties = model.OutputInteractionDiagram = 1;
-  model.OutputSectionAnalysis = 1;
-  SetOutputSlenderness(model, 1);
+  SelectEveryReportSection(model);
   if (options.noMomentCurvature) SetPerformMomentCurvature(model, 0);
 
   const std::string output =

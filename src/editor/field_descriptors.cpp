@@ -22,6 +22,9 @@ struct RecordOfSlot {
   std::optional<RecordList> operator()(Value ReinforcingArc::*) const { return RecordList::ReinforcingArc; }
   std::optional<RecordList> operator()(float SteelPipe::*) const { return RecordList::SteelPipe; }
   std::optional<RecordList> operator()(float SteelRect::*) const { return RecordList::SteelRect; }
+  std::optional<RecordList> operator()(float Vertex::*) const { return RecordList::PolygonCorner; }
+  std::optional<RecordList> operator()(float SingleBar::*) const { return RecordList::SingleBar; }
+  std::optional<RecordList> operator()(CornerCount) const { return RecordList::ConcretePolygon; }
   std::optional<RecordList> operator()(RecordKind) const { return std::nullopt; }
   std::optional<RecordList> operator()(LoadCount) const { return std::nullopt; }
   std::optional<RecordList> operator()(LoadValue) const { return RecordList::Load; }
@@ -38,8 +41,10 @@ const std::vector<GroupDescriptor> kGroups = {
     {G::StressBlock, FieldForm::Main, MainTab::Criteria, "STRESS BLOCK"},
     {G::ConcreteRects, FieldForm::Main, MainTab::Concrete, "RECTANGULAR SECTIONS"},
     {G::ConcreteCircles, FieldForm::Main, MainTab::Concrete, "CIRCULAR SECTIONS"},
+    {G::ConcretePolygons, FieldForm::Main, MainTab::Concrete, "POLYGONS"},
     {G::ReinforcingLines, FieldForm::Main, MainTab::Reinforcing, "REINFORCING LINES"},
     {G::ReinforcingArcs, FieldForm::Main, MainTab::Reinforcing, "REINFORCING ARCS"},
+    {G::SingleBars, FieldForm::Main, MainTab::Reinforcing, "SINGLE BARS"},
     {G::PipeShapes, FieldForm::Main, MainTab::Steel, "PIPE SHAPES"},
     {G::SteelRects, FieldForm::Main, MainTab::Steel, "RECTANGULAR SHAPES"},
     {G::Loads, FieldForm::Main, MainTab::Loads, "LOAD CONDITIONS"},
@@ -93,11 +98,19 @@ const std::vector<FieldDescriptor> kFields = {
      &ConcreteRect::Yt},
     {Field::D, "D", "Depth", "Depth of section", U::Length, G::ConcreteRects, &ConcreteRect::D},
     {Field::W, "W", "Width", "Width of section", U::Length, G::ConcreteRects, &ConcreteRect::W},
+    {Field::X, "X", "Centre x", "Horizontal position of center of section", U::Length, G::ConcreteRects,
+     &ConcreteRect::X},
     {Field::nc, "nc", "Number of circles", "Number of circular concrete sections", U::None,
      G::ConcreteCircles, RecordKind::ConcreteCircle},
     {Field::Yc, "Yc", "Depth to centre", "Distance to center of section", U::Length, G::ConcreteCircles,
      &ConcreteCircle::Yc},
     {Field::Rc, "Rc", "Radius", "Radius of section", U::Length, G::ConcreteCircles, &ConcreteCircle::Rc},
+    {Field::Xc, "Xc", "Centre x", "Horizontal position of center of section", U::Length, G::ConcreteCircles,
+     &ConcreteCircle::Xc},
+    {Field::corners, "corners", "Corners", "Number of corners of the polygon", U::None, G::ConcretePolygons,
+     CornerCount{}},
+    {Field::vx, "vx", "x", "Horizontal position of the corner", U::Length, G::ConcretePolygons, &Vertex::x},
+    {Field::vy, "vy", "Depth y", "Depth of the corner", U::Length, G::ConcretePolygons, &Vertex::y},
     // Reinforcing tab.
     {Field::nl, "nl", "Number of lines", "Number of reinforcing lines", U::None, G::ReinforcingLines,
      RecordKind::ReinforcingLine},
@@ -111,6 +124,8 @@ const std::vector<FieldDescriptor> kFields = {
      &ReinforcingLine::Nbl},
     {Field::Abl, "Abl", "Bar area", "Area of each bar in line", U::Area, G::ReinforcingLines,
      &ReinforcingLine::Abl},
+    {Field::Xb, "Xb", "Middle x", "Horizontal position of the middle of the line", U::Length,
+     G::ReinforcingLines, &ReinforcingLine::Xb},
     {Field::na, "na", "Number of arcs", "Number of reinforcing arcs", U::None, G::ReinforcingArcs,
      RecordKind::ReinforcingArc},
     {Field::Y0, "Y0", "Depth to centre", "Distance to center of arc", U::Length, G::ReinforcingArcs,
@@ -123,6 +138,12 @@ const std::vector<FieldDescriptor> kFields = {
     {Field::Nba, "Nba", "Bars", "Number of bars in arc", U::None, G::ReinforcingArcs, &ReinforcingArc::Nba},
     {Field::Aba, "Aba", "Bar area", "Area of each bar in arc", U::Area, G::ReinforcingArcs,
      &ReinforcingArc::Aba},
+    {Field::X0, "X0", "Centre x", "Horizontal position of center of arc", U::Length, G::ReinforcingArcs,
+     &ReinforcingArc::X0},
+    {Field::sbx, "x", "x", "Horizontal position of the bar", U::Length, G::SingleBars, &SingleBar::x},
+    {Field::sby, "y", "Depth y", "Depth to center of the bar", U::Length, G::SingleBars, &SingleBar::y},
+    {Field::sba, "area", "Bar area or size", "Area of the bar, or its size (#8, 25M, 20 mm)", U::Area,
+     G::SingleBars, &SingleBar::area},
     // Steel shape tab.
     {Field::np, "np", "Number of pipes", "Number of steel pipe shapes", U::None, G::PipeShapes,
      RecordKind::SteelPipe},
@@ -131,16 +152,21 @@ const std::vector<FieldDescriptor> kFields = {
     {Field::Rcp, "Rcp", "Radius to mid-wall", "Radius of pipe to mid-thickness", U::Length, G::PipeShapes,
      &SteelPipe::Rcp},
     {Field::tp, "tp", "Wall thickness", "Thickness of pipe", U::Length, G::PipeShapes, &SteelPipe::tp},
+    {Field::Xcp, "Xcp", "Centre x", "Horizontal position of center of pipe", U::Length, G::PipeShapes,
+     &SteelPipe::Xcp},
     {Field::nb, "nb", "Number of shapes", "Number of rectangular steel shapes", U::None, G::SteelRects,
      RecordKind::SteelRect},
     {Field::Ytb, "Ytb", "Depth to top", "Distance to top of shape", U::Length, G::SteelRects,
      &SteelRect::Ytb},
     {Field::Db, "Db", "Depth", "Depth of shape", U::Length, G::SteelRects, &SteelRect::Db},
     {Field::Wb, "Wb", "Width", "Width of shape", U::Length, G::SteelRects, &SteelRect::Wb},
+    {Field::Xcb, "Xcb", "Centre x", "Horizontal position of center of shape", U::Length, G::SteelRects,
+     &SteelRect::Xcb},
     // Loads tab.
     {Field::ns, "ns", "Number of loads", "Number of loads to review", U::None, G::Loads, LoadCount{}},
     {Field::P, "P", "Axial load", "Axial load", U::Force, G::Loads, LoadValue::P},
-    {Field::M, "M", "Moment", "Initial moment", U::Moment, G::Loads, LoadValue::M},
+    {Field::M, "M", "Moment Mx", "Initial moment", U::Moment, G::Loads, LoadValue::M},
+    {Field::My, "My", "Moment My", "Initial moment about the vertical axis", U::Moment, G::Loads, LoadValue::My},
     {Field::V, "V", "Shear", "Shear", U::Force, G::Loads, LoadValue::V},
     {Field::T, "T", "Torsion", "Torsion", U::Moment, G::Loads, LoadValue::T},
     // Stress-strain tab.

@@ -28,6 +28,10 @@ enum class Field {
   Ycp, Rcp, tp, Ytb, Db, Wb,
   // Load condition (displayed kip, k-ft, kN, kN-m).
   P, M, V, T,
+  // Horizontal positions of the records, the polygons (corner count, corners) and the single bars.
+  X, Xc, Xb, X0, Xcp, Xcb, corners, vx, vy, sbx, sby, sba,
+  // Moment about the vertical axis of a load condition.
+  My,
   // Stress-strain tab.
   fc0, ec0, Eci, esp, ecu, fcu, fcc, strainr, stressr, strains, stresss,
   // Confinement window.
@@ -42,6 +46,9 @@ enum class Field {
 enum class RecordList {
   ConcreteRect, ConcreteCircle, ReinforcingLine, ReinforcingArc, SteelPipe, SteelRect, Load,
   ReinforcingPoint, SteelPoint,
+  ConcretePolygon,
+  PolygonCorner,  ///< the corners of the current polygon
+  SingleBar,
 };
 
 /// The windows that hold text fields.
@@ -57,7 +64,8 @@ const std::vector<MainTab>& MainTabs();
 /// current record) or a heading of a small window.
 enum class FieldGroup {
   MaterialStrength, ReductionFactors, ResistanceFactors, StressBlock,
-  ConcreteRects, ConcreteCircles, ReinforcingLines, ReinforcingArcs, PipeShapes, SteelRects, Loads,
+  ConcreteRects, ConcreteCircles, ConcretePolygons, ReinforcingLines, ReinforcingArcs, SingleBars, PipeShapes,
+  SteelRects, Loads,
   ConcreteModel, SteelModel,
   Configuration, HoopsOrSpirals, CrossTies,
   InteractionDiagram, MomentCurvature,
@@ -76,8 +84,10 @@ std::vector<FieldGroup> GroupsOn(MainTab tab);
 
 /// Where a field's value lives in the model. A member of a record type edits the current record of its
 /// list; RecordKind and LoadCount are the record counts; LoadValue a value of the current load condition
-/// (typed in kip, k-ft, kN or kN-m); PointValue the current point of a steel curve.
+/// (typed in kip, k-ft, kN or kN-m); PointValue the current point of a steel curve; CornerCount the number
+/// of corners of the current polygon.
 struct LoadCount {};
+struct CornerCount {};
 struct TitleText {};
 struct PointValue {
   SteelCurve curve;
@@ -86,7 +96,8 @@ struct PointValue {
 using FieldSlot = std::variant<float ProjectModel::*, int ProjectModel::*, float ConcreteRect::*,
                                float ConcreteCircle::*, float ReinforcingLine::*, int ReinforcingLine::*,
                                float ReinforcingArc::*, int ReinforcingArc::*, float SteelPipe::*,
-                               float SteelRect::*, RecordKind, LoadCount, LoadValue, PointValue, TitleText>;
+                               float SteelRect::*, float Vertex::*, float SingleBar::*, CornerCount,
+                               RecordKind, LoadCount, LoadValue, PointValue, TitleText>;
 
 struct FieldDescriptor {
   FieldDescriptor(Field id, const char* name, const char* caption, const char* tip, UnitKind unit,

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <optional>
 
+#include "editor/record_navigation.h"
+#include "model/bar_sizes.h"
 #include "model/defaults.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
@@ -39,6 +41,16 @@ template <>
 SteelPipe* ShownRecord(ProjectModel& m) { return Shown(m.pipes, m.np, m.currentPipe); }
 template <>
 SteelRect* ShownRecord(ProjectModel& m) { return Shown(m.steelRects, m.nb, m.currentBar); }
+template <>
+SingleBar* ShownRecord(ProjectModel& m) { return Shown(m.singleBars, m.nsb, m.currentSingleBar); }
+// The corners of a polygon are numbered from 1 in the window and stored from 0.
+template <>
+Vertex* ShownRecord(ProjectModel& m) {
+  ConcretePolygon* polygon = CurrentPolygon(m);
+  const int at = m.currentVertex;
+  if (polygon == nullptr || at < 1 || at > static_cast<int>(polygon->vertices.size())) return nullptr;
+  return &polygon->vertices[static_cast<size_t>(at - 1)];
+}
 
 // The plain number a field edits: a float or a whole number, neither for the other kinds of field or when
 // the record does not exist.
@@ -78,7 +90,8 @@ bool StartsWithNumber(std::string_view text) {
 namespace {
 
 bool IsCount(const FieldDescriptor& d) {
-  return std::holds_alternative<RecordKind>(d.slot) || std::holds_alternative<LoadCount>(d.slot);
+  return std::holds_alternative<RecordKind>(d.slot) || std::holds_alternative<LoadCount>(d.slot) ||
+         std::holds_alternative<CornerCount>(d.slot);
 }
 
 bool IsStrengthOrModulus(Field field) {
@@ -103,6 +116,15 @@ EditEffect Store(ProjectModel& m, Field field, std::string_view text) {
     EditLoadValue(m, m.currentLoad, *load, text);
   } else if (const auto* point = std::get_if<PointValue>(&d.slot)) {
     EditStressStrainPoint(m, point->curve, point->part, text);
+  } else if (std::holds_alternative<CornerCount>(d.slot)) {
+    // Corners added at the end start at the origin; fewer corners drop the last ones.
+    if (ConcretePolygon* polygon = CurrentPolygon(m); polygon != nullptr) {
+      if (const auto n = LenientCount(text)) polygon->vertices.resize(static_cast<size_t>(*n));
+    }
+    effect.refreshWindow = true;
+  } else if (const auto size = FindBarSize(text); field == Field::sba && size) {
+    // A bar named by its size takes that size's area, in the project's units.
+    if (SingleBar* bar = ShownRecord<SingleBar>(m)) bar->area = size->AreaIn(m.unitSystem());
   } else if (std::holds_alternative<TitleText>(d.slot)) {
     m.title = std::string(text);
   } else if (field == Field::fpc) {
@@ -123,6 +145,7 @@ EditEffect Store(ProjectModel& m, Field field, std::string_view text) {
 
 std::string FieldProblem(Field field, std::string_view text) {
   if (field == Field::title) return {};
+  if (field == Field::sba && FindBarSize(text)) return {};
   if (!StartsWithNumber(text)) return kNotANumber;
   const FieldDescriptor& d = DescriptorOf(field);
   const double value = LenientDouble(text);
@@ -174,6 +197,10 @@ std::string FieldText(const ProjectModel& m, Field field) {
   const FieldDescriptor& d = DescriptorOf(field);
   if (const auto* kind = std::get_if<RecordKind>(&d.slot)) return FormatPlain(RecordCount(m, *kind));
   if (std::holds_alternative<LoadCount>(d.slot)) return FormatPlain(m.ns);
+  if (std::holds_alternative<CornerCount>(d.slot)) {
+    const ConcretePolygon* polygon = CurrentPolygon(m);
+    return polygon == nullptr ? std::string() : FormatPlain(static_cast<int>(polygon->vertices.size()));
+  }
   if (std::holds_alternative<TitleText>(d.slot)) return m.title;
   if (const auto* load = std::get_if<LoadValue>(&d.slot)) {
     if (m.currentLoad < 1 || m.currentLoad > ListSize(m.ns)) return {};

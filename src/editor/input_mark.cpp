@@ -22,11 +22,10 @@ RecordList ListOf(RecordKind kind) {
       return RecordList::SteelRect;
     case RecordKind::SteelPipe:
       return RecordList::SteelPipe;
-    // The window has no list of polygons or single bars: their marks go to the nearest list of their tab.
     case RecordKind::ConcretePolygon:
-      return RecordList::ConcreteRect;
+      return RecordList::ConcretePolygon;
     case RecordKind::SingleBar:
-      return RecordList::ReinforcingLine;
+      return RecordList::SingleBar;
   }
   return RecordList::ConcreteRect;
 }

@@ -20,9 +20,17 @@ int& RestraintFlag(ProjectModel& m, Restraint which) {
     case Restraint::MomentI:
       return m.Mri;
     case Restraint::MomentJ:
+      return m.Mrj;
+    case Restraint::ShearIY:
+      return m.memberY.Vri;
+    case Restraint::ShearJY:
+      return m.memberY.Vrj;
+    case Restraint::MomentIY:
+      return m.memberY.Mri;
+    case Restraint::MomentJY:
       break;
   }
-  return m.Mrj;
+  return m.memberY.Mrj;
 }
 
 const std::vector<MemberFieldDescriptor> kMemberFields = {
@@ -30,6 +38,12 @@ const std::vector<MemberFieldDescriptor> kMemberFields = {
     {MemberField::Keff, "Keff", "Effective length factor", "Keff: Effective length factor (click the caption to derive it from the end restraints)", UnitKind::None, &ProjectModel::Keff},
     {MemberField::Ieff, "Ieff", "Stiffness factor", "Ieff: Factor for effective moment of inertia", UnitKind::None,
      &ProjectModel::Ieff},
+    {MemberField::LY, "LY", "Member length about y", "LY: Length of member for bending about the vertical axis (0: My is not magnified)",
+     UnitKind::Length, &MemberAxis::L},
+    {MemberField::KeffY, "KeffY", "Effective length factor about y",
+     "KeffY: Effective length factor for bending about the vertical axis", UnitKind::None, &MemberAxis::Keff},
+    {MemberField::IeffY, "IeffY", "Stiffness factor about y",
+     "IeffY: Factor for effective moment of inertia about the vertical axis", UnitKind::None, &MemberAxis::Ieff},
 };
 
 const std::vector<SlenderFieldDescriptor> kSlenderFields = {
@@ -47,6 +61,18 @@ const std::vector<SlenderFieldDescriptor> kSlenderFields = {
     {SlenderField::dj, "Initial deflection, end j", "dj: Initial lateral deflection at end j", UnitKind::Length, &LoadCondition::dj},
     {SlenderField::ri, "Initial rotation, end i", "ri: Initial rotation at end i (degrees)", UnitKind::Degrees, &LoadCondition::ri},
     {SlenderField::rj, "Initial rotation, end j", "rj: Initial rotation at end j (degrees)", UnitKind::Degrees, &LoadCondition::rj},
+    {SlenderField::M1nsY, "Smaller end moment about y, non-sway", "M1nsY: Minimum end moment about the vertical axis due to non-sway loads",
+     UnitKind::Moment, LoadValue::M1nsY},
+    {SlenderField::M2nsY, "Larger end moment about y, non-sway", "M2nsY: Maximum end moment about the vertical axis due to non-sway loads",
+     UnitKind::Moment, LoadValue::M2nsY},
+    {SlenderField::M1sY, "Smaller end moment about y, sway", "M1sY: Minimum end moment about the vertical axis due to sway loads",
+     UnitKind::Moment, LoadValue::M1sY},
+    {SlenderField::M2sY, "Larger end moment about y, sway", "M2sY: Maximum end moment about the vertical axis due to sway loads",
+     UnitKind::Moment, LoadValue::M2sY},
+    {SlenderField::BetaDY, "Sustained axial load ratio about y", "BetaDY: Ratio of sustained to total axial load, vertical axis",
+     UnitKind::None, &AxisEndMoments::BetaD},
+    {SlenderField::BetaDsY, "Sustained shear ratio about y", "BetaDsY: Ratio of sustained to total shear load, vertical axis",
+     UnitKind::None, &AxisEndMoments::BetaDs},
 };
 
 template <typename Descriptor, typename Id>
@@ -60,15 +86,44 @@ const std::vector<MemberFieldDescriptor>& MemberFieldDescriptors() { return kMem
 
 const std::vector<SlenderFieldDescriptor>& SlenderFieldDescriptors() { return kSlenderFields; }
 
+namespace {
+
+float& MemberValue(ProjectModel& m, MemberField field) {
+  const auto& value = Find(kMemberFields, field).value;
+  if (const auto* own = std::get_if<float ProjectModel::*>(&value)) return m.**own;
+  return m.memberY.*std::get<float MemberAxis::*>(value);
+}
+
+float& SlenderValue(LoadCondition& load, const SlenderFieldDescriptor& d) {
+  if (const auto* own = std::get_if<float LoadCondition::*>(&d.value)) return load.**own;
+  return load.endY.*std::get<float AxisEndMoments::*>(d.value);
+}
+
+}  // namespace
+
+bool AboutVerticalAxis(MemberField field) {
+  return std::holds_alternative<float MemberAxis::*>(Find(kMemberFields, field).value);
+}
+
+bool AboutVerticalAxis(SlenderField field) {
+  const auto& value = Find(kSlenderFields, field).value;
+  if (std::holds_alternative<float AxisEndMoments::*>(value)) return true;
+  const auto* moment = std::get_if<LoadValue>(&value);
+  return moment != nullptr && (*moment == LoadValue::M1nsY || *moment == LoadValue::M2nsY ||
+                               *moment == LoadValue::M1sY || *moment == LoadValue::M2sY);
+}
+
+bool VerticalAxisShown(const ProjectModel& m) { return m.memberY.L > 0; }
+
 std::string EditMemberField(ProjectModel& m, MemberField field, std::string_view text) {
   if (!StartsWithNumber(text)) return kNotANumber;
-  m.*Find(kMemberFields, field).value = LenientFloat(text);
+  MemberValue(m, field) = LenientFloat(text);
   m.modified = 1;
   return {};
 }
 
 std::string MemberFieldText(const ProjectModel& m, MemberField field) {
-  return FormatPlain(m.*Find(kMemberFields, field).value);
+  return FormatPlain(MemberValue(const_cast<ProjectModel&>(m), field));
 }
 
 bool SetRestraint(ProjectModel& m, Restraint which, bool ticked) {
@@ -76,6 +131,10 @@ bool SetRestraint(ProjectModel& m, Restraint which, bool ticked) {
   RestraintFlag(m, which) = ticked ? 1 : 0;
   m.modified = 1;
   return true;
+}
+
+int RestraintValue(const ProjectModel& m, Restraint which) {
+  return RestraintFlag(const_cast<ProjectModel&>(m), which);
 }
 
 bool InitialDeflectionIEnabled(const ProjectModel& m) { return m.Vri != 1; }
@@ -99,7 +158,7 @@ std::string EditSlenderField(ProjectModel& m, SlenderField field, std::string_vi
   if (const auto* moment = std::get_if<LoadValue>(&value)) {
     EditLoadValue(m, number, *moment, text);
   } else {
-    m.loads[static_cast<size_t>(number)].*std::get<float LoadCondition::*>(value) = LenientFloat(text);
+    SlenderValue(m.loads[static_cast<size_t>(number)], Find(kSlenderFields, field)) = LenientFloat(text);
   }
   return {};
 }
@@ -111,7 +170,8 @@ std::string SlenderFieldText(const ProjectModel& m, SlenderField field) {
   if (const auto* moment = std::get_if<LoadValue>(&value)) {
     return FormatFixed(DisplayedLoadValue(m, number, *moment), 1);
   }
-  return FormatPlain(m.loads[static_cast<size_t>(number)].*std::get<float LoadCondition::*>(value));
+  return FormatPlain(SlenderValue(const_cast<LoadCondition&>(m.loads[static_cast<size_t>(number)]),
+                                  Find(kSlenderFields, field)));
 }
 
 bool SetTransverseLoads(ProjectModel& m, bool ticked) {

@@ -8,6 +8,7 @@
 #include "model/input_file.h"
 #include "model/material_defaults.h"
 #include "model/model_edits.h"
+#include "model/project_file.h"
 #include "section/confinement.h"
 
 namespace tarnix {
@@ -31,12 +32,22 @@ FileCommandResult InputFileCommand(ProjectModel& m, const std::string& path,
   return result;
 }
 
-// A name typed without an extension gets the one of its kind of file.
-std::string WithExtension(const std::string& path, const char* extension) {
+// Where the extension of the file name starts; npos for a name without one (".profile" has none).
+size_t ExtensionAt(const std::string& path) {
   const size_t slash = path.find_last_of("/\\");
   const size_t dot = path.rfind('.');
   const bool has = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
-  return path.empty() || has ? path : path + extension;
+  return has ? dot : std::string::npos;
+}
+
+// A name typed without an extension gets the one of its kind of file.
+std::string WithExtension(const std::string& path, const char* extension) {
+  return path.empty() || ExtensionAt(path) != std::string::npos ? path : path + extension;
+}
+
+// Either kind of file, by its name.
+Status WriteModelFile(ProjectModel& m, const std::string& path) {
+  return IsProjectFileName(path) ? WriteProjectFile(m, path) : WriteInputFile(m, path);
 }
 
 }  // namespace
@@ -47,16 +58,24 @@ FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
   // project open before. The same file then always gives the same project and the same results.
   ProjectModel fresh;
   ResetProject(fresh);  // also names no report: another project's report is never written over
-  FileCommandResult result = InputFileCommand(fresh, path, LoadInputFile);
+  FileCommandResult result = InputFileCommand(fresh, path, LoadModelFile);
   if (!result.cancelled && result.status.ok()) m = std::move(fresh);
   return result;
 }
 
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {
-  FileCommandResult result = InputFileCommand(m, WithExtension(path, ".in"), WriteInputFile);
+  FileCommandResult result =
+      InputFileCommand(m, WithExtension(path, IsTwoDimensional(m) ? ".json" : ".in"), WriteModelFile);
   // The file holds the records the counts show; records hidden by a lowered count are let go now.
   if (!result.cancelled && result.status.ok()) TrimRecordStorage(m);
   return result;
+}
+
+std::string ProjectFileInstead(const ProjectModel& m, const std::string& path) {
+  const size_t dot = ExtensionAt(path);
+  // A name without an extension becomes a project file of its own accord.
+  if (dot == std::string::npos || IsProjectFileName(path) || !IsTwoDimensional(m)) return {};
+  return path.substr(0, dot) + ".json";
 }
 
 std::string ProposedOutputName(const ProjectModel& m) {

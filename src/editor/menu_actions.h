@@ -10,8 +10,11 @@
 
 namespace tarnix {
 
-/// Filter lists of the file dialogs.
-constexpr const char* kInputFileFilter = "TARNIX input (*.in)|*.in|All Files (*.*)|*.*";
+/// Filter lists of the file dialogs: opening takes either kind of file; saving offers the project file first.
+constexpr const char* kInputFileFilter =
+    "Project files (*.json *.in)|*.json;*.in|Project file (*.json)|*.json|TARNIX input (*.in)|*.in|All Files (*.*)|*.*";
+constexpr const char* kSaveFileFilter =
+    "Project file (*.json)|*.json|TARNIX input (*.in)|*.in|All Files (*.*)|*.*";
 constexpr const char* kOutputFileFilter =
     "TARNIX report (*.out)|*.out|Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
 
@@ -30,16 +33,24 @@ struct FileCommandResult {
   bool refreshWindow() const { return !cancelled; }
 };
 
-/// "Load input": the project becomes a fresh start (ResetProject) followed by the file at `path`. On
+/// "Load input": the project becomes a fresh start (ResetProject) followed by the file at `path`, a project
+/// file (.json) or an input file (any other name). On
 /// success the input file names become those of `path`, no report file is chosen and the model counts as
 /// saved; on failure the model and the file names stay as they were.
 FileCommandResult LoadInput(ProjectModel& m, const std::string& path);
 
-/// "Input As": writes the model to `path`, ".in" added to a name without an extension (the command checks
-/// completeness before its dialog opens, with RequireCompleteModel). On success the file names become those
-/// of `path` and the model counts as saved, and records kept beyond the counts are let go; on failure the
-/// file names stay as they were.
+/// "Input As": writes the model to `path`, a project file for a name ending in ".json" and an input file
+/// otherwise; a name without an extension gets ".json" when the model uses two dimensions, ".in" otherwise
+/// (the command checks completeness before its dialog opens, with RequireCompleteModel). On success the
+/// file names become those of `path` and the model counts as saved, and records kept beyond the counts are
+/// let go; on failure the file names stay as they were (an input file refused for a model in two
+/// dimensions says why: see ProjectFileInstead).
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path);
+
+/// The project file the window offers when the model cannot be saved at `path` because an input file has
+/// no place for two dimensions: `path` with ".json" for its extension. Empty when `path` is a project
+/// file already or the model fits an input file.
+std::string ProjectFileInstead(const ProjectModel& m, const std::string& path);
 
 /// The report name the first calculation proposes when none was chosen: the input file's name with ".out"
 /// instead of its extension; empty without an input file.

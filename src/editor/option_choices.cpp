@@ -18,6 +18,9 @@ int* ConcreteSign(ProjectModel& m, RecordKind kind) {
   if (kind == RecordKind::ConcreteCircle && m.currentCirc >= 1 && m.currentCirc <= ListSize(m.nc)) {
     return &m.circles[static_cast<size_t>(m.currentCirc)].csign;
   }
+  if (kind == RecordKind::ConcretePolygon && m.currentPolygon >= 1 && m.currentPolygon <= ListSize(m.npg)) {
+    return &m.polygons[static_cast<size_t>(m.currentPolygon)].psign;
+  }
   return nullptr;
 }
 

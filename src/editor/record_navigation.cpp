@@ -14,8 +14,21 @@ int& CurrentRecord(ProjectModel& m, RecordList list) {
     case RecordList::Load: return m.currentLoad;
     case RecordList::ReinforcingPoint: return m.currentRPoint;
     case RecordList::SteelPoint: return m.currentSPoint;
+    case RecordList::ConcretePolygon: return m.currentPolygon;
+    case RecordList::PolygonCorner: return m.currentVertex;
+    case RecordList::SingleBar: return m.currentSingleBar;
   }
   return m.currentRect;
+}
+
+ConcretePolygon* CurrentPolygon(ProjectModel& m) {
+  const int at = m.currentPolygon;
+  if (at < 1 || at > ListSize(m.npg) || at >= static_cast<int>(m.polygons.size())) return nullptr;
+  return &m.polygons[static_cast<size_t>(at)];
+}
+
+const ConcretePolygon* CurrentPolygon(const ProjectModel& m) {
+  return CurrentPolygon(const_cast<ProjectModel&>(m));
 }
 
 int CurrentIndex(const ProjectModel& m, RecordList list) {
@@ -33,6 +46,12 @@ int ListLength(const ProjectModel& m, RecordList list) {
     case RecordList::Load: return ListSize(m.ns);
     case RecordList::ReinforcingPoint:
     case RecordList::SteelPoint: return m.StressStrainPointCount;
+    case RecordList::ConcretePolygon: return ListSize(m.npg);
+    case RecordList::PolygonCorner: {
+      const ConcretePolygon* polygon = CurrentPolygon(m);
+      return polygon == nullptr ? 0 : static_cast<int>(polygon->vertices.size());
+    }
+    case RecordList::SingleBar: return ListSize(m.nsb);
   }
   return 0;
 }

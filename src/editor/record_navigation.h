@@ -14,6 +14,9 @@ namespace tarnix {
 int CurrentIndex(const ProjectModel& m, RecordList list);
 /// The model's current index of the list, to move it.
 int& CurrentRecord(ProjectModel& m, RecordList list);
+/// The polygon whose corners the corner list shows; null when there is no such polygon.
+ConcretePolygon* CurrentPolygon(ProjectModel& m);
+const ConcretePolygon* CurrentPolygon(const ProjectModel& m);
 /// Number of records in the list (0 for a count below 1); for the point lists StressStrainPointCount.
 int ListLength(const ProjectModel& m, RecordList list);
 

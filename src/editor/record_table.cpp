@@ -26,11 +26,39 @@ bool ChangeList(ProjectModel& m, RecordList list, Change change) {
       return change(m.steelRects, m.nb);
     case RecordList::Load:
       return change(m.loads, m.ns);
+    case RecordList::ConcretePolygon:
+      return change(m.polygons, m.npg);
+    case RecordList::SingleBar:
+      return change(m.singleBars, m.nsb);
+    case RecordList::PolygonCorner:
     case RecordList::ReinforcingPoint:
     case RecordList::SteelPoint:
       return false;
   }
   return false;
+}
+
+// The corners of the current polygon, stored from 0: rows `row` .. `row` + `n` - 1 inserted blank or erased.
+bool InsertCorners(ProjectModel& m, int row, int n) {
+  ConcretePolygon* polygon = CurrentPolygon(m);
+  if (polygon == nullptr) return false;
+  const int length = static_cast<int>(polygon->vertices.size());
+  if (n < 1 || row < 1 || row > length + 1 || length + n > kMaxRecordCount) return false;
+  polygon->vertices.insert(polygon->vertices.begin() + (row - 1), static_cast<size_t>(n), Vertex{});
+  m.currentVertex = row;
+  m.modified = 1;
+  return true;
+}
+
+bool DeleteCorners(ProjectModel& m, int row, int n) {
+  ConcretePolygon* polygon = CurrentPolygon(m);
+  if (polygon == nullptr) return false;
+  const int length = static_cast<int>(polygon->vertices.size());
+  if (n < 1 || row < 1 || row + n - 1 > length) return false;
+  polygon->vertices.erase(polygon->vertices.begin() + (row - 1), polygon->vertices.begin() + (row - 1 + n));
+  m.currentVertex = 1;
+  m.modified = 1;
+  return true;
 }
 
 }  // namespace
@@ -62,7 +90,9 @@ EditEffect EditCell(ProjectModel& m, RecordList list, int row, Field field, std:
 std::vector<SlenderField> LoadSlendernessColumns(const ProjectModel& m) {
   std::vector<SlenderField> columns;
   if (!Slenderness::Magnifies(m.SlendernessOption)) return columns;
-  for (const SlenderFieldDescriptor& d : SlenderFieldDescriptors()) columns.push_back(d.id);
+  for (const SlenderFieldDescriptor& d : SlenderFieldDescriptors()) {
+    if (!AboutVerticalAxis(d.id) || VerticalAxisShown(m)) columns.push_back(d.id);
+  }
   return columns;
 }
 
@@ -92,6 +122,7 @@ std::string EditSlenderCell(ProjectModel& m, int row, SlenderField field, std::s
 }
 
 bool InsertRows(ProjectModel& m, RecordList list, int row, int n) {
+  if (list == RecordList::PolygonCorner) return InsertCorners(m, row, n);
   return ChangeList(m, list, [&](auto& records, int& count) {
     const int length = ListSize(count);
     if (n < 1 || row < 1 || row > length + 1 || length + n > kMaxRecordCount) return false;
@@ -107,6 +138,7 @@ bool InsertRows(ProjectModel& m, RecordList list, int row, int n) {
 }
 
 bool DeleteRows(ProjectModel& m, RecordList list, int row, int n) {
+  if (list == RecordList::PolygonCorner) return DeleteCorners(m, row, n);
   return ChangeList(m, list, [&](auto& records, int& count) {
     const int length = ListSize(count);
     if (n < 1 || row < 1 || row + n - 1 > length) return false;

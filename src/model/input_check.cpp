@@ -211,13 +211,18 @@ InputProblem LoadsAndMemberProblem(const ProjectModel& m) {
   if (m.ns >= 1 && !IsSet(m.PerformMomentCurvature)) {
     for (int i = 1; i <= m.ns; ++i) {
       const LoadCondition& load = m.loads[static_cast<size_t>(i)];
-      if (load.P == 0 && load.M == 0)
+      // A moment about either axis is a load; only one with neither and no axial load is nothing to check.
+      if (load.P == 0 && load.M == 0 && load.My == 0)
         return {RecordName("load condition", i) + ": no axial load or moment", Load(i, "P")};
     }
   }
   if (m.SlendernessOption != Slenderness::None) {
     if (!(m.L > 0)) return {"member: no length L", ModelValue("L")};
     if (!(m.Keff > 0)) return {"member: no effective length factor Keff", ModelValue("Keff")};
+    // Given a length about the vertical axis, My is magnified with it: without a factor the column would
+    // count as short about that axis.
+    if (m.memberY.L > 0 && !(m.memberY.Keff > 0))
+      return {"member about the vertical axis: no effective length factor KeffY", ModelValue("KeffY")};
   }
   return {};
 }

@@ -127,6 +127,16 @@ float& LoadValueRef(LoadCondition& load, LoadValue which) {
       return load.M1s;
     case LoadValue::M2s:
       return load.M2s;
+    case LoadValue::My:
+      return load.My;
+    case LoadValue::M1nsY:
+      return load.endY.M1ns;
+    case LoadValue::M2nsY:
+      return load.endY.M2ns;
+    case LoadValue::M1sY:
+      return load.endY.M1s;
+    case LoadValue::M2sY:
+      return load.endY.M2s;
   }
   return load.P;
 }

@@ -32,8 +32,9 @@ bool SetLoadCountText(ProjectModel& m, std::string_view text);
 /// Sets ForceUnitFactor and MomentUnitFactor from `units`.
 void SetUnitFactors(ProjectModel& m);
 
-/// The load values that are stored in internal units.
-enum class LoadValue { P, V, M, T, M1ns, M2ns, M1s, M2s };
+/// The load values that are stored in internal units: the moment about the vertical axis and the end moments
+/// about it (the ...Y values) beside those about the horizontal axis.
+enum class LoadValue { P, V, M, T, M1ns, M2ns, M1s, M2s, My, M1nsY, M2nsY, M1sY, M2sY };
 float& LoadValueRef(LoadCondition& load, LoadValue which);
 /// Factor from the displayed value (kip, k-ft, kN, kN-m) to the stored value.
 float LoadValueFactor(const ProjectModel& m, LoadValue which);

@@ -233,6 +233,7 @@ struct ProjectModel {
   int currentRect = 1, currentCirc = 1, currentLine = 1, currentArc = 1, currentBar = 1, currentPipe = 1,
       currentLoad = 1;
   int currentPolygon = 1, currentSingleBar = 1;
+  int currentVertex = 1;  ///< corner of the current polygon (1-based)
   int currentSlenderLoad = 1;
   int mcPlotLoad = 1;  ///< load condition whose moment-curvature curve is plotted
   int currentRPoint = 1, currentSPoint = 1;

@@ -22,8 +22,6 @@ std::string CsvRow(const char* name, std::initializer_list<float> values) {
   return row + "\n";
 }
 
-bool WriteCurves(const ProjectModel& m, const std::filesystem::path& dir);
-
 // A text field: in double quotes, its quotes doubled, where it holds a comma or a quote.
 std::string CsvText(const std::string& text) {
   if (text.find_first_of(",\"") == std::string::npos) return text;
@@ -179,28 +177,28 @@ std::string DesignCsv(const ProjectModel& m) {
   return text;
 }
 
-bool WriteCsvFiles(const ProjectModel& m, const std::string& folder) {
-  if (m.sectionProperties.problem != SectionProblem::None) return true;  // nothing was computed
-  const std::filesystem::path dir(folder);
-  return ReplaceFileContent((dir / "properties.csv").string(), SectionPropertiesCsv(m.sectionProperties)) &&
-         ReplaceFileContent((dir / "interaction.csv").string(), InteractionDiagramCsv(m)) &&
-         ReplaceFileContent((dir / "loads.csv").string(), LoadCapacityCsv(m)) &&
-         (!IsTwoDimensional(m) ||
-          ReplaceFileContent((dir / "surface.csv").string(), InteractionSurfaceCsv(m))) &&
-         (!m.designResult.ran || ReplaceFileContent((dir / "design.csv").string(), DesignCsv(m))) &&
-         WriteCurves(m, dir);
+std::vector<std::pair<std::string, std::string>> CsvTables(const ProjectModel& m) {
+  std::vector<std::pair<std::string, std::string>> tables;
+  if (m.sectionProperties.problem != SectionProblem::None) return tables;  // nothing was computed
+  tables.emplace_back("properties.csv", SectionPropertiesCsv(m.sectionProperties));
+  tables.emplace_back("interaction.csv", InteractionDiagramCsv(m));
+  tables.emplace_back("loads.csv", LoadCapacityCsv(m));
+  if (IsTwoDimensional(m)) tables.emplace_back("surface.csv", InteractionSurfaceCsv(m));
+  if (m.designResult.ran) tables.emplace_back("design.csv", DesignCsv(m));
+  if (IsSet(m.OutputMomentCurvature) && m.momentCurvature.ran()) {
+    for (int k = 1; k <= ListSize(m.ns) && static_cast<size_t>(k) < m.momentCurvature.curves.size(); ++k) {
+      tables.emplace_back("mc_" + std::to_string(k) + ".csv", MomentCurvatureCsv(m, k));
+    }
+  }
+  return tables;
 }
 
-namespace {
-
-bool WriteCurves(const ProjectModel& m, const std::filesystem::path& dir) {
-  if (!IsSet(m.OutputMomentCurvature) || !m.momentCurvature.ran()) return true;
-  for (int k = 1; k <= ListSize(m.ns) && static_cast<size_t>(k) < m.momentCurvature.curves.size(); ++k) {
-    const std::string name = "mc_" + std::to_string(k) + ".csv";
-    if (!ReplaceFileContent((dir / name).string(), MomentCurvatureCsv(m, k))) return false;
+bool WriteCsvFiles(const ProjectModel& m, const std::string& folder) {
+  const std::filesystem::path dir(folder);
+  for (const auto& [name, text] : CsvTables(m)) {
+    if (!ReplaceFileContent((dir / name).string(), text)) return false;
   }
   return true;
 }
 
-}  // namespace
 }  // namespace tarnix

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/project_model.h"
 
@@ -44,8 +46,12 @@ std::string MomentCurvatureCsv(const ProjectModel& m, int load);
 /// double quotes where it holds a comma.
 std::string DesignCsv(const ProjectModel& m);
 
-/// Writes every CSV table of the last run into `folder` (surface.csv for a two-dimensional model only,
-/// design.csv after a design search); false
+/// Every CSV table of the last run, file name and text, in the order they are written: properties.csv,
+/// interaction.csv, loads.csv, surface.csv for a two-dimensional model, design.csv after a design search,
+/// mc_<i>.csv of each load with a moment-curvature curve; none when the section could not be analysed.
+std::vector<std::pair<std::string, std::string>> CsvTables(const ProjectModel& m);
+
+/// Writes every CSV table of the last run into `folder` (surface.csv for a two-dimensional model only); false
 /// when a file cannot be written.
 bool WriteCsvFiles(const ProjectModel& m, const std::string& folder);
 

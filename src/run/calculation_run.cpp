@@ -8,6 +8,7 @@
 #include "model/file_write.h"
 #include "model/input_check.h"
 #include "model/input_file.h"
+#include "model/model_edits.h"
 #include "report/report_writer.h"
 #include "section/section_properties.h"
 #include "strength/interaction_diagram.h"
@@ -68,6 +69,32 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   }
 }
 
+Status AnalysisStatus(const ProjectModel& m) {
+  const SectionProblem problem = m.sectionProperties.problem;
+  if (problem != SectionProblem::None) {
+    return Status::Failure(kCalculationError, std::string(SectionProblemText(problem)));
+  }
+  if (IsSet(m.OutputMomentCurvature) && !m.momentCurvature.problem.empty()) {
+    return Status::Failure(kCalculationError, m.momentCurvature.problem);
+  }
+  return Status::Success();
+}
+
+std::string ReportText(ProjectModel& m) {
+  ReportWriter report;
+  if (AnyOutputOption(m) || m.sectionProperties.problem != SectionProblem::None) {
+    if (IsSet(m.OutputInputEcho)) m.VersionText = BuildVersionText();
+    WriteReport(m, ReportTime(), report);
+  }
+  return report.Text();
+}
+
+void SelectEveryReportSection(ProjectModel& m) {
+  m.OutputInputEcho = m.OutputSectionProperties = m.OutputInteractionDiagram = 1;
+  m.OutputSectionAnalysis = 1;
+  SetOutputSlenderness(m, 1);
+}
+
 Status RunCalculation(ProjectModel& m, RunObserver* observer, bool onlyWhenComplete) {
   if (m.outputFileName.empty()) return Status::Failure(kPleaseSaveOutputFilename, true);
   if (Status complete = RequireCompleteModel(m); !complete.ok()) return complete;
@@ -77,20 +104,10 @@ Status RunCalculation(ProjectModel& m, RunObserver* observer, bool onlyWhenCompl
   Status result = Status::Success();
   try {
     RunAnalyses(m, observer);
-    const SectionProblem problem = m.sectionProperties.problem;
-    if (problem != SectionProblem::None) {
-      result = Status::Failure(kCalculationError, std::string(SectionProblemText(problem)));
-    } else if (IsSet(m.OutputMomentCurvature) && !m.momentCurvature.problem.empty()) {
-      result = Status::Failure(kCalculationError, m.momentCurvature.problem);
-    }
+    result = AnalysisStatus(m);
     const bool cancelled = observer != nullptr && observer->CancelRequested();
     if (!onlyWhenComplete || (result.ok() && !cancelled)) {
-      ReportWriter report;
-      if (AnyOutputOption(m) || problem != SectionProblem::None) {
-        if (IsSet(m.OutputInputEcho)) m.VersionText = BuildVersionText();
-        WriteReport(m, ReportTime(), report);
-      }
-      if (!ReplaceFileContent(m.outputFileName, report.Text())) result = Status::Failure(kErrorWritingOutput);
+      if (!ReplaceFileContent(m.outputFileName, ReportText(m))) result = Status::Failure(kErrorWritingOutput);
     }
   } catch (const std::exception&) {
     result = Status::Failure(kCalculationError);

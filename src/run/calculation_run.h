@@ -31,6 +31,18 @@ void RunStrengthAnalyses(ProjectModel& m);
 /// length, and moment-curvature when requested. Stops after the section properties when they have a problem.
 void RunAnalyses(ProjectModel& m, RunObserver* observer = nullptr);
 
+/// What the analyses of a run came to: "Calculation Error" with the reason when the section has no valid
+/// properties or a requested moment-curvature analysis failed, else success.
+Status AnalysisStatus(const ProjectModel& m);
+
+/// The report of the last run for the model's output options (the reason alone for a section that could
+/// not be analysed; empty with every output option cleared), dated as ReportTime says.
+std::string ReportText(ProjectModel& m);
+
+/// Every report section switched on, as the batch tool writes its reports: input echo, section properties,
+/// interaction diagram, section analysis, and slenderness unless the criteria refuse it.
+void SelectEveryReportSection(ProjectModel& m);
+
 /// Runs every analysis the model asks for and replaces the report file `outputFileName` with the report.
 /// Fails without touching any file when no report file is chosen ("Please save output filename", with a
 /// beep) or the input is incomplete ("Input is incomplete"). When the report cannot be stored ("Error

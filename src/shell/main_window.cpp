@@ -37,6 +37,7 @@
 #include <optional>
 #include <utility>
 
+#include "editor/bar_generators.h"
 #include "editor/calculation_command.h"
 #include "editor/enable_rules.h"
 #include "editor/invert_section.h"
@@ -49,9 +50,11 @@
 #include "editor/window_refresh.h"
 #include "model/defaults.h"
 #include "model/input_check.h"
+#include "model/input_file.h"
 #include "plot/chart_data.h"
 #include "run/calculation_run.h"
 #include "shell/analysis_settings_dialog.h"
+#include "shell/bar_generator_dialog.h"
 #include "shell/calculation_worker.h"
 #include "shell/confinement_window.h"
 #include "shell/file_viewer.h"
@@ -85,12 +88,14 @@ QGroupBox* FormFrame(FieldGroup group, QWidget* parent) {
   return frame;
 }
 
-// The one local input file of a drop, or an empty name.
+// The one local input or project file of a drop, or an empty name.
 QString DroppedInputFile(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
   const QUrl url = data->urls().first();
-  return url.isLocalFile() && url.toLocalFile().endsWith(".in", Qt::CaseInsensitive) ? url.toLocalFile()
-                                                                                     : QString();
+  if (!url.isLocalFile()) return {};
+  const QString path = url.toLocalFile();
+  return path.endsWith(".in", Qt::CaseInsensitive) || path.endsWith(".json", Qt::CaseInsensitive) ? path
+                                                                                                   : QString();
 }
 
 // The object name of a list's table.
@@ -114,6 +119,12 @@ const char* TableName(RecordList list) {
       return "reinforcingPoints";
     case RecordList::SteelPoint:
       return "steelPoints";
+    case RecordList::ConcretePolygon:
+      return "polygons";
+    case RecordList::PolygonCorner:
+      return "corners";
+    case RecordList::SingleBar:
+      return "singleBars";
   }
   return "";
 }
@@ -334,6 +345,8 @@ bool MainWindow::Change(const std::function<bool()>& edit, int mergeKey) {
 void MainWindow::SmallWindowEdited(int window) {
   // The loads table shows the slenderness data the slenderness window edits.
   for (RecordTable* table : tables_) table->Reload();
+  // A length about the vertical axis brings that axis's end moments into the slenderness window.
+  if (window == 1 && slender_ != nullptr) slender_->Refresh();
   // The small windows change the project themselves; typing on in one of them is one change.
   Change([] { return true; }, static_cast<int>(Field::title) + 1 + window + 1000 * typingSession_);
 }
@@ -414,9 +427,27 @@ void MainWindow::SaveInput() {
     return;
   }
   if (!InputReady(RequireCompleteModel(model_))) return;
-  const FileCommandResult result = tarnix::SaveInputAs(model_, model_.inputFileName);
+  SaveTo(model_.inputFileName);
+}
+
+void MainWindow::SaveTo(std::string path) {
+  // An input file has no place for two dimensions: the window says so and offers the project file.
+  if (const std::string instead = ProjectFileInstead(model_, path); !instead.empty()) {
+    const auto answer = QMessageBox::question(
+        this, "TARNIX",
+        QString(kErrorWritingInput) + " " + Q(path) + ":\n" + kInputFileIsOneDimensional + ".\n\nSave it as " +
+            Q(instead) + "?",
+        QMessageBox::Yes | QMessageBox::Cancel);
+    if (answer != QMessageBox::Yes) return;
+    path = instead;
+  }
+  const FileCommandResult result = tarnix::SaveInputAs(model_, path);
+  if (result.cancelled) return;
   ShowMessage(result.status);
-  if (result.status.ok()) undo_->setClean();
+  if (result.status.ok()) {
+    AddRecentFile(Q(model_.inputFileName));
+    undo_->setClean();
+  }
   ShowFileNames();
 }
 
@@ -430,6 +461,7 @@ RecordTable* MainWindow::Table(QWidget* parent, RecordList list) {
   connect(table, &RecordTable::RowsSelected, this, [this, list](const std::vector<int>& rows) {
     if (!rows.empty()) CurrentRecord(model_, list) = rows.front();
     preview_->Select(list, rows);
+    if (list == RecordList::ConcretePolygon && !rows.empty()) ShowCorners();
   });
   connect(table, &RecordTable::Refused, this,
           [this](const QString& why) { QMessageBox::warning(this, "TARNIX", why); });
@@ -440,14 +472,67 @@ RecordTable* MainWindow::Table(QWidget* parent, RecordList list) {
   return table;
 }
 
+void MainWindow::GenerateBars() {
+  BarGeneratorDialog dialog(model_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  bool replace = true;
+  if (ListSize(model_.nsb) > 0) {
+    QMessageBox ask(QMessageBox::Question, "TARNIX",
+                    QString("The list holds %1 single bars. Replace them with the %2 new ones, or add these?")
+                        .arg(ListSize(model_.nsb))
+                        .arg(dialog.Bars().size()),
+                    QMessageBox::Cancel, this);
+    QAbstractButton* replaceButton = ask.addButton("&Replace", QMessageBox::AcceptRole);
+    QAbstractButton* addButton = ask.addButton("&Add", QMessageBox::AcceptRole);
+    ask.exec();
+    if (ask.clickedButton() != replaceButton && ask.clickedButton() != addButton) return;
+    replace = ask.clickedButton() == replaceButton;
+  }
+  Change([&] { return PlaceBars(model_, dialog.Bars(), replace); });
+  Refresh();
+}
+
+void MainWindow::ShowCorners() {
+  model_.currentVertex = 1;
+  for (RecordTable* corners : tables_)
+    if (corners->Model().List() == RecordList::PolygonCorner) corners->Reload();
+}
+
 QGroupBox* MainWindow::ListFrame(QWidget* tab, FieldGroup group) {
   auto* outer = new QGroupBox(DescriptorOf(group).caption, tab);
   auto* layout = new QVBoxLayout(outer);
+  // The lists of the group side by side: a polygon's corners beside the polygons.
+  auto* tables = new QHBoxLayout;
+  layout->addLayout(tables, 1);
+  std::vector<RecordList> lists;
   for (Field field : FieldsOf(group)) {
-    if (const auto list = DescriptorOf(field).record) {
-      layout->addWidget(Table(outer, *list));
-      break;
+    const auto list = DescriptorOf(field).record;
+    if (!list || std::find(lists.begin(), lists.end(), *list) != lists.end()) continue;
+    lists.push_back(*list);
+    RecordTable* table = Table(outer, *list);
+    if (*list != RecordList::PolygonCorner) {
+      tables->addWidget(table, 1);
+      continue;
     }
+    // The corner table says whose corners it shows.
+    auto* corners = new QVBoxLayout;
+    auto* caption = new QLabel(outer);
+    corners->addWidget(caption);
+    corners->addWidget(table, 1);
+    tables->addLayout(corners, 2);
+    const auto name = [this, caption] {
+      caption->setText(CurrentPolygon(model_) == nullptr
+                           ? QString("Corners: choose a polygon")
+                           : QString("Corners of polygon %1").arg(model_.currentPolygon));
+    };
+    connect(&table->Model(), &QAbstractItemModel::modelReset, caption, name);
+    name();
+  }
+  if (group == FieldGroup::SingleBars) {
+    auto* generate = new QPushButton("&Generate bars...", outer);
+    generate->setToolTip("Bars around a rectangle or on a circle, at their coordinates");
+    connect(generate, &QPushButton::clicked, this, &MainWindow::GenerateBars);
+    layout->addWidget(generate, 0, Qt::AlignLeft);
   }
   return outer;
 }
@@ -827,10 +912,11 @@ void MainWindow::MarkInputProblem() {
     for (RecordTable* table : tables_) {
       if (table->Model().List() == cell->list) table->ShowMark(*cell, Q(mark->problem));
     }
-    // The drawing marks the record too.
+    // The drawing marks the record too; a polygon's corners are shown.
     if (cell->row >= 1) {
       CurrentRecord(model_, cell->list) = cell->row;
       preview_->Select(cell->list, {cell->row});
+      if (cell->list == RecordList::ConcretePolygon) ShowCorners();
     }
   }
 }
@@ -863,16 +949,19 @@ bool MainWindow::LoadInput(const QString& path) {
 
 void MainWindow::SaveInputAs() {
   if (!InputReady(RequireCompleteModel(model_))) return;
-  const QString path = QFileDialog::getSaveFileName(this, "Save input as", Q(model_.inputFileName),
-                                                    DialogFilter(kInputFileFilter));
-  const FileCommandResult result = tarnix::SaveInputAs(model_, path.toStdString());
-  if (result.cancelled) return;
-  ShowMessage(result.status);
-  if (result.status.ok()) {
-    AddRecentFile(Q(model_.inputFileName));
-    undo_->setClean();
+  // The name proposed is the project file's when the input file it came from cannot hold the project.
+  const std::string instead = ProjectFileInstead(model_, model_.inputFileName);
+  const QString proposed = Q(instead.empty() ? model_.inputFileName : instead);
+  QString filter;
+  QString path = QFileDialog::getSaveFileName(this, "Save input as", proposed, DialogFilter(kSaveFileFilter),
+                                              &filter);
+  if (path.isEmpty()) return;
+  // A bare name takes the extension of the kind of file chosen.
+  if (QFileInfo(path).suffix().isEmpty()) {
+    if (filter.contains("*.json")) path += ".json";
+    else if (filter.contains("*.in")) path += ".in";
   }
-  ShowFileNames();
+  SaveTo(path.toStdString());
 }
 
 void MainWindow::ChooseOutputFile() {

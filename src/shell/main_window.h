@@ -50,6 +50,9 @@ class MainWindow : public QMainWindow {
   ProjectModel& Model() { return model_; }
   /// Reads an input file into the project and shows it; an empty path (a cancelled dialog) changes nothing.
   bool LoadInput(const QString& path);
+  /// Save As once its dialog has named `path`: a project file (.json) or an input file; a project in two
+  /// dimensions named for an input file is refused with the reason and offered the project file.
+  void SaveTo(std::string path);
   /// Fills every control of the main window from the project (the derived output options worked out again).
   void Refresh();
   /// Refresh, and the small windows and views that are open show the project too.
@@ -91,7 +94,9 @@ class MainWindow : public QMainWindow {
   void ShowFields(const std::vector<Field>& fields);
   /// The table of a list: each edit one change for Undo, rows added, deleted and pasted.
   RecordTable* Table(QWidget* parent, RecordList list);
-  /// A list's group: its table.
+  /// The corner table shows the corners of the current polygon.
+  void ShowCorners();
+  /// A list's group: its tables side by side (a polygon's corners beside the polygons).
   QGroupBox* ListFrame(QWidget* tab, FieldGroup group);
   /// Writes every model value into the main window's controls, changing nothing in the model.
   void ShowModel();
@@ -113,6 +118,8 @@ class MainWindow : public QMainWindow {
   void UpdateTitle();
   /// Ctrl+S: saves to the current input file (Save As when there is none).
   void SaveInput();
+  /// The bar generators: bars around a rectangle or on a circle, added to the single bars or replacing them.
+  void GenerateBars();
 
   void BuildMenus();
   void BuildTabs();

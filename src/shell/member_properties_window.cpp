@@ -82,6 +82,8 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
   grid->addWidget(new QLabel("End j:", conditions), 0, 2);
   grid->addWidget(new QLabel("Shear restraint:", conditions), 1, 0);
   grid->addWidget(new QLabel("Moment restraint:", conditions), 2, 0);
+  grid->addWidget(new QLabel("Shear restraint about y:", conditions), 3, 0);
+  grid->addWidget(new QLabel("Moment restraint about y:", conditions), 4, 0);
   const struct {
     Restraint which;
     const char* tip;
@@ -89,7 +91,11 @@ MemberPropertiesWindow::MemberPropertiesWindow(ProjectModel& m, QWidget* parent)
   } restraints[] = {{Restraint::ShearI, "Restrain shear at end i (Check for non-sway frame)", 1, 1},
                     {Restraint::ShearJ, "Restrain shear at end j", 1, 2},
                     {Restraint::MomentI, "Restrain moment at end i", 2, 1},
-                    {Restraint::MomentJ, "Restrain moment at end j", 2, 2}};
+                    {Restraint::MomentJ, "Restrain moment at end j", 2, 2},
+                    {Restraint::ShearIY, "Restrain shear at end i for bending about the vertical axis", 3, 1},
+                    {Restraint::ShearJY, "Restrain shear at end j for bending about the vertical axis", 3, 2},
+                    {Restraint::MomentIY, "Restrain moment at end i for bending about the vertical axis", 4, 1},
+                    {Restraint::MomentJY, "Restrain moment at end j for bending about the vertical axis", 4, 2}};
   for (const auto& r : restraints) {
     auto* box = new QCheckBox(conditions);
     box->setToolTip(r.tip);
@@ -107,8 +113,7 @@ void MemberPropertiesWindow::Refresh() {
   for (const auto& [label, unit] : units_) label->setText(m_.unitSystem().Label(unit));
   for (const auto& [edit, field] : fields_)
     ShowModelValue(this, edit, MemberFieldText(m_, field), TipOf(MemberFieldDescriptors(), field));
-  const int flags[] = {m_.Vri, m_.Vrj, m_.Mri, m_.Mrj};
-  for (const auto& [box, which] : boxes_) box->setChecked(flags[static_cast<int>(which)] == 1);
+  for (const auto& [box, which] : boxes_) box->setChecked(RestraintValue(m_, which) == 1);
 }
 
 void MemberPropertiesWindow::ShowMark(MemberField field, const std::string& problem) {

@@ -23,10 +23,12 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 bool HasSign(RecordList list) {
-  return list == RecordList::ConcreteRect || list == RecordList::ConcreteCircle;
+  return list == RecordList::ConcreteRect || list == RecordList::ConcreteCircle ||
+         list == RecordList::ConcretePolygon;
 }
 
 RecordKind SignedKind(RecordList list) {
+  if (list == RecordList::ConcretePolygon) return RecordKind::ConcretePolygon;
   return list == RecordList::ConcreteRect ? RecordKind::ConcreteRect : RecordKind::ConcreteCircle;
 }
 
@@ -171,6 +173,8 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
     }
     return effect.problem.empty();
   });
+  // A polygon's number of corners changes the rows of its corner table.
+  if (effect.refreshWindow) emit Reshaped();
   if (effect.problem.empty()) {
     refused_.erase({index.row(), index.column()});
   } else {
@@ -199,6 +203,7 @@ RecordTable::RecordTable(ProjectModel& m, RecordList list, ProjectChange change,
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   view_->setModel(model_);
+  connect(model_, &RecordTableModel::Reshaped, this, &RecordTable::RowsChanged, Qt::QueuedConnection);
   view_->setSelectionBehavior(QAbstractItemView::SelectRows);
   view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

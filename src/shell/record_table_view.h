@@ -44,6 +44,10 @@ class RecordTableModel : public QAbstractTableModel {
   /// The column that shows `field`; -1 for none.
   int ColumnOf(Field field) const;
 
+ signals:
+  /// An edit changed more than its row (a polygon's number of corners).
+  void Reshaped();
+
  private:
   bool SignColumn(int column) const;
   /// The mark covers the cell.

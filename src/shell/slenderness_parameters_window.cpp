@@ -62,6 +62,10 @@ SlendernessParametersWindow::SlendernessParametersWindow(ProjectModel& m, QWidge
 void SlendernessParametersWindow::Refresh() {
   frame_->setTitle(Q(SlenderLoadCaption(m_)));
   for (const auto& [label, unit] : units_) label->setText(m_.unitSystem().Label(unit));
+  // The end moments about the vertical axis matter once the member has a length about it.
+  auto* form = static_cast<QFormLayout*>(frame_->layout());
+  for (size_t row = 0; row < fields_.size(); ++row)
+    form->setRowVisible(static_cast<int>(row), !AboutVerticalAxis(fields_[row].second) || VerticalAxisShown(m_));
   for (const auto& [edit, field] : fields_) {
     // The values of the load shown replace any refused text.
     ShowModelValue(this, edit, SlenderFieldText(m_, field), TipOf(SlenderFieldDescriptors(), field));

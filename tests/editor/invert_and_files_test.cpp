@@ -10,6 +10,7 @@
 #include "editor/option_choices.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
+#include "section/geometry.h"
 #include "temp_folder.h"
 
 namespace tarnix {
@@ -50,13 +51,51 @@ TEST(InvertSection, MeasuresFromTheBottomAndTwiceRestores) {
   EXPECT_EQ(m.lines[1].Yb, 4.0f);      // 37 - 33
   EXPECT_EQ(m.steelRects[1].Ytb, 8.0f);  // 37 - (25 + 4)
   EXPECT_EQ(m.pipes[1].Ycp, 7.0f);     // 37 - 30
-  // Angles turn half a circle: 0 -> 180, 180 -> 0, 270 -> 90.
-  EXPECT_EQ(m.lines[1].Ab, 180.0f);
-  EXPECT_EQ(m.lines[3].Ab, 0.0f);
-  EXPECT_EQ(m.arcs[1].Abeg, 90.0f);
-  EXPECT_EQ(m.arcs[1].Atot, 180.0f);  // the arc's extent does not turn
+  // Angles are measured the other way round: the vertical line (90) runs down (270), the horizontal ones
+  // stay; the arc from 270 through 180 degrees (the right half, bottom to top) starts at its old end 450 =
+  // 90, mirrored to 270, and again covers the right half.
+  EXPECT_EQ(m.lines[1].Ab, 0.0f);
+  EXPECT_EQ(m.lines[2].Ab, 270.0f);
+  EXPECT_EQ(m.lines[3].Ab, 180.0f);
+  EXPECT_EQ(m.arcs[1].Abeg, 270.0f);
+  EXPECT_EQ(m.arcs[1].Atot, 180.0f);
   InvertSection(m);
   EXPECT_EQ(*FormatInputFile(m), *FormatInputFile(original));
+}
+
+// A section in two dimensions turns over about a horizontal line: every bar keeps its x and takes the depth
+// H - y, H = 24 the polygon's lowest corner. An inclined line of three bars from (2, 20) up to the right at
+// 45 degrees, 4 in long (2.8284 in across and up, centred on x = 3): bars at x = 1.5858, 3, 4.4142 and
+// depths 20, 18.5858, 17.1716, which become 4, 5.4142, 6.8284. A quarter arc of radius 5 about (0, 12)
+// from 0 to 90 degrees (bars at (5, 12), (3.5355, 8.4645), (0, 7)) becomes bars at (5, 12), (3.5355,
+// 15.5355), (0, 17).
+TEST(InvertSection, EveryBarAtItsXAndTheOtherDepth) {
+  ProjectModel m;
+  ResetProject(m);
+  SetRecordCount(m, RecordKind::ConcretePolygon, 1);
+  m.polygons[1].vertices = {{-6, 0}, {6, 0}, {6, 24}, {-6, 24}};
+  SetRecordCount(m, RecordKind::SingleBar, 1);
+  m.singleBars[1] = {-3, 2.5f, 0.79f};
+  SetRecordCount(m, RecordKind::ReinforcingLine, 1);
+  m.lines[1] = {20, 4, 45, 3, 0.2f, 3};
+  SetRecordCount(m, RecordKind::ReinforcingArc, 1);
+  m.arcs[1] = {12, 5, 0, 90, 3, 0.2f, 0};
+  InvertSection(m);
+  EXPECT_EQ(m.polygons[1].vertices[2].y, 0);
+  EXPECT_EQ(m.polygons[1].vertices[0].y, 24);
+  EXPECT_EQ(m.singleBars[1].x, -3);
+  EXPECT_EQ(m.singleBars[1].y, 21.5f);
+  const struct {
+    float x, y, x2, y2;  // the line's j-th bar and the arc's
+  } bars[] = {{1.5858f, 4, 0, 17}, {3, 5.4142f, 3.5355f, 15.5355f}, {4.4142f, 6.8284f, 5, 12}};
+  for (int j = 1; j <= 3; ++j) {
+    SCOPED_TRACE(j);
+    const auto& b = bars[j - 1];
+    EXPECT_NEAR(LineBarX(m.lines[1], j), b.x, 1e-3);
+    EXPECT_NEAR(LineBarDepth(m.lines[1], j), b.y, 1e-3);
+    EXPECT_NEAR(ArcBarX(m.arcs[1], j), b.x2, 1e-3);
+    EXPECT_NEAR(ArcBarDepth(m.arcs[1], j), b.y2, 1e-3);
+  }
 }
 
 TEST(ModifiedState, EditsOfSavedInputSetItAndOnlyThose) {
@@ -105,6 +144,41 @@ TEST(FormCommands, ConfinementAndControlParameters) {
 }
 
 using FileCommands = TempFolderTest;
+
+// Which file a name gives: an input file, or a project file for ".json" and for a bare name when the model
+// uses two dimensions (a bar off the vertical axis); a model in two dimensions named for an input file is
+// offered the project file of that name.
+TEST_F(FileCommands, ProjectFileForAModelInTwoDimensions) {
+  const struct {
+    const char* typed;
+    bool twoDimensional;
+    const char* saved;  // empty: refused
+    const char* instead;
+  } cases[] = {
+      {"pier", false, "pier.in", ""},
+      {"pier", true, "pier.json", ""},
+      {"pier.JSON", false, "pier.JSON", ""},
+      {"pier.in", true, "", "pier.json"},
+      {"v1.2/pier.txt", true, "", "v1.2/pier.json"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ProjectModel m = MixedSection();
+    if (c.twoDimensional) m.lines[1].Xb = 2;
+    std::filesystem::create_directories(Path("v1.2"));
+    EXPECT_EQ(ProjectFileInstead(m, Path(c.typed)), *c.instead ? Path(c.instead) : "");
+    const FileCommandResult result = SaveInputAs(m, Path(c.typed));
+    EXPECT_EQ(result.status.ok(), *c.saved != 0) << result.status.detail;
+    if (*c.saved == 0) {
+      EXPECT_EQ(result.status.detail, kInputFileIsOneDimensional);
+      continue;
+    }
+    EXPECT_EQ(m.inputFileName, Path(c.saved));
+    ProjectModel read;
+    ASSERT_TRUE(LoadInput(read, Path(c.saved)).status.ok());
+    EXPECT_EQ(read.lines[1].Xb, c.twoDimensional ? 2 : 0);
+  }
+}
 
 TEST_F(FileCommands, SaveAndLoadClearTheModifiedStateAndNameTheFile) {
   ProjectModel m = MixedSection();

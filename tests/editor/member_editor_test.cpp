@@ -28,6 +28,20 @@ TEST(MemberEditor, FieldsRestraintsAndKeff) {
   EXPECT_TRUE(InitialDeflectionIEnabled(m));
 }
 
+// The member data about the vertical axis lands in memberY and leaves that about the horizontal axis alone.
+TEST(MemberEditor, MemberDataAboutTheVerticalAxis) {
+  ProjectModel m;
+  ResetAll(m);
+  EXPECT_EQ(EditMemberField(m, MemberField::LY, "168"), "");
+  EXPECT_TRUE(SetRestraint(m, Restraint::MomentJY, true));
+  EXPECT_EQ(m.memberY.L, 168);
+  EXPECT_EQ(m.memberY.Mrj, 1);
+  EXPECT_EQ(m.L, 0);
+  EXPECT_EQ(m.Mrj, 0);
+  EXPECT_TRUE(AboutVerticalAxis(MemberField::LY));
+  EXPECT_FALSE(AboutVerticalAxis(MemberField::L));
+}
+
 TEST(MemberEditor, SlendernessDataOfEachLoad) {
   ProjectModel m;
   ResetAll(m);                                    // English units: moments typed in k-ft, stored in lb-in

@@ -1,6 +1,7 @@
 # Installs the build into a temporary DESTDIR outside the source tree and runs the installed programs as a
 # user would: --version, --verify without a folder, and one example.
-# Run with -D BUILD_DIR=<build tree> -D VERSION=<major.minor.patch> -D GUI=<0|1> -D MANUAL=<0|1>.
+# Run with -D BUILD_DIR=<build tree> -D VERSION=<major.minor.patch> -D GUI=<0|1> -D MANUAL=<0|1>, and
+# -D PYTHON=<interpreter> when the Python module is built.
 cmake_minimum_required(VERSION 3.25)
 
 string(RANDOM LENGTH 10 tag)
@@ -106,6 +107,16 @@ if(GUI)
     endif()
   else()
     message(STATUS "desktop-file-validate not found: the desktop entry is not validated")
+  endif()
+endif()
+
+# The Python module from Debian's path below the prefix: the first example of docs/python.md.
+if(PYTHON)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env PYTHONPATH=${prefix}/lib/python3/dist-packages ${PYTHON} -c
+      "import tarnix; r = tarnix.load('rect_column.in').run(); print(r.loads['exceeded'][0])"
+    WORKING_DIRECTORY ${work} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT (code EQUAL 0 AND out MATCHES "^(yes|no)\n$"))
+    fail("the installed Python module gave ${code}: ${out}${err}")
   endif()
 endif()
 

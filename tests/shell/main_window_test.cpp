@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, LoadTableEditPasteAndUndo) {
   EXPECT_TRUE(SetCell(window, 4, "loads", 0, 1, "500"));
   EXPECT_EQ(window.Model().loads[1].M, 500 * 12000);  // k-ft typed, lb-in stored
 
-  QApplication::clipboard()->setText("100\t10\n200\t20\t5\n300\t30\n");
+  QApplication::clipboard()->setText("100\t10\n200\t20\t-15\t5\n300\t30\n");  // P, Mx, My, V
   loads->clearSelection();  // after the last row
   for (QAction* action : loads->actions()) {
     if (action->text() == "Paste rows") action->trigger();
@@ -244,6 +244,7 @@ TEST_F(MainWindowTest, LoadTableEditPasteAndUndo) {
   ASSERT_EQ(window.Model().ns, 6);
   EXPECT_EQ(window.Model().loads[5].P, 200000);
   EXPECT_EQ(window.Model().loads[5].M, 20 * 12000);
+  EXPECT_EQ(window.Model().loads[5].My, -15 * 12000);
   EXPECT_EQ(window.Model().loads[5].V, 5000);
   EXPECT_EQ(CellOf(window, "loads", 5, 0), "300.0");
   SaveScreenshot(&window, "load_table");
