@@ -9,17 +9,22 @@
 #include <ostream>
 #include <sstream>
 #include <thread>
+#include <tuple>
 
+#include "base/number_format.h"
 #include "base/version.h"
-#include "run/calculation_run.h"
+#include "model/bar_sizes.h"
 #include "model/defaults.h"
+#include "model/design_settings.h"
+#include "model/file_write.h"
 #include "model/input_file.h"
 #include "model/model_edits.h"
 #include "model/project_file.h"
 #include "model/project_model.h"
 #include "plot/svg_writer.h"
 #include "report/csv_export.h"
-#include "base/number_format.h"
+#include "run/calculation_run.h"
+#include "run/design_search.h"
 #include "run/verification.h"
 #include "strength/slender_wall.h"
 #include "strength/slenderness.h"
@@ -30,6 +35,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tarnix-run INPUT [-o OUTPUT.out] [--csv DIR] [--svg DIR] [--no-mc] [--save-input FILE]\n"
     "  or:  tarnix-run INPUT INPUT ... [-j N] [--csv DIR] [--svg DIR] [--no-mc]\n"
+    "  or:  tarnix-run INPUT --design [--apply OUT.json] [design options]\n"
     "  or:  tarnix-run --verify [DIR]\n"
     "\n"
     "Loads INPUT, a project file (NAME.json) or an input file (any other name, NAME.in),\n"
@@ -54,11 +60,30 @@ constexpr const char* kUsage =
     "  --verify [DIR]       run the worked examples of DIR (default: the verification\n"
     "                       examples of this program) and print expected against\n"
     "                       computed values; exit status 1 when any check fails\n"
+    "  --design             search the lightest arrangement of longitudinal bars that\n"
+    "                       carries every load condition (the concrete outline, materials\n"
+    "                       and loads as entered): the report ends with a DESIGN section\n"
+    "                       and design.csv is written beside it (or into --csv DIR).\n"
+    "                       Settings come from the project file's \"design\" member, else\n"
+    "                       from the section: bars around one rectangle or on one circle,\n"
+    "                       the sizes of the units, cover 1.5 in (40 mm), tie #4 (10M)\n"
+    "  --apply OUT          with --design: save the model with the best arrangement as\n"
+    "                       a project file (OUT.json) or an input file\n"
+    "  --pattern P          rectangular or circular\n"
+    "  --sizes LIST         bar sizes to try, comma-separated (\"#6,#8,#10\")\n"
+    "  --cover C            clear cover to the tie, in the model's length unit\n"
+    "  --tie SIZE           tie (or spiral) size\n"
+    "  --bars MIN-MAX       bars per face (rectangular) or on the circle (circular)\n"
+    "  --count N            only arrangements of N bars in all\n"
+    "  --size SIZE          only bars of this size\n"
+    "  --full-table         check every arrangement, not only up to the lightest that\n"
+    "                       passes\n"
     "  --help               show this text\n"
     "  --version            show the version of the program\n"
     "\n"
     "Exit status: 0 on success, 1 when the input cannot be read, is incomplete or a\n"
-    "file cannot be written, 2 for a wrong command line.\n";
+    "file cannot be written, or the design search finds no arrangement, 2 for a wrong\n"
+    "command line.\n";
 
 // The worked examples shipped with the program: those installed with this executable (found relative to
 // it, so that a moved installation still finds its own), else those of the source tree it was built from.
@@ -77,11 +102,25 @@ struct Options {
   std::vector<std::string> inputs;
   int jobs = 1;
   std::optional<std::string> output, csvDir, svgDir, saveInput, verifyDir;
+  bool design = false;
+  std::optional<std::string> apply, pattern, sizes, cover, tie, bars, count, size;
+  bool fullTable = false;
   bool noMomentCurvature = false;
   bool progress = false;
   bool help = false;
   bool version = false;
 };
+
+// The option of a design setting that takes a value, if `arg` is one.
+std::optional<std::optional<std::string>*> DesignValue(Options& options, const std::string& arg) {
+  const std::pair<const char*, std::optional<std::string>*> table[] = {
+      {"--apply", &options.apply}, {"--pattern", &options.pattern}, {"--sizes", &options.sizes},
+      {"--cover", &options.cover}, {"--tie", &options.tie},         {"--bars", &options.bars},
+      {"--count", &options.count}, {"--size", &options.size}};
+  for (const auto& [name, target] : table)
+    if (arg == name) return target;
+  return std::nullopt;
+}
 
 // Parses the arguments; returns the problem as text, or nothing when they are valid.
 std::optional<std::string> ParseArguments(const std::vector<std::string>& args, Options& options) {
@@ -116,6 +155,12 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
       }
     } else if (arg == "--save-input") {
       problem = value(options.saveInput);
+    } else if (arg == "--design") {
+      options.design = true;
+    } else if (arg == "--full-table") {
+      options.fullTable = true;
+    } else if (const auto designValue = DesignValue(options, arg)) {
+      problem = value(**designValue);
     } else if (arg == "--progress") {
       options.progress = true;
     } else if (arg == "--no-mc") {
@@ -137,6 +182,11 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
   if (options.inputs.size() > 1 && (options.output || options.saveInput)) {
     return std::string("-o and --save-input take a single input file");
   }
+  const bool designOptions = options.apply || options.pattern || options.sizes || options.cover ||
+                             options.tie || options.bars || options.count || options.size ||
+                             options.fullTable;
+  if (designOptions && !options.design) return std::string("the design options need --design");
+  if (options.design && options.inputs.size() > 1) return std::string("--design takes a single input file");
   return std::nullopt;
 }
 
@@ -173,6 +223,65 @@ bool MakeFolder(const std::string& dir) {
   return std::filesystem::is_directory(dir, ec);
 }
 
+// The design settings of the model (its own, else those its section suggests) with the command line's
+// changes; the problem as text when a value is not understood.
+std::optional<std::string> DesignSettingsOf(const Options& o, const ProjectModel& m, DesignSettings& s) {
+  s = m.design ? *m.design : DefaultDesignSettings(m);
+  if (o.pattern) {
+    const std::optional<BarPattern> pattern = BarPatternFromKey(*o.pattern);
+    if (!pattern) return "--pattern takes rectangular or circular";
+    if (*pattern != s.pattern) ChooseBarPattern(s, *pattern);  // with the other pattern's count limits
+  }
+  if (o.sizes) {
+    const auto names = SplitBarSizeNames(*o.sizes);
+    if (!names || names->empty()) return "--sizes takes bar sizes such as \"#6,#8\" or \"20M,25M\"";
+    s.sizes = *names;
+  }
+  if (o.cover) {
+    const std::optional<float> cover = ParseFileFloat(*o.cover);
+    if (!cover || !(*cover >= 0)) return "--cover takes a length of 0 or more";
+    s.cover = *cover;
+  }
+  for (const auto& [text, target, option] :
+       {std::tuple{&o.tie, &s.tie, "--tie"}, std::tuple{&o.size, &s.fixedSize, "--size"}}) {
+    if (!*text) continue;
+    const std::optional<BarSize> b = FindBarSize(**text);
+    if (!b) return std::string(option) + ": unknown bar size " + **text;
+    *target = std::string(b->name);
+  }
+  if (o.bars) {
+    const size_t dash = o.bars->find('-');
+    const std::optional<int> low = ParseFileInt(o.bars->substr(0, dash));
+    const std::optional<int> high = dash == std::string::npos ? low : ParseFileInt(o.bars->substr(dash + 1));
+    if (!low || !high || *low < 2 || *high < *low || *high > 100) return "--bars takes MIN-MAX from 2 to 100";
+    s.minBars = *low, s.maxBars = *high;
+  }
+  if (o.count) {
+    const std::optional<int> n = ParseFileInt(*o.count);
+    if (!n || *n < 1) return "--count takes a number of bars";
+    s.fixedCount = *n;
+  }
+  if (o.fullTable) s.fullTable = true;
+  return std::nullopt;
+}
+
+// The design search of a loaded model and the model with its best arrangement saved where --apply asks;
+// the exit code and its message on failure.
+int DesignOne(const Options& options, const std::string& input, ProjectModel& model, std::ostream& err) {
+  DesignSettings settings;
+  if (const auto problem = DesignSettingsOf(options, model, settings)) return Fail(err, *problem, input);
+  model.design = settings;
+  model.designResult = SearchDesign(model, settings);
+  const DesignResult& r = model.designResult;
+  if (!options.apply || r.passing == 0) return 0;
+  ProjectModel applied = WithArrangement(model, settings, r.candidates.front());
+  const std::string& path = *options.apply;
+  const Status written =
+      IsProjectFileName(path) ? WriteProjectFile(applied, path) : WriteInputFile(applied, path);
+  if (!written.ok()) return Fail(err, WithReason(written), path);
+  return 0;
+}
+
 // One input file from loading to the last file written; `model` keeps the results for the summary.
 int RunOne(const Options& options, const std::string& input, const std::optional<std::string>& csvDir,
            const std::optional<std::string>& svgDir, ProjectModel& model, std::ostream& out,
@@ -182,6 +291,9 @@ int RunOne(const Options& options, const std::string& input, const std::optional
       LoadModelFile(model, input);
   if (!loaded.ok()) return Fail(err, WithReason(loaded), input);
   SetInputFileNames(model, input);
+  if (options.design) {
+    if (const int code = DesignOne(options, input, model, err); code != 0) return code;
+  }
 
   if (options.saveInput) {
     const std::string& path = *options.saveInput;
@@ -218,6 +330,17 @@ int RunOne(const Options& options, const std::string& input, const std::optional
     return Fail(err, "Error writing SVG files", *svgDir);
   }
   out << "Report written to " << output << '\n';
+  if (!options.design) return 0;
+  const DesignResult& r = model.designResult;
+  // design.csv beside the report, unless the CSV tables of --csv hold it.
+  const std::string table = (std::filesystem::path(output).parent_path() / "design.csv").string();
+  if (!csvDir && !ReplaceFileContent(table, DesignCsv(model))) {
+    return Fail(err, "Error writing CSV files", table);
+  }
+  if (!r.problem.empty() || r.passing == 0) {
+    return Fail(err, "No design: " + (r.problem.empty() ? r.nothingFound : r.problem), input);
+  }
+  if (options.apply) out << "Best arrangement saved to " << *options.apply << '\n';
   return 0;
 }
 
@@ -286,33 +409,9 @@ std::string WorstCapacityText(const ProjectModel& m) {
   double worst = -1;
   int worstLoad = 0;
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < d.capacity.size(); ++i) {
-    const size_t I = static_cast<size_t>(i);
-    const LoadCapacity& cap = d.capacity[I];
-    // A section in two dimensions measures a load with a moment against the interaction surface, in the
-    // direction of its design moments.
-    const BiaxialCapacity* biaxial = BiaxialCheckOf(d, i);
-    if (biaxial != nullptr ? !biaxial->found : cap.capFound == 1) {
-      return "no capacity for load condition " + std::to_string(i);
-    }
-    const LoadCondition& load = m.loads[I];
-    if (!cap.designKnown) return "no design moment for load condition " + std::to_string(i);
-    if (cap.secondOrderExceeded) {
-      return "second-order moment beyond its limit for load condition " + std::to_string(i);
-    }
-    if (biaxial != nullptr) {
-      if (biaxial->momentRatio > worst) worst = biaxial->momentRatio, worstLoad = i;
-      continue;
-    }
-    const float design = cap.checkedMoment;
-    // Loads without moment capacity are measured by their axial force; a capacity point with neither
-    // axial nor moment capacity is exceeded by any load.
-    if (cap.capMoment == 0 && cap.capAxial == 0 && (design != 0 || load.P != 0)) {
-      return "capacity exceeded for load condition " + std::to_string(i);
-    }
-    const double ratio = cap.capMoment != 0  ? std::abs(design / static_cast<double>(cap.capMoment))
-                         : cap.capAxial != 0 ? std::abs(load.P / static_cast<double>(cap.capAxial))
-                                             : 0.0;
-    if (ratio > worst) worst = ratio, worstLoad = i;
+    const LoadJudgement j = JudgeLoad(m, i);
+    if (j.problem != nullptr) return std::string(j.problem) + " for load condition " + std::to_string(i);
+    if (j.ratio > worst) worst = j.ratio, worstLoad = i;
   }
   return RatioText(worst, worstLoad);
 }

@@ -12,6 +12,7 @@ float RoundTo(double x, int decimals) { return static_cast<float>(RoundHalfAway(
 
 void ResetAll(ProjectModel& m) {
   m.title.clear();
+  m.design.reset();
   m.criteria = kResetCriteria;
   m.units = UnitSystem(UnitSystem::English).Key();
 

@@ -13,7 +13,9 @@
 
 #include "base/number_format.h"
 #include "criteria/criteria.h"
+#include "model/bar_sizes.h"
 #include "model/defaults.h"
+#include "model/design_settings.h"
 #include "model/file_write.h"
 #include "model/input_check.h"
 #include "model/input_file.h"
@@ -582,6 +584,44 @@ void MemberData(Io& io, float& L, float& Keff, float& Ieff, int& Vri, int& Vrj, 
 }
 
 bool IsCriteriaKey(const std::string& key) { return FindCriteria(key) != nullptr; }
+bool IsPatternKey(const std::string& key) { return BarPatternFromKey(key).has_value(); }
+bool IsBarSizeName(const std::string& name) { return FindBarSize(name).has_value(); }
+bool IsBarSizeNameOrNone(const std::string& name) { return name.empty() || IsBarSizeName(name); }
+bool IsBarSizeList(const std::string& text) { return SplitBarSizeNames(text).has_value(); }
+
+// Bars on one face, or on a circle, that a design search may be asked for.
+constexpr int kMaxDesignBars = 100;
+
+// The settings of the bar design search: written only when the project keeps them; when given, every
+// member is.
+template <typename Io>
+void DesignMember(Io& io, ProjectModel& m) {
+  if constexpr (!Io::kReading) {
+    if (!m.design) return;
+  }
+  DesignSettings s = m.design.value_or(DesignSettings{});
+  std::string pattern = BarPatternKey(s.pattern);
+  std::string sizes = JoinBarSizeNames(s.sizes);
+  int fullTable = s.fullTable ? 1 : 0;
+  const bool read = io.Group("design", Need::Optional, [&](auto& g) {
+    g.Key("pattern", pattern, IsPatternKey, "bar pattern");
+    g.Key("sizes", sizes, IsBarSizeList, "bar size list");
+    g.Number("cover", s.cover);
+    g.Key("tie", s.tie, IsBarSizeName, "tie size");
+    g.Integer("minBars", s.minBars, 2, kMaxDesignBars);
+    g.Integer("maxBars", s.maxBars, 2, kMaxDesignBars);
+    g.Integer("fixedCount", s.fixedCount, 0, 4 * kMaxDesignBars);
+    g.Key("fixedSize", s.fixedSize, IsBarSizeNameOrNone, "bar size");
+    g.Flag("fullTable", fullTable);
+  });
+  if constexpr (Io::kReading) {
+    if (!read) return;
+    s.pattern = *BarPatternFromKey(pattern);
+    s.sizes = *SplitBarSizeNames(sizes);
+    s.fullTable = fullTable == 1;
+    m.design = s;
+  }
+}
 bool IsUnitsKey(const std::string& key) { return UnitSystem::IsKey(key); }
 
 // Every member of the project file, in the order it is written. Reading follows this order whatever the
@@ -747,6 +787,7 @@ void DescribeProject(Io& io, ProjectModel& m) {
     if (IsSet(m.PerformMomentCurvature)) m.OutputMomentCurvature = 1;
     m.StressStrainPointCount = m.steelModel == SteelModel::Bilinear ? 4 : 6;
   }
+  DesignMember(io, m);
 }
 
 // "line 3, column 14": lines from 1, columns in characters from 1 (UTF-8 continuation bytes do not count).

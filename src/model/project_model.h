@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "base/units.h"
 #include "criteria/criteria.h"
 #include "model/curvature_results.h"
+#include "model/design_settings.h"
 #include "model/options.h"
 #include "model/section_results.h"
 #include "model/strength_results.h"
@@ -241,6 +243,8 @@ struct ProjectModel {
   int modified = 0;
   int inputComplete = 0;
   std::string VersionText;
+  /// The engineer's settings of the bar design search, when the project keeps them.
+  std::optional<DesignSettings> design;
 
   /// The unit system the `units` key names.
   UnitSystem unitSystem() const { return UnitSystem::FromKey(units); }
@@ -251,6 +255,8 @@ struct ProjectModel {
   InteractionSurface interactionSurface;
   SlendernessResults slenderness;
   McResult momentCurvature;
+  /// The last bar design search (design mode of the batch tool); not part of a calculation run.
+  DesignResult designResult;
 };
 
 /// The model uses the horizontal coordinate or biaxial bending: a record off the vertical axis, a polygon

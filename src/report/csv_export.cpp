@@ -7,6 +7,7 @@
 #include "base/number_format.h"
 #include "curvature/idealization.h"
 #include "model/file_write.h"
+#include "report/design_report.h"
 #include "strength/design_phi.h"
 #include "strength/section_analysis.h"
 #include "strength/slender_wall.h"
@@ -19,6 +20,14 @@ std::string CsvRow(const char* name, std::initializer_list<float> values) {
   std::string row = name;
   for (float v : values) row += "," + FormatFullPrecision(v);
   return row + "\n";
+}
+
+// A text field: in double quotes, its quotes doubled, where it holds a comma or a quote.
+std::string CsvText(const std::string& text) {
+  if (text.find_first_of(",\"") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
 }
 
 }  // namespace
@@ -147,6 +156,27 @@ std::string MomentCurvatureCsv(const ProjectModel& m, int load) {
   return text;
 }
 
+std::string DesignCsv(const ProjectModel& m) {
+  const DesignResult& r = m.designResult;
+  std::string text =
+      "rank,bars,size,bars_x,bars_y,As,rho,clear_spacing,min_spacing,utilisation,worst_load,status,reason\n";
+  for (size_t k = 0; k < r.candidates.size(); ++k) {
+    const DesignCandidate& c = r.candidates[k];
+    const bool passes = c.rejection == DesignRejection::None;
+    const bool checked = c.worstLoad > 0;
+    text += (passes ? std::to_string(k + 1) : "") + "," + std::to_string(c.count) + "," + c.size + "," +
+            std::to_string(c.barsX) + "," + std::to_string(c.barsY) + "," + FormatFullPrecision(c.steelArea) +
+            "," + FormatFullPrecision(c.rho) + "," + FormatFullPrecision(c.clearSpacing) + "," +
+            FormatFullPrecision(c.minSpacing) + "," + (checked ? FormatFullPrecision(c.utilisation) : "") +
+            "," + (checked ? std::to_string(c.worstLoad) : "") + "," +
+            (passes                                       ? "pass"
+             : c.rejection == DesignRejection::NotChecked ? "not checked"
+                                                          : "rejected") +
+            "," + CsvText(DesignReasonText(m, r, c)) + "\n";
+  }
+  return text;
+}
+
 std::vector<std::pair<std::string, std::string>> CsvTables(const ProjectModel& m) {
   std::vector<std::pair<std::string, std::string>> tables;
   if (m.sectionProperties.problem != SectionProblem::None) return tables;  // nothing was computed
@@ -154,6 +184,7 @@ std::vector<std::pair<std::string, std::string>> CsvTables(const ProjectModel& m
   tables.emplace_back("interaction.csv", InteractionDiagramCsv(m));
   tables.emplace_back("loads.csv", LoadCapacityCsv(m));
   if (IsTwoDimensional(m)) tables.emplace_back("surface.csv", InteractionSurfaceCsv(m));
+  if (m.designResult.ran) tables.emplace_back("design.csv", DesignCsv(m));
   if (IsSet(m.OutputMomentCurvature) && m.momentCurvature.ran()) {
     for (int k = 1; k <= ListSize(m.ns) && static_cast<size_t>(k) < m.momentCurvature.curves.size(); ++k) {
       tables.emplace_back("mc_" + std::to_string(k) + ".csv", MomentCurvatureCsv(m, k));

@@ -39,9 +39,16 @@ std::string InteractionSurfaceCsv(const ProjectModel& m);
 /// row per stored point in displayed units; the residual is the section's axial force minus the load's.
 std::string MomentCurvatureCsv(const ProjectModel& m, int load);
 
+/// design.csv of the model's last design search: header "rank,bars,size,bars_x,bars_y,As,rho,clear_spacing,
+/// min_spacing,utilisation,worst_load,status,reason" and one row per candidate, the passing ones first (rank
+/// 1 the best), in the model's length and area units; rho as a fraction; utilisation and worst_load empty for
+/// a candidate not checked against the loads; status "pass", "rejected" or "not checked"; the reason in
+/// double quotes where it holds a comma.
+std::string DesignCsv(const ProjectModel& m);
+
 /// Every CSV table of the last run, file name and text, in the order they are written: properties.csv,
-/// interaction.csv, loads.csv, surface.csv for a two-dimensional model, mc_<i>.csv of each load with a
-/// moment-curvature curve; none when the section could not be analysed.
+/// interaction.csv, loads.csv, surface.csv for a two-dimensional model, design.csv after a design search,
+/// mc_<i>.csv of each load with a moment-curvature curve; none when the section could not be analysed.
 std::vector<std::pair<std::string, std::string>> CsvTables(const ProjectModel& m);
 
 /// Writes every CSV table of the last run into `folder` (surface.csv for a two-dimensional model only); false

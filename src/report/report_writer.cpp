@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/version.h"
+#include "report/design_report.h"
 #include "report/input_echo.h"
 #include "base/number_format.h"
 #include "report/section_writers.h"
@@ -138,6 +139,7 @@ void WriteReport(const ProjectModel& m, const std::tm& time, ReportWriter& out) 
   }
   if (IsSet(m.OutputSectionAnalysis) && m.SlendernessOption != Slenderness::SlenderWall) WriteSectionAnalysisReport(m, out);
   if (IsSet(m.OutputMomentCurvature)) WriteMomentCurvatureReport(m, out);
+  if (m.designResult.ran) WriteDesignReport(m, out);
 }
 
 }  // namespace tarnix

@@ -39,11 +39,7 @@ void Show(RunObserver* observer, const std::string& first, const std::string& se
 
 }  // namespace
 
-void RunAnalyses(ProjectModel& m, RunObserver* observer) {
-  // Nothing of an earlier run may stand beside this run's results: an analysis this run leaves out (no
-  // member length, another slenderness option) must leave no results.
-  m.momentCurvature = McResult{};
-  m.interactionSurface = InteractionSurface{};
+void RunStrengthAnalyses(ProjectModel& m) {
   m.slenderness = SlendernessResults{};
   ComputeSectionProperties(m);
   // A section without a valid set of properties cannot be analysed; the report says why.
@@ -53,6 +49,15 @@ void RunAnalyses(ProjectModel& m, RunObserver* observer) {
   if (m.L > 0 && m.SlendernessOption == Slenderness::MomentMagnification) ComputeSlenderness(m);
   if (m.L > 0 && m.SlendernessOption == Slenderness::SlenderWall) ComputeSlenderWall(m);
   JudgeLoadConditions(m);
+}
+
+void RunAnalyses(ProjectModel& m, RunObserver* observer) {
+  // Nothing of an earlier run may stand beside this run's results: an analysis this run leaves out (no
+  // member length, another slenderness option) must leave no results.
+  m.momentCurvature = McResult{};
+  m.interactionSurface = InteractionSurface{};
+  RunStrengthAnalyses(m);
+  if (m.sectionProperties.problem != SectionProblem::None) return;
   ComputeInteractionSurface(m);
   if (IsSet(m.OutputMomentCurvature)) {
     McProgress progress;

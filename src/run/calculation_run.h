@@ -21,6 +21,11 @@ class RunObserver {
   virtual bool CancelRequested() { return false; }
 };
 
+/// The strength part of a run: section properties, interaction diagram, slenderness and the judgement of
+/// every load condition (no interaction surface, no moment-curvature). Stops after the section properties
+/// when they have a problem.
+void RunStrengthAnalyses(ProjectModel& m);
+
 /// The analyses of a run in their fixed order, each leaving its result block in the model: section
 /// properties, interaction diagram with the capacity of every load, slenderness for a member with a
 /// length, and moment-curvature when requested. Stops after the section properties when they have a problem.

@@ -137,6 +137,54 @@ TEST_F(TarnixRun, FailuresExitNonZeroWithTheMessageAndLeaveNoReport) {
   }
 }
 
+// The 12 x 24 in column designed with #6 and #8 bars: 1 % of 288 in^2 is 2.88 in^2, so 4 #6 (1.76) and 6 #6
+// (2.64) are too little, and 4 #8 (3.16) is lighter than 8 #6 (3.52) and carries 100 kip with 50 k-ft.
+TEST_F(TarnixRun, DesignWritesItsSectionItsTableAndTheBestArrangement) {
+  EXPECT_EQ(
+      Run({Path("column.in"), "--design", "--sizes", "#6,#8", "--bars", "2-3", "--apply", Path("best.in")}),
+      0)
+      << err_;
+  EXPECT_EQ(out_, "Report written to " + Path("column.out") + "\nBest arrangement saved to " +
+                      Path("best.in") + "\n");
+  const std::string report = ReadFileContent(Path("column.out"), 1 << 22).value_or("");
+  EXPECT_NE(report.find("DESIGN: THE LIGHTEST BAR ARRANGEMENT THAT CARRIES EVERY LOAD CONDITION"),
+            std::string::npos);
+  EXPECT_NE(report.find("Best arrangement: 4 #8 (2 x 2 bars per face)"), std::string::npos) << report;
+  const std::string table = ReadFileContent(Path("design.csv"), 1 << 20).value_or("");
+  EXPECT_EQ(table.find("rank,bars,size,bars_x,bars_y,As,rho,clear_spacing,min_spacing,utilisation,worst_load,"
+                       "status,reason\n1,4,#8,2,2,3.16,"),
+            0u)
+      << table;
+  // Corner bars 1.5 + 0.5 + 0.5 = 2.5 in inside each face: a line of two bars at the top and one at the
+  // bottom.
+  const std::string best = ReadFileContent(Path("best.in"), 1 << 20).value_or("");
+  EXPECT_NE(best.find("\r\n2\r\n2.5,7,0,2,.79\r\n21.5,7,0,2,.79\r\n"), std::string::npos) << best;
+
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::string message;
+  } cases[] = {
+      {{Path("column.in"), "--apply", Path("x.json")},
+       2,
+       "tarnix-run: the design options need --design\nTry 'tarnix-run --help'.\n"},
+      {{Path("column.in"), "--design", "--size", "#12"},
+       1,
+       "tarnix-run: --size: unknown bar size #12: " + Path("column.in") + "\n"},
+      {{Path("column.in"), "--design", "--sizes", "#3", "--bars", "2-2"},
+       1,
+       "tarnix-run: No design: no candidate meets the steel ratio limits (1 % to 8 %), the clear spacing and "
+       "the "
+       "cover: " +
+           Path("column.in") + "\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    EXPECT_EQ(Run(c.args), c.code);
+    EXPECT_EQ(err_, c.message);
+  }
+}
+
 TEST_F(TarnixRun, EveryExampleRunsAndSavesBackByteForByte) {
   int examples = 0;
   for (const auto& entry : fs::directory_iterator(TARNIX_EXAMPLES_DIR)) {

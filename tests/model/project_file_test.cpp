@@ -230,6 +230,54 @@ TEST(ProjectFile, DamagedFilesAreRefusedWithLineAndColumnAndLeaveTheModelUntouch
   }
 }
 
+// The design settings: sizes read by name into the table's own spelling and written back; a group with a
+// size the table lacks or a member missing is refused where it stands.
+TEST(ProjectFile, DesignSettingsAreKeptAndCheckedByName) {
+  const std::string design =
+      R"(,
+  "design": {"pattern": "circular", "sizes": "#6,#8 , 25m", "cover": 2, "tie": "#3", "minBars": 6,
+             "maxBars": 12, "fixedCount": 0, "fixedSize": "", "fullTable": true}
+})";
+  // kSmall with the group after its last member (line 13 on).
+  std::string text = kSmall.substr(0, kSmall.rfind('}'));
+  text = text.substr(0, text.rfind('}') + 1) + design + "\n";
+  ProjectModel m = Reset();
+  const Status read = ReadProjectText(m, text);
+  ASSERT_TRUE(read.ok()) << read.detail;
+  ASSERT_TRUE(m.design.has_value());
+  EXPECT_EQ(m.design->pattern, BarPattern::Circular);
+  EXPECT_EQ(m.design->sizes, (std::vector<std::string>{"#6", "#8", "25M"}));
+  EXPECT_EQ(m.design->cover, 2.0f);
+  EXPECT_TRUE(m.design->fullTable);
+  const std::string written = FormatProjectFile(m).value_or("");
+  EXPECT_NE(written.find("\"sizes\": \"#6, #8, 25M\""), std::string::npos) << written;
+  ProjectModel again = Reset();
+  ASSERT_TRUE(ReadProjectText(again, written).ok());
+  EXPECT_EQ(FormatProjectFile(again), written);
+  // A project without the group writes none.
+  ASSERT_TRUE(ReadProjectText(m, kSmall).ok());
+  EXPECT_FALSE(m.design.has_value());
+  EXPECT_EQ(FormatProjectFile(m).value_or("").find("design"), std::string::npos);
+
+  const struct {
+    const char* from;
+    const char* to;
+    const char* reason;
+  } cases[] = {
+      {"25m", "#12", "line 13, column 46: design.sizes: unknown bar size list \"#6,#8 , #12\""},
+      {"\"#3\"", "\"\"", "line 13, column 80: design.tie: unknown tie size \"\""},
+      {"\"circular\"", "\"square\"", "line 13, column 25: design.pattern: unknown bar pattern \"square\""},
+      {"\"fullTable\": true", "\"full\": true", "line 14, column 63: design: unknown member \"full\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.to);
+    std::string damaged = text;
+    damaged.replace(damaged.find(c.from), std::string(c.from).size(), c.to);
+    const Status status = ReadProjectText(m, damaged);
+    EXPECT_EQ(status.detail, c.reason);
+  }
+}
+
 class ProjectFileSave : public TempFolderTest {};
 
 TEST_F(ProjectFileSave, ChecksCompletenessAndKeepsTheEarlierFile) {
