@@ -65,7 +65,7 @@ FileCommandResult LoadInput(ProjectModel& m, const std::string& path) {
 
 FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {
   FileCommandResult result =
-      InputFileCommand(m, WithExtension(path, IsTwoDimensional(m) ? ".json" : ".in"), WriteModelFile);
+      InputFileCommand(m, WithExtension(path, NeedsProjectFile(m) ? ".json" : ".in"), WriteModelFile);
   // The file holds the records the counts show; records hidden by a lowered count are let go now.
   if (!result.cancelled && result.status.ok()) TrimRecordStorage(m);
   return result;
@@ -74,7 +74,7 @@ FileCommandResult SaveInputAs(ProjectModel& m, const std::string& path) {
 std::string ProjectFileInstead(const ProjectModel& m, const std::string& path) {
   const size_t dot = ExtensionAt(path);
   // A name without an extension becomes a project file of its own accord.
-  if (dot == std::string::npos || IsProjectFileName(path) || !IsTwoDimensional(m)) return {};
+  if (dot == std::string::npos || IsProjectFileName(path) || !NeedsProjectFile(m)) return {};
   return path.substr(0, dot) + ".json";
 }
 

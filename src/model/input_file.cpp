@@ -474,8 +474,14 @@ std::string BareFileName(const std::string& path) {
 
 }  // namespace
 
+const char* InputFileRefusal(const ProjectModel& m) {
+  if (IsTwoDimensional(m)) return kInputFileIsOneDimensional;
+  if (NeedsProjectFile(m)) return kInputFileHasNoColumnStiffness;
+  return nullptr;
+}
+
 std::optional<std::string> FormatInputFile(const ProjectModel& model) {
-  if (IsTwoDimensional(model)) return std::nullopt;
+  if (NeedsProjectFile(model)) return std::nullopt;
   ProjectModel m = model;  // the shared layout takes its fields by reference
   RowWriter io;
   io.Row({}, m.title);
@@ -488,7 +494,7 @@ std::optional<std::string> FormatInputFile(const ProjectModel& model) {
 }
 
 Status WriteInputFile(ProjectModel& m, const std::string& path) {
-  if (IsTwoDimensional(m)) return Status::Failure(kErrorWritingInput, kInputFileIsOneDimensional);
+  if (const char* refusal = InputFileRefusal(m)) return Status::Failure(kErrorWritingInput, refusal);
   if (Status complete = RequireCompleteModel(m); !complete.ok()) return complete;
   const auto text = FormatInputFile(m);
   if (!text || !ReplaceFileContent(path, *text)) return Status::Failure(kErrorWritingInput);

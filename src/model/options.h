@@ -35,6 +35,16 @@ struct Slenderness {
   static constexpr bool Magnifies(int option) { return option == MomentMagnification || option == GeneralPDelta; }
 };
 
+/// (EI)eff of a column in its critical load under ACI 318-19 6.6.4.4.4 (`columnStiffness`).
+struct ColumnStiffnessChoice {
+  enum : int {
+    Criteria = 0,          ///< the criteria's own rule
+    GrossConcrete = 1,     ///< (a) 0.4 Ec Ig / (1 + betadns)
+    ConcreteAndBars = 2,   ///< (b) (0.2 Ec Ig + Es Ise) / (1 + betadns)
+    ReducedInertia = 3,    ///< (c) Ec I / (1 + betadns), I of Table 6.6.3.1.1(b)
+  };
+};
+
 /// A 0/1 flag of the model (output options, `PerformMomentCurvature`, `Tloads`) is set.
 constexpr bool IsSet(int flag) { return flag == 1; }
 
@@ -55,6 +65,7 @@ inline constexpr OptionValues kSteelModels{{1, 2}, 2};
 inline constexpr OptionValues kStrainHardenings{{1, 2}, 2};
 inline constexpr OptionValues kConfinements{{1, 2, 3, 4, 5}, 5};
 inline constexpr OptionValues kSlendernessOptions{{1, 2, 3, 4}, 4};
+inline constexpr OptionValues kColumnStiffnessOptions{{0, 1, 2, 3}, 4};
 /// 0/1 flags: restraints and transverse loads.
 inline constexpr OptionValues kFlags{{0, 1}, 2};
 /// Add (+1) or subtract (-1) a concrete rectangle or circle.

@@ -736,6 +736,9 @@ void DescribeProject(Io& io, ProjectModel& m) {
   io.Group("member", Need::Required, [&](auto& g) {
     MemberData(g, m.L, m.Keff, m.Ieff, m.Vri, m.Vrj, m.Mri, m.Mrj);
     g.Option("slenderness", m.SlendernessOption, kSlendernessOptions);
+    // Written only when chosen, so that a file without the choice reads and writes as before.
+    if (Io::kReading || m.columnStiffness != ColumnStiffnessChoice::Criteria)
+      g.Option("columnStiffness", m.columnStiffness, kColumnStiffnessOptions, Need::Optional);
   });
   io.Group("memberY", Need::Optional, [&](auto& g) {
     MemberAxis& y = m.memberY;

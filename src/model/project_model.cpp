@@ -28,6 +28,10 @@ bool IsTwoDimensional(const ProjectModel& m) {
          m.surfaceAngles != kDefaultSurfaceAngles;
 }
 
+bool NeedsProjectFile(const ProjectModel& m) {
+  return IsTwoDimensional(m) || m.columnStiffness != ColumnStiffnessChoice::Criteria;
+}
+
 void ClearTwoDimensionalData(ProjectModel& m) {
   for (ConcreteRect& r : m.rects) r.X = 0;
   for (ConcreteCircle& r : m.circles) r.Xc = 0;

@@ -194,6 +194,9 @@ struct ProjectModel {
   float Ieff = 0;  ///< factor on the effective moment of inertia
   int Vri = 0, Vrj = 0, Mri = 0, Mrj = 0;  ///< end restraint flags
   int SlendernessOption = 1;  ///< 1 none, 2 moment magnification, 3 slender wall, 4 general P-delta
+  /// The engineer's choice of (EI)eff in the critical load of a column without steel shapes under ACI
+  /// 318-19 (a ColumnStiffnessChoice; 0 keeps the criteria's own rule). About both axes.
+  int columnStiffness = ColumnStiffnessChoice::Criteria;
   MemberAxis memberY;         ///< member data for bending about the vertical axis
 
   // Material models.
@@ -263,6 +266,10 @@ struct ProjectModel {
 /// or single bar, a moment about the vertical axis (a load's My or end moments), member data for that axis
 /// or a moment-curvature angle. An input file of the old form cannot hold such a model.
 bool IsTwoDimensional(const ProjectModel& m);
+
+/// The model holds what only a project file keeps: it uses two dimensions, or chooses the column
+/// stiffness of its critical load.
+bool NeedsProjectFile(const ProjectModel& m);
 
 /// Number of records in a list with count `count` (0 for a count below 1).
 inline int ListSize(int count) { return count < 1 ? 0 : count; }

@@ -1,9 +1,10 @@
 // Input data echo. Each block is written only when the section or the options give it something to say.
 #include "report/input_echo.h"
 
-#include "criteria/criteria.h"
-
 #include <string>
+
+#include "criteria/criteria.h"
+#include "report/section_writers.h"
 
 namespace tarnix {
 namespace {
@@ -346,6 +347,14 @@ void Member(const ProjectModel& m, ReportWriter& out) {
     out.SubHeading("BENDING ABOUT THE VERTICAL AXIS:");
     out.EmptyLine();
     MemberAxisLines(m, m.memberY, nullptr, out);
+  }
+  // The column stiffness of the critical load, where the engineer chose it (about both axes).
+  if (m.columnStiffness != ColumnStiffnessChoice::Criteria) {
+    const bool used = CriteriaFor(m.criteria).revised.stiffness == ColumnStiffness::GrossConcrete;
+    out.EmptyLine();
+    out.Column(10).Text("Column stiffness: ").Text(ColumnStiffnessFormula(m.columnStiffness));
+    if (!used) out.Text(" (not used by these criteria)");
+    out.EndLine();
   }
 }
 

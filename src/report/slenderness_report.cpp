@@ -118,6 +118,14 @@ void VerticalAxisReport(const ProjectModel& m, ReportWriter& out) {
 
 }  // namespace
 
+const char* ColumnStiffnessFormula(int choice) {
+  switch (choice) {
+    case ColumnStiffnessChoice::ConcreteAndBars: return "(EI)eff = (0.2 Ec Ig + Es Ise) / (1 + betadns)";
+    case ColumnStiffnessChoice::ReducedInertia: return "(EI)eff = Ec I / (1 + betadns), I of Table 6.6.3.1.1(b)";
+    default: return "(EI)eff = 0.4 Ec Ig / (1 + betadns)";
+  }
+}
+
 void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
   const SlendernessResults& s = m.slenderness;
   Heading(out);
@@ -129,7 +137,7 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
   const bool composite = rules.compositeModifiedProperties && HasSteelShapes(m);
   if (rules.revised.stiffness == ColumnStiffness::GrossConcrete && !HasSteelShapes(m)) {
     out.EmptyLine();
-    Message(out, "(EI)eff = 0.4 Ec Ig / (1 + betadns)");
+    Message(out, ColumnStiffnessFormula(m.columnStiffness));
   }
   for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < s.outcome.size(); ++i) {
     const size_t n = static_cast<size_t>(i);

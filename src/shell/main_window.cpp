@@ -432,11 +432,11 @@ void MainWindow::SaveInput() {
 }
 
 void MainWindow::SaveTo(std::string path) {
-  // An input file has no place for two dimensions: the window says so and offers the project file.
+  // An input file has no place for two dimensions or a chosen column stiffness: the window says so and offers the project file.
   if (const std::string instead = ProjectFileInstead(model_, path); !instead.empty()) {
     const auto answer = QMessageBox::question(
         this, "TARNIX",
-        QString(kErrorWritingInput) + " " + Q(path) + ":\n" + kInputFileIsOneDimensional + ".\n\nSave it as " +
+        QString(kErrorWritingInput) + " " + Q(path) + ":\n" + InputFileRefusal(model_) + ".\n\nSave it as " +
             Q(instead) + "?",
         QMessageBox::Yes | QMessageBox::Cancel);
     if (answer != QMessageBox::Yes) return;

@@ -8,6 +8,7 @@
 #include "base/conventions.h"
 #include "criteria/criteria.h"
 #include "model/project_model.h"
+#include "strength/interaction_diagram.h"
 
 namespace tarnix {
 namespace {
@@ -100,24 +101,43 @@ Axis AxisOf(const ProjectModel& m, bool vertical) {
   return axis;
 }
 
-// The stiffness (EI)eff of a column without steel shapes, with creep ratio betad.
-double ColumnStiffnessOf(const Run& run, const Axis& axis, double betad) {
+// The moment of inertia of ACI 318-19 Table 6.6.3.1.1(b) for a column bent by load P and first-order moment
+// Mu: (0.80 + 25 Ast/Ag)(1 - Mu/(Pu h) - 0.5 Pu/Po) Ig within 0.35 Ig and 0.875 Ig. A load without
+// compression leaves the first-order term unbounded below: the lower limit.
+double ReducedInertia(const Run& run, const Axis& axis, float P, float Mu) {
+  const SectionProperties& p = run.m.sectionProperties;
+  const double Ig = axis.concIo;
+  const double Po = SquashLoad(run.m);
+  if (!(P > 0) || !(axis.depth > 0) || !(Po > 0)) return 0.35 * Ig;
+  const double factor = (0.80 + 25.0 * p.reinfArea / p.concArea) *
+                        (1.0 - std::fabs(Mu) / (static_cast<double>(P) * axis.depth) - 0.5 * P / Po);
+  return std::clamp(factor, 0.35, 0.875) * Ig;
+}
+
+// The stiffness (EI)eff of a column without steel shapes, with creep ratio betad, for load P with
+// first-order moment Mu. Under ACI 318-19 the member may choose any of the options of 6.6.4.4.4.
+double ColumnStiffnessOf(const Run& run, const Axis& axis, double betad, float P, float Mu) {
   const ProjectModel& m = run.m;
-  if (run.rules.revised.stiffness == ColumnStiffness::GrossConcrete) {
-    // ACI 318-19 6.6.4.4.4(a): the gross section about its own centroid.
+  const bool options = run.rules.revised.stiffness == ColumnStiffness::GrossConcrete;
+  const int choice = options ? m.columnStiffness : ColumnStiffnessChoice::ConcreteAndBars;
+  if (choice == ColumnStiffnessChoice::ReducedInertia) {
+    return m.Ec * ReducedInertia(run, axis, P, Mu) / (1.0 + betad);
+  }
+  if (choice != ColumnStiffnessChoice::ConcreteAndBars) {
+    // 6.6.4.4.4(a): the gross section about its own centroid.
     return 0.4 * m.Ec * axis.concIo / (1.0 + betad);
   }
   return (0.2 * m.Ec * axis.concI + static_cast<double>(m.Er) * axis.reinfI) / (1.0 + betad);
 }
 
 // Critical buckling load of the member with creep ratio betad (of the axial load, or of the shear for
-// the sway stiffness).
-double CriticalLoad(const Run& run, const Axis& axis, double betad, Composite& composite) {
+// the sway stiffness) under load P with first-order moment Mu.
+double CriticalLoad(const Run& run, const Axis& axis, double betad, float P, float Mu, Composite& composite) {
   const ProjectModel& m = run.m;
   const SectionProperties& p = m.sectionProperties;
   const double kl = static_cast<double>(axis.Keff) * axis.L;
   const double pi2 = kPi * kPi;
-  if (!HasSteelShapes(m)) return pi2 * ColumnStiffnessOf(run, axis, betad) / (kl * kl);
+  if (!HasSteelShapes(m)) return pi2 * ColumnStiffnessOf(run, axis, betad, P, Mu) / (kl * kl);
   if (!run.rules.compositeModifiedProperties) {
     // The reinforcing bars are left out of the stiffness of a composite column.
     const double EI = 0.2 * m.Ec * axis.concI / (1.0 + betad) + static_cast<double>(m.Es) * axis.steelI;
@@ -218,7 +238,7 @@ SlenderOutcome Magnify(const Run& run, const Axis& axis, const LoadCondition& lo
   double deltaS = amplification;
   if (rules.revised.swayStiffnessFromShear) {
     // The sway magnifier takes the critical load with the sustained shear ratio betads.
-    const double PcSway = CriticalLoad(run, axis, end.BetaDs, composite);
+    const double PcSway = CriticalLoad(run, axis, end.BetaDs, load.P, InitialOf(a), composite);
     if (!(static_cast<double>(run.phiK) * PcSway > load.P)) return SlenderOutcome::Buckling;
     deltaS = 1.0 / (1.0 - load.P / (static_cast<double>(run.phiK) * PcSway));
   }
@@ -275,7 +295,7 @@ AxisResult MagnifyAbout(const Run& run, const Axis& axis, const LoadCondition& l
   AxisResult res;
   const float initial = InitialOf(a);
   res.Mc = initial;
-  const double Pc = CriticalLoad(run, axis, a.end.BetaD, composite);
+  const double Pc = CriticalLoad(run, axis, a.end.BetaD, load.P, initial, composite);
   if (!PositiveFinite(Pc)) {
     res.outcome = SlenderOutcome::NoCriticalLoad;
     return res;

@@ -300,5 +300,34 @@ TEST_F(ProjectFileSave, ChecksCompletenessAndKeepsTheEarlierFile) {
   EXPECT_FALSE(FormatInputFile(m).has_value());
 }
 
+// The member's choice of column stiffness lives in the project file only: written when chosen, read back,
+// refused out of range, and a model that chooses it has no input-file form.
+TEST_F(ProjectFileSave, KeepsTheColumnStiffnessChoiceOnly) {
+  ProjectModel m = Reset();
+  ASSERT_TRUE(ReadProjectText(m, kSmall).ok());
+  ClearTwoDimensionalData(m);
+  const std::string plain = FormatProjectFile(m).value_or("");
+  ASSERT_FALSE(plain.empty());
+  EXPECT_EQ(plain.find("columnStiffness"), std::string::npos);
+  ASSERT_TRUE(FormatInputFile(m).has_value());
+
+  m.columnStiffness = ColumnStiffnessChoice::ConcreteAndBars;
+  const std::string path = Path("column.json");
+  ASSERT_TRUE(WriteProjectFile(m, path).ok());
+  ProjectModel back = Reset();
+  ASSERT_TRUE(LoadProjectFile(back, path).ok());
+  EXPECT_EQ(back.columnStiffness, ColumnStiffnessChoice::ConcreteAndBars);
+  EXPECT_EQ(FormatProjectFile(back), FormatProjectFile(m));
+
+  std::string damaged = FormatProjectFile(m).value_or("");
+  damaged.replace(damaged.find("\"columnStiffness\": 2"), 21, "\"columnStiffness\": 4");
+  EXPECT_FALSE(ReadProjectText(back, damaged).ok());
+
+  const Status refused = WriteInputFile(m, Path("column.in"));
+  EXPECT_EQ(refused.detail, kInputFileHasNoColumnStiffness);
+  EXPECT_FALSE(std::filesystem::exists(Path("column.in")));
+  EXPECT_FALSE(FormatInputFile(m).has_value());
+}
+
 }  // namespace
 }  // namespace tarnix

@@ -131,5 +131,63 @@ TEST(Aci19, MagnificationAboutTheVerticalAxisWithItsOwnMemberData) {
   EXPECT_FALSE(DesignMomentYKnown(m.slenderness, 1));
 }
 
+// The member's choice of (EI)eff, about both axes, for the 16 x 24 in column above: Ec = 3604997 psi,
+// Es = 29e6 psi, four bars of 2 in^2 at 2.5 in from the faces (Ast/Ag = 8 / 384), lu = 240 in, k = 1,
+// betadns = 0.6 about either axis, f'c = 4000 psi, fy = 60000 psi.
+//   Ig = 16 x 24^3 / 12 = 18432 in^4 (x), 24 x 16^3 / 12 = 8192 in^4 (y);
+//   Ise = 8 x 9.5^2 = 722 in^4 (x), 8 x 5.5^2 = 242 in^4 (y); pi^2 / 240^2 / 1.6 = 1.07089e-4 / in^2.
+//   (a) 0.4 x 3604997 x 18432 = 2.65787e10 -> Pc = 2846.4 kip; y: 1.18128e10 -> 1265.1 kip.
+//   (b) 0.2 x 3604997 x 18432 + 29e6 x 722 = 1.32894e10 + 2.09380e10 = 3.42274e10 -> 3665.5 kip;
+//       y: 5.90643e9 + 7.018e9 = 1.29244e10 -> 1384.1 kip.
+//   (c) Po = 0.85 x 4 x 376 + 60 x 8 = 1758.4 kip; 0.80 + 25 x 8 / 384 = 1.32083.
+//       P = 1000 kip, M = 200 k-ft = 2400 kip-in: x (h = 24): 1 - 2400 / 24000 - 500 / 1758.4 = 0.61565,
+//       I = 0.81317 Ig -> 0.81317 x 3604997 x 18432 = 5.40331e10 -> 5786.5 kip; y (h = 16):
+//       1 - 2400 / 16000 - 0.28435 = 0.56565, I = 0.74713 Ig -> 2362.9 kip.
+//       P = 200 kip, M = 300 k-ft: 1 - 3600 / 4800 - 0.0569 = 0.193 x 1.32083 = 0.255 < 0.35: the floor,
+//       Pc = 0.35 / 0.4 x 2846.4 = 2490.6 kip (y: 0.35 / 0.4 x 1265.1 = 1106.9).
+//       P = 500 kip, M = 0: (1 - 0.14218) x 1.32083 = 1.133 > 0.875: the cap, 0.875 / 0.4 x 2846.4 = 6226.5
+//       kip (y: 2767.3).
+TEST(Aci19, CriticalLoadWithTheMembersChoiceOfColumnStiffness) {
+  const struct {
+    const char* what;
+    int choice;
+    float P, M;       // kip, k-ft, about either axis
+    double Pc, PcY;   // kip
+  } rows[] = {
+      {"criteria's rule", ColumnStiffnessChoice::Criteria, 1000, 200, 2846.4, 1265.1},
+      {"(a)", ColumnStiffnessChoice::GrossConcrete, 1000, 200, 2846.4, 1265.1},
+      {"(b)", ColumnStiffnessChoice::ConcreteAndBars, 1000, 200, 3665.5, 1384.1},
+      {"(c)", ColumnStiffnessChoice::ReducedInertia, 1000, 200, 5786.5, 2362.9},
+      {"(c) floor", ColumnStiffnessChoice::ReducedInertia, 200, 300, 2490.6, 1106.9},
+      {"(c) cap", ColumnStiffnessChoice::ReducedInertia, 500, 0, 6226.5, 2767.3},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    const float M = row.M * 12000;
+    ProjectModel m = Member(true, row.P * 1000, 0.8f * M, M);
+    m.columnStiffness = row.choice;
+    m.memberY = {240, 1, 1, 1, 1, 0, 0};
+    m.loads[1].My = M;
+    m.loads[1].endY = {0.8f * M, M, 0, 0, 0.6f, 0};
+    ComputeInteractionDiagram(m);
+    ComputeSlenderness(m);
+    const SlendernessResults& s = m.slenderness;
+    EXPECT_NEAR(s.Pc[1] / 1000, row.Pc, 0.1);
+    ASSERT_EQ(s.PcY.size(), 2u);
+    EXPECT_NEAR(s.PcY[1] / 1000, row.PcY, 0.1);
+  }
+  // Criteria without the options keep their own rule: ACI 318-02's (0.2 Ec Ig + Es Ise) / (1 + betad).
+  for (int choice : {ColumnStiffnessChoice::Criteria, ColumnStiffnessChoice::ReducedInertia}) {
+    ProjectModel m = Member(true, 1000000, 0, 2400000);
+    ChooseCriteria(m, "aci02");
+    m.Ec = 3604997;
+    m.columnStiffness = choice;
+    ComputeSectionProperties(m);
+    ComputeInteractionDiagram(m);
+    ComputeSlenderness(m);
+    EXPECT_NEAR(m.slenderness.Pc[1] / 1000, 3665.5, 0.1) << choice;
+  }
+}
+
 }  // namespace
 }  // namespace tarnix
