@@ -476,7 +476,7 @@ std::string BareFileName(const std::string& path) {
 
 const char* InputFileRefusal(const ProjectModel& m) {
   if (IsTwoDimensional(m)) return kInputFileIsOneDimensional;
-  if (NeedsProjectFile(m)) return kInputFileHasNoColumnStiffness;
+  if (NeedsProjectFile(m)) return kInputFileHasProjectOnlyData;
   return nullptr;
 }
 

@@ -18,13 +18,13 @@ constexpr const char* kInputFileIsOneDimensional =
     "the project uses two dimensions (records off the vertical axis, polygons, single bars, moments or "
     "member data about the vertical axis, surface or moment-curvature angles), which an .in file cannot "
     "hold; save it as a project file (.json)";
-/// Why a model with a chosen column stiffness is not saved as an input file.
-constexpr const char* kInputFileHasNoColumnStiffness =
-    "the project chooses the column stiffness (EI)eff of its critical load, which an .in file cannot hold; "
-    "save it as a project file (.json)";
+/// Why a model with a chosen column stiffness or service loads is not saved as an input file.
+constexpr const char* kInputFileHasProjectOnlyData =
+    "the project chooses the column stiffness (EI)eff of its critical load or gives service loads, which an "
+    ".in file cannot hold; save it as a project file (.json)";
 
 /// Why the model cannot be saved as an input file (kInputFileIsOneDimensional,
-/// kInputFileHasNoColumnStiffness); nullptr when it can.
+/// kInputFileHasProjectOnlyData); nullptr when it can.
 const char* InputFileRefusal(const ProjectModel& m);
 
 /// The file text of the model (CR LF lines), without the completeness check. Empty when the model holds

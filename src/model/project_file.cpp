@@ -731,6 +731,13 @@ void DescribeProject(Io& io, ProjectModel& m) {
       AxisEndMoments& y = c.endY;
       EndMoments(e, y.M1ns, y.M2ns, y.M1s, y.M2s, y.BetaD, y.BetaDs, moment);
     });
+    // Written only when given, so that a file without service loads reads and writes as before.
+    if (Io::kReading || HasServiceLoad(c)) {
+      r.Group("service", Need::Optional, [&](auto& g) {
+        g.Scaled("P", c.Ps, force, Need::Optional);
+        g.Scaled("M", c.Ms, moment, Need::Optional);
+      });
+    }
   });
 
   io.Group("member", Need::Required, [&](auto& g) {

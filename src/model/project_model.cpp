@@ -29,6 +29,9 @@ bool IsTwoDimensional(const ProjectModel& m) {
 }
 
 bool NeedsProjectFile(const ProjectModel& m) {
+  for (int i = 1; i <= ListSize(m.ns) && static_cast<size_t>(i) < m.loads.size(); ++i) {
+    if (HasServiceLoad(m.loads[static_cast<size_t>(i)])) return true;
+  }
   return IsTwoDimensional(m) || m.columnStiffness != ColumnStiffnessChoice::Criteria;
 }
 

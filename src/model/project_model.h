@@ -120,7 +120,13 @@ struct LoadCondition {
   /// moment about the horizontal axis.
   float My = 0;
   AxisEndMoments endY;  ///< end moments about the vertical axis (used with member data for that axis)
+  /// Service axial load and midheight service moment without P-delta, for the slender wall's service
+  /// deflection (ACI 318-19 11.8.4); both 0: none given.
+  float Ps = 0, Ms = 0;
 };
+
+/// The load gives a service load.
+inline bool HasServiceLoad(const LoadCondition& c) { return c.Ps != 0 || c.Ms != 0; }
 
 /// Member data for bending about the vertical axis; L = 0 means none given, and My is then first order.
 struct MemberAxis {
@@ -267,8 +273,8 @@ struct ProjectModel {
 /// or a moment-curvature angle. An input file of the old form cannot hold such a model.
 bool IsTwoDimensional(const ProjectModel& m);
 
-/// The model holds what only a project file keeps: it uses two dimensions, or chooses the column
-/// stiffness of its critical load.
+/// The model holds what only a project file keeps: it uses two dimensions, chooses the column stiffness
+/// of its critical load or gives service loads.
 bool NeedsProjectFile(const ProjectModel& m);
 
 /// Number of records in a list with count `count` (0 for a count below 1).

@@ -120,6 +120,15 @@ enum class SlenderOutcome {
   TensionExceeded,  ///< slender wall: the axial tension exceeds the capacity of the reinforcement
 };
 
+/// The slender wall's service deflection check of a load (ACI 318-19 11.8.4).
+enum class WallService {
+  NotChecked,  ///< no service load, or not a wall by ACI 318-19
+  Within,      ///< Delta_s at most lc / 150
+  Exceeded,    ///< Delta_s beyond lc / 150
+  NoBalance,   ///< P-delta finds no service moment at or below Mn: the panel is unstable in service
+  NoSteel,     ///< the service tension exceeds the capacity of the reinforcement
+};
+
 /// The load keeps a design moment Mc: it was magnified, or its slenderness effects are negligible.
 constexpr bool HasDesignMoment(SlenderOutcome outcome) {
   return outcome == SlenderOutcome::Magnified || outcome == SlenderOutcome::TensileLoad ||
@@ -200,6 +209,10 @@ struct SlendernessResults {
   /// The wall's magnified moment exceeds its moment capacity phiMnAse (by more than 1 %), for loads that
   /// have a magnified moment and a capacity above the cracking moment.
   std::vector<bool> wallMomentExceeded;
+  /// Service deflection per load (ACI 318-19 11.8.4): the check, the service moment Ma with P-delta and
+  /// the deflection Delta_s at midheight. Empty unless a load gives service loads.
+  std::vector<WallService> wallService;
+  std::vector<float> wallServiceMoment, wallServiceDeflection;
   /// The wall section could not be designed (no concrete rectangle or no reinforcing line): why; empty
   /// otherwise.
   std::string wallProblem;

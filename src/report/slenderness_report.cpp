@@ -208,6 +208,30 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
   if (IsTwoDimensional(m)) VerticalAxisReport(m, out);
 }
 
+namespace {
+
+// The service deflection of load n (ACI 318-19 11.8.4), where its service loads were given.
+void WallServiceLines(const ProjectModel& m, size_t n, ReportWriter& out) {
+  const SlendernessResults& s = m.slenderness;
+  const WallService check = s.wallService[n];
+  if (check == WallService::NotChecked) return;
+  out.EmptyLine();
+  if (check == WallService::NoSteel) {
+    Message(out, "*** Service deflection: the service tension exceeds the capacity of the reinforcement");
+    return;
+  }
+  if (check == WallService::NoBalance) {
+    Message(out, "*** Service deflection: no service moment up to Mn balances P-delta");
+    return;
+  }
+  Value(out, "Service moment Ma  = ", s.wallServiceMoment[n] / m.MomentUnitFactor, 1);
+  Value(out, "Service deflection = ", s.wallServiceDeflection[n], 3);
+  Value(out, "lc / 150           = ", m.L / 150.0, 3);
+  if (check == WallService::Exceeded) Message(out, "*** The service deflection exceeds lc / 150");
+}
+
+}  // namespace
+
 void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
   const SlendernessResults& s = m.slenderness;
   Heading(out);
@@ -263,9 +287,10 @@ void WriteSlenderWallReport(const ProjectModel& m, ReportWriter& out) {
       Value(out, "Magnified moment = ", s.Mc[n] / m.MomentUnitFactor, 1);
       if (s.wallMomentExceeded[n]) Message(out, "*** Magnified moment exceeds the moment capacity of the wall");
     }
+    if (n < s.wallService.size()) WallServiceLines(m, n, out);
   }
-  // The service deflection check of 11.8.4 needs service loads, which the load conditions do not hold.
-  if (aci19) {
+  // The service deflection check of 11.8.4 needs service loads, which no load condition gave.
+  if (aci19 && s.wallService.empty()) {
     out.EmptyLine();
     Message(out, "Service deflection (11.8.4) is not checked: it needs service loads");
   }

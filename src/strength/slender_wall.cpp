@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <string>
 
 #include "criteria/criteria.h"
@@ -26,6 +27,22 @@ constexpr double kAci19WallLeastModularRatio = 6.0;
 // ACI 318-19 11.8.3.1(b): the fixed stiffness reduction in the deflection, not a strength factor.
 constexpr double kAci19WallStiffnessFactor = 0.75;
 
+// The cracked wall of ACI 318-19 11.8.3.1(c) under axial load P: the bars with the load as added steel Ase,
+// the stress block a, the neutral axis c and Icr.
+struct CrackedWall {
+  double Ase = 0, a = 0, c = 0, Icr = 0;
+};
+
+CrackedWall CrackedWallOf(const ProjectModel& m, double P, double b, double h, double d) {
+  CrackedWall w;
+  w.Ase = Aci19WallSteelArea(m.sectionProperties.reinfArea, P, m.fy, h, d);
+  w.a = w.Ase * m.fy / (static_cast<double>(m.a1) * m.fpc * b);
+  w.c = w.a / m.b1;
+  const double modularRatio = std::max(static_cast<double>(m.Er) / m.Ec, kAci19WallLeastModularRatio);
+  w.Icr = modularRatio * w.Ase * (d - w.c) * (d - w.c) + b * w.c * w.c * w.c / 3;
+  return w;
+}
+
 // One load of a wall by ACI 318-19 11.8: phi Mn of the section at the load from the interaction
 // diagram, which must be tension-controlled and reach Mcr; Mu = Mua + Pu Delta_u with
 // Delta_u = 5 Mu lc^2 / (0.75 48 Ec Icr), solved in closed form as Mua / (1 - 5 Pu lc^2 / (0.75 48 Ec Icr)),
@@ -34,23 +51,19 @@ void DesignAci19Wall(ProjectModel& m, int i, double b, double h, double d) {
   SlendernessResults& s = m.slenderness;
   const size_t n = static_cast<size_t>(i);
   const LoadCondition& load = m.loads[n];
-  const SectionProperties& p = m.sectionProperties;
   const std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
   const LoadCapacity cap = n < capacity.size() ? capacity[n] : LoadCapacity{};
-  const double Ase = Aci19WallSteelArea(p.reinfArea, load.P, m.fy, h, d);
-  if (!(Ase > 0)) {
+  const CrackedWall w = CrackedWallOf(m, load.P, b, h, d);
+  if (!(w.Ase > 0)) {
     s.outcome[n] = SlenderOutcome::TensionExceeded;
     return;
   }
-  const double a = Ase * m.fy / (static_cast<double>(m.a1) * m.fpc * b);
-  const double c = a / m.b1;
   // Kept as a report line beside phi Mn of the section.
-  s.phiMnAse[n] = static_cast<float>(cap.capPhi * Ase * m.fy * (d - a / 2));
+  s.phiMnAse[n] = static_cast<float>(cap.capPhi * w.Ase * m.fy * (d - w.a / 2));
   s.wallNotTensionControlled[n] = !(cap.capPhi >= m.phiT);
   s.wallCrackingGoverns[n] = cap.capMoment < s.Mcr;
 
-  const double modularRatio = std::max(static_cast<double>(m.Er) / m.Ec, kAci19WallLeastModularRatio);
-  const double Icr = modularRatio * Ase * (d - c) * (d - c) + b * c * c * c / 3;
+  const double Icr = w.Icr;
   const double K = 5.0 * m.L * m.L / (kAci19WallStiffnessFactor * 48 * m.Ec * Icr);
   const double stability = 1.0 - K * load.P;
   if (!(stability > 0)) {
@@ -60,6 +73,50 @@ void DesignAci19Wall(ProjectModel& m, int i, double b, double h, double d) {
   s.Mc[n] = static_cast<float>(load.M / stability);
   s.wallMomentExceeded[n] = !s.wallCrackingGoverns[n] && !s.wallNotTensionControlled[n] &&
                             MomentCapacityExceeded(s.Mc[n], cap.capMoment);
+}
+
+// The service deflection of load i by ACI 318-19 11.8.4 with its service axial load Ps and midheight
+// moment Msa. Table 11.8.4.1 is bilinear in Ma: (Ma / Mcr) Delta_cr up to 2/3 Mcr, then a straight line to
+// Delta_n at Mn, with Delta_cr = 5 Mcr lc^2 / (48 Ec Ig) and Delta_n = 5 Mn lc^2 / (48 Ec Icr). Icr, Ase and
+// Mn = Ase fy (d - a/2) are taken with Ps (a smaller axial load gives the smaller Icr, the larger
+// deflection). Ma = Msa + Ps Delta_s(Ma) is iterated from Ma = Msa; on each straight part its limit has a
+// closed form, Ma = (Msa + Ps D0) / (1 - Ps k) for Delta_s = D0 + k Ma, taken on the first part it lies in.
+void CheckAci19WallService(ProjectModel& m, int i, double b, double h, double d) {
+  SlendernessResults& s = m.slenderness;
+  const size_t n = static_cast<size_t>(i);
+  const LoadCondition& load = m.loads[n];
+  const double Ps = load.Ps, Msa = std::fabs(load.Ms);
+  const CrackedWall w = CrackedWallOf(m, Ps, b, h, d);
+  if (!(w.Ase > 0)) {
+    s.wallService[n] = WallService::NoSteel;
+    return;
+  }
+  const double Mn = w.Ase * m.fy * (d - w.a / 2);
+  const double Mcr = s.Mcr, lc2 = static_cast<double>(m.L) * m.L;
+  const double deltaCr = 5 * Mcr * lc2 / (48 * static_cast<double>(m.Ec) * m.sectionProperties.concIo);
+  const double deltaN = 5 * Mn * lc2 / (48 * static_cast<double>(m.Ec) * w.Icr);
+  const double M23 = 2.0 / 3.0 * Mcr, delta23 = 2.0 / 3.0 * deltaCr;
+  // Each part: Delta_s = D0 + k Ma for Ma up to its end.
+  struct Part {
+    double D0, k, end;
+  };
+  const double k2 = (deltaN - delta23) / (Mn - M23);
+  const Part parts[] = {{0, deltaCr / Mcr, std::min(M23, Mn)}, {delta23 - M23 * k2, k2, Mn}};
+  // A wall whose Mn does not pass 2/3 Mcr has the first part only.
+  const int count = Mn > M23 ? 2 : 1;
+  s.wallService[n] = WallService::NoBalance;
+  for (int k = 0; k < count; ++k) {
+    const Part& part = parts[k];
+    const double denominator = 1.0 - Ps * part.k;
+    if (!(denominator > 0) || !std::isfinite(part.k)) break;
+    const double Ma = (Msa + Ps * part.D0) / denominator;
+    if (!(Ma <= part.end)) continue;
+    const double deflection = part.D0 + part.k * Ma;
+    s.wallServiceMoment[n] = static_cast<float>(Ma);
+    s.wallServiceDeflection[n] = static_cast<float>(deflection);
+    s.wallService[n] = deflection <= m.L / 150.0 ? WallService::Within : WallService::Exceeded;
+    return;
+  }
 }
 
 }  // namespace
@@ -103,6 +160,11 @@ void ComputeSlenderWall(ProjectModel& m) {
   s.wallStressExceeded.assign(size, false);
   s.wallCrackingGoverns.assign(size, false);
   s.wallNotTensionControlled.assign(size, false);
+  const bool service = aci19 && std::any_of(m.loads.begin() + 1, m.loads.begin() + static_cast<std::ptrdiff_t>(size),
+                                            [](const LoadCondition& c) { return HasServiceLoad(c); });
+  s.wallService.assign(service ? size : 0, WallService::NotChecked);
+  s.wallServiceMoment.assign(service ? size : 0, 0.0f);
+  s.wallServiceDeflection.assign(service ? size : 0, 0.0f);
   const std::vector<LoadCapacity>& capacity = m.interactionDiagram.capacity;
   for (int i = 1; i <= ListSize(m.ns); ++i) {
     const size_t n = static_cast<size_t>(i);
@@ -111,6 +173,7 @@ void ComputeSlenderWall(ProjectModel& m) {
     s.wallStressExceeded[n] = load.P / static_cast<double>(p.concArea) > 0.06 * m.fpc;
     if (aci19) {
       DesignAci19Wall(m, i, b, h, d);
+      if (HasServiceLoad(load)) CheckAci19WallService(m, i, b, h, d);
       continue;
     }
     // The axial load acts as additional tension steel (or relieves it under tension).

@@ -319,12 +319,22 @@ TEST_F(ProjectFileSave, KeepsTheColumnStiffnessChoiceOnly) {
   EXPECT_EQ(back.columnStiffness, ColumnStiffnessChoice::ConcreteAndBars);
   EXPECT_EQ(FormatProjectFile(back), FormatProjectFile(m));
 
+  // So do a load's service loads, in the file's units.
+  ProjectModel service = back;
+  service.columnStiffness = ColumnStiffnessChoice::Criteria;
+  service.loads[1].Ps = 2000, service.loads[1].Ms = 36000;
+  ASSERT_TRUE(WriteProjectFile(service, path).ok());
+  ASSERT_TRUE(LoadProjectFile(back, path).ok());
+  EXPECT_FLOAT_EQ(back.loads[1].Ps, 2000);
+  EXPECT_FLOAT_EQ(back.loads[1].Ms, 36000);
+  EXPECT_EQ(WriteInputFile(service, Path("column.in")).detail, kInputFileHasProjectOnlyData);
+
   std::string damaged = FormatProjectFile(m).value_or("");
   damaged.replace(damaged.find("\"columnStiffness\": 2"), 21, "\"columnStiffness\": 4");
   EXPECT_FALSE(ReadProjectText(back, damaged).ok());
 
   const Status refused = WriteInputFile(m, Path("column.in"));
-  EXPECT_EQ(refused.detail, kInputFileHasNoColumnStiffness);
+  EXPECT_EQ(refused.detail, kInputFileHasProjectOnlyData);
   EXPECT_FALSE(std::filesystem::exists(Path("column.in")));
   EXPECT_FALSE(FormatInputFile(m).has_value());
 }

@@ -72,5 +72,60 @@ TEST(SlenderWall, LimitsAndRefusals) {
   EXPECT_EQ(over.Text().find("LOAD CONDITION"), std::string::npos);
 }
 
+// Service deflection by ACI 318-19 11.8.4 of the panel above with a service axial load Ps = 1500 lb:
+//   Ig = 512 in^4, Mcr = 60715.7 lb-in, 2/3 Mcr = 40477.1; Ase = 0.31 + 1500 / 60000 x 8 / 8 = 0.335 in^2,
+//   a = 20100 / 40800 = 0.49265 in, c = 0.57959 in, Icr = 8.04439 x 0.335 x 3.42042^2 + 12 x 0.57959^3 / 3
+//   = 31.528 + 0.779 = 32.307 in^4; Mn = 20100 x (4 - 0.24632) = 75448.9 lb-in;
+//   Delta_cr = 5 x 60715.7 x 240^2 / (48 x 3604997 x 512) = 0.19737 in,
+//   Delta_n = 5 x 75448.9 x 240^2 / (48 x 3604997 x 32.307) = 3.8869 in; lc / 150 = 1.6 in.
+//   Msa 12000: first part, Ma = 12000 / (1 - 1500 x 0.19737 / 60715.7) = 12058.8, Delta_s = 0.0392 in.
+//   Msa 45000: beyond 2/3 Mcr; slope (3.8869 - 0.13158) / (75448.9 - 40477.1) = 1.07382e-4 in / lb-in,
+//   Ma = (45000 + 1500 (0.13158 - 40477.1 x 1.07382e-4)) / (1 - 1500 x 1.07382e-4) = 46103.6, Delta_s = 0.7358.
+//   Msa 65000: Ma = 69943.4, Delta_s = 3.2957 in > 1.6. Msa 70000: Ma = 75903.6 > Mn, no balance.
+// The expected values come from the hand numbers and from iterating Ma = Msa + Ps Delta_s(Ma) here.
+TEST(SlenderWall, ServiceDeflectionByHand) {
+  const struct {
+    float Ms;
+    double Ma, delta;
+    WallService check;
+  } rows[] = {
+      {12000, 12058.8, 0.0392, WallService::Within},
+      {45000, 46103.6, 0.7358, WallService::Within},
+      {65000, 69943.4, 3.2957, WallService::Exceeded},
+      {70000, 0, 0, WallService::NoBalance},
+  };
+  ProjectModel m = SlenderPanel({{2000, 24000}, {2000, 24000}, {2000, 24000}, {2000, 24000}, {2000, 24000}});
+  ChooseCriteria(m, "aci19");
+  m.fpc = 4000, m.fy = 60000, m.Ec = 3604997, m.Er = 29e6f, m.a1 = 0.85f, m.b1 = 0.85f;
+  for (size_t i = 0; i < 4; ++i) m.loads[i + 1].Ps = 1500, m.loads[i + 1].Ms = rows[i].Ms;
+  RunAnalyses(m);
+  const SlendernessResults& s = m.slenderness;
+  ASSERT_EQ(s.wallService.size(), 6u);
+  EXPECT_EQ(s.wallService[5], WallService::NotChecked);  // load 5 gives no service load
+  const double Mcr = 60715.7, Mn = 75448.9, dcr = 0.19737, dn = 3.8869;
+  const auto deflection = [&](double Ma) {
+    if (Ma <= 2 * Mcr / 3) return Ma / Mcr * dcr;
+    return 2 * dcr / 3 + (Ma - 2 * Mcr / 3) / (Mn - 2 * Mcr / 3) * (dn - 2 * dcr / 3);
+  };
+  for (size_t i = 0; i < 4; ++i) {
+    SCOPED_TRACE(rows[i].Ms);
+    const size_t n = i + 1;
+    EXPECT_EQ(s.wallService[n], rows[i].check);
+    if (rows[i].check == WallService::NoBalance) continue;
+    double Ma = rows[i].Ms;
+    for (int k = 0; k < 200; ++k) Ma = rows[i].Ms + 1500 * deflection(Ma);
+    EXPECT_NEAR(Ma, rows[i].Ma, 1);
+    EXPECT_NEAR(s.wallServiceMoment[n], rows[i].Ma, 2);
+    EXPECT_NEAR(s.wallServiceDeflection[n], rows[i].delta, 2e-4);
+  }
+  ReportWriter out;
+  WriteSlenderWallReport(m, out);
+  const std::string& text = out.Text();
+  EXPECT_NE(text.find("Service deflection = 0.039\r\n"), std::string::npos);
+  EXPECT_NE(text.find("*** The service deflection exceeds lc / 150\r\n"), std::string::npos);
+  EXPECT_NE(text.find("*** Service deflection: no service moment up to Mn balances P-delta"), std::string::npos);
+  EXPECT_EQ(text.find("is not checked"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tarnix
