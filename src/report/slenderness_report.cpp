@@ -215,7 +215,10 @@ void WallServiceLines(const ProjectModel& m, size_t n, ReportWriter& out) {
   const SlendernessResults& s = m.slenderness;
   const WallService check = s.wallService[n];
   if (check == WallService::NotChecked) return;
+  const LoadCondition& load = m.loads[n];
   out.EmptyLine();
+  Value(out, "Service load Ps    = ", load.Ps / m.ForceUnitFactor, 1);
+  Value(out, "Service moment Msa = ", load.Ms / m.MomentUnitFactor, 1);
   if (check == WallService::NoSteel) {
     Message(out, "*** Service deflection: the service tension exceeds the capacity of the reinforcement");
     return;
