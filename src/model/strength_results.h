@@ -164,6 +164,9 @@ struct SlendernessResults {
   // Moment magnification: per load condition.
   std::vector<float> Mc;        ///< design (magnified) moment; also the slender wall's magnified moment
   std::vector<float> Pc;        ///< critical buckling load
+  /// I / Ig of the critical load where the member takes the reduced inertia of ACI 318-19 Table
+  /// 6.6.3.1.1(b); 0 otherwise.
+  std::vector<float> inertiaRatio;
   std::vector<float> klrLimit;  ///< kl/r below which slenderness may be ignored
   std::vector<float> Cm;        ///< equivalent moment factor
   std::vector<float> Q;         ///< stability index (0 when not computed)
@@ -186,6 +189,7 @@ struct SlendernessResults {
   float rY = 0;                   ///< radius of gyration about the vertical axis
   std::vector<float> McY;         ///< design (magnified) moment about the vertical axis
   std::vector<float> PcY;         ///< critical buckling load for bending about the vertical axis
+  std::vector<float> inertiaRatioY;  ///< I / Ig of that critical load, as inertiaRatio
   std::vector<float> CmY;
   std::vector<float> deltaNsY;
   std::vector<float> deltaSY;

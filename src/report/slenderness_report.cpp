@@ -16,6 +16,11 @@ void Value(ReportWriter& out, const char* label, double value, int decimals) {
 
 void Message(ReportWriter& out, const std::string& text) { out.Blanks(15).Text(text).EndLine(); }
 
+// I / Ig of load n's critical load, where the member takes the reduced inertia.
+void InertiaRatioLine(const std::vector<float>& ratio, size_t n, ReportWriter& out) {
+  if (n < ratio.size() && ratio[n] > 0) Value(out, "I/Ig       = ", ratio[n], 3);
+}
+
 // What the analysis decided for a load that has no magnified moment; faults are marked.
 void OutcomeLine(ReportWriter& out, SlenderOutcome outcome) {
   const std::string text = SlenderOutcomeText(outcome);
@@ -93,6 +98,7 @@ void VerticalAxisReport(const ProjectModel& m, ReportWriter& out) {
       continue;
     }
     Value(out, "Pc         = ", s.PcY[n] / m.ForceUnitFactor, 1);
+    InertiaRatioLine(s.inertiaRatioY, n, out);
     if (outcome == SlenderOutcome::Buckling && !(static_cast<double>(s.phiK) * s.PcY[n] > m.loads[n].P)) {
       OutcomeLine(out, outcome);
       continue;
@@ -155,6 +161,7 @@ void WriteSlendernessReport(const ProjectModel& m, ReportWriter& out) {
       Value(out, "gamma      = ", s.gamma, 3);
     }
     Value(out, "Pc         = ", s.Pc[n] / m.ForceUnitFactor, 1);
+    InertiaRatioLine(s.inertiaRatio, n, out);
     if (outcome == SlenderOutcome::Buckling && !(static_cast<double>(s.phiK) * s.Pc[n] > m.loads[n].P)) {
       OutcomeLine(out, outcome);
       continue;

@@ -37,6 +37,7 @@ struct AxisResult {
   float Mc = 0, Pc = 0, klrLimit = 0;
   bool klrLimitKnown = true;
   float Cm = 0, Q = 0, deltaNs = 1, deltaS = 1, LrMax = 0, Cm2 = 0, deltaNs2 = 1, M2min = 0;
+  float inertiaRatio = 0;  // I / Ig of the critical load where the member takes the reduced inertia
   SwayMagnifier swayMagnifier = SwayMagnifier::kNone;
   SlenderOutcome outcome = SlenderOutcome::Magnified;
 };
@@ -116,10 +117,16 @@ double ReducedInertia(const Run& run, const Axis& axis, float P, float Mu) {
 
 // The stiffness (EI)eff of a column without steel shapes, with creep ratio betad, for load P with
 // first-order moment Mu. Under ACI 318-19 the member may choose any of the options of 6.6.4.4.4.
+// The member's ColumnStiffnessChoice where the criteria offer the options of ACI 318-19 6.6.4.4.4, else
+// the older (0.2 Ec Ig + Es Ise) rule.
+int StiffnessChoiceOf(const Run& run) {
+  const bool options = run.rules.revised.stiffness == ColumnStiffness::GrossConcrete;
+  return options ? run.m.columnStiffness : ColumnStiffnessChoice::ConcreteAndBars;
+}
+
 double ColumnStiffnessOf(const Run& run, const Axis& axis, double betad, float P, float Mu) {
   const ProjectModel& m = run.m;
-  const bool options = run.rules.revised.stiffness == ColumnStiffness::GrossConcrete;
-  const int choice = options ? m.columnStiffness : ColumnStiffnessChoice::ConcreteAndBars;
+  const int choice = StiffnessChoiceOf(run);
   if (choice == ColumnStiffnessChoice::ReducedInertia) {
     return m.Ec * ReducedInertia(run, axis, P, Mu) / (1.0 + betad);
   }
@@ -301,6 +308,9 @@ AxisResult MagnifyAbout(const Run& run, const Axis& axis, const LoadCondition& l
     return res;
   }
   res.Pc = static_cast<float>(Pc);
+  if (StiffnessChoiceOf(run) == ColumnStiffnessChoice::ReducedInertia && !HasSteelShapes(run.m) && axis.concIo > 0) {
+    res.inertiaRatio = static_cast<float>(ReducedInertia(run, axis, load.P, initial) / axis.concIo);
+  }
   if (axis.r <= 0) {
     res.outcome = SlenderOutcome::NoRadius;
     return res;
@@ -412,6 +422,7 @@ void ComputeSlenderness(ProjectModel& m) {
   const std::vector<AxisResult> rows = MagnifyLoads(run, x, HorizontalAxisLoad, composite);
   s.Mc = Column(rows, &AxisResult::Mc);
   s.Pc = Column(rows, &AxisResult::Pc);
+  s.inertiaRatio = Column(rows, &AxisResult::inertiaRatio);
   s.klrLimit = Column(rows, &AxisResult::klrLimit);
   s.klrLimitKnown = Column(rows, &AxisResult::klrLimitKnown);
   s.Cm = Column(rows, &AxisResult::Cm);
@@ -440,6 +451,7 @@ void ComputeSlenderness(ProjectModel& m) {
   }
   s.McY = Column(rowsY, &AxisResult::Mc);
   s.PcY = Column(rowsY, &AxisResult::Pc);
+  s.inertiaRatioY = Column(rowsY, &AxisResult::inertiaRatio);
   s.klrLimitY = Column(rowsY, &AxisResult::klrLimit);
   s.CmY = Column(rowsY, &AxisResult::Cm);
   s.deltaNsY = Column(rowsY, &AxisResult::deltaNs);

@@ -153,13 +153,14 @@ TEST(Aci19, CriticalLoadWithTheMembersChoiceOfColumnStiffness) {
     int choice;
     float P, M;       // kip, k-ft, about either axis
     double Pc, PcY;   // kip
+    double ratio, ratioY;  // I / Ig reported where (c) applies
   } rows[] = {
-      {"criteria's rule", ColumnStiffnessChoice::Criteria, 1000, 200, 2846.4, 1265.1},
-      {"(a)", ColumnStiffnessChoice::GrossConcrete, 1000, 200, 2846.4, 1265.1},
-      {"(b)", ColumnStiffnessChoice::ConcreteAndBars, 1000, 200, 3665.5, 1384.1},
-      {"(c)", ColumnStiffnessChoice::ReducedInertia, 1000, 200, 5786.5, 2362.9},
-      {"(c) floor", ColumnStiffnessChoice::ReducedInertia, 200, 300, 2490.6, 1106.9},
-      {"(c) cap", ColumnStiffnessChoice::ReducedInertia, 500, 0, 6226.5, 2767.3},
+      {"criteria's rule", ColumnStiffnessChoice::Criteria, 1000, 200, 2846.4, 1265.1, 0, 0},
+      {"(a)", ColumnStiffnessChoice::GrossConcrete, 1000, 200, 2846.4, 1265.1, 0, 0},
+      {"(b)", ColumnStiffnessChoice::ConcreteAndBars, 1000, 200, 3665.5, 1384.1, 0, 0},
+      {"(c)", ColumnStiffnessChoice::ReducedInertia, 1000, 200, 5786.5, 2362.9, 0.81317, 0.74713},
+      {"(c) floor", ColumnStiffnessChoice::ReducedInertia, 200, 300, 2490.6, 1106.9, 0.35, 0.35},
+      {"(c) cap", ColumnStiffnessChoice::ReducedInertia, 500, 0, 6226.5, 2767.3, 0.875, 0.875},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
@@ -175,6 +176,8 @@ TEST(Aci19, CriticalLoadWithTheMembersChoiceOfColumnStiffness) {
     EXPECT_NEAR(s.Pc[1] / 1000, row.Pc, 0.1);
     ASSERT_EQ(s.PcY.size(), 2u);
     EXPECT_NEAR(s.PcY[1] / 1000, row.PcY, 0.1);
+    EXPECT_NEAR(s.inertiaRatio[1], row.ratio, 1e-5);
+    EXPECT_NEAR(s.inertiaRatioY[1], row.ratioY, 1e-5);
   }
   // Criteria without the options keep their own rule: ACI 318-02's (0.2 Ec Ig + Es Ise) / (1 + betad).
   for (int choice : {ColumnStiffnessChoice::Criteria, ColumnStiffnessChoice::ReducedInertia}) {
