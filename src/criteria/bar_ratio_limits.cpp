@@ -8,9 +8,9 @@ constexpr BarRatioLimits kAci318{0.01f, 0.08f};
 // CSA A23.3-19 10.9.1 and 10.9.2: 0.01 Ag to 0.08 Ag (UNCONFIRMED: not in the provision sheet).
 constexpr BarRatioLimits kCsaA23{0.01f, 0.08f};
 // AASHTO LRFD 5.6.4.2: at most 0.08 Ag; the least area there follows fy / f'c (As fy >= 0.135 Ag f'c),
-// taken here as the 0.01 Ag of the AASHTO Standard Specifications 8.18.1.1 (UNCONFIRMED).
+// taken here as the 0.01 Ag of the older AASHTO load-factor bridge code, 8.18.1.1 (UNCONFIRMED).
 constexpr BarRatioLimits kAashtoLrfd{0.01f, 0.08f};
-// AASHTO Standard Specifications 8.18.1.1: 0.01 Ag to 0.08 Ag (UNCONFIRMED).
+// The older AASHTO load-factor bridge code, 8.18.1.1: 0.01 Ag to 0.08 Ag (UNCONFIRMED).
 constexpr BarRatioLimits kAashto{0.01f, 0.08f};
 // AREMA Chapter 8, columns: 0.01 Ag to 0.08 Ag (UNCONFIRMED).
 constexpr BarRatioLimits kArema{0.01f, 0.08f};
